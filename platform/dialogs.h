@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Every box, input, file or folder choice, "open" of a document and program
+// start goes through here, so tests can script the answers and read what was
+// shown.
+namespace dlg {
+
+enum class Icon { None, Information, Question, Exclamation, Critical };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString title;
+    QString text;
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+    Answer defaultButton = Answer::Ok;
+};
+
+struct Input {
+    QString prompt;
+    QString title;
+    QString defaultText;
+};
+
+struct FileChoice {
+    QString title;
+    QString folder;
+    QString filter; // Qt filter text, e.g. "Textos (*.txt)"
+    QString fileName;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual Answer show(const Message& message) = 0;
+    // Empty optional when the user cancels; an empty text is a confirmed answer.
+    virtual std::optional<QString> input(const Input& request) = 0;
+    // Empty text when the user cancels.
+    virtual QString openFileName(const FileChoice& request) = 0;
+    virtual QString saveFileName(const FileChoice& request) = 0;
+    virtual QString folder(const QString& title) = 0;
+    // The desktop's "open" action on a file or web address.
+    virtual bool openDocument(const QString& target) = 0;
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+};
+
+Dialogs& dialogs();
+// Not owning; nullptr brings back the Qt implementation.
+void setDialogs(Dialogs* implementation);
+
+inline const QString kProgramTitle = QStringLiteral("Quendaro");
+
+// A box with only OK.
+void inform(const QString& text, const QString& title = kProgramTitle, Icon icon = Icon::None);
+// A Yes/No question; true for Yes.
+bool ask(const QString& text, const QString& title, Answer defaultButton = Answer::No,
+         Icon icon = Icon::Question);
+// The system's report of a failed statement: "--- ERRO --- " with number and text.
+void showError(int number, const QString& text);
+
+} // namespace dlg
