@@ -16,15 +16,16 @@ Dialogs& dialogs() {
     return *current;
 }
 
-void setDialogs(Dialogs* implementation) { current = implementation; }
+void setDialogs(Dialogs* implementation) {
+    current = implementation;
+}
 
 void inform(const QString& text, const QString& title, Icon icon) {
     dialogs().show(Message{title, text, icon, Buttons::Ok, Answer::Ok});
 }
 
 bool ask(const QString& text, const QString& title, Answer defaultButton, Icon icon) {
-    return dialogs().show(Message{title, text, icon, Buttons::YesNo, defaultButton}) ==
-           Answer::Yes;
+    return dialogs().show(Message{title, text, icon, Buttons::YesNo, defaultButton}) == Answer::Yes;
 }
 
 void showError(int number, const QString& text) {

@@ -24,8 +24,8 @@ QString resolveIn(const QString& folder, const QString& relative) {
         if (dir.exists(part)) {
             found = part;
         } else {
-            const QStringList entries =
-                dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden |
+                                                      QDir::System | QDir::NoDotAndDotDot);
             for (const QString& entry : entries) {
                 if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                     found = entry;
@@ -42,8 +42,12 @@ QString resolveIn(const QString& folder, const QString& relative) {
     return current;
 }
 
-QString file(const QString& relative) { return resolveIn(path(), relative); }
+QString file(const QString& relative) {
+    return resolveIn(path(), relative);
+}
 
-bool exists(const QString& relative) { return QFileInfo::exists(file(relative)); }
+bool exists(const QString& relative) {
+    return QFileInfo::exists(file(relative));
+}
 
 } // namespace programfolder

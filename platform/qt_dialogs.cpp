@@ -92,15 +92,17 @@ Answer QtDialogs::show(const Message& message) {
             box.setDefaultButton(button);
     }
     // Esc answers No in a question, Cancel where there is one, OK otherwise.
-    const Answer escape = message.buttons == Buttons::YesNo   ? Answer::No
-                          : message.buttons == Buttons::Ok    ? Answer::Ok
-                                                              : Answer::Cancel;
+    const Answer escape = message.buttons == Buttons::YesNo ? Answer::No
+                          : message.buttons == Buttons::Ok  ? Answer::Ok
+                                                            : Answer::Cancel;
     for (auto& [button, answer] : made) {
         if (answer == escape)
             box.setEscapeButton(button);
     }
-    QApplication::restoreOverrideCursor();
+    // The arrow while the box waits, even inside busy work.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
     box.exec();
+    QApplication::restoreOverrideCursor();
     for (auto& [button, answer] : made) {
         if (box.clickedButton() == button)
             return answer;
@@ -140,8 +142,8 @@ QString QtDialogs::folder(const QString& title) {
 }
 
 bool QtDialogs::openDocument(const QString& target) {
-    const QUrl url = target.contains(QLatin1String("://")) ? QUrl(target)
-                                                           : QUrl::fromLocalFile(target);
+    const QUrl url =
+        target.contains(QLatin1String("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
     return QDesktopServices::openUrl(url);
 }
 

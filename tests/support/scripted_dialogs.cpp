@@ -4,15 +4,25 @@
 
 namespace testsupport {
 
-ScriptedDialogs::ScriptedDialogs() { dlg::setDialogs(this); }
+ScriptedDialogs::ScriptedDialogs() {
+    dlg::setDialogs(this);
+}
 
-ScriptedDialogs::~ScriptedDialogs() { dlg::setDialogs(nullptr); }
+ScriptedDialogs::~ScriptedDialogs() {
+    dlg::setDialogs(nullptr);
+}
 
-void ScriptedDialogs::answer(dlg::Answer answer) { answers_.push_back(answer); }
+void ScriptedDialogs::answer(dlg::Answer answer) {
+    answers_.push_back(answer);
+}
 
-void ScriptedDialogs::answerInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
+void ScriptedDialogs::answerInput(std::optional<QString> text) {
+    inputs_.push_back(std::move(text));
+}
 
-void ScriptedDialogs::answerFile(const QString& path) { files_.push_back(path); }
+void ScriptedDialogs::answerFile(const QString& path) {
+    files_.push_back(path);
+}
 
 void ScriptedDialogs::onMessage(std::function<void(const dlg::Message&)> hook) {
     hook_ = std::move(hook);
@@ -36,9 +46,13 @@ QStringList ScriptedDialogs::texts() const {
     return out;
 }
 
-bool ScriptedDialogs::sawText(const QString& text) const { return texts().contains(text); }
+bool ScriptedDialogs::sawText(const QString& text) const {
+    return texts().contains(text);
+}
 
-void ScriptedDialogs::clear() { shown_.clear(); }
+void ScriptedDialogs::clear() {
+    shown_.clear();
+}
 
 int ScriptedDialogs::pending() const {
     return static_cast<int>(answers_.size() + inputs_.size() + files_.size());

@@ -1,0 +1,30 @@
+#include "platform/dates.h"
+
+namespace dates {
+
+std::optional<QDate> parseBr(const QString& text) {
+    if (text.size() != 10 || text.at(2) != QLatin1Char('/') || text.at(5) != QLatin1Char('/'))
+        return std::nullopt;
+    for (int i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (!text.at(i).isDigit() || text.at(i).unicode() > '9')
+            return std::nullopt;
+    }
+    const QDate d(text.mid(6, 4).toInt(), text.mid(3, 2).toInt(), text.left(2).toInt());
+    if (!d.isValid())
+        return std::nullopt;
+    return d;
+}
+
+QString toBr(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QString toSql(const QDate& date) {
+    return date.toString(QStringLiteral("yyyy/MM/dd"));
+}
+
+QString stampBr(const QDateTime& moment) {
+    return moment.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
+}
+
+} // namespace dates

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+namespace dates {
+
+// Strict dd/mm/yyyy: two, two and four digits, and a real calendar day.
+std::optional<QDate> parseBr(const QString& text);
+QString toBr(const QDate& date);
+// The 'yyyy/mm/dd' form the statements carry.
+QString toSql(const QDate& date);
+// "dd/mm/yyyy hh:mm:ss", the form of the audit stamps.
+QString stampBr(const QDateTime& moment);
+
+} // namespace dates

@@ -1,0 +1,344 @@
+#include "platform/db/connection.h"
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <QByteArray>
+#include <cstring>
+
+namespace db {
+
+namespace {
+
+QString diagnostics(SQLSMALLINT type, SQLHANDLE handle, int* native, QString* state) {
+    QString text;
+    *native = 0;
+    for (SQLSMALLINT i = 1;; ++i) {
+        SQLCHAR sqlState[6] = {};
+        SQLINTEGER nativeError = 0;
+        SQLCHAR message[2048] = {};
+        SQLSMALLINT length = 0;
+        const SQLRETURN rc = SQLGetDiagRecA(type, handle, i, sqlState, &nativeError, message,
+                                            sizeof(message), &length);
+        if (!SQL_SUCCEEDED(rc))
+            break;
+        if (i == 1) {
+            *native = static_cast<int>(nativeError);
+            *state = QString::fromLatin1(reinterpret_cast<const char*>(sqlState));
+        }
+        if (!text.isEmpty())
+            text += QLatin1Char('\n');
+        text += QString::fromUtf8(reinterpret_cast<const char*>(message));
+    }
+    return text;
+}
+
+[[noreturn]] void fail(SQLSMALLINT type, SQLHANDLE handle, const QString& fallback) {
+    int native = 0;
+    QString state;
+    QString text = handle ? diagnostics(type, handle, &native, &state) : QString();
+    if (text.isEmpty())
+        text = fallback;
+    throw DbError(native, state, text);
+}
+
+void check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle, const char* what) {
+    if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
+        fail(type, handle, QString::fromLatin1(what));
+}
+
+SQLHENV environment() {
+    static SQLHENV env = [] {
+        SQLHENV e = SQL_NULL_HENV;
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &e)))
+            throw DbError(0, QStringLiteral("HY000"),
+                          QStringLiteral("Gerenciador ODBC indisponível"));
+        SQLSetEnvAttr(e, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        return e;
+    }();
+    return env;
+}
+
+// A statement handle freed on every exit path.
+class Statement {
+public:
+    explicit Statement(SQLHDBC dbc) {
+        check(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt), SQL_HANDLE_DBC, dbc,
+              "Falha ao preparar o comando");
+    }
+    ~Statement() { SQLFreeHandle(SQL_HANDLE_STMT, stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    SQLHSTMT stmt = SQL_NULL_HSTMT;
+};
+
+// Parameter buffers stay alive until the statement has run.
+struct Bound {
+    QByteArray bytes;
+    SQLBIGINT integer = 0;
+    SQL_DATE_STRUCT date{};
+    SQL_TIMESTAMP_STRUCT timestamp{};
+    SQLLEN indicator = 0;
+};
+
+void bindAll(SQLHSTMT stmt, const Params& params, std::vector<Bound>& buffers) {
+    buffers.resize(params.size());
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        Bound& b = buffers[i];
+        const SQLUSMALLINT number = static_cast<SQLUSMALLINT>(i + 1);
+        SQLRETURN rc = SQL_SUCCESS;
+        const Value& v = params[i];
+        if (std::holds_alternative<Null>(v)) {
+            b.indicator = SQL_NULL_DATA;
+            rc = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1, 0,
+                                  nullptr, 0, &b.indicator);
+        } else if (const auto* s = std::get_if<QString>(&v)) {
+            b.bytes = s->toUtf8();
+            b.indicator = b.bytes.size();
+            const SQLULEN size = std::max<SQLULEN>(1, static_cast<SQLULEN>(b.bytes.size()));
+            rc = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_CHAR,
+                                  size > 4000 ? SQL_LONGVARCHAR : SQL_VARCHAR, size, 0,
+                                  b.bytes.data(), b.bytes.size(), &b.indicator);
+        } else if (const auto* n = std::get_if<qint64>(&v)) {
+            b.integer = *n;
+            rc = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0,
+                                  &b.integer, 0, nullptr);
+        } else if (const auto* d = std::get_if<Decimal>(&v)) {
+            b.bytes = d->toSql().toLatin1();
+            b.indicator = b.bytes.size();
+            rc = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_DECIMAL, 19,
+                                  Decimal::kPlaces, b.bytes.data(), b.bytes.size(), &b.indicator);
+        } else if (const auto* day = std::get_if<QDate>(&v)) {
+            b.date.year = static_cast<SQLSMALLINT>(day->year());
+            b.date.month = static_cast<SQLUSMALLINT>(day->month());
+            b.date.day = static_cast<SQLUSMALLINT>(day->day());
+            rc = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_TYPE_DATE, SQL_TYPE_DATE, 10,
+                                  0, &b.date, 0, nullptr);
+        } else if (const auto* moment = std::get_if<QDateTime>(&v)) {
+            const QDate d = moment->date();
+            const QTime t = moment->time();
+            b.timestamp.year = static_cast<SQLSMALLINT>(d.year());
+            b.timestamp.month = static_cast<SQLUSMALLINT>(d.month());
+            b.timestamp.day = static_cast<SQLUSMALLINT>(d.day());
+            b.timestamp.hour = static_cast<SQLUSMALLINT>(t.hour());
+            b.timestamp.minute = static_cast<SQLUSMALLINT>(t.minute());
+            b.timestamp.second = static_cast<SQLUSMALLINT>(t.second());
+            rc = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP,
+                                  SQL_TYPE_TIMESTAMP, 19, 0, &b.timestamp, 0, nullptr);
+        }
+        check(rc, SQL_HANDLE_STMT, stmt, "Falha ao associar parâmetro");
+    }
+}
+
+void run(SQLHSTMT stmt, const QString& sql, const Params& params) {
+    const QByteArray text = sql.toUtf8();
+    std::vector<Bound> buffers;
+    SQLRETURN rc;
+    if (params.empty()) {
+        rc = SQLExecDirectA(stmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.constData())),
+                            static_cast<SQLINTEGER>(text.size()));
+    } else {
+        check(SQLPrepareA(stmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.constData())),
+                          static_cast<SQLINTEGER>(text.size())),
+              SQL_HANDLE_STMT, stmt, "Falha ao preparar o comando");
+        bindAll(stmt, params, buffers);
+        rc = SQLExecute(stmt);
+    }
+    check(rc, SQL_HANDLE_STMT, stmt, "Falha ao executar o comando");
+}
+
+} // namespace
+
+struct Connection::Handles {
+    SQLHDBC dbc = SQL_NULL_HDBC;
+    bool open = false;
+};
+
+Connection::Connection() : h_(std::make_unique<Handles>()) {}
+
+Connection::Connection(const QString& connectionString) : Connection() {
+    connectionString_ = connectionString;
+}
+
+Connection::~Connection() {
+    try {
+        close();
+    } catch (...) {
+    }
+    if (h_->dbc != SQL_NULL_HDBC)
+        SQLFreeHandle(SQL_HANDLE_DBC, h_->dbc);
+}
+
+void Connection::setConnectionString(const QString& connectionString) {
+    connectionString_ = connectionString;
+}
+
+void Connection::open() {
+    if (h_->open)
+        throw DbError(3705, QStringLiteral("HY000"),
+                      QStringLiteral("A operação não é permitida com a conexão aberta."));
+    if (h_->dbc == SQL_NULL_HDBC) {
+        SQLHENV env = environment();
+        check(SQLAllocHandle(SQL_HANDLE_DBC, env, &h_->dbc), SQL_HANDLE_ENV, env,
+              "Falha ao criar a conexão");
+        SQLSetConnectAttr(h_->dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(15), 0);
+    }
+    const QByteArray text = connectionString_.toUtf8();
+    SQLCHAR out[1024];
+    SQLSMALLINT outLength = 0;
+    const SQLRETURN rc = SQLDriverConnectA(
+        h_->dbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.constData())),
+        static_cast<SQLSMALLINT>(text.size()), out, sizeof(out), &outLength, SQL_DRIVER_NOPROMPT);
+    check(rc, SQL_HANDLE_DBC, h_->dbc, "Falha ao abrir a conexão");
+    h_->open = true;
+    inTransaction_ = false;
+}
+
+void Connection::close() {
+    if (!h_->open)
+        return;
+    if (inTransaction_) {
+        SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_ROLLBACK);
+        SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT,
+                          reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+        inTransaction_ = false;
+    }
+    SQLDisconnect(h_->dbc);
+    h_->open = false;
+}
+
+bool Connection::isOpen() const {
+    return h_->open;
+}
+
+void Connection::ensureOpen() {
+    if (!h_->open)
+        open();
+}
+
+qint64 Connection::execute(const QString& sql, const Params& params) {
+    if (!h_->open)
+        throw DbError(3704, QStringLiteral("08003"),
+                      QStringLiteral("A operação não é permitida com a conexão fechada."));
+    Statement s(h_->dbc);
+    run(s.stmt, sql, params);
+    SQLLEN rows = 0;
+    SQLRowCount(s.stmt, &rows);
+    return rows;
+}
+
+Recordset Connection::query(const QString& sql, const Params& params) {
+    if (!h_->open)
+        throw DbError(3704, QStringLiteral("08003"),
+                      QStringLiteral("A operação não é permitida com a conexão fechada."));
+    Statement s(h_->dbc);
+    run(s.stmt, sql, params);
+    SQLSMALLINT columns = 0;
+    check(SQLNumResultCols(s.stmt, &columns), SQL_HANDLE_STMT, s.stmt, "Falha ao ler colunas");
+    QStringList names;
+    for (SQLSMALLINT c = 1; c <= columns; ++c) {
+        SQLCHAR name[256] = {};
+        SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+        SQLULEN size = 0;
+        check(SQLDescribeColA(s.stmt, c, name, sizeof(name), &nameLength, &type, &size, &digits,
+                              &nullable),
+              SQL_HANDLE_STMT, s.stmt, "Falha ao ler colunas");
+        names << QString::fromUtf8(reinterpret_cast<const char*>(name));
+    }
+    Recordset::Builder builder(names);
+    if (columns == 0)
+        return builder.finish();
+    std::vector<char> buffer(8192);
+    QByteArray large;
+    for (;;) {
+        const SQLRETURN rc = SQLFetch(s.stmt);
+        if (rc == SQL_NO_DATA)
+            break;
+        check(rc, SQL_HANDLE_STMT, s.stmt, "Falha ao ler registros");
+        for (SQLSMALLINT c = 1; c <= columns; ++c) {
+            SQLLEN indicator = 0;
+            SQLRETURN g = SQLGetData(s.stmt, c, SQL_C_CHAR, buffer.data(),
+                                     static_cast<SQLLEN>(buffer.size()), &indicator);
+            check(g, SQL_HANDLE_STMT, s.stmt, "Falha ao ler valor");
+            if (indicator == SQL_NULL_DATA) {
+                builder.addNull();
+                continue;
+            }
+            if (g != SQL_SUCCESS_WITH_INFO) {
+                builder.addCell(buffer.data(), static_cast<qsizetype>(indicator));
+                continue;
+            }
+            // Longer than the buffer: gather the pieces (each but the last
+            // ends with the terminating zero).
+            large.clear();
+            large.append(buffer.data(), static_cast<qsizetype>(buffer.size() - 1));
+            while (g == SQL_SUCCESS_WITH_INFO) {
+                g = SQLGetData(s.stmt, c, SQL_C_CHAR, buffer.data(),
+                               static_cast<SQLLEN>(buffer.size()), &indicator);
+                if (g == SQL_NO_DATA)
+                    break;
+                check(g, SQL_HANDLE_STMT, s.stmt, "Falha ao ler valor");
+                const qsizetype piece = (g == SQL_SUCCESS_WITH_INFO || indicator == SQL_NO_TOTAL ||
+                                         indicator >= static_cast<SQLLEN>(buffer.size()))
+                                            ? static_cast<qsizetype>(buffer.size() - 1)
+                                            : static_cast<qsizetype>(indicator);
+                large.append(buffer.data(), piece);
+            }
+            builder.addCell(large.constData(), large.size());
+        }
+    }
+    return builder.finish();
+}
+
+qint64 Connection::lastInsertId() {
+    Recordset r = query(QStringLiteral("SELECT LAST_INSERT_ID() AS id"));
+    return r.isEmpty() ? 0 : r.integer(QStringLiteral("id"));
+}
+
+void Connection::beginTransaction() {
+    if (!h_->open)
+        throw DbError(3704, QStringLiteral("08003"),
+                      QStringLiteral("A operação não é permitida com a conexão fechada."));
+    check(SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT,
+                            reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+          SQL_HANDLE_DBC, h_->dbc, "Falha ao iniciar a transação");
+    inTransaction_ = true;
+}
+
+void Connection::commit() {
+    check(SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_COMMIT), SQL_HANDLE_DBC, h_->dbc,
+          "Falha ao confirmar a transação");
+    inTransaction_ = false;
+    SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
+                      0);
+}
+
+void Connection::rollback() {
+    if (!h_->open)
+        return;
+    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_ROLLBACK);
+    inTransaction_ = false;
+    SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
+                      0);
+    check(rc, SQL_HANDLE_DBC, h_->dbc, "Falha ao desfazer a transação");
+}
+
+Transaction::Transaction(Connection& connection) : connection_(connection) {
+    connection_.beginTransaction();
+}
+
+Transaction::~Transaction() {
+    if (!done_) {
+        try {
+            connection_.rollback();
+        } catch (...) {
+        }
+    }
+}
+
+void Transaction::commit() {
+    connection_.commit();
+    done_ = true;
+}
+
+} // namespace db

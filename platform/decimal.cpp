@@ -1,0 +1,191 @@
+#include "platform/decimal.h"
+
+#include <QStringList>
+#include <stdexcept>
+
+namespace {
+
+using i128 = __int128;
+
+// a / b rounded half away from zero.
+i128 divRound(i128 a, i128 b) {
+    if (b < 0) {
+        a = -a;
+        b = -b;
+    }
+    const i128 q = a / b;
+    const i128 r = a % b;
+    if (r * 2 >= b)
+        return q + 1;
+    if (-r * 2 >= b)
+        return q - 1;
+    return q;
+}
+
+std::int64_t checked(i128 v) {
+    if (v > INT64_MAX || v < INT64_MIN)
+        throw std::overflow_error("valor fora do limite");
+    return static_cast<std::int64_t>(v);
+}
+
+i128 pow10(int n) {
+    i128 p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+// Digits of a whole part and a fraction, both plain digit runs.
+std::optional<Decimal> compose(bool negative, const QString& whole, const QString& fraction) {
+    if (whole.isEmpty() && fraction.isEmpty())
+        return std::nullopt;
+    if (whole.size() > 15)
+        return std::nullopt;
+    i128 units = 0;
+    for (QChar c : whole)
+        units = units * 10 + c.digitValue();
+    i128 frac = 0;
+    const int kept = static_cast<int>(std::min<qsizetype>(fraction.size(), 18));
+    for (int i = 0; i < kept; ++i)
+        frac = frac * 10 + fraction.at(i).digitValue();
+    i128 raw = units * Decimal::kScale;
+    if (kept <= Decimal::kPlaces)
+        raw += frac * pow10(Decimal::kPlaces - kept);
+    else
+        raw += divRound(frac, pow10(kept - Decimal::kPlaces));
+    if (negative)
+        raw = -raw;
+    return Decimal::fromRaw(checked(raw));
+}
+
+bool allDigits(const QString& s) {
+    for (QChar c : s) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// "1.234.567" with groups of three after the first, or plain digits.
+std::optional<QString> ungroup(const QString& whole) {
+    if (!whole.contains(QLatin1Char('.')))
+        return allDigits(whole) ? std::optional<QString>(whole) : std::nullopt;
+    const QStringList groups = whole.split(QLatin1Char('.'));
+    if (groups.first().isEmpty() || groups.first().size() > 3 || !allDigits(groups.first()))
+        return std::nullopt;
+    for (qsizetype i = 1; i < groups.size(); ++i) {
+        if (groups.at(i).size() != 3 || !allDigits(groups.at(i)))
+            return std::nullopt;
+    }
+    return groups.join(QString());
+}
+
+} // namespace
+
+std::optional<Decimal> Decimal::parse(const QString& typed, bool allowCurrency) {
+    QString s = typed.trimmed();
+    bool negative = false;
+    auto takeSign = [&] {
+        if (s.startsWith(QLatin1Char('-'))) {
+            negative = !negative;
+            s = s.mid(1).trimmed();
+        } else if (s.startsWith(QLatin1Char('+'))) {
+            s = s.mid(1).trimmed();
+        }
+    };
+    takeSign();
+    if (allowCurrency && s.startsWith(QLatin1String("R$"))) {
+        s = s.mid(2).trimmed();
+        takeSign();
+    }
+    if (s.isEmpty())
+        return std::nullopt;
+    const qsizetype comma = s.indexOf(QLatin1Char(','));
+    if (comma >= 0) {
+        if (s.indexOf(QLatin1Char(','), comma + 1) >= 0)
+            return std::nullopt;
+        const QString fraction = s.mid(comma + 1);
+        if (!allDigits(fraction))
+            return std::nullopt;
+        const auto whole = ungroup(s.left(comma));
+        if (!whole)
+            return std::nullopt;
+        return compose(negative, *whole, fraction);
+    }
+    const qsizetype point = s.indexOf(QLatin1Char('.'));
+    if (point >= 0) {
+        if (s.indexOf(QLatin1Char('.'), point + 1) >= 0)
+            return std::nullopt;
+        const QString whole = s.left(point);
+        const QString fraction = s.mid(point + 1);
+        if (!allDigits(whole) || !allDigits(fraction))
+            return std::nullopt;
+        return compose(negative, whole, fraction);
+    }
+    if (!allDigits(s))
+        return std::nullopt;
+    return compose(negative, s, QString());
+}
+
+std::optional<Decimal> Decimal::fromSql(const QString& text) {
+    QString s = text.trimmed();
+    bool negative = false;
+    if (s.startsWith(QLatin1Char('-'))) {
+        negative = true;
+        s = s.mid(1);
+    }
+    const qsizetype point = s.indexOf(QLatin1Char('.'));
+    const QString whole = point >= 0 ? s.left(point) : s;
+    const QString fraction = point >= 0 ? s.mid(point + 1) : QString();
+    if (!allDigits(whole) || !allDigits(fraction))
+        return std::nullopt;
+    return compose(negative, whole, fraction);
+}
+
+Decimal Decimal::rounded(int places) const {
+    if (places >= kPlaces)
+        return *this;
+    const i128 step = pow10(kPlaces - places);
+    return fromRaw(checked(divRound(raw_, step) * step));
+}
+
+Decimal Decimal::operator*(Decimal o) const {
+    return fromRaw(checked(divRound(static_cast<i128>(raw_) * o.raw_, kScale)));
+}
+
+Decimal Decimal::operator/(Decimal o) const {
+    if (o.raw_ == 0)
+        throw std::domain_error("divisão por zero");
+    return fromRaw(checked(divRound(static_cast<i128>(raw_) * kScale, o.raw_)));
+}
+
+QString Decimal::toBr(int places, bool grouping) const {
+    const Decimal r = rounded(places);
+    const std::int64_t absRaw = r.raw_ < 0 ? -r.raw_ : r.raw_;
+    QString whole = QString::number(absRaw / kScale);
+    if (grouping) {
+        for (qsizetype i = whole.size() - 3; i > 0; i -= 3)
+            whole.insert(i, QLatin1Char('.'));
+    }
+    QString out = r.raw_ < 0 ? QStringLiteral("-") + whole : whole;
+    if (places > 0) {
+        const QString frac =
+            QStringLiteral("%1").arg(absRaw % kScale, kPlaces, 10, QLatin1Char('0'));
+        out += QLatin1Char(',') + frac.left(std::min(places, kPlaces));
+        for (int i = kPlaces; i < places; ++i)
+            out += QLatin1Char('0');
+    }
+    return out;
+}
+
+QString Decimal::toSql(int places) const {
+    const Decimal r = rounded(places);
+    const std::int64_t absRaw = r.raw_ < 0 ? -r.raw_ : r.raw_;
+    QString out = (r.raw_ < 0 ? QStringLiteral("-") : QString()) + QString::number(absRaw / kScale);
+    if (places > 0) {
+        const QString frac =
+            QStringLiteral("%1").arg(absRaw % kScale, kPlaces, 10, QLatin1Char('0'));
+        out += QLatin1Char('.') + frac.left(std::min(places, kPlaces));
+    }
+    return out;
+}

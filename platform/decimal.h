@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <compare>
+#include <cstdint>
+#include <optional>
+
+// Exact money and quantities: a signed count of ten-thousandths. Rounding is
+// half away from zero wherever a value loses places.
+class Decimal {
+public:
+    static constexpr int kPlaces = 4;
+    static constexpr std::int64_t kScale = 10000;
+
+    constexpr Decimal() = default;
+    static constexpr Decimal fromRaw(std::int64_t raw) {
+        Decimal d;
+        d.raw_ = raw;
+        return d;
+    }
+    static constexpr Decimal fromInt(std::int64_t units) { return fromRaw(units * kScale); }
+
+    // A typed number: "1.234,50", "1234,5", "-3", "12.5" (one point and no
+    // comma: the point is the decimal mark); "R$ " in front when allowed.
+    // More than four decimals round half away from zero.
+    static std::optional<Decimal> parse(const QString& typed, bool allowCurrency = true);
+    // A number as the database or a machine writes it: "-1234.5678".
+    static std::optional<Decimal> fromSql(const QString& text);
+
+    constexpr std::int64_t raw() const { return raw_; }
+    bool isZero() const { return raw_ == 0; }
+    bool isNegative() const { return raw_ < 0; }
+
+    Decimal rounded(int places) const;
+    // Whole units, cut toward zero.
+    std::int64_t truncatedUnits() const { return raw_ / kScale; }
+
+    // "1.234,50": decimal comma, "." grouping.
+    QString toBr(int places = 2, bool grouping = true) const;
+    // "1234.50": for SQL text and files read by machines.
+    QString toSql(int places = kPlaces) const;
+
+    Decimal operator-() const { return fromRaw(-raw_); }
+    Decimal operator+(Decimal o) const { return fromRaw(raw_ + o.raw_); }
+    Decimal operator-(Decimal o) const { return fromRaw(raw_ - o.raw_); }
+    // Products and quotients are rounded to four places.
+    Decimal operator*(Decimal o) const;
+    Decimal operator/(Decimal o) const;
+    Decimal& operator+=(Decimal o) {
+        raw_ += o.raw_;
+        return *this;
+    }
+    Decimal& operator-=(Decimal o) {
+        raw_ -= o.raw_;
+        return *this;
+    }
+    auto operator<=>(const Decimal&) const = default;
+
+private:
+    std::int64_t raw_ = 0;
+};

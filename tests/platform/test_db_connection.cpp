@@ -1,0 +1,132 @@
+#include "platform/db/connection.h"
+#include "tests/support/test_database.h"
+
+#include <gtest/gtest.h>
+
+using db::Connection;
+using db::DbError;
+
+class DbConnection : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cn.setConnectionString(testsupport::freshDatabase());
+        cn.open();
+        cn.execute(
+            QStringLiteral("CREATE TABLE IF NOT EXISTS amostra (id INT AUTO_INCREMENT PRIMARY KEY, "
+                           "nome VARCHAR(60), valor DECIMAL(15,4), dia DATE, UNIQUE KEY (nome)) "
+                           "DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci"));
+        cn.execute(QStringLiteral("DELETE FROM amostra"));
+    }
+    Connection cn;
+};
+
+TEST_F(DbConnection, TextsTravelByteExactThroughParameters) {
+    const QStringList samples = {QStringLiteral("D'ÁVILA \\ CIA"), QStringLiteral("AÇÃO ÜÑ € ¼"),
+                                 QStringLiteral("' OR ''='"), QStringLiteral("emoji 🚚"),
+                                 QString(9000, QLatin1Char('x'))};
+    cn.execute(QStringLiteral("ALTER TABLE amostra MODIFY nome TEXT, DROP KEY nome"));
+    for (const QString& s : samples)
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES (?)"), {s});
+    db::Recordset r = cn.query(QStringLiteral("SELECT nome FROM amostra ORDER BY id"));
+    ASSERT_EQ(r.rowCount(), samples.size());
+    for (const QString& s : samples) {
+        EXPECT_EQ(r.text(QStringLiteral("NOME")), s);
+        r.moveNext();
+    }
+    EXPECT_TRUE(r.eof());
+    // The server compares what it stored, so a lookup by the same text finds it.
+    EXPECT_EQ(
+        cn.query(QStringLiteral("SELECT id FROM amostra WHERE nome = ?"), {samples[0]}).rowCount(),
+        1);
+}
+
+TEST_F(DbConnection, NullsDecimalsAndDates) {
+    cn.execute(
+        QStringLiteral("INSERT INTO amostra (nome, valor, dia) VALUES (?, ?, ?)"),
+        {db::Null{}, Decimal::parse(QStringLiteral("1.234,5678")).value(), QDate(2026, 12, 25)});
+    cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('B')"));
+    db::Recordset r = cn.query(QStringLiteral("SELECT * FROM amostra ORDER BY id"));
+    EXPECT_TRUE(r.isNull(QStringLiteral("nome")));
+    EXPECT_EQ(r.text(QStringLiteral("nome")), QString());
+    EXPECT_EQ(r.decimal(QStringLiteral("valor")).toSql(), QStringLiteral("1234.5678"));
+    EXPECT_EQ(r.date(QStringLiteral("dia")), QDate(2026, 12, 25));
+    r.moveNext();
+    EXPECT_TRUE(r.isNull(QStringLiteral("valor")));
+    EXPECT_TRUE(r.decimal(QStringLiteral("valor")).isZero());
+    EXPECT_EQ(r.integer(QStringLiteral("valor")), 0);
+    EXPECT_FALSE(r.date(QStringLiteral("dia")).has_value());
+    EXPECT_TRUE(r.find(QStringLiteral("nome"), QStringLiteral("b")));
+    EXPECT_THROW(r.text(QStringLiteral("sem_coluna")), DbError);
+}
+
+TEST_F(DbConnection, LastInsertIdAndAffectedRows) {
+    cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('A')"));
+    const qint64 first = cn.lastInsertId();
+    cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('B')"));
+    EXPECT_EQ(cn.lastInsertId(), first + 1);
+    // Matched rows count even when nothing changes.
+    EXPECT_EQ(cn.execute(QStringLiteral("UPDATE amostra SET nome = nome WHERE id = ?"), {first}),
+              1);
+    EXPECT_EQ(
+        cn.execute(QStringLiteral("UPDATE amostra SET nome = 'C' WHERE id = ?"), {qint64(-1)}), 0);
+}
+
+TEST_F(DbConnection, ErrorsCarryTheServerNumber) {
+    cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('A')"));
+    try {
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES (?)"), {QStringLiteral("A")});
+        FAIL() << "duplicate accepted";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), 1062);
+        EXPECT_TRUE(e.text().contains(QStringLiteral("Duplicate")));
+    }
+    try {
+        cn.query(QStringLiteral("SELECT * FROM nao_existe"));
+        FAIL();
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), 1146);
+    }
+    // The connection goes on working after a failure.
+    EXPECT_EQ(cn.query(QStringLiteral("SELECT 1 AS um")).integer(QStringLiteral("um")), 1);
+}
+
+TEST_F(DbConnection, TransactionRollsBackUnlessCommitted) {
+    {
+        db::Transaction t(cn);
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('A')"));
+    }
+    EXPECT_EQ(cn.query(QStringLiteral("SELECT * FROM amostra")).rowCount(), 0);
+    try {
+        db::Transaction t(cn);
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('A')"));
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('A')"));
+        t.commit();
+    } catch (const DbError&) {
+    }
+    EXPECT_EQ(cn.query(QStringLiteral("SELECT * FROM amostra")).rowCount(), 0);
+    {
+        db::Transaction t(cn);
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('A')"));
+        t.commit();
+    }
+    EXPECT_FALSE(cn.inTransaction());
+    EXPECT_EQ(cn.query(QStringLiteral("SELECT * FROM amostra")).rowCount(), 1);
+}
+
+TEST_F(DbConnection, ClosedAndUnreachableConnectionsFail) {
+    cn.close();
+    EXPECT_FALSE(cn.isOpen());
+    EXPECT_THROW(cn.execute(QStringLiteral("SELECT 1")), DbError);
+    cn.ensureOpen();
+    EXPECT_TRUE(cn.isOpen());
+
+    Connection wrong(QStringLiteral("Driver={MySQL ODBC 8.0 ANSI Driver};Server=127.0.0.1;"
+                                    "Database=;User=ninguem;Password=x;Option=3;"));
+    try {
+        wrong.open();
+        FAIL();
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), 1045);
+    }
+    EXPECT_FALSE(wrong.isOpen());
+}
