@@ -1,0 +1,125 @@
+#include "shell/data_form.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+DataForm::DataForm(QWidget* parent) : QDialog(parent) {
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, &DataForm::focusChanged);
+}
+
+DataForm::~DataForm() {
+    qApp->removeEventFilter(this);
+}
+
+void DataForm::onLeave(QWidget* box, std::function<void()> handler) {
+    leaveHandlers_.insert(box, std::move(handler));
+}
+
+void DataForm::focusNext() {
+    focusNextChild();
+}
+
+bool DataForm::previewKey(QKeyEvent*) {
+    return false;
+}
+
+void DataForm::escPressed() {
+    close();
+}
+
+void DataForm::enterPressed(QWidget*) {}
+
+bool DataForm::ownsReceiver(QObject* watched) const {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return widget != nullptr && (widget == this || isAncestorOf(widget)) && isVisible();
+}
+
+bool DataForm::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::InputMethod) || resending_ ||
+        !ownsReceiver(watched))
+        return QDialog::eventFilter(watched, event);
+    // A key reaches the filter once per widget it propagates through; only
+    // the first (the focused control or the window) is previewed.
+    auto* widget = static_cast<QWidget*>(watched);
+    QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && widget != focused && isAncestorOf(focused))
+        return QDialog::eventFilter(watched, event);
+
+    if (type == QEvent::InputMethod) {
+        auto* im = static_cast<QInputMethodEvent*>(event);
+        const QString upper = im->commitString().toUpper();
+        if (!uppercase_ || upper == im->commitString())
+            return false;
+        QInputMethodEvent copy(im->preeditString(), im->attributes());
+        copy.setCommitString(upper, im->replacementStart(), im->replacementLength());
+        resend(watched, &copy);
+        return true;
+    }
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (previewKey(key))
+        return true;
+    if (key->key() == Qt::Key_Escape) {
+        escPressed();
+        return true;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+            static_cast<QAbstractButton*>(widget)->click();
+            return true;
+        }
+        if (enterMovesFocus_)
+            focusNextChild();
+        enterPressed(widget);
+        return true;
+    }
+    if (uppercase_ && !key->text().isEmpty() && key->text() != key->text().toUpper() &&
+        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const QString upper = key->text().toUpper();
+        QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(),
+                       static_cast<ushort>(key->count()));
+        resend(watched, &copy);
+        return true;
+    }
+    return false;
+}
+
+void DataForm::resend(QObject* receiver, QEvent* event) {
+    resending_ = true;
+    QApplication::sendEvent(receiver, event);
+    resending_ = false;
+}
+
+void DataForm::keyPressEvent(QKeyEvent* event) {
+    // Esc and Enter are handled by the preview; QDialog would close or press
+    // a default button instead.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void DataForm::showEvent(QShowEvent* event) {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    QDialog::showEvent(event);
+}
+
+void DataForm::focusChanged(QWidget* old, QWidget* now) {
+    if (old == nullptr || now == nullptr || now->window() != this || old->window() != this)
+        return;
+    const auto it = leaveHandlers_.constFind(old);
+    if (it != leaveHandlers_.constEnd() && it.value())
+        it.value()();
+}

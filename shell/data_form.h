@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QPointer>
+#include <functional>
+
+class QKeyEvent;
+
+// Base of the data windows: sees keys before its controls, makes Enter move
+// to the next control, types capitals, routes Esc to the window's own Esc,
+// keeps buttons from becoming default, and tells when a box is left for
+// another control of the same window.
+class DataForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit DataForm(QWidget* parent = nullptr);
+    ~DataForm() override;
+
+    // Runs `handler` when focus leaves `box` for another control of this
+    // window (not when a message box opens or the window deactivates).
+    void onLeave(QWidget* box, std::function<void()> handler);
+    // Moves focus to the next control in tab order, as Enter does.
+    void focusNext();
+
+protected:
+    void setUppercaseTyping(bool on) { uppercase_ = on; }
+    void setEnterMovesFocus(bool on) { enterMovesFocus_ = on; }
+    // Key preview: return true to consume the key before the control sees it.
+    virtual bool previewKey(QKeyEvent* event);
+    // Esc in the window.
+    virtual void escPressed();
+    // Enter in the window, after focus moved (when it moves).
+    virtual void enterPressed(QWidget* from);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool ownsReceiver(QObject* watched) const;
+    void focusChanged(QWidget* old, QWidget* now);
+    // Delivers a changed copy of an event without previewing it again.
+    void resend(QObject* receiver, QEvent* event);
+
+    bool uppercase_ = true;
+    bool enterMovesFocus_ = true;
+    bool resending_ = false;
+    QHash<QWidget*, std::function<void()>> leaveHandlers_;
+};

@@ -1,0 +1,121 @@
+#include "shell/settings_file.h"
+
+#include "platform/cp1252.h"
+#include "platform/program_folder.h"
+#include "shell/scramble.h"
+#include "shell/shared_state.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace settings {
+
+namespace {
+
+const QString kFileName = QStringLiteral("Quendaro.ini");
+const QString kSection = QStringLiteral("CONFIG");
+
+// A value the connection-string syntax would split goes in braces.
+QString connectionValue(const QString& value) {
+    if (value.contains(QLatin1Char(';')) || value.contains(QLatin1Char('{')) ||
+        value.contains(QLatin1Char('}'))) {
+        QString braced = value;
+        braced.replace(QLatin1Char('}'), QStringLiteral("}}"));
+        return QLatin1Char('{') + braced + QLatin1Char('}');
+    }
+    return value;
+}
+
+} // namespace
+
+QString filePath() {
+    return programfolder::file(kFileName);
+}
+
+bool fileExists() {
+    return QFileInfo(filePath()).isFile();
+}
+
+QString LeINI(const QString& section, const QString& key, const QString& defaultValue,
+              const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return defaultValue;
+    const QString text = cp1252::decode(f.readAll());
+    bool inSection = false;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            const qsizetype close = line.indexOf(QLatin1Char(']'));
+            const QString name = line.mid(1, close < 0 ? -1 : close - 1).trimmed();
+            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            continue;
+        if (line.left(equals).trimmed().compare(key, Qt::CaseInsensitive) != 0)
+            continue;
+        QString value = line.mid(equals + 1).trimmed();
+        if (value.size() >= 2 &&
+            ((value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) ||
+             (value.startsWith(QLatin1Char('\'')) && value.endsWith(QLatin1Char('\'')))))
+            value = value.mid(1, value.size() - 2);
+        return value;
+    }
+    return defaultValue;
+}
+
+Values read() {
+    Values v;
+    if (!fileExists())
+        return v;
+    const QString file = filePath();
+    auto key = [&](const char* name) {
+        return scramble::DescriptografaTexto(
+            LeINI(kSection, QString::fromLatin1(name), kMissingKey, file));
+    };
+    v.server = key("conexao");
+    v.password = key("senha");
+    v.database = key("banco");
+    v.user = key("userbco");
+    return v;
+}
+
+QString write(const Values& values) {
+    const QByteArray crlf = QByteArrayLiteral("\r\n");
+    QByteArray content = QByteArrayLiteral("[CONFIG]") + crlf;
+    auto line = [&](const char* key, const QString& value) {
+        content +=
+            QByteArray(key) + '=' + scramble::CriptografaTexto(value.trimmed()).toLatin1() + crlf;
+    };
+    line("conexao", values.server);
+    line("senha", values.password);
+    line("banco", values.database);
+    line("userbco", values.user);
+
+    QSaveFile file(filePath());
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.write(content);
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+QString connectionString(const Values& values) {
+    return QStringLiteral("Driver={MySQL ODBC 8.0 ANSI Driver};Server=") +
+           connectionValue(values.server) + QStringLiteral(";Database=") +
+           connectionValue(values.database) + QStringLiteral(";User=") +
+           connectionValue(values.user) + QStringLiteral(";Password=") +
+           connectionValue(values.password) + QStringLiteral(";Option=3;");
+}
+
+void MontaConexao() {
+    shared::gConexao = connectionString(read());
+}
+
+} // namespace settings
