@@ -14,8 +14,9 @@ QString path() {
 }
 
 QString resolveIn(const QString& folder, const QString& relative) {
-    const QStringList parts =
-        QDir::fromNativeSeparators(relative).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList parts = QString(relative)
+                                  .replace(QLatin1Char('\\'), QLatin1Char('/'))
+                                  .split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString current = folder;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts.at(i);

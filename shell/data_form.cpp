@@ -1,5 +1,7 @@
 #include "shell/data_form.h"
 
+#include "platform/data_grid.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -73,6 +75,9 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        // A list that selects rows with Enter keeps it.
+        if (auto* grid = qobject_cast<DataGrid*>(widget); grid && grid->rowSelectedGesture())
+            return false;
         if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
             static_cast<QAbstractButton*>(widget)->click();
             return true;

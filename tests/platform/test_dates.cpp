@@ -1,0 +1,15 @@
+#include "platform/dates.h"
+
+#include <gtest/gtest.h>
+
+TEST(Dates, StrictDayMonthYear) {
+    EXPECT_EQ(dates::parseBr(QStringLiteral("25/12/2026")), QDate(2026, 12, 25));
+    EXPECT_EQ(dates::parseBr(QStringLiteral("29/02/2024")), QDate(2024, 2, 29));
+    for (const char* bad : {"29/02/2026", "31/04/2026", "1/1/2026", "01-01-2026", "00/01/2026",
+                            "01/13/2026", "aa/bb/cccc", "", "01/01/26", "01/01/2026 "})
+        EXPECT_FALSE(dates::parseBr(QString::fromLatin1(bad)).has_value()) << bad;
+    EXPECT_EQ(dates::toSql(QDate(2026, 1, 5)), QStringLiteral("2026/01/05"));
+    EXPECT_EQ(dates::toBr(QDate(2026, 1, 5)), QStringLiteral("05/01/2026"));
+    EXPECT_EQ(dates::stampBr(QDateTime(QDate(2026, 1, 5), QTime(7, 8, 9))),
+              QStringLiteral("05/01/2026 07:08:09"));
+}
