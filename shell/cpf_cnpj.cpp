@@ -1,0 +1,143 @@
+#include "shell/cpf_cnpj.h"
+
+#include "shell/shared_state.h"
+
+namespace {
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+bool isCapital(QChar c) {
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
+}
+
+// The number a text starts with, blanks ignored: what the old Val() gave.
+long long leadingNumber(const QString& text) {
+    QString s = text;
+    s.remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < s.size() && (s.at(i) == QLatin1Char('-') || s.at(i) == QLatin1Char('+')))
+        negative = s.at(i++) == QLatin1Char('-');
+    long long v = 0;
+    for (; i < s.size() && isDigit(s.at(i)) && v < 1'000'000'000'000'000LL; ++i)
+        v = v * 10 + s.at(i).digitValue();
+    return negative ? -v : v;
+}
+
+bool allDigits(const QString& s) {
+    for (QChar c : s) {
+        if (!isDigit(c))
+            return false;
+    }
+    return !s.isEmpty();
+}
+
+// A CNPJ of the registry's alphanumeric kind (digits being a special case):
+// fourteen characters besides separators, twelve digits or capitals and two
+// check digits.
+bool isAlphanumericCnpj(const QString& text) {
+    if (text.size() != 14 && text.size() != 18)
+        return false;
+    QString bare;
+    for (QChar c : text) {
+        if (c != QLatin1Char('.') && c != QLatin1Char('/') && c != QLatin1Char('-'))
+            bare += c;
+    }
+    if (bare.size() != 14)
+        return false;
+    for (int i = 0; i < 12; ++i) {
+        if (!isDigit(bare.at(i)) && !isCapital(bare.at(i)))
+            return false;
+    }
+    return isDigit(bare.at(12)) && isDigit(bare.at(13));
+}
+
+int checkDigit(long long sum) {
+    const long long r = sum % 11;
+    return r < 2 ? 0 : static_cast<int>(11 - r);
+}
+
+// A character's value in the sums: its digit, for an alphanumeric CNPJ a
+// capital's code minus 48, anything else 0.
+int valueOf(QChar c, bool letters) {
+    if (isDigit(c))
+        return c.digitValue();
+    if (letters && isCapital(c))
+        return c.unicode() - 48;
+    return 0;
+}
+
+DocumentCheck cpfRoute(const QString& document) {
+    QString copy = document;
+    if (copy.size() == 11 && allDigits(copy))
+        copy = QStringLiteral("%1.%2.%3-%4")
+                   .arg(copy.left(3), copy.mid(3, 3), copy.mid(6, 3), copy.mid(9, 2));
+    long long a = 0, b = 0;
+    int n = 0;
+    for (qsizetype i = 0; i < copy.size() - 2; ++i) {
+        const QChar c = copy.at(i);
+        if (c == QLatin1Char('.') || c == QLatin1Char('-'))
+            continue;
+        ++n;
+        const int v = valueOf(c, false);
+        a += v * (11 - n);
+        b += v * (12 - n);
+    }
+    const int d1 = checkDigit(a);
+    const int d2 = checkDigit(b + 2 * d1);
+    DocumentCheck result{false, QString(), document};
+    if (leadingNumber(copy.right(2)) == 10 * d1 + d2) {
+        result.valid = true;
+        result.formatted = copy;
+    }
+    return result;
+}
+
+DocumentCheck cnpjRoute(const QString& document) {
+    const bool letters = isAlphanumericCnpj(document);
+    QString doc = document;
+    if (doc.size() == 14 && (allDigits(doc) || letters))
+        doc = QStringLiteral("%1.%2.%3/%4-%5")
+                  .arg(doc.left(2), doc.mid(2, 3), doc.mid(5, 3), doc.mid(8, 4), doc.mid(12, 2));
+    long long a = 0, b = 0;
+    int n = 0;
+    for (qsizetype i = 0; i < doc.size() - 2; ++i) {
+        const QChar c = doc.at(i);
+        if (c == QLatin1Char('.') || c == QLatin1Char('/') || c == QLatin1Char('-'))
+            continue;
+        ++n;
+        const int v = valueOf(c, letters);
+        a += v * (n < 5 ? 6 - n : 14 - n);
+        b += v * (n < 6 ? 7 - n : 15 - n);
+    }
+    const int d1 = checkDigit(a);
+    const int d2 = checkDigit(b + 2 * d1);
+    DocumentCheck result{false, QString(), doc};
+    if (leadingNumber(doc.right(2)) == 10 * d1 + d2) {
+        result.valid = true;
+        result.formatted = doc;
+    }
+    return result;
+}
+
+} // namespace
+
+DocumentCheck checkCpfCnpj(const QString& document) {
+    const qsizetype length = document.size();
+    const bool startsWithDigit = length > 0 && isDigit(document.at(0));
+    if ((!startsWithDigit && !isAlphanumericCnpj(document)) || length < 11 || length > 18)
+        return DocumentCheck{false, QString(), document};
+    if (length == 11 || (length == 14 && document.at(3) == QLatin1Char('.')))
+        return cpfRoute(document);
+    if (length == 18 && document.mid(15, 3) == QLatin1String("CPF"))
+        return DocumentCheck{true, document, document};
+    return cnpjRoute(document);
+}
+
+void ValidaCpfCnpj(QString& documento) {
+    const DocumentCheck check = checkCpfCnpj(documento);
+    documento = check.document;
+    shared::gResultado = check.valid;
+    shared::gDocFormatado = check.formatted;
+}
