@@ -1,6 +1,19 @@
+#include "shell/frmprincipal.h"
+#include "shell/program_end.h"
+#include "shell/shell_windows.h"
+
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quendaro"));
+    registerShellWindows();
+
+    frmPrincipal main;
+    main.showMaximized();
+    // The first activation, should the desktop not report it.
+    QTimer::singleShot(0, &main, &frmPrincipal::Form_Activate);
+    program::setMainLoopRunning(true);
+    return program::ending() ? 0 : app.exec();
 }

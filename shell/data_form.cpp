@@ -1,6 +1,8 @@
 #include "shell/data_form.h"
 
 #include "platform/data_grid.h"
+#include "shell/funcoes.h"
+#include "shell/program_end.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -26,7 +28,13 @@ void DataForm::onLeave(QWidget* box, std::function<void()> handler) {
 }
 
 void DataForm::focusNext() {
-    focusNextChild();
+    EnviaTeclas(QStringLiteral("{TAB}"));
+}
+
+int DataForm::exec() {
+    if (program::ending())
+        return QDialog::Rejected;
+    return QDialog::exec();
 }
 
 bool DataForm::previewKey(QKeyEvent*) {
@@ -83,7 +91,7 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (enterMovesFocus_)
-            focusNextChild();
+            EnviaTeclas(QStringLiteral("{TAB}"));
         enterPressed(widget);
         return true;
     }

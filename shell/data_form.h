@@ -22,6 +22,8 @@ public:
     void onLeave(QWidget* box, std::function<void()> handler);
     // Moves focus to the next control in tab order, as Enter does.
     void focusNext();
+    // Nothing opens once the program is ending.
+    int exec() override;
 
 protected:
     void setUppercaseTyping(bool on) { uppercase_ = on; }

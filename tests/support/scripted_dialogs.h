@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "tests/support/qt_printers.h"
 
 #include <QStringList>
 #include <deque>

@@ -50,11 +50,15 @@ void loadSqlFile(db::Connection& connection, const QString& path) {
     }
 }
 
-QString freshDatabase(const QString& suffix) {
+QString databaseName(const QString& suffix) {
     QString name = qEnvironmentVariable("QUENDARO_TEST_NAME", QStringLiteral("quendaro_test"));
     name = QStringLiteral("t_") + name + suffix;
     name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]")), QStringLiteral("_"));
-    name = name.left(64);
+    return name.left(64);
+}
+
+QString freshDatabase(const QString& suffix) {
+    const QString name = databaseName(suffix);
     db::Connection admin(connectionString());
     admin.open();
     admin.execute(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(name));

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace testsupport {
+
+// Acts on the next modal window of type Form once it is shown, from inside
+// the event loop that shows it. Gives up after `timeoutMs`.
+template <typename Form> void whenModal(std::function<void(Form*)> action, int timeoutMs = 5000) {
+    auto* timer = new QTimer();
+    auto elapsed = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, elapsed, action, timeoutMs] {
+        *elapsed += 10;
+        Form* form = qobject_cast<Form*>(QApplication::activeModalWidget());
+        if (form != nullptr && form->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(form);
+        } else if (*elapsed > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
+}
+
+} // namespace testsupport
