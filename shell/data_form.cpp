@@ -61,7 +61,7 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
     // the first (the focused control or the window) is previewed.
     auto* widget = static_cast<QWidget*>(watched);
     QWidget* focused = QApplication::focusWidget();
-    if (focused != nullptr && widget != focused && isAncestorOf(focused))
+    if (focused != nullptr && widget != focused && widget->isAncestorOf(focused))
         return QDialog::eventFilter(watched, event);
 
     if (type == QEvent::InputMethod) {

@@ -1,0 +1,95 @@
+#include "platform/data_grid.h"
+#include "shell/data_form.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/typing.h"
+
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SampleForm : public DataForm {
+public:
+    SampleForm() {
+        auto* layout = new QVBoxLayout(this);
+        for (QWidget* w : std::initializer_list<QWidget*>{first, notes, second, grid, button})
+            layout->addWidget(w);
+        connect(button, &QPushButton::clicked, this, [this] { ++clicks; });
+        onLeave(first, [this] { ++leaves; });
+    }
+    QLineEdit* first = new QLineEdit;
+    QPlainTextEdit* notes = new QPlainTextEdit;
+    QLineEdit* second = new QLineEdit;
+    DataGrid* grid = new DataGrid;
+    QPushButton* button = new QPushButton(QStringLiteral("Salvar"));
+    int escapes = 0;
+    int clicks = 0;
+    int leaves = 0;
+
+protected:
+    void escPressed() override { ++escapes; }
+};
+
+class DataFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.show();
+        form.activateWindow();
+        form.first->setFocus();
+        QApplication::processEvents();
+    }
+    SampleForm form;
+};
+
+} // namespace
+
+TEST_F(DataFormTest, TypedLettersBecomeCapitalsOneForOne) {
+    testsupport::type(form.first, QStringLiteral("joão çá 1b"));
+    EXPECT_EQ(form.first->text(), QStringLiteral("JOÃO ÇÁ 1B"));
+    QInputMethodEvent im;
+    im.setCommitString(QStringLiteral("ção"));
+    QApplication::sendEvent(form.first, &im);
+    EXPECT_EQ(form.first->text(), QStringLiteral("JOÃO ÇÁ 1BÇÃO"));
+}
+
+TEST_F(DataFormTest, EnterMovesOnWithoutTypingIntoMultiLineBoxes) {
+    QTest::keyClick(form.first, Qt::Key_Return);
+    EXPECT_TRUE(form.notes->hasFocus());
+    QTest::keyClick(form.notes, Qt::Key_Return);
+    EXPECT_TRUE(form.second->hasFocus());
+    EXPECT_TRUE(form.notes->toPlainText().isEmpty());
+    EXPECT_EQ(form.leaves, 1);
+}
+
+TEST_F(DataFormTest, EscGoesToTheFormAndButtonsAreNeverDefault) {
+    QTest::keyClick(form.second, Qt::Key_Escape);
+    EXPECT_EQ(form.escapes, 1);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.button->autoDefault());
+    // Enter on a focused button presses it.
+    form.button->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(form.button->hasFocus());
+    QTest::keyClick(form.button, Qt::Key_Return);
+    EXPECT_EQ(form.clicks, 1);
+}
+
+TEST_F(DataFormTest, LeavingCountsOnlyMovesInsideTheWindow) {
+    QWidget other;
+    auto* elsewhere = new QLineEdit(&other);
+    other.show();
+    elsewhere->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(form.leaves, 0);
+    form.activateWindow();
+    QApplication::processEvents();
+    form.first->setFocus();
+    form.second->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(form.leaves, 1);
+}
