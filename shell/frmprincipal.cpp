@@ -309,11 +309,28 @@ void frmPrincipal::openModal(const QString& formName) {
         Form_Activate();
 }
 
+bool frmPrincipal::raiseOpenOrderList(const QString& name) {
+    // The order list does not block this window; asking for it again while
+    // it is open brings it to the front.
+    if (name != QLatin1String("osorc") && name != QLatin1String("osprod"))
+        return false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("frmOS_ListaOrc") && w->isVisible()) {
+            w->raise();
+            w->activateWindow();
+            return true;
+        }
+    }
+    return false;
+}
+
 void frmPrincipal::runMenuCommand(const QString& name) {
     if (name == QLatin1String("mnu_f10")) {
         mnu_f10_Click();
     } else if (name == QLatin1String("mnu_update")) {
         windows::open(QStringLiteral("Atualizar"), this);
+    } else if (raiseOpenOrderList(name)) {
+        return;
     } else if (name == QLatin1String("osorc")) {
         shared::gModoOS = QStringLiteral("O");
         windows::open(QStringLiteral("frmOS_ListaOrc"), this);

@@ -46,6 +46,7 @@ private:
     void buildMenus();
     void buildStatusBar();
     void runMenuCommand(const QString& name);
+    bool raiseOpenOrderList(const QString& name);
     void startupBlock();
     void showBackground();
     void failurePath(int number, const QString& description);

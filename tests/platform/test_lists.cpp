@@ -1,0 +1,87 @@
+#include "platform/busy_guard.h"
+#include "platform/data_grid.h"
+#include "platform/db/data_control.h"
+#include "platform/http_client.h"
+#include "tests/support/http_server.h"
+#include "tests/support/test_database.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(DataControl, RefreshReadsTheRecordSourceOnItsOwnConnection) {
+    db::Connection cn(testsupport::freshDatabase());
+    cn.open();
+    cn.execute(
+        QStringLiteral("INSERT INTO grupoestoque (dsgrupo) VALUES ('PARAFUSOS'), ('TINTAS')"));
+    db::DataControl list;
+    list.setConnectionString(cn.connectionString());
+    list.setRecordSource(QStringLiteral("SELECT cdgrupo, dsgrupo FROM grupoestoque WHERE dsgrupo "
+                                        "LIKE CONCAT('%', ?, '%') ORDER BY cdgrupo"),
+                         {QStringLiteral("TIN")});
+    list.refresh();
+    db::RecordsetModel* model = list.model();
+    ASSERT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(model->data(model->index(0, 1)).toString(), QStringLiteral("TINTAS"));
+    model->setHeadings({QStringLiteral("Código"), QStringLiteral("Descrição")});
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Descrição"));
+
+    // A failed refresh keeps the rows shown.
+    list.setRecordSource(QStringLiteral("SELECT * FROM nao_existe"));
+    EXPECT_THROW(list.refresh(), db::DbError);
+    EXPECT_EQ(model->rowCount(), 1);
+    list.close();
+    EXPECT_EQ(model->rowCount(), 0);
+}
+
+TEST(DataGrid, DoubleClickOrEnterSelectsARowAndWidthsSurviveRefresh) {
+    db::Recordset::Builder builder({QStringLiteral("a"), QStringLiteral("b")});
+    for (const char* v : {"1", "x", "2", "y"})
+        builder.addCell(v, 1);
+    db::RecordsetModel model;
+    model.setRecordset(builder.finish());
+    DataGrid grid;
+    grid.setModel(&model);
+    grid.setColumnWidths({50, 120});
+    grid.show();
+    QSignalSpy selected(&grid, &DataGrid::rowSelected);
+    grid.setCurrentIndex(model.index(1, 0));
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(selected.count(), 1);
+    EXPECT_EQ(grid.currentRow(), 1);
+    grid.setRowSelectedGesture(false);
+    QTest::keyClick(&grid, Qt::Key_Return);
+    EXPECT_EQ(selected.count(), 1);
+    model.setRecordset(model.recordset());
+    EXPECT_EQ(grid.columnWidth(1), 120);
+}
+
+TEST(BusyGuard, RestoresWidgetAndPointerOnEveryExit) {
+    QWidget window;
+    try {
+        BusyGuard busy(&window);
+        EXPECT_FALSE(window.isEnabled());
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        throw std::runtime_error("falha");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(HttpGet, AnswersStatusesAndGivesUpOnSilence) {
+    testsupport::HttpServer server;
+    server.set("/ok", {200, "corpo"});
+    server.set("/mudo", {200, {}, "text/plain", true});
+    const http::Reply ok =
+        http::get(QUrl(server.base() + QStringLiteral("/ok")), {{"User-Agent", "Mozilla/5.0"}});
+    EXPECT_EQ(ok.status, 200);
+    EXPECT_EQ(ok.body, QByteArray("corpo"));
+    EXPECT_EQ(server.requests().at(0).headers.value("user-agent"), QByteArray("Mozilla/5.0"));
+    EXPECT_EQ(http::get(QUrl(server.base() + QStringLiteral("/outro"))).status, 404);
+    const http::Reply silent = http::get(QUrl(server.base() + QStringLiteral("/mudo")), {}, 300);
+    EXPECT_FALSE(silent.answered());
+    EXPECT_FALSE(silent.error.isEmpty());
+    EXPECT_FALSE(http::get(QUrl(testsupport::unreachableBase())).answered());
+}
