@@ -1,0 +1,77 @@
+#pragma once
+
+#include "registers/json/json_error.h"
+
+#include <QHash>
+#include <QString>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace json {
+
+// An ordered list whose items may carry a unique text key: positions are
+// 1-based, lookups by key go through a hash. Its failures are the platform
+// collection's: an absent key is error 5, a position out of range error 9.
+template <typename T> class KeyedList {
+public:
+    int count() const { return int(entries_.size()); }
+
+    void add(T value, std::optional<QString> key = std::nullopt) {
+        if (key && index_.contains(*key))
+            raiseDuplicateKey();
+        auto entry = std::make_unique<Entry>(Entry{std::move(key), std::move(value)});
+        if (entry->key)
+            index_.insert(*entry->key, entry.get());
+        entries_.push_back(std::move(entry));
+    }
+
+    bool contains(const QString& key) const { return index_.contains(key); }
+
+    const T& at(int position) const { return entries_[checked(position)]->value; }
+    T& at(int position) { return entries_[checked(position)]->value; }
+
+    const T& at(const QString& key) const {
+        const auto found = index_.constFind(key);
+        if (found == index_.cend())
+            raiseInvalidArgument();
+        return (*found)->value;
+    }
+
+    void replaceAt(int position, T value) { entries_[checked(position)]->value = std::move(value); }
+
+    void removeAt(int position) {
+        const auto offset = checked(position);
+        if (entries_[offset]->key)
+            index_.remove(*entries_[offset]->key);
+        entries_.erase(entries_.begin() + offset);
+    }
+
+    void remove(const QString& key) {
+        const auto found = index_.constFind(key);
+        if (found == index_.cend())
+            raiseInvalidArgument();
+        const Entry* entry = *found;
+        index_.erase(found);
+        entries_.erase(std::find_if(entries_.begin(), entries_.end(),
+                                    [entry](const auto& e) { return e.get() == entry; }));
+    }
+
+private:
+    struct Entry {
+        std::optional<QString> key;
+        T value;
+    };
+
+    std::size_t checked(int position) const {
+        if (position < 1 || position > count())
+            raiseSubscriptOutOfRange();
+        return std::size_t(position - 1);
+    }
+
+    std::vector<std::unique_ptr<Entry>> entries_;
+    QHash<QString, Entry*> index_;
+};
+
+} // namespace json
