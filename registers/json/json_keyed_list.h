@@ -2,11 +2,11 @@
 
 #include "registers/json/json_error.h"
 
-#include <QHash>
 #include <QString>
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace json {
@@ -19,24 +19,24 @@ public:
     int count() const { return int(entries_.size()); }
 
     void add(T value, std::optional<QString> key = std::nullopt) {
-        if (key && index_.contains(*key))
+        if (key && contains(*key))
             raiseDuplicateKey();
         auto entry = std::make_unique<Entry>(Entry{std::move(key), std::move(value)});
         if (entry->key)
-            index_.insert(*entry->key, entry.get());
+            index_.emplace(*entry->key, entry.get());
         entries_.push_back(std::move(entry));
     }
 
-    bool contains(const QString& key) const { return index_.contains(key); }
+    bool contains(const QString& key) const { return index_.find(key) != index_.end(); }
 
     const T& at(int position) const { return entries_[checked(position)]->value; }
     T& at(int position) { return entries_[checked(position)]->value; }
 
     const T& at(const QString& key) const {
-        const auto found = index_.constFind(key);
-        if (found == index_.cend())
+        const auto found = index_.find(key);
+        if (found == index_.end())
             raiseInvalidArgument();
-        return (*found)->value;
+        return found->second->value;
     }
 
     void replaceAt(int position, T value) { entries_[checked(position)]->value = std::move(value); }
@@ -44,15 +44,15 @@ public:
     void removeAt(int position) {
         const auto offset = checked(position);
         if (entries_[offset]->key)
-            index_.remove(*entries_[offset]->key);
+            index_.erase(*entries_[offset]->key);
         entries_.erase(entries_.begin() + offset);
     }
 
     void remove(const QString& key) {
-        const auto found = index_.constFind(key);
-        if (found == index_.cend())
+        const auto found = index_.find(key);
+        if (found == index_.end())
             raiseInvalidArgument();
-        const Entry* entry = *found;
+        const Entry* entry = found->second;
         index_.erase(found);
         entries_.erase(std::find_if(entries_.begin(), entries_.end(),
                                     [entry](const auto& e) { return e.get() == entry; }));
@@ -71,7 +71,8 @@ private:
     }
 
     std::vector<std::unique_ptr<Entry>> entries_;
-    QHash<QString, Entry*> index_;
+    // Lighter than QHash for the many small lists a document holds.
+    std::unordered_map<QString, Entry*> index_;
 };
 
 } // namespace json
