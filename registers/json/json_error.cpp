@@ -18,10 +18,4 @@ void raiseSubscriptOutOfRange() {
     throw JsonError(9, QStringLiteral("Subscript out of range"), kListSource);
 }
 
-void raiseDuplicateKey() {
-    throw JsonError(
-        457, QStringLiteral("This key is already associated with an element of this collection"),
-        kListSource);
-}
-
 } // namespace json

@@ -37,6 +37,5 @@ inline const QString kListSource = QStringLiteral("Quendaro");
 // raises them.
 [[noreturn]] void raiseInvalidArgument();
 [[noreturn]] void raiseSubscriptOutOfRange();
-[[noreturn]] void raiseDuplicateKey();
 
 } // namespace json

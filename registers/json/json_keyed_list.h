@@ -18,9 +18,9 @@ template <typename T> class KeyedList {
 public:
     int count() const { return int(entries_.size()); }
 
+    // A key must not be present already.
     void add(T value, std::optional<QString> key = std::nullopt) {
-        if (key && contains(*key))
-            raiseDuplicateKey();
+        Q_ASSERT(!key || !contains(*key));
         auto entry = std::make_unique<Entry>(Entry{std::move(key), std::move(value)});
         if (entry->key)
             index_.emplace(*entry->key, entry.get());

@@ -106,10 +106,7 @@ JsonNode JsonNode::AddNewObject(const JsonKey& key) {
 }
 
 void JsonNode::Clear() {
-    // Swapped out first, so a node that holds itself is left consistent while
-    // the old contents are destroyed.
-    json::KeyedList<JsonValue> old;
-    std::swap(old, d_->values);
+    d_->values = {};
     d_->names.emplace();
     d_->isArray = false;
 }

@@ -10,7 +10,7 @@ namespace {
 int rounds() {
     bool ok = false;
     const int wanted = qEnvironmentVariableIntValue("QUENDARO_JSON_ROUNDS", &ok);
-    return ok && wanted > 0 ? wanted : 4000;
+    return ok && wanted > 0 ? wanted : 20000;
 }
 
 class Generator {

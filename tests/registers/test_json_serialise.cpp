@@ -8,6 +8,14 @@ namespace {
 
 const QString kExample = QStringLiteral("{\"a\":1,\"b\":[1,2]}");
 
+// The text of an array holding just this value.
+QString inArray(const JsonValue& value) {
+    JsonNode node;
+    node.setIsArray(true);
+    node.setItem({}, value);
+    return node.JSON();
+}
+
 TEST(SerialiseLayout, WhitespacePutsOneItemALineIndentedByFour) {
     JsonNode node = parsed(kExample);
     node.setWhitespace(true);
@@ -56,10 +64,8 @@ struct EscapeCase {
 class SerialiseEscape : public ::testing::TestWithParam<EscapeCase> {};
 
 TEST_P(SerialiseEscape, FollowsTheTable) {
-    JsonNode node;
-    node.setIsArray(true);
-    node.setItem({}, QString(QChar(GetParam().unit)));
-    EXPECT_EQ(node.JSON(), QStringLiteral("[\"%1\"]").arg(QString::fromUtf16(GetParam().written)));
+    EXPECT_EQ(inArray(QString(QChar(GetParam().unit))),
+              QStringLiteral("[\"%1\"]").arg(QString::fromUtf16(GetParam().written)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,10 +100,8 @@ struct NumberCase {
 class SerialiseNumber : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(SerialiseNumber, WritesLocaleFreeLowerCaseText) {
-    JsonNode node;
-    node.setIsArray(true);
-    node.setItem({}, GetParam().value);
-    EXPECT_EQ(node.JSON(), QStringLiteral("[%1]").arg(QLatin1String(GetParam().written)));
+    EXPECT_EQ(inArray(GetParam().value),
+              QStringLiteral("[%1]").arg(QLatin1String(GetParam().written)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
