@@ -4,6 +4,8 @@
 #include "registers/json/json_node.h"
 #include "registers/json/json_number_text.h"
 
+#include <string_view>
+
 namespace {
 
 // What peek() answers past the end of the text; no UTF-16 unit has it.
@@ -32,6 +34,10 @@ int hexValue(char32_t c) {
     fail(QStringLiteral("Expected ") + what + QStringLiteral(" at character "), position);
 }
 
+[[noreturn]] void badEscape(qsizetype position) {
+    fail(QStringLiteral("Bad string character escape at character "), position);
+}
+
 class Parser {
 public:
     Parser(const QString& text, bool decimalMode)
@@ -41,7 +47,7 @@ public:
         skipWhitespace();
         const char32_t c = peek();
         if (c != u'{' && c != u'[')
-            expected(QStringLiteral("either {") + QStringLiteral(" or ["), pos_);
+            expected(QStringLiteral("either { or ["), pos_);
         ++pos_;
         readNode(node, c, 1);
     }
@@ -182,10 +188,9 @@ private:
 
     // The cursor is on the letter after a backslash; leaves it past the escape.
     QChar readEscape() {
-        const QString badEscape = QStringLiteral("Bad string character escape at character ");
         const char32_t letter = asciiLower(peek());
         if (letter == kEnd)
-            fail(badEscape, pos_);
+            badEscape(pos_);
         ++pos_;
         switch (letter) {
         case u'"':
@@ -205,15 +210,15 @@ private:
         case u'u':
             break;
         default:
-            fail(badEscape, pos_ - 1);
+            badEscape(pos_ - 1);
         }
         if (pos_ + 3 > length_)
-            fail(badEscape, pos_);
+            badEscape(pos_);
         char16_t unit = 0;
         for (qsizetype i = 0; i < 4; ++i) {
             const int digit = hexValue(at(pos_ + i));
             if (digit < 0)
-                fail(badEscape, pos_);
+                badEscape(pos_);
             unit = char16_t(unit * 16 + digit);
         }
         pos_ += 4;

@@ -178,8 +178,9 @@ TEST_P(NodeRemove, RemovesOrIgnores) {
     JsonNode node = parsed(QString::fromUtf8(GetParam().text));
     node.Remove(GetParam().key);
     EXPECT_EQ(node.JSON(), QLatin1String(GetParam().left));
-    if (!node.IsArray())
+    if (!node.IsArray()) {
         EXPECT_EQ(node.NewEnum().size(), node.Count());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
