@@ -43,14 +43,17 @@ QString PDFPrinter::MetricsPath(const QString& fontName) const {
 
 double PDFPrinter::PDFGetStringWidth(const QString& str_Txt, const QString& str_FName,
                                      int in_FSize) {
-    const QString font = str_FName.isEmpty() ? fontName_ : str_FName;
+    return MeasureBytes(Bytes(str_Txt), str_FName.isEmpty() ? fontName_ : str_FName, in_FSize);
+}
+
+double PDFPrinter::MeasureBytes(const QByteArray& text, const QString& font, int size) {
     if (font.isEmpty())
         throw PDFError(
             PDFError::Kind::MissingMetrics,
             QStringLiteral("Nenhuma fonte foi escolhida (PDFSetFont) para medir o texto."));
     const afm::Widths& widths = widths_.widths(MetricsPath(font));
     qint64 sum = 0;
-    for (char c : Bytes(str_Txt)) {
+    for (char c : text) {
         const auto code = static_cast<unsigned char>(c);
         if (code == 0)
             throw PDFError(PDFError::Kind::MissingMetrics,
@@ -58,7 +61,7 @@ double PDFPrinter::PDFGetStringWidth(const QString& str_Txt, const QString& str_
                                           "métricas de fonte não medem."));
         sum += widths[code];
     }
-    return static_cast<double>(in_FSize * sum) / 1000.0;
+    return static_cast<double>(size * sum) / 1000.0;
 }
 
 void PDFPrinter::PutFonts() {
@@ -80,12 +83,12 @@ void PDFPrinter::PutFont(const QByteArray& subtype, const QByteArray& name,
     WriteChunk(object_);
 }
 
-QByteArray PDFPrinter::DrawUnderline(bool pageCoordinates, const QString& text, double x,
+QByteArray PDFPrinter::DrawUnderline(bool pageCoordinates, const QByteArray& text, double x,
                                      double y) {
-    const int up = CInt(PDFGetStringWidth(QStringLiteral("up"), QString(), fontSize_));
-    const auto blanks = static_cast<int>(text.count(QLatin1Char(' ')));
-    const double w = blanks * PDFGetStringWidth(QStringLiteral(" "), QString(), fontSize_) +
-                     PDFGetStringWidth(text, QString(), fontSize_) + blanks * wordSpacing_;
+    const int up = CInt(MeasureBytes("up", fontName_, fontSize_));
+    const auto blanks = static_cast<int>(text.count(' '));
+    const double w = blanks * MeasureBytes(" ", fontName_, fontSize_) +
+                     MeasureBytes(text, fontName_, fontSize_) + blanks * wordSpacing_;
     const double width = wordSpacing_ != 0 ? w - (blanks + 1) * cellMargin_ : w;
     const QByteArray thickness = FormatDecimal(width * -2 / 1000, 2);
     QByteArrayList numbers;

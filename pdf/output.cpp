@@ -69,6 +69,8 @@ void PDFPrinter::PDFBeginDoc() {
     offsets_.assign(1, 0);
     contentListUpper_ = 1;
     fontObjects_.clear();
+    links_.clear();
+    images_.clear();
     object_.clear();
     stage_ = Stage::Begun;
     WriteChunk("%PDF-1.3");
@@ -129,6 +131,7 @@ void PDFPrinter::PDFNewPage() {
     ClosePageStream();
     OpenPageStream();
     AppendLine(content_, "%DEBUT_OBJ/%");
+    DrawFiligran();
 }
 
 void PDFPrinter::PDFEndPage() {
@@ -141,15 +144,19 @@ void PDFPrinter::PDFEndPage() {
         pageHeights_[i] = pageHeights_[i - 1];
         orientations_[i] = orientations_[i - 1];
     }
+    DrawFiligran();
 }
 
 void PDFPrinter::PDFEndDoc() {
     RequirePage("PDFEndDoc");
     try {
+        DrawFiligran();
         ClosePageStream();
         PutFonts();
         PutPages();
         PutResources();
+        for (int n = 1; n <= imageCount_; ++n)
+            PutImage(n);
         PutPageObjects();
         PutOutlines();
         PutCatalog();
@@ -206,6 +213,8 @@ void PDFPrinter::PutPageObjects() {
         AppendLine(object_, "/MediaBox [ 0 0 " + FormatShort(pageWidths_.at(i)) + " " +
                                 FormatShort(pageHeights_.at(i)) + "]");
         AppendLine(object_, "/Resources " + ref(resourcesObject_));
+        if (const QByteArray annotations = Annotations(j); !annotations.isEmpty())
+            AppendLine(object_, annotations);
         AppendLine(object_, "/Contents " + ref(2 * j));
         AppendLine(object_, ">>");
         AppendLine(object_, "endobj");

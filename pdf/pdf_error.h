@@ -8,7 +8,6 @@
 class PDFError : public std::runtime_error {
 public:
     enum class Kind {
-        NotAvailable,   // a member this build does not provide
         OutOfOrder,     // a call the document's state does not allow
         BadArgument,    // input the writer cannot turn into valid PDF
         MissingMetrics, // no metric file for the font, or a text it cannot measure

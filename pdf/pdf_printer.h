@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -120,6 +121,22 @@ public:
 private:
     enum class Stage { SetUp, Begun, Finished };
 
+    struct LinkArea {
+        double x, y, w, h; // points: left, top, width, height
+        QByteArray target;
+    };
+
+    struct JpegImage {
+        int width = 0;
+        int height = 0;
+        QByteArray colourSpace;
+        int bitsPerComponent = 8;
+        QByteArray filter;
+        QByteArray data; // the file's bytes, unchanged
+        QString densityUnit;
+        qint64 size = 0;
+    };
+
     struct OutlineItem {
         QByteArray title;
         int level = 0;
@@ -134,7 +151,9 @@ private:
     double PageHeight() const;
     double PageWidth() const;
     void RequirePage(const char* member) const;
-    [[noreturn]] void NotAvailable(const char* member) const;
+    // Runs a drawing member so that, if it throws, the page content and the
+    // image list are as they were before it.
+    void Atomically(const std::function<void()>& draw);
 
     // Output.
     void AddObjectOffset(qsizetype length);
@@ -156,10 +175,28 @@ private:
     void PutFonts();
     void PutFont(const QByteArray& subtype, const QByteArray& name, const QByteArray& encoding);
     QString MetricsPath(const QString& fontName) const;
-    QByteArray DrawUnderline(bool pageCoordinates, const QString& text, double x, double y);
+    double MeasureBytes(const QByteArray& text, const QString& font, int size);
+    QByteArray DrawUnderline(bool pageCoordinates, const QByteArray& text, double x, double y);
 
-    // Outlines.
+    // Outlines and watermark.
     void PutOutlines();
+    void DrawFiligran();
+    void DrawFiligranText(double x, double y, const QString& text, double angle);
+
+    // Text and cells.
+    int FontIndex() const;
+    void ApplyFontSizeRule();
+    void TextMatrix(double angle, double x, double y);
+    void CellLine(const QByteArray& text, double x, double y, double w, double h);
+    static int CountOccurrences(const QByteArray& text, char pattern);
+
+    // Links and pictures.
+    void AddLinkArea(double x, double y, double w, double h, const QByteArray& target);
+    QByteArray Annotations(int page) const;
+    std::optional<JpegImage> CheckedImage(const QString& fileName);
+    std::optional<JpegImage> ReadJpeg(const QString& fileName);
+    void ImageMessage(const QString& text) const;
+    void PutImage(int n);
 
     // Lines, shapes and colours.
     QByteArray MoveTo(double x, double y) const;
@@ -240,10 +277,25 @@ private:
     std::vector<int> fontObjects_;
     int imageCount_ = 0;
 
-    // Links.
+    // Text and cells.
+    double rotation_ = 0;
+    QByteArray alignment_;
+    QByteArray border_;
+    bool fill_ = false;
+    QString watermark_;
+    bool watermarkSet_ = false;
+
+    // Links, by page number.
+    std::vector<std::vector<LinkArea>> links_;
     QString pendingLinkText_;
     QByteArray pendingLinkKind_;
+    bool imageLink_ = false;
     int linkWidth_ = 0;
+    double lastImageWidth_ = 0;
+    double lastImageHeight_ = 0;
+
+    // Pictures: entry n - 1 is /ImgJPEGn.
+    std::vector<JpegImage> images_;
 
     // Outlines.
     std::vector<OutlineItem> outlines_;

@@ -41,12 +41,6 @@ void PDFPrinter::InvalidCode(const QString& caption, const QString& sentence, co
                                      dlg::Icon::Critical, dlg::Buttons::Ok, dlg::Answer::Ok});
 }
 
-void PDFPrinter::NotAvailable(const char* member) const {
-    throw PDFError(PDFError::Kind::NotAvailable,
-                   QStringLiteral("%1 ainda não está disponível neste gerador de PDF.")
-                       .arg(QLatin1String(member)));
-}
-
 void PDFPrinter::RequirePage(const char* member) const {
     if (stage_ == Stage::Begun)
         return;

@@ -99,47 +99,52 @@ void PDFPrinter::PDFDrawLine(double x1, double y1, double x2, double y2) {
 
 void PDFPrinter::PDFDrawRectangle(double x, double y, double w, double h, const QString& URLLink) {
     RequirePage("PDFDrawRectangle");
-    AppendLine(content_, "%DEBUT_RECT/%");
-    AppendDrawModeColours();
-    AppendLine(content_, lineStyle_);
-    AppendLine(content_, FormatDecimal(x * k_, 2) + " " + FormatDecimal(PageHeight() - y * k_, 2) +
-                             " " + FormatDecimal(w * k_, 2) + " " + FormatDecimal(-h * k_, 2) +
-                             " re " + PaintOperator(true));
-    AppendLine(content_, FormatDecimal(lineWidth_ * k_, 2) + " w S");
-    PDFSetTextColor(kWhite);
-    linkWidth_ = CInt(w);
-    pendingLinkText_ = QStringLiteral("LINK");
-    pendingLinkKind_ = "RECTANGLE";
-    CheckLinkTarget(URLLink, "RECTANGLE", std::floor(x + 5), std::floor(y + h / 2));
-    pendingLinkKind_.clear();
-    AppendLine(content_, "%FIN_RECT/%");
-    x_ = x;
-    y_ = y + h;
+    Atomically([&] {
+        AppendLine(content_, "%DEBUT_RECT/%");
+        AppendDrawModeColours();
+        AppendLine(content_, lineStyle_);
+        AppendLine(content_, FormatDecimal(x * k_, 2) + " " +
+                                 FormatDecimal(PageHeight() - y * k_, 2) + " " +
+                                 FormatDecimal(w * k_, 2) + " " + FormatDecimal(-h * k_, 2) +
+                                 " re " + PaintOperator(true));
+        AppendLine(content_, FormatDecimal(lineWidth_ * k_, 2) + " w S");
+        PDFSetTextColor(kWhite);
+        linkWidth_ = CInt(w);
+        pendingLinkText_ = QStringLiteral("LINK");
+        pendingLinkKind_ = "RECTANGLE";
+        CheckLinkTarget(URLLink, "RECTANGLE", std::floor(x + 5), std::floor(y + h / 2));
+        pendingLinkKind_.clear();
+        AppendLine(content_, "%FIN_RECT/%");
+        x_ = x;
+        y_ = y + h;
+    });
 }
 
 void PDFPrinter::PDFDrawEllipse(double x, double y, double rx, double ry, const QString& URLLink) {
     RequirePage("PDFDrawEllipse");
-    if (ry == 0)
-        ry = rx;
-    const double a = rx / 2;
-    const double b = ry / 2;
-    const double cx = x + a;
-    const double cy = y + b;
-    AppendDrawModeColours();
-    AppendLine(content_, lineStyle_);
-    AppendLine(content_, MoveTo(x, cy));
-    AppendLine(content_, CurveTo(x, cy - kKappa * b, cx - kKappa * a, y, cx, y));
-    AppendLine(content_, CurveTo(cx + kKappa * a, y, x + rx, cy - kKappa * b, x + rx, cy));
-    AppendLine(content_, CurveTo(x + rx, cy + kKappa * b, cx + kKappa * a, y + ry, cx, y + ry));
-    AppendLine(content_, CurveTo(cx - kKappa * a, y + ry, x, cy + kKappa * b, x, cy));
-    AppendLine(content_, FormatDecimal(lineWidth_ * k_, 2) + " w " + PaintOperator(false));
-    PDFSetTextColor(kWhite);
-    pendingLinkText_ = QStringLiteral("LINK");
-    pendingLinkKind_ = "ELLIPSE";
-    CheckLinkTarget(URLLink, "ELLIPSE", std::floor(x - a), std::floor(cy - kKappa * b));
-    pendingLinkKind_.clear();
-    x_ = x;
-    y_ = cy;
+    Atomically([&] {
+        if (ry == 0)
+            ry = rx;
+        const double a = rx / 2;
+        const double b = ry / 2;
+        const double cx = x + a;
+        const double cy = y + b;
+        AppendDrawModeColours();
+        AppendLine(content_, lineStyle_);
+        AppendLine(content_, MoveTo(x, cy));
+        AppendLine(content_, CurveTo(x, cy - kKappa * b, cx - kKappa * a, y, cx, y));
+        AppendLine(content_, CurveTo(cx + kKappa * a, y, x + rx, cy - kKappa * b, x + rx, cy));
+        AppendLine(content_, CurveTo(x + rx, cy + kKappa * b, cx + kKappa * a, y + ry, cx, y + ry));
+        AppendLine(content_, CurveTo(cx - kKappa * a, y + ry, x, cy + kKappa * b, x, cy));
+        AppendLine(content_, FormatDecimal(lineWidth_ * k_, 2) + " w " + PaintOperator(false));
+        PDFSetTextColor(kWhite);
+        pendingLinkText_ = QStringLiteral("LINK");
+        pendingLinkKind_ = "ELLIPSE";
+        CheckLinkTarget(URLLink, "ELLIPSE", std::floor(x - a), std::floor(cy - kKappa * b));
+        pendingLinkKind_.clear();
+        x_ = x;
+        y_ = cy;
+    });
 }
 
 void PDFPrinter::PDFDrawPolygon(const std::vector<double>& pParam) {

@@ -72,13 +72,13 @@ TEST_F(Metrics, StringWidthsFromTheFixtures) {
     p.PDFSetFont(1, 10, 0); // an empty font name means the current one
     EXPECT_DOUBLE_EQ(p.PDFGetStringWidth(QStringLiteral("AB"), QString(), 5), 6);
     using K = PDFError::Kind;
-    auto kind = [&](const QString& text, const QString& font) {
+    auto kind = [&](const QString& text, const QString& font) -> std::optional<K> {
         try {
             p.PDFGetStringWidth(text, font, 10);
         } catch (const PDFError& e) {
             return e.kind();
         }
-        return K::NotAvailable;
+        return std::nullopt;
     };
     EXPECT_EQ(kind(QStringLiteral("a"), QStringLiteral("Arial")), K::MissingMetrics);
     EXPECT_EQ(
