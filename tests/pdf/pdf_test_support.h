@@ -9,11 +9,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <clocale>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace pdftest {
@@ -33,6 +35,40 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     file.write(bytes);
+}
+
+// The written bytes equal the expected file; on a difference the written file
+// is kept beside the temporary folder and the first differing line shown.
+inline void expectSameBytes(const QByteArray& written, const QString& expectedFile) {
+    const QByteArray expected = readFile(expectedFile);
+    if (written == expected)
+        return;
+    qsizetype at = 0;
+    while (at < written.size() && at < expected.size() && written[at] == expected[at])
+        ++at;
+    const qsizetype lineStart = expected.lastIndexOf('\n', at) + 1;
+    const QString kept = QDir::temp().filePath(QFileInfo(expectedFile).fileName() + ".written");
+    QFile out(kept);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(written);
+    ADD_FAILURE() << expectedFile.toStdString() << " differs at byte " << at
+                  << "\nexpected: " << expected.mid(lineStart, 80).toStdString()
+                  << "\nwritten:  " << written.mid(lineStart, 80).toStdString() << "\n(kept in "
+                  << kept.toStdString() << ")";
+}
+
+// Two page contents are equal; on a difference the first differing line is shown.
+inline void expectSameContent(const QByteArray& written, const QByteArray& expected) {
+    if (written == expected)
+        return;
+    const QList<QByteArray> a = written.split('\n');
+    const QList<QByteArray> b = expected.split('\n');
+    qsizetype line = 0;
+    while (line < a.size() && line < b.size() && a[line] == b[line])
+        ++line;
+    ADD_FAILURE() << "content differs at line " << line + 1
+                  << "\nexpected: " << b.value(line).toStdString()
+                  << "\nwritten:  " << a.value(line).toStdString();
 }
 
 // LF line ends of a readable expectation turned into the file's CR LF.
@@ -56,18 +92,43 @@ protected:
 
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    // The real metrics under the standard names, loaded into the writer.
+    // The real metrics under the standard names.
     QString realFonts() { return fontfolder::ensureFontFolder(); }
+
+    // A one-page document in points: `setUp` before PDFBeginDoc, `draw` on
+    // the page. The file must pass qpdf; returns its page content.
+    QByteArray pageContent(const std::function<void(PDFPrinter&)>& setUp,
+                           const std::function<void(PDFPrinter&)>& draw);
 
     QTemporaryDir dir;
 };
 
-struct Run {
+inline void expectQpdfClean(const QString& file);
+inline QByteArray streamOf(const QByteArray& file, int object);
+
+inline QByteArray PdfTest::pageContent(const std::function<void(PDFPrinter&)>& setUp,
+                                       const std::function<void(PDFPrinter&)>& draw) {
+    const QString file = path(QStringLiteral("pagina.pdf"));
+    {
+        PDFPrinter p;
+        p.PDFFileName(file);
+        p.PDFSetUnit(0);
+        setUp(p);
+        p.PDFBeginDoc();
+        draw(p);
+        p.PDFEndPage();
+        p.PDFEndDoc();
+    }
+    expectQpdfClean(file);
+    return streamOf(readFile(file), 2);
+}
+
+struct ProcessResult {
     int exitCode = -1;
     QByteArray out;
 };
 
-inline Run run(const QString& program, const QStringList& arguments) {
+inline ProcessResult run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     process.waitForFinished(60000);
@@ -77,13 +138,13 @@ inline Run run(const QString& program, const QStringList& arguments) {
 
 // qpdf finds nothing to complain about.
 inline void expectQpdfClean(const QString& file) {
-    const Run r = run(QStringLiteral("qpdf"), {QStringLiteral("--check"), file});
+    const ProcessResult r = run(QStringLiteral("qpdf"), {QStringLiteral("--check"), file});
     EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
 }
 
 // The page sizes pdfinfo reports, as "width x height" texts in points.
 inline QStringList pageSizes(const QString& file) {
-    const Run r =
+    const ProcessResult r =
         run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
                                         QStringLiteral("-l"), QStringLiteral("999"), file});
     EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
@@ -103,8 +164,9 @@ inline void expectValid(const QString& file, const QStringList& sizes) {
 }
 
 inline QString pdfText(const QString& file) {
-    const Run r = run(QStringLiteral("pdftotext"),
-                      {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+    const ProcessResult r =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
+                                          QStringLiteral("UTF-8"), file, QStringLiteral("-")});
     EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
     return QString::fromUtf8(r.out);
 }
