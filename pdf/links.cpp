@@ -55,7 +55,6 @@ void PDFPrinter::AddLinkArea(double x, double y, double w, double h, const QByte
     // A link without a target would be an annotation that goes nowhere.
     if (target.isEmpty())
         return;
-    ++linksOnPage_;
     if (links_.size() < static_cast<std::size_t>(pageNumber_))
         links_.resize(static_cast<std::size_t>(pageNumber_));
     links_[static_cast<std::size_t>(pageNumber_ - 1)].push_back(

@@ -126,7 +126,6 @@ void PDFPrinter::PDFNewPage() {
             QStringLiteral("PDFNewPage chamado sem PDFEndPage da página %1.").arg(pageNumber_));
     x_ = leftMargin_;
     y_ = topMargin_;
-    linksOnPage_ = 0;
     ++pageNumber_;
     ClosePageStream();
     OpenPageStream();

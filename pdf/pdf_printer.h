@@ -258,7 +258,6 @@ private:
     QByteArray subject_;
     QByteArray producer_;
     int pageNumber_ = 1;
-    int linksOnPage_ = 0;
 
     // Output bookkeeping.
     Stage stage_ = Stage::SetUp;

@@ -80,7 +80,6 @@ void PDFPrinter::PDFInit() {
     contentListUpper_ = -1;
     chunkCounter_ = 1;
     pageIndex_ = 1;
-    linksOnPage_ = 0;
     underline_ = false;
     bold_ = false;
     italic_ = false;
