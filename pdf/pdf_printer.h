@@ -202,6 +202,7 @@ private:
     QByteArray MoveTo(double x, double y) const;
     QByteArray LineTo(double x, double y) const;
     QByteArray CurveTo(double x1, double y1, double x2, double y2, double x3, double y3) const;
+    void AppendStroke(const QByteArray& tag, double x1, double y1, double x2, double y2);
     void AppendDrawModeColours();
     QByteArray PaintOperator(bool rectangle) const;
     QByteArray ColourFor(const QVariant& gColor, const char* kind) const;

@@ -56,16 +56,20 @@ QByteArray PDFPrinter::PaintOperator(bool rectangle) const {
     return "B";
 }
 
+void PDFPrinter::AppendStroke(const QByteArray& tag, double x1, double y1, double x2, double y2) {
+    AppendLine(content_, "%DEBUT_" + tag + "/%");
+    AppendLine(content_, lineStyle_);
+    AppendLine(content_, MoveTo(x1, y1));
+    AppendLine(content_, LineTo(x2, y2));
+    AppendLine(content_, lineColor_);
+    AppendLine(content_, FormatDecimal(lineWidth_ * k_, 2) + " w S");
+    AppendLine(content_, "%FIN_" + tag + "/%");
+}
+
 void PDFPrinter::PDFDrawLineHor(double x, double y, double w) {
     RequirePage("PDFDrawLineHor");
     fillColor_ = AsFill(lineColor_);
-    AppendLine(content_, "%DEBUT_LNH/%");
-    AppendLine(content_, lineStyle_);
-    AppendLine(content_, MoveTo(x, y));
-    AppendLine(content_, LineTo(x + w, y));
-    AppendLine(content_, lineColor_);
-    AppendLine(content_, FormatDecimal(lineWidth_ * k_, 2) + " w S");
-    AppendLine(content_, "%FIN_LNH/%");
+    AppendStroke("LNH", x, y, x + w, y);
     x_ = x + w;
     y_ = y;
 }
@@ -73,26 +77,14 @@ void PDFPrinter::PDFDrawLineHor(double x, double y, double w) {
 void PDFPrinter::PDFDrawLineVer(double x, double y, double h) {
     RequirePage("PDFDrawLineVer");
     fillColor_ = AsFill(lineColor_);
-    AppendLine(content_, "%DEBUT_LNV/%");
-    AppendLine(content_, lineStyle_);
-    AppendLine(content_, MoveTo(x, y));
-    AppendLine(content_, LineTo(x, y + h));
-    AppendLine(content_, lineColor_);
-    AppendLine(content_, FormatDecimal(lineWidth_ * k_, 2) + " w S");
-    AppendLine(content_, "%FIN_LNV/%");
+    AppendStroke("LNV", x, y, x, y + h);
     x_ = x;
     y_ = y + h;
 }
 
 void PDFPrinter::PDFDrawLine(double x1, double y1, double x2, double y2) {
     RequirePage("PDFDrawLine");
-    AppendLine(content_, "%DEBUT_LN/%");
-    AppendLine(content_, lineStyle_);
-    AppendLine(content_, MoveTo(x1, y1));
-    AppendLine(content_, LineTo(x2, y2));
-    AppendLine(content_, lineColor_);
-    AppendLine(content_, FormatDecimal(lineWidth_ * k_, 2) + " w S");
-    AppendLine(content_, "%FIN_LN/%");
+    AppendStroke("LN", x1, y1, x2, y2);
     x_ = std::max(x1, x2);
     y_ = std::max(y1, y2);
 }

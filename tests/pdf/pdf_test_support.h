@@ -76,6 +76,13 @@ inline QByteArray crlf(QByteArray text) {
     return text.replace("\n", "\r\n");
 }
 
+// The fixture metrics, Helvetica at 10 chosen: Courier /F1, Helvetica /F2
+// ("a" 278, "b" 556, the blank 278, "(" and ")" 333; no "u" or "p").
+inline void fixtureFonts(PDFPrinter& p) {
+    p.PDFLoadAfm(dataPath(QStringLiteral("fixtures/afm")));
+    p.PDFSetFont(0, 10, 0);
+}
+
 // A fresh program folder (QUENDARO_DIR) and a creation date fixed at
 // 2024-03-05 14:07:09 for every test.
 class PdfTest : public ::testing::Test {

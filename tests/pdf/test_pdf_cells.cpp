@@ -10,12 +10,7 @@ using namespace pdftest;
 class Cells : public PdfTest {
 protected:
     QByteArray cell(const std::function<void(PDFPrinter&)>& draw) {
-        return pageContent(
-            [](PDFPrinter& p) {
-                p.PDFLoadAfm(dataPath(QStringLiteral("fixtures/afm")));
-                p.PDFSetFont(0, 10, 0);
-            },
-            draw);
+        return pageContent(fixtureFonts, draw);
     }
 
     // The texts of the lines with the x and baseline each is written at.

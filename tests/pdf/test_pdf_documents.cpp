@@ -216,8 +216,9 @@ TEST_F(Documents, CatalogFollowsZoomLayoutModesAndPreferences) {
         });
         const QByteArray catalog = file.mid(file.indexOf("/Type /Catalog"));
         EXPECT_TRUE(catalog.contains(c.expected)) << catalog.toStdString();
-        if (!c.absent.isEmpty())
+        if (!c.absent.isEmpty()) {
             EXPECT_FALSE(catalog.contains(c.absent)) << catalog.toStdString();
+        }
         expectQpdfClean(path(QStringLiteral("catalog.pdf")));
     }
 }

@@ -10,11 +10,6 @@ using namespace pdftest;
 // "u", "p" measure 0), pictures from a JPEG made for the tests (200 x 100).
 class LinksImages : public PdfTest {
 protected:
-    static void fixtureFonts(PDFPrinter& p) {
-        p.PDFLoadAfm(dataPath(QStringLiteral("fixtures/afm")));
-        p.PDFSetFont(0, 10, 0);
-    }
-
     static QString logo() { return dataPath(QStringLiteral("fixtures/logo.jpg")); }
 
     // Page objects of the last document written by pageContent.

@@ -3,14 +3,7 @@
 
 using namespace pdftest;
 
-class Text : public PdfTest {
-protected:
-    // Fixture metrics: Courier /F1, Helvetica /F2 (a 278, b 556, blank 278).
-    static void fixtureFonts(PDFPrinter& p) {
-        p.PDFLoadAfm(dataPath(QStringLiteral("fixtures/afm")));
-        p.PDFSetFont(0, 10, 0);
-    }
-};
+class Text : public PdfTest {};
 
 TEST_F(Text, EveryStandardFontRotationAndUnderline) {
     const QString fonts = realFonts();
