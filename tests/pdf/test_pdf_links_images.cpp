@@ -1,0 +1,195 @@
+#include "tests/pdf/pdf_test_support.h"
+#include "tests/support/scripted_dialogs.h"
+
+#include <QImage>
+#include <QImageWriter>
+
+using namespace pdftest;
+
+// Links with the fixture metrics (Helvetica /F2 at 10: "ab" is 8.34 wide, and
+// "u", "p" measure 0), pictures from a JPEG made for the tests (200 x 100).
+class LinksImages : public PdfTest {
+protected:
+    static QString logo() { return dataPath(QStringLiteral("fixtures/logo.jpg")); }
+
+    // Page objects of the last document written by pageContent.
+    QByteArray pageObjects() {
+        const QByteArray file = readFile(path(QStringLiteral("pagina.pdf")));
+        return file.mid(file.indexOf("/Type /Page\r\n"));
+    }
+
+    QString jpegVariant(const QString& name, const std::function<void(QByteArray&)>& change) {
+        QByteArray bytes = readFile(logo());
+        change(bytes);
+        writeFile(path(name), bytes);
+        return path(name);
+    }
+};
+
+TEST_F(LinksImages, TextLinkIsUnderlinedAndAnnotated) {
+    const QByteArray content = pageContent(fixtureFonts, [](PDFPrinter& p) {
+        p.PDFLink(20, 50, QStringLiteral("ab"), QString());
+        p.PDFTextOut(QStringLiteral("ab"), 20, 80); // the underline was for the link only
+    });
+    EXPECT_TRUE(
+        content.startsWith(crlf("%DEBUT_LINK/%\nq 0 g \n%DEBUT_TEXT/%\nBT\n21.00 791.89 Td\n"
+                                "/F2 10.00 Tf\n(ab) Tj\nET\n21.00 789.89 8.34 -0.02 re f\n"
+                                "Q\n%FIN_TEXT/%\n%FIN_LINK/%\n")))
+        << content.toStdString();
+    EXPECT_EQ(content.count(" re f"), 1);
+    EXPECT_TRUE(pageObjects().contains(
+        "/Resources 8 0 R\r\n/Annots [<</Type /Annot /Subtype /Link /Rect [20 791.89 28 781.89] "
+        "/Border [0 0 0] /A <</S /URI /URI (ab)>>>>\r\n]\r\n/Contents 2 0 R\r\n"));
+}
+
+TEST_F(LinksImages, ShapesAndPicturesCarryLinks) {
+    pageContent(fixtureFonts, [](PDFPrinter& p) {
+        p.PDFDrawRectangle(100, 100, 60, 20, QStringLiteral("http://x/(1)\\"));
+        EXPECT_EQ(p.PDFGetTextColor(), QStringLiteral("1.000 1.000 1.000 rg"));
+        p.PDFImage(logo(), 300, 100, 50, 0, QStringLiteral("https://img"));
+        EXPECT_EQ(p.PDFGetTextColor(), QStringLiteral("0.000 0.000 1.000 rg")); // blue
+        EXPECT_EQ(p.PDFGetX(), 350);
+        p.PDFDrawEllipse(400, 400, 40, 0, QStringLiteral("e"));
+        p.PDFLink(20, 50, QString(), QString()); // no target: no annotation
+    });
+    const QByteArray page = pageObjects();
+    EXPECT_TRUE(page.contains("/Rect [105 731.89 165 721.89] /Border [0 0 0] /A <</S /URI /URI "
+                              "(http://x/\\(1\\)\\\\)>>>>\r\n"));
+    EXPECT_TRUE(page.contains("/Rect [300 741.89 350 716.89] /Border [0 0 0] /A <</S /URI /URI "
+                              "(https://img)>>>>\r\n"));
+    EXPECT_TRUE(page.contains("/Rect [380 432.89 380 422.89]"));
+    EXPECT_EQ(page.count("/Annot "), 3);
+}
+
+TEST_F(LinksImages, LinksBelongToTheirPage) {
+    const QString file = path(QStringLiteral("duas.pdf"));
+    {
+        PDFPrinter p;
+        p.PDFFileName(file);
+        fixtureFonts(p);
+        p.PDFBeginDoc();
+        p.PDFEndPage();
+        p.PDFNewPage();
+        p.PDFLink(20, 50, QStringLiteral("ab"), QStringLiteral("https://dois"));
+        p.PDFEndPage();
+        p.PDFEndDoc();
+    }
+    const QByteArray bytes = readFile(file);
+    const QByteArray second = bytes.mid(bytes.indexOf("/Contents 2 0 R"));
+    EXPECT_EQ(bytes.count("/Annots"), 1);
+    EXPECT_TRUE(second.contains("(https://dois)>>>>\r\n]\r\n/Contents 4 0 R"));
+    expectValid(file, QStringList(2, QStringLiteral("595.28 x 841.89")));
+}
+
+TEST_F(LinksImages, PicturesAreEmbeddedAsTheyAre) {
+    const QString file = path(QStringLiteral("picture.pdf"));
+    {
+        PDFPrinter p;
+        p.PDFFileName(file);
+        p.PDFSetUnit(0);
+        p.PDFBeginDoc();
+        EXPECT_EQ(p.PDFImageWidth(logo()), 200);
+        EXPECT_EQ(p.PDFImageHeight(logo()), 100);
+        p.PDFImage(logo(), 23, 27, 50, 50);
+        p.PDFImage(logo(), 100, 100, 0, 0);   // a pixel is a point
+        p.PDFImage(logo(), 100, 300, 100, 0); // the ratio is kept
+        p.PDFEndPage();
+        p.PDFEndDoc();
+    }
+    expectSameBytes(readFile(file), dataPath(QStringLiteral("expected/picture.pdf")));
+    expectValid(file, {QStringLiteral("595.28 x 841.89")});
+    const ProcessResult list = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.out.count(" image     200   100  rgb     3   8  jpeg"), 3)
+        << list.out.toStdString();
+}
+
+TEST_F(LinksImages, GreyAndProgressivePictures) {
+    QImage grey(64, 32, QImage::Format_Grayscale8);
+    grey.fill(128);
+    ASSERT_TRUE(grey.save(path(QStringLiteral("cinza.jpg")), "JPG"));
+    QImageWriter writer(path(QStringLiteral("progressiva.jpeg")), "jpeg");
+    writer.setProgressiveScanWrite(true);
+    QImage colour(40, 30, QImage::Format_RGB32);
+    colour.fill(Qt::red);
+    ASSERT_TRUE(writer.write(colour));
+    ASSERT_TRUE(readFile(path(QStringLiteral("progressiva.jpeg"))).contains("\xFF\xC2"));
+    pageContent([](PDFPrinter&) {},
+                [&](PDFPrinter& p) {
+                    p.PDFImage(path(QStringLiteral("cinza.jpg")), 10, 10);
+                    p.PDFImage(path(QStringLiteral("progressiva.jpeg")), 10, 100);
+                });
+    const QByteArray bytes = readFile(path(QStringLiteral("pagina.pdf")));
+    EXPECT_TRUE(bytes.contains("/Width 64\r\n/Height 32\r\n/ColorSpace /DeviceGray\r\n"));
+    EXPECT_TRUE(bytes.contains("/Width 40\r\n/Height 30\r\n/ColorSpace /DeviceRGB\r\n"));
+    const ProcessResult list = run(QStringLiteral("pdfimages"),
+                                   {QStringLiteral("-list"), path(QStringLiteral("pagina.pdf"))});
+    EXPECT_EQ(list.out.count(" gray "), 1) << list.out.toStdString();
+}
+
+TEST_F(LinksImages, RefusedPicturesAreReported) {
+    const QString cannot = QStringLiteral("\r\nImpossible d'inclure l'image dans le fichier PDF.");
+    writeFile(path(QStringLiteral("pequena.jpg")), readFile(logo()).left(247) + "\xFF\xD9");
+    const QString upper = path(QStringLiteral("logo.JPG"));
+    QFile::copy(logo(), upper);
+    struct Case {
+        QString file;
+        QString text;
+    };
+    const Case cases[] = {
+        {QStringLiteral("logo"),
+         QStringLiteral("Le fichier image logo ne possède pas d'extension.") + cannot},
+        {upper,
+         QStringLiteral("Format d'image non supportée.\r\nSeule les images de types JPG sont "
+                        "supportées.") +
+             cannot},
+        {path(QStringLiteral("pequena.jpg")), QStringLiteral("Fichier image non JPEG.") + cannot},
+        {path(QStringLiteral("nada.jpg")), QStringLiteral("Fichier image non JPEG.") + cannot},
+        {jpegVariant(QStringLiteral("cauda.jpg"), [](QByteArray& b) { b += "xx"; }),
+         QStringLiteral("Marqueur de début JPEG ou marqueur de fin JPEG non valide.") + cannot},
+        {jpegVariant(QStringLiteral("densidade.jpg"), [](QByteArray& b) { b[13] = 3; }),
+         QStringLiteral("Erreur de résolution d'image , l'Opcode est 3Les Opcodes valides sont  0, "
+                        "1, 2.") +
+             cannot},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        testsupport::ScriptedDialogs dialogs;
+        const QByteArray content = pageContent([](PDFPrinter&) {},
+                                               [&](PDFPrinter& p) {
+                                                   p.PDFImage(c.file, 10, 10, 50, 50);
+                                                   EXPECT_EQ(p.PDFImageWidth(c.file), 0);
+                                               });
+        EXPECT_EQ(content, "");
+        ASSERT_EQ(dialogs.messages().size(), 2u);
+        EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("Fichier Image - Quillane 4.0"));
+        EXPECT_EQ(dialogs.messages()[0].text, c.text);
+        EXPECT_EQ(dialogs.messages()[0].icon, dlg::Icon::Critical);
+    }
+    // A ".jpeg" name in lower case is fine.
+    QFile::copy(logo(), path(QStringLiteral("logo.jpeg")));
+    PDFPrinter p;
+    EXPECT_EQ(p.PDFImageHeight(path(QStringLiteral("logo.jpeg"))), 100);
+}
+
+TEST_F(LinksImages, PicturesWithoutASizeAreErrors) {
+    QByteArray noFrame = "\xFF\xD8\xFF\xFE\x01\x2C" + QByteArray(298, 'c') + "\xFF\xD9";
+    writeFile(path(QStringLiteral("sem-quadro.jpg")), noFrame);
+    const QString twoComponents = jpegVariant(QStringLiteral("dois.jpg"), [](QByteArray& b) {
+        const qsizetype frame = b.indexOf("\xFF\xC0");
+        b[frame + 9] = 2;
+    });
+    for (const QString& file : {path(QStringLiteral("sem-quadro.jpg")), twoComponents}) {
+        const QByteArray content = pageContent([](PDFPrinter&) {},
+                                               [&](PDFPrinter& p) {
+                                                   try {
+                                                       p.PDFImage(file, 10, 10);
+                                                       ADD_FAILURE() << "placed";
+                                                   } catch (const PDFError& e) {
+                                                       EXPECT_EQ(e.kind(), PDFError::Kind::BadJpeg);
+                                                       EXPECT_TRUE(e.message().contains(file));
+                                                   }
+                                               });
+        EXPECT_EQ(content, "");
+    }
+}
