@@ -54,6 +54,10 @@ frmcademp::frmcademp(QWidget* parent) : DataForm(parent) {
                             QStringLiteral("Salvar"), this);
     cmdok->setObjectName(QStringLiteral("cmdok"));
     row->addWidget(cmdok, 1, Qt::AlignBottom);
+    // Short boxes still show their whole text.
+    txtCep->setMinimumWidth(txtCep->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
+                            8);
+    txtUF->setMinimumWidth(txtUF->fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 8);
     resize(598, 261);
 
     const QList<QWidget*> order = {txtrazao,  txtnmf, txtcgc,    txtIE, txtFone, txtRua,
