@@ -2,8 +2,7 @@
 #include "shell/company.h"
 #include "shell/frmcademp.h"
 #include "shell/shared_state.h"
-#include "tests/support/scripted_dialogs.h"
-#include "tests/support/test_database.h"
+#include "tests/shell/window_database_test.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,16 +13,8 @@
 
 namespace {
 
-class CompanyWindow : public ::testing::Test {
+class CompanyWindow : public WindowDatabaseTest {
 protected:
-    void SetUp() override {
-        shared::gConexao = testsupport::freshDatabase();
-        shared::fechaConexao();
-        check.setConnectionString(shared::gConexao);
-        check.open();
-    }
-    void TearDown() override { shared::fechaConexao(); }
-
     QStringList rows() {
         db::Recordset r = check.query(QStringLiteral(
             "select concat_ws('|', cpf, rg, nmemp, nmfant, rua, bairro, cep, cidade, uf, fone, "
@@ -46,9 +37,6 @@ protected:
         form.txtUF->setText(QStringLiteral("SP"));
         form.txtforo->setText(QStringLiteral("A@B.COM"));
     }
-
-    db::Connection check;
-    testsupport::ScriptedDialogs dialogs;
 };
 
 } // namespace

@@ -1,25 +1,13 @@
 #include "platform/db/connection.h"
 #include "shell/frmConcuiUpdate.h"
 #include "shell/shared_state.h"
-#include "tests/support/scripted_dialogs.h"
+#include "tests/shell/window_database_test.h"
 #include "tests/support/test_database.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-namespace {
-
-class PostUpdate : public ::testing::Test {
-protected:
-    void SetUp() override {
-        shared::gConexao = testsupport::freshDatabase();
-        shared::fechaConexao();
-    }
-    void TearDown() override { shared::fechaConexao(); }
-    testsupport::ScriptedDialogs dialogs;
-};
-
-} // namespace
+using PostUpdate = WindowDatabaseTest;
 
 TEST_F(PostUpdate, CreatesTheTableOnceThenSaysItRanBefore) {
     {
@@ -33,8 +21,6 @@ TEST_F(PostUpdate, CreatesTheTableOnceThenSaysItRanBefore) {
         EXPECT_EQ(dialogs.messages().at(0).icon, dlg::Icon::Information);
         EXPECT_FALSE(shared::gCn().isOpen());
     }
-    db::Connection check(shared::gConexao);
-    check.open();
     db::Recordset columns = check.query(QStringLiteral(
         "select concat(column_name, ' ', column_type, ' ', is_nullable) from "
         "information_schema.columns where table_schema = database() and table_name = "

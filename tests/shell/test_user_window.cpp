@@ -5,8 +5,7 @@
 #include "shell/profile_list.h"
 #include "shell/shared_state.h"
 #include "shell/user_accounts.h"
-#include "tests/support/scripted_dialogs.h"
-#include "tests/support/test_database.h"
+#include "tests/shell/window_database_test.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,16 +24,8 @@ struct ProfileRow {
     QString valor;
 };
 
-class UserWindow : public ::testing::Test {
+class UserWindow : public WindowDatabaseTest {
 protected:
-    void SetUp() override {
-        shared::gConexao = testsupport::freshDatabase();
-        shared::fechaConexao();
-        check.setConnectionString(shared::gConexao);
-        check.open();
-    }
-    void TearDown() override { shared::fechaConexao(); }
-
     // The rows of a user in insertion order.
     std::vector<ProfileRow> profile(const QString& user) {
         db::Recordset r = check.query(
@@ -77,9 +68,6 @@ protected:
                 {QString::fromUtf8(item.name), !blocked.contains(QString::fromUtf8(item.name))});
         users::save(check, name, password, false, entries);
     }
-
-    db::Connection check;
-    testsupport::ScriptedDialogs dialogs;
 };
 
 } // namespace
