@@ -66,6 +66,8 @@ frmcadusuario::frmcadusuario(QWidget* parent) : DataForm(parent) {
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // A new name that begins an existing one must stay as typed.
+    Combo1->setCompleter(nullptr);
     txtsenha = passwordBox(this, "txtsenha", QStringLiteral("Digite uma senha para ele"));
     txtoksenha = passwordBox(this, "txtoksenha", QStringLiteral("Redigite a senha dele"));
     Command1 = new QPushButton(QStringLiteral("OK"), this);

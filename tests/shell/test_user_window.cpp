@@ -206,6 +206,19 @@ TEST_F(UserWindow, ExistingUserLoadsAndAPasswordChangeKeepsTheProfile) {
     EXPECT_EQ(checks(form), expected);
 }
 
+TEST_F(UserWindow, NewNameThatBeginsAnExistingOneStaysAsTyped) {
+    storeUser(QStringLiteral("ANABELA"), QStringLiteral("X"), {});
+    frmcadusuario form;
+    form.show();
+    form.activateWindow();
+    form.Combo1->setFocus();
+    QApplication::processEvents();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ana"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("ANA"));
+    EXPECT_TRUE(form.txtsenha->text().isEmpty());
+}
+
 TEST_F(UserWindow, NameIsTrimmedOnceForEveryStatement) {
     frmcadusuario form;
     enterName(form, QStringLiteral(" BIA"));
