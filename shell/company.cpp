@@ -1,17 +1,70 @@
 #include "shell/company.h"
 
 #include "platform/db/connection.h"
-#include "shell/shared_state.h"
+#include "shell/cpf_cnpj.h"
 
-void readCompany(db::Connection& connection) {
-    shared::gEmpCpf.clear();
-    shared::gEmpNome.clear();
-    shared::gEmpFone.clear();
-    db::Recordset rows = connection.query(QStringLiteral("select * from empresa"));
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        shared::gEmpCpf = rows.text(QStringLiteral("cpf"));
-        shared::gEmpNome = rows.text(QStringLiteral("nmemp"));
-        shared::gEmpFantasia = rows.text(QStringLiteral("nmfant"));
-        shared::gEmpFone = rows.text(QStringLiteral("fone"));
+namespace company {
+
+std::optional<Empresa> read(db::Connection& cn) {
+    db::Recordset r = cn.query(QStringLiteral("select * from empresa"));
+    std::optional<Empresa> out;
+    for (r.moveFirst(); !r.eof(); r.moveNext()) {
+        out = Empresa{r.text(QStringLiteral("cpf")),   r.text(QStringLiteral("rg")),
+                      r.text(QStringLiteral("nmemp")), r.text(QStringLiteral("nmfant")),
+                      r.text(QStringLiteral("rua")),   r.text(QStringLiteral("bairro")),
+                      r.text(QStringLiteral("cep")),   r.text(QStringLiteral("cidade")),
+                      r.text(QStringLiteral("uf")),    r.text(QStringLiteral("fone")),
+                      r.text(QStringLiteral("email"))};
     }
+    return out;
 }
+
+QString problem(const Empresa& e) {
+    for (const QString* required :
+         {&e.nmemp, &e.nmfant, &e.rg, &e.rua, &e.bairro, &e.cidade, &e.uf, &e.email}) {
+        if (required->trimmed().isEmpty())
+            return QStringLiteral("--- ERRO --- DADOS INCORRETOS!");
+    }
+    if (!cepIsNumber(e.cep))
+        return QStringLiteral("--- ERRO --- DADOS INCORRETOS!");
+    if (!checkCpfCnpj(e.cpf).valid)
+        return QStringLiteral("--- ERRO --- CPF/CNPJ INVÁLIDO!");
+    return QString();
+}
+
+void save(db::Connection& cn, const Empresa& e, bool exists) {
+    if (exists)
+        cn.execute(QStringLiteral("update empresa set nmemp = ?, nmfant = ?,cpf = ?, rg = ?,rua = "
+                                  "?,bairro = ?, cep = ?,cidade = ?, uf = ?, fone = ?,email = ?"),
+                   {e.nmemp, e.nmfant, e.cpf, e.rg, e.rua, e.bairro, e.cep, e.cidade, e.uf, e.fone,
+                    e.email});
+    else
+        cn.execute(QStringLiteral("insert into empresa "
+                                  "(cpf,rg,nmemp,nmfant,rua,bairro,cep,cidade,uf,fone,email) "
+                                  "values (?,?,?,?,?,?,?,?,?,?,?)"),
+                   {e.cpf, e.rg, e.nmemp, e.nmfant, e.rua, e.bairro, e.cep, e.cidade, e.uf, e.fone,
+                    e.email});
+}
+
+bool cepIsNumber(const QString& cep) {
+    const QString digits = cep.trimmed();
+    if (digits.isEmpty())
+        return false;
+    for (QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+QString formatCep(const QString& cep) {
+    if (!cepIsNumber(cep))
+        return cep;
+    QString digits = cep.trimmed();
+    // The number itself: leading zeros go, then come back as padding.
+    while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
+        digits.remove(0, 1);
+    return digits.rightJustified(8, QLatin1Char('0'));
+}
+
+} // namespace company

@@ -3,6 +3,7 @@
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
 #include "platform/program_folder.h"
+#include "shell/auto_resize.h"
 #include "shell/company.h"
 #include "shell/cpf_cnpj.h"
 #include "shell/frmtelainicial.h"
@@ -99,6 +100,7 @@ frmPrincipal::frmPrincipal(QWidget* parent) : QMainWindow(parent) {
 
     buildMenus();
     buildStatusBar();
+    Resize = AutoResize::attach(this);
 
     // F10 logs off whatever the profile did to the menu item.
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -261,7 +263,15 @@ void frmPrincipal::startupBlock() {
     db::Connection& cn = shared::gCn();
     cn.setConnectionString(shared::gConexao);
     cn.open();
-    readCompany(cn);
+    shared::gEmpCpf.clear();
+    shared::gEmpNome.clear();
+    shared::gEmpFone.clear();
+    if (const auto row = company::read(cn)) {
+        shared::gEmpCpf = row->cpf;
+        shared::gEmpNome = row->nmemp;
+        shared::gEmpFantasia = row->nmfant;
+        shared::gEmpFone = row->fone;
+    }
     cn.close();
 
     QString document = shared::gEmpCpf;

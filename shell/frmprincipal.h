@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 
+class AutoResize;
 class QAction;
 class QLabel;
 class QMenu;
@@ -30,6 +31,7 @@ public:
     QPushButton* cmdfundo;
     QLabel* imgFundo;
     QTimer* Timer1;
+    AutoResize* Resize;
 
     void Form_Load();
     // The activation step: runs each time the window becomes active.

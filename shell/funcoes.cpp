@@ -20,8 +20,10 @@ void focusNextControl() {
     QWidget* window = current->window();
     for (QWidget* w = current->nextInFocusChain(); w != nullptr && w != current;
          w = w->nextInFocusChain()) {
+        // A widget that hands its focus to another (a combo box's editor) is
+        // not a stop of its own.
         if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() &&
-            w->isEnabled()) {
+            w->isEnabled() && w->focusProxy() == nullptr) {
             w->setFocus(Qt::TabFocusReason);
             return;
         }

@@ -6,6 +6,7 @@
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_database.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -144,4 +145,20 @@ TEST(PermissaoUsuario, LastRowWinsAndNoRowBlocks) {
     // Left open for the next caller.
     EXPECT_TRUE(cn.isOpen());
     shared::fechaConexao();
+}
+
+TEST(EnviaTeclas, EditableComboBoxIsOneStop) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* combo = new QComboBox;
+    combo->setEditable(true);
+    auto* next = new QLineEdit;
+    layout->addWidget(combo);
+    layout->addWidget(next);
+    window.show();
+    window.activateWindow();
+    combo->setFocus();
+    QApplication::processEvents();
+    EnviaTeclas(QStringLiteral("{TAB}"));
+    EXPECT_TRUE(next->hasFocus());
 }

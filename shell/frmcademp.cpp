@@ -1,0 +1,136 @@
+#include "shell/frmcademp.h"
+
+#include "platform/db/connection.h"
+#include "platform/dialogs.h"
+#include "shell/company.h"
+#include "shell/cpf_cnpj.h"
+#include "shell/shared_state.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+frmcademp::frmcademp(QWidget* parent) : DataForm(parent) {
+    setObjectName(QStringLiteral("frmcademp"));
+    setWindowTitle(QStringLiteral("Dados da Empresa"));
+
+    auto* layout = new QVBoxLayout(this);
+    QHBoxLayout* row = nullptr;
+    auto box = [&](const char* name, const QString& label, int limit, int stretch) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setMaxLength(limit);
+        auto* column = new QVBoxLayout;
+        column->setSpacing(2);
+        column->addWidget(new QLabel(label, this));
+        column->addWidget(edit);
+        row->addLayout(column, stretch);
+        return edit;
+    };
+    auto newRow = [&] {
+        row = new QHBoxLayout;
+        layout->addLayout(row);
+    };
+    newRow();
+    txtrazao = box("txtrazao", QStringLiteral("RAZÃO SOCIAL"), 45, 1);
+    txtnmf = box("txtnmf", QStringLiteral("NOME FANTASIA"), 45, 1);
+    newRow();
+    txtcgc = box("txtcgc", QStringLiteral("CNPJ"), 14, 2);
+    txtIE = box("txtIE", QStringLiteral("I.ESTADUAL"), 14, 2);
+    txtFone = box("txtFone", QStringLiteral("FONES"), 45, 3);
+    newRow();
+    txtRua = box("txtRua", QStringLiteral("ENDEREÇO"), 45, 4);
+    txtBairro = box("txtBairro", QStringLiteral("BAIRRO"), 30, 3);
+    txtCep = box("txtCep", QStringLiteral("CEP"), 8, 1);
+    newRow();
+    txtCidade = box("txtCidade", QStringLiteral("MUNICIPIO"), 45, 6);
+    txtUF = box("txtUF", QStringLiteral("UF"), 2, 1);
+    newRow();
+    txtforo = box("txtforo", QStringLiteral("E-MAIL"), 200, 5);
+    cmdok = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                            QStringLiteral("Salvar"), this);
+    cmdok->setObjectName(QStringLiteral("cmdok"));
+    row->addWidget(cmdok, 1, Qt::AlignBottom);
+    // Short boxes still show their whole text.
+    txtCep->setMinimumWidth(txtCep->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) +
+                            8);
+    txtUF->setMinimumWidth(txtUF->fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 8);
+    resize(598, 261);
+
+    const QList<QWidget*> order = {txtrazao,  txtnmf, txtcgc,    txtIE, txtFone, txtRua,
+                                   txtBairro, txtCep, txtCidade, txtUF, txtforo, cmdok};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+
+    onLeave(txtcgc, [this] { txtcgc_LostFocus(); });
+    onLeave(txtCep, [this] { txtCep_LostFocus(); });
+    connect(cmdok, &QPushButton::clicked, this, &frmcademp::cmdok_Click);
+    Form_Load();
+}
+
+void frmcademp::Form_Load() {
+    shared::gCodigoPesquisa = QStringLiteral("N");
+    try {
+        shared::abreConexao();
+        const std::optional<company::Empresa> e = company::read(shared::gCn());
+        if (!e)
+            return;
+        shared::gCodigoPesquisa = QStringLiteral("S");
+        txtrazao->setText(e->nmemp);
+        txtnmf->setText(e->nmfant);
+        txtcgc->setText(e->cpf);
+        txtIE->setText(e->rg);
+        txtRua->setText(e->rua);
+        txtBairro->setText(e->bairro);
+        txtCep->setText(e->cep);
+        txtCidade->setText(e->cidade);
+        txtUF->setText(e->uf);
+        txtFone->setText(e->fone);
+        txtforo->setText(e->email);
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+    }
+}
+
+void frmcademp::txtcgc_LostFocus() {
+    // Checked on a copy: a valid document stays as typed.
+    QString copy = txtcgc->text();
+    ValidaCpfCnpj(copy);
+    if (!shared::gResultado.toBool())
+        txtcgc->clear();
+}
+
+void frmcademp::txtCep_LostFocus() {
+    txtCep->setText(company::formatCep(txtCep->text()));
+}
+
+void frmcademp::cmdok_Click() {
+    const company::Empresa e{txtcgc->text(), txtIE->text(),     txtrazao->text(), txtnmf->text(),
+                             txtRua->text(), txtBairro->text(), txtCep->text(),   txtCidade->text(),
+                             txtUF->text(),  txtFone->text(),   txtforo->text()};
+    if (const QString problem = company::problem(e); !problem.isEmpty()) {
+        dlg::inform(problem, QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+        return;
+    }
+    try {
+        shared::abreConexao();
+        company::save(shared::gCn(), e, shared::gCodigoPesquisa == QLatin1String("S"));
+    } catch (const db::DbError& err) {
+        dlg::showError(err.number(), err.text());
+        return;
+    }
+    FechaTabelas();
+    close();
+}
+
+void frmcademp::FechaTabelas() {
+    shared::fechaConexao();
+}
+
+void frmcademp::escPressed() {
+    FechaTabelas();
+    close();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "shell/data_form.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// User accounts and, for each user, the allowed/blocked mark of every menu
+// item of the main window.
+class frmcadusuario : public DataForm {
+    Q_OBJECT
+public:
+    explicit frmcadusuario(QWidget* parent = nullptr);
+
+    QComboBox* Combo1;
+    QLineEdit* txtsenha;
+    QLineEdit* txtoksenha;
+    QPushButton* Command1;
+    QPushButton* Command3;
+    QListWidget* List1;
+    QPushButton* Command2;
+    QPushButton* Command5;
+
+    void Form_Load();
+    void Combo1_LostFocus();
+    void txtsenha_GotFocus();
+    void txtoksenha_GotFocus();
+    void txtoksenha_Change();
+    void Command1_Click();
+    void Command3_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void FechaTabelas();
+
+protected:
+    void escPressed() override;
+
+private:
+    void evaluateButtons();
+    void setButtons(bool enabled);
+    void clearAll();
+
+    // "S" when the last lookup of the typed name found the user.
+    QString existe_ = QStringLiteral("N");
+};
