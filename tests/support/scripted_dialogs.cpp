@@ -17,7 +17,7 @@ void ScriptedDialogs::answer(dlg::Answer answer) {
 }
 
 void ScriptedDialogs::answerInput(std::optional<QString> text) {
-    inputs_.push_back(std::move(text));
+    inputs_.emplace_back(text.has_value(), text.value_or(QString()));
 }
 
 void ScriptedDialogs::answerFile(const QString& path) {
@@ -79,9 +79,9 @@ std::optional<QString> ScriptedDialogs::input(const dlg::Input& request) {
         ADD_FAILURE() << "unscripted input: " << request.prompt.toStdString();
         return std::nullopt;
     }
-    auto a = inputs_.front();
+    const auto [confirmed, text] = inputs_.front();
     inputs_.pop_front();
-    return a;
+    return confirmed ? std::optional<QString>(text) : std::nullopt;
 }
 
 QString ScriptedDialogs::openFileName(const dlg::FileChoice& request) {

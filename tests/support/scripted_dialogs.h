@@ -52,7 +52,7 @@ public:
 private:
     std::vector<Shown> shown_;
     std::deque<dlg::Answer> answers_;
-    std::deque<std::optional<QString>> inputs_;
+    std::deque<std::pair<bool, QString>> inputs_; // confirmed, text
     std::deque<QString> files_;
     std::function<void(const dlg::Message&)> hook_;
 };
