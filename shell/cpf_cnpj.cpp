@@ -68,30 +68,36 @@ int valueOf(QChar c, bool letters) {
     return 0;
 }
 
+// The modulo-11 check of a laid-out text: the characters before the last two,
+// separators skipped, weighed by position n (from 1) with `first` and
+// `second`; the last two characters must read as the two check digits.
+bool checkDigitsMatch(const QString& text, const QString& separators, bool letters,
+                      int (*first)(int), int (*second)(int)) {
+    long long a = 0, b = 0;
+    int n = 0;
+    for (qsizetype i = 0; i < text.size() - 2; ++i) {
+        const QChar c = text.at(i);
+        if (separators.contains(c))
+            continue;
+        ++n;
+        const int v = valueOf(c, letters);
+        a += v * first(n);
+        b += v * second(n);
+    }
+    const int d1 = checkDigit(a);
+    const int d2 = checkDigit(b + 2 * d1);
+    return leadingNumber(text.right(2)) == 10 * d1 + d2;
+}
+
 DocumentCheck cpfRoute(const QString& document) {
     QString copy = document;
     if (copy.size() == 11 && allDigits(copy))
         copy = QStringLiteral("%1.%2.%3-%4")
                    .arg(copy.left(3), copy.mid(3, 3), copy.mid(6, 3), copy.mid(9, 2));
-    long long a = 0, b = 0;
-    int n = 0;
-    for (qsizetype i = 0; i < copy.size() - 2; ++i) {
-        const QChar c = copy.at(i);
-        if (c == QLatin1Char('.') || c == QLatin1Char('-'))
-            continue;
-        ++n;
-        const int v = valueOf(c, false);
-        a += v * (11 - n);
-        b += v * (12 - n);
-    }
-    const int d1 = checkDigit(a);
-    const int d2 = checkDigit(b + 2 * d1);
-    DocumentCheck result{false, QString(), document};
-    if (leadingNumber(copy.right(2)) == 10 * d1 + d2) {
-        result.valid = true;
-        result.formatted = copy;
-    }
-    return result;
+    const bool valid = checkDigitsMatch(
+        copy, QStringLiteral(".-"), false, [](int n) { return 11 - n; },
+        [](int n) { return 12 - n; });
+    return DocumentCheck{valid, valid ? copy : QString(), document};
 }
 
 DocumentCheck cnpjRoute(const QString& document) {
@@ -100,25 +106,10 @@ DocumentCheck cnpjRoute(const QString& document) {
     if (doc.size() == 14 && (allDigits(doc) || letters))
         doc = QStringLiteral("%1.%2.%3/%4-%5")
                   .arg(doc.left(2), doc.mid(2, 3), doc.mid(5, 3), doc.mid(8, 4), doc.mid(12, 2));
-    long long a = 0, b = 0;
-    int n = 0;
-    for (qsizetype i = 0; i < doc.size() - 2; ++i) {
-        const QChar c = doc.at(i);
-        if (c == QLatin1Char('.') || c == QLatin1Char('/') || c == QLatin1Char('-'))
-            continue;
-        ++n;
-        const int v = valueOf(c, letters);
-        a += v * (n < 5 ? 6 - n : 14 - n);
-        b += v * (n < 6 ? 7 - n : 15 - n);
-    }
-    const int d1 = checkDigit(a);
-    const int d2 = checkDigit(b + 2 * d1);
-    DocumentCheck result{false, QString(), doc};
-    if (leadingNumber(doc.right(2)) == 10 * d1 + d2) {
-        result.valid = true;
-        result.formatted = doc;
-    }
-    return result;
+    const bool valid = checkDigitsMatch(
+        doc, QStringLiteral("./-"), letters, [](int n) { return n < 5 ? 6 - n : 14 - n; },
+        [](int n) { return n < 6 ? 7 - n : 15 - n; });
+    return DocumentCheck{valid, valid ? doc : QString(), doc};
 }
 
 } // namespace

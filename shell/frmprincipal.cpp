@@ -11,6 +11,7 @@
 #include "shell/program_end.h"
 #include "shell/settings_file.h"
 #include "shell/shared_state.h"
+#include "shell/startup_failure.h"
 #include "shell/window_registry.h"
 
 #include <QAction>
@@ -229,9 +230,9 @@ void frmPrincipal::Form_Activate() {
         if (shared::gLogado == QLatin1String("S"))
             showBackground();
     } catch (const db::DbError& e) {
-        failurePath(e.number(), e.text());
+        startupFailure(e.number(), e.text(), this);
     } catch (const std::exception& e) {
-        failurePath(0, QString::fromUtf8(e.what()));
+        startupFailure(0, QString::fromUtf8(e.what()), this);
     }
 }
 
@@ -302,15 +303,6 @@ void frmPrincipal::showBackground() {
     imgFundo->raise();
     imgFundo->setPixmap(picture);
     imgFundo->show();
-}
-
-void frmPrincipal::failurePath(int number, const QString& description) {
-    dlg::inform(QString::number(number) + QLatin1Char('\n') + description,
-                QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
-    if (dlg::ask(QStringLiteral("SE FOR O PRIMEIRO ACESSO CLIQUE SIM!\nOU CONTATE O SUPORTE!"),
-                 QStringLiteral("Atenção")))
-        windows::open(QStringLiteral("frmconfig"), this);
-    program::End();
 }
 
 void frmPrincipal::openModal(const QString& formName) {

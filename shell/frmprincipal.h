@@ -51,7 +51,6 @@ private:
     bool raiseOpenOrderList(const QString& name);
     void startupBlock();
     void showBackground();
-    void failurePath(int number, const QString& description);
     void setBanner(const QString& caption);
     void openModal(const QString& formName);
 

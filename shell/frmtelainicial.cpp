@@ -7,6 +7,7 @@
 #include "shell/frmprincipal.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
+#include "shell/startup_failure.h"
 #include "shell/window_registry.h"
 
 #include <QAction>
@@ -141,7 +142,7 @@ void frmtelainicial::Form_Load() {
             cn.open();
         }
     } catch (const db::DbError& e) {
-        loadFailure(e.number(), e.text());
+        startupFailure(e.number(), e.text(), this);
         return;
     }
     QPalette colours = palette();
@@ -152,15 +153,6 @@ void frmtelainicial::Form_Load() {
         label->setStyleSheet(QStringLiteral("color: yellow;"));
     Timer1->start();
     QApplication::processEvents();
-}
-
-void frmtelainicial::loadFailure(int number, const QString& description) {
-    dlg::inform(QString::number(number) + QLatin1Char('\n') + description,
-                QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
-    if (dlg::ask(QStringLiteral("SE FOR O PRIMEIRO ACESSO CLIQUE SIM!\nOU CONTATE O SUPORTE!"),
-                 QStringLiteral("Atenção")))
-        windows::open(QStringLiteral("frmconfig"), this);
-    program::End();
 }
 
 bool frmtelainicial::event(QEvent* event) {

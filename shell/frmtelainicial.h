@@ -48,7 +48,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void loadFailure(int number, const QString& description);
     bool activating_ = false;
     bool done_ = false;
 };
