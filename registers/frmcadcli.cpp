@@ -10,6 +10,7 @@
 #include "registers/form_widgets.h"
 #include "registers/register_busy.h"
 #include "registers/register_codes.h"
+#include "registers/search_statements.h"
 #include "shell/cpf_cnpj.h"
 #include "shell/date_mask.h"
 #include "shell/funcoes.h"
@@ -255,17 +256,15 @@ void frmcadcli::txtcepr_LostFocus() {
 
 void frmcadcli::Command3_Click() {
     searchList(QStringLiteral("Nome: "), kSearchTitle, [](const QString& text) {
-        return Statement{QStringLiteral("select * from cliente where nmcli like "
-                                        "concat('%', ?, '%') order by nmcli"),
-                         {text}};
+        return containsSearch(QStringLiteral("cliente"), QStringLiteral("nmcli"),
+                              QStringLiteral("nmcli"), text);
     });
 }
 
 void frmcadcli::Command2_Click() {
     searchList(QStringLiteral("Apelido: "), kSearchTitle, [](const QString& text) {
-        return Statement{QStringLiteral("select * from cliente where nmfant like "
-                                        "concat('%', ?, '%') order by nmfant"),
-                         {text.toUpper()}};
+        return containsSearch(QStringLiteral("cliente"), QStringLiteral("nmfant"),
+                              QStringLiteral("nmfant"), text.toUpper());
     });
 }
 

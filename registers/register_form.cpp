@@ -3,6 +3,7 @@
 #include "platform/data_grid.h"
 #include "platform/db/data_control.h"
 #include "platform/dialogs.h"
+#include "registers/list_binding.h"
 #include "registers/register_busy.h"
 #include "registers/register_codes.h"
 #include "registers/register_save.h"
@@ -15,37 +16,17 @@ RegisterForm::RegisterForm(QWidget* parent, const QString& keyColumn,
                            const QList<ListColumn>& columns)
     : DataForm(parent), keyColumn_(keyColumn) {
     Adodc1 = new db::DataControl(this);
-    Adodc1->setObjectName(QStringLiteral("Adodc1"));
-    Adodc1->setConnectionString(shared::gConexao);
     DataGrid1 = new DataGrid(this);
-    DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
-    DataGrid1->setModel(new ListColumnsModel(Adodc1->model(), columns, this));
-    DataGrid1->setColumnWidths(columnPixels(columns));
+    listbinding::bind(Adodc1, DataGrid1, columns);
     connect(DataGrid1, &DataGrid::rowSelected, this, &RegisterForm::DataGrid1_DblClick);
 }
 
 bool RegisterForm::setListSource(const Statement& source) {
-    const QString formerSql = Adodc1->recordSource();
-    const db::Params formerParams = Adodc1->recordSourceParams();
-    Adodc1->setRecordSource(source.sql, source.params);
-    if (refreshList())
-        return true;
-    Adodc1->setRecordSource(formerSql, formerParams);
-    return false;
+    return listbinding::setSource(Adodc1, DataGrid1, source);
 }
 
 bool RegisterForm::refreshList() {
-    RegisterBusy busy;
-    try {
-        Adodc1->setConnectionString(shared::gConexao);
-        Adodc1->refresh();
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-        return false;
-    }
-    if (DataGrid1->model()->rowCount() > 0)
-        DataGrid1->setCurrentIndex(DataGrid1->model()->index(0, 0));
-    return true;
+    return listbinding::refresh(Adodc1, DataGrid1);
 }
 
 void RegisterForm::searchList(const QString& prompt, const QString& title,
@@ -107,10 +88,9 @@ void RegisterForm::showNameMissing() {
 
 void RegisterForm::DataGrid1_DblClick() {
     const int row = DataGrid1->currentRow();
-    const int column = Adodc1->recordset().columnIndex(keyColumn_);
-    if (row < 0 || column < 0 || codeBox_ == nullptr)
+    if (row < 0 || codeBox_ == nullptr)
         return;
-    codeBox_->setText(Adodc1->recordset().textAt(row, column));
+    codeBox_->setText(listbinding::text(Adodc1, row, keyColumn_));
     codeBox_->setFocus();
 }
 

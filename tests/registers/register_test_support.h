@@ -12,8 +12,8 @@
 
 namespace regtest {
 
-// One database per test program; each test starts from empty tables, a
-// logged-in user and scripted dialogs.
+// One database per test program; each test (or a table-driven case calling
+// SetUp again) starts from empty tables, a logged-in user and scripted dialogs.
 class RegisterTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { connection() = testsupport::freshDatabase(); }
@@ -21,7 +21,9 @@ protected:
     void SetUp() override {
         shared::gConexao = connection();
         shared::gUsuario = QStringLiteral("TESTE");
+        dialogs.clear();
         shared::fechaConexao();
+        cn.close();
         cn.setConnectionString(shared::gConexao);
         cn.open();
         for (const char* table :
