@@ -1,27 +1,13 @@
 #pragma once
 
-#include "registers/picker_form.h"
-
-class QPushButton;
+#include "registers/busca_pessoa.h"
 
 // Client picker: hands back cdcli and nmcli.
-class frmBuscaCliente : public PickerForm {
+class frmBuscaCliente : public BuscaPessoa {
     Q_OBJECT
 public:
     explicit frmBuscaCliente(QWidget* parent = nullptr);
 
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
-    QPushButton* Command6;
-
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
+protected:
+    void abreCadastro() override;
 };

@@ -4,7 +4,6 @@
 #include "platform/dialogs.h"
 #include "registers/form_widgets.h"
 #include "registers/grupo_statements.h"
-#include "registers/register_codes.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -57,22 +56,10 @@ void frmCadGrupoEstoque::Form_Load() {
 }
 
 void frmCadGrupoEstoque::txtcodcli_LostFocus() {
-    db::Recordset row;
-    switch (lookupCode(row)) {
-    case Lookup::NotNumber:
-        LimpaTela();
-        return;
-    case Lookup::Failed:
-        return;
-    case Lookup::NotFound:
-        showCodeNotFound();
-        LimpaTela();
-        return;
-    case Lookup::Found:
+    loadCode([this](const db::Recordset& row) {
         Command1->setEnabled(true);
         txtnome->setText(row.text(QStringLiteral("dsgrupo")));
-        return;
-    }
+    });
 }
 
 void frmCadGrupoEstoque::cmdsalva_Click() {
@@ -80,13 +67,11 @@ void frmCadGrupoEstoque::cmdsalva_Click() {
         showNameMissing();
         return;
     }
-    const SaveKey key = saveKey(txtcodcli->text());
-    if (key.kind == SaveKey::NoSuchCode) {
-        showCodeNotFound();
+    const auto key = saveTarget();
+    if (!key)
         return;
-    }
-    const bool update = key.kind == SaveKey::Update;
-    if (!runSave(update ? grupoUpdate(key.code, txtnome->text()) : grupoInsert(txtnome->text()),
+    const bool update = key->kind == SaveKey::Update;
+    if (!runSave(update ? grupoUpdate(key->code, txtnome->text()) : grupoInsert(txtnome->text()),
                  update))
         return;
     refreshList();

@@ -23,6 +23,6 @@ public:
     void cmdretorna_Click();
     void Command1_Click();
 
-private:
-    void LimpaTela();
+protected:
+    void LimpaTela() override;
 };

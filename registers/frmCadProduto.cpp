@@ -24,8 +24,6 @@ using namespace formwidgets;
 
 namespace {
 
-constexpr int kDuplicateKey = 1062;
-
 QString withoutTrailingBlanks(QString text) {
     while (text.endsWith(QLatin1Char(' ')))
         text.chop(1);
@@ -224,25 +222,8 @@ bool frmCadProduto::grava(const ProdutoDados& dados) {
     }
     const bool update = listedRow(dados.cdpro).has_value();
     const QString stamp = auditStamp();
-    qint64 rows = 0;
-    try {
-        shared::abreConexao();
-        const Statement s =
-            update ? produtoUpdate(dados, stamp) : produtoInsert(dados, stamp, auditStamp());
-        rows = shared::gCn().execute(s.sql, s.params);
-    } catch (const db::DbError& e) {
-        if (!update && e.number() == kDuplicateKey)
-            dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!"),
-                        QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
-        else
-            dlg::showError(e.number(), e.text());
-        return false;
-    }
-    if (update && rows == 0) {
-        showCodeNotFound();
-        return false;
-    }
-    return true;
+    return runSave(update ? produtoUpdate(dados, stamp) : produtoInsert(dados, stamp, auditStamp()),
+                   update, runOnSharedConnection);
 }
 
 void frmCadProduto::cmdretorna_Click() {

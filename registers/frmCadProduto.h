@@ -41,8 +41,10 @@ public:
     void Command2_Click();
     void Command3_Click();
 
+protected:
+    void LimpaTela() override;
+
 private:
-    void LimpaTela();
     void buildLayout();
     // The listed row with the typed code (letter case and trailing blanks
     // ignored, as the database compares it).

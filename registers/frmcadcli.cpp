@@ -9,7 +9,6 @@
 #include "registers/endereco_cep.h"
 #include "registers/form_widgets.h"
 #include "registers/register_busy.h"
-#include "registers/register_codes.h"
 #include "registers/search_statements.h"
 #include "shell/cpf_cnpj.h"
 #include "shell/date_mask.h"
@@ -157,20 +156,10 @@ void frmcadcli::Form_Load() {
 
 void frmcadcli::txtcodcli_LostFocus() {
     RegisterBusy busy(Frame1);
-    db::Recordset row;
-    switch (lookupCode(row)) {
-    case Lookup::NotNumber:
-        LimpaTela();
-        return;
-    case Lookup::Failed:
-        return;
-    case Lookup::NotFound:
-        showCodeNotFound();
-        LimpaTela();
-        return;
-    case Lookup::Found:
-        break;
-    }
+    loadCode([this](const db::Recordset& row) { preenche(row); });
+}
+
+void frmcadcli::preenche(const db::Recordset& row) {
     const auto nascimento = row.date(QStringLiteral("dtnascimento"));
     const QString textoNascimento =
         nascimento ? dates::toBr(*nascimento) : QStringLiteral("Não Informado");
@@ -293,11 +282,9 @@ bool frmcadcli::grava(std::optional<QDate> nascimento) {
                     QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
         return false;
     }
-    const SaveKey key = saveKey(txtcodcli->text());
-    if (key.kind == SaveKey::NoSuchCode) {
-        showCodeNotFound();
+    const auto key = saveTarget();
+    if (!key)
         return false;
-    }
     const ClienteDados dados{txtnome->text(),
                              txtcontato->text(),
                              *cadastro,
@@ -314,9 +301,9 @@ bool frmcadcli::grava(std::optional<QDate> nascimento) {
                              txtufr->text(),
                              txtmemo->toPlainText(),
                              txtcepr->text()};
-    const bool update = key.kind == SaveKey::Update;
+    const bool update = key->kind == SaveKey::Update;
     const QString stamp = auditStamp();
-    return runSave(update ? clienteUpdate(key.code, dados, stamp)
+    return runSave(update ? clienteUpdate(key->code, dados, stamp)
                           : clienteInsert(dados, stamp, auditStamp()),
                    update);
 }

@@ -49,8 +49,11 @@ public:
     void cmdsalva_Click();
     void cmdretorna_Click();
 
+protected:
+    void LimpaTela() override;
+
 private:
-    void LimpaTela();
+    void preenche(const db::Recordset& row);
     void preencheDaReceita();
     // Checks the registration date and writes the row; true when saved.
     bool grava(std::optional<QDate> nascimento);

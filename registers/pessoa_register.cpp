@@ -3,7 +3,6 @@
 #include "platform/data_grid.h"
 #include "registers/audit_stamp.h"
 #include "registers/form_widgets.h"
-#include "registers/register_codes.h"
 #include "registers/search_statements.h"
 #include "shell/cpf_cnpj.h"
 #include "shell/shared_state.h"
@@ -123,20 +122,10 @@ void PessoaRegister::Form_Load() {
 }
 
 void PessoaRegister::txtcodcli_LostFocus() {
-    db::Recordset row;
-    switch (lookupCode(row)) {
-    case Lookup::NotNumber:
-        LimpaTela();
-        return;
-    case Lookup::Failed:
-        return;
-    case Lookup::NotFound:
-        showCodeNotFound();
-        LimpaTela();
-        return;
-    case Lookup::Found:
-        break;
-    }
+    loadCode([this](const db::Recordset& row) { preenche(row); });
+}
+
+void PessoaRegister::preenche(const db::Recordset& row) {
     txtnrcel->setText(row.text(QStringLiteral("fonecel")));
     TXTCPF->setText(row.text(QStringLiteral("cpf")));
     TXTRG->setText(row.text(QStringLiteral("rg")));
@@ -191,14 +180,12 @@ void PessoaRegister::cmdsalva_Click() {
         showNameMissing();
         return;
     }
-    const SaveKey key = saveKey(txtcodcli->text());
-    if (key.kind == SaveKey::NoSuchCode) {
-        showCodeNotFound();
+    const auto key = saveTarget();
+    if (!key)
         return;
-    }
-    const bool update = key.kind == SaveKey::Update;
+    const bool update = key->kind == SaveKey::Update;
     const QString stamp = auditStamp();
-    if (!runSave(update ? pessoaUpdate(tabela_, key.code, dados(), stamp)
+    if (!runSave(update ? pessoaUpdate(tabela_, key->code, dados(), stamp)
                         : pessoaInsert(tabela_, dados(), stamp, auditStamp()),
                  update))
         return;

@@ -48,8 +48,10 @@ protected:
     virtual void depoisDeGravar() {}
     PessoaDados dados() const;
 
+    void LimpaTela() override;
+
 private:
-    void LimpaTela();
+    void preenche(const db::Recordset& row);
     void buildLayout();
 
     PessoaTabela tabela_;

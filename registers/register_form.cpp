@@ -5,12 +5,15 @@
 #include "platform/dialogs.h"
 #include "registers/list_binding.h"
 #include "registers/register_busy.h"
-#include "registers/register_codes.h"
-#include "registers/register_save.h"
 #include "shell/shared_state.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+
+namespace {
+// The server's number for a key already there.
+constexpr int kDuplicateKey = 1062;
+} // namespace
 
 RegisterForm::RegisterForm(QWidget* parent, const QString& keyColumn,
                            const QList<ListColumn>& columns)
@@ -58,14 +61,28 @@ RegisterForm::Lookup RegisterForm::lookupCode(db::Recordset& row) {
     return Lookup::NotFound;
 }
 
-bool RegisterForm::runSave(const Statement& statement, bool update) {
+std::optional<SaveKey> RegisterForm::saveTarget() {
+    const SaveKey key = saveKey(codeBox_->text());
+    if (key.kind == SaveKey::NoSuchCode) {
+        showCodeNotFound();
+        return std::nullopt;
+    }
+    return key;
+}
+
+bool RegisterForm::runSave(const Statement& statement, bool update,
+                           const std::function<qint64(const Statement&)>& run) {
     qint64 rows = 0;
     {
         RegisterBusy busy;
         try {
-            rows = runRegisterSave(statement);
+            rows = run(statement);
         } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
+            if (!update && e.number() == kDuplicateKey)
+                dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!"),
+                            QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
+            else
+                dlg::showError(e.number(), e.text());
             return false;
         }
     }
@@ -74,6 +91,24 @@ bool RegisterForm::runSave(const Statement& statement, bool update) {
         return false;
     }
     return true;
+}
+
+void RegisterForm::loadCode(const std::function<void(const db::Recordset&)>& fill) {
+    db::Recordset row;
+    switch (lookupCode(row)) {
+    case Lookup::NotNumber:
+        LimpaTela();
+        return;
+    case Lookup::Failed:
+        return;
+    case Lookup::NotFound:
+        showCodeNotFound();
+        LimpaTela();
+        return;
+    case Lookup::Found:
+        fill(row);
+        return;
+    }
 }
 
 void RegisterForm::showCodeNotFound() {

@@ -3,10 +3,13 @@
 #include "platform/db/recordset.h"
 #include "registers/function_keys.h"
 #include "registers/list_columns_model.h"
+#include "registers/register_codes.h"
+#include "registers/register_save.h"
 #include "registers/statement.h"
 #include "shell/data_form.h"
 
 #include <functional>
+#include <optional>
 
 class DataGrid;
 class QLineEdit;
@@ -48,9 +51,17 @@ protected:
     // Re-reads the list and finds the code box's whole number in it; `row`
     // is then on the row found.
     Lookup lookupCode(db::Recordset& row);
-    // Runs a save; shows what went wrong (a failed statement, an update that
-    // found no row) and returns false then.
-    bool runSave(const Statement& statement, bool update);
+    // What "SALVAR" does with the code box; nothing (and the user is told)
+    // when the box holds a number that names no row.
+    std::optional<SaveKey> saveTarget();
+    // Runs a save; shows what went wrong (a failed statement, an insert of a
+    // code already there, an update that found no row) and returns false then.
+    bool runSave(const Statement& statement, bool update,
+                 const std::function<qint64(const Statement&)>& run = runRegisterSave);
+    // The code box left: fills the window from the row of its code, or clears
+    // it, saying so when a number found no row. A failed read changes nothing.
+    void loadCode(const std::function<void(const db::Recordset&)>& fill);
+    virtual void LimpaTela() = 0;
 
     void showCodeNotFound();
     void showNameMissing();

@@ -22,3 +22,8 @@ qint64 runRegisterSave(const Statement& statement) {
     command.setCommandText(statement.sql, statement.params);
     return command.execute();
 }
+
+qint64 runOnSharedConnection(const Statement& statement) {
+    shared::abreConexao();
+    return shared::gCn().execute(statement.sql, statement.params);
+}
