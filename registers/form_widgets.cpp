@@ -1,0 +1,83 @@
+#include "registers/form_widgets.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace formwidgets {
+
+namespace {
+
+class SelectOnEntry : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            // After the click that gave the focus, which would place the caret.
+            auto* box = static_cast<QLineEdit*>(watched);
+            QTimer::singleShot(0, box, [box] { box->selectAll(); });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    const QFontMetrics metrics(edit->font());
+    edit->setFixedWidth(metrics.averageCharWidth() * chars + 12);
+    return edit;
+}
+
+QPlainTextEdit* memo(QWidget* parent, const char* name) {
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setTabChangesFocus(true);
+    const QFontMetrics metrics(edit->font());
+    edit->setFixedHeight(metrics.lineSpacing() * 3 + 12);
+    return edit;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+void addLabelled(QBoxLayout* row, QWidget* parent, const QString& label, QWidget* box,
+                 int stretch) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(2);
+    auto* caption = new QLabel(label, parent);
+    caption->setBuddy(box);
+    column->addWidget(caption);
+    column->addWidget(box);
+    if (stretch > 0) {
+        box->setMaximumWidth(QWIDGETSIZE_MAX);
+        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    row->addLayout(column, stretch);
+}
+
+void selectAllOnEntry(QLineEdit* box) {
+    box->installEventFilter(new SelectOnEntry(box));
+}
+
+void chainTabOrder(const QList<QWidget*>& widgets) {
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets.at(i - 1), widgets.at(i));
+}
+
+} // namespace formwidgets

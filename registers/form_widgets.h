@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QBoxLayout;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+// Building blocks of the register and picker windows.
+namespace formwidgets {
+
+// A one-line box named `name`, `chars` average characters wide.
+QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars);
+QPlainTextEdit* memo(QWidget* parent, const char* name);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption);
+// A label standing over its box; a `stretch` lets the box take spare width.
+void addLabelled(QBoxLayout* row, QWidget* parent, const QString& label, QWidget* box,
+                 int stretch = 0);
+// Entering the box selects its whole text, so typing replaces it.
+void selectAllOnEntry(QLineEdit* box);
+// Tab order along `widgets`.
+void chainTabOrder(const QList<QWidget*>& widgets);
+
+} // namespace formwidgets

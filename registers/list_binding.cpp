@@ -1,0 +1,51 @@
+#include "registers/list_binding.h"
+
+#include "platform/data_grid.h"
+#include "platform/db/data_control.h"
+#include "platform/dialogs.h"
+#include "registers/register_busy.h"
+#include "shell/shared_state.h"
+
+namespace listbinding {
+
+void bind(db::DataControl* control, DataGrid* grid, const QList<ListColumn>& columns) {
+    control->setObjectName(QStringLiteral("Adodc1"));
+    control->setConnectionString(shared::gConexao);
+    grid->setObjectName(QStringLiteral("DataGrid1"));
+    grid->setModel(new ListColumnsModel(control->model(), columns, grid));
+    grid->setColumnWidths(columnPixels(columns));
+}
+
+bool refresh(db::DataControl* control, DataGrid* grid) {
+    RegisterBusy busy;
+    try {
+        control->setConnectionString(shared::gConexao);
+        control->refresh();
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+        return false;
+    }
+    if (grid->model()->rowCount() > 0)
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+    return true;
+}
+
+bool setSource(db::DataControl* control, DataGrid* grid, const Statement& source) {
+    const QString formerSql = control->recordSource();
+    const db::Params formerParams = control->recordSourceParams();
+    control->setRecordSource(source.sql, source.params);
+    if (refresh(control, grid))
+        return true;
+    control->setRecordSource(formerSql, formerParams);
+    return false;
+}
+
+QString text(const db::DataControl* control, int row, const QString& column) {
+    const db::Recordset& rows = control->recordset();
+    const int index = rows.columnIndex(column);
+    if (row < 0 || row >= rows.rowCount() || index < 0)
+        return QString();
+    return rows.textAt(row, index);
+}
+
+} // namespace listbinding

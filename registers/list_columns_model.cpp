@@ -1,0 +1,51 @@
+#include "registers/list_columns_model.h"
+
+#include "platform/db/recordset_model.h"
+
+QList<int> columnPixels(const QList<ListColumn>& columns) {
+    QList<int> pixels;
+    for (const ListColumn& c : columns)
+        pixels << c.twips / 15;
+    return pixels;
+}
+
+ListColumnsModel::ListColumnsModel(db::RecordsetModel* source, QList<ListColumn> columns,
+                                   QObject* parent)
+    : QAbstractTableModel(parent), source_(source), columns_(std::move(columns)) {
+    connect(source_, &QAbstractItemModel::modelAboutToBeReset, this,
+            &ListColumnsModel::beginResetModel);
+    connect(source_, &QAbstractItemModel::modelReset, this, [this] {
+        mapColumns();
+        endResetModel();
+    });
+    mapColumns();
+}
+
+void ListColumnsModel::mapColumns() {
+    indexes_.clear();
+    for (const ListColumn& c : columns_)
+        indexes_ << source_->recordset().columnIndex(c.column);
+}
+
+int ListColumnsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : source_->rowCount();
+}
+
+int ListColumnsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant ListColumnsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return QVariant();
+    const int column = indexes_.value(index.column(), -1);
+    if (column < 0)
+        return QString();
+    return source_->recordset().textAt(index.row(), column);
+}
+
+QVariant ListColumnsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return QVariant();
+    return columns_.value(section).heading;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "registers/function_keys.h"
+#include "registers/list_columns_model.h"
+#include "registers/statement.h"
+#include "shell/data_form.h"
+
+#include <functional>
+
+class DataGrid;
+namespace db {
+class DataControl;
+}
+
+// What every picker shares: a list the user narrows with searches, F10
+// handing the current row back through gCodigoPesquisa (and gNomePesquisa),
+// Esc handing back nothing, and a "new" button that opens the register when
+// the user's profile allows it.
+class PickerForm : public DataForm {
+    Q_OBJECT
+public:
+    db::DataControl* Adodc1;
+    DataGrid* DataGrid1;
+
+    void FechaPesquisa();
+
+protected:
+    // `nameColumn` empty: the picker hands back the code only.
+    PickerForm(QWidget* parent, const QList<ListColumn>& columns, const QString& codeColumn,
+               const QString& nameColumn);
+
+    void loadList(const QString& sql);
+    // A cancelled input box keeps the list; a confirmed one, empty or not,
+    // becomes the list's source for every later refresh.
+    void search(const QString& prompt, const QString& title,
+                const std::function<Statement(const QString&)>& source);
+    // Hands back the current row and closes; with no current row nothing is
+    // handed back and the picker stays open.
+    void select();
+    // Opens the register behind `menuItem` unless the profile blocks it,
+    // then reads the list again with its last search.
+    void openRegister(const QString& menuItem, const std::function<void()>& showRegister);
+
+    bool previewKey(QKeyEvent* event) override;
+    void escPressed() override;
+
+    FunctionKeys keys;
+
+private:
+    QString codeColumn_;
+    QString nameColumn_;
+};

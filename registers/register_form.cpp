@@ -1,0 +1,149 @@
+#include "registers/register_form.h"
+
+#include "platform/data_grid.h"
+#include "platform/db/data_control.h"
+#include "platform/dialogs.h"
+#include "registers/list_binding.h"
+#include "registers/register_busy.h"
+#include "shell/shared_state.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+// The server's number for a key already there.
+constexpr int kDuplicateKey = 1062;
+} // namespace
+
+RegisterForm::RegisterForm(QWidget* parent, const QString& keyColumn,
+                           const QList<ListColumn>& columns)
+    : DataForm(parent), keyColumn_(keyColumn) {
+    Adodc1 = new db::DataControl(this);
+    DataGrid1 = new DataGrid(this);
+    listbinding::bind(Adodc1, DataGrid1, columns);
+    connect(DataGrid1, &DataGrid::rowSelected, this, &RegisterForm::DataGrid1_DblClick);
+}
+
+bool RegisterForm::setListSource(const Statement& source) {
+    return listbinding::setSource(Adodc1, DataGrid1, source);
+}
+
+bool RegisterForm::refreshList() {
+    return listbinding::refresh(Adodc1, DataGrid1);
+}
+
+void RegisterForm::searchList(const QString& prompt, const QString& title,
+                              const std::function<Statement(const QString&)>& source) {
+    const QString text = dlg::dialogs().input({prompt, title, QString()}).value_or(QString());
+    setListSource(source(text));
+    DataGrid1->setFocus();
+}
+
+RegisterForm::Lookup RegisterForm::lookupCode(db::Recordset& row) {
+    const QString typed = codeBox_->text();
+    if (!isNumeric(typed))
+        return Lookup::NotNumber;
+    if (!refreshList())
+        return Lookup::Failed;
+    const auto code = wholeCode(typed);
+    if (!code)
+        return Lookup::NotFound;
+    row = Adodc1->recordset();
+    const int column = row.columnIndex(keyColumn_);
+    for (qsizetype r = 0; column >= 0 && r < row.rowCount(); ++r) {
+        bool ok = false;
+        if (row.textAt(r, column).toLongLong(&ok) == *code && ok) {
+            row.moveTo(r);
+            DataGrid1->setCurrentIndex(DataGrid1->model()->index(static_cast<int>(r), 0));
+            return Lookup::Found;
+        }
+    }
+    return Lookup::NotFound;
+}
+
+std::optional<SaveKey> RegisterForm::saveTarget() {
+    const SaveKey key = saveKey(codeBox_->text());
+    if (key.kind == SaveKey::NoSuchCode) {
+        showCodeNotFound();
+        return std::nullopt;
+    }
+    return key;
+}
+
+bool RegisterForm::runSave(const Statement& statement, bool update,
+                           const std::function<qint64(const Statement&)>& run) {
+    qint64 rows = 0;
+    {
+        RegisterBusy busy;
+        try {
+            rows = run(statement);
+        } catch (const db::DbError& e) {
+            if (!update && e.number() == kDuplicateKey)
+                dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!"),
+                            QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
+            else
+                dlg::showError(e.number(), e.text());
+            return false;
+        }
+    }
+    if (update && rows == 0) {
+        showCodeNotFound();
+        return false;
+    }
+    return true;
+}
+
+void RegisterForm::loadCode(const std::function<void(const db::Recordset&)>& fill) {
+    db::Recordset row;
+    switch (lookupCode(row)) {
+    case Lookup::NotNumber:
+        LimpaTela();
+        return;
+    case Lookup::Failed:
+        return;
+    case Lookup::NotFound:
+        showCodeNotFound();
+        LimpaTela();
+        return;
+    case Lookup::Found:
+        fill(row);
+        return;
+    }
+}
+
+void RegisterForm::showCodeNotFound() {
+    dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!"), QStringLiteral("ATENÇÃO"),
+                dlg::Icon::Information);
+}
+
+void RegisterForm::showNameMissing() {
+    dlg::inform(QStringLiteral("--- ERRO --- NOME NÃO INFORMADO!"), QStringLiteral("ATENÇÃO"),
+                dlg::Icon::Information);
+}
+
+void RegisterForm::DataGrid1_DblClick() {
+    const int row = DataGrid1->currentRow();
+    if (row < 0 || codeBox_ == nullptr)
+        return;
+    codeBox_->setText(listbinding::text(Adodc1, row, keyColumn_));
+    codeBox_->setFocus();
+}
+
+void RegisterForm::FechaTabelas() {
+    shared::fechaConexao();
+    Adodc1->close();
+}
+
+bool RegisterForm::previewKey(QKeyEvent* event) {
+    return keys.press(event);
+}
+
+void RegisterForm::escPressed() {
+    FechaTabelas();
+    close();
+}
+
+void RegisterForm::enterPressed(QWidget* from) {
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(from))
+        memo->insertPlainText(QStringLiteral("\n"));
+}

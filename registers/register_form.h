@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/db/recordset.h"
+#include "registers/function_keys.h"
+#include "registers/list_columns_model.h"
+#include "registers/register_codes.h"
+#include "registers/register_save.h"
+#include "registers/statement.h"
+#include "shell/data_form.h"
+
+#include <functional>
+#include <optional>
+
+class DataGrid;
+class QLineEdit;
+class QPushButton;
+namespace db {
+class DataControl;
+}
+
+// What every register window shares: a list bound to a query on its own
+// connection, a code box that loads a row when left, a save that inserts or
+// updates, searches that narrow the list until the window closes, and Esc
+// closing the list and the shared connection.
+class RegisterForm : public DataForm {
+    Q_OBJECT
+public:
+    db::DataControl* Adodc1;
+    DataGrid* DataGrid1;
+
+    // Row selected in the list: its code goes to the code box.
+    void DataGrid1_DblClick();
+    void FechaTabelas();
+
+protected:
+    enum class Lookup { NotNumber, NotFound, Found, Failed };
+
+    RegisterForm(QWidget* parent, const QString& keyColumn, const QList<ListColumn>& columns);
+
+    // The code box the lookups and the list's row selection use.
+    void setCodeBox(QLineEdit* box) { codeBox_ = box; }
+    // Sets the list's source and reads it; a failure is shown and the list
+    // keeps its former source and rows.
+    bool setListSource(const Statement& source);
+    // Reads the list's source again; the first row becomes current.
+    bool refreshList();
+    // A search typed into an input box; cancelling it searches an empty text,
+    // which lists every row.
+    void searchList(const QString& prompt, const QString& title,
+                    const std::function<Statement(const QString&)>& source);
+    // Re-reads the list and finds the code box's whole number in it; `row`
+    // is then on the row found.
+    Lookup lookupCode(db::Recordset& row);
+    // What "SALVAR" does with the code box; nothing (and the user is told)
+    // when the box holds a number that names no row.
+    std::optional<SaveKey> saveTarget();
+    // Runs a save; shows what went wrong (a failed statement, an insert of a
+    // code already there, an update that found no row) and returns false then.
+    bool runSave(const Statement& statement, bool update,
+                 const std::function<qint64(const Statement&)>& run = runRegisterSave);
+    // The code box left: fills the window from the row of its code, or clears
+    // it, saying so when a number found no row. A failed read changes nothing.
+    void loadCode(const std::function<void(const db::Recordset&)>& fill);
+    virtual void LimpaTela() = 0;
+
+    void showCodeNotFound();
+    void showNameMissing();
+
+    bool previewKey(QKeyEvent* event) override;
+    void escPressed() override;
+    // Enter in a multi-line box keeps its line break, then moves on.
+    void enterPressed(QWidget* from) override;
+
+    FunctionKeys keys;
+
+private:
+    QString keyColumn_;
+    QLineEdit* codeBox_ = nullptr;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "registers/statement.h"
+
+// The lists' searches: every row whose column holds the typed text anywhere
+// ("%" and "_" keep their wildcard meaning), in the given order.
+Statement containsSearch(const QString& table, const QString& column, const QString& order,
+                         const QString& text);
+// Rows whose landline or mobile holds the typed text.
+Statement phoneSearch(const QString& table, const QString& order, const QString& text);

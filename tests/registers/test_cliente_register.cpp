@@ -1,0 +1,352 @@
+#include "platform/data_grid.h"
+#include "registers/frmcadcli.h"
+#include "tests/registers/register_test_support.h"
+#include "tests/support/http_server.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+
+using regtest::columnTexts;
+
+namespace {
+
+const QString kStampPattern = QStringLiteral("^TESTE \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d$");
+const QString kBirthQuestion = QStringLiteral(
+    "Atenção!!! Data de nascimento não informada ou inválida!\nProsseguir assim mesmo?");
+
+} // namespace
+
+class ClienteRegister : public regtest::RegisterTest {
+protected:
+    void SetUp() override {
+        RegisterTest::SetUp();
+        qputenv("QUENDARO_CNPJ_URL", server.base().toUtf8());
+        qputenv("QUENDARO_CEP_URL", server.base().toUtf8());
+    }
+    void TearDown() override {
+        qunsetenv("QUENDARO_CNPJ_URL");
+        qunsetenv("QUENDARO_CEP_URL");
+        RegisterTest::TearDown();
+    }
+    void addClient(const QString& name, const QString& nickname = QString()) {
+        cn.execute(QStringLiteral("insert into cliente (nmcli, nmfant, dtcadastro, dtnascimento) "
+                                  "values (?, ?, '2024-01-05', '1990-12-25')"),
+                   {name, nickname});
+    }
+    QString column(const QString& name, qint64 code = 1) {
+        return value(QStringLiteral("select %1 from cliente where cdcli = ?").arg(name), {code});
+    }
+    void fillAll(frmcadcli& f) {
+        f.txtdtcad->setText(QStringLiteral("05/01/2024"));
+        f.TXTCPF->setText(QStringLiteral("111.444.777-35"));
+        f.TXTRG->setText(QStringLiteral("12.345.678-9"));
+        f.txtdtnasc->setText(QStringLiteral("25/12/1990"));
+        f.txtnome->setText(QStringLiteral("ANA D'ÁVILA"));
+        f.txtcontato->setText(QStringLiteral("ANINHA"));
+        f.txtFone->setText(QStringLiteral("1133334444"));
+        f.txtnrcel->setText(QStringLiteral("11999998888"));
+        f.txtemail->setText(QStringLiteral("ANA@EXEMPLO.COM"));
+        f.txtcepr->setText(QStringLiteral("01001000"));
+        f.txtruar->setText(QStringLiteral("PRAÇA DA SÉ"));
+        f.txtNr->setText(QStringLiteral("10"));
+        f.txtbairror->setText(QStringLiteral("SÉ"));
+        f.txtcidader->setText(QStringLiteral("SÃO PAULO"));
+        f.txtufr->setText(QStringLiteral("SP"));
+        f.txtmemo->setPlainText(QStringLiteral("LINHA 1\nLINHA \\2"));
+    }
+    void answerCompany(const QByteArray& cnpj, int status, const QByteArray& body) {
+        server.set("/v1/cnpj/" + cnpj, {status, body, "application/json"});
+    }
+    testsupport::HttpServer server;
+};
+
+TEST_F(ClienteRegister, SaveWritesEveryBoxAndBothStamps) {
+    frmcadcli form;
+    fillAll(form);
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    const db::Recordset r = cn.query(QStringLiteral("select * from cliente"));
+    ASSERT_EQ(r.rowCount(), 1);
+    EXPECT_EQ(r.text(QStringLiteral("nmcli")), QStringLiteral("ANA D'ÁVILA"));
+    EXPECT_EQ(r.text(QStringLiteral("nmfant")), QStringLiteral("ANINHA"));
+    EXPECT_EQ(r.date(QStringLiteral("dtcadastro")), QDate(2024, 1, 5));
+    EXPECT_EQ(r.date(QStringLiteral("dtnascimento")), QDate(1990, 12, 25));
+    EXPECT_EQ(r.text(QStringLiteral("cpf")), QStringLiteral("111.444.777-35"));
+    EXPECT_EQ(r.text(QStringLiteral("rg")), QStringLiteral("12.345.678-9"));
+    EXPECT_EQ(r.text(QStringLiteral("fonefixo")), QStringLiteral("1133334444"));
+    EXPECT_EQ(r.text(QStringLiteral("fonecel")), QStringLiteral("11999998888"));
+    EXPECT_EQ(r.text(QStringLiteral("email")), QStringLiteral("ANA@EXEMPLO.COM"));
+    EXPECT_EQ(r.text(QStringLiteral("cep")), QStringLiteral("01001000"));
+    EXPECT_EQ(r.text(QStringLiteral("rua")), QStringLiteral("PRAÇA DA SÉ"));
+    EXPECT_EQ(r.text(QStringLiteral("nrcasa")), QStringLiteral("10"));
+    EXPECT_EQ(r.text(QStringLiteral("bairro")), QStringLiteral("SÉ"));
+    EXPECT_EQ(r.text(QStringLiteral("cidade")), QStringLiteral("SÃO PAULO"));
+    EXPECT_EQ(r.text(QStringLiteral("uf")), QStringLiteral("SP"));
+    EXPECT_EQ(r.text(QStringLiteral("obs")), QStringLiteral("LINHA 1\nLINHA \\2"));
+    const QRegularExpression stamp(kStampPattern);
+    EXPECT_TRUE(stamp.match(r.text(QStringLiteral("evcad"))).hasMatch());
+    EXPECT_TRUE(stamp.match(r.text(QStringLiteral("ultev"))).hasMatch());
+    // Cleared for the next client, with today as the registration date.
+    EXPECT_TRUE(form.txtnome->text().isEmpty());
+    EXPECT_EQ(form.txtdtcad->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    EXPECT_EQ(form.DataGrid1->model()->rowCount(), 1);
+}
+
+TEST_F(ClienteRegister, MissingBirthDateAsksFirstAndYesStoresTheRegistrationDate) {
+    frmcadcli form;
+    form.txtnome->setText(QStringLiteral("BETO"));
+    form.txtdtcad->setText(QStringLiteral("05/01/2024"));
+    for (const QString& birth :
+         {QString(), QStringLiteral("31/02/2000"), QStringLiteral("1/1/2000")}) {
+        form.txtdtnasc->setText(birth);
+        dialogs.answer(dlg::Answer::No);
+        form.cmdsalva_Click();
+    }
+    ASSERT_EQ(dialogs.messages().size(), 3u);
+    const dlg::Message question = dialogs.messages()[0];
+    EXPECT_EQ(question.text, kBirthQuestion);
+    EXPECT_EQ(question.title, QStringLiteral("Atençã"));
+    EXPECT_EQ(question.buttons, dlg::Buttons::YesNo);
+    EXPECT_EQ(question.defaultButton, dlg::Answer::No);
+    EXPECT_EQ(count(QStringLiteral("cliente")), 0);
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("BETO"));
+
+    dialogs.answer(dlg::Answer::Yes);
+    form.cmdsalva_Click();
+    EXPECT_EQ(column(QStringLiteral("dtnascimento")), QStringLiteral("2024-01-05"));
+    form.txtcodcli->setText(QStringLiteral("1"));
+    form.txtcodcli_LostFocus();
+    EXPECT_EQ(form.txtdtnasc->text(), QStringLiteral("05/01/2024"));
+}
+
+TEST_F(ClienteRegister, ChecksComeInOrderAndLeaveTheBoxes) {
+    frmcadcli form;
+    form.txtdtnasc->clear();
+    form.txtnome->clear();
+    form.txtdtcad->setText(QStringLiteral("32/01/2024"));
+    form.TXTRG->setText(QStringLiteral("RG"));
+    dialogs.answer(dlg::Answer::Yes);
+    form.cmdsalva_Click();
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{kBirthQuestion, QStringLiteral("--- ERRO --- NOME NÃO INFORMADO!")}));
+    dialogs.clear();
+    form.txtnome->setText(QStringLiteral("CIDA"));
+    dialogs.answer(dlg::Answer::Yes);
+    form.cmdsalva_Click();
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[1].text,
+              QStringLiteral("--- ERRO --- DATA DE CADASTRO INCORRETA!"));
+    EXPECT_EQ(dialogs.messages()[1].icon, dlg::Icon::Exclamation);
+    EXPECT_EQ(count(QStringLiteral("cliente")), 0);
+    EXPECT_TRUE(form.Frame1->isEnabled());
+    EXPECT_EQ(form.TXTRG->text(), QStringLiteral("RG"));
+    EXPECT_EQ(form.txtdtcad->text(), QStringLiteral("32/01/2024"));
+}
+
+TEST_F(ClienteRegister, UpdateRewritesOnlyTheChangeStamp) {
+    addClient(QStringLiteral("DORA"));
+    cn.execute(QStringLiteral("update cliente set evcad = 'CRIADOR 01/01/2020 10:00:00', "
+                              "ultev = 'CRIADOR 01/01/2020 10:00:00'"));
+    frmcadcli form;
+    form.txtcodcli->setText(QStringLiteral("1"));
+    form.txtcodcli_LostFocus();
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("DORA"));
+    EXPECT_EQ(form.txtdtnasc->text(), QStringLiteral("25/12/1990"));
+    EXPECT_EQ(form.txtdtcad->text(), QStringLiteral("05/01/2024"));
+    form.txtnome->setText(QStringLiteral("DORA LIMA"));
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(column(QStringLiteral("nmcli")), QStringLiteral("DORA LIMA"));
+    EXPECT_EQ(column(QStringLiteral("evcad")), QStringLiteral("CRIADOR 01/01/2020 10:00:00"));
+    EXPECT_TRUE(
+        QRegularExpression(kStampPattern).match(column(QStringLiteral("ultev"))).hasMatch());
+    EXPECT_EQ(count(QStringLiteral("cliente")), 1);
+}
+
+TEST_F(ClienteRegister, NullBirthDateLoadsAsNaoInformado) {
+    cn.execute(
+        QStringLiteral("insert into cliente (nmcli, dtcadastro) values ('EVA', '2023-03-04')"));
+    frmcadcli form;
+    form.txtcodcli->setText(QStringLiteral("1"));
+    form.txtcodcli_LostFocus();
+    EXPECT_EQ(form.txtdtnasc->text(), QStringLiteral("Não Informado"));
+    EXPECT_TRUE(form.Frame1->isEnabled());
+    dialogs.answer(dlg::Answer::No);
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.sawText(kBirthQuestion));
+}
+
+TEST_F(ClienteRegister, SearchNarrowsTheListAndLookupsSeeOnlyIt) {
+    addClient(QStringLiteral("ANA"), QStringLiteral("ZEZINHA"));
+    addClient(QStringLiteral("BRUNO"), QStringLiteral("BRU"));
+    addClient(QStringLiteral("ANTONIA"), QStringLiteral("TONHA"));
+    frmcadcli form;
+    EXPECT_EQ(form.DataGrid1->model()->rowCount(), 3);
+    dialogs.answerInput(QStringLiteral("AN"));
+    form.Command3_Click();
+    EXPECT_EQ(columnTexts(form.DataGrid1->model(), 0),
+              (QStringList{QStringLiteral("ANA"), QStringLiteral("ANTONIA")}));
+    EXPECT_EQ(dialogs.shown().back().arguments,
+              QStringList{QStringLiteral("Pesquisa cliente já cadastrado")});
+    form.txtcodcli->setText(QStringLiteral("2"));
+    form.txtcodcli_LostFocus();
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!")));
+    EXPECT_TRUE(form.txtnome->text().isEmpty());
+    // A save refreshes the narrowed list, not the whole table.
+    form.txtnome->setText(QStringLiteral("CARLOS"));
+    form.txtdtnasc->setText(QStringLiteral("01/01/2000"));
+    form.cmdsalva_Click();
+    EXPECT_EQ(form.DataGrid1->model()->rowCount(), 2);
+    // "_" keeps its wildcard meaning; the nickname search goes in capitals.
+    dialogs.answerInput(QStringLiteral("A_A"));
+    form.Command3_Click();
+    EXPECT_EQ(columnTexts(form.DataGrid1->model(), 0), QStringList{QStringLiteral("ANA")});
+    dialogs.answerInput(QStringLiteral("ton"));
+    form.Command2_Click();
+    EXPECT_EQ(columnTexts(form.DataGrid1->model(), 0), QStringList{QStringLiteral("ANTONIA")});
+    // A cancelled box lists every client.
+    dialogs.answerInput(std::nullopt);
+    form.Command2_Click();
+    EXPECT_EQ(form.DataGrid1->model()->rowCount(), 4);
+}
+
+TEST_F(ClienteRegister, CompanyLookupFillsTheBoxes) {
+    answerCompany("11444777000161", 200,
+                  R"({"status": "OK", "nome": "EMPRESA TESTE LTDA", "fantasia": "TESTE",)"
+                  R"( "cep": "01.001-000", "logradouro": "PRACA DA SE", "numero": "100",)"
+                  R"( "bairro": "SE", "municipio": "SAO PAULO", "uf": "SP",)"
+                  R"( "email": "contato@teste.com.br"})");
+    server.set("/ws/01001000/json/", {200, R"({"cep": "01001-000", "ibge": "3550308"})"});
+    frmcadcli form;
+    form.TXTCPF->setText(QStringLiteral("11444777000161"));
+    dialogs.answer(dlg::Answer::Yes);
+    form.TXTCPF_LostFocus();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("Buscar dados cadastrais na receita?"));
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("Atenção"));
+    EXPECT_EQ(form.TXTCPF->text(), QStringLiteral("11444777000161"));
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("EMPRESA TESTE LTDA"));
+    EXPECT_EQ(form.txtcontato->text(), QStringLiteral("TESTE"));
+    EXPECT_EQ(form.txtcepr->text(), QStringLiteral("01001000"));
+    EXPECT_EQ(form.txtruar->text(), QStringLiteral("PRACA DA SE"));
+    EXPECT_EQ(form.txtNr->text(), QStringLiteral("100"));
+    EXPECT_EQ(form.txtbairror->text(), QStringLiteral("SE"));
+    EXPECT_EQ(form.txtcidader->text(), QStringLiteral("SAO PAULO"));
+    EXPECT_EQ(form.txtufr->text(), QStringLiteral("SP"));
+    EXPECT_EQ(form.txtemail->text(), QStringLiteral("contato@teste.com.br"));
+    EXPECT_EQ(form.txtCdMun->text(), QStringLiteral("50308"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ClienteRegister, FailedCompanyLookupsChangeNothing) {
+    answerCompany("11444777000161", 404, "");
+    frmcadcli form;
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+    };
+    const std::vector<Case> cases = {
+        {"404", [] {}},
+        {"answer without a name",
+         [this] {
+             answerCompany("11444777000161", 200, R"({"status": "ERROR", "message": "x"})");
+         }},
+        {"server error", [this] { answerCompany("11444777000161", 500, R"({"nome": "X"})"); }},
+        {"unreachable",
+         [] { qputenv("QUENDARO_CNPJ_URL", testsupport::unreachableBase().toUtf8()); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.arrange();
+        dialogs.clear();
+        form.txtnome->setText(QStringLiteral("JÁ DIGITADO"));
+        form.txtcepr->setText(QStringLiteral("12345678"));
+        form.TXTCPF->setText(QStringLiteral("11444777000161"));
+        dialogs.answer(dlg::Answer::Yes);
+        form.TXTCPF_LostFocus();
+        ASSERT_EQ(dialogs.messages().size(), 2u);
+        EXPECT_EQ(dialogs.messages()[1].text,
+                  QStringLiteral("--- ERRO --- CNPJ NÃO ENCONTRADO OU SERVIÇO INDISPONÍVEL!"));
+        EXPECT_EQ(dialogs.messages()[1].title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(form.txtnome->text(), QStringLiteral("JÁ DIGITADO"));
+        EXPECT_EQ(form.txtcepr->text(), QStringLiteral("12345678"));
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+TEST_F(ClienteRegister, DocumentBoxDecidesWhetherToOffer) {
+    frmcadcli form;
+    struct Case {
+        const char* typed;
+        const char* kept; // what the box holds afterwards
+        bool asked;
+    };
+    for (const Case& c : {Case{"11444777000162", "", false},
+                          Case{"11.444.777/0001-61", "11.444.777/0001-61", false},
+                          Case{"111.444.777-35", "111.444.777-35", true},
+                          Case{"11144477735", "11144477735", false}, Case{"   ", "   ", false}}) {
+        SCOPED_TRACE(c.typed);
+        dialogs.clear();
+        form.TXTCPF->setText(QString::fromUtf8(c.typed));
+        if (c.asked)
+            dialogs.answer(dlg::Answer::No);
+        form.TXTCPF_LostFocus();
+        EXPECT_EQ(form.TXTCPF->text(), QString::fromUtf8(c.kept));
+        EXPECT_EQ(dialogs.shown().size(), c.asked ? 1u : 0u);
+    }
+    EXPECT_TRUE(server.requests().isEmpty());
+}
+
+TEST_F(ClienteRegister, PostalLookupFillsOrKeepsTheAddress) {
+    server.set("/ws/01001000/xml/",
+               {200,
+                "<xmlcep><cep>01001-000</cep><tipo_logradouro>Praça</tipo_logradouro>"
+                "<logradouro>da Sé</logradouro><bairro>Sé</bairro><localidade>São Paulo"
+                "</localidade><uf>SP</uf><ibge>3550308</ibge></xmlcep>",
+                "application/xml"});
+    frmcadcli form;
+    form.txtcepr->setText(QStringLiteral("01001000"));
+    form.txtcepr_LostFocus();
+    EXPECT_EQ(form.txtruar->text(), QStringLiteral("PRAÇA DA SÉ"));
+    EXPECT_EQ(form.txtbairror->text(), QStringLiteral("SÉ"));
+    EXPECT_EQ(form.txtcidader->text(), QStringLiteral("SÃO PAULO"));
+    EXPECT_EQ(form.txtufr->text(), QStringLiteral("SP"));
+    EXPECT_EQ(form.txtCdMun->text(), QStringLiteral("3550308"));
+
+    const auto typeAddress = [&form] {
+        form.txtruar->setText(QStringLiteral("RUA DIGITADA"));
+        form.txtbairror->setText(QStringLiteral("BAIRRO"));
+        form.txtCdMun->clear();
+    };
+    // Unknown code, unreachable service, or not 8 characters: nothing changes.
+    for (const char* cep : {"99999999", "0100100", " 0100100"}) {
+        typeAddress();
+        form.txtcepr->setText(QString::fromLatin1(cep));
+        form.txtcepr_LostFocus();
+        EXPECT_EQ(form.txtruar->text(), QStringLiteral("RUA DIGITADA")) << cep;
+    }
+    EXPECT_EQ(server.requests().size(), 2); // the first code and the unknown one
+    qputenv("QUENDARO_CEP_URL", testsupport::unreachableBase().toUtf8());
+    typeAddress();
+    form.txtcepr->setText(QStringLiteral("01001000"));
+    form.txtcepr_LostFocus();
+    EXPECT_EQ(form.txtruar->text(), QStringLiteral("RUA DIGITADA"));
+    EXPECT_EQ(form.txtbairror->text(), QStringLiteral("BAIRRO"));
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(ClienteRegister, FailedSaveKeepsBoxesAndFrame) {
+    frmcadcli form;
+    fillAll(form);
+    shared::gConexao = testsupport::connectionString(QStringLiteral("banco_que_nao_existe"));
+    form.cmdsalva_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("--- ERRO --- ")));
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("ANA D'ÁVILA"));
+    EXPECT_TRUE(form.Frame1->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(count(QStringLiteral("cliente")), 0);
+}

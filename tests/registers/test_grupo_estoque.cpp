@@ -1,0 +1,192 @@
+#include "platform/data_grid.h"
+#include "registers/frmCadGrupoEstoque.h"
+#include "tests/registers/register_test_support.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using regtest::columnTexts;
+
+class GrupoEstoque : public regtest::RegisterTest {
+protected:
+    void addGroup(const QString& name) {
+        cn.execute(QStringLiteral("insert into grupoestoque (dsgrupo) values (?)"), {name});
+    }
+};
+
+TEST_F(GrupoEstoque, InsertThenUpdateByCode) {
+    frmCadGrupoEstoque form;
+    form.txtnome->setText(QStringLiteral("TINTAS"));
+    form.cmdsalva_Click();
+    EXPECT_EQ(value(QStringLiteral("select dsgrupo from grupoestoque where cdgrupo = 1")),
+              QStringLiteral("TINTAS"));
+    EXPECT_TRUE(form.txtnome->text().isEmpty());
+    EXPECT_EQ(columnTexts(form.DataGrid1->model(), 0), QStringList{QStringLiteral("TINTAS")});
+
+    addGroup(QStringLiteral("ABRASIVOS"));
+    form.txtcodcli->setText(QStringLiteral("1"));
+    form.txtcodcli_LostFocus();
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("TINTAS"));
+    EXPECT_TRUE(form.Command1->isEnabled());
+    form.txtnome->setText(QStringLiteral("TINTAS E VERNIZES"));
+    form.cmdsalva_Click();
+    EXPECT_EQ(value(QStringLiteral("select dsgrupo from grupoestoque where cdgrupo = 1")),
+              QStringLiteral("TINTAS E VERNIZES"));
+    EXPECT_EQ(value(QStringLiteral("select dsgrupo from grupoestoque where cdgrupo = 2")),
+              QStringLiteral("ABRASIVOS"));
+    EXPECT_EQ(count(QStringLiteral("grupoestoque")), 2);
+    EXPECT_FALSE(form.Command1->isEnabled());
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(GrupoEstoque, CodesThatFindNothing) {
+    addGroup(QStringLiteral("TINTAS"));
+    frmCadGrupoEstoque form;
+    struct Case {
+        const char* typed;
+        bool message;
+    };
+    for (const Case& c : {Case{"9", true}, Case{"2.5", true}, Case{"1,5", true}, Case{"ABC", false},
+                          Case{"", false}}) {
+        SCOPED_TRACE(c.typed);
+        dialogs.clear();
+        form.txtnome->setText(QStringLiteral("X"));
+        form.txtcodcli->setText(QString::fromUtf8(c.typed));
+        form.txtcodcli_LostFocus();
+        EXPECT_EQ(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!")),
+                  c.message);
+        EXPECT_TRUE(form.txtnome->text().isEmpty());
+        EXPECT_TRUE(form.txtcodcli->text().isEmpty());
+        EXPECT_FALSE(form.Command1->isEnabled());
+    }
+    // A code with blanks around it is still the code.
+    form.txtcodcli->setText(QStringLiteral(" 1 "));
+    form.txtcodcli_LostFocus();
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("TINTAS"));
+}
+
+TEST_F(GrupoEstoque, SaveRefusesWhatWouldLoseAnEdit) {
+    addGroup(QStringLiteral("TINTAS"));
+    frmCadGrupoEstoque form;
+    // Blank name.
+    form.txtnome->setText(QStringLiteral("   "));
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- NOME NÃO INFORMADO!")));
+    // A code that is no whole number updates nothing and inserts nothing.
+    dialogs.clear();
+    form.txtcodcli->setText(QStringLiteral("1.5"));
+    form.txtnome->setText(QStringLiteral("OUTRO"));
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!")));
+    // A row deleted meanwhile: the update is reported, the boxes are kept.
+    dialogs.clear();
+    form.txtcodcli->setText(QStringLiteral("1"));
+    form.txtcodcli_LostFocus();
+    cn.execute(QStringLiteral("delete from grupoestoque"));
+    form.txtnome->setText(QStringLiteral("MUDADO"));
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!")));
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("MUDADO"));
+    EXPECT_EQ(count(QStringLiteral("grupoestoque")), 0);
+    // Saving the same values again still counts as found.
+    addGroup(QStringLiteral("TINTAS"));
+    dialogs.clear();
+    form.txtcodcli->setText(QStringLiteral("2"));
+    form.txtnome->setText(QStringLiteral("TINTAS"));
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(GrupoEstoque, TextsAreStoredExactlyAsTyped) {
+    frmCadGrupoEstoque form;
+    for (const QString& name :
+         {QStringLiteral("D'AGUA \\ CIA"), QStringLiteral(" BORDAS "), QStringLiteral("100%_X")}) {
+        form.txtnome->setText(name);
+        form.cmdsalva_Click();
+    }
+    const db::Recordset r =
+        cn.query(QStringLiteral("select dsgrupo from grupoestoque order by cdgrupo"));
+    ASSERT_EQ(r.rowCount(), 3);
+    EXPECT_EQ(r.textAt(0, 0), QStringLiteral("D'AGUA \\ CIA"));
+    EXPECT_EQ(r.textAt(1, 0), QStringLiteral(" BORDAS "));
+    EXPECT_EQ(r.textAt(2, 0), QStringLiteral("100%_X"));
+}
+
+TEST_F(GrupoEstoque, TypingGivesCapitalsAndEnterMovesOn) {
+    frmCadGrupoEstoque form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.txtnome->setFocus();
+    regtest::typeText(form.txtnome, QStringLiteral("ação"));
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("AÇÃO"));
+    // Enter in the code box loads the row, as leaving it does.
+    addGroup(QStringLiteral("TINTAS"));
+    form.txtcodcli->setFocus();
+    QTest::keyClicks(form.txtcodcli, QStringLiteral("1"));
+    QTest::keyClick(form.txtcodcli, Qt::Key_Return);
+    EXPECT_TRUE(form.txtnome->hasFocus());
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("TINTAS"));
+}
+
+TEST_F(GrupoEstoque, RowSelectedPutsItsCodeInTheCodeBox) {
+    addGroup(QStringLiteral("B"));
+    addGroup(QStringLiteral("A"));
+    frmCadGrupoEstoque form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.DataGrid1->setFocus();
+    form.DataGrid1->setCurrentIndex(form.DataGrid1->model()->index(1, 0));
+    QTest::keyClick(form.DataGrid1, Qt::Key_Return);
+    EXPECT_EQ(form.txtcodcli->text(), QStringLiteral("1"));
+    EXPECT_TRUE(form.txtcodcli->hasFocus());
+    EXPECT_TRUE(form.txtnome->text().isEmpty());
+}
+
+TEST_F(GrupoEstoque, ExcluirOnlyTellsItIsNotAvailable) {
+    addGroup(QStringLiteral("TINTAS"));
+    frmCadGrupoEstoque form;
+    EXPECT_FALSE(form.Command1->isEnabled());
+    form.Command1_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("Ainda não disponivel!"));
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("Atenção"));
+    EXPECT_EQ(count(QStringLiteral("grupoestoque")), 1);
+}
+
+TEST_F(GrupoEstoque, DatabaseFailuresLeaveTheWindowUsable) {
+    addGroup(QStringLiteral("TINTAS"));
+    frmCadGrupoEstoque form;
+    cn.execute(QStringLiteral("rename table grupoestoque to grupo_fora"));
+    form.txtcodcli->setText(QStringLiteral("1"));
+    form.txtnome->setText(QStringLiteral("NOVO"));
+    form.txtcodcli_LostFocus();
+    form.cmdsalva_Click();
+    cn.execute(QStringLiteral("rename table grupo_fora to grupoestoque"));
+    const QStringList texts = dialogs.texts();
+    ASSERT_EQ(texts.size(), 2);
+    for (const QString& text : texts)
+        EXPECT_TRUE(text.startsWith(QStringLiteral("--- ERRO --- "))) << text.toStdString();
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("NOVO"));
+    EXPECT_EQ(form.txtcodcli->text(), QStringLiteral("1"));
+    EXPECT_EQ(columnTexts(form.DataGrid1->model(), 0), QStringList{QStringLiteral("TINTAS")});
+    EXPECT_EQ(value(QStringLiteral("select dsgrupo from grupoestoque")), QStringLiteral("TINTAS"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // Once the server answers again the same save goes through.
+    dialogs.clear();
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(value(QStringLiteral("select dsgrupo from grupoestoque")), QStringLiteral("NOVO"));
+}
+
+TEST_F(GrupoEstoque, EscClosesListAndSharedConnection) {
+    frmCadGrupoEstoque form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    shared::abreConexao();
+    form.txtnome->setFocus();
+    QTest::keyClick(form.txtnome, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(shared::gCn().isOpen());
+    EXPECT_EQ(form.DataGrid1->model()->rowCount(), 0);
+}

@@ -1,0 +1,223 @@
+#include "platform/data_grid.h"
+#include "registers/frmCadProduto.h"
+#include "registers/insumo_rules.h"
+#include "tests/registers/register_test_support.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+using regtest::columnTexts;
+
+class Produto : public regtest::RegisterTest {
+protected:
+    void SetUp() override {
+        RegisterTest::SetUp();
+        cn.execute(QStringLiteral("insert into grupoestoque (dsgrupo) values ('TINTAS')"));
+    }
+    void fill(frmCadProduto& f, const QString& code) {
+        f.txtCdPro->setText(code);
+        f.txtCdPro_LostFocus();
+        f.txtDsPro->setText(QStringLiteral("TINTA BRANCA"));
+        f.txtUN->setText(QStringLiteral("GL"));
+        f.txtCdGrupo->setText(QStringLiteral("1"));
+        f.txtFator->setText(QStringLiteral("12,5"));
+        f.txtDtUA->setText(QStringLiteral("2"));
+        f.txtmemo->setPlainText(QStringLiteral("  USO INTERNO  "));
+    }
+    QString column(const char* name, const QString& code = QStringLiteral("TB-01")) {
+        return value(
+            QStringLiteral("select %1 from produtos where cdpro = ?").arg(QLatin1String(name)),
+            {code});
+    }
+};
+
+TEST_F(Produto, NewCodeThenSaveThenResave) {
+    frmCadProduto form;
+    form.txtDsPro->setText(QStringLiteral("SOBRA"));
+    form.txtCdPro->setText(QStringLiteral("TB-01"));
+    form.txtCdPro_LostFocus();
+    EXPECT_TRUE(form.txtDsPro->text().isEmpty());
+    EXPECT_EQ(form.txtDtUC->text(), QStringLiteral("SR"));
+    EXPECT_EQ(form.txtCdPro->text(), QStringLiteral("TB-01"));
+    EXPECT_TRUE(dialogs.shown().empty());
+
+    fill(form, QStringLiteral("TB-01"));
+    EXPECT_EQ(form.txtDsGrupo->text(), QStringLiteral("TINTAS"));
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(column("dspro"), QStringLiteral("TINTA BRANCA"));
+    EXPECT_EQ(column("vcusto"), QStringLiteral("12.5000"));
+    EXPECT_EQ(column("qmin"), QStringLiteral("2.0000"));
+    EXPECT_EQ(column("cdgrupo"), QStringLiteral("1"));
+    EXPECT_EQ(column("dtucmp"), QStringLiteral("SR"));
+    EXPECT_EQ(column("obs"), QStringLiteral("USO INTERNO"));
+    const QRegularExpression stamp(
+        QStringLiteral("^TESTE \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d$"));
+    EXPECT_TRUE(stamp.match(column("evcad")).hasMatch());
+    EXPECT_TRUE(form.txtCdPro->text().isEmpty());
+
+    cn.execute(QStringLiteral("update produtos set evcad = 'X', ultev = 'X'"));
+    form.txtCdPro->setText(QStringLiteral("TB-01"));
+    form.txtCdPro_LostFocus();
+    EXPECT_EQ(form.txtFator->text(), QStringLiteral("12,50"));
+    EXPECT_EQ(form.txtDtUA->text(), QStringLiteral("2"));
+    EXPECT_EQ(form.txtQtde->text(), QStringLiteral("***"));
+    EXPECT_EQ(form.txtDsGrupo->text(), QStringLiteral("TINTAS"));
+    form.txtDsPro->setText(QStringLiteral("TINTA GELO"));
+    form.cmdsalva_Click();
+    EXPECT_EQ(column("dspro"), QStringLiteral("TINTA GELO"));
+    EXPECT_EQ(column("evcad"), QStringLiteral("X"));
+    EXPECT_TRUE(stamp.match(column("ultev")).hasMatch());
+    EXPECT_EQ(count(QStringLiteral("produtos")), 1);
+    EXPECT_TRUE(form.txtQtde->text().isEmpty());
+}
+
+TEST_F(Produto, ChecksInOrderWithTheirBoxes) {
+    struct Case {
+        const char* what;
+        std::function<void(frmCadProduto&)> spoil;
+        const char* text;
+        const char* title;
+        dlg::Icon icon;
+    };
+    const char* incomplete = "--- ERRO --- DADOS INCOMPLETOS!";
+    const std::vector<Case> cases = {
+        {"no description", [](frmCadProduto& f) { f.txtDsPro->setText(QStringLiteral("  ")); },
+         incomplete, "ATENÇÃO", dlg::Icon::Information},
+        {"no unit", [](frmCadProduto& f) { f.txtUN->clear(); }, incomplete, "ATENÇÃO",
+         dlg::Icon::Information},
+        {"unknown group", [](frmCadProduto& f) { f.txtCdGrupo->setText(QStringLiteral("9")); },
+         incomplete, "ATENÇÃO", dlg::Icon::Information},
+        {"cost not a number",
+         [](frmCadProduto& f) { f.txtFator->setText(QStringLiteral("1,2,3")); }, incomplete,
+         "ATENÇÃO", dlg::Icon::Information},
+        {"no minimum", [](frmCadProduto& f) { f.txtDtUA->clear(); }, incomplete, "ATENÇÃO",
+         dlg::Icon::Information},
+        {"negative cost", [](frmCadProduto& f) { f.txtFator->setText(QStringLiteral("-0,01")); },
+         "--- ERRO --- VALOR DO CUSTO NÃO PODE SER MENOR QUE ZERO!", "Atenção",
+         dlg::Icon::Information},
+        {"negative minimum", [](frmCadProduto& f) { f.txtDtUA->setText(QStringLiteral("-1")); },
+         "--- ERRO --- ESTOQUE MINIMO NÃO PODE SER MENOR QUE ZERO!", "Atenção",
+         dlg::Icon::Exclamation},
+        {"no code", [](frmCadProduto& f) { f.txtCdPro->setText(QStringLiteral("   ")); },
+         "--- ERRO --- INFORME O CÓDIGO DO PRODUTO!", "ATENÇÃO", dlg::Icon::Information},
+    };
+    frmCadProduto form;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialogs.clear();
+        fill(form, QStringLiteral("TB-01"));
+        c.spoil(form);
+        form.cmdsalva_Click();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0].text, QString::fromUtf8(c.text));
+        EXPECT_EQ(dialogs.messages()[0].title, QString::fromUtf8(c.title));
+        EXPECT_EQ(dialogs.messages()[0].icon, c.icon);
+        EXPECT_EQ(count(QStringLiteral("produtos")), 0);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    // Zero is a minimum like any other.
+    dialogs.clear();
+    fill(form, QStringLiteral("TB-01"));
+    form.txtDtUA->setText(QStringLiteral("0"));
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(count(QStringLiteral("produtos")), 1);
+}
+
+TEST_F(Produto, NumberFormats) {
+    struct Case {
+        const char* typed;
+        const char* shown;
+        const char* stored;
+    };
+    frmCadProduto form;
+    for (const Case& c : {Case{"12,5", "12,50", "12.5000"}, Case{"12,34567", "12,3457", "12.3457"},
+                          Case{"1.234,5", "1234,50", "1234.5000"}, Case{"12.5", "12,50", "12.5000"},
+                          Case{"R$ 3", "3,00", "3.0000"}, Case{"0,001", "0,001", "0.0010"}}) {
+        SCOPED_TRACE(c.typed);
+        fill(form, QStringLiteral("TB-01"));
+        form.txtFator->setText(QString::fromUtf8(c.typed));
+        form.txtFator_LostFocus();
+        EXPECT_EQ(form.txtFator->text(), QString::fromUtf8(c.shown));
+        form.txtFator->setText(QString::fromUtf8(c.typed));
+        form.cmdsalva_Click();
+        EXPECT_EQ(column("vcusto"), QString::fromUtf8(c.stored));
+    }
+    form.txtFator->setText(QStringLiteral("abc"));
+    form.txtFator_LostFocus();
+    EXPECT_EQ(form.txtFator->text(), QStringLiteral("abc"));
+    EXPECT_EQ(formataQuantidade(Decimal::parse(QStringLiteral("2,50")).value()),
+              QStringLiteral("2,5"));
+}
+
+TEST_F(Produto, ACodeOutsideTheNarrowedListIsNeverDuplicatedNorOverwritten) {
+    cn.execute(QStringLiteral("insert into produtos (cdpro, dspro, un, cdgrupo, vcusto) values "
+                              "('TB-01', 'ORIGINAL', 'UN', 1, 7)"));
+    frmCadProduto form;
+    dialogs.answerInput(QStringLiteral("NADA"));
+    form.Command3_Click();
+    EXPECT_EQ(form.DataGrid1->model()->rowCount(), 0);
+    fill(form, QStringLiteral("TB-01"));
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!")));
+    EXPECT_EQ(count(QStringLiteral("produtos")), 1);
+    EXPECT_EQ(column("dspro"), QStringLiteral("ORIGINAL"));
+    EXPECT_EQ(form.txtDsPro->text(), QStringLiteral("TINTA BRANCA"));
+    // Within the whole list the same code updates.
+    dialogs.answerInput(QString());
+    form.Command3_Click();
+    dialogs.clear();
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(column("dspro"), QStringLiteral("TINTA BRANCA"));
+}
+
+TEST_F(Produto, GroupLookupFollowsEveryChange) {
+    frmCadProduto form;
+    struct Case {
+        const char* typed;
+        const char* name;
+    };
+    for (const Case& c : {Case{"1", "TINTAS"}, Case{"1,7", "TINTAS"}, Case{"2", ""}, Case{"A", ""},
+                          Case{"", ""}, Case{"-0,5", ""}}) {
+        form.txtCdGrupo->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(form.txtDsGrupo->text(), QString::fromUtf8(c.name)) << c.typed;
+    }
+}
+
+TEST_F(Produto, GroupPickerFillsTheGroupBox) {
+    frmCadProduto form;
+    form.show();
+    QTimer::singleShot(0, [] {
+        QWidget* picker = QApplication::activeModalWidget();
+        ASSERT_NE(picker, nullptr);
+        EXPECT_EQ(picker->objectName(), QStringLiteral("frmBuscaGrupo"));
+        QTest::keyClick(picker, Qt::Key_F10);
+    });
+    form.Command2_Click();
+    EXPECT_EQ(form.txtCdGrupo->text(), QStringLiteral("1"));
+    EXPECT_EQ(form.txtDsGrupo->text(), QStringLiteral("TINTAS"));
+    EXPECT_EQ(form.focusWidget(), form.txtCdGrupo);
+    // A cancelled picker leaves the box as it was.
+    QTimer::singleShot(0,
+                       [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    form.Command2_Click();
+    EXPECT_EQ(form.txtCdGrupo->text(), QStringLiteral("1"));
+}
+
+TEST_F(Produto, LimpaEmptiesTheStockMarkAndTheCode) {
+    cn.execute(QStringLiteral("insert into produtos (cdpro, dspro, un, cdgrupo) values ('A1', "
+                              "'LIXA', 'FL', 1)"));
+    frmCadProduto form;
+    form.txtCdPro->setText(QStringLiteral("a1"));
+    form.txtCdPro_LostFocus();
+    EXPECT_EQ(form.txtDsPro->text(), QStringLiteral("LIXA"));
+    form.cmdretorna_Click();
+    EXPECT_TRUE(form.txtQtde->text().isEmpty());
+    EXPECT_TRUE(form.txtCdPro->text().isEmpty());
+    EXPECT_EQ(form.txtDtUC->text(), QStringLiteral("SR"));
+}
