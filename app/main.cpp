@@ -1,3 +1,4 @@
+#include "registers/register_windows.h"
 #include "shell/frmprincipal.h"
 #include "shell/program_end.h"
 #include "shell/shell_windows.h"
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendaro"));
     registerShellWindows();
+    registerRegisterWindows();
 
     frmPrincipal main;
     main.showMaximized();

@@ -182,7 +182,9 @@ TEST_F(Fornecedor, FiscalFailuresKeepTheSupplierAndClearTheWindow) {
     // The program never creates the file it did not find.
     SetUp();
     QFile::remove(path);
-    EXPECT_TRUE(fiscal::copiaFornecedor({QStringLiteral("X")}).value().arquivoAusente);
+    fiscal::Fornecedor supplier;
+    supplier.cpf = QStringLiteral("X");
+    EXPECT_TRUE(fiscal::copiaFornecedor(supplier).value().arquivoAusente);
     EXPECT_FALSE(QFile::exists(path));
 }
 

@@ -211,8 +211,9 @@ TEST_F(Pickers, NewOpensTheRegisterOnlyWhenTheProfileAllows) {
             EXPECT_EQ(opened, profile.opens ? QString::fromLatin1(p.registerClass) : QString());
             EXPECT_EQ(dialogs.sawText(QStringLiteral("--- Perfil não autorizado!")),
                       !profile.opens);
-            if (!profile.opens)
+            if (!profile.opens) {
                 EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("Atenção"));
+            }
             EXPECT_EQ(shared::gResultado.toString(),
                       QString::fromLatin1(profile.valor ? profile.valor : "1"));
             EXPECT_TRUE(picker->isVisible());

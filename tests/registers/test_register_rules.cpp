@@ -65,8 +65,9 @@ TEST(RegisterCodes, NumbersWholeNumbersAndWhatSaveDoes) {
         EXPECT_EQ(wholeCode(typed), c.code);
         const SaveKey key = saveKey(typed);
         EXPECT_EQ(key.kind, c.save);
-        if (c.save == SaveKey::Update)
+        if (c.save == SaveKey::Update) {
             EXPECT_EQ(key.code, *c.code);
+        }
     }
 }
 
