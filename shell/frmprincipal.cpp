@@ -9,6 +9,7 @@
 #include "shell/frmtelainicial.h"
 #include "shell/menu_items.h"
 #include "shell/program_end.h"
+#include "shell/reentry_guard.h"
 #include "shell/settings_file.h"
 #include "shell/shared_state.h"
 #include "shell/startup_failure.h"
@@ -209,15 +210,9 @@ bool frmPrincipal::event(QEvent* event) {
 }
 
 void frmPrincipal::Form_Activate() {
-    // Closing a box or the login activates the window again while this step
-    // is still running: it runs once per activation.
-    if (activating_ || program::ending())
+    const ReentryGuard once(activating_);
+    if (!once.entered() || program::ending())
         return;
-    activating_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{activating_};
 
     try {
         for (const char* name : {"utiup", "mnu_f10", "mnu_update"})

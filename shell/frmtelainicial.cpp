@@ -6,6 +6,7 @@
 #include "platform/program_folder.h"
 #include "shell/frmprincipal.h"
 #include "shell/program_end.h"
+#include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
 #include "shell/startup_failure.h"
 #include "shell/window_registry.h"
@@ -167,13 +168,9 @@ void frmtelainicial::showEvent(QShowEvent* event) {
 }
 
 void frmtelainicial::Form_Activate() {
-    if (activating_ || done_ || program::ending())
+    const ReentryGuard once(activating_);
+    if (!once.entered() || done_ || program::ending())
         return;
-    activating_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{activating_};
     try {
         shared::abreConexao();
         const db::Recordset users =
