@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  unixodbc unixodbc-dev odbc-mariadb
+  unixodbc unixodbc-dev odbcinst odbc-mariadb
   libsqlite3-dev sqlite3 libgtest-dev libbenchmark-dev
   mariadb-server-core mariadb-client-core
   locales fonts-urw-base35 qpdf poppler-utils

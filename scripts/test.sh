@@ -4,7 +4,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
-"$root/scripts/install-deps.sh" xvfb xauth
+"$root/scripts/install-deps.sh"
 if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then
   localedef -i pt_BR -f UTF-8 pt_BR.UTF-8
 fi
