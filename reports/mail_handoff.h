@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Hands a file to the desktop's mail composer; composing and sending the
+// message happen there, outside the program. A missing file hands nothing.
+void sendByMail(const QString& attachment);

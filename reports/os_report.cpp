@@ -1,0 +1,137 @@
+#include "reports/os_report.h"
+
+#include "platform/dates.h"
+#include "platform/db/connection.h"
+#include "reports/report_fields.h"
+
+#include <QHash>
+#include <QPair>
+
+namespace osreport {
+
+namespace {
+
+using reportfields::Align;
+using reportfields::Column;
+using reportfields::place;
+
+const QString kNoDate = QStringLiteral("*********");
+const QString kNoCost = QStringLiteral("*.**");
+
+const QList<Column>& columns() {
+    static const QList<Column> all = {{QStringLiteral("O.S. No"), 10, Align::Left},
+                                      {QStringLiteral("Dt.Ab."), 10, Align::Left},
+                                      {QStringLiteral("Dt.Fech."), 10, Align::Left},
+                                      {QStringLiteral("Dias"), 5, Align::Left},
+                                      {QStringLiteral("Cliente"), 30, Align::Left},
+                                      {QStringLiteral("VR O.S."), 15, Align::Right},
+                                      {QStringLiteral("Insumos"), 15, Align::Right},
+                                      {QStringLiteral("M.Obra"), 15, Align::Right},
+                                      {QStringLiteral("Custos TL"), 15, Align::Right}};
+    return all;
+}
+
+// The orders of the status and period (and client), as a condition with its values.
+struct Filter {
+    QString sql;
+    db::Params params;
+};
+
+Filter filter(QChar status, const QDate& first, const QDate& last, std::optional<qint64> client) {
+    Filter f{QStringLiteral(" where o.ossit = ? and o.dtos >= ? and o.dtos <= ?"),
+             {QString(status), first, last}};
+    if (client) {
+        f.sql += QStringLiteral(" and o.cdcli = ?");
+        f.params.push_back(*client);
+    }
+    return f;
+}
+
+// Supplies ('P') and labour ('S') costs by order.
+QHash<QPair<qint64, QString>, Decimal> costs(db::Connection& cn, const Filter& f) {
+    db::Recordset rows =
+        cn.query(QStringLiteral("select o.osnr,s.tipo,sum(s.qtde*s.valor) as vrc from os_cab o "
+                                "left join os_custos s on o.osnr = s.osnr") +
+                     f.sql + QStringLiteral(" group by o.osnr,s.tipo order by o.osnr"),
+                 f.params);
+    QHash<QPair<qint64, QString>, Decimal> out;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        if (!rows.isNull(QStringLiteral("tipo")))
+            out.insert(
+                {rows.integer(QStringLiteral("osnr")), rows.text(QStringLiteral("tipo")).toUpper()},
+                rows.decimal(QStringLiteral("vrc")));
+    }
+    return out;
+}
+
+QString days(const std::optional<QDate>& from, const std::optional<QDate>& to) {
+    if (!from || !to)
+        return QString();
+    return QString::number(from->daysTo(*to));
+}
+
+// A value as its line shows it: rounded to cents.
+Decimal shown(Decimal value) {
+    return value.rounded(2);
+}
+
+} // namespace
+
+ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDate& last,
+                 std::optional<qint64> client, const QDate& today) {
+    const Filter f = filter(status, first, last, client);
+    const bool withCosts = status != QLatin1Char('0') && status != QLatin1Char('1');
+    const QHash<QPair<qint64, QString>, Decimal> costSums =
+        withCosts ? costs(cn, f) : QHash<QPair<qint64, QString>, Decimal>();
+    db::Recordset rows = cn.query(
+        QStringLiteral("select o.uev,o.osnr,o.dtos,sum((s.vu-(s.vu*s.pd/100))*s.qt) as vros,"
+                       "c.nmcli from os_cab o left join os_srv s on o.osnr = s.osnr "
+                       "left join cliente c on o.cdcli = c.cdcli") +
+            f.sql + QStringLiteral(" group by o.osnr,o.dtos,o.uev,c.nmcli order by o.dtos, o.osnr"),
+        f.params);
+
+    ReportList report{reportfields::titleLine(columns()), {}};
+    Decimal revenue, supplies, labour;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        const qint64 osnr = rows.integer(QStringLiteral("osnr"));
+        const std::optional<QDate> opened = rows.date(QStringLiteral("dtos"));
+        QString closedText = kNoDate;
+        std::optional<QDate> until = today;
+        if (status == QLatin1Char('4')) {
+            // The stamp starts with its dd/mm/yyyy date.
+            until = dates::parseBr(rows.text(QStringLiteral("uev")).left(10));
+            if (until)
+                closedText = dates::toBr(*until);
+        }
+        const Decimal value = shown(rows.decimal(QStringLiteral("vros")));
+        revenue += value;
+        QStringList cells{place(QString::number(osnr), 10, Align::Left),
+                          place(reportfields::date(opened), 10, Align::Left),
+                          place(closedText, 10, Align::Left),
+                          place(days(opened, until), 5, Align::Left),
+                          place(rows.text(QStringLiteral("nmcli")), 30, Align::Left),
+                          place(reportfields::currency(value), 15, Align::Right)};
+        if (withCosts) {
+            const Decimal p = shown(costSums.value({osnr, QStringLiteral("P")}));
+            const Decimal s = shown(costSums.value({osnr, QStringLiteral("S")}));
+            supplies += p;
+            labour += s;
+            cells << place(reportfields::currency(p), 15, Align::Right)
+                  << place(reportfields::currency(s), 15, Align::Right)
+                  << place(reportfields::currency(p + s), 15, Align::Right);
+        } else {
+            cells << place(kNoCost, 15, Align::Right) << place(kNoCost, 15, Align::Right)
+                  << place(kNoCost, 15, Align::Left);
+        }
+        report.lines << cells.join(QLatin1Char('|'));
+    }
+    report.lines << QString(151, QLatin1Char('-'));
+    report.lines << QStringLiteral("Total de receitas : ") + reportfields::currency(revenue)
+                 << QStringLiteral("Total de insumos  : ") + reportfields::currency(supplies)
+                 << QStringLiteral("Total de M.Obra   : ") + reportfields::currency(labour)
+                 << QStringLiteral("Custos Totais     : ") +
+                        reportfields::currency(supplies + labour);
+    return report;
+}
+
+} // namespace osreport

@@ -1,0 +1,50 @@
+#include "reports/report_fields.h"
+
+#include "platform/dates.h"
+
+namespace reportfields {
+
+QString place(const QString& text, int width, Align align) {
+    if (text.size() >= width)
+        return text.left(width);
+    return align == Align::Left ? text.leftJustified(width) : text.rightJustified(width);
+}
+
+QString line(const QList<Column>& columns, const QStringList& values) {
+    QStringList placed;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        placed << place(values.value(i), columns.at(i).width, columns.at(i).align);
+    return placed.join(QLatin1Char('|'));
+}
+
+QString titleLine(const QList<Column>& columns) {
+    QStringList placed;
+    for (const Column& c : columns)
+        placed << place(c.title, c.width, Align::Left);
+    return placed.join(QLatin1Char('|'));
+}
+
+QString currency(Decimal value) {
+    const Decimal shown = value.rounded(2);
+    const QString digits = (shown.isNegative() ? -shown : shown).toBr(2);
+    return (shown.isNegative() ? QStringLiteral("-R$ ") : QStringLiteral("R$ ")) + digits;
+}
+
+std::optional<Decimal> currencyValue(const QString& text) {
+    QString t = text.trimmed();
+    bool negative = false;
+    if (t.startsWith(QLatin1Char('-'))) {
+        negative = true;
+        t = t.mid(1);
+    }
+    const auto value = Decimal::parse(t, true);
+    if (!value)
+        return std::nullopt;
+    return negative ? -*value : *value;
+}
+
+QString date(const std::optional<QDate>& value) {
+    return value && value->isValid() ? dates::toBr(*value) : QString();
+}
+
+} // namespace reportfields

@@ -1,0 +1,239 @@
+#include "reports/report_form.h"
+
+#include "platform/busy_guard.h"
+#include "platform/dates.h"
+#include "platform/db/connection.h"
+#include "platform/dialogs.h"
+#include "registers/form_widgets.h"
+#include "registers/frmBuscaCliente.h"
+#include "registers/frmBuscaFornecedor.h"
+#include "registers/register_codes.h"
+#include "reports/frmgerapdfp.h"
+#include "reports/report_file.h"
+#include "shell/auto_resize.h"
+#include "shell/date_mask.h"
+#include "shell/frmprincipal.h"
+#include "shell/program_end.h"
+#include "shell/shared_state.h"
+#include "shell/window_registry.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace formwidgets;
+
+namespace {
+
+QFont reportFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    return font;
+}
+
+// A label over its control.
+QVBoxLayout* labelled(QWidget* parent, QLabel* label, QList<QWidget*> controls) {
+    auto* column = new QVBoxLayout;
+    column->addWidget(label);
+    auto* row = new QHBoxLayout;
+    for (QWidget* c : controls)
+        row->addWidget(c);
+    column->addLayout(row);
+    label->setParent(parent);
+    return column;
+}
+
+// The main window's caption: company name, " - " and phone.
+QString companyCaption() {
+    if (frmPrincipal* main = frmPrincipal::instance())
+        return main->windowTitle();
+    return shared::gEmpNome + QStringLiteral(" - ") + shared::gEmpFone;
+}
+
+} // namespace
+
+RelatorioForm::RelatorioForm(QWidget* parent, const QString& prefix, const QString& title,
+                             const QString& statusLabel, const QStringList& statuses)
+    : DataForm(parent), prefix_(prefix), title_(title) {
+    cboSit = new QComboBox(this);
+    cboSit->setObjectName(QStringLiteral("cboSit"));
+    cboSit->addItems(statuses);
+    txtDTi = box(this, "txtDTi", 10, 11);
+    txtDTf = box(this, "txtDTf", 10, 11);
+    installDateMask(txtDTi);
+    installDateMask(txtDTf);
+    txtCdCli = box(this, "txtCdCli", 10, 8);
+    txtNmCli = box(this, "txtNmCli", 0, 40);
+    Label4 = new QLabel(QStringLiteral("Cliente F2 - Pesquisar"), this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Command1 = button(this, "Command1", QStringLiteral("Gerar"));
+    Command2 = button(this, "Command2", QStringLiteral("Imprimir"));
+    l_Tit = new QLabel(this);
+    l_Tit->setObjectName(QStringLiteral("l_Tit"));
+    l_Tit->setTextFormat(Qt::PlainText);
+    l_Tit->setFont(reportFont());
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFont(reportFont());
+
+    filterRow_ = new QHBoxLayout;
+    filterRow_->addLayout(labelled(this, new QLabel(statusLabel), {cboSit}));
+    filterRow_->addLayout(labelled(this, new QLabel(QStringLiteral("Período")), {txtDTi, txtDTf}));
+    filterRow_->addLayout(labelled(this, Label4, {txtCdCli, txtNmCli}));
+    filterRow_->addWidget(Command1, 0, Qt::AlignBottom);
+    filterRow_->addWidget(Command2, 0, Qt::AlignBottom);
+    filterRow_->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow_);
+    layout->addWidget(l_Tit);
+    layout->addWidget(List1, 1);
+    resize(1120, 600);
+    Resize = AutoResize::attach(this);
+
+    connect(cboSit, &QComboBox::currentIndexChanged, this, &RelatorioForm::cboSit_Click);
+    connect(txtDTi, &QLineEdit::textChanged, this, &RelatorioForm::txtDTi_Change);
+    connect(txtDTf, &QLineEdit::textChanged, this, &RelatorioForm::txtDTf_Change);
+    connect(txtCdCli, &QLineEdit::textChanged, this, &RelatorioForm::txtCdCli_Change);
+    connect(Command1, &QPushButton::clicked, this, &RelatorioForm::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &RelatorioForm::Command2_Click);
+    onLeave(txtCdCli, [this] { txtCdCli_LostFocus(); });
+    Command2->setEnabled(false);
+}
+
+void RelatorioForm::clearList() {
+    List1->clear();
+    Command2->setEnabled(false);
+}
+
+void RelatorioForm::cboSit_Click() {
+    clearList();
+}
+
+void RelatorioForm::txtDTi_Change() {
+    clearList();
+}
+
+void RelatorioForm::txtDTf_Change() {
+    clearList();
+}
+
+void RelatorioForm::txtCdCli_Change() {
+    clearList();
+    txtNmCli->clear();
+}
+
+void RelatorioForm::txtCdCli_LostFocus() {
+    txtNmCli->clear();
+    const std::optional<qint64> code = wholeCode(txtCdCli->text());
+    if (!code)
+        return;
+    const QString sql = partyIsSupplier()
+                            ? QStringLiteral("select nmfor from fornecedores where cdfor = ?")
+                            : QStringLiteral("select nmcli from cliente where cdcli = ?");
+    try {
+        shared::abreConexao();
+        const db::Recordset row = shared::gCn().query(sql, {*code});
+        if (!row.isEmpty())
+            txtNmCli->setText(row.textAt(0, 0));
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+    }
+}
+
+void RelatorioForm::Form_KeyDown_F2() {
+    shared::gCodigoPesquisa.clear();
+    clearList();
+    if (partyIsSupplier())
+        windows::showModal<frmBuscaFornecedor>(this);
+    else
+        windows::showModal<frmBuscaCliente>(this);
+    if (program::ending())
+        return;
+    if (const auto picked = Decimal::parse(shared::gCodigoPesquisa, false))
+        txtCdCli->setText(QString::number(picked->truncatedUnits()));
+    txtCdCli->setFocus();
+}
+
+bool RelatorioForm::previewKey(QKeyEvent* event) {
+    if (event->key() != Qt::Key_F2)
+        return false;
+    Form_KeyDown_F2();
+    return true;
+}
+
+void RelatorioForm::escPressed() {
+    // The window closes only while the shared connection is open.
+    if (!shared::gCn().isOpen())
+        return;
+    shared::fechaConexao();
+    close();
+}
+
+void RelatorioForm::Command1_Click() {
+    clearList();
+    const auto first = dates::parseBr(txtDTi->text());
+    const auto last = dates::parseBr(txtDTf->text());
+    if (!first || !last || *first > *last) {
+        dlg::inform(QStringLiteral("--- ERRO --- PERÍODO INVÁLIDO!"), QStringLiteral("ATENÇÃO"),
+                    dlg::Icon::Information);
+        return;
+    }
+    // The party filter follows the name found for the code.
+    std::optional<qint64> party;
+    if (!txtNmCli->text().trimmed().isEmpty())
+        party = wholeCode(txtCdCli->text());
+    try {
+        BusyGuard busy(nullptr, false);
+        shared::abreConexao();
+        const ReportList report = build(shared::gCn(), *first, *last, party);
+        l_Tit->setText(report.titleLine);
+        List1->addItems(report.lines);
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+        return;
+    }
+    Command2->setEnabled(true);
+}
+
+QStringList RelatorioForm::pageHeader() const {
+    const QString caption = Label4->text();
+    reportfile::HeaderSource source;
+    source.companyCpf = shared::gEmpCpf;
+    source.companyCaption = companyCaption();
+    source.user = shared::gUsuario;
+    source.title = title_;
+    source.filter = filterLine();
+    source.party = caption.left(caption.indexOf(QLatin1Char(' '))) + QStringLiteral(": ") +
+                   txtCdCli->text() + QLatin1Char(' ') + txtNmCli->text();
+    source.columnTitles = l_Tit->text();
+    return reportfile::pageHeader(source, QDateTime::currentDateTime());
+}
+
+void RelatorioForm::Command2_Click() {
+    {
+        BusyGuard busy(nullptr, false);
+        const reportfile::Paths paths = reportfile::paths(prefix_, QDateTime::currentDateTime());
+        shared::gArquivoTXT = paths.text;
+        shared::gArquivoPDF = paths.pdf;
+        QStringList items;
+        for (int i = 0; i < List1->count(); ++i)
+            items << List1->item(i)->text();
+        const QString error = reportfile::write(
+            paths.text, reportfile::render(items, [this] { return pageHeader(); }));
+        if (!error.isEmpty()) {
+            dlg::showError(75, error);
+            return;
+        }
+    }
+    frmgerapdfp converter(this);
+    converter.cmbPageSize->setCurrentIndex(2);
+    converter.exec();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "reports/report_list.h"
+#include "shell/data_form.h"
+
+#include <QDate>
+#include <optional>
+
+class AutoResize;
+class QComboBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+namespace db {
+class Connection;
+}
+
+// What the two report windows share: the status, period and party boxes,
+// "Gerar" filling the list, "Imprimir" writing the paged text report and
+// handing it to the converter, F2 for the party picker, Esc closing the
+// shared connection and the window.
+class RelatorioForm : public DataForm {
+    Q_OBJECT
+public:
+    QComboBox* cboSit;
+    QLineEdit* txtDTi;
+    QLineEdit* txtDTf;
+    QLineEdit* txtCdCli;
+    QLineEdit* txtNmCli;
+    QLabel* Label4;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QLabel* l_Tit;
+    QListWidget* List1;
+    AutoResize* Resize;
+
+    void cboSit_Click();
+    void txtDTi_Change();
+    void txtDTf_Change();
+    void txtCdCli_Change();
+    void txtCdCli_LostFocus();
+    void Command1_Click();
+    void Command2_Click();
+
+protected:
+    // `prefix` names the text files, `title` heads every page.
+    RelatorioForm(QWidget* parent, const QString& prefix, const QString& title,
+                  const QString& statusLabel, const QStringList& statuses);
+
+    // The row of filter boxes, for a window that adds its own in front.
+    QHBoxLayout* filterRow() const { return filterRow_; }
+    // Clears the list and disables "Imprimir".
+    void clearList();
+    // Name of a party code: the client, or the supplier of a payables report.
+    virtual bool partyIsSupplier() const { return false; }
+    // Header line 5.
+    virtual QString filterLine() const = 0;
+    virtual ReportList build(db::Connection& cn, const QDate& first, const QDate& last,
+                             std::optional<qint64> party) = 0;
+
+    bool previewKey(QKeyEvent* event) override;
+    void escPressed() override;
+
+private:
+    void Form_KeyDown_F2();
+    QStringList pageHeader() const;
+
+    QString prefix_;
+    QString title_;
+    QHBoxLayout* filterRow_;
+};

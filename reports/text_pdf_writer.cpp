@@ -1,0 +1,354 @@
+#include "reports/text_pdf_writer.h"
+
+#include "pdf/creation_clock.h"
+#include "pdf/pdf_format.h"
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+#include "reports/text_lines.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr qsizetype kFlushSize = 32000;
+constexpr int kPageNumberY = 25;
+const QByteArray kProducer = "Zizo-ZUR v1.0";
+// A long line is cut after the last of these in its second half.
+const QByteArray kBreakChars = "*&^%$#,. ;<=>[])}!\"";
+
+QByteArray number(qint64 n) {
+    return QByteArray::number(n);
+}
+
+// Plain decimal notation with a point, no trailing zeros ("12", "9.6").
+QByteArray plain(Decimal value) {
+    QByteArray text = value.toSql(Decimal::kPlaces).toLatin1();
+    while (text.endsWith('0'))
+        text.chop(1);
+    if (text.endsWith('.'))
+        text.chop(1);
+    return text;
+}
+
+// A literal string body: backslashes and parentheses escaped.
+QByteArray literal(const QByteArray& text) {
+    QByteArray out = TextPdfWriter::ReplaceText(text, "\\", "\\\\");
+    out = TextPdfWriter::ReplaceText(out, "(", "\\(");
+    return TextPdfWriter::ReplaceText(out, ")", "\\)");
+}
+
+QByteArray literal(const QString& text) {
+    return literal(cp1252::encode(text));
+}
+
+QByteArray trimBlanks(const QByteArray& line) {
+    qsizetype start = 0;
+    qsizetype end = line.size();
+    while (start < end && line.at(start) == ' ')
+        ++start;
+    while (end > start && line.at(end - 1) == ' ')
+        --end;
+    return line.mid(start, end - start);
+}
+
+// How many characters of the text's width a line may hold per point size.
+double widthFactor(const QString& fontName) {
+    const QString name = fontName.toLower();
+    if (name == QLatin1String("courier"))
+        return 1.5;
+    if (name == QLatin1String("arial"))
+        return 2;
+    return 2.2;
+}
+
+} // namespace
+
+bool TextPdfWriter::FileExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.size() > 0;
+}
+
+QByteArray TextPdfWriter::ReplaceText(const QByteArray& text, const QByteArray& toReplace,
+                                      const QByteArray& newText) {
+    if (toReplace.isEmpty())
+        return text;
+    QByteArray out;
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(toReplace); at >= 0; at = text.indexOf(toReplace, from)) {
+        out += text.mid(from, at - from);
+        out += newText;
+        from = at + toReplace.size();
+    }
+    out += text.mid(from);
+    return out;
+}
+
+bool TextPdfWriter::ConvertToPDF(const QString& filename, const QString& outputfile,
+                                 const PdfInfo& info, const QString& fontName, int fontSize,
+                                 int rotation, float pwidth, float pheight) {
+    if (!FileExists(filename)) {
+        dlg::inform(QStringLiteral("Arquivo '") + filename + QStringLiteral("' não existe."));
+        return false;
+    }
+    if (fontSize <= 0 || pwidth <= 0 || pheight <= 0) {
+        dlg::inform(QStringLiteral("Tamanho de página ou de fonte inválido."));
+        return false;
+    }
+    QFile old(outputfile);
+    if (FileExists(outputfile) && !old.remove()) {
+        dlg::inform(old.errorString());
+        return false;
+    }
+    setuppage(fontName, fontSize, rotation, pwidth, pheight);
+    info_ = info;
+    input_ = filename;
+    output_ = outputfile;
+    // The writer only appends: the file starts empty.
+    QFile start(output_);
+    if (!start.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        writeError_ = start.errorString();
+    start.close();
+
+    writeheader();
+    writeobjects();
+    writebody();
+    endpdf();
+    if (writeError_.isEmpty())
+        return true;
+    // Half a PDF is never left behind as if it were the report.
+    QFile::remove(output_);
+    dlg::inform(QStringLiteral("Não foi possível gravar o arquivo '") + output_ +
+                QStringLiteral("': ") + writeError_);
+    return false;
+}
+
+void TextPdfWriter::setuppage(const QString& fontName, int fontSize, int rotation, float pwidth,
+                              float pheight) {
+    pageHeight_ = pdfformat::CInt(static_cast<double>(pheight) * 72);
+    pageWidth_ = pdfformat::CInt(static_cast<double>(pwidth) * 72);
+    fontSize_ = Decimal::fromInt(fontSize);
+    leading_ = fontSize_ * *Decimal::fromSql(QStringLiteral("1.2"));
+    rotation_ = rotation;
+    // A PDF name holds no blank: "Courier New" becomes "CourierNew".
+    fontName_ = cp1252::encode(fontName).replace(' ', QByteArray());
+    linesPerPage_ =
+        pdfformat::CInt(static_cast<double>(pageHeight_ - 72) * Decimal::kScale / leading_.raw());
+    charsPerLine_ = pdfformat::CInt(pageWidth_ * widthFactor(fontName) / fontSize);
+    pageNumberX_ = pageWidth_ / 2.0;
+    objectCounter_ = 0;
+    position_ = 0;
+    offsets_.assign(1, 0);
+    pageObjects_.clear();
+    lineCounter_ = 0;
+    buffer_.clear();
+    writeError_.clear();
+}
+
+void TextPdfWriter::writebuffer(const QByteArray& text, bool flush) {
+    position_ += text.size() + 1;
+    buffer_ += text;
+    buffer_ += '\r';
+    if (buffer_.size() <= kFlushSize && !flush)
+        return;
+    QFile file(output_);
+    if (!file.open(QIODevice::Append) || file.write(buffer_) != buffer_.size()) {
+        if (writeError_.isEmpty())
+            writeError_ = file.errorString();
+    }
+    buffer_.clear();
+}
+
+int TextPdfWriter::newObject() {
+    ++objectCounter_;
+    offsets_.resize(objectCounter_ + 1, 0);
+    offsets_[objectCounter_] = position_;
+    return objectCounter_;
+}
+
+void TextPdfWriter::writeheader() {
+    writebuffer("%PDF-1.2");
+    writebuffer("%\xE2\xE3\xCF\xD3");
+}
+
+void TextPdfWriter::writeobjects() {
+    const int infoObject = newObject();
+    writebuffer(number(infoObject) + " 0 obj");
+    writebuffer("<<");
+    writebuffer("/Author (" + literal(info_.author) + ")");
+    writebuffer("/CreationDate (D:" +
+                pdfclock::now().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + ")");
+    writebuffer("/Creator (" + literal(info_.creator) + ")");
+    writebuffer("/Producer (" + kProducer + ")");
+    writebuffer("/Title (" + literal(info_.title) + ")");
+    writebuffer("/Subject (" + literal(info_.subject) + ")");
+    writebuffer("/Keywords (" + literal(info_.keywords) + ")");
+    writebuffer(">>");
+    writebuffer("endobj");
+    // The catalog and the pages tree are written at the end.
+    objectCounter_ += 2;
+    offsets_.resize(objectCounter_ + 1, 0);
+
+    const int font = newObject();
+    writebuffer(number(font) + " 0 obj");
+    writebuffer("<<");
+    writebuffer("/Type /Font");
+    writebuffer("/Subtype /Type1");
+    writebuffer("/Name /F1");
+    writebuffer("/Encoding 5 0 R");
+    writebuffer("/BaseFont /" + fontName_);
+    writebuffer(">>");
+    writebuffer("endobj");
+
+    const int encoding = newObject();
+    writebuffer(number(encoding) + " 0 obj");
+    writebuffer("<<");
+    writebuffer("/Type /Encoding");
+    writebuffer("/BaseEncoding /WinAnsiEncoding");
+    writebuffer(">>");
+    writebuffer("endobj");
+
+    const int resources = newObject();
+    writebuffer(number(resources) + " 0 obj");
+    writebuffer("<<");
+    writebuffer("  /Font << /F1 4 0 R >>");
+    writebuffer("  /ProcSet [ /PDF /Text ]");
+    writebuffer(">>");
+    writebuffer("endobj");
+}
+
+qint64 TextPdfWriter::startpage() {
+    const int page = newObject();
+    pageObjects_.push_back(page);
+    writebuffer(number(page) + " 0 obj");
+    writebuffer("<<");
+    writebuffer("/Type /Page");
+    writebuffer("/Parent 3 0 R");
+    writebuffer("/Resources 6 0 R");
+    writebuffer("/Contents " + number(page + 1) + " 0 R");
+    writebuffer("/Rotate " + number(rotation_));
+    writebuffer(">>");
+    writebuffer("endobj");
+
+    const int contents = newObject();
+    writebuffer(number(contents) + " 0 obj");
+    writebuffer("<<");
+    writebuffer("/Length " + number(contents + 1) + " 0 R");
+    writebuffer(">>");
+    writebuffer("stream");
+    const qint64 streamstart = position_;
+    writebuffer("BT");
+    writebuffer("/F1 " + plain(fontSize_) + " Tf");
+    writebuffer("1 0 0 1 50 " + number(pageHeight_ - 40) + " Tm");
+    writebuffer(plain(leading_) + " TL");
+    return streamstart;
+}
+
+void TextPdfWriter::pagefoot() {
+    writebuffer("1 0 0 1 " + pdfformat::FormatShort(pageNumberX_) + " " + number(kPageNumberY) +
+                " Tm");
+    writebuffer("(" + number(static_cast<qint64>(pageObjects_.size())) + ") Tj");
+    writebuffer("/F1 " + plain(fontSize_) + " Tf");
+}
+
+void TextPdfWriter::endpage(qint64 streamstart) {
+    writebuffer("ET");
+    const qint64 streamend = position_;
+    writebuffer("endstream");
+    writebuffer("endobj");
+    const int length = newObject();
+    writebuffer(number(length) + " 0 obj");
+    writebuffer(number(streamend - streamstart));
+    writebuffer("endobj");
+    lineCounter_ = 0;
+}
+
+void TextPdfWriter::textline(const QByteArray& piece) {
+    writebuffer("T* (" + literal(piece) + "\r\n) Tj");
+}
+
+void TextPdfWriter::newPageIfFull(bool formFeed) {
+    if (lineCounter_ < linesPerPage_ && !formFeed)
+        return;
+    pagefoot();
+    endpage(streamStart_);
+    streamStart_ = startpage();
+}
+
+void TextPdfWriter::writebody() {
+    QFile file(input_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        dlg::inform(file.errorString());
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    streamStart_ = startpage();
+    lineCounter_ = -1;
+    for (const QByteArray& line : textLines(bytes)) {
+        ++lineCounter_;
+        newPageIfFull(line.contains('\f'));
+        // Cut before escaping, so an escape neither widens a line nor splits.
+        QByteArray rest = trimBlanks(line);
+        if (rest.size() <= charsPerLine_) {
+            textline(rest);
+            continue;
+        }
+        while (rest.size() > charsPerLine_) {
+            QByteArray piece = rest.left(charsPerLine_);
+            for (qsizetype i = piece.size() - 1; i >= piece.size() / 2 - 1 && i >= 0; --i) {
+                if (kBreakChars.contains(piece.at(i))) {
+                    piece.truncate(i + 1);
+                    break;
+                }
+            }
+            rest.remove(0, piece.size());
+            textline(piece);
+            ++lineCounter_;
+            newPageIfFull(rest.contains('\f'));
+        }
+        ++lineCounter_;
+        textline(rest);
+    }
+    pagefoot();
+    endpage(streamStart_);
+}
+
+void TextPdfWriter::endpdf() {
+    offsets_[2] = position_;
+    writebuffer("2 0 obj");
+    writebuffer("<<");
+    writebuffer("/Type /Catalog");
+    writebuffer("/Pages 3 0 R");
+    writebuffer(">>");
+    writebuffer("endobj");
+
+    offsets_[3] = position_;
+    writebuffer("3 0 obj");
+    writebuffer("<<");
+    writebuffer("/Type /Pages");
+    writebuffer("/Count " + number(static_cast<qint64>(pageObjects_.size())));
+    writebuffer("/MediaBox [ 0 0 " + number(pageWidth_) + " " + number(pageHeight_) + " ]");
+    QByteArray kids = "/Kids [ ";
+    for (int page : pageObjects_)
+        kids += number(page) + " 0 R ";
+    writebuffer(kids + "]");
+    writebuffer(">>");
+    writebuffer("endobj");
+
+    const qint64 xref = position_;
+    writebuffer("xref");
+    writebuffer("0 " + number(objectCounter_ + 1));
+    writebuffer("0000000000 65535 f ");
+    for (int object = 1; object <= objectCounter_; ++object)
+        writebuffer(pdfformat::ZeroPad10(number(offsets_[object])) + " 00000 n ");
+    writebuffer("trailer");
+    writebuffer("<<");
+    writebuffer("/Size " + number(objectCounter_ + 1));
+    writebuffer("/Root 2 0 R");
+    writebuffer("/Info 1 0 R");
+    writebuffer(">>");
+    writebuffer("startxref");
+    writebuffer(number(xref));
+    writebuffer("%%EOF", true);
+}
