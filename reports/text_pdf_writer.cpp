@@ -146,9 +146,12 @@ void TextPdfWriter::setuppage(const QString& fontName, int fontSize, int rotatio
 }
 
 void TextPdfWriter::writebuffer(const QByteArray& text, bool flush) {
-    position_ += text.size() + 1;
-    buffer_ += text;
-    buffer_ += '\r';
+    append(text + '\r', flush);
+}
+
+void TextPdfWriter::append(const QByteArray& bytes, bool flush) {
+    position_ += bytes.size();
+    buffer_ += bytes;
     if (buffer_.size() <= kFlushSize && !flush)
         return;
     QFile file(output_);
@@ -235,7 +238,8 @@ qint64 TextPdfWriter::startpage() {
     writebuffer("<<");
     writebuffer("/Length " + number(contents + 1) + " 0 R");
     writebuffer(">>");
-    writebuffer("stream");
+    // The format wants CR LF, not a CR alone, between "stream" and the data.
+    append("stream\r\n");
     const qint64 streamstart = position_;
     writebuffer("BT");
     writebuffer("/F1 " + plain(fontSize_) + " Tf");

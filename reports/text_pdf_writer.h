@@ -42,7 +42,10 @@ public:
 private:
     void setuppage(const QString& fontName, int fontSize, int rotation, float pwidth,
                    float pheight);
+    // A line and its CR.
     void writebuffer(const QByteArray& text, bool flush = false);
+    // Bytes as they are; the buffer goes to the file past 32000 bytes or on `flush`.
+    void append(const QByteArray& bytes, bool flush = false);
     void writeheader();
     void writeobjects();
     void writebody();
