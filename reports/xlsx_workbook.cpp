@@ -38,7 +38,8 @@ QByteArray cellText(const QString& value) {
             out += c;
             out += value.at(++i);
         } else if (!xmlAllowed(c.unicode()) || c.isSurrogate()) {
-            out += QStringLiteral("_x%1_").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+            out += QStringLiteral("_x%1_").arg(
+                QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper());
         } else if (c == QLatin1Char('&')) {
             out += QStringLiteral("&amp;");
         } else if (c == QLatin1Char('<')) {
