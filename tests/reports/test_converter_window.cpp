@@ -1,0 +1,199 @@
+#include "reports/frmgerapdfp.h"
+#include "tests/reports/report_test_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace reporttest;
+
+namespace {
+
+class Converter : public FileTest {
+protected:
+    void SetUp() override {
+        FileTest::SetUp();
+        dialogs.clear();
+        shared::gArquivoTXT = path(QStringLiteral("relos_250307140509.txt"));
+        shared::gArquivoPDF = path(QStringLiteral("relos_250307140509.pdf"));
+        writeFile(shared::gArquivoTXT, crlfLines({QStringLiteral("12 | 05/03/2024 | 1.234,50"),
+                                                  QString(151, QLatin1Char('=')),
+                                                  QStringLiteral("Total: R$ 1.234,50")}));
+    }
+    // Shows the assistant as the reports do and lets its activation run.
+    void open(frmgerapdfp& form, int pageSize = 2) {
+        form.cmbPageSize->setCurrentIndex(pageSize);
+        form.show();
+        QTest::qWait(20);
+    }
+    // The assistant left open: it had no PDF path to convert to.
+    void openWithoutPdfPath(frmgerapdfp& form) {
+        shared::gArquivoPDF.clear();
+        form.txtOutputFile->clear();
+        open(form);
+        ASSERT_EQ(dialogs.texts(), QStringList{QStringLiteral("Informe o nome do arquivo.")});
+        ASSERT_TRUE(form.isVisible());
+        dialogs.clear();
+    }
+    QList<QStringList> programs() const {
+        QList<QStringList> out;
+        for (const auto& s : dialogs.shown())
+            if (s.kind == QLatin1String("program"))
+                out << (QStringList{s.text} + s.arguments);
+        return out;
+    }
+    int documents() const {
+        return static_cast<int>(std::count_if(dialogs.shown().begin(), dialogs.shown().end(),
+                                              [](const auto& s) { return s.kind == "document"; }));
+    }
+
+    testsupport::ScriptedDialogs dialogs;
+};
+
+} // namespace
+
+TEST_F(Converter, LoadsDefaultsAndConvertsOnActivation) {
+    frmgerapdfp form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Assistente de impressão"));
+    EXPECT_EQ(form.txtCreator->text(), QStringLiteral("Zizo-ZUR v1.0"));
+    EXPECT_EQ(form.txtFilename->text(), shared::gArquivoTXT);
+    EXPECT_EQ(form.txtOutputFile->text(), shared::gArquivoPDF);
+    EXPECT_EQ(form.cmbFont->currentText(), QStringLiteral("Courier"));
+    EXPECT_EQ(form.cmbFontSize->currentText(), QStringLiteral("10pt"));
+    EXPECT_EQ(form.cmbRotation->currentText(), QStringLiteral("0º"));
+    EXPECT_EQ(form.cmbPageSize->currentIndex(), -1);
+    form.txtTitle->setText(QStringLiteral("Ordens (março)"));
+    open(form);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(QFile::exists(shared::gArquivoTXT));
+    ASSERT_EQ(documents(), 1);
+    expectQpdfClean(shared::gArquivoPDF);
+    EXPECT_EQ(pageSizes(shared::gArquivoPDF), QStringList{QStringLiteral("1008 x 792")});
+    const auto info = pdftest::run(QStringLiteral("pdfinfo"), {shared::gArquivoPDF});
+    EXPECT_TRUE(info.out.contains("Title:           Ordens (mar\xC3\xA7o)"));
+    EXPECT_TRUE(info.out.contains("Producer:        Zizo-ZUR v1.0"));
+}
+
+TEST_F(Converter, ComboValuesReachThePdf) {
+    frmgerapdfp form;
+    form.cmbFontSize->setCurrentIndex(1);
+    form.cmbRotation->setCurrentIndex(3);
+    form.cmbFont->setCurrentIndex(1);
+    open(form, 1);
+    const QByteArray pdf = readFile(shared::gArquivoPDF);
+    EXPECT_TRUE(pdf.contains("/Rotate 270\r"));
+    EXPECT_TRUE(pdf.contains("/F1 8 Tf\r"));
+    EXPECT_TRUE(pdf.contains("/BaseFont /CourierNew\r"));
+    EXPECT_TRUE(pdf.contains("/MediaBox [ 0 0 612 1008 ]"));
+    expectQpdfClean(shared::gArquivoPDF);
+}
+
+TEST_F(Converter, MissingInputOpensNothing) {
+    QFile::remove(shared::gArquivoTXT);
+    writeFile(shared::gArquivoPDF, "velho");
+    frmgerapdfp form;
+    open(form);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Arquivo '") + shared::gArquivoTXT +
+                                           QStringLiteral("' não existe.")});
+    EXPECT_EQ(documents(), 0);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(Converter, CancelDeletesTheTextFile) {
+    frmgerapdfp form;
+    openWithoutPdfPath(form);
+    QFile::setPermissions(shared::gArquivoTXT, QFile::ReadOwner);
+    form.btnClose->click();
+    EXPECT_FALSE(QFile::exists(shared::gArquivoTXT));
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(Converter, BrowseButtonsFillThePaths) {
+    frmgerapdfp form;
+    openWithoutPdfPath(form);
+    dialogs.answerFile(QStringLiteral("  /dados/rel.txt "));
+    form.btnOpen->click();
+    EXPECT_EQ(form.txtFilename->text(), QStringLiteral("/dados/rel.txt"));
+    EXPECT_EQ(form.txtOutputFile->text(), QStringLiteral("/dados/rel.pdf"));
+    dialogs.answerFile(QStringLiteral("/dados/saida"));
+    form.btnSave->click();
+    EXPECT_EQ(form.txtOutputFile->text(), QStringLiteral("/dados/saida.pdf"));
+    dialogs.answerFile(QString());
+    form.btnSave->click();
+    EXPECT_EQ(form.txtOutputFile->text(), QStringLiteral("/dados/saida.pdf"));
+    EXPECT_EQ(dialogs.shown().at(0).kind, QStringLiteral("open"));
+    EXPECT_EQ(dialogs.shown().at(1).kind, QStringLiteral("save"));
+}
+
+TEST_F(Converter, ExportToSpreadsheetAndMail) {
+    struct Case {
+        const char* chosen;
+        const char* saved;
+        dlg::Answer answer;
+    };
+    for (const Case c : {Case{"plan", "plan.xlsx", dlg::Answer::Yes},
+                         Case{"plan2.xlsx", "plan2.xlsx", dlg::Answer::Yes},
+                         Case{"plan3", "plan3.xlsx", dlg::Answer::No}}) {
+        SCOPED_TRACE(c.chosen);
+        SetUp();
+        frmgerapdfp form;
+        openWithoutPdfPath(form);
+        const QString saved = path(QString::fromLatin1(c.saved));
+        dialogs.answerFile(path(QString::fromLatin1(c.chosen)));
+        dialogs.answer(c.answer);
+        form.Command2->click();
+        EXPECT_EQ(pdftest::run(QStringLiteral("unzip"), {QStringLiteral("-t"), saved}).exitCode, 0);
+        EXPECT_FALSE(QFile::exists(shared::gArquivoTXT));
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        const dlg::Message asked = dialogs.messages()[0];
+        EXPECT_EQ(asked.text,
+                  QStringLiteral("ARQUIVO EXPORTADO COM SUCESSO!\r\nDeseja enviar por email?"));
+        EXPECT_EQ(asked.title, QStringLiteral("Atenção"));
+        EXPECT_EQ(asked.buttons, dlg::Buttons::YesNo);
+        EXPECT_EQ(asked.defaultButton, dlg::Answer::No);
+        if (c.answer == dlg::Answer::Yes)
+            EXPECT_EQ(programs(), (QList<QStringList>{{QStringLiteral("xdg-email"),
+                                                       QStringLiteral("--attach"), saved}}));
+        else
+            EXPECT_TRUE(programs().isEmpty());
+        EXPECT_TRUE(form.isVisible());
+    }
+}
+
+TEST_F(Converter, ExportCancelledOrFailingKeepsTheReport) {
+    frmgerapdfp form;
+    openWithoutPdfPath(form);
+    dialogs.answerFile(QString());
+    form.Command2->click();
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_TRUE(QFile::exists(shared::gArquivoTXT));
+
+    dialogs.answerFile(path(QStringLiteral("falta/plan")));
+    form.Command2->click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("Não foi possível gravar")));
+    EXPECT_TRUE(QFile::exists(shared::gArquivoTXT));
+    EXPECT_TRUE(programs().isEmpty());
+}
+
+TEST_F(Converter, MailConvertsWithoutOpening) {
+    frmgerapdfp form;
+    openWithoutPdfPath(form);
+    const QString pdf = path(QStringLiteral("enviar.pdf"));
+    form.txtOutputFile->setText(pdf);
+    form.Command1->click();
+    expectQpdfClean(pdf);
+    EXPECT_EQ(documents(), 0);
+    EXPECT_FALSE(QFile::exists(shared::gArquivoTXT));
+    EXPECT_EQ(programs(),
+              (QList<QStringList>{{QStringLiteral("xdg-email"), QStringLiteral("--attach"), pdf}}));
+
+    // With no file to attach, the composer opens without one.
+    dialogs.clear();
+    form.txtOutputFile->clear();
+    form.Command1->click();
+    EXPECT_EQ(programs(), QList<QStringList>{{QStringLiteral("xdg-email")}});
+}
