@@ -166,7 +166,7 @@ void frmgerapdfp::buildLayout() {
     layout->addLayout(grid);
     layout->addLayout(page);
     layout->addLayout(buttons);
-    resize(620, 300);
+    resize(760, 300);
     chainTabOrder({txtFilename, btnOpen, txtOutputFile, btnSave, txtAuthor, txtCreator, txtTitle,
                    txtSubject, txtKeywords, cmbFont, cmbFontSize, cmbRotation, cmbPageSize,
                    btnConvert, btnClose, Command2, Command1});

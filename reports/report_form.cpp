@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using namespace formwidgets;
@@ -83,6 +84,9 @@ RelatorioForm::RelatorioForm(QWidget* parent, const QString& prefix, const QStri
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(reportFont());
+    // The titles stand over the columns of the list's text.
+    l_Tit->setIndent(List1->frameWidth() +
+                     List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List1) + 1);
 
     filterRow_ = new QHBoxLayout;
     filterRow_->addLayout(labelled(this, new QLabel(statusLabel), {cboSit}));
