@@ -15,6 +15,7 @@ frmOS_Relatorios::frmOS_Relatorios(QWidget* parent)
     setObjectName(QStringLiteral("frmOS_Relatorios"));
     setWindowTitle(QStringLiteral("Ordem de Serviços - Relatório"));
     Form_Load();
+    cboSit->setFocus();
 }
 
 void frmOS_Relatorios::Form_Load() {

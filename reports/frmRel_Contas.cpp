@@ -25,6 +25,7 @@ frmRel_Contas::frmRel_Contas(QWidget* parent)
     setTabOrder(cboTP, cboSit);
     connect(cboTP, &QComboBox::currentIndexChanged, this, &frmRel_Contas::cboTP_Click);
     Form_Load();
+    cboTP->setFocus();
 }
 
 void frmRel_Contas::Form_Load() {

@@ -40,15 +40,14 @@ QFont reportFont() {
     return font;
 }
 
-// A label over its control.
-QVBoxLayout* labelled(QWidget* parent, QLabel* label, QList<QWidget*> controls) {
+// A label over its controls.
+QVBoxLayout* labelled(QLabel* label, const QList<QWidget*>& controls) {
     auto* column = new QVBoxLayout;
     column->addWidget(label);
     auto* row = new QHBoxLayout;
     for (QWidget* c : controls)
         row->addWidget(c);
     column->addLayout(row);
-    label->setParent(parent);
     return column;
 }
 
@@ -89,9 +88,9 @@ RelatorioForm::RelatorioForm(QWidget* parent, const QString& prefix, const QStri
                      List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List1) + 1);
 
     filterRow_ = new QHBoxLayout;
-    filterRow_->addLayout(labelled(this, new QLabel(statusLabel), {cboSit}));
-    filterRow_->addLayout(labelled(this, new QLabel(QStringLiteral("Período")), {txtDTi, txtDTf}));
-    filterRow_->addLayout(labelled(this, Label4, {txtCdCli, txtNmCli}));
+    filterRow_->addLayout(labelled(new QLabel(statusLabel, this), {cboSit}));
+    filterRow_->addLayout(labelled(new QLabel(QStringLiteral("Período"), this), {txtDTi, txtDTf}));
+    filterRow_->addLayout(labelled(Label4, {txtCdCli, txtNmCli}));
     filterRow_->addWidget(Command1, 0, Qt::AlignBottom);
     filterRow_->addWidget(Command2, 0, Qt::AlignBottom);
     filterRow_->addStretch();
@@ -152,7 +151,9 @@ void RelatorioForm::txtCdCli_LostFocus() {
     }
 }
 
-void RelatorioForm::Form_KeyDown_F2() {
+bool RelatorioForm::Form_KeyDown(int KeyCode) {
+    if (KeyCode != Qt::Key_F2)
+        return false;
     shared::gCodigoPesquisa.clear();
     clearList();
     if (partyIsSupplier())
@@ -160,17 +161,15 @@ void RelatorioForm::Form_KeyDown_F2() {
     else
         windows::showModal<frmBuscaCliente>(this);
     if (program::ending())
-        return;
+        return true;
     if (const auto picked = Decimal::parse(shared::gCodigoPesquisa, false))
         txtCdCli->setText(QString::number(picked->truncatedUnits()));
     txtCdCli->setFocus();
+    return true;
 }
 
 bool RelatorioForm::previewKey(QKeyEvent* event) {
-    if (event->key() != Qt::Key_F2)
-        return false;
-    Form_KeyDown_F2();
-    return true;
+    return Form_KeyDown(event->key());
 }
 
 void RelatorioForm::escPressed() {

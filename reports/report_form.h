@@ -43,6 +43,8 @@ public:
     void txtCdCli_LostFocus();
     void Command1_Click();
     void Command2_Click();
+    // F2 picks the party; true when the key was taken.
+    bool Form_KeyDown(int KeyCode);
 
 protected:
     // `prefix` names the text files, `title` heads every page.
@@ -64,7 +66,6 @@ protected:
     void escPressed() override;
 
 private:
-    void Form_KeyDown_F2();
     QStringList pageHeader() const;
 
     QString prefix_;
