@@ -9,7 +9,7 @@ packages=(
   unixodbc unixodbc-dev odbcinst odbc-mariadb
   libsqlite3-dev sqlite3 libgtest-dev libbenchmark-dev
   mariadb-server-core mariadb-client-core
-  locales fonts-urw-base35 qpdf poppler-utils
+  locales fonts-urw-base35 qpdf poppler-utils unzip
   iproute2 util-linux
   "$@"
 )
