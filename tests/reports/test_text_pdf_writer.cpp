@@ -227,6 +227,13 @@ TEST_F(Writer, MissingInputAndUnwritableOutput) {
     EXPECT_TRUE(dialogs.texts().at(0).startsWith(QStringLiteral("Não foi possível gravar")));
     EXPECT_FALSE(QFile::exists(nowhere));
 
+    // No page size: refused, where cutting every line to no width would never end.
+    dialogs.clear();
+    EXPECT_FALSE(writer.ConvertToPDF(in, out, {}, QStringLiteral("Courier"), 10, 0, 0, 0));
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral("Tamanho de página ou de fonte inválido.")});
+    EXPECT_FALSE(QFile::exists(out));
+
     // An older PDF of the same name is replaced.
     writeFile(out, QByteArray(100000, 'o'));
     convert("abc\r\n");
