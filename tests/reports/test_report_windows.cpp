@@ -91,6 +91,19 @@ TEST_F(ReportWindows, AccountsWindowFollowsTheType) {
     }
 }
 
+TEST_F(ReportWindows, ANameWithoutAWholeCodeDoesNotFilter) {
+    frmRel_Contas form;
+    show(form);
+    period(form, QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"));
+    for (const char* typed : {"", "abc", "17,5"}) {
+        form.txtCdCli->setText(QString::fromLatin1(typed));
+        form.txtNmCli->setText(QStringLiteral("DIGITADO"));
+        form.Command1->click();
+        EXPECT_TRUE(dialogs.messages().empty()) << typed;
+        EXPECT_EQ(form.List1->count(), 52) << typed;
+    }
+}
+
 TEST_F(ReportWindows, EveryChangeClearsTheList) {
     frmOS_Relatorios form;
     show(form);
