@@ -1,4 +1,5 @@
 #include "registers/register_windows.h"
+#include "reports/report_windows.h"
 #include "shell/frmprincipal.h"
 #include "shell/program_end.h"
 #include "shell/shell_windows.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quendaro"));
     registerShellWindows();
     registerRegisterWindows();
+    registerReportWindows();
 
     frmPrincipal main;
     main.showMaximized();
