@@ -1,0 +1,15 @@
+#include "finance/finance_windows.h"
+
+#include "finance/frmBuscaCentroCusto.h"
+#include "finance/frmBuscaSubCentroCusto.h"
+#include "finance/frmCadCentroCusto.h"
+#include "finance/frmCadSubCentro.h"
+#include "shell/window_registry.h"
+
+void registerFinanceWindows() {
+    windows::add(QStringLiteral("frmCadCentroCusto"), windows::showModal<frmCadCentroCusto>);
+    windows::add(QStringLiteral("frmCadSubCentro"), windows::showModal<frmCadSubCentro>);
+    windows::add(QStringLiteral("frmBuscaCentroCusto"), windows::showModal<frmBuscaCentroCusto>);
+    windows::add(QStringLiteral("frmBuscaSubCentroCusto"),
+                 windows::showModal<frmBuscaSubCentroCusto>);
+}
