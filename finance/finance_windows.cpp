@@ -4,6 +4,7 @@
 #include "finance/frmBuscaSubCentroCusto.h"
 #include "finance/frmCadCentroCusto.h"
 #include "finance/frmCadSubCentro.h"
+#include "finance/frmlancontas.h"
 #include "shell/window_registry.h"
 
 void registerFinanceWindows() {
@@ -12,4 +13,5 @@ void registerFinanceWindows() {
     windows::add(QStringLiteral("frmBuscaCentroCusto"), windows::showModal<frmBuscaCentroCusto>);
     windows::add(QStringLiteral("frmBuscaSubCentroCusto"),
                  windows::showModal<frmBuscaSubCentroCusto>);
+    windows::add(QStringLiteral("frmlancontas"), windows::showModal<frmlancontas>);
 }
