@@ -2,6 +2,8 @@
 
 #include "finance/frmBuscaCentroCusto.h"
 #include "finance/frmBuscaSubCentroCusto.h"
+#include "finance/frmCPagar_Baixa.h"
+#include "finance/frmCPagar_BaixaPendente.h"
 #include "finance/frmCadCentroCusto.h"
 #include "finance/frmCadSubCentro.h"
 #include "finance/frmlancontas.h"
@@ -14,4 +16,7 @@ void registerFinanceWindows() {
     windows::add(QStringLiteral("frmBuscaSubCentroCusto"),
                  windows::showModal<frmBuscaSubCentroCusto>);
     windows::add(QStringLiteral("frmlancontas"), windows::showModal<frmlancontas>);
+    windows::add(QStringLiteral("frmCPagar_Baixa"), windows::showModal<frmCPagar_Baixa>);
+    windows::add(QStringLiteral("frmCPagar_BaixaPendente"),
+                 windows::showModal<frmCPagar_BaixaPendente>);
 }

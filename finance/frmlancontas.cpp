@@ -250,6 +250,7 @@ void frmlancontas::buscaNome(QLineEdit* code, QLineEdit* name,
                              const QString& column) {
     name->clear();
     try {
+        shared::abreConexao();
         name->setText(leNome(shared::gCn(), code->text(), statement, column).value_or(QString()));
     } catch (const db::DbError& e) {
         dlg::showError(e.number(), e.text());

@@ -17,7 +17,6 @@ std::optional<QString> leNome(db::Connection& cn, const QString& codigo,
     const auto code = wholeCode(codigo);
     if (!code)
         return std::nullopt;
-    cn.ensureOpen();
     const Statement s = statement(*code);
     db::Recordset r = cn.query(s.sql, s.params);
     if (r.isEmpty())
