@@ -4,6 +4,7 @@
 #include "finance/frmBuscaSubCentroCusto.h"
 #include "finance/frmCPagar_Baixa.h"
 #include "finance/frmCPagar_BaixaPendente.h"
+#include "finance/frmCReceber_Baixa.h"
 #include "finance/frmCadCentroCusto.h"
 #include "finance/frmCadSubCentro.h"
 #include "finance/frmlancontas.h"
@@ -19,4 +20,5 @@ void registerFinanceWindows() {
     windows::add(QStringLiteral("frmCPagar_Baixa"), windows::showModal<frmCPagar_Baixa>);
     windows::add(QStringLiteral("frmCPagar_BaixaPendente"),
                  windows::showModal<frmCPagar_BaixaPendente>);
+    windows::add(QStringLiteral("frmCReceber_Baixa"), windows::showModal<frmCReceber_Baixa>);
 }
