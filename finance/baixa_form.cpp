@@ -55,9 +55,9 @@ QGroupBox* quadro(QWidget* parent, const char* name) {
 
 BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     : DataForm(parent), desenho_(desenho) {
-    txtNrRec = box(this, "txtNrRec", 22, 20);
+    txtNrRec = box(this, "txtNrRec", 22, 22);
     txtNrRec->setReadOnly(true);
-    txtDtBX = box(this, "txtDtBX", 10, 10);
+    txtDtBX = box(this, "txtDtBX", 10, 12);
     installDateMask(txtDtBX);
     txtCdFor = box(this, "txtCdFor", 9, 7);
     txtNmFor = box(this, "txtNmFor", 45, 30);

@@ -8,6 +8,7 @@
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "platform/db/data_control.h"
+#include "registers/form_widgets.h"
 #include "registers/frmBuscaCliente.h"
 #include "registers/list_binding.h"
 #include "registers/register_codes.h"
@@ -57,8 +58,7 @@ frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenh
     setWindowTitle(QStringLiteral("Contas a Receber - Baixa"));
     txtNmFor->setReadOnly(true);
     botoesDoRecibo({Command2, Command18});
-    txtVRpg = new QLineEdit(frmDest);
-    txtVRpg->setObjectName(QStringLiteral("txtVRpg"));
+    txtVRpg = formwidgets::box(frmDest, "txtVRpg", 0, 14);
     linhaDoItem(QStringLiteral("Vr Recebido"), txtVRpg);
     lEMS = new QLabel(frmDest);
     lEMS->setObjectName(QStringLiteral("lEMS"));

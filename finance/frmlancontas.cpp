@@ -117,6 +117,11 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
     frmVCT->setObjectName(QStringLiteral("frmVCT"));
     frmVCT->setFixedSize(px(13650), px(7680));
     fundo(frmVCT, QColor(255, 224, 192));
+    // The rows are laid out for the small type of the designed screen.
+    QFont miuda = frmVCT->font();
+    miuda.setPointSize(8);
+    miuda.setStretch(QFont::Condensed);
+    frmVCT->setFont(miuda);
     lblVR.insert(0, rotuloDeColuna(frmVCT, QStringLiteral("Valor"), 105, 105));
     lblVCT.insert(0, rotuloDeColuna(frmVCT, QStringLiteral("Vecto"), 1095, 105));
     lblParcela.insert(0, rotuloDeColuna(frmVCT, QStringLiteral("Parcela"), 2100, 105));
@@ -203,6 +208,7 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
 QLineEdit* frmlancontas::caixaDeLinha(int left, int top, bool data) {
     auto* b = new QLineEdit(frmVCT);
     b->setGeometry(px(left), px(top), px(950), px(285));
+    b->setFont(frmVCT->font());
     b->setAlignment(Qt::AlignCenter);
     selectAllOnEntry(b);
     if (data)
