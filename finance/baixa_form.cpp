@@ -235,6 +235,29 @@ QStringList BaixaForm::linhas() const {
     return out;
 }
 
+BaixaForm::Escrita BaixaForm::escreve(const std::function<bool(db::Connection&)>& escrita) {
+    bool feita = false;
+    try {
+        BusyGuard busy;
+        shared::abreConexao();
+        feita = escrita(shared::gCn());
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+        return Escrita::Falhou;
+    }
+    if (feita)
+        return Escrita::Feita;
+    recibo::parcelaAlterada().mostra();
+    return Escrita::Recusada;
+}
+
+void BaixaForm::depoisDeAdicionar() {
+    relista(Adodc1, DataGrid1);
+    relista(Adodc2, DataGrid2);
+    DataGrid1_DblClick();
+    txtVRj->setFocus();
+}
+
 void BaixaForm::escolheMeio(int meio) {
     if (!meios.at(meio)->isEnabled())
         return;

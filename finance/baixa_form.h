@@ -6,6 +6,7 @@
 #include "shell/data_form.h"
 
 #include <QVector>
+#include <functional>
 
 class AutoResize;
 class DataGrid;
@@ -17,8 +18,9 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 namespace db {
+class Connection;
 class DataControl;
-}
+} // namespace db
 
 // What the payables and receivables settlement screens share: the receipt
 // boxes, the two lists, the item frame, the payment methods with their
@@ -103,6 +105,14 @@ protected:
     // The screen ready for a new receipt after a closing.
     virtual void limpaAposBaixa() = 0;
     QStringList linhas() const;
+    // Runs a write on the shared connection under the hourglass. A failed
+    // statement is shown and gives false; so does a write the rows refused
+    // because another window changed them, after saying so.
+    enum class Escrita { Feita, Recusada, Falhou };
+    Escrita escreve(const std::function<bool(db::Connection&)>& escrita);
+    // After an item was added: both lists read again and the next open
+    // instalment shown.
+    void depoisDeAdicionar();
     // Sets a list's source and reads it; a failure is shown.
     bool lista(db::DataControl* control, DataGrid* grid, const Statement& source);
     bool relista(db::DataControl* control, DataGrid* grid);

@@ -108,7 +108,7 @@ recibo::Fechamento fechamento(qint64 cdcli, const QString& nrrec, const QDate& d
                                           "= 0 and pago = 'N'"),
                            {cdcli});
                 cn.execute(QStringLiteral("update creceber_recibos set status = 'S', dtbx = ? "
-                                          "where nrrec = ?"),
+                                          "where nrrec = ? and status = 'X'"),
                            {dtbx, nrrec});
             }};
 }

@@ -193,23 +193,13 @@ void frmCPagar_Baixa::Command15_Click() {
         recibo::reciboNaoIniciado().mostra();
         return;
     }
-    bool feito = false;
-    try {
-        BusyGuard busy;
-        shared::abreConexao();
-        feito = cpagarbaixa::adiciona(shared::gCn(), txtIdLan->text(),
-                                      recibo::valor(txtVRa->text()), recibo::valor(txtVRj->text()),
-                                      recibo::valor(txtVRd->text()), txtNrRec->text());
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-        return;
-    }
-    if (!feito)
-        recibo::parcelaAlterada().mostra();
-    relista(Adodc1, DataGrid1);
-    relista(Adodc2, DataGrid2);
-    DataGrid1_DblClick();
-    txtVRj->setFocus();
+    const Escrita e = escreve([this](db::Connection& cn) {
+        return cpagarbaixa::adiciona(cn, txtIdLan->text(), recibo::valor(txtVRa->text()),
+                                     recibo::valor(txtVRj->text()), recibo::valor(txtVRd->text()),
+                                     txtNrRec->text());
+    });
+    if (e != Escrita::Falhou)
+        depoisDeAdicionar();
 }
 
 void frmCPagar_Baixa::Command14_Click() {
@@ -222,19 +212,11 @@ void frmCPagar_Baixa::DataGrid2_DblClick() {
     const int row = DataGrid2->currentRow();
     if (row < 0 || !dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
         return;
-    bool feito = false;
-    try {
-        BusyGuard busy;
-        shared::abreConexao();
-        feito = cpagarbaixa::estorna(shared::gCn(),
-                                     listbinding::text(Adodc2, row, QStringLiteral("idlan")),
-                                     txtNrRec->text());
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    const QString idlan = listbinding::text(Adodc2, row, QStringLiteral("idlan"));
+    if (escreve([&](db::Connection& cn) {
+            return cpagarbaixa::estorna(cn, idlan, txtNrRec->text());
+        }) == Escrita::Falhou)
         return;
-    }
-    if (!feito)
-        recibo::parcelaAlterada().mostra();
     if (!Adodc1->recordSource().isEmpty())
         relista(Adodc1, DataGrid1);
     TotalizaRecibo();

@@ -236,21 +236,11 @@ void frmCReceber_Baixa::Command15_Click() {
                                    recibo::valor(txtVRj->text()),
                                    recibo::valor(txtVRd->text()),
                                    recibo::valor(txtVRpg->text())};
-    bool feito = false;
-    try {
-        BusyGuard busy;
-        shared::abreConexao();
-        feito = creceberbaixa::adiciona(shared::gCn(), item, txtNrRec->text(), *dtbx);
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-        return;
-    }
-    if (!feito)
-        recibo::parcelaAlterada().mostra();
-    relista(Adodc1, DataGrid1);
-    relista(Adodc2, DataGrid2);
-    DataGrid1_DblClick();
-    txtVRj->setFocus();
+    const QString nrrec = txtNrRec->text();
+    if (escreve([&](db::Connection& cn) {
+            return creceberbaixa::adiciona(cn, item, nrrec, *dtbx);
+        }) != Escrita::Falhou)
+        depoisDeAdicionar();
 }
 
 void frmCReceber_Baixa::Command14_Click() {
@@ -274,18 +264,10 @@ void frmCReceber_Baixa::DataGrid2_DblClick() {
     }
     if (!dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
         return;
-    bool feito = false;
-    try {
-        BusyGuard busy;
-        shared::abreConexao();
-        feito = creceberbaixa::estorna(
-            shared::gCn(), listbinding::text(Adodc2, row, QStringLiteral("id")).toLongLong());
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    const qint64 id = listbinding::text(Adodc2, row, QStringLiteral("id")).toLongLong();
+    if (escreve([id](db::Connection& cn) { return creceberbaixa::estorna(cn, id); }) ==
+        Escrita::Falhou)
         return;
-    }
-    if (!feito)
-        recibo::parcelaAlterada().mostra();
     relista(Adodc1, DataGrid1);
     relista(Adodc2, DataGrid2);
     TotalizaRecibo();

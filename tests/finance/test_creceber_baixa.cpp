@@ -115,8 +115,16 @@ TEST_F(CReceberBaixa, PartialReceiptsUntilTheInstalmentIsSettled) {
     EXPECT_EQ(columnTexts(f.DataGrid1->model(), 0), QStringList{kDoc2});
     f.Command14_Click();
     pay(f, QStringLiteral("60"));
+    // A closed receipt that got the same number (same user, same second)
+    // keeps its own closing date.
+    cn.execute(QStringLiteral("update creceber_recibos set nrrec = ?, dtbx = '2020-01-01' where "
+                              "status = 'S'"),
+               {f.txtNrRec->text()});
     close(f);
     EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|110.00|0.00|S"));
+    EXPECT_EQ(rows(QStringLiteral("select vrpg, dtbx from creceber_recibos order by id")),
+              (QStringList{QStringLiteral("50.00|2020-01-01"),
+                           QStringLiteral("60.00|") + QDate::currentDate().toString(Qt::ISODate)}));
 }
 
 TEST_F(CReceberBaixa, AmountReceivedIsBoundedByWhatIsDue) {
@@ -230,6 +238,8 @@ TEST_F(CReceberBaixa, ClosingSettlesZeroBalancesAndIsAllOrNothing) {
     {
         frmCReceber_Baixa other;
         start(other);
+        // Started in the same second the two numbers would be one receipt.
+        other.txtNrRec->setText(other.txtNrRec->text() + QStringLiteral("B"));
         receive(other, 1, QStringLiteral("40"));
     }
     frmCReceber_Baixa f;
