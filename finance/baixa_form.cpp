@@ -6,14 +6,17 @@
 #include "platform/db/data_control.h"
 #include "registers/form_widgets.h"
 #include "registers/list_binding.h"
+#include "registers/register_codes.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
+#include "shell/program_end.h"
 #include "shell/shared_state.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -177,6 +180,23 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     connect(DataGrid2, &DataGrid::rowSelected, this, [this] { DataGrid2_DblClick(); });
     onLeave(txtVRj, [this] { CalculaTotal(); });
     onLeave(txtVRd, [this] { CalculaTotal(); });
+    Form_Load();
+}
+
+void BaixaForm::Form_Load() {
+    Adodc1->setConnectionString(shared::gConexao);
+    Adodc2->setConnectionString(shared::gConexao);
+}
+
+void BaixaForm::escolheCodigo(const std::function<void()>& picker) {
+    shared::gCodigoPesquisa.clear();
+    picker();
+    if (program::ending())
+        return;
+    if (isNumeric(shared::gCodigoPesquisa))
+        txtCdFor->setText(shared::gCodigoPesquisa.trimmed());
+    shared::gCodigoPesquisa.clear();
+    txtCdFor->setFocus();
 }
 
 void BaixaForm::botoesDoRecibo(const QList<QPushButton*>& botoes) {
@@ -207,6 +227,10 @@ void BaixaForm::resizeEvent(QResizeEvent* event) {
 }
 
 bool BaixaForm::previewKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F2) {
+        buscaParte();
+        return true;
+    }
     return keys.press(event);
 }
 

@@ -76,7 +76,10 @@ public:
     Decimal totalRecibo;
     Decimal totalPagamentos;
 
+    void Form_Load();
     void Form_Activate();
+    // F2: the picker of the party whose code the screen takes.
+    virtual void buscaParte() = 0;
     // Command3_Click to Command9_Click.
     void escolheMeio(int meio);
     void Command16_Click();
@@ -105,6 +108,8 @@ protected:
     // The screen ready for a new receipt after a closing.
     virtual void limpaAposBaixa() = 0;
     QStringList linhas() const;
+    // Shows a picker and takes its code into the code box.
+    void escolheCodigo(const std::function<void()>& picker);
     // Runs a write on the shared connection under the hourglass. A failed
     // statement is shown and gives false; so does a write the rows refused
     // because another window changed them, after saying so.

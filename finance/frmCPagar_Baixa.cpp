@@ -73,20 +73,6 @@ frmCPagar_Baixa::frmCPagar_Baixa(QWidget* parent) : BaixaForm(parent, desenho())
     connect(Command14, &QPushButton::clicked, this, &frmCPagar_Baixa::Command14_Click);
     connect(txtCdFor, &QLineEdit::textChanged, this, &frmCPagar_Baixa::txtCdFor_Change);
     onLeave(txtCdFor, [this] { txtCdFor_LostFocus(); });
-    Form_Load();
-}
-
-void frmCPagar_Baixa::Form_Load() {
-    Adodc1->setConnectionString(shared::gConexao);
-    Adodc2->setConnectionString(shared::gConexao);
-}
-
-bool frmCPagar_Baixa::previewKey(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F2) {
-        buscaFornecedor();
-        return true;
-    }
-    return BaixaForm::previewKey(event);
 }
 
 void frmCPagar_Baixa::abreRecibo(const QString& nrrec) {
@@ -111,17 +97,10 @@ void frmCPagar_Baixa::Command1_Click() {
     abreRecibo(recibo::numero(QDateTime::currentDateTime(), shared::gUsuario));
 }
 
-void frmCPagar_Baixa::buscaFornecedor() {
+void frmCPagar_Baixa::buscaParte() {
     if (txtCdFor->isReadOnly() || mostrando(frmDest))
         return;
-    shared::gCodigoPesquisa.clear();
-    frmBuscaFornecedor(this).exec();
-    if (program::ending())
-        return;
-    if (isNumeric(shared::gCodigoPesquisa))
-        txtCdFor->setText(shared::gCodigoPesquisa.trimmed());
-    shared::gCodigoPesquisa.clear();
-    txtCdFor->setFocus();
+    escolheCodigo([this] { frmBuscaFornecedor(this).exec(); });
 }
 
 void frmCPagar_Baixa::txtCdFor_Change() {

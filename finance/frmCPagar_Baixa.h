@@ -14,9 +14,8 @@ public:
     QPushButton* Command11;
     QLineEdit* txtIdLan;
 
-    void Form_Load();
     void Command1_Click();
-    void buscaFornecedor();
+    void buscaParte() override;
     void txtCdFor_Change();
     void txtCdFor_LostFocus();
     void Command2_Click();
@@ -32,7 +31,6 @@ public:
 protected:
     bool gravaFechamento(const QStringList& linhas) override;
     void limpaAposBaixa() override;
-    bool previewKey(QKeyEvent* event) override;
 
 private:
     // A receipt started or resumed under this number.

@@ -86,21 +86,7 @@ frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenh
         if (now == txtVRt)
             CalculaTotal();
     });
-    Form_Load();
     txtDtBX->setFocus();
-}
-
-void frmCReceber_Baixa::Form_Load() {
-    Adodc1->setConnectionString(shared::gConexao);
-    Adodc2->setConnectionString(shared::gConexao);
-}
-
-bool frmCReceber_Baixa::previewKey(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F2) {
-        buscaCliente();
-        return true;
-    }
-    return BaixaForm::previewKey(event);
 }
 
 void frmCReceber_Baixa::escPressed() {
@@ -116,17 +102,10 @@ bool frmCReceber_Baixa::reciboIniciado() const {
     return !txtNrRec->text().trimmed().isEmpty() && !txtNmFor->text().trimmed().isEmpty();
 }
 
-void frmCReceber_Baixa::buscaCliente() {
+void frmCReceber_Baixa::buscaParte() {
     if (mostrando(frmDest))
         return;
-    shared::gCodigoPesquisa.clear();
-    frmBuscaCliente(this).exec();
-    if (program::ending())
-        return;
-    if (isNumeric(shared::gCodigoPesquisa))
-        txtCdFor->setText(shared::gCodigoPesquisa.trimmed());
-    shared::gCodigoPesquisa.clear();
-    txtCdFor->setFocus();
+    escolheCodigo([this] { frmBuscaCliente(this).exec(); });
 }
 
 void frmCReceber_Baixa::txtCdFor_Change() {

@@ -13,8 +13,7 @@ public:
     QLabel* lEMS;
     QLabel* lVCT;
 
-    void Form_Load();
-    void buscaCliente();
+    void buscaParte() override;
     void txtCdFor_Change();
     void txtCdFor_LostFocus();
     void Command2_Click();
@@ -30,7 +29,6 @@ public:
 protected:
     bool gravaFechamento(const QStringList& linhas) override;
     void limpaAposBaixa() override;
-    bool previewKey(QKeyEvent* event) override;
     void escPressed() override;
 
 private:
