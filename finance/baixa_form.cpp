@@ -1,0 +1,381 @@
+#include "finance/baixa_form.h"
+
+#include "platform/busy_guard.h"
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "platform/db/data_control.h"
+#include "registers/form_widgets.h"
+#include "registers/list_binding.h"
+#include "registers/register_codes.h"
+#include "shell/auto_resize.h"
+#include "shell/date_mask.h"
+#include "shell/program_end.h"
+#include "shell/shared_state.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace formwidgets;
+
+namespace {
+
+QLabel* legenda(QWidget* parent, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+QLabel* total(QWidget* parent, const char* name) {
+    auto* l = new QLabel(QStringLiteral("A pagar: R$ 0,00 M.Pagto: R$ 0,00"), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    QFont f(QStringLiteral("Arial Black"));
+    f.setPointSize(10);
+    l->setFont(f);
+    return l;
+}
+
+QGroupBox* quadro(QWidget* parent, const char* name) {
+    auto* g = new QGroupBox(parent);
+    g->setObjectName(QString::fromLatin1(name));
+    QSizePolicy p = g->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    g->setSizePolicy(p);
+    g->hide();
+    return g;
+}
+
+} // namespace
+
+BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
+    : DataForm(parent), desenho_(desenho) {
+    txtNrRec = box(this, "txtNrRec", 22, 22);
+    txtNrRec->setReadOnly(true);
+    txtDtBX = box(this, "txtDtBX", 10, 12);
+    installDateMask(txtDtBX);
+    txtCdFor = box(this, "txtCdFor", 9, 7);
+    txtNmFor = box(this, "txtNmFor", 45, 30);
+    Command2 = button(this, "Command2", QStringLiteral("F10 Listar"));
+    Command18 = button(this, "Command18", QStringLiteral("Baixas Pendentes"));
+    for (int i = 0; i < recibo::meios().size(); ++i) {
+        const QByteArray name = "Command" + QByteArray::number(3 + i);
+        QPushButton* b = button(this, name.constData(), recibo::meios().at(i).legenda);
+        b->setEnabled(false);
+        connect(b, &QPushButton::clicked, this, [this, i] { escolheMeio(i); });
+        meios << b;
+    }
+    Command10 = button(this, "Command10", QStringLiteral("F12 Encerrar"));
+    Command10->setEnabled(false);
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFont(QFont(QStringLiteral("Courier New"), 10));
+    lST = total(this, "lST");
+    lPG = total(this, "lPG");
+
+    Adodc1 = new db::DataControl(this);
+    Adodc1->setObjectName(QStringLiteral("Adodc1"));
+    DataGrid1 = new DataGrid(this);
+    DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
+    grade::ligaPorParte(Adodc1, DataGrid1, desenho.colunasAbertas);
+    Adodc2 = new db::DataControl(this);
+    Adodc2->setObjectName(QStringLiteral("Adodc2"));
+    DataGrid2 = new DataGrid(this);
+    DataGrid2->setObjectName(QStringLiteral("DataGrid2"));
+    grade::ligaPorParte(Adodc2, DataGrid2, desenho.colunasRecibo);
+
+    frmDest = quadro(this, "frmDest");
+    lPro = new QLabel(frmDest);
+    lPro->setObjectName(QStringLiteral("lPro"));
+    txtVRa = box(frmDest, "txtVRa", 0, 14);
+    txtVRa->setReadOnly(true);
+    txtVRj = box(frmDest, "txtVRj", 0, 14);
+    txtVRd = box(frmDest, "txtVRd", 0, 14);
+    txtVRt = box(frmDest, "txtVRt", 0, 14);
+    txtVRt->setReadOnly(true);
+    Command15 = button(frmDest, "Command15", QStringLiteral("Salvar"));
+    Command14 = button(frmDest, "Command14", QStringLiteral("Sair"));
+    Command13 = button(frmDest, "Command13", QStringLiteral("F11 >>"));
+    Command12 = button(frmDest, "Command12", QStringLiteral("F12 <<"));
+    item_ = new QGridLayout;
+    const QList<QPair<QString, QWidget*>> linhasDoItem = {
+        {QStringLiteral("DOCUMENTO"), lPro},  {QStringLiteral("Vr Documento"), txtVRa},
+        {QStringLiteral("Juros"), txtVRj},    {QStringLiteral("Descontos"), txtVRd},
+        {QStringLiteral("Vr Total"), txtVRt},
+    };
+    for (const auto& [rotulo, caixa] : linhasDoItem)
+        linhaDoItem(rotulo, caixa);
+    auto* botoesItem = new QHBoxLayout;
+    for (QPushButton* b : {Command15, Command14, Command13, Command12})
+        botoesItem->addWidget(b);
+    auto* destLayout = new QVBoxLayout(frmDest);
+    destLayout->addLayout(item_);
+    destLayout->addLayout(botoesItem);
+
+    frmMP = quadro(this, "frmMP");
+    lMP = new QLabel(frmMP);
+    lMP->setObjectName(QStringLiteral("lMP"));
+    txtVrMp = box(frmMP, "txtVrMp", 0, 14);
+    txtobs = box(frmMP, "txtobs", 0, 30);
+    Command16 = button(frmMP, "Command16", QStringLiteral("Salvar"));
+    Command17 = button(frmMP, "Command17", QStringLiteral("Sair"));
+    auto* mp = new QGridLayout(frmMP);
+    mp->addWidget(new QLabel(QStringLiteral("ESPECIE"), frmMP), 0, 0);
+    mp->addWidget(lMP, 0, 1);
+    mp->addWidget(new QLabel(QStringLiteral("Valor"), frmMP), 1, 0);
+    mp->addWidget(txtVrMp, 1, 1);
+    mp->addWidget(new QLabel(QStringLiteral("Histórico"), frmMP), 2, 0);
+    mp->addWidget(txtobs, 2, 1);
+    auto* botoesMp = new QHBoxLayout;
+    botoesMp->addWidget(Command16);
+    botoesMp->addWidget(Command17);
+    mp->addLayout(botoesMp, 3, 0, 1, 2);
+
+    auto* topo = new QHBoxLayout;
+    addLabelled(topo, this, QStringLiteral("Recibo No"), txtNrRec);
+    addLabelled(topo, this, QStringLiteral("Data Recibo"), txtDtBX);
+    addLabelled(topo, this, desenho.codigo, txtCdFor);
+    addLabelled(topo, this, QString(), txtNmFor, 1);
+    botoesRecibo_ = new QHBoxLayout;
+    topo->addLayout(botoesRecibo_);
+    auto* grades = new QGridLayout;
+    grades->addWidget(legenda(this, desenho.listaAberta), 0, 0);
+    grades->addWidget(DataGrid1, 1, 0);
+    grades->addWidget(legenda(this, desenho.listaRecibo), 2, 0);
+    grades->addWidget(DataGrid2, 3, 0);
+    grades->addWidget(frmDest, 1, 1, Qt::AlignTop);
+    grades->addWidget(frmMP, 3, 1, Qt::AlignTop);
+    grades->setColumnStretch(0, 1);
+    auto* pagamento = new QHBoxLayout;
+    for (QPushButton* b : meios)
+        pagamento->addWidget(b);
+    pagamento->addStretch();
+    pagamento->addWidget(Command10);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(topo);
+    layout->addLayout(grades, 1);
+    layout->addLayout(pagamento);
+    layout->addWidget(List1);
+    layout->addWidget(lST);
+    layout->addWidget(lPG);
+    List1->setFixedHeight(90);
+    resize(1000, 720);
+    Resize = AutoResize::attach(this);
+
+    connect(Command16, &QPushButton::clicked, this, &BaixaForm::Command16_Click);
+    connect(Command17, &QPushButton::clicked, this, &BaixaForm::Command17_Click);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &BaixaForm::List1_DblClick);
+    connect(Command10, &QPushButton::clicked, this, &BaixaForm::Command10_Click);
+    connect(Command13, &QPushButton::clicked, this, &BaixaForm::Command13_Click);
+    connect(Command12, &QPushButton::clicked, this, &BaixaForm::Command12_Click);
+    connect(DataGrid1, &DataGrid::rowSelected, this, [this] { DataGrid1_DblClick(); });
+    connect(DataGrid2, &DataGrid::rowSelected, this, [this] { DataGrid2_DblClick(); });
+    onLeave(txtVRj, [this] { CalculaTotal(); });
+    onLeave(txtVRd, [this] { CalculaTotal(); });
+    Form_Load();
+}
+
+void BaixaForm::Form_Load() {
+    Adodc1->setConnectionString(shared::gConexao);
+    Adodc2->setConnectionString(shared::gConexao);
+}
+
+void BaixaForm::escolheCodigo(const std::function<void()>& picker) {
+    shared::gCodigoPesquisa.clear();
+    picker();
+    if (program::ending())
+        return;
+    if (isNumeric(shared::gCodigoPesquisa))
+        txtCdFor->setText(shared::gCodigoPesquisa.trimmed());
+    shared::gCodigoPesquisa.clear();
+    txtCdFor->setFocus();
+}
+
+void BaixaForm::botoesDoRecibo(const QList<QPushButton*>& botoes) {
+    for (QPushButton* b : botoes)
+        botoesRecibo_->addWidget(b, 0, Qt::AlignBottom);
+}
+
+void BaixaForm::linhaDoItem(const QString& rotulo, QWidget* caixa) {
+    const int row = item_->rowCount();
+    item_->addWidget(new QLabel(rotulo, frmDest), row, 0);
+    item_->addWidget(caixa, row, 1);
+}
+
+void BaixaForm::Form_Activate() {
+    grade::ajustaLarguras(DataGrid1, desenho_.colunasAbertas);
+    grade::ajustaLarguras(DataGrid2, desenho_.colunasRecibo);
+}
+
+void BaixaForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    DataForm::changeEvent(event);
+}
+
+void BaixaForm::resizeEvent(QResizeEvent* event) {
+    DataForm::resizeEvent(event);
+    Form_Activate();
+}
+
+bool BaixaForm::previewKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F2) {
+        buscaParte();
+        return true;
+    }
+    return keys.press(event);
+}
+
+bool BaixaForm::mostrando(QWidget* frame) const {
+    return !frame->isHidden();
+}
+
+void BaixaForm::mostra(QWidget* frame, QWidget* focus) {
+    frame->show();
+    frame->raise();
+    focus->setFocus();
+}
+
+bool BaixaForm::lista(db::DataControl* control, DataGrid* grid, const Statement& source) {
+    return listbinding::setSource(control, grid, source);
+}
+
+bool BaixaForm::relista(db::DataControl* control, DataGrid* grid) {
+    return listbinding::refresh(control, grid);
+}
+
+QStringList BaixaForm::linhas() const {
+    QStringList out;
+    for (int i = 0; i < List1->count(); ++i)
+        out << List1->item(i)->text();
+    return out;
+}
+
+BaixaForm::Escrita BaixaForm::escreve(const std::function<bool(db::Connection&)>& escrita) {
+    bool feita = false;
+    try {
+        BusyGuard busy;
+        shared::abreConexao();
+        feita = escrita(shared::gCn());
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+        return Escrita::Falhou;
+    }
+    if (feita)
+        return Escrita::Feita;
+    recibo::parcelaAlterada().mostra();
+    return Escrita::Recusada;
+}
+
+void BaixaForm::depoisDeAdicionar() {
+    relista(Adodc1, DataGrid1);
+    relista(Adodc2, DataGrid2);
+    DataGrid1_DblClick();
+    txtVRj->setFocus();
+}
+
+void BaixaForm::escolheMeio(int meio) {
+    if (!meios.at(meio)->isEnabled())
+        return;
+    lMP->setText(recibo::meios().at(meio).rotulo);
+    txtVrMp->clear();
+    txtobs->clear();
+    mostra(frmMP, txtVrMp);
+}
+
+void BaixaForm::Command16_Click() {
+    Decimal valor;
+    if (const auto aviso = recibo::confereValor(txtVrMp->text(), valor)) {
+        aviso->mostra();
+        return;
+    }
+    List1->addItem(recibo::linha(valor, lMP->text().left(3), txtobs->text()));
+    TotalizaMeiosPagamento();
+    frmMP->hide();
+}
+
+void BaixaForm::Command17_Click() {
+    frmMP->hide();
+}
+
+void BaixaForm::List1_DblClick() {
+    QListWidgetItem* item = List1->currentItem();
+    if (item == nullptr || !dlg::ask(QStringLiteral("Estorna o item?"), QStringLiteral("Atenção")))
+        return;
+    delete item;
+    TotalizaMeiosPagamento();
+}
+
+void BaixaForm::Command10_Click() {
+    if (!Command10->isEnabled())
+        return;
+    if (totalPagamentos != totalRecibo) {
+        recibo::divergencia().mostra();
+        return;
+    }
+    // A settlement with no date would never be reported.
+    if (!dates::parseBr(txtDtBX->text())) {
+        recibo::dadosInvalidos().mostra();
+        return;
+    }
+    if (!dlg::ask(QStringLiteral("Confirma a baixa?"), QStringLiteral("Atenção")))
+        return;
+    Command10->setEnabled(false);
+    bool feito = false;
+    try {
+        BusyGuard busy(this);
+        shared::abreConexao();
+        feito = gravaFechamento(linhas());
+    } catch (const db::DbError& e) {
+        Command10->setEnabled(true);
+        dlg::showError(e.number(), e.text());
+        return;
+    }
+    if (!feito) {
+        // Another window changed the receipt: show what it holds now.
+        recibo::divergencia().mostra();
+        TotalizaRecibo();
+        TotalizaMeiosPagamento();
+        return;
+    }
+    recibo::sucesso().mostra();
+    limpaAposBaixa();
+}
+
+void BaixaForm::passo(int delta) {
+    const int target = DataGrid1->currentRow() + delta;
+    if (target < 0 || target >= DataGrid1->model()->rowCount())
+        return;
+    DataGrid1->setCurrentIndex(DataGrid1->model()->index(target, 0));
+    DataGrid1_DblClick();
+}
+
+void BaixaForm::Command13_Click() {
+    passo(1);
+    txtVRj->setFocus();
+}
+
+void BaixaForm::Command12_Click() {
+    passo(-1);
+}
+
+void BaixaForm::CalculaTotal() {
+    const auto total = recibo::calculaTotal(txtVRa->text(), txtVRj->text(), txtVRd->text());
+    if (!total)
+        return;
+    txtVRj->setText(total->juros);
+    txtVRd->setText(total->descontos);
+    txtVRt->setText(total->total);
+    if (selecionaAoCalcular) {
+        txtVRj->selectAll();
+        txtVRd->selectAll();
+    }
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "finance/grid_columns.h"
+#include "finance/recibo.h"
+#include "registers/function_keys.h"
+#include "shell/data_form.h"
+
+#include <QVector>
+#include <functional>
+
+class AutoResize;
+class DataGrid;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+namespace db {
+class Connection;
+class DataControl;
+} // namespace db
+
+// What the payables and receivables settlement screens share: the receipt
+// boxes, the two lists, the item frame, the payment methods with their
+// frame and list of lines, the totals and the closing.
+class BaixaForm : public DataForm {
+    Q_OBJECT
+public:
+    // What sets the two screens apart on sight.
+    struct Desenho {
+        QString codigo; // label of the code box
+        QString listaAberta;
+        QList<Coluna> colunasAbertas;
+        QString listaRecibo;
+        QList<Coluna> colunasRecibo;
+    };
+
+    QLineEdit* txtNrRec;
+    QLineEdit* txtDtBX;
+    QLineEdit* txtCdFor;
+    QLineEdit* txtNmFor;
+    QPushButton* Command2;
+    QPushButton* Command18;
+    // Command3 to Command9: the payment methods, in their order.
+    QVector<QPushButton*> meios;
+    QPushButton* Command10;
+    QListWidget* List1;
+    QLabel* lST;
+    QLabel* lPG;
+    db::DataControl* Adodc1;
+    DataGrid* DataGrid1;
+    db::DataControl* Adodc2;
+    DataGrid* DataGrid2;
+    AutoResize* Resize;
+
+    QGroupBox* frmDest;
+    QLabel* lPro;
+    QLineEdit* txtVRa;
+    QLineEdit* txtVRj;
+    QLineEdit* txtVRd;
+    QLineEdit* txtVRt;
+    QPushButton* Command15;
+    QPushButton* Command14;
+    QPushButton* Command13;
+    QPushButton* Command12;
+
+    QGroupBox* frmMP;
+    QLabel* lMP;
+    QLineEdit* txtVrMp;
+    QLineEdit* txtobs;
+    QPushButton* Command16;
+    QPushButton* Command17;
+
+    Decimal totalRecibo;
+    Decimal totalPagamentos;
+
+    void Form_Load();
+    void Form_Activate();
+    // F2: the picker of the party whose code the screen takes.
+    virtual void buscaParte() = 0;
+    // Command3_Click to Command9_Click.
+    void escolheMeio(int meio);
+    void Command16_Click();
+    virtual void Command17_Click();
+    void List1_DblClick();
+    void Command10_Click();
+    void Command13_Click();
+    void Command12_Click();
+    void CalculaTotal();
+    virtual void TotalizaRecibo() = 0;
+    virtual void TotalizaMeiosPagamento() = 0;
+    // Row choice in the open list: the instalment into the item frame.
+    virtual void DataGrid1_DblClick() = 0;
+    virtual void DataGrid2_DblClick() = 0;
+
+protected:
+    BaixaForm(QWidget* parent, const Desenho& desenho);
+
+    // Buttons beside the receipt boxes, in their order.
+    void botoesDoRecibo(const QList<QPushButton*>& botoes);
+    // Extra rows of the item frame, below the total.
+    void linhaDoItem(const QString& rotulo, QWidget* caixa);
+    // The closing in the database; false when the receipt's total no longer
+    // matches its lines (nothing written).
+    virtual bool gravaFechamento(const QStringList& linhas) = 0;
+    // The screen ready for a new receipt after a closing.
+    virtual void limpaAposBaixa() = 0;
+    QStringList linhas() const;
+    // Shows a picker and takes its code into the code box.
+    void escolheCodigo(const std::function<void()>& picker);
+    // Runs a write on the shared connection under the hourglass. A failed
+    // statement is shown and gives false; so does a write the rows refused
+    // because another window changed them, after saying so.
+    enum class Escrita { Feita, Recusada, Falhou };
+    Escrita escreve(const std::function<bool(db::Connection&)>& escrita);
+    // After an item was added: both lists read again and the next open
+    // instalment shown.
+    void depoisDeAdicionar();
+    // Sets a list's source and reads it; a failure is shown.
+    bool lista(db::DataControl* control, DataGrid* grid, const Statement& source);
+    bool relista(db::DataControl* control, DataGrid* grid);
+    // Whether the frames are shown (whatever the window itself is).
+    bool mostrando(QWidget* frame) const;
+    void mostra(QWidget* frame, QWidget* focus);
+
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool previewKey(QKeyEvent* event) override;
+
+    FunctionKeys keys;
+    bool selecionaAoCalcular = false;
+
+private:
+    void passo(int delta);
+
+    Desenho desenho_;
+    QGridLayout* item_ = nullptr;
+    QHBoxLayout* botoesRecibo_ = nullptr;
+};

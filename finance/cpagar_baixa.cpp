@@ -1,0 +1,65 @@
+#include "finance/cpagar_baixa.h"
+
+#include "platform/db/connection.h"
+
+namespace cpagarbaixa {
+
+namespace {
+const QString kLista = QStringLiteral(
+    "select c.vrpg,c.vrj,c.vrd,c.idlan,c.nrdoc,c.pago,c.dte,c.dtv,c.obs,c.vrab,c.parcela,f.nmfor "
+    "from cpagar c left join fornecedores f on c.cdfor = f.cdfor where ");
+} // namespace
+
+Statement itensDoRecibo(const QString& nrrec) {
+    return {kLista + QStringLiteral("c.nrrec = ? and c.pago = 'X' order by c.dtv"), {nrrec}};
+}
+
+Statement abertasDoFornecedor(qint64 cdfor) {
+    return {kLista + QStringLiteral("c.cdfor = ? and c.vrab > 0 and c.pago = 'N' order by c.dtv"),
+            {cdfor}};
+}
+
+Statement vencendoEm(const QDate& dia) {
+    return {kLista + QStringLiteral("c.dtv = ? and c.vrab > 0 and c.pago = 'N' order by c.dtv"),
+            {dia}};
+}
+
+bool adiciona(db::Connection& cn, const QString& idlan, const Decimal& aberto, const Decimal& juros,
+              const Decimal& descontos, const QString& nrrec) {
+    db::Transaction t(cn);
+    const qint64 n = cn.execute(
+        QStringLiteral("update cpagar set vrj = ?, vrd = ?, vrpg = ?, pago = 'X', nrrec = ? where "
+                       "idlan = ? and vrab = ? and (pago = 'N' or (pago = 'X' and nrrec = ?))"),
+        {juros, descontos, aberto + juros - descontos, nrrec, idlan, aberto, nrrec});
+    if (n == 0)
+        return false;
+    t.commit();
+    return true;
+}
+
+bool estorna(db::Connection& cn, const QString& idlan, const QString& nrrec) {
+    db::Transaction t(cn);
+    const qint64 n = cn.execute(
+        QStringLiteral("update cpagar set vrj = 0, vrd = 0, vrpg = 0, pago = 'N', nrrec = 'em "
+                       "aberto' where idlan = ? and pago = 'X' and nrrec = ?"),
+        {idlan, nrrec});
+    if (n == 0)
+        return false;
+    t.commit();
+    return true;
+}
+
+recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) {
+    return {QStringLiteral("cpagar_recibos"),
+            {QStringLiteral(
+                 "select coalesce(sum(vrpg), 0) as total from cpagar where nrrec = ? and pago = "
+                 "'X' for update"),
+             {nrrec}},
+            [nrrec, dtbx](db::Connection& cn) {
+                cn.execute(QStringLiteral("update cpagar set pago = 'S', vrab = 0, dtp = ? where "
+                                          "nrrec = ? and pago = 'X'"),
+                           {dtbx, nrrec});
+            }};
+}
+
+} // namespace cpagarbaixa

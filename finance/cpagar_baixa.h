@@ -1,0 +1,27 @@
+#pragma once
+
+#include "finance/recibo.h"
+
+namespace db {
+class Connection;
+}
+
+// Settlement of payables: the lists, and the statements that move an
+// instalment into a receipt, back out of it, and settle the receipt.
+namespace cpagarbaixa {
+
+Statement itensDoRecibo(const QString& nrrec);
+Statement abertasDoFornecedor(qint64 cdfor);
+Statement vencendoEm(const QDate& dia);
+
+// Takes the instalment into the receipt with this interest and discount,
+// while it still has the open value shown and is open or already in this
+// receipt; false when another window changed it.
+bool adiciona(db::Connection& cn, const QString& idlan, const Decimal& aberto, const Decimal& juros,
+              const Decimal& descontos, const QString& nrrec);
+// Takes an item back out of the receipt; false when it is no longer in it.
+bool estorna(db::Connection& cn, const QString& idlan, const QString& nrrec);
+// The closing of a receipt: its items settled on the settlement date.
+recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx);
+
+} // namespace cpagarbaixa

@@ -1,0 +1,215 @@
+#include "finance/cpagar_lancamento.h"
+
+#include "platform/dates.h"
+#include "platform/db/connection.h"
+#include "registers/register_codes.h"
+
+namespace lancamento {
+
+namespace {
+
+Aviso critico(const QString& texto) {
+    return {texto, QStringLiteral("ATENÇÃO"), dlg::Icon::Critical};
+}
+
+Aviso alerta(const QString& texto, const QString& titulo = QStringLiteral("ATENÇÃO")) {
+    return {texto, titulo, dlg::Icon::Exclamation};
+}
+
+std::optional<Aviso> confereParcela(const Parcela& p, std::optional<QDate>& anterior,
+                                    const QDate& emissao, bool primeira) {
+    const auto vence = dates::parseBr(p.vencimento);
+    if (primeira) {
+        if (!vence)
+            return critico(QStringLiteral("--- ERRO --- VENCIMENTO DA PRIMEIRA PARCELA INVÁLIDO!"));
+        if (emissao > *vence)
+            return critico(QStringLiteral(
+                "--- ERRO --- PRIMEIRO VENCIMENTO NÃO PODE SER INFERIOR À DATA DE EMISSÃO!"));
+    } else {
+        if (!vence)
+            return alerta(QStringLiteral("--- ERRO --- VENCIMENTO DA PARCELA ") + p.rotulo +
+                              QStringLiteral(" E INVÁLIDO!"),
+                          QStringLiteral("ATENÇAO"));
+        if (anterior && *anterior >= *vence)
+            return critico(QStringLiteral("A PARCELA ") + p.rotulo +
+                           QStringLiteral(" POSSUI VENCIMENTO IGUAL E/OU INFERIOR À PARCELA "
+                                          "ANTERIOR!"));
+    }
+    anterior = vence;
+    return std::nullopt;
+}
+
+qint64 codigo(const QString& texto) {
+    return wholeCode(texto).value_or(0);
+}
+
+} // namespace
+
+QString rotulo(int numero, int total) {
+    return QStringLiteral("%1/%2")
+        .arg(numero, 3, 10, QLatin1Char('0'))
+        .arg(total, 3, 10, QLatin1Char('0'));
+}
+
+QString chave(const QString& nrdoc, const QString& rotulo, const QString& cdfor) {
+    return (nrdoc + QLatin1Char('/') + rotulo).trimmed() + QLatin1Char('/') + cdfor;
+}
+
+QDate vencimento(const QDate& primeiro, int i) {
+    return primeiro.addMonths(i);
+}
+
+std::variant<int, Aviso> quantidade(const QString& texto) {
+    const auto n = Decimal::parse(texto, false);
+    if (!n)
+        return critico(QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\nMinimo de 1 "
+                                      "e máximo de 115"));
+    // A fraction of an instalment would give labels that do not count the rows.
+    if (*n <= Decimal() || *n > Decimal::fromInt(kMaxParcelas) || n->raw() % Decimal::kScale != 0)
+        return critico(QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
+    return static_cast<int>(n->truncatedUnits());
+}
+
+std::optional<Decimal> primeiroValor(const QString& texto) {
+    const auto v = Decimal::parse(texto, false);
+    if (!v || v->rounded(2) <= Decimal())
+        return std::nullopt;
+    return v->rounded(2);
+}
+
+PrimeiroVencimento primeiroVencimento(const QString& texto, const QDate& hoje) {
+    const auto d = dates::parseBr(texto.trimmed());
+    if (!d)
+        return PrimeiroVencimento::NaoEData;
+    if (*d < hoje.addDays(-10))
+        return PrimeiroVencimento::Retroativo;
+    return PrimeiroVencimento::Aceito;
+}
+
+Aviso vencimentoRetroativo() {
+    return alerta(
+        QStringLiteral("--- ERRO --- VENCIMENTO MUITO RETROATIVO ACIMA DE 10 (DEZ) DIAS!"));
+}
+
+QString valorTexto(const Decimal& valor) {
+    return valor.toBr(2, false);
+}
+
+std::optional<Aviso> confere(const Documento& doc, std::vector<Parcela>& parcelas,
+                             const QDate& hoje, Decimal& total) {
+    const auto emissao = dates::parseBr(doc.dte);
+    if (doc.nrdoc.trimmed().isEmpty() || doc.refdoc.trimmed().isEmpty() ||
+        doc.nmfor.trimmed().isEmpty() || !emissao || doc.nmcen.trimmed().isEmpty() ||
+        doc.nmscen.trimmed().isEmpty() || !wholeCode(doc.cdfor) || !wholeCode(doc.cdcen) ||
+        !wholeCode(doc.cdscen))
+        return alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
+    if (*emissao > hoje)
+        return alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
+    total = Decimal();
+    std::optional<QDate> anterior;
+    for (std::size_t i = 0; i < parcelas.size(); ++i) {
+        Parcela& p = parcelas[i];
+        if (auto aviso = confereParcela(p, anterior, *emissao, i == 0))
+            return aviso;
+        const auto valor = Decimal::parse(p.valor, false);
+        if (!valor)
+            return critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
+                           QStringLiteral(" E INVÁLIDO!"));
+        if (valor->rounded(2) <= Decimal())
+            return critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
+                           QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
+        p.valor = valorTexto(*valor);
+        total += valor->rounded(2);
+    }
+    return std::nullopt;
+}
+
+Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parcela>& parcelas,
+                Gravacao modo, const QString& carimbo) {
+    const qint64 cdfor = codigo(doc.cdfor);
+    const QDate dte = *dates::parseBr(doc.dte);
+    db::Transaction t(cn);
+    // The stored rows, locked until the end, so no settlement slips in between.
+    const db::Recordset guardadas =
+        cn.query(QStringLiteral("select pago, vrpg from cpagar where nrdoc = ? and cdfor = ? "
+                                "for update"),
+                 {doc.nrdoc, cdfor});
+    if (modo == Gravacao::Nova && !guardadas.isEmpty())
+        return Resultado::JaExiste;
+    if (modo == Gravacao::Regrava) {
+        for (db::Recordset r = guardadas; !r.eof(); r.moveNext()) {
+            if (travada(r.text(QStringLiteral("pago")), r.decimal(QStringLiteral("vrpg"))))
+                return Resultado::Alterado;
+        }
+        cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"),
+                   {doc.nrdoc, cdfor});
+    }
+    for (const Parcela& p : parcelas) {
+        const Decimal valor = Decimal::parse(p.valor, false)->rounded(2);
+        const QDate dtv = *dates::parseBr(p.vencimento);
+        if (modo != Gravacao::Altera) {
+            cn.execute(QStringLiteral("insert into cpagar (idlan,nrdoc,refdoc,cdfor,dte,obs,cdcen,"
+                                      "cdscen,dtv,vrorig,vrpg,vrab,parcela,evcad,ultev) values "
+                                      "(?,?,?,?,?,?,?,?,?,?,0,?,?,?,?)"),
+                       {chave(doc.nrdoc, p.rotulo, QString::number(cdfor)), doc.nrdoc,
+                        doc.refdoc.trimmed(), cdfor, dte, doc.obs, codigo(doc.cdcen),
+                        codigo(doc.cdscen), dtv, valor, valor, p.rotulo, carimbo, carimbo});
+        } else if (!p.travada) {
+            const qint64 n = cn.execute(
+                QStringLiteral("update cpagar set refdoc = ?, dte = ?, obs = ?, cdcen = ?, "
+                               "cdscen = ?, dtv = ?, vrorig = ?, vrab = ?, ultev = ? where idlan "
+                               "= ? and nrdoc = ? and cdfor = ? and vrpg = 0 and pago = 'N'"),
+                {doc.refdoc, dte, doc.obs, codigo(doc.cdcen), codigo(doc.cdscen), dtv, valor, valor,
+                 carimbo, p.idlan, doc.nrdoc, cdfor});
+            if (n == 0)
+                return Resultado::Alterado;
+        }
+    }
+    t.commit();
+    return Resultado::Gravado;
+}
+
+bool exclui(db::Connection& cn, const QString& nrdoc, qint64 cdfor) {
+    db::Transaction t(cn);
+    const db::Recordset guardadas =
+        cn.query(QStringLiteral("select count(*) from cpagar where nrdoc = ? and cdfor = ? and "
+                                "(vrpg > 0 or pago <> 'N') for update"),
+                 {nrdoc, cdfor});
+    if (guardadas.textAt(0, 0).toLongLong() > 0)
+        return false;
+    cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"), {nrdoc, cdfor});
+    t.commit();
+    return true;
+}
+
+Aviso documentoJaExiste() {
+    return alerta(QStringLiteral("--- ERRO --- DOCUMENTO JÁ CADASTRADO PARA ESTE FORNECEDOR!"));
+}
+
+Aviso documentoAlterado() {
+    return alerta(QStringLiteral("--- ERRO --- DESPESA ALTERADA POR OUTRO USUÁRIO! CONSULTE "
+                                 "NOVAMENTE."));
+}
+
+Aviso naoPodeExcluir() {
+    return {QStringLiteral("Despesa não pode ser excluída!"), QStringLiteral("Atenção"),
+            dlg::Icon::Information};
+}
+
+Statement lista() {
+    return {QStringLiteral("select cpagar.*, fornecedores.nmfor from cpagar left join "
+                           "fornecedores on cpagar.cdfor = fornecedores.cdfor order by "
+                           "fornecedores.nmfor, cpagar.dte"),
+            {}};
+}
+
+Statement leitura(const QString& nrdoc, qint64 cdfor) {
+    return {QStringLiteral("select * from cpagar where nrdoc = ? and cdfor = ? order by parcela"),
+            {nrdoc, cdfor}};
+}
+
+bool travada(const QString& pago, const Decimal& vrpg) {
+    return vrpg > Decimal() || pago.trimmed().toUpper() != QLatin1String("N");
+}
+
+} // namespace lancamento

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "finance/aviso.h"
+#include "platform/decimal.h"
+#include "registers/statement.h"
+
+#include <QDate>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace db {
+class Connection;
+}
+
+// Rules of the payables entry: the instalment plan of one supplier document,
+// its checks and the statements that store it as rows of cpagar.
+namespace lancamento {
+
+constexpr int kMaxParcelas = 115;
+
+// "002/003": instalment number and count, three digits each.
+QString rotulo(int numero, int total);
+// The row key: the document number and label trimmed, then the supplier.
+QString chave(const QString& nrdoc, const QString& rotulo, const QString& cdfor);
+// Due date of row i: i months after the first, on the same day or the last
+// day of a shorter month.
+QDate vencimento(const QDate& primeiro, int i);
+
+// The count box: the number of instalments, or why it is refused.
+std::variant<int, Aviso> quantidade(const QString& texto);
+// The first value typed: a number greater than zero, two decimals.
+std::optional<Decimal> primeiroValor(const QString& texto);
+// The first due date typed: a date no more than ten days back.
+enum class PrimeiroVencimento { NaoEData, Retroativo, Aceito };
+PrimeiroVencimento primeiroVencimento(const QString& texto, const QDate& hoje);
+Aviso vencimentoRetroativo();
+// "1234,50": how the value boxes show an amount.
+QString valorTexto(const Decimal& valor);
+
+struct Documento {
+    QString nrdoc;
+    QString refdoc;
+    QString cdfor;
+    QString nmfor;
+    QString dte;
+    QString obs;
+    QString cdcen;
+    QString nmcen;
+    QString cdscen;
+    QString nmscen;
+};
+
+struct Parcela {
+    QString valor;
+    QString vencimento;
+    QString rotulo;
+    QString idlan;        // the stored row's key; empty for a row not stored yet
+    bool travada = false; // paid, or inside a receipt: left as it is
+};
+
+// The save's checks, in the order the user meets them. Each good value is
+// rewritten with two decimals as it passes; `total` is their sum.
+std::optional<Aviso> confere(const Documento& doc, std::vector<Parcela>& parcelas,
+                             const QDate& hoje, Decimal& total);
+
+// How a save stores the document.
+enum class Gravacao {
+    Nova,    // not stored yet: every row inserted
+    Regrava, // stored, nothing paid: deleted and inserted again
+    Altera,  // stored, partly paid: only the open rows updated
+};
+enum class Resultado { Gravado, JaExiste, Alterado };
+// One transaction; nothing is written unless the stored rows are still as
+// the window read them.
+Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parcela>& parcelas,
+                Gravacao modo, const QString& carimbo);
+// Deletes the document unless one of its rows is paid or in a receipt;
+// false when that refused it.
+bool exclui(db::Connection& cn, const QString& nrdoc, qint64 cdfor);
+
+Aviso documentoJaExiste();
+Aviso documentoAlterado();
+Aviso naoPodeExcluir();
+
+// Every row with its supplier's name, by name then issue date.
+Statement lista();
+// The rows of one document, in instalment order.
+Statement leitura(const QString& nrdoc, qint64 cdfor);
+// Paid or inside a receipt: the entry leaves such a row alone.
+bool travada(const QString& pago, const Decimal& vrpg);
+
+} // namespace lancamento

@@ -1,0 +1,271 @@
+#include "finance/frmCPagar_Baixa.h"
+
+#include "finance/cpagar_baixa.h"
+#include "finance/frmCPagar_BaixaPendente.h"
+#include "finance/moeda.h"
+#include "finance/nomes.h"
+#include "platform/busy_guard.h"
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "platform/db/data_control.h"
+#include "registers/form_widgets.h"
+#include "registers/frmBuscaFornecedor.h"
+#include "registers/list_binding.h"
+#include "registers/register_codes.h"
+#include "shell/program_end.h"
+#include "shell/shared_state.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace formwidgets;
+
+namespace {
+
+BaixaForm::Desenho desenho() {
+    return {
+        QStringLiteral("Fornecedor F2 Pesquisar"),
+        QStringLiteral("CONTAS A PAGAR EM ABERTO"),
+        {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 20},
+         {QStringLiteral("PARCELA"), QStringLiteral("parcela"), 5},
+         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 10, Formato::Data},
+         {QStringLiteral("VALOR ABERTO"), QStringLiteral("vrab"), 15, Formato::Moeda},
+         {QStringLiteral("OBS"), QStringLiteral("obs"), 50}},
+        QStringLiteral("CONTAS A BAIXAR"),
+        {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 20},
+         {QStringLiteral("PARCELA"), QStringLiteral("parcela"), 5},
+         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 10, Formato::Data},
+         {QStringLiteral("VR ABERTO"), QStringLiteral("vrab"), 12, Formato::Moeda},
+         {QStringLiteral("JUROS"), QStringLiteral("vrj"), 12, Formato::Moeda},
+         {QStringLiteral("DESCONTOS"), QStringLiteral("vrd"), 12, Formato::Moeda},
+         {QStringLiteral("VR BAIXADO"), QStringLiteral("vrpg"), 12, Formato::Moeda},
+         {QStringLiteral("FORNECEDOR"), QStringLiteral("nmfor"), 17}},
+    };
+}
+
+} // namespace
+
+frmCPagar_Baixa::frmCPagar_Baixa(QWidget* parent) : BaixaForm(parent, desenho()) {
+    setObjectName(QStringLiteral("frmCPagar_Baixa"));
+    setWindowTitle(QStringLiteral("Contas a Pagar - Baixa"));
+    Command1 = button(this, "Command1", QStringLiteral("F1 Iniciar Baixa"));
+    Command11 = button(this, "Command11", QStringLiteral("F11 Ag.Hoje"));
+    Command11->setEnabled(false);
+    Command2->setEnabled(false);
+    txtCdFor->setReadOnly(true);
+    botoesDoRecibo({Command1, Command2, Command11, Command18});
+    txtIdLan = box(frmDest, "txtIdLan", 0, 10);
+    txtIdLan->hide();
+
+    keys.bind(Qt::Key_F1, Command1);
+    keys.bind(Qt::Key_F10, Command2);
+    keys.bind(Qt::Key_F11, Command11);
+    connect(Command1, &QPushButton::clicked, this, &frmCPagar_Baixa::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmCPagar_Baixa::Command2_Click);
+    connect(Command11, &QPushButton::clicked, this, &frmCPagar_Baixa::Command11_Click);
+    connect(Command18, &QPushButton::clicked, this, &frmCPagar_Baixa::Command18_Click);
+    connect(Command15, &QPushButton::clicked, this, &frmCPagar_Baixa::Command15_Click);
+    connect(Command14, &QPushButton::clicked, this, &frmCPagar_Baixa::Command14_Click);
+    connect(txtCdFor, &QLineEdit::textChanged, this, &frmCPagar_Baixa::txtCdFor_Change);
+    onLeave(txtCdFor, [this] { txtCdFor_LostFocus(); });
+}
+
+void frmCPagar_Baixa::abreRecibo(const QString& nrrec) {
+    Command1->setEnabled(false);
+    txtNrRec->setText(nrrec);
+    List1->clear();
+    txtDtBX->setText(dates::toBr(QDate::currentDate()));
+    txtDtBX->setReadOnly(false);
+    txtCdFor->setReadOnly(false);
+    Command11->setEnabled(true);
+    // A closed receipt leaves the open list disabled; a new one brings it back.
+    DataGrid1->setEnabled(true);
+    lista(Adodc2, DataGrid2, cpagarbaixa::itensDoRecibo(nrrec));
+    TotalizaRecibo();
+    TotalizaMeiosPagamento();
+}
+
+void frmCPagar_Baixa::Command1_Click() {
+    if (!Command1->isEnabled())
+        return;
+    QApplication::processEvents();
+    abreRecibo(recibo::numero(QDateTime::currentDateTime(), shared::gUsuario));
+}
+
+void frmCPagar_Baixa::buscaParte() {
+    if (txtCdFor->isReadOnly() || mostrando(frmDest))
+        return;
+    escolheCodigo([this] { frmBuscaFornecedor(this).exec(); });
+}
+
+void frmCPagar_Baixa::txtCdFor_Change() {
+    txtNmFor->clear();
+}
+
+void frmCPagar_Baixa::txtCdFor_LostFocus() {
+    txtNmFor->clear();
+    try {
+        shared::abreConexao();
+        if (const auto nome =
+                leNome(shared::gCn(), txtCdFor->text(), fornecedorNome, QStringLiteral("nmfor"))) {
+            txtNmFor->setText(*nome);
+            Command2->setEnabled(true);
+        }
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+    }
+}
+
+void frmCPagar_Baixa::Command2_Click() {
+    if (!Command2->isEnabled())
+        return;
+    const auto cdfor = wholeCode(txtCdFor->text());
+    if (txtNmFor->text().trimmed().isEmpty() || txtNrRec->text().trimmed().isEmpty() ||
+        !dates::parseBr(txtDtBX->text()) || !cdfor) {
+        recibo::dadosInvalidos().mostra();
+        return;
+    }
+    lista(Adodc1, DataGrid1, cpagarbaixa::abertasDoFornecedor(*cdfor));
+}
+
+void frmCPagar_Baixa::Command11_Click() {
+    if (!Command11->isEnabled())
+        return;
+    lista(Adodc1, DataGrid1, cpagarbaixa::vencendoEm(QDate::currentDate()));
+}
+
+void frmCPagar_Baixa::DataGrid1_DblClick() {
+    const int row = DataGrid1->currentRow();
+    if (row < 0)
+        return;
+    BusyGuard busy;
+    auto campo = [this, row](const char* column) {
+        return listbinding::text(Adodc1, row, QString::fromLatin1(column));
+    };
+    txtVRa->setText(recibo::texto(Decimal::fromSql(campo("vrab")).value_or(Decimal())));
+    txtVRj->setText(QStringLiteral("0"));
+    txtVRd->setText(QStringLiteral("0"));
+    txtVRt->setText(txtVRa->text());
+    txtIdLan->setText(campo("idlan"));
+    lPro->setText(campo("nrdoc") + QLatin1Char(' ') + campo("parcela"));
+    if (!mostrando(frmDest))
+        mostra(frmDest, txtVRj);
+}
+
+void frmCPagar_Baixa::Command15_Click() {
+    if (!Decimal::parse(txtVRj->text(), false) || !Decimal::parse(txtVRd->text(), false)) {
+        recibo::jurosInvalidos().mostra();
+        return;
+    }
+    CalculaTotal();
+    if (txtIdLan->text().trimmed().isEmpty()) {
+        recibo::idInvalido().mostra();
+        return;
+    }
+    // After a closing the frame may still show an instalment: no receipt takes it.
+    if (txtNrRec->text().trimmed().isEmpty()) {
+        recibo::reciboNaoIniciado().mostra();
+        return;
+    }
+    const Escrita e = escreve([this](db::Connection& cn) {
+        return cpagarbaixa::adiciona(cn, txtIdLan->text(), recibo::valor(txtVRa->text()),
+                                     recibo::valor(txtVRj->text()), recibo::valor(txtVRd->text()),
+                                     txtNrRec->text());
+    });
+    if (e != Escrita::Falhou)
+        depoisDeAdicionar();
+}
+
+void frmCPagar_Baixa::Command14_Click() {
+    TotalizaRecibo();
+    txtCdFor->setFocus();
+    frmDest->hide();
+}
+
+void frmCPagar_Baixa::DataGrid2_DblClick() {
+    const int row = DataGrid2->currentRow();
+    if (row < 0 || !dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
+        return;
+    const QString idlan = listbinding::text(Adodc2, row, QStringLiteral("idlan"));
+    if (escreve([&](db::Connection& cn) {
+            return cpagarbaixa::estorna(cn, idlan, txtNrRec->text());
+        }) == Escrita::Falhou)
+        return;
+    if (!Adodc1->recordSource().isEmpty())
+        relista(Adodc1, DataGrid1);
+    TotalizaRecibo();
+}
+
+void frmCPagar_Baixa::ativaPagamento(bool ativo) {
+    DataGrid2->setEnabled(ativo);
+    for (QPushButton* b : meios)
+        b->setEnabled(ativo);
+    Command10->setEnabled(ativo);
+}
+
+void frmCPagar_Baixa::TotalizaRecibo() {
+    ativaPagamento(false);
+    BusyGuard busy;
+    if (!Adodc2->recordSource().isEmpty())
+        relista(Adodc2, DataGrid2);
+    Decimal aberto, juros, descontos, pago;
+    const db::Recordset& r = Adodc2->recordset();
+    for (qsizetype row = 0; row < r.rowCount(); ++row) {
+        ativaPagamento(true);
+        auto valor = [&](const char* column) {
+            return Decimal::fromSql(r.textAt(row, r.columnIndex(QString::fromLatin1(column))))
+                .value_or(Decimal());
+        };
+        aberto += valor("vrab");
+        juros += valor("vrj");
+        descontos += valor("vrd");
+        pago += valor("vrpg");
+    }
+    totalRecibo = pago;
+    lST->setText(QStringLiteral("Vr AB: ") + moeda(aberto) + QStringLiteral(" St.Juros: ") +
+                 moeda(juros) + QStringLiteral(" St.Desc.: ") + moeda(descontos) +
+                 QStringLiteral(" Total: ") + moeda(totalRecibo));
+}
+
+void frmCPagar_Baixa::TotalizaMeiosPagamento() {
+    BusyGuard busy;
+    totalPagamentos = recibo::soma(linhas());
+    lPG->setText(QStringLiteral("Vr MP: ") + moeda(totalPagamentos) + QStringLiteral(" Falta: ") +
+                 moeda(totalRecibo - totalPagamentos));
+}
+
+bool frmCPagar_Baixa::gravaFechamento(const QStringList& linhas) {
+    const QString nrrec = txtNrRec->text();
+    return recibo::encerra(shared::gCn(), nrrec, *dates::parseBr(txtDtBX->text()), linhas,
+                           cpagarbaixa::fechamento(nrrec, *dates::parseBr(txtDtBX->text())));
+}
+
+void frmCPagar_Baixa::limpaAposBaixa() {
+    txtNrRec->clear();
+    txtDtBX->clear();
+    txtCdFor->clear();
+    List1->clear();
+    Adodc2->close();
+    Command11->setEnabled(false);
+    TotalizaRecibo();
+    TotalizaMeiosPagamento();
+    DataGrid1->setEnabled(false);
+    Command1->setEnabled(true);
+}
+
+void frmCPagar_Baixa::Command18_Click() {
+    shared::gCodigoPesquisa.clear();
+    shared::gNomePesquisa = QStringLiteral("P");
+    frmCPagar_BaixaPendente(this).exec();
+    if (program::ending())
+        return;
+    const QString escolhido = shared::gCodigoPesquisa.trimmed();
+    if (escolhido.isEmpty() || !Command1->isEnabled())
+        return;
+    abreRecibo(escolhido);
+}

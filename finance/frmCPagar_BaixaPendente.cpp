@@ -1,0 +1,48 @@
+#include "finance/frmCPagar_BaixaPendente.h"
+
+#include "finance/recibos_abertos.h"
+#include "platform/db/db_error.h"
+#include "platform/dialogs.h"
+#include "shell/shared_state.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+frmCPagar_BaixaPendente::frmCPagar_BaixaPendente(QWidget* parent) : DataForm(parent) {
+    setObjectName(QStringLiteral("frmCPagar_BaixaPendente"));
+    setWindowTitle(QStringLiteral("Baixas Pendentes"));
+    // Only a double-click chooses; Enter and typing do nothing here.
+    setEnterMovesFocus(false);
+    setUppercaseTyping(false);
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFont(QFont(QStringLiteral("Courier New"), 10));
+    Label1 = new QLabel(QStringLiteral("Duplo clique para selecionar"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(List1, 1);
+    layout->addWidget(Label1);
+    resize(360, 320);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &frmCPagar_BaixaPendente::List1_DblClick);
+    Form_Load();
+}
+
+void frmCPagar_BaixaPendente::Form_Load() {
+    try {
+        shared::abreConexao();
+        List1->addItems(recibosAbertos(shared::gCn(), shared::gNomePesquisa));
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+    }
+}
+
+void frmCPagar_BaixaPendente::List1_DblClick() {
+    const QListWidgetItem* item = List1->currentItem();
+    shared::gCodigoPesquisa = item != nullptr ? item->text() : QString();
+    close();
+}
+
+void frmCPagar_BaixaPendente::escPressed() {
+    close();
+}

@@ -1,0 +1,329 @@
+#include "finance/frmCReceber_Baixa.h"
+
+#include "finance/creceber_baixa.h"
+#include "finance/frmCPagar_BaixaPendente.h"
+#include "finance/moeda.h"
+#include "finance/nomes.h"
+#include "platform/busy_guard.h"
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "platform/db/data_control.h"
+#include "registers/form_widgets.h"
+#include "registers/frmBuscaCliente.h"
+#include "registers/list_binding.h"
+#include "registers/register_codes.h"
+#include "shell/program_end.h"
+#include "shell/shared_state.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+BaixaForm::Desenho desenho() {
+    return {
+        QStringLiteral("Cliente - F2 Pesquisar"),
+        QStringLiteral("CONTAS EM ABERTO"),
+        {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 28},
+         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 12, Formato::Data},
+         {QStringLiteral("VALOR ABERTO"), QStringLiteral("vrab"), 12, Formato::Moeda},
+         {QStringLiteral("VALOR JÁ PAGO"), QStringLiteral("vrpg"), 12, Formato::Moeda},
+         {QStringLiteral("JUROS JÁ PAGO"), QStringLiteral("juros"), 12, Formato::Moeda},
+         {QStringLiteral("DESCONTOS AC."), QStringLiteral("descontos"), 12, Formato::Moeda},
+         {QStringLiteral("VALOR ORIGINAL"), QStringLiteral("vrorig"), 12, Formato::Moeda}},
+        QStringLiteral("CONTAS BAIXADAS"),
+        {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 33},
+         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 13, Formato::Data},
+         {QStringLiteral("VR ABERTO"), QStringLiteral("vrab"), 13, Formato::Moeda},
+         {QStringLiteral("JUROS"), QStringLiteral("juros"), 13, Formato::Moeda},
+         {QStringLiteral("DESCONTOS"), QStringLiteral("descontos"), 13, Formato::Moeda},
+         {QStringLiteral("VR BAIXADO"), QStringLiteral("vrpg"), 13, Formato::Moeda}},
+    };
+}
+
+QString dataSql(const QString& iso) {
+    const QDate d = QDate::fromString(iso.left(10), Qt::ISODate);
+    return d.isValid() ? dates::toSql(d) : QString();
+}
+
+} // namespace
+
+frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenho()) {
+    setObjectName(QStringLiteral("frmCReceber_Baixa"));
+    setWindowTitle(QStringLiteral("Contas a Receber - Baixa"));
+    txtNmFor->setReadOnly(true);
+    botoesDoRecibo({Command2, Command18});
+    txtVRpg = formwidgets::box(frmDest, "txtVRpg", 0, 14);
+    linhaDoItem(QStringLiteral("Vr Recebido"), txtVRpg);
+    lEMS = new QLabel(frmDest);
+    lEMS->setObjectName(QStringLiteral("lEMS"));
+    lEMS->hide();
+    lVCT = new QLabel(frmDest);
+    lVCT->setObjectName(QStringLiteral("lVCT"));
+    lVCT->hide();
+    setTabOrder(txtVRa, txtVRj);
+    setTabOrder(txtVRj, txtVRd);
+    setTabOrder(txtVRd, txtVRt);
+    setTabOrder(txtVRt, txtVRpg);
+    setTabOrder(txtVRpg, Command15);
+    selecionaAoCalcular = true;
+    setTabOrder(txtDtBX, txtCdFor);
+
+    keys.bind(Qt::Key_F10, Command2);
+    connect(Command2, &QPushButton::clicked, this, &frmCReceber_Baixa::Command2_Click);
+    connect(Command18, &QPushButton::clicked, this, &frmCReceber_Baixa::Command18_Click);
+    connect(Command15, &QPushButton::clicked, this, &frmCReceber_Baixa::Command15_Click);
+    connect(Command14, &QPushButton::clicked, this, &frmCReceber_Baixa::Command14_Click);
+    connect(txtCdFor, &QLineEdit::textChanged, this, &frmCReceber_Baixa::txtCdFor_Change);
+    onLeave(txtCdFor, [this] { txtCdFor_LostFocus(); });
+    // The total is recomputed when its box is clicked or entered.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == txtVRt)
+            CalculaTotal();
+    });
+    txtDtBX->setFocus();
+}
+
+void frmCReceber_Baixa::escPressed() {
+    if (mostrando(frmDest))
+        Command14_Click();
+    else if (mostrando(frmMP))
+        Command17_Click();
+    else
+        close();
+}
+
+bool frmCReceber_Baixa::reciboIniciado() const {
+    return !txtNrRec->text().trimmed().isEmpty() && !txtNmFor->text().trimmed().isEmpty();
+}
+
+void frmCReceber_Baixa::buscaParte() {
+    if (mostrando(frmDest))
+        return;
+    escolheCodigo([this] { frmBuscaCliente(this).exec(); });
+}
+
+void frmCReceber_Baixa::txtCdFor_Change() {
+    txtNmFor->clear();
+    txtNrRec->clear();
+}
+
+void frmCReceber_Baixa::txtCdFor_LostFocus() {
+    txtNmFor->clear();
+    if (!isNumeric(txtCdFor->text()))
+        return;
+    try {
+        shared::abreConexao();
+        const auto nome =
+            leNome(shared::gCn(), txtCdFor->text(), clienteNome, QStringLiteral("nmcli"));
+        if (!nome) {
+            txtNrRec->clear();
+            return;
+        }
+        txtNmFor->setText(*nome);
+        Command2->setEnabled(true);
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+    }
+}
+
+void frmCReceber_Baixa::listaRecibo() {
+    const qint64 cdcli = wholeCode(txtCdFor->text()).value_or(0);
+    // A closed receipt leaves the open list disabled; a new one brings it back.
+    DataGrid1->setEnabled(true);
+    lista(Adodc1, DataGrid1, creceberbaixa::abertasDoCliente(cdcli));
+    lista(Adodc2, DataGrid2, creceberbaixa::itensDoRecibo(cdcli, txtNrRec->text()));
+    TotalizaRecibo();
+    DataGrid1->setFocus();
+}
+
+void frmCReceber_Baixa::Command2_Click() {
+    if (!Command2->isEnabled())
+        return;
+    txtNrRec->setText(recibo::numero(QDateTime::currentDateTime(), shared::gUsuario));
+    if (txtNmFor->text().trimmed().isEmpty() || txtNrRec->text().trimmed().isEmpty() ||
+        !dates::parseBr(txtDtBX->text()) || !wholeCode(txtCdFor->text())) {
+        recibo::dadosInvalidos().mostra();
+        return;
+    }
+    BusyGuard busy;
+    Command2->setEnabled(false);
+    List1->clear();
+    txtDtBX->setText(dates::toBr(QDate::currentDate()));
+    listaRecibo();
+}
+
+void frmCReceber_Baixa::DataGrid1_DblClick() {
+    const int row = DataGrid1->currentRow();
+    if (row < 0)
+        return;
+    if (!reciboIniciado()) {
+        recibo::reciboNaoIniciado().mostra();
+        return;
+    }
+    BusyGuard busy;
+    auto campo = [this, row](const char* column) {
+        return listbinding::text(Adodc1, row, QString::fromLatin1(column));
+    };
+    lEMS->setText(dataSql(campo("dte")));
+    lVCT->setText(dataSql(campo("dtv")));
+    itemCdcli_ = campo("cdcli").toLongLong();
+    txtVRa->setText(recibo::texto(Decimal::fromSql(campo("vrab")).value_or(Decimal())));
+    txtVRj->setText(QStringLiteral("0"));
+    txtVRd->setText(QStringLiteral("0"));
+    txtVRt->setText(txtVRa->text());
+    txtVRpg->clear();
+    txtVRj->selectAll();
+    txtVRd->selectAll();
+    lPro->setText(campo("nrdoc"));
+    if (!mostrando(frmDest))
+        mostra(frmDest, txtVRj);
+}
+
+void frmCReceber_Baixa::Command15_Click() {
+    creceberbaixa::Caixas caixas{txtVRa->text(),  txtVRj->text(), txtVRd->text(),
+                                 txtVRpg->text(), txtVRt->text(), lPro->text()};
+    const auto aviso = creceberbaixa::confere(caixas);
+    txtVRj->setText(caixas.juros);
+    txtVRd->setText(caixas.descontos);
+    txtVRpg->setText(caixas.recebido);
+    txtVRt->setText(caixas.total);
+    if (aviso) {
+        aviso->mostra();
+        return;
+    }
+    // The client changed since: no receipt is shown to take the item.
+    if (!reciboIniciado()) {
+        recibo::reciboNaoIniciado().mostra();
+        return;
+    }
+    const auto dtbx = dates::parseBr(txtDtBX->text());
+    if (!dtbx) {
+        recibo::dadosInvalidos().mostra();
+        return;
+    }
+    const creceberbaixa::Item item{lPro->text(),
+                                   itemCdcli_,
+                                   QDate::fromString(lEMS->text(), QStringLiteral("yyyy/MM/dd")),
+                                   QDate::fromString(lVCT->text(), QStringLiteral("yyyy/MM/dd")),
+                                   recibo::valor(txtVRa->text()),
+                                   recibo::valor(txtVRj->text()),
+                                   recibo::valor(txtVRd->text()),
+                                   recibo::valor(txtVRpg->text())};
+    const QString nrrec = txtNrRec->text();
+    if (escreve([&](db::Connection& cn) {
+            return creceberbaixa::adiciona(cn, item, nrrec, *dtbx);
+        }) != Escrita::Falhou)
+        depoisDeAdicionar();
+}
+
+void frmCReceber_Baixa::Command14_Click() {
+    TotalizaRecibo();
+    DataGrid1->setFocus();
+    frmDest->hide();
+}
+
+void frmCReceber_Baixa::Command17_Click() {
+    DataGrid1->setFocus();
+    BaixaForm::Command17_Click();
+}
+
+void frmCReceber_Baixa::DataGrid2_DblClick() {
+    const int row = DataGrid2->currentRow();
+    if (row < 0)
+        return;
+    if (!reciboIniciado()) {
+        recibo::reciboNaoIniciado().mostra();
+        return;
+    }
+    if (!dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
+        return;
+    const qint64 id = listbinding::text(Adodc2, row, QStringLiteral("id")).toLongLong();
+    if (escreve([id](db::Connection& cn) { return creceberbaixa::estorna(cn, id); }) ==
+        Escrita::Falhou)
+        return;
+    relista(Adodc1, DataGrid1);
+    relista(Adodc2, DataGrid2);
+    TotalizaRecibo();
+}
+
+void frmCReceber_Baixa::TotalizaRecibo() {
+    DataGrid2->setEnabled(false);
+    for (QPushButton* b : meios)
+        b->setEnabled(false);
+    Command10->setEnabled(false);
+    BusyGuard busy;
+    Decimal juros, descontos, pagamentos;
+    if (const auto cdcli = wholeCode(txtCdFor->text())) {
+        try {
+            shared::abreConexao();
+            Statement s = creceberbaixa::saldoAberto(*cdcli);
+            const db::Recordset saldo = shared::gCn().query(s.sql, s.params);
+            lST->setText(QStringLiteral("Valor Total em Aberto: ") +
+                         moeda(saldo.decimal(QStringLiteral("vraberto"))));
+            s = creceberbaixa::somasDoRecibo(txtNrRec->text());
+            const db::Recordset somas = shared::gCn().query(s.sql, s.params);
+            DataGrid2->setEnabled(true);
+            for (QPushButton* b : meios)
+                b->setEnabled(true);
+            Command10->setEnabled(true);
+            juros = somas.decimal(QStringLiteral("vrj"));
+            descontos = somas.decimal(QStringLiteral("vrd"));
+            totalRecibo = somas.decimal(QStringLiteral("vrp"));
+        } catch (const db::DbError& e) {
+            dlg::showError(e.number(), e.text());
+        }
+        totalPagamentos = recibo::soma(linhas());
+        pagamentos = totalPagamentos;
+    }
+    lPG->setText(QStringLiteral("Juros: ") + moeda(juros) + QStringLiteral(" Descontos: ") +
+                 moeda(descontos) + QStringLiteral(" Total Baixado: ") + moeda(totalRecibo) +
+                 QStringLiteral(" Falta: ") + moeda(totalRecibo - pagamentos));
+}
+
+void frmCReceber_Baixa::TotalizaMeiosPagamento() {
+    TotalizaRecibo();
+}
+
+bool frmCReceber_Baixa::gravaFechamento(const QStringList& linhas) {
+    const QString nrrec = txtNrRec->text();
+    const QDate dtbx = *dates::parseBr(txtDtBX->text());
+    return recibo::encerra(
+        shared::gCn(), nrrec, dtbx, linhas,
+        creceberbaixa::fechamento(wholeCode(txtCdFor->text()).value_or(0), nrrec, dtbx));
+}
+
+void frmCReceber_Baixa::limpaAposBaixa() {
+    txtNrRec->clear();
+    txtDtBX->clear();
+    txtCdFor->clear();
+    List1->clear();
+    Adodc1->close();
+    Adodc2->close();
+    TotalizaRecibo();
+    DataGrid1->setEnabled(false);
+}
+
+void frmCReceber_Baixa::Command18_Click() {
+    shared::gCodigoPesquisa.clear();
+    shared::gNomePesquisa = QStringLiteral("C");
+    frmCPagar_BaixaPendente(this).exec();
+    if (program::ending() || shared::gCodigoPesquisa.trimmed().isEmpty())
+        return;
+    QApplication::processEvents();
+    const QStringList partes = shared::gCodigoPesquisa.split(QLatin1Char('|'));
+    const QString nrrec = partes.value(0).trimmed();
+    shared::gCodigoPesquisa = nrrec;
+    txtCdFor->setText(QString::number(partes.value(1).trimmed().toLongLong()));
+    shared::gNomePesquisa.clear();
+    txtCdFor_LostFocus();
+    txtNrRec->setText(nrrec);
+    List1->clear();
+    txtDtBX->setText(dates::toBr(QDate::currentDate()));
+    listaRecibo();
+}

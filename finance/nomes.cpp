@@ -1,0 +1,26 @@
+#include "finance/nomes.h"
+
+#include "platform/db/connection.h"
+#include "registers/register_codes.h"
+
+Statement fornecedorNome(qint64 cdfor) {
+    return {QStringLiteral("select nmfor from fornecedores where cdfor = ?"), {cdfor}};
+}
+
+Statement clienteNome(qint64 cdcli) {
+    return {QStringLiteral("select nmcli from cliente where cdcli = ?"), {cdcli}};
+}
+
+std::optional<QString> leNome(db::Connection& cn, const QString& codigo,
+                              const std::function<Statement(qint64)>& statement,
+                              const QString& coluna) {
+    const auto code = wholeCode(codigo);
+    if (!code)
+        return std::nullopt;
+    const Statement s = statement(*code);
+    db::Recordset r = cn.query(s.sql, s.params);
+    if (r.isEmpty())
+        return std::nullopt;
+    r.moveLast();
+    return r.text(coluna);
+}

@@ -1,0 +1,137 @@
+#include "finance/recibo.h"
+
+#include "platform/db/connection.h"
+#include "registers/audit_stamp.h"
+
+namespace recibo {
+
+namespace {
+constexpr int kCampoValor = 15;
+// The largest amount whose field fits 15 characters: 999999999999,99.
+const Decimal kMaiorValor = Decimal::fromInt(1000000000000LL);
+
+Aviso informa(const QString& texto) {
+    return {texto, QStringLiteral("ATENÇÃO"), dlg::Icon::Information};
+}
+} // namespace
+
+QString numero(const QDateTime& agora, const QString& usuario) {
+    return agora.toString(QStringLiteral("yyMMddHHmmss")) + usuario.trimmed();
+}
+
+const QList<Meio>& meios() {
+    static const QList<Meio> m = {
+        {QStringLiteral("F3 Cheque"), QStringLiteral("CHE - Cheque")},
+        {QStringLiteral("F4 Dinheiro"), QStringLiteral("DIN - Dinheiro")},
+        {QStringLiteral("F5 Déb. em Conta"), QStringLiteral("DBC - Débito em conta")},
+        {QStringLiteral("F6 Cartão C/D"), QStringLiteral("CTC - Cartão débito/crédito")},
+        {QStringLiteral("F7 Pix"), QStringLiteral("PIX - Pix")},
+        {QStringLiteral("F8 Ted/Doc"), QStringLiteral("TED - Doc/Ted")},
+        {QStringLiteral("F9 Outros"), QStringLiteral("OUT - Outros")},
+    };
+    return m;
+}
+
+QString linha(const Decimal& valor, const QString& codigo, const QString& obs) {
+    return texto(valor).rightJustified(kCampoValor, QLatin1Char(' ')) + QLatin1Char('|') + codigo +
+           QLatin1Char('|') + obs;
+}
+
+Linha leLinha(const QString& texto) {
+    const QStringList partes = texto.split(QLatin1Char('|'));
+    Linha l;
+    l.campoValor = partes.value(0);
+    l.codigo = partes.value(1);
+    l.obs = partes.value(2);
+    l.valor = valor(texto.left(kCampoValor));
+    return l;
+}
+
+Decimal soma(const QStringList& linhas) {
+    Decimal total;
+    for (const QString& l : linhas)
+        total += leLinha(l).valor;
+    return total;
+}
+
+std::optional<Aviso> confereValor(const QString& texto, Decimal& valor) {
+    const auto v = Decimal::parse(texto, false);
+    if (!v || v->rounded(2) >= kMaiorValor)
+        return informa(QStringLiteral("--- ERRO --- VALOR INVÁLIDO!"));
+    if (v->rounded(2) <= Decimal())
+        return informa(QStringLiteral("--- ERRO --- VALOR NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
+    valor = v->rounded(2);
+    return std::nullopt;
+}
+
+std::optional<Total> calculaTotal(const QString& aberto, const QString& juros,
+                                  const QString& descontos) {
+    const auto j = Decimal::parse(juros, false);
+    const auto d = Decimal::parse(descontos, false);
+    if (!j || !d)
+        return std::nullopt;
+    const Decimal jr = j->rounded(2);
+    const Decimal dr = d->rounded(2);
+    return Total{texto(jr), texto(dr), texto(valor(aberto) + jr - dr)};
+}
+
+QString texto(const Decimal& valor) {
+    return valor.toBr(2, false);
+}
+
+Decimal valor(const QString& texto) {
+    return Decimal::parse(texto, false).value_or(Decimal()).rounded(2);
+}
+
+bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const QStringList& linhas,
+             const Fechamento& fechamento) {
+    db::Transaction t(cn);
+    const db::Recordset total =
+        cn.query(fechamento.totalDoRecibo.sql, fechamento.totalDoRecibo.params);
+    const Decimal doRecibo = total.isEmpty() ? Decimal() : total.decimal(QStringLiteral("total"));
+    if (doRecibo.rounded(2) != soma(linhas))
+        return false;
+    const QString insert =
+        QStringLiteral("insert into %1 (nrrec,dtbx,cdmp,obs,valor,evcad) values (?,?,?,?,?,?)")
+            .arg(fechamento.tabelaLinhas);
+    for (const QString& texto : linhas) {
+        const Linha l = leLinha(texto);
+        cn.execute(insert, {nrrec, dtbx, l.codigo, l.obs, l.valor, auditStamp()});
+    }
+    fechamento.baixa(cn);
+    t.commit();
+    return true;
+}
+
+Aviso divergencia() {
+    return {QStringLiteral("--- ERRO --- DIVERGÊNCIA NO VALOR A PAGAR E VALOR BAIXADO!"),
+            QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation};
+}
+
+Aviso sucesso() {
+    return {QStringLiteral("Baixa efetuada com sucesso!"), QStringLiteral("Atenção"),
+            dlg::Icon::Information};
+}
+
+Aviso dadosInvalidos() {
+    return informa(QStringLiteral("--- ERRO --- DADOS INVÁLIDO!"));
+}
+
+Aviso reciboNaoIniciado() {
+    return informa(QStringLiteral("--- ERRO --- RECIBO NÃO INICIADO!"));
+}
+
+Aviso jurosInvalidos() {
+    return informa(QStringLiteral("--- ERRO --- VALOR DO DESCONTO E/OU JUROS INVÁLIDO!"));
+}
+
+Aviso idInvalido() {
+    return informa(QStringLiteral("--- ERRO --- ID DO DOCUMENTO INVÁLIDO!"));
+}
+
+Aviso parcelaAlterada() {
+    return {QStringLiteral("--- ERRO --- PARCELA ALTERADA POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."),
+            QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation};
+}
+
+} // namespace recibo

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "finance/aviso.h"
+#include "platform/decimal.h"
+#include "registers/statement.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace db {
+class Connection;
+}
+
+// What the payables and receivables receipts share: the receipt number, the
+// payment methods and lines, the item total and the closing.
+namespace recibo {
+
+// "yymmddhhmmss" and the user without outer blanks: 261208143005CAIXA.
+QString numero(const QDateTime& agora, const QString& usuario);
+
+struct Meio {
+    QString legenda; // the button's caption
+    QString rotulo;  // the frame's label; its first three letters are the code
+};
+// Cheque, cash, debit, card, Pix, transfer, other, in button order.
+const QList<Meio>& meios();
+
+// A payment line: the amount right-aligned in 15, the method code and the
+// observation, joined by "|".
+QString linha(const Decimal& valor, const QString& codigo, const QString& obs);
+struct Linha {
+    QString campoValor; // the 15-character amount field, blanks kept
+    QString codigo;
+    QString obs; // up to its first "|"
+    Decimal valor;
+};
+Linha leLinha(const QString& texto);
+Decimal soma(const QStringList& linhas);
+
+// The amount typed for a line, or why it is refused. Amounts that do not
+// fit the line's 15 characters are refused as invalid.
+std::optional<Aviso> confereValor(const QString& texto, Decimal& valor);
+
+// The item frame: open value + interest - discount, with the interest and
+// discount rewritten with two decimals; nothing when either is no number.
+struct Total {
+    QString juros;
+    QString descontos;
+    QString total;
+};
+std::optional<Total> calculaTotal(const QString& aberto, const QString& juros,
+                                  const QString& descontos);
+// How the frame's boxes show an amount: "1234,50".
+QString texto(const Decimal& valor);
+// A box's amount, zero when it holds no number.
+Decimal valor(const QString& texto);
+
+// The closing of a receipt, in one transaction: the receipt's own total is
+// read again (its rows locked) and must still equal the payment lines; then
+// every line is written and `baixa` settles the receipt. False (nothing
+// written) when the total no longer matches.
+struct Fechamento {
+    QString tabelaLinhas;    // cpagar_recibos, creceber_recibos_mp
+    Statement totalDoRecibo; // one row: the receipt's sum as "total", its rows locked
+    std::function<void(db::Connection&)> baixa;
+};
+bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const QStringList& linhas,
+             const Fechamento& fechamento);
+
+Aviso divergencia();
+Aviso sucesso();
+Aviso dadosInvalidos();
+Aviso reciboNaoIniciado();
+Aviso jurosInvalidos();
+Aviso idInvalido();
+// The instalment or the receipt item changed in another window meanwhile.
+Aviso parcelaAlterada();
+
+} // namespace recibo

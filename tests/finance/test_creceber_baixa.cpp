@@ -1,0 +1,321 @@
+#include "finance/frmCPagar_BaixaPendente.h"
+#include "finance/frmCReceber_Baixa.h"
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "platform/db/data_control.h"
+#include "tests/finance/finance_test_support.h"
+#include "tests/support/modal.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using fintest::columnTexts;
+
+namespace {
+const QString kDoc1 = QStringLiteral("0000000001001002");
+const QString kDoc2 = QStringLiteral("0000000001002002");
+const QString kAlterada =
+    QStringLiteral("--- ERRO --- PARCELA ALTERADA POR OUTRO USUÁRIO! CONSULTE NOVAMENTE.");
+} // namespace
+
+class CReceberBaixa : public fintest::FinanceTest {
+protected:
+    void SetUp() override {
+        FinanceTest::SetUp();
+        cn.execute(QStringLiteral("insert into cliente (cdcli, nmcli) values (17, 'JOANA'), (18, "
+                                  "'PEDRO')"));
+    }
+    // An instalment of an order as the receivables plan writes it.
+    void instalment(const QString& nrdoc, qint64 cdcli, int dueInDays, const QString& value) {
+        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, dtp, "
+                                  "vrorig, vrpg, vrab, pago, evcad) values (?, ?, ?, ?, ?, ?, ?, "
+                                  "0, ?, 'N', 'CAIXA')"),
+                   {nrdoc, nrdoc.left(10), cdcli, QDate::currentDate(),
+                    QDate::currentDate().addDays(dueInDays),
+                    QDate::currentDate().addDays(dueInDays), value, value});
+    }
+    void start(frmCReceber_Baixa& f, const QString& cdcli = QStringLiteral("17")) {
+        f.txtCdFor->setText(cdcli);
+        f.txtCdFor_LostFocus();
+        f.txtDtBX->setText(QStringLiteral("01/01/2020"));
+        f.Command2_Click();
+    }
+    void receive(frmCReceber_Baixa& f, int row, const QString& received,
+                 const QString& juros = QStringLiteral("0"),
+                 const QString& descontos = QStringLiteral("0")) {
+        f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(row, 0));
+        f.DataGrid1_DblClick();
+        f.txtVRj->setText(juros);
+        f.txtVRd->setText(descontos);
+        f.txtVRpg->setText(received);
+        f.Command15_Click();
+    }
+    void pay(frmCReceber_Baixa& f, const QString& amount) {
+        f.escolheMeio(4);
+        f.txtVrMp->setText(amount);
+        f.Command16_Click();
+    }
+    void close(frmCReceber_Baixa& f) {
+        dialogs.answer(dlg::Answer::Yes);
+        f.Command10_Click();
+    }
+    QString stored(const QString& nrdoc) {
+        return rows(QStringLiteral("select juros, descontos, vrpg, vrab, pago from creceber where "
+                                   "nrdoc = ?"),
+                    {nrdoc})
+            .value(0);
+    }
+    QStringList receiptRows() {
+        return rows(QStringLiteral("select nrdoc, cdcli, status, vrab, juros, descontos, vrpg "
+                                   "from creceber_recibos order by id"));
+    }
+};
+
+TEST_F(CReceberBaixa, PartialReceiptsUntilTheInstalmentIsSettled) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    instalment(kDoc2, 17, 30, QStringLiteral("100"));
+    frmCReceber_Baixa f;
+    start(f);
+    EXPECT_EQ(f.txtDtBX->text(), dates::toBr(QDate::currentDate()));
+    EXPECT_FALSE(f.Command2->isEnabled());
+    ASSERT_EQ(f.DataGrid1->model()->rowCount(), 2);
+    // Payment buttons come with a client, before any item.
+    EXPECT_TRUE(f.Command10->isEnabled());
+    EXPECT_EQ(f.lST->text(), QStringLiteral("Valor Total em Aberto: R$ 200,00"));
+    receive(f, 0, QStringLiteral("50"), QStringLiteral("10"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|50.00|60.00|N"));
+    EXPECT_EQ(receiptRows(), QStringList{kDoc1 + QStringLiteral("|17|X|100.00|10.00|0.00|50.00")});
+    EXPECT_EQ(columnTexts(f.DataGrid1->model(), 0), (QStringList{kDoc1, kDoc2}));
+    EXPECT_EQ(f.txtVRa->text(), QStringLiteral("60,00"));
+    f.Command14_Click();
+    EXPECT_EQ(f.lPG->text(), QStringLiteral("Juros: R$ 10,00 Descontos: R$ 0,00 Total Baixado: "
+                                            "R$ 50,00 Falta: R$ 50,00"));
+    pay(f, QStringLiteral("50"));
+    close(f);
+    EXPECT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|50.00|60.00|N"));
+    EXPECT_EQ(value(QStringLiteral("select concat(status, dtbx) from creceber_recibos")),
+              QStringLiteral("S") + QDate::currentDate().toString(Qt::ISODate));
+    EXPECT_EQ(rows(QStringLiteral("select cdmp, valor from creceber_recibos_mp")),
+              QStringList{QStringLiteral("PIX|50.00")});
+    EXPECT_TRUE(f.txtCdFor->text().isEmpty());
+    EXPECT_FALSE(f.DataGrid1->isEnabled());
+    EXPECT_FALSE(f.Command10->isEnabled());
+
+    // A second receipt brings the balance to zero: it leaves the list and is
+    // settled at the closing.
+    start(f);
+    EXPECT_TRUE(f.DataGrid1->isEnabled());
+    receive(f, 0, QStringLiteral("60"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|110.00|0.00|N"));
+    EXPECT_EQ(columnTexts(f.DataGrid1->model(), 0), QStringList{kDoc2});
+    f.Command14_Click();
+    pay(f, QStringLiteral("60"));
+    // A closed receipt that got the same number (same user, same second)
+    // keeps its own closing date.
+    cn.execute(QStringLiteral("update creceber_recibos set nrrec = ?, dtbx = '2020-01-01' where "
+                              "status = 'S'"),
+               {f.txtNrRec->text()});
+    close(f);
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|110.00|0.00|S"));
+    EXPECT_EQ(rows(QStringLiteral("select vrpg, dtbx from creceber_recibos order by id")),
+              (QStringList{QStringLiteral("50.00|2020-01-01"),
+                           QStringLiteral("60.00|") + QDate::currentDate().toString(Qt::ISODate)}));
+}
+
+TEST_F(CReceberBaixa, AmountReceivedIsBoundedByWhatIsDue) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    frmCReceber_Baixa f;
+    start(f);
+    struct Case {
+        const char* received;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{"", "--- ERRO --- VALOR DO DESCONTO E/OU JUROS INVÁLIDO!"},
+          Case{"0", "--- ERRO --- VALOR RECEBIDO NÃO PODE SER MENOR E/OU IGUAL A ZERO!"},
+          Case{"-1", "--- ERRO --- VALOR RECEBIDO NÃO PODE SER MENOR E/OU IGUAL A ZERO!"},
+          Case{"105,01",
+               "--- ERRO --- VALOR RECEBIDO NÃO PODE SER MAIOR QUE O VALOR A RECEBER!"}}) {
+        SCOPED_TRACE(c.received);
+        dialogs.clear();
+        receive(f, 0, QString::fromUtf8(c.received), QStringLiteral("7"), QStringLiteral("2"));
+        EXPECT_EQ(dialogs.texts(), QStringList{QString::fromUtf8(c.message)});
+        EXPECT_FALSE(f.frmDest->isHidden());
+    }
+    EXPECT_EQ(f.txtVRt->text(), QStringLiteral("105,00"));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 0);
+    dialogs.clear();
+    receive(f, 0, QStringLiteral("105"), QStringLiteral("7"), QStringLiteral("2"));
+    EXPECT_TRUE(dialogs.texts().isEmpty());
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("7.00|2.00|105.00|0.00|N"));
+}
+
+TEST_F(CReceberBaixa, ReversalTakesBackExactlyWhatTheItemAdded) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    frmCReceber_Baixa f;
+    start(f);
+    receive(f, 0, QStringLiteral("50"), QStringLiteral("10"));
+    f.Command14_Click();
+    pay(f, QStringLiteral("50"));
+    close(f);
+    start(f);
+    receive(f, 0, QStringLiteral("30"));
+    receive(f, 0, QStringLiteral("30"), QStringLiteral("0"), QStringLiteral("0"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|110.00|0.00|N"));
+    f.Command14_Click();
+    ASSERT_EQ(f.DataGrid2->model()->rowCount(), 2);
+    f.DataGrid2->setCurrentIndex(f.DataGrid2->model()->index(1, 0));
+    dialogs.answer(dlg::Answer::Yes);
+    f.DataGrid2_DblClick();
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|80.00|30.00|N"));
+    EXPECT_EQ(receiptRows().size(), 2);
+    EXPECT_EQ(f.DataGrid2->model()->rowCount(), 1);
+    EXPECT_EQ(columnTexts(f.DataGrid1->model(), 0), QStringList{kDoc1});
+    EXPECT_EQ(f.totalRecibo.toSql(2), QStringLiteral("30.00"));
+    // A row another window already reversed is not reversed again.
+    dialogs.answer(dlg::Answer::Yes);
+    f.DataGrid2->setCurrentIndex(f.DataGrid2->model()->index(0, 0));
+    const QString id =
+        f.Adodc2->recordset().textAt(0, f.Adodc2->recordset().columnIndex(QStringLiteral("id")));
+    cn.execute(QStringLiteral("delete from creceber_recibos where id = ?"), {id.toLongLong()});
+    f.DataGrid2_DblClick();
+    EXPECT_EQ(dialogs.texts().last(), kAlterada);
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|80.00|30.00|N"));
+}
+
+TEST_F(CReceberBaixa, ChecksBeforeAReceiptIsShown) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    frmCReceber_Baixa f;
+    f.txtCdFor->setText(QStringLiteral("17"));
+    f.txtCdFor_LostFocus();
+    EXPECT_EQ(f.txtNmFor->text(), QStringLiteral("JOANA"));
+    f.Command2_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- DADOS INVÁLIDO!")});
+    EXPECT_FALSE(f.txtNrRec->text().isEmpty());
+    EXPECT_TRUE(f.Command2->isEnabled());
+    f.txtDtBX->setText(QStringLiteral("15/06/2024"));
+    f.Command2_Click();
+    // Changing the client drops the receipt from the screen.
+    f.txtCdFor->setText(QStringLiteral("18"));
+    EXPECT_TRUE(f.txtNrRec->text().isEmpty());
+    dialogs.clear();
+    f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(0, 0));
+    f.DataGrid1_DblClick();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- RECIBO NÃO INICIADO!")});
+    EXPECT_TRUE(f.frmDest->isHidden());
+    // A client code that finds no one empties the receipt number.
+    f.txtCdFor->setText(QStringLiteral("99"));
+    f.txtCdFor_LostFocus();
+    EXPECT_TRUE(f.txtNmFor->text().isEmpty());
+}
+
+TEST_F(CReceberBaixa, TwoWindowsCannotReceiveTheSameBalanceTwice) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    frmCReceber_Baixa a;
+    frmCReceber_Baixa b;
+    start(a);
+    start(b);
+    b.DataGrid1->setCurrentIndex(b.DataGrid1->model()->index(0, 0));
+    b.DataGrid1_DblClick();
+    receive(a, 0, QStringLiteral("100"));
+    b.txtVRpg->setText(QStringLiteral("100"));
+    dialogs.clear();
+    b.Command15_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{kAlterada});
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("0.00|0.00|100.00|0.00|N"));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 1);
+}
+
+TEST_F(CReceberBaixa, ClosingSettlesZeroBalancesAndIsAllOrNothing) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    instalment(kDoc2, 17, 30, QStringLiteral("40"));
+    // Another open receipt of the client already brought kDoc2 to zero.
+    {
+        frmCReceber_Baixa other;
+        start(other);
+        // Started in the same second the two numbers would be one receipt.
+        other.txtNrRec->setText(other.txtNrRec->text() + QStringLiteral("B"));
+        receive(other, 1, QStringLiteral("40"));
+    }
+    frmCReceber_Baixa f;
+    start(f);
+    receive(f, 0, QStringLiteral("25"));
+    f.Command14_Click();
+    pay(f, QStringLiteral("25"));
+    // A line typed, then the server refuses the settling: nothing stays.
+    cn.execute(QStringLiteral("create trigger falha before update on creceber_recibos for each "
+                              "row begin signal sqlstate '45000' set message_text = 'falhou'; "
+                              "end"));
+    dialogs.clear();
+    close(f);
+    cn.execute(QStringLiteral("drop trigger falha"));
+    EXPECT_TRUE(dialogs.texts().last().startsWith(QStringLiteral("--- ERRO --- ")));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos_mp")), 0);
+    EXPECT_EQ(stored(kDoc2), QStringLiteral("0.00|0.00|40.00|0.00|N"));
+    // The receipt changed elsewhere: refused before anything is written.
+    cn.execute(QStringLiteral("update creceber_recibos set vrpg = 20 where vrpg = 25"));
+    dialogs.clear();
+    close(f);
+    EXPECT_EQ(dialogs.texts().last(),
+              QStringLiteral("--- ERRO --- DIVERGÊNCIA NO VALOR A PAGAR E VALOR BAIXADO!"));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos_mp")), 0);
+    cn.execute(QStringLiteral("update creceber_recibos set vrpg = 25 where vrpg = 20"));
+    f.TotalizaRecibo();
+    close(f);
+    EXPECT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
+    EXPECT_EQ(stored(kDoc2), QStringLiteral("0.00|0.00|40.00|0.00|S"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("0.00|0.00|25.00|75.00|N"));
+    // Only this receipt's rows are closed.
+    EXPECT_EQ(value(QStringLiteral("select count(*) from creceber_recibos where status = 'X'")),
+              QStringLiteral("1"));
+}
+
+TEST_F(CReceberBaixa, ResumeAnOpenReceiptAndEscClosesFramesFirst) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    QString nrrec;
+    {
+        frmCReceber_Baixa first;
+        start(first);
+        receive(first, 0, QStringLiteral("10"));
+        nrrec = first.txtNrRec->text();
+    }
+    frmCReceber_Baixa f;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    testsupport::whenModal<frmCPagar_BaixaPendente>([](frmCPagar_BaixaPendente* p) {
+        ASSERT_EQ(p->List1->count(), 1);
+        p->List1->setCurrentRow(0);
+        p->List1_DblClick();
+    });
+    f.Command18_Click();
+    EXPECT_EQ(f.txtCdFor->text(), QStringLiteral("17"));
+    EXPECT_EQ(f.txtNmFor->text(), QStringLiteral("JOANA"));
+    EXPECT_EQ(f.txtNrRec->text(), nrrec);
+    EXPECT_EQ(shared::gCodigoPesquisa, nrrec);
+    EXPECT_TRUE(shared::gNomePesquisa.isEmpty());
+    EXPECT_EQ(f.DataGrid2->model()->rowCount(), 1);
+    EXPECT_EQ(f.DataGrid1->model()->rowCount(), 1);
+    EXPECT_EQ(f.totalRecibo.toSql(2), QStringLiteral("10.00"));
+
+    f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(0, 0));
+    f.DataGrid1_DblClick();
+    f.escolheMeio(0);
+    QTest::keyClick(f.txtVRj, Qt::Key_Escape);
+    EXPECT_TRUE(f.frmDest->isHidden());
+    EXPECT_FALSE(f.frmMP->isHidden());
+    QTest::keyClick(f.DataGrid1, Qt::Key_Escape);
+    EXPECT_TRUE(f.frmMP->isHidden());
+    EXPECT_TRUE(f.isVisible());
+    // F3 to F9 and F12 are not bound here.
+    QTest::keyClick(f.DataGrid1, Qt::Key_F3);
+    QTest::keyClick(f.DataGrid1, Qt::Key_F12);
+    EXPECT_TRUE(f.frmMP->isHidden());
+    EXPECT_TRUE(dialogs.texts().isEmpty());
+    QTest::keyClick(f.DataGrid1, Qt::Key_Escape);
+    EXPECT_FALSE(f.isVisible());
+}

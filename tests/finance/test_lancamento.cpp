@@ -1,0 +1,268 @@
+#include "finance/frmlancontas.h"
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "tests/finance/finance_test_support.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+QString hoje(int days = 0) {
+    return dates::toBr(QDate::currentDate().addDays(days));
+}
+} // namespace
+
+class Lancamento : public fintest::FinanceTest {
+protected:
+    void SetUp() override {
+        FinanceTest::SetUp();
+        addSupplier(QStringLiteral("ACME"));
+        cn.execute(QStringLiteral("insert into centrocusto (nmcen) values ('OBRAS')"));
+        cn.execute(QStringLiteral("insert into subcentrocusto (nmscen) values ('MATERIAL')"));
+    }
+    // Header of document `nrdoc` of supplier 1, then a plan of `count`
+    // instalments of `value` from `first`.
+    void plan(frmlancontas& f, const QString& nrdoc, const QString& count, const QString& value,
+              const QString& first) {
+        f.txtnrdoc->setText(nrdoc);
+        f.txtref->setText(QStringLiteral("NF 10"));
+        f.txtcdfor->setText(QStringLiteral("1"));
+        f.txtcdfor_LostFocus();
+        f.txtCdCentro->setText(QStringLiteral("1"));
+        f.txtCdTPd->setText(QStringLiteral("1"));
+        f.txtQtParc->setText(count);
+        dialogs.answerInput(value);
+        dialogs.answerInput(first);
+        f.txtQtParc_LostFocus();
+    }
+    void save(frmlancontas& f) {
+        dialogs.answer(dlg::Answer::Yes);
+        f.cmdsalva_Click();
+    }
+    QStringList stored() {
+        return rows(QStringLiteral("select idlan, nrdoc, parcela, vrorig, vrab, vrpg, pago, "
+                                   "date_format(dtv, '%d/%m/%Y') from cpagar order by idlan"));
+    }
+};
+
+TEST_F(Lancamento, PlanAndSaveOfANewDocument) {
+    frmlancontas f;
+    EXPECT_EQ(f.txtDTe->text(), hoje());
+    EXPECT_EQ(f.txtnmfor->text(), QString());
+    // The value is asked again until it is a positive number, the date until
+    // it is no more than ten days back.
+    dialogs.answerInput(QStringLiteral("0"));
+    dialogs.answerInput(QStringLiteral("abc"));
+    dialogs.answerInput(QStringLiteral("1.234,50"));
+    dialogs.answerInput(hoje(-11));
+    plan(f, QStringLiteral("123"), QStringLiteral("3"), QStringLiteral("x"), hoje(-10));
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral(
+                  "--- ERRO --- VENCIMENTO MUITO RETROATIVO ACIMA DE 10 (DEZ) DIAS!")});
+    EXPECT_EQ(f.txtnmfor->text(), QStringLiteral("ACME"));
+    EXPECT_EQ(f.txtNmCentro->text(), QStringLiteral("OBRAS"));
+    EXPECT_EQ(f.txtNmTPd->text(), QStringLiteral("MATERIAL"));
+    ASSERT_EQ(f.txtVR.size(), 3);
+    EXPECT_FALSE(f.frmVCT->isHidden());
+    const QDate first = QDate::currentDate().addDays(-10);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(f.txtVR[i]->text(), QStringLiteral("1234,50"));
+        EXPECT_EQ(f.txtVCT[i]->text(), dates::toBr(first.addMonths(i)));
+        EXPECT_EQ(f.lblParc[i]->text(), QStringLiteral("00%1/003").arg(i + 1));
+    }
+    f.txtDTe->setText(dates::toBr(first));
+    dialogs.clear();
+    save(f);
+    EXPECT_EQ(f.cmdVR->text(), QStringLiteral("Vr Total: R$ 3.703,50"));
+    const QStringList r = stored();
+    ASSERT_EQ(r.size(), 3);
+    EXPECT_EQ(r[0], QStringLiteral("123/001/003/1|123|001/003|1234.50|1234.50|0.00|N|") +
+                        dates::toBr(first));
+    EXPECT_TRUE(r[2].startsWith(QStringLiteral("123/003/003/1|")));
+    EXPECT_EQ(value(QStringLiteral("select count(distinct evcad) from cpagar where evcad = ultev "
+                                   "and evcad like 'CAIXA %'")),
+              QStringLiteral("1"));
+    // The screen is clear again and the list shows the rows.
+    EXPECT_TRUE(f.frmVCT->isHidden());
+    EXPECT_TRUE(f.txtnrdoc->text().isEmpty());
+    EXPECT_EQ(f.txtQtParc->text(), QStringLiteral("1"));
+    EXPECT_EQ(f.DataGrid1->model()->rowCount(), 3);
+    EXPECT_EQ(f.DataGrid1->model()->index(0, 2).data().toString(), QStringLiteral("R$ 1.234,50"));
+}
+
+TEST_F(Lancamento, CancelledInputLeavesThePlanUnbuilt) {
+    frmlancontas f;
+    plan(f, QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("10"), hoje());
+    ASSERT_EQ(f.txtVR.size(), 3);
+    dialogs.answerInput(std::nullopt);
+    f.txtQtParc_LostFocus();
+    EXPECT_EQ(f.txtVR.size(), 1);
+    EXPECT_EQ(f.txtVR[0]->text(), QStringLiteral("10,00"));
+}
+
+TEST_F(Lancamento, HundredFifteenInstalmentsFillFiveColumns) {
+    frmlancontas f;
+    plan(f, QStringLiteral("9"), QStringLiteral("115"), QStringLiteral("1"), hoje());
+    ASSERT_EQ(f.txtVR.size(), 115);
+    EXPECT_EQ(f.lblParc[114]->text(), QStringLiteral("115/115"));
+    EXPECT_EQ(f.lblVR.keys(), (QList<int>{0, 22, 45, 68, 91}));
+    // Columns start 2665 twips apart; each holds 23 rows.
+    EXPECT_EQ(f.txtVR[22]->x(), f.txtVR[0]->x());
+    EXPECT_EQ(f.txtVR[23]->x(), (100 + 2665) / 15);
+    EXPECT_EQ(f.txtVR[23]->y(), f.txtVR[0]->y());
+    EXPECT_EQ(f.txtVR[114]->x(), (100 + 4 * 2665) / 15);
+    EXPECT_EQ(f.txtVCT[114]->text(), dates::toBr(QDate::currentDate().addMonths(114)));
+    // A plan of one clears the others.
+    f.txtQtParc->setText(QStringLiteral("1"));
+    dialogs.answerInput(QStringLiteral("1"));
+    dialogs.answerInput(hoje());
+    f.txtQtParc_LostFocus();
+    EXPECT_EQ(f.txtVR.size(), 1);
+    EXPECT_EQ(f.lblVR.keys(), QList<int>{0});
+    EXPECT_EQ(f.lblParc[0]->text(), QStringLiteral("001/001"));
+    EXPECT_EQ(f.txtIdLan[0]->text(), QStringLiteral("9/001/001/1"));
+}
+
+TEST_F(Lancamento, StoredUnpaidDocumentIsRewrittenOrDeleted) {
+    frmlancontas f;
+    plan(f, QStringLiteral("77"), QStringLiteral("2"), QStringLiteral("50"), hoje());
+    save(f);
+    cn.execute(QStringLiteral("update cpagar set evcad = 'OLD', ultev = 'OLD'"));
+    // Chosen in the list: the document comes back with its rows.
+    f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(1, 0));
+    f.DataGrid1_DblClick();
+    EXPECT_EQ(f.encontrado, QStringLiteral("S"));
+    EXPECT_EQ(f.txtnrdoc->text(), QStringLiteral("77"));
+    EXPECT_EQ(f.txtref->text(), QStringLiteral("NF 10"));
+    EXPECT_EQ(f.txtQtParc->text(), QStringLiteral("2"));
+    EXPECT_EQ(f.txtNmCentro->text(), QStringLiteral("OBRAS"));
+    ASSERT_EQ(f.txtVR.size(), 2);
+    EXPECT_EQ(f.lblParc[1]->text(), QStringLiteral("002/002"));
+    EXPECT_TRUE(f.cmdexclu->isEnabled());
+    f.txtVR[1]->setText(QStringLiteral("60"));
+    save(f);
+    EXPECT_EQ(rows(QStringLiteral("select vrorig, vrab, evcad = 'OLD' from cpagar order by "
+                                  "parcela")),
+              (QStringList{QStringLiteral("50.00|50.00|0"), QStringLiteral("60.00|60.00|0")}));
+
+    f.txtnrdoc->setText(QStringLiteral("77"));
+    f.txtcdfor->setText(QStringLiteral("1"));
+    f.txtcdfor_LostFocus();
+    dialogs.clear();
+    dialogs.answer(dlg::Answer::Yes);
+    f.cmdexclu_Click();
+    EXPECT_EQ(count(QStringLiteral("cpagar")), 0);
+    EXPECT_FALSE(f.cmdexclu->isEnabled());
+}
+
+TEST_F(Lancamento, PartlyPaidDocumentChangesOnlyItsOpenRows) {
+    frmlancontas f;
+    plan(f, QStringLiteral("88"), QStringLiteral("3"), QStringLiteral("100"), hoje());
+    save(f);
+    cn.execute(QStringLiteral("update cpagar set vrpg = 100, pago = 'S', nrrec = 'R1', obs = "
+                              "'PAGA' where parcela = '001/003'"));
+    f.txtnrdoc->setText(QStringLiteral("88"));
+    f.txtcdfor->setText(QStringLiteral("1"));
+    f.txtcdfor_LostFocus();
+    EXPECT_FALSE(f.txtQtParc->isEnabled());
+    EXPECT_FALSE(f.txtVR[0]->isEnabled());
+    EXPECT_TRUE(f.txtVR[1]->isEnabled());
+    f.txtVR[2]->setText(QStringLiteral("120"));
+    f.txtobs->setText(QStringLiteral("NOVA"));
+    save(f);
+    EXPECT_EQ(rows(QStringLiteral("select parcela, vrorig, vrab, vrpg, obs from cpagar order by "
+                                  "parcela")),
+              (QStringList{QStringLiteral("001/003|100.00|100.00|100.00|PAGA"),
+                           QStringLiteral("002/003|100.00|100.00|0.00|NOVA"),
+                           QStringLiteral("003/003|120.00|120.00|0.00|NOVA")}));
+    // Deleting it is refused, and the button stays disabled.
+    f.txtnrdoc->setText(QStringLiteral("88"));
+    f.txtcdfor->setText(QStringLiteral("1"));
+    f.txtcdfor_LostFocus();
+    dialogs.clear();
+    f.cmdexclu_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Despesa não pode ser excluída!")});
+    EXPECT_FALSE(f.cmdexclu->isEnabled());
+    EXPECT_EQ(count(QStringLiteral("cpagar")), 3);
+    // Clearing unlocks the plan for the next document.
+    f.cmdretorna_Click();
+    EXPECT_TRUE(f.txtQtParc->isEnabled());
+    EXPECT_TRUE(f.txtVR[0]->isEnabled());
+}
+
+TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
+    frmlancontas f;
+    plan(f, QStringLiteral("99"), QStringLiteral("2"), QStringLiteral("30"), hoje());
+    save(f);
+    f.txtnrdoc->setText(QStringLiteral("99"));
+    f.txtcdfor->setText(QStringLiteral("1"));
+    f.txtcdfor_LostFocus();
+    ASSERT_TRUE(f.txtQtParc->isEnabled());
+    // Another window takes an instalment into a receipt.
+    cn.execute(QStringLiteral("update cpagar set vrpg = 30, pago = 'X', nrrec = 'R9' where "
+                              "parcela = '002/002'"));
+    const QStringList before = stored();
+    dialogs.clear();
+    save(f);
+    EXPECT_EQ(
+        dialogs.texts().last(),
+        QStringLiteral("--- ERRO --- DESPESA ALTERADA POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
+    dialogs.clear();
+    dialogs.answer(dlg::Answer::Yes);
+    f.cmdexclu_Click();
+    EXPECT_EQ(dialogs.texts().last(), QStringLiteral("Despesa não pode ser excluída!"));
+    EXPECT_EQ(stored(), before);
+    // A new document under the same number and supplier is refused too.
+    f.cmdretorna_Click();
+    f.txtnrdoc->setText(QStringLiteral("99"));
+    f.txtcdfor->setText(QStringLiteral("1"));
+    f.encontrado = QStringLiteral("N");
+    f.txtref->setText(QStringLiteral("X"));
+    f.txtCdCentro->setText(QStringLiteral("1"));
+    f.txtCdTPd->setText(QStringLiteral("1"));
+    f.txtVR[0]->setText(QStringLiteral("1"));
+    f.txtVCT[0]->setText(hoje());
+    dialogs.clear();
+    save(f);
+    EXPECT_EQ(dialogs.texts().last(),
+              QStringLiteral("--- ERRO --- DOCUMENTO JÁ CADASTRADO PARA ESTE FORNECEDOR!"));
+    EXPECT_EQ(stored(), before);
+}
+
+TEST_F(Lancamento, FailedStatementRollsTheWholeSaveBack) {
+    frmlancontas f;
+    plan(f, QStringLiteral("55"), QStringLiteral("2"), QStringLiteral("10"), hoje());
+    save(f);
+    const QStringList before = stored();
+    cn.execute(QStringLiteral("create trigger falha before insert on cpagar for each row begin "
+                              "if new.parcela = '002/002' then signal sqlstate '45000' set "
+                              "message_text = 'falhou'; end if; end"));
+    f.txtnrdoc->setText(QStringLiteral("55"));
+    f.txtcdfor->setText(QStringLiteral("1"));
+    f.txtcdfor_LostFocus();
+    f.txtVR[0]->setText(QStringLiteral("11"));
+    dialogs.clear();
+    save(f);
+    cn.execute(QStringLiteral("drop trigger falha"));
+    EXPECT_TRUE(dialogs.texts().last().startsWith(QStringLiteral("--- ERRO --- ")));
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(f.txtVR[0]->text(), QStringLiteral("11,00"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Lancamento, EscWaitsUntilThePanelIsHidden) {
+    frmlancontas f;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    plan(f, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("10"), hoje());
+    f.txtnrdoc->setFocus();
+    QTest::keyClick(f.txtnrdoc, Qt::Key_Escape);
+    EXPECT_TRUE(f.isVisible());
+    f.cmdretorna_Click();
+    QTest::keyClick(f.txtnrdoc, Qt::Key_Escape);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(shared::gCn().isOpen());
+}
