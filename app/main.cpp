@@ -1,3 +1,4 @@
+#include "finance/finance_windows.h"
 #include "registers/register_windows.h"
 #include "reports/report_windows.h"
 #include "shell/frmprincipal.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     registerShellWindows();
     registerRegisterWindows();
     registerReportWindows();
+    registerFinanceWindows();
 
     frmPrincipal main;
     main.showMaximized();
