@@ -1,0 +1,8 @@
+#include "service_orders/supply_windows.h"
+
+#include "service_orders/frmOS_CadCategoria.h"
+#include "shell/window_registry.h"
+
+void registerSupplyWindows() {
+    windows::add(QStringLiteral("frmOS_CadCategoria"), windows::showModal<frmOS_CadCategoria>);
+}
