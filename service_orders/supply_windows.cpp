@@ -1,8 +1,10 @@
 #include "service_orders/supply_windows.h"
 
+#include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmOS_CadCategoria.h"
 #include "shell/window_registry.h"
 
 void registerSupplyWindows() {
     windows::add(QStringLiteral("frmOS_CadCategoria"), windows::showModal<frmOS_CadCategoria>);
+    windows::add(QStringLiteral("frmBuscaOS"), windows::showModal<frmBuscaOS>);
 }
