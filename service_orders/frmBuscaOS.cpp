@@ -39,7 +39,7 @@ frmBuscaOS::frmBuscaOS(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DataGrid1, 1);
     layout->addLayout(buttons);
-    resize(860, 460);
+    resize(900, 460);
     chainTabOrder({DataGrid1, Command1, Command4, Command5});
 
     keys.bind(Qt::Key_F2, Command1);

@@ -17,11 +17,14 @@ public:
     }
 
     QVariant data(const QModelIndex& index, int role) const override {
+        const ListFormat format = formats_.value(index.column(), ListFormat::Text);
+        if (role == Qt::TextAlignmentRole && format == ListFormat::Number)
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         const QVariant value = QIdentityProxyModel::data(index, role);
         if (role != Qt::DisplayRole || !value.isValid())
             return value;
         const QString text = value.toString();
-        switch (formats_.value(index.column(), ListFormat::Text)) {
+        switch (format) {
         case ListFormat::Number:
             if (const auto number = Decimal::fromSql(text))
                 return formataCusto(*number);

@@ -2,9 +2,11 @@
 
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmOS_CadCategoria.h"
+#include "service_orders/frmOS_Custos.h"
 #include "shell/window_registry.h"
 
 void registerSupplyWindows() {
     windows::add(QStringLiteral("frmOS_CadCategoria"), windows::showModal<frmOS_CadCategoria>);
     windows::add(QStringLiteral("frmBuscaOS"), windows::showModal<frmBuscaOS>);
+    windows::add(QStringLiteral("frmOS_Custos"), windows::showModal<frmOS_Custos>);
 }
