@@ -1,6 +1,5 @@
 #include "service_orders/frmOS_Custos.h"
 
-#include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/data_control.h"
@@ -14,6 +13,7 @@
 #include "service_orders/category_combo.h"
 #include "service_orders/custo_rules.h"
 #include "service_orders/list_formats.h"
+#include "service_orders/shared_work.h"
 #include "shell/program_end.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
@@ -185,21 +185,17 @@ void frmOS_Custos::txtCdPro_Change() {
 void frmOS_Custos::txtCdPro_LostFocus() {
     if (!txtCdPro->isEnabled() || txtCdPro->text().trimmed().isEmpty())
         return;
-    if (const auto code = codigoInsumoDigitado(txtCdPro->text())) {
-        try {
-            shared::abreConexao();
-            const db::Recordset row = shared::gCn().query(
-                QStringLiteral("select * from produtos where cdpro = ?"), {*code});
-            if (!row.isEmpty()) {
-                txtDsSRV->setText(row.text(QStringLiteral("dspro")));
-                txtUn->setText(row.text(QStringLiteral("un")));
-                txtVU->setText(formataCusto(row.decimal(QStringLiteral("vcusto"))));
-            }
-        } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
-            return;
-        }
-    }
+    const auto code = codigoInsumoDigitado(txtCdPro->text());
+    if (code && !workOnShared(nullptr, [&](db::Connection& cn) {
+            const db::Recordset row =
+                cn.query(QStringLiteral("select * from produtos where cdpro = ?"), {*code});
+            if (row.isEmpty())
+                return;
+            txtDsSRV->setText(row.text(QStringLiteral("dspro")));
+            txtUn->setText(row.text(QStringLiteral("un")));
+            txtVU->setText(formataCusto(row.decimal(QStringLiteral("vcusto"))));
+        }))
+        return;
     if (txtQt->isEnabled())
         txtQt->setFocus();
 }
@@ -217,21 +213,14 @@ void frmOS_Custos::Command2_Click() {
     LinhaCusto& linha = check.linha;
     linha.osnr = *osnr;
     linha.tipo = txtCdPro->isEnabled() ? QStringLiteral("P") : QStringLiteral("S");
-    {
-        BusyGuard busy(Frame1);
-        try {
-            shared::abreConexao();
-            insereCusto(shared::gCn(), linha, shared::gUsuario);
-        } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
-            return;
-        }
-        listbinding::refresh(Adodc1, DataGrid1);
-        txtCdPro->setEnabled(true);
-        for (QLineEdit* box : {txtCdPro, txtDsSRV, txtUn, txtQt, txtVU})
-            box->clear();
-        CalculaTotaisCustos();
-    }
+    if (!workOnShared(Frame1,
+                      [&](db::Connection& cn) { insereCusto(cn, linha, shared::gUsuario); }))
+        return;
+    listbinding::refresh(Adodc1, DataGrid1);
+    txtCdPro->setEnabled(true);
+    for (QLineEdit* box : {txtCdPro, txtDsSRV, txtUn, txtQt, txtVU})
+        box->clear();
+    CalculaTotaisCustos();
     txtCdPro->setFocus();
 }
 
@@ -241,29 +230,19 @@ void frmOS_Custos::DataGrid1_DblClick() {
         return;
     if (!dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Atenção")))
         return;
-    BusyGuard busy(this);
     const Statement remove =
         excluiCusto(listbinding::text(Adodc1, row, QStringLiteral("idlan")), ordem().value_or(0));
-    try {
-        shared::abreConexao();
-        shared::gCn().execute(remove.sql, remove.params);
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    if (!workOnShared(this, [&](db::Connection& cn) { cn.execute(remove.sql, remove.params); }))
         return;
-    }
     CalculaTotaisCustos();
     listbinding::refresh(Adodc1, DataGrid1);
 }
 
 void frmOS_Custos::CalculaTotaisCustos() {
-    BusyGuard busy(this);
     lTL->setText(textoTotaisCustos({}));
-    try {
-        shared::abreConexao();
-        lTL->setText(textoTotaisCustos(leTotaisCustos(shared::gCn(), ordem().value_or(0))));
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-    }
+    workOnShared(this, [this](db::Connection& cn) {
+        lTL->setText(textoTotaisCustos(leTotaisCustos(cn, ordem().value_or(0))));
+    });
 }
 
 bool frmOS_Custos::previewKey(QKeyEvent* event) {
