@@ -11,6 +11,7 @@
 #include "registers/insumo_rules.h"
 #include "registers/list_binding.h"
 #include "registers/register_codes.h"
+#include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/list_formats.h"
 #include "service_orders/moeda.h"
 #include "service_orders/shared_work.h"
@@ -18,7 +19,6 @@
 #include "shell/date_mask.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
-#include "shell/window_registry.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -373,7 +373,10 @@ void frmInsumos_Compra::Command8_Click() {
                     dlg::Icon::Exclamation);
         return;
     }
-    windows::open(QStringLiteral("frmInsumos_Destino"), this);
+    {
+        frmInsumos_Destino destino(this);
+        destino.exec();
+    }
     if (program::ending())
         return;
     if (!dlg::ask(QStringLiteral("Deseja encerrar a compra?"), QStringLiteral("Atenção")))
