@@ -4,6 +4,7 @@
 #include "platform/db/connection.h"
 #include "registers/insumo_rules.h"
 #include "registers/register_codes.h"
+#include "service_orders/atencao.h"
 #include "service_orders/moeda.h"
 #include "service_orders/moment_key.h"
 
@@ -23,10 +24,6 @@ bool digitos(const QString& text) {
 
 db::Params daCompra(const ChaveCompra& k) {
     return {k.cdfor, k.serie.toLongLong(), k.nfiscal.toLongLong(), k.modelo};
-}
-
-dlg::Message atencao(const QString& text, dlg::Icon icon) {
-    return dlg::Message{QStringLiteral("ATENÇÃO"), text, icon};
 }
 
 // a x b / c rounded half away from zero, exactly.

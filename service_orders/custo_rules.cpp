@@ -3,17 +3,10 @@
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "registers/register_codes.h"
+#include "service_orders/atencao.h"
 #include "service_orders/categoria_item.h"
 #include "service_orders/moeda.h"
 #include "service_orders/moment_key.h"
-
-namespace {
-
-dlg::Message atencao(const QString& text, dlg::Icon icon) {
-    return dlg::Message{QStringLiteral("ATENÇÃO"), text, icon};
-}
-
-} // namespace
 
 QString chaveCusto(qint64 osnr, const QDateTime& moment, const QString& usuario) {
     return (QString::number(osnr) + QLatin1Char('_') + momentoChave(moment) + QLatin1Char('_') +

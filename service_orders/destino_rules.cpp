@@ -1,16 +1,9 @@
 #include "service_orders/destino_rules.h"
 
 #include "platform/db/connection.h"
+#include "service_orders/atencao.h"
 #include "service_orders/categoria_item.h"
 #include "service_orders/custo_rules.h"
-
-namespace {
-
-dlg::Message atencao(const QString& text) {
-    return dlg::Message{QStringLiteral("ATENÇÃO"), text, dlg::Icon::Exclamation};
-}
-
-} // namespace
 
 std::optional<OrdemDestino> leOrdemDestino(db::Connection& cn, qint64 osnr) {
     const db::Recordset row = cn.query(
@@ -36,25 +29,30 @@ ChecagemDestino checaDestino(const QString& categoria, const QString& ossit, con
     ChecagemDestino c;
     const auto cdcat = codigoCategoria(categoria);
     if (!cdcat) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- SELECIONE UM CATEGORIA!"));
+        c.erro =
+            atencao(QStringLiteral("--- ERRO --- SELECIONE UM CATEGORIA!"), dlg::Icon::Exclamation);
         return c;
     }
     if (ossit != QLatin1String("2") && ossit != QLatin1String("3")) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!"));
+        c.erro = atencao(QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!"),
+                         dlg::Icon::Exclamation);
         return c;
     }
     const auto quantidade = Decimal::parse(qtde, false);
     if (!quantidade) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA INVÁLIDA!"));
+        c.erro = atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA INVÁLIDA!"),
+                         dlg::Icon::Exclamation);
         return c;
     }
     if (*quantidade <= Decimal()) {
         c.erro =
-            atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA NÃO SER MENOR E/OU IGUAL A ZERO!"));
+            atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA NÃO SER MENOR E/OU IGUAL A ZERO!"),
+                    dlg::Icon::Exclamation);
         return c;
     }
     if (*quantidade > restante) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA SUPERIOR A QTDE COMPRADA!"));
+        c.erro = atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA SUPERIOR A QTDE COMPRADA!"),
+                         dlg::Icon::Exclamation);
         return c;
     }
     c.cdcat = *cdcat;

@@ -14,13 +14,14 @@
 #include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/list_formats.h"
 #include "service_orders/moeda.h"
+#include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
+#include "shell/window_registry.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -39,7 +40,7 @@ void displayOnly(QLineEdit* box) {
 
 } // namespace
 
-frmInsumos_Compra::frmInsumos_Compra(QWidget* parent) : DataForm(parent) {
+frmInsumos_Compra::frmInsumos_Compra(QWidget* parent) : SupplyForm(parent) {
     setObjectName(QStringLiteral("frmInsumos_Compra"));
     setWindowTitle(QStringLiteral("Insumos - Compra"));
     buildLayout();
@@ -154,12 +155,6 @@ void frmInsumos_Compra::Form_Load() {
     AtualizaCompra();
 }
 
-bool frmInsumos_Compra::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        QMetaObject::invokeMethod(this, &frmInsumos_Compra::Form_Activate, Qt::QueuedConnection);
-    return DataForm::event(event);
-}
-
 void frmInsumos_Compra::Form_Activate() {
     const int width = DataGrid1->viewport()->width();
     QList<int> widths;
@@ -200,10 +195,7 @@ bool frmInsumos_Compra::mostraCompra(const ChaveCompra& chave) {
 }
 
 void frmInsumos_Compra::Command2_Click() {
-    shared::gCodigoPesquisa.clear();
-    frmBuscaFornecedor picker(this);
-    picker.exec();
-    if (program::ending())
+    if (!pick<frmBuscaFornecedor>(this))
         return;
     if (isNumeric(shared::gCodigoPesquisa))
         txtCdFor->setText(shared::gCodigoPesquisa);
@@ -239,10 +231,7 @@ void frmInsumos_Compra::txtModelo_LostFocus() {
 }
 
 void frmInsumos_Compra::Command3_Click() {
-    shared::gCodigoPesquisa.clear();
-    frmBuscaProd picker(this);
-    picker.exec();
-    if (program::ending())
+    if (!pick<frmBuscaProd>(this))
         return;
     if (!shared::gCodigoPesquisa.trimmed().isEmpty())
         txtCdPro->setText(shared::gCodigoPesquisa);
@@ -373,10 +362,7 @@ void frmInsumos_Compra::Command8_Click() {
                     dlg::Icon::Exclamation);
         return;
     }
-    {
-        frmInsumos_Destino destino(this);
-        destino.exec();
-    }
+    windows::showModal<frmInsumos_Destino>(this);
     if (program::ending())
         return;
     if (!dlg::ask(QStringLiteral("Deseja encerrar a compra?"), QStringLiteral("Atenção")))
@@ -392,10 +378,6 @@ void frmInsumos_Compra::Command8_Click() {
 void frmInsumos_Compra::Command4_Click() {
     dlg::inform(QStringLiteral("Função ainda não disponivel!"), QStringLiteral("Atenção"),
                 dlg::Icon::Information);
-}
-
-bool frmInsumos_Compra::previewKey(QKeyEvent* event) {
-    return keys.press(event);
 }
 
 void frmInsumos_Compra::escPressed() {

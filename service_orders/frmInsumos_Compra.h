@@ -1,9 +1,8 @@
 #pragma once
 
 #include "platform/decimal.h"
-#include "registers/function_keys.h"
 #include "service_orders/compra_rules.h"
-#include "shell/data_form.h"
+#include "service_orders/supply_form.h"
 
 class DataGrid;
 class QLabel;
@@ -16,7 +15,7 @@ class DataControl;
 // Entry of a supplies purchase by invoice: the supplier and the invoice, its
 // items, the freight spread over them, and the closing, which first hands the
 // items out to service orders.
-class frmInsumos_Compra : public DataForm {
+class frmInsumos_Compra : public SupplyForm {
     Q_OBJECT
 public:
     explicit frmInsumos_Compra(QWidget* parent = nullptr);
@@ -45,7 +44,7 @@ public:
     QLabel* lST;
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     // False when the purchase turned out closed and the window closed.
     bool AtualizaCompra();
     void Command2_Click();
@@ -62,8 +61,6 @@ public:
     void Command4_Click();
 
 protected:
-    bool event(QEvent* event) override;
-    bool previewKey(QKeyEvent* event) override;
     void escPressed() override;
 
 private:
@@ -71,7 +68,6 @@ private:
     // Lists the purchase and reads its totals; false when it is closed.
     bool mostraCompra(const ChaveCompra& chave);
 
-    FunctionKeys keys;
     ChaveCompra listada_;
     Decimal totalInsumos_;
     QString freteSugerido_;

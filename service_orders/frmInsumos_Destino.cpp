@@ -15,8 +15,8 @@
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmInsumos_Compra.h"
 #include "service_orders/list_formats.h"
+#include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
-#include "shell/program_end.h"
 #include "shell/shared_state.h"
 
 #include <QComboBox>
@@ -30,7 +30,7 @@
 
 using namespace formwidgets;
 
-frmInsumos_Destino::frmInsumos_Destino(QWidget* parent) : DataForm(parent) {
+frmInsumos_Destino::frmInsumos_Destino(QWidget* parent) : SupplyForm(parent) {
     setObjectName(QStringLiteral("frmInsumos_Destino"));
     setWindowTitle(QStringLiteral("Insumos - Destinação"));
     setUppercaseTyping(false);
@@ -285,10 +285,7 @@ void frmInsumos_Destino::Command4_Click() {
 }
 
 void frmInsumos_Destino::pesquisaOrdem() {
-    shared::gCodigoPesquisa.clear();
-    frmBuscaOS picker(this);
-    picker.exec();
-    if (program::ending())
+    if (!pick<frmBuscaOS>(this))
         return;
     if (isNumeric(shared::gCodigoPesquisa))
         txtOS->setText(shared::gCodigoPesquisa);
@@ -301,7 +298,7 @@ bool frmInsumos_Destino::previewKey(QKeyEvent* event) {
             pesquisaOrdem();
         return true;
     }
-    return keys.press(event);
+    return SupplyForm::previewKey(event);
 }
 
 void frmInsumos_Destino::escPressed() {

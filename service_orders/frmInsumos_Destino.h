@@ -1,7 +1,6 @@
 #pragma once
 
-#include "registers/function_keys.h"
-#include "shell/data_form.h"
+#include "service_orders/supply_form.h"
 
 class DataGrid;
 class QComboBox;
@@ -16,7 +15,7 @@ class DataControl;
 // Hands the items of a supplies purchase out to service orders as supply cost
 // lines, and reverses such allocations. It lists the purchase whose key the
 // purchase window that opens it holds.
-class frmInsumos_Destino : public DataForm {
+class frmInsumos_Destino : public SupplyForm {
     Q_OBJECT
 public:
     explicit frmInsumos_Destino(QWidget* parent = nullptr);
@@ -61,7 +60,6 @@ private:
     void pesquisaOrdem();
     std::optional<qint64> ordem() const;
 
-    FunctionKeys keys;
     int item_ = -1;
     QString ossit_;
 };

@@ -13,13 +13,12 @@
 #include "service_orders/category_combo.h"
 #include "service_orders/custo_rules.h"
 #include "service_orders/list_formats.h"
+#include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
-#include "shell/program_end.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +28,7 @@
 
 using namespace formwidgets;
 
-frmOS_Custos::frmOS_Custos(QWidget* parent) : DataForm(parent) {
+frmOS_Custos::frmOS_Custos(QWidget* parent) : SupplyForm(parent) {
     setObjectName(QStringLiteral("frmOS_Custos"));
     setWindowTitle(QStringLiteral("Ordem de Serviço - Custos"));
     buildLayout();
@@ -130,12 +129,6 @@ void frmOS_Custos::Form_Load() {
     preencheCategorias(Adodc1, cboCat);
 }
 
-bool frmOS_Custos::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        QMetaObject::invokeMethod(this, &frmOS_Custos::Form_Activate, Qt::QueuedConnection);
-    return DataForm::event(event);
-}
-
 void frmOS_Custos::Form_Activate() {
     const ReentryGuard once(activating_);
     if (!once.entered() || !isVisible())
@@ -150,11 +143,8 @@ void frmOS_Custos::Form_Activate() {
 }
 
 void frmOS_Custos::Command1_Click() {
-    shared::gCodigoPesquisa.clear();
     txtCdPro->setEnabled(true);
-    frmBuscaProd picker(this);
-    picker.exec();
-    if (program::ending())
+    if (!pick<frmBuscaProd>(this))
         return;
     if (!shared::gCodigoPesquisa.trimmed().isEmpty())
         txtCdPro->setText(shared::gCodigoPesquisa);
@@ -162,11 +152,8 @@ void frmOS_Custos::Command1_Click() {
 }
 
 void frmOS_Custos::Command3_Click() {
-    shared::gCodigoPesquisa.clear();
     shared::gNomePesquisa.clear();
-    frmBuscaVendedor picker(this);
-    picker.exec();
-    if (program::ending() || !isNumeric(shared::gCodigoPesquisa))
+    if (!pick<frmBuscaVendedor>(this) || !isNumeric(shared::gCodigoPesquisa))
         return;
     txtCdPro->setEnabled(false);
     txtDsSRV->setEnabled(false);
@@ -243,10 +230,6 @@ void frmOS_Custos::CalculaTotaisCustos() {
     workOnShared(this, [this](db::Connection& cn) {
         lTL->setText(textoTotaisCustos(leTotaisCustos(cn, ordem().value_or(0))));
     });
-}
-
-bool frmOS_Custos::previewKey(QKeyEvent* event) {
-    return keys.press(event);
 }
 
 void frmOS_Custos::escPressed() {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "registers/function_keys.h"
-#include "shell/data_form.h"
+#include "service_orders/supply_form.h"
 
 class DataGrid;
 class QComboBox;
@@ -16,7 +15,7 @@ class DataControl;
 // The cost lines of one service order: supply and labour lines by category,
 // added one at a time, deleted on request, totalled by type. The opener puts
 // the order number into txtOsNr before showing the window.
-class frmOS_Custos : public DataForm {
+class frmOS_Custos : public SupplyForm {
     Q_OBJECT
 public:
     explicit frmOS_Custos(QWidget* parent = nullptr);
@@ -37,7 +36,7 @@ public:
     QLabel* lTL;
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void Command1_Click();
     void Command3_Click();
     void txtCdPro_Change();
@@ -47,8 +46,6 @@ public:
     void CalculaTotaisCustos();
 
 protected:
-    bool event(QEvent* event) override;
-    bool previewKey(QKeyEvent* event) override;
     void escPressed() override;
 
 private:
@@ -56,6 +53,5 @@ private:
     // The order number of txtOsNr; none when it holds no whole number.
     std::optional<qint64> ordem() const;
 
-    FunctionKeys keys;
     bool activating_ = false;
 };

@@ -1,5 +1,7 @@
 #include "platform/data_grid.h"
 #include "service_orders/frmOS_CadCategoria.h"
+#include "service_orders/supply_windows.h"
+#include "shell/window_registry.h"
 #include "tests/service_orders/supply_test_support.h"
 
 #include <QLineEdit>
@@ -91,4 +93,11 @@ TEST_F(Categories, TabOrderPutsLimpaBeforeExcluir) {
     EXPECT_TRUE(form.cmdretorna->hasFocus());
     QTest::keyClick(form.cmdretorna, Qt::Key_Tab);
     EXPECT_TRUE(form.Command1->hasFocus());
+}
+
+TEST(SupplyWindows, EveryWindowOpensByItsFormName) {
+    registerSupplyWindows();
+    for (const char* name : {"frmOS_CadCategoria", "frmBuscaOS", "frmOS_Custos",
+                             "frmInsumos_Compra", "frmInsumos_Destino"})
+        EXPECT_TRUE(windows::has(QString::fromLatin1(name))) << name;
 }
