@@ -15,6 +15,7 @@ class Categories : public supplytest::SupplyTest {};
 TEST_F(Categories, NewCategoryTakesTheNextCodeAndIsListedByName) {
     addCategory(QStringLiteral("PINTURA"));
     frmOS_CadCategoria form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Cadastro de Categorias"));
     form.txtnome->setText(QStringLiteral(" ELÉTRICA "));
     form.cmdsalva_Click();
     EXPECT_EQ(value(QStringLiteral("select dsgrupo from categorias where cdgrupo = 2")),
@@ -38,44 +39,6 @@ TEST_F(Categories, NewCategoryTakesTheNextCodeAndIsListedByName) {
     EXPECT_EQ(count(QStringLiteral("categorias")), 2);
     EXPECT_EQ(count(QStringLiteral("grupoestoque")), 0);
     EXPECT_TRUE(dialogs.shown().empty());
-}
-
-TEST_F(Categories, CodesThatFindNothingClearTheScreen) {
-    addCategory(QStringLiteral("PINTURA"));
-    frmOS_CadCategoria form;
-    struct Case {
-        const char* typed;
-        bool message;
-    };
-    for (const Case& c : {Case{"7", true}, Case{"A1", false}}) {
-        SCOPED_TRACE(c.typed);
-        dialogs.clear();
-        form.txtnome->setText(QStringLiteral("HIDRÁULICA"));
-        form.txtcodcli->setText(QString::fromLatin1(c.typed));
-        form.txtcodcli_LostFocus();
-        EXPECT_EQ(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!")),
-                  c.message);
-        EXPECT_TRUE(form.txtnome->text().isEmpty());
-        EXPECT_TRUE(form.txtcodcli->text().isEmpty());
-    }
-    // The cleared screen inserts.
-    form.txtnome->setText(QStringLiteral("HIDRÁULICA"));
-    form.cmdsalva_Click();
-    EXPECT_EQ(count(QStringLiteral("categorias")), 2);
-}
-
-TEST_F(Categories, BlankNameIsRefusedAndExcluirOnlyTells) {
-    frmOS_CadCategoria form;
-    form.txtnome->setText(QStringLiteral("    "));
-    form.cmdsalva_Click();
-    form.Command1_Click();
-    const auto shown = dialogs.messages();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].text, QStringLiteral("--- ERRO --- NOME NÃO INFORMADO!"));
-    EXPECT_EQ(shown[0].title, QStringLiteral("ATENÇÃO"));
-    EXPECT_EQ(shown[1].text, QStringLiteral("Ainda não disponivel!"));
-    EXPECT_EQ(shown[1].title, QStringLiteral("Atenção"));
-    EXPECT_EQ(count(QStringLiteral("categorias")), 0);
 }
 
 TEST_F(Categories, TabOrderPutsLimpaBeforeExcluir) {

@@ -94,23 +94,9 @@ TEST_F(CostLines, SupplyLineLooksUpTheCodeAsANumberAndIsSaved) {
     EXPECT_EQ(columnTexts(list, 5), QStringList{QStringLiteral("12,50")});
 }
 
-TEST_F(CostLines, UnknownOrNonNumericCodesFillNothing) {
-    auto form = open();
-    for (const char* code : {"8", "ABC"}) {
-        SCOPED_TRACE(code);
-        typeSupplyLine(*form, QString::fromLatin1(code), QStringLiteral("1"));
-        EXPECT_TRUE(form->txtDsSRV->text().isEmpty());
-        form->txtUn->setText(QStringLiteral("UN"));
-        form->txtVU->setText(QStringLiteral("1"));
-        form->Command2_Click();
-        EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!")));
-        dialogs.clear();
-    }
-    EXPECT_EQ(count(QStringLiteral("os_custos")), 0);
-}
-
 TEST_F(CostLines, IncompleteOrWrongLinesAreRefusedInOrder) {
     struct Case {
+        const char* code;
         int category;
         const char* qt;
         const char* vu;
@@ -118,22 +104,25 @@ TEST_F(CostLines, IncompleteOrWrongLinesAreRefusedInOrder) {
         dlg::Icon icon;
     };
     const char* incomplete = "--- ERRO --- DADOS INCOMPLETOS!";
+    const auto info = dlg::Icon::Information;
+    const auto warn = dlg::Icon::Exclamation;
     const std::vector<Case> cases = {
-        {-1, "1", "1", incomplete, dlg::Icon::Information},
-        {0, "", "1", incomplete, dlg::Icon::Information},
-        {0, "1", "X", incomplete, dlg::Icon::Information},
-        {0, "0", "-1", "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!",
-         dlg::Icon::Exclamation},
-        {0, "-2", "1", "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!",
-         dlg::Icon::Exclamation},
-        {0, "1", "-0,01", "--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!",
-         dlg::Icon::Exclamation},
+        {"7", -1, "1", "1", incomplete, info},
+        // A code that finds no supply, or is no number, fills no description.
+        {"8", 0, "1", "1", incomplete, info},
+        {"ABC", 0, "1", "1", incomplete, info},
+        {"7", 0, "", "1", incomplete, info},
+        {"7", 0, "1", "X", incomplete, info},
+        {"7", 0, "0", "-1", "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!", warn},
+        {"7", 0, "-2", "1", "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!", warn},
+        {"7", 0, "1", "-0,01", "--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!", warn},
     };
     auto form = open();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         dialogs.clear();
-        typeSupplyLine(*form, QStringLiteral("7"), QString::fromLatin1(c.qt));
+        typeSupplyLine(*form, QString::fromLatin1(c.code), QString::fromLatin1(c.qt));
+        form->txtUn->setText(QStringLiteral("UN"));
         form->cboCat->setCurrentIndex(c.category);
         form->txtVU->setText(QString::fromLatin1(c.vu));
         form->Command2_Click();

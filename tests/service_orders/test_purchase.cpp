@@ -312,29 +312,23 @@ TEST_F(Purchase, AClosedPurchaseClosesTheWindow) {
     EXPECT_TRUE(dialogs.sawText(QStringLiteral("COMPRA JÁ ENCERRADA!")));
     EXPECT_FALSE(form->isVisible());
 
-    // Nor does an item reach it by typing its key after another was listed.
+    // An item goes to the invoice the boxes name, even when another was
+    // listed; a closed one takes none.
     auto other = open();
     enterPurchase(*other, "2");
+    addItem(*other, QStringLiteral("P2"), QStringLiteral("1"));
+    other->txtSerie->setText(QStringLiteral("3"));
+    addItem(*other, QStringLiteral("P3"), QStringLiteral("1"));
+    EXPECT_EQ(value(QStringLiteral("select serie from insumos_cmp where cdpro = 'P3'")),
+              QStringLiteral("3"));
+    EXPECT_EQ(columnTexts(other->DataGrid1->model(), 1), QStringList{QStringLiteral("BRINDE")});
     dialogs.clear();
     other->txtSerie->setText(QStringLiteral("1"));
     enter(other->txtCdPro, QStringLiteral("P1"));
     other->txtQtde->setText(QStringLiteral("1"));
     other->Command1_Click();
     EXPECT_TRUE(dialogs.sawText(QStringLiteral("COMPRA JÁ ENCERRADA!")));
-    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 1);
-}
-
-TEST_F(Purchase, AnItemGoesToTheInvoiceTheBoxesName) {
-    auto form = open();
-    enterPurchase(*form, "1");
-    addItem(*form, QStringLiteral("P1"), QStringLiteral("1"));
-    // The series changed without leaving the model box: the item and the list
-    // follow the boxes.
-    form->txtSerie->setText(QStringLiteral("2"));
-    addItem(*form, QStringLiteral("P2"), QStringLiteral("1"));
-    EXPECT_EQ(value(QStringLiteral("select serie from insumos_cmp where cdpro = 'P2'")),
-              QStringLiteral("2"));
-    EXPECT_EQ(columnTexts(form->DataGrid1->model(), 1), QStringList{QStringLiteral("LIXA")});
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 3);
 }
 
 TEST_F(Purchase, OtherButtonsAndEsc) {
