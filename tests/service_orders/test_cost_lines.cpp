@@ -1,6 +1,7 @@
 #include "platform/data_grid.h"
 #include "registers/frmBuscaProd.h"
 #include "registers/frmBuscaVendedor.h"
+#include "service_orders/categoria_item.h"
 #include "service_orders/custo_rules.h"
 #include "service_orders/frmOS_Custos.h"
 #include "service_orders/moment_key.h"
@@ -276,6 +277,14 @@ TEST(CostKeys, KeyIsCutAt45AndStampPutsTheMomentFirst) {
               QStringLiteral("15_240502090807_") + QStringLiteral("U").repeated(28));
     EXPECT_EQ(carimboOrdem(moment, QStringLiteral("ANA")),
               QStringLiteral("02/05/2024 09:08:07 ANA"));
+}
+
+TEST(CostKeys, CategoryCodeIsTheNumberAfterTheLastBar) {
+    EXPECT_EQ(codigoCategoria(QStringLiteral("PINTURA | 3")), 3);
+    EXPECT_EQ(codigoCategoria(QStringLiteral("A|B | 12")), 12);
+    EXPECT_FALSE(codigoCategoria(QStringLiteral("PINTURA")));
+    EXPECT_FALSE(codigoCategoria(QStringLiteral("PINTURA | X")));
+    EXPECT_FALSE(codigoCategoria(QString()));
 }
 
 class SameSecond : public supplytest::SupplyTest {};
