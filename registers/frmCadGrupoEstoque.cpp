@@ -13,11 +13,17 @@
 using namespace formwidgets;
 
 frmCadGrupoEstoque::frmCadGrupoEstoque(QWidget* parent)
+    : frmCadGrupoEstoque(parent, {QStringLiteral("frmCadGrupoEstoque"),
+                                  QStringLiteral("Cadastro Grupo de Insumo"),
+                                  QStringLiteral("grupoestoque")}) {}
+
+frmCadGrupoEstoque::frmCadGrupoEstoque(QWidget* parent, const Tabela& tabela)
     : RegisterForm(parent, QStringLiteral("cdgrupo"),
                    {{QStringLiteral("NOME"), QStringLiteral("dsgrupo"), 4185},
-                    {QStringLiteral("CÓDIGO"), QStringLiteral("cdgrupo"), 870}}) {
-    setObjectName(QStringLiteral("frmCadGrupoEstoque"));
-    setWindowTitle(QStringLiteral("Cadastro Grupo de Insumo"));
+                    {QStringLiteral("CÓDIGO"), QStringLiteral("cdgrupo"), 870}}),
+      table_(tabela.table) {
+    setObjectName(tabela.formName);
+    setWindowTitle(tabela.title);
 
     txtcodcli = box(this, "txtcodcli", 6, 8);
     txtnome = box(this, "txtnome", 20, 24);
@@ -43,7 +49,10 @@ frmCadGrupoEstoque::frmCadGrupoEstoque(QWidget* parent)
     layout->addWidget(DataGrid1, 1);
     resize(420, 420);
 
-    chainTabOrder({txtcodcli, txtnome, cmdsalva, Command1, cmdretorna, DataGrid1});
+    if (tabela.limpaBeforeExcluir)
+        chainTabOrder({txtcodcli, txtnome, cmdsalva, cmdretorna, Command1, DataGrid1});
+    else
+        chainTabOrder({txtcodcli, txtnome, cmdsalva, Command1, cmdretorna, DataGrid1});
     connect(cmdsalva, &QPushButton::clicked, this, &frmCadGrupoEstoque::cmdsalva_Click);
     connect(cmdretorna, &QPushButton::clicked, this, &frmCadGrupoEstoque::cmdretorna_Click);
     connect(Command1, &QPushButton::clicked, this, &frmCadGrupoEstoque::Command1_Click);
@@ -52,7 +61,7 @@ frmCadGrupoEstoque::frmCadGrupoEstoque(QWidget* parent)
 }
 
 void frmCadGrupoEstoque::Form_Load() {
-    setListSource({QStringLiteral("select * from grupoestoque order by dsgrupo"), {}});
+    setListSource({QStringLiteral("select * from %1 order by dsgrupo").arg(table_), {}});
 }
 
 void frmCadGrupoEstoque::txtcodcli_LostFocus() {
@@ -71,7 +80,8 @@ void frmCadGrupoEstoque::cmdsalva_Click() {
     if (!key)
         return;
     const bool update = key->kind == SaveKey::Update;
-    if (!runSave(update ? grupoUpdate(key->code, txtnome->text()) : grupoInsert(txtnome->text()),
+    if (!runSave(update ? grupoUpdate(key->code, txtnome->text(), table_)
+                        : grupoInsert(txtnome->text(), table_),
                  update))
         return;
     refreshList();

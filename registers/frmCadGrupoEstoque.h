@@ -24,5 +24,17 @@ public:
     void Command1_Click();
 
 protected:
+    // The same register over another table of codes and names.
+    struct Tabela {
+        QString formName;
+        QString title;
+        QString table;
+        bool limpaBeforeExcluir = false; // tab order of the last two buttons
+    };
+    frmCadGrupoEstoque(QWidget* parent, const Tabela& tabela);
+
     void LimpaTela() override;
+
+private:
+    QString table_;
 };

@@ -2,6 +2,9 @@
 
 #include "registers/statement.h"
 
-// Saves of the supply-group register.
-Statement grupoInsert(const QString& dsgrupo);
-Statement grupoUpdate(qint64 cdgrupo, const QString& dsgrupo);
+// Saves of the supply-group register, or of another table of codes
+// (cdgrupo) and names (dsgrupo) kept the same way.
+Statement grupoInsert(const QString& dsgrupo,
+                      const QString& table = QStringLiteral("grupoestoque"));
+Statement grupoUpdate(qint64 cdgrupo, const QString& dsgrupo,
+                      const QString& table = QStringLiteral("grupoestoque"));

@@ -1,0 +1,170 @@
+#include "service_orders/compra_rules.h"
+
+#include "platform/dates.h"
+#include "platform/db/connection.h"
+#include "registers/insumo_rules.h"
+#include "registers/register_codes.h"
+#include "service_orders/atencao.h"
+#include "service_orders/moeda.h"
+#include "service_orders/moment_key.h"
+
+namespace {
+
+const QString kDaCompra = QStringLiteral("cdfor = ? and serie = ? and nfiscal = ? and modelo = ?");
+
+bool digitos(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+db::Params daCompra(const ChaveCompra& k) {
+    return {k.cdfor, k.serie.toLongLong(), k.nfiscal.toLongLong(), k.modelo};
+}
+
+// a x b / c rounded half away from zero, exactly.
+Decimal proporcao(Decimal a, Decimal b, Decimal c) {
+    __int128 n = static_cast<__int128>(a.raw()) * b.raw();
+    __int128 d = c.raw();
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    __int128 q = n / d;
+    const __int128 r = n % d;
+    if (r * 2 >= d)
+        ++q;
+    else if (-r * 2 >= d)
+        --q;
+    return Decimal::fromRaw(static_cast<std::int64_t>(q));
+}
+
+} // namespace
+
+std::optional<ChaveCompra> chaveCompra(const QString& cdfor, const QString& serie,
+                                       const QString& nfiscal, const QString& modelo) {
+    const auto fornecedor = wholeCode(cdfor);
+    ChaveCompra k{fornecedor.value_or(0), serie.trimmed(), nfiscal.trimmed(), modelo.trimmed()};
+    if (!fornecedor || !digitos(k.serie) || !digitos(k.nfiscal) || !digitos(k.modelo))
+        return std::nullopt;
+    return k;
+}
+
+Statement itensCompra(const ChaveCompra& chave) {
+    return {QStringLiteral("select i.qtdest,i.status,i.dte,i.dtc,i.idlan,i.cdpro,p.dspro,p.un,"
+                           "i.qtde,i.vfinal,i.vfrete,i.evcad from insumos_cmp i left join "
+                           "produtos p on i.cdpro = p.cdpro where i.cdfor = ? and i.serie = ? "
+                           "and i.nfiscal = ? and i.modelo = ?"),
+            daCompra(chave)};
+}
+
+bool compraEncerrada(db::Connection& cn, const ChaveCompra& chave) {
+    return !cn.query(QStringLiteral("select 1 from insumos_cmp where ") + kDaCompra +
+                         QStringLiteral(" and status = 'S' limit 1"),
+                     daCompra(chave))
+                .isEmpty();
+}
+
+Statement encerraCompra(const ChaveCompra& chave) {
+    return {QStringLiteral("update insumos_cmp set status = 'S' where ") + kDaCompra,
+            daCompra(chave)};
+}
+
+QString chaveItem(const QDateTime& moment, const ChaveCompra& k) {
+    return momentoChave(moment) + k.serie + k.nfiscal + QString::number(k.cdfor) + k.modelo;
+}
+
+ChecagemItem checaItem(const ItemDigitado& d) {
+    ChecagemItem c;
+    const auto chave = chaveCompra(d.cdfor, d.serie, d.nfiscal, d.modelo);
+    const auto dte = dates::parseBr(d.dte);
+    const auto dtc = dates::parseBr(d.dtc);
+    const auto vfinal = leCusto(d.vfinal);
+    const auto qtde = Decimal::parse(d.qtde, false);
+    if (d.nmfor.trimmed().isEmpty() || !chave || !dte || !dtc || d.dspro.trimmed().isEmpty() ||
+        d.un.trimmed().isEmpty() || !vfinal || !qtde) {
+        c.erro =
+            atencao(QStringLiteral("--- ERRO --- DADOS INCOMPLEMTOS!"), dlg::Icon::Exclamation);
+        return c;
+    }
+    if (vfinal->isNegative()) {
+        c.erro = atencao(
+            QStringLiteral("--- ERRO --- VALOR UNITÁRIO FINAL NÃO PODE SER MENOR QUE ZERO!"),
+            dlg::Icon::Critical);
+        return c;
+    }
+    if (*qtde <= Decimal()) {
+        c.erro =
+            atencao(QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!"),
+                    dlg::Icon::Critical);
+        return c;
+    }
+    if (*dtc < *dte) {
+        c.erro = atencao(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!"),
+                         dlg::Icon::Information);
+        return c;
+    }
+    c.item = {*chave, *dte, *dtc, d.cdpro.trimmed(), *vfinal, *qtde};
+    return c;
+}
+
+void insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario) {
+    insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
+        const ChaveCompra& k = item.chave;
+        return Statement{
+            QStringLiteral("insert into insumos_cmp (idlan,cdfor,serie,nfiscal,modelo,dte,dtc,"
+                           "cdpro,vfinal,vfrete,qtde,status,evcad) "
+                           "values (?,?,?,?,?,?,?,?,?,0,?,'N',?)"),
+            {chaveItem(moment, k), k.cdfor, k.serie, k.nfiscal, k.modelo, item.dte, item.dtc,
+             item.cdpro, item.vfinal, item.qtde,
+             usuario + QLatin1Char(' ') + dates::stampBr(moment)}};
+    });
+}
+
+qint64 excluiItem(db::Connection& cn, const QString& idlan) {
+    return cn.execute(QStringLiteral("delete from insumos_cmp where idlan = ? and qtdest = 0"),
+                      {idlan});
+}
+
+TotaisCompra totaisCompra(db::Recordset rows) {
+    TotaisCompra t;
+    rows.moveFirst();
+    if (!rows.eof()) {
+        t.dte = rows.date(QStringLiteral("dte"));
+        t.dtc = rows.date(QStringLiteral("dtc"));
+        t.status = rows.text(QStringLiteral("status"));
+    }
+    for (; !rows.eof(); rows.moveNext()) {
+        const Decimal qtde = rows.decimal(QStringLiteral("qtde"));
+        t.quantidade += qtde;
+        t.insumos += rows.decimal(QStringLiteral("vfinal")) * qtde;
+        t.frete += rows.decimal(QStringLiteral("vfrete")) * qtde;
+    }
+    return t;
+}
+
+QString textoTotaisCompra(const TotaisCompra& t) {
+    return QStringLiteral("Qtde TL: ") + formataQuantidade(t.quantidade) +
+           QStringLiteral(" Tl Frete: ") + moeda(t.frete) + QStringLiteral(" Tl Insumos: ") +
+           moeda(t.insumos) + QStringLiteral(" Tl Final: ") + moeda(t.frete + t.insumos);
+}
+
+std::vector<FreteItem> rateiaFrete(db::Recordset rows, Decimal valor, Decimal insumos) {
+    std::vector<FreteItem> fretes;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+        fretes.push_back({rows.text(QStringLiteral("idlan")),
+                          proporcao(rows.decimal(QStringLiteral("vfinal")), valor, insumos)});
+    return fretes;
+}
+
+void gravaFrete(db::Connection& cn, const std::vector<FreteItem>& fretes) {
+    db::Transaction transaction(cn);
+    for (const FreteItem& f : fretes)
+        cn.execute(QStringLiteral("update insumos_cmp set vfrete = ? where idlan = ?"),
+                   {f.vfrete, f.idlan});
+    transaction.commit();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/decimal.h"
+#include "platform/dialogs.h"
+#include "registers/statement.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace db {
+class Connection;
+class Recordset;
+} // namespace db
+
+// A purchase is every item of one supplier's invoice: series, number and
+// model, kept as typed (digits only).
+struct ChaveCompra {
+    qint64 cdfor = 0;
+    QString serie;
+    QString nfiscal;
+    QString modelo;
+    bool operator==(const ChaveCompra&) const = default;
+};
+// The purchase the boxes name; none when the supplier code is no whole number
+// or an invoice part is empty or holds anything but digits.
+std::optional<ChaveCompra> chaveCompra(const QString& cdfor, const QString& serie,
+                                       const QString& nfiscal, const QString& modelo);
+
+// The items of a purchase with their supply's description and unit. Series
+// and number compare as numbers, the model as text.
+Statement itensCompra(const ChaveCompra& chave);
+// True when any item of the purchase is closed.
+bool compraEncerrada(db::Connection& cn, const ChaveCompra& chave);
+Statement encerraCompra(const ChaveCompra& chave);
+
+// The row key of an item: yymmddhhmmss, series, number, supplier, model.
+QString chaveItem(const QDateTime& moment, const ChaveCompra& chave);
+
+// The purchase window's boxes as typed.
+struct ItemDigitado {
+    QString nmfor;
+    QString cdfor;
+    QString serie;
+    QString nfiscal;
+    QString modelo;
+    QString dte;
+    QString dtc;
+    QString cdpro;
+    QString dspro;
+    QString un;
+    QString vfinal;
+    QString qtde;
+};
+struct ItemCompra {
+    ChaveCompra chave;
+    QDate dte;
+    QDate dtc;
+    QString cdpro;
+    Decimal vfinal;
+    Decimal qtde;
+};
+// The checks of an item before it is added, in their order.
+struct ChecagemItem {
+    std::optional<dlg::Message> erro;
+    ItemCompra item;
+};
+ChecagemItem checaItem(const ItemDigitado& digitado);
+// Adds an open item with no freight, stamped "user date time".
+void insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario);
+// Deletes an item only while nothing of it is allocated; the rows deleted.
+qint64 excluiItem(db::Connection& cn, const QString& idlan);
+
+// What the item list adds up to; the first item gives the dates and status.
+struct TotaisCompra {
+    Decimal quantidade;
+    Decimal insumos; // vfinal x qtde
+    Decimal frete;   // vfrete x qtde
+    QString status = QStringLiteral("N");
+    std::optional<QDate> dte;
+    std::optional<QDate> dtc;
+};
+TotaisCompra totaisCompra(db::Recordset rows);
+QString textoTotaisCompra(const TotaisCompra& totais);
+
+// Freight over the items in proportion to their unit values: each unit
+// freight is vfinal x amount / goods, rounded to four places.
+struct FreteItem {
+    QString idlan;
+    Decimal vfrete;
+};
+std::vector<FreteItem> rateiaFrete(db::Recordset rows, Decimal valor, Decimal insumos);
+// Writes every unit freight or none.
+void gravaFrete(db::Connection& cn, const std::vector<FreteItem>& fretes);

@@ -1,0 +1,95 @@
+#include "service_orders/custo_rules.h"
+
+#include "platform/dates.h"
+#include "platform/db/connection.h"
+#include "registers/register_codes.h"
+#include "service_orders/atencao.h"
+#include "service_orders/categoria_item.h"
+#include "service_orders/moeda.h"
+#include "service_orders/moment_key.h"
+
+QString chaveCusto(qint64 osnr, const QDateTime& moment, const QString& usuario) {
+    return (QString::number(osnr) + QLatin1Char('_') + momentoChave(moment) + QLatin1Char('_') +
+            usuario)
+        .left(45)
+        .trimmed();
+}
+
+QString carimboOrdem(const QDateTime& moment, const QString& usuario) {
+    return dates::stampBr(moment) + QLatin1Char(' ') + usuario;
+}
+
+ChecagemCusto checaCusto(const CustoDigitado& d) {
+    ChecagemCusto c;
+    const auto cdcat = codigoCategoria(d.categoria);
+    const auto qtde = Decimal::parse(d.qtde, false);
+    const auto valor = Decimal::parse(d.valor, true);
+    if (d.dspro.trimmed().isEmpty() || !isNumeric(d.cdpro) || d.un.trimmed().isEmpty() || !qtde ||
+        !valor || !cdcat) {
+        c.erro = atencao(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"), dlg::Icon::Information);
+        return c;
+    }
+    if (*qtde <= Decimal()) {
+        c.erro =
+            atencao(QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!"),
+                    dlg::Icon::Exclamation);
+        return c;
+    }
+    if (valor->isNegative()) {
+        c.erro = atencao(QStringLiteral("--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!"),
+                         dlg::Icon::Exclamation);
+        return c;
+    }
+    c.linha.cdpro = d.cdpro.trimmed();
+    c.linha.dspro = d.dspro;
+    c.linha.un = d.un;
+    c.linha.qtde = *qtde;
+    c.linha.valor = *valor;
+    c.linha.cdcat = *cdcat;
+    return c;
+}
+
+void insereCusto(db::Connection& cn, const LinhaCusto& l, const QString& usuario) {
+    insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
+        return Statement{
+            QStringLiteral("insert into os_custos "
+                           "(idlan,osnr,tipo,cdpro,dspro,un,qtde,valor,cdcat,idest,evcad) "
+                           "values (?,?,?,?,?,?,?,?,?,?,?)"),
+            {chaveCusto(l.osnr, moment, usuario), l.osnr, l.tipo, l.cdpro, l.dspro, l.un, l.qtde,
+             l.valor, l.cdcat, l.idest ? db::Value(*l.idest) : db::Value(db::Null{}),
+             carimboOrdem(moment, usuario)}};
+    });
+}
+
+Statement excluiCusto(const QString& idlan, qint64 osnr) {
+    return {QStringLiteral("delete from os_custos where idlan = ? and osnr = ?"), {idlan, osnr}};
+}
+
+std::optional<QString> codigoInsumoDigitado(const QString& typed) {
+    const auto number = Decimal::parse(typed, false);
+    if (!number)
+        return std::nullopt;
+    return QString::number(number->truncatedUnits());
+}
+
+TotaisCustos leTotaisCustos(db::Connection& cn, qint64 osnr) {
+    TotaisCustos t;
+    db::Recordset rows = cn.query(QStringLiteral("select tipo, sum(qtde*valor) as subtotal from "
+                                                 "os_custos where osnr = ? group by tipo"),
+                                  {osnr});
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        if (rows.isNull(QStringLiteral("subtotal")))
+            continue;
+        const QString tipo = rows.text(QStringLiteral("tipo"));
+        if (tipo == QLatin1String("P"))
+            t.produtos = rows.decimal(QStringLiteral("subtotal"));
+        else if (tipo == QLatin1String("S"))
+            t.servicos = rows.decimal(QStringLiteral("subtotal"));
+    }
+    return t;
+}
+
+QString textoTotaisCustos(const TotaisCustos& t) {
+    return QStringLiteral("Produtos: ") + moeda(t.produtos) + QStringLiteral(" Srv/M.Obr: ") +
+           moeda(t.servicos) + QStringLiteral(" Total: ") + moeda(t.produtos + t.servicos);
+}

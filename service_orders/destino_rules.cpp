@@ -1,0 +1,107 @@
+#include "service_orders/destino_rules.h"
+
+#include "platform/db/connection.h"
+#include "service_orders/atencao.h"
+#include "service_orders/categoria_item.h"
+#include "service_orders/custo_rules.h"
+
+std::optional<OrdemDestino> leOrdemDestino(db::Connection& cn, qint64 osnr) {
+    const db::Recordset row = cn.query(
+        QStringLiteral("select o.ossit,o.cdcli,c.nmcli from os_cab o left join cliente c on "
+                       "o.cdcli = c.cdcli where o.osnr = ?"),
+        {osnr});
+    if (row.isEmpty())
+        return std::nullopt;
+    return OrdemDestino{row.text(QStringLiteral("ossit")), row.text(QStringLiteral("nmcli"))};
+}
+
+ItemDestino itemDaLista(const db::Recordset& rows, qsizetype row) {
+    db::Recordset at = rows;
+    at.moveTo(row);
+    return {at.text(QStringLiteral("idlan")),     at.text(QStringLiteral("cdpro")),
+            at.text(QStringLiteral("dspro")),     at.text(QStringLiteral("un")),
+            at.decimal(QStringLiteral("qtde")),   at.decimal(QStringLiteral("qtdest")),
+            at.decimal(QStringLiteral("vfinal")), at.decimal(QStringLiteral("vfrete"))};
+}
+
+ChecagemDestino checaDestino(const QString& categoria, const QString& ossit, const QString& qtde,
+                             Decimal restante) {
+    ChecagemDestino c;
+    const auto cdcat = codigoCategoria(categoria);
+    if (!cdcat) {
+        c.erro =
+            atencao(QStringLiteral("--- ERRO --- SELECIONE UM CATEGORIA!"), dlg::Icon::Exclamation);
+        return c;
+    }
+    if (ossit != QLatin1String("2") && ossit != QLatin1String("3")) {
+        c.erro = atencao(QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!"),
+                         dlg::Icon::Exclamation);
+        return c;
+    }
+    const auto quantidade = Decimal::parse(qtde, false);
+    if (!quantidade) {
+        c.erro = atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA INVÁLIDA!"),
+                         dlg::Icon::Exclamation);
+        return c;
+    }
+    if (*quantidade <= Decimal()) {
+        c.erro =
+            atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA NÃO SER MENOR E/OU IGUAL A ZERO!"),
+                    dlg::Icon::Exclamation);
+        return c;
+    }
+    if (*quantidade > restante) {
+        c.erro = atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA SUPERIOR A QTDE COMPRADA!"),
+                         dlg::Icon::Exclamation);
+        return c;
+    }
+    c.cdcat = *cdcat;
+    c.qtde = *quantidade;
+    return c;
+}
+
+Statement destinosDoItem(const QString& idlan) {
+    return {QStringLiteral("select o.idlan,o.idest,o.osnr,o.qtde,c.dsgrupo from os_custos o left "
+                           "join categorias c on o.cdcat = c.cdgrupo where o.idest = ? order by "
+                           "o.evcad"),
+            {idlan}};
+}
+
+bool destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64 cdcat, Decimal qtde,
+             const QString& usuario) {
+    db::Transaction transaction(cn);
+    // Checked again by the server, so two windows together cannot hand out
+    // more than was bought.
+    if (cn.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest + ? where idlan = ? "
+                                  "and qtde - qtdest >= ?"),
+                   {qtde, item.idlan, qtde}) == 0)
+        return false;
+    LinhaCusto linha;
+    linha.osnr = osnr;
+    linha.tipo = QStringLiteral("P");
+    linha.cdpro = item.cdpro;
+    linha.dspro = item.dspro;
+    linha.un = item.un;
+    linha.qtde = qtde;
+    linha.valor = item.vfinal + item.vfrete;
+    linha.cdcat = cdcat;
+    linha.idest = item.idlan;
+    insereCusto(cn, linha, usuario);
+    transaction.commit();
+    return true;
+}
+
+bool estorna(db::Connection& cn, const QString& idlan, qint64 osnr) {
+    db::Transaction transaction(cn);
+    const db::Recordset line =
+        cn.query(QStringLiteral("select qtde, idest from os_custos where idlan = ? and osnr = ? "
+                                "for update"),
+                 {idlan, osnr});
+    if (line.isEmpty())
+        return false;
+    cn.execute(QStringLiteral("delete from os_custos where idlan = ? and osnr = ?"), {idlan, osnr});
+    cn.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest - ? where idlan = ?"),
+               {line.decimal(QStringLiteral("qtde")), line.text(QStringLiteral("idest"))});
+    transaction.commit();
+    return true;
+}

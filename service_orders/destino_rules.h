@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/decimal.h"
+#include "platform/dialogs.h"
+#include "registers/statement.h"
+
+#include <QString>
+#include <optional>
+
+namespace db {
+class Connection;
+class Recordset;
+} // namespace db
+
+// The status digit and client name of an order; none when no order has it.
+struct OrdemDestino {
+    QString ossit;
+    QString nmcli;
+};
+std::optional<OrdemDestino> leOrdemDestino(db::Connection& cn, qint64 osnr);
+
+// A purchase item as the allocation list read it.
+struct ItemDestino {
+    QString idlan;
+    QString cdpro;
+    QString dspro;
+    QString un;
+    Decimal qtde;
+    Decimal qtdest;
+    Decimal vfinal;
+    Decimal vfrete;
+    Decimal restante() const { return qtde - qtdest; }
+};
+ItemDestino itemDaLista(const db::Recordset& rows, qsizetype row);
+
+// The checks of an allocation, in their order, against the remaining
+// quantity of the item as the list last read it.
+struct ChecagemDestino {
+    std::optional<dlg::Message> erro;
+    qint64 cdcat = 0;
+    Decimal qtde;
+};
+ChecagemDestino checaDestino(const QString& categoria, const QString& ossit, const QString& qtde,
+                             Decimal restante);
+
+// The cost lines allocated from one purchase item.
+Statement destinosDoItem(const QString& idlan);
+
+// Allocates `qtde` of the item to the order: the item's allocated quantity
+// and the order's supply cost line (at purchase value plus unit freight) are
+// written together or not at all. False, with nothing written, when the item
+// no longer has that much left.
+bool destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64 cdcat, Decimal qtde,
+             const QString& usuario);
+// Reverses an allocation: the cost line goes and its stored quantity returns
+// to its item, together. False, with nothing changed, when the line is gone.
+bool estorna(db::Connection& cn, const QString& idlan, qint64 osnr);

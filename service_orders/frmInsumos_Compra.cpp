@@ -1,0 +1,387 @@
+#include "service_orders/frmInsumos_Compra.h"
+
+#include "platform/busy_guard.h"
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "platform/db/connection.h"
+#include "platform/db/data_control.h"
+#include "registers/form_widgets.h"
+#include "registers/frmBuscaFornecedor.h"
+#include "registers/frmBuscaProd.h"
+#include "registers/insumo_rules.h"
+#include "registers/list_binding.h"
+#include "registers/register_codes.h"
+#include "service_orders/frmInsumos_Destino.h"
+#include "service_orders/list_formats.h"
+#include "service_orders/moeda.h"
+#include "service_orders/pick.h"
+#include "service_orders/shared_work.h"
+#include "shell/auto_resize.h"
+#include "shell/date_mask.h"
+#include "shell/program_end.h"
+#include "shell/shared_state.h"
+#include "shell/window_registry.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace formwidgets;
+
+namespace {
+
+void displayOnly(QLineEdit* box) {
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+}
+
+} // namespace
+
+frmInsumos_Compra::frmInsumos_Compra(QWidget* parent) : SupplyForm(parent) {
+    setObjectName(QStringLiteral("frmInsumos_Compra"));
+    setWindowTitle(QStringLiteral("Insumos - Compra"));
+    buildLayout();
+    AutoResize::attach(this);
+
+    keys.bind(Qt::Key_F2, Command2);
+    keys.bind(Qt::Key_F3, Command3);
+    connect(Command2, &QPushButton::clicked, this, &frmInsumos_Compra::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmInsumos_Compra::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmInsumos_Compra::Command1_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmInsumos_Compra::Command5_Click);
+    connect(Command8, &QPushButton::clicked, this, &frmInsumos_Compra::Command8_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmInsumos_Compra::Command4_Click);
+    connect(txtCdFor, &QLineEdit::textChanged, this, &frmInsumos_Compra::txtCdFor_Change);
+    connect(txtCdPro, &QLineEdit::textChanged, this, &frmInsumos_Compra::txtCdPro_Change);
+    connect(DataGrid1, &DataGrid::rowSelected, this, &frmInsumos_Compra::DataGrid1_DblClick);
+    onLeave(txtCdFor, [this] { txtCdFor_LostFocus(); });
+    onLeave(txtModelo, [this] { txtModelo_LostFocus(); });
+    onLeave(txtCdPro, [this] { txtCdPro_LostFocus(); });
+    Form_Load();
+}
+
+void frmInsumos_Compra::buildLayout() {
+    txtCdFor = box(this, "txtCdFor", 10, 8);
+    txtNmFor = box(this, "txtNmFor", 0, 40);
+    displayOnly(txtNmFor);
+    txtSerie = box(this, "txtSerie", 3, 4);
+    txtNFiscal = box(this, "txtNFiscal", 10, 11);
+    txtModelo = box(this, "txtModelo", 2, 3);
+    txtDTe = box(this, "txtDTe", 10, 11);
+    txtDTc = box(this, "txtDTc", 10, 11);
+    installDateMask(txtDTe);
+    installDateMask(txtDTc);
+    txtCdPro = box(this, "txtCdPro", 14, 14);
+    txtDsPro = box(this, "txtDsPro", 0, 36);
+    displayOnly(txtDsPro);
+    txtUN = box(this, "txtUN", 5, 5);
+    displayOnly(txtUN);
+    txtVR = box(this, "txtVR", 0, 12);
+    txtQtde = box(this, "txtQtde", 0, 10);
+    Command2 = button(this, "Command2", QStringLiteral("F2 Pesquisar"));
+    Command3 = button(this, "Command3", QStringLiteral("F3 Pesquisar"));
+    Command1 = button(this, "Command1", QStringLiteral("Salvar"));
+    Command5 = button(this, "Command5", QStringLiteral("Ratear Frete"));
+    Command8 = button(this, "Command8", QStringLiteral("Encerrar Compra"));
+    Command4 = button(this, "Command4", QStringLiteral("Importar XML"));
+    Command7 = button(this, "Command7", QStringLiteral("Compras Pendentes"));
+
+    // A button standing level with the boxes beside it, under their labels.
+    auto lowered = [](QPushButton* button) {
+        auto* column = new QVBoxLayout;
+        column->addStretch();
+        column->addWidget(button);
+        return column;
+    };
+    auto* supplier = new QHBoxLayout;
+    addLabelled(supplier, this, QStringLiteral("Fornecedor"), txtCdFor);
+    supplier->addLayout(lowered(Command2));
+    addLabelled(supplier, this, QString(), txtNmFor, 1);
+    auto* invoice = new QHBoxLayout;
+    addLabelled(invoice, this, QStringLiteral("Serie"), txtSerie);
+    addLabelled(invoice, this, QStringLiteral("N.Fiscal"), txtNFiscal);
+    addLabelled(invoice, this, QStringLiteral("Mod."), txtModelo);
+    addLabelled(invoice, this, QStringLiteral("Emissão"), txtDTe);
+    addLabelled(invoice, this, QStringLiteral("Chegada"), txtDTc);
+    invoice->addStretch();
+    auto* item = new QHBoxLayout;
+    addLabelled(item, this, QStringLiteral("Código"), txtCdPro);
+    item->addLayout(lowered(Command3));
+    addLabelled(item, this, QStringLiteral("Descrição"), txtDsPro, 1);
+    addLabelled(item, this, QStringLiteral("UN"), txtUN);
+    addLabelled(item, this, QStringLiteral("Vr.Final"), txtVR);
+    addLabelled(item, this, QStringLiteral("Qtde"), txtQtde);
+    item->addLayout(lowered(Command1));
+
+    Adodc1 = new db::DataControl(this);
+    DataGrid1 = new DataGrid(this);
+    listbinding::bind(Adodc1, DataGrid1,
+                      {{QStringLiteral("CÓDIGO"), QStringLiteral("cdpro")},
+                       {QStringLiteral("PRODUTO"), QStringLiteral("dspro")},
+                       {QStringLiteral("UN"), QStringLiteral("un")},
+                       {QStringLiteral("QTDE"), QStringLiteral("qtde")},
+                       {QStringLiteral("VR UNIT."), QStringLiteral("vfinal")},
+                       {QStringLiteral("VR FRETE"), QStringLiteral("vfrete")},
+                       {QStringLiteral("OP"), QStringLiteral("evcad")}});
+    formatListColumns(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
+                                  ListFormat::Number, ListFormat::Number, ListFormat::Number});
+    DataGrid1->horizontalHeader()->setStretchLastSection(false);
+    lST = new QLabel(QStringLiteral("Valor Total: R$ 0,00"), this);
+    lST->setObjectName(QStringLiteral("lST"));
+    lST->setStyleSheet(QStringLiteral("font-weight: bold;"));
+
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(lST, 1);
+    for (QPushButton* b : {Command5, Command8, Command4, Command7})
+        actions->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(supplier);
+    layout->addLayout(invoice);
+    layout->addLayout(item);
+    layout->addWidget(DataGrid1, 1);
+    layout->addLayout(actions);
+    resize(940, 560);
+    chainTabOrder({txtCdFor, txtSerie, txtNFiscal, txtModelo, txtDTe, txtDTc, txtCdPro, txtVR,
+                   txtQtde, Command1, Command5, Command8, Command4, Command7, Command2, Command3,
+                   DataGrid1});
+}
+
+void frmInsumos_Compra::Form_Load() {
+    listada_ = ChaveCompra{0, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
+    Adodc1->setRecordSource(itensCompra(listada_).sql, itensCompra(listada_).params);
+    AtualizaCompra();
+}
+
+void frmInsumos_Compra::Form_Activate() {
+    const int width = DataGrid1->viewport()->width();
+    QList<int> widths;
+    for (int share : {15, 30, 5, 8, 14, 14, 14})
+        widths << width * share / 100;
+    DataGrid1->setColumnWidths(widths);
+}
+
+bool frmInsumos_Compra::AtualizaCompra() {
+    TotaisCompra totais;
+    {
+        BusyGuard busy(this);
+        totalInsumos_ = Decimal();
+        freteSugerido_ = QStringLiteral("0");
+        listbinding::refresh(Adodc1, DataGrid1);
+        totais = totaisCompra(Adodc1->recordset());
+        if (totais.dte)
+            txtDTe->setText(dates::toBr(*totais.dte));
+        if (totais.dtc)
+            txtDTc->setText(dates::toBr(*totais.dtc));
+        freteSugerido_ = moeda(totais.frete);
+        totalInsumos_ = totais.insumos.rounded(2);
+        lST->setText(textoTotaisCompra(totais));
+    }
+    if (totais.status != QLatin1String("S"))
+        return true;
+    dlg::inform(QStringLiteral("COMPRA JÁ ENCERRADA!"), QStringLiteral("ATENÇÃO"),
+                dlg::Icon::Information);
+    close();
+    return false;
+}
+
+bool frmInsumos_Compra::mostraCompra(const ChaveCompra& chave) {
+    listada_ = chave;
+    const Statement source = itensCompra(chave);
+    Adodc1->setRecordSource(source.sql, source.params);
+    return AtualizaCompra();
+}
+
+void frmInsumos_Compra::Command2_Click() {
+    if (!pick<frmBuscaFornecedor>(this))
+        return;
+    if (isNumeric(shared::gCodigoPesquisa))
+        txtCdFor->setText(shared::gCodigoPesquisa);
+    txtCdFor->setFocus();
+}
+
+void frmInsumos_Compra::txtCdFor_Change() {
+    txtNmFor->clear();
+}
+
+void frmInsumos_Compra::txtCdFor_LostFocus() {
+    const auto code = wholeCode(txtCdFor->text());
+    if (!code)
+        return;
+    txtNmFor->clear();
+    workOnShared(nullptr, [&](db::Connection& cn) {
+        const db::Recordset row =
+            cn.query(QStringLiteral("select nmfor from fornecedores where cdfor = ?"), {*code});
+        if (!row.isEmpty())
+            txtNmFor->setText(row.text(QStringLiteral("nmfor")));
+    });
+}
+
+void frmInsumos_Compra::txtModelo_LostFocus() {
+    const auto chave =
+        chaveCompra(txtCdFor->text(), txtSerie->text(), txtNFiscal->text(), txtModelo->text());
+    if (txtNmFor->text().trimmed().isEmpty() || !chave) {
+        dlg::inform(QStringLiteral("--- ERRO --- DADOS INVÁLIDO!"), QStringLiteral("ATENÇÃO"),
+                    dlg::Icon::Exclamation);
+        return;
+    }
+    mostraCompra(*chave);
+}
+
+void frmInsumos_Compra::Command3_Click() {
+    if (!pick<frmBuscaProd>(this))
+        return;
+    if (!shared::gCodigoPesquisa.trimmed().isEmpty())
+        txtCdPro->setText(shared::gCodigoPesquisa);
+    txtCdPro->setFocus();
+}
+
+void frmInsumos_Compra::txtCdPro_Change() {
+    txtDsPro->clear();
+    txtUN->clear();
+    txtQtde->clear();
+    txtVR->setText(QStringLiteral("0"));
+}
+
+void frmInsumos_Compra::txtCdPro_LostFocus() {
+    const QString code = txtCdPro->text().trimmed();
+    if (code.isEmpty())
+        return;
+    workOnShared(nullptr, [&](db::Connection& cn) {
+        const db::Recordset row =
+            cn.query(QStringLiteral("select * from produtos where cdpro = ?"), {code});
+        for (QLineEdit* box : {txtDsPro, txtUN, txtVR, txtQtde})
+            box->clear();
+        if (row.isEmpty())
+            return;
+        txtDsPro->setText(row.text(QStringLiteral("dspro")));
+        txtUN->setText(row.text(QStringLiteral("un")));
+        txtVR->setText(formataCusto(row.decimal(QStringLiteral("vcusto"))));
+    });
+}
+
+void frmInsumos_Compra::Command1_Click() {
+    const ChecagemItem check =
+        checaItem({txtNmFor->text(), txtCdFor->text(), txtSerie->text(), txtNFiscal->text(),
+                   txtModelo->text(), txtDTe->text(), txtDTc->text(), txtCdPro->text(),
+                   txtDsPro->text(), txtUN->text(), txtVR->text(), txtQtde->text()});
+    if (check.erro) {
+        dlg::dialogs().show(*check.erro);
+        return;
+    }
+    const ItemCompra& item = check.item;
+    txtVR->setText(formataCusto(item.vfinal));
+    txtQtde->setText(formataCusto(item.qtde));
+    // The item goes to the purchase the boxes name, which is then the one
+    // listed; a closed purchase takes no more items.
+    bool closed = false;
+    if (!workOnShared(nullptr,
+                      [&](db::Connection& cn) { closed = compraEncerrada(cn, item.chave); }))
+        return;
+    if (closed) {
+        mostraCompra(item.chave);
+        return;
+    }
+    if (!workOnShared(this, [&](db::Connection& cn) { insereItem(cn, item, shared::gUsuario); }))
+        return;
+    if (!mostraCompra(item.chave))
+        return;
+    txtCdPro->clear();
+    txtCdPro->setFocus();
+}
+
+void frmInsumos_Compra::Command5_Click() {
+    std::optional<Decimal> valor;
+    QString typed;
+    while (!valor) {
+        const std::optional<QString> answer = dlg::dialogs().input(
+            {QStringLiteral("Valor do Frete:"), QStringLiteral("Rateio do frete"), freteSugerido_});
+        if (!answer)
+            return;
+        typed = *answer;
+        valor = Decimal::parse(typed, true);
+    }
+    if (valor->isNegative()) {
+        dlg::inform(QStringLiteral("--- ERRO --- VALOR DO FRETE NÃO PODE SER MENOR QUE ZERO!"),
+                    QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+        return;
+    }
+    if (!dlg::ask(QStringLiteral("Confirma o rateio de frete no valor de: ") +
+                      formataCusto(*valor) + QStringLiteral(" ?"),
+                  QStringLiteral("Atenção")))
+        return;
+    if (!listbinding::refresh(Adodc1, DataGrid1))
+        return;
+    freteSugerido_ = typed;
+    // Spread over what the items are worth now, should the list have changed.
+    const Decimal insumos = totaisCompra(Adodc1->recordset()).insumos.rounded(2);
+    if (insumos.isZero()) {
+        dlg::inform(QStringLiteral("--- ERRO --- COMPRA SEM VALOR DE INSUMOS PARA O RATEIO!"),
+                    QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+        return;
+    }
+    const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
+    if (!workOnShared(this, [&](db::Connection& cn) { gravaFrete(cn, fretes); }))
+        return;
+    AtualizaCompra();
+}
+
+void frmInsumos_Compra::DataGrid1_DblClick() {
+    const int row = DataGrid1->currentRow();
+    if (row < 0)
+        return;
+    const auto destinado = [] {
+        dlg::inform(QStringLiteral("--- ERRO --- ITEM FOI DESTINADO, PODE SER ESTORNADO!"),
+                    QStringLiteral("ATENÇÃO"), dlg::Icon::Critical);
+    };
+    const auto qtdest = Decimal::fromSql(listbinding::text(Adodc1, row, QStringLiteral("qtdest")));
+    if (!qtdest || !qtdest->isZero()) {
+        destinado();
+        return;
+    }
+    if (!dlg::ask(QStringLiteral("Estorna o item selecionado?"), QStringLiteral("Atenção")))
+        return;
+    const QString idlan = listbinding::text(Adodc1, row, QStringLiteral("idlan"));
+    qint64 deleted = 0;
+    if (!workOnShared(this, [&](db::Connection& cn) { deleted = excluiItem(cn, idlan); }))
+        return;
+    if (deleted == 0)
+        destinado();
+    if (!AtualizaCompra())
+        return;
+    txtCdPro->setFocus();
+}
+
+void frmInsumos_Compra::Command8_Click() {
+    const auto chave =
+        chaveCompra(txtCdFor->text(), txtSerie->text(), txtNFiscal->text(), txtModelo->text());
+    if (!chave) {
+        dlg::inform(QStringLiteral("--- ERRO --- DADOS INVÁLIDO!"), QStringLiteral("ATENÇÃO"),
+                    dlg::Icon::Exclamation);
+        return;
+    }
+    windows::showModal<frmInsumos_Destino>(this);
+    if (program::ending())
+        return;
+    if (!dlg::ask(QStringLiteral("Deseja encerrar a compra?"), QStringLiteral("Atenção")))
+        return;
+    const Statement closing = encerraCompra(*chave);
+    if (!workOnShared(this, [&](db::Connection& cn) { cn.execute(closing.sql, closing.params); }))
+        return;
+    for (QLineEdit* box : {txtCdFor, txtSerie, txtNFiscal, txtModelo, txtDTc, txtDTe})
+        box->clear();
+    mostraCompra(*chave);
+}
+
+void frmInsumos_Compra::Command4_Click() {
+    dlg::inform(QStringLiteral("Função ainda não disponivel!"), QStringLiteral("Atenção"),
+                dlg::Icon::Information);
+}
+
+void frmInsumos_Compra::escPressed() {
+    shared::fechaConexao();
+    Adodc1->close();
+    close();
+}

@@ -1,0 +1,34 @@
+#include "service_orders/moment_key.h"
+
+#include "platform/db/connection.h"
+
+#include <QThread>
+
+namespace {
+// The server's number for a key already there.
+constexpr int kDuplicateKey = 1062;
+constexpr int kTries = 3;
+} // namespace
+
+QString momentoChave(const QDateTime& moment) {
+    return moment.toString(QStringLiteral("yyMMddhhmmss"));
+}
+
+void insereComChaveDoMomento(db::Connection& cn,
+                             const std::function<Statement(const QDateTime&)>& insert,
+                             const Relogio& agora) {
+    for (int attempt = 1;; ++attempt) {
+        const QDateTime moment = agora();
+        const Statement statement = insert(moment);
+        try {
+            cn.execute(statement.sql, statement.params);
+            return;
+        } catch (const db::DbError& e) {
+            if (e.number() != kDuplicateKey || attempt == kTries)
+                throw;
+        }
+        const qint64 second = moment.toSecsSinceEpoch();
+        while (agora().toSecsSinceEpoch() <= second)
+            QThread::msleep(20);
+    }
+}

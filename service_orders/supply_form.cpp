@@ -1,0 +1,14 @@
+#include "service_orders/supply_form.h"
+
+#include <QEvent>
+
+bool SupplyForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        QMetaObject::invokeMethod(
+            this, [this] { Form_Activate(); }, Qt::QueuedConnection);
+    return DataForm::event(event);
+}
+
+bool SupplyForm::previewKey(QKeyEvent* event) {
+    return keys.press(event);
+}

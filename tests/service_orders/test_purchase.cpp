@@ -1,0 +1,361 @@
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "service_orders/compra_rules.h"
+#include "service_orders/frmInsumos_Compra.h"
+#include "tests/service_orders/supply_test_support.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using regtest::columnTexts;
+
+class Purchase : public supplytest::SupplyTest {
+protected:
+    void SetUp() override {
+        SupplyTest::SetUp();
+        supplier = addSupplier(QStringLiteral("DEPÓSITO CENTRAL"));
+        addSupply(QStringLiteral("P1"), QStringLiteral("TINTA"), QStringLiteral("GL"),
+                  QStringLiteral("10"));
+        addSupply(QStringLiteral("P2"), QStringLiteral("LIXA"), QStringLiteral("UN"),
+                  QStringLiteral("30"));
+        addSupply(QStringLiteral("P3"), QStringLiteral("BRINDE"), QStringLiteral("UN"),
+                  QStringLiteral("0"));
+    }
+    std::unique_ptr<frmInsumos_Compra> open() {
+        auto form = std::make_unique<frmInsumos_Compra>();
+        showActive(form.get());
+        return form;
+    }
+    // Types into a box and leaves it with Enter, as the user does.
+    static void enter(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    void enterPurchase(frmInsumos_Compra& form, const char* serie = "1",
+                       const char* nfiscal = "123") {
+        enter(form.txtCdFor, QString::number(supplier));
+        form.txtSerie->setText(QString::fromLatin1(serie));
+        form.txtNFiscal->setText(QString::fromLatin1(nfiscal));
+        enter(form.txtModelo, QStringLiteral("55"));
+        form.txtDTe->setText(QStringLiteral("02/05/2024"));
+        form.txtDTc->setText(QStringLiteral("03/05/2024"));
+    }
+    void addItem(frmInsumos_Compra& form, const QString& code, const QString& qt,
+                 const QString& vr = QString()) {
+        enter(form.txtCdPro, code);
+        if (!vr.isNull())
+            form.txtVR->setText(vr);
+        form.txtQtde->setText(qt);
+        form.Command1_Click();
+    }
+    QString totals(const char* q, const char* f, const char* g, const char* t) {
+        return QStringLiteral("Qtde TL: %1 Tl Frete: R$ %2 Tl Insumos: R$ %3 Tl Final: R$ %4")
+            .arg(QLatin1String(q), QLatin1String(f), QLatin1String(g), QLatin1String(t));
+    }
+    qint64 supplier = 0;
+};
+
+TEST_F(Purchase, ItemsAreAddedToTheInvoiceTyped) {
+    auto form = open();
+    EXPECT_EQ(form->lST->text(), totals("0", "0,00", "0,00", "0,00"));
+    enterPurchase(*form, "001");
+    EXPECT_EQ(form->txtNmFor->text(), QStringLiteral("DEPÓSITO CENTRAL"));
+    EXPECT_TRUE(dialogs.shown().empty());
+    enter(form->txtCdPro, QStringLiteral("P1"));
+    EXPECT_EQ(form->txtDsPro->text(), QStringLiteral("TINTA"));
+    EXPECT_EQ(form->txtUN->text(), QStringLiteral("GL"));
+    EXPECT_EQ(form->txtVR->text(), QStringLiteral("10,00"));
+    EXPECT_TRUE(form->txtVR->hasFocus());
+    form->txtVR->setText(QStringLiteral("12,5"));
+    form->txtQtde->setText(QStringLiteral("2.5"));
+    form->Command1_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+
+    const db::Recordset r = cn.query(QStringLiteral("select * from insumos_cmp"));
+    ASSERT_EQ(r.rowCount(), 1);
+    const QString key = r.text(QStringLiteral("idlan"));
+    EXPECT_EQ(key.size(), 12 + 3 + 3 + QString::number(supplier).size() + 2);
+    EXPECT_TRUE(key.endsWith(QStringLiteral("001123") + QString::number(supplier) + "55"));
+    EXPECT_EQ(key.left(6), QDate::currentDate().toString(QStringLiteral("yyMMdd")));
+    EXPECT_EQ(r.text(QStringLiteral("serie")), QStringLiteral("001"));
+    EXPECT_EQ(r.date(QStringLiteral("dte")), QDate(2024, 5, 2));
+    EXPECT_EQ(r.date(QStringLiteral("dtc")), QDate(2024, 5, 3));
+    EXPECT_EQ(r.decimal(QStringLiteral("vfinal")), Decimal::parse(QStringLiteral("12,5")));
+    EXPECT_EQ(r.decimal(QStringLiteral("qtde")), Decimal::parse(QStringLiteral("2,5")));
+    EXPECT_TRUE(r.decimal(QStringLiteral("vfrete")).isZero());
+    EXPECT_EQ(r.text(QStringLiteral("status")), QStringLiteral("N"));
+    EXPECT_TRUE(r.text(QStringLiteral("evcad"))
+                    .startsWith(QStringLiteral("TESTE ") + dates::toBr(QDate::currentDate())));
+
+    // The invoice stays for the next item; the item boxes are emptied.
+    EXPECT_EQ(form->txtSerie->text(), QStringLiteral("001"));
+    EXPECT_EQ(form->txtDTe->text(), QStringLiteral("02/05/2024"));
+    EXPECT_TRUE(form->txtCdPro->text().isEmpty());
+    EXPECT_TRUE(form->txtDsPro->text().isEmpty());
+    EXPECT_TRUE(form->txtCdPro->hasFocus());
+    EXPECT_EQ(form->lST->text(), totals("2,5", "0,00", "31,25", "31,25"));
+    const QAbstractItemModel* list = form->DataGrid1->model();
+    EXPECT_EQ(columnTexts(list, 1), QStringList{QStringLiteral("TINTA")});
+    EXPECT_EQ(columnTexts(list, 4), QStringList{QStringLiteral("12,50")});
+
+    // A second item right away, most likely within the same second, is kept too.
+    addItem(*form, QStringLiteral("P2"), QStringLiteral("1"));
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 2);
+    EXPECT_EQ(form->lST->text(), totals("3,5", "0,00", "61,25", "61,25"));
+
+    // The invoice typed again later, without its leading zero, is the same one.
+    auto again = open();
+    enterPurchase(*again, "1");
+    EXPECT_EQ(again->DataGrid1->model()->rowCount(), 2);
+    EXPECT_EQ(again->txtDTe->text(), QStringLiteral("02/05/2024"));
+}
+
+TEST_F(Purchase, ItemsAreCheckedInOrder) {
+    struct Case {
+        const char* what;
+        std::function<void(frmInsumos_Compra&)> change;
+        const char* message;
+        dlg::Icon icon;
+    };
+    const char* incomplete = "--- ERRO --- DADOS INCOMPLEMTOS!";
+    const std::vector<Case> cases = {
+        {"no supplier name", [](auto& f) { f.txtNmFor->clear(); }, incomplete,
+         dlg::Icon::Exclamation},
+        {"series with letters", [](auto& f) { f.txtSerie->setText(QStringLiteral("A1")); },
+         incomplete, dlg::Icon::Exclamation},
+        {"no such date", [](auto& f) { f.txtDTc->setText(QStringLiteral("31/02/2024")); },
+         incomplete, dlg::Icon::Exclamation},
+        {"no supply", [](auto& f) { f.txtDsPro->clear(); }, incomplete, dlg::Icon::Exclamation},
+        {"value not a number", [](auto& f) { f.txtVR->setText(QStringLiteral("X")); }, incomplete,
+         dlg::Icon::Exclamation},
+        {"negative value", [](auto& f) { f.txtVR->setText(QStringLiteral("-1")); },
+         "--- ERRO --- VALOR UNITÁRIO FINAL NÃO PODE SER MENOR QUE ZERO!", dlg::Icon::Critical},
+        {"zero quantity", [](auto& f) { f.txtQtde->setText(QStringLiteral("0")); },
+         "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!", dlg::Icon::Critical},
+        {"arrival before issue", [](auto& f) { f.txtDTc->setText(QStringLiteral("01/05/2024")); },
+         "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!", dlg::Icon::Information},
+    };
+    auto form = open();
+    enterPurchase(*form);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        enterPurchase(*form);
+        enter(form->txtCdPro, QStringLiteral("P1"));
+        form->txtQtde->setText(QStringLiteral("1"));
+        dialogs.clear();
+        c.change(*form);
+        form->Command1_Click();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0].text, QString::fromUtf8(c.message));
+        EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(dialogs.messages()[0].icon, c.icon);
+    }
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 0);
+    // Issue and arrival on the same day, and a zero value, are accepted.
+    dialogs.clear();
+    form->txtDTc->setText(QStringLiteral("02/05/2024"));
+    addItem(*form, QStringLiteral("P1"), QStringLiteral("1"), QStringLiteral("0"));
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 1);
+}
+
+TEST_F(Purchase, InvoiceKeyWithLettersIsRefusedWhenEntered) {
+    auto form = open();
+    enter(form->txtCdFor, QString::number(supplier));
+    form->txtSerie->setText(QStringLiteral("1"));
+    form->txtNFiscal->setText(QStringLiteral("12A"));
+    enter(form->txtModelo, QStringLiteral("55"));
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- DADOS INVÁLIDO!")));
+    // A supplier code that names no supplier leaves the name empty: refused too.
+    dialogs.clear();
+    enter(form->txtCdFor, QStringLiteral("99"));
+    EXPECT_TRUE(form->txtNmFor->text().isEmpty());
+    form->txtNFiscal->setText(QStringLiteral("12"));
+    enter(form->txtModelo, QStringLiteral("55"));
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- DADOS INVÁLIDO!")));
+}
+
+// Scripted answers that also keep the default text each input box offered.
+class ScriptWithDefaults : public testsupport::ScriptedDialogs {
+public:
+    std::optional<QString> input(const dlg::Input& request) override {
+        defaults << request.defaultText;
+        return ScriptedDialogs::input(request);
+    }
+    QStringList defaults;
+};
+
+TEST_F(Purchase, FreightIsSpreadByUnitValue) {
+    ScriptWithDefaults dialogs;
+    auto form = open();
+    enterPurchase(*form);
+    addItem(*form, QStringLiteral("P1"), QStringLiteral("1"));
+    addItem(*form, QStringLiteral("P2"), QStringLiteral("1"));
+    addItem(*form, QStringLiteral("P3"), QStringLiteral("3"));
+    // Not a number asks again; the first answer offers the present freight.
+    dialogs.answerInput(QStringLiteral("oito"));
+    dialogs.answerInput(QStringLiteral("R$ 8,00"));
+    dialogs.answer(dlg::Answer::Yes);
+    form->Command5_Click();
+    ASSERT_GE(dialogs.shown().size(), 3u);
+    EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("Valor do Frete:"));
+    EXPECT_EQ(dialogs.shown()[0].arguments, QStringList{QStringLiteral("Rateio do frete")});
+    EXPECT_EQ(dialogs.defaults.value(0), QStringLiteral("R$ 0,00"));
+    EXPECT_EQ(dialogs.messages()[0].text,
+              QStringLiteral("Confirma o rateio de frete no valor de: 8,00 ?"));
+    EXPECT_EQ(value(QStringLiteral("select group_concat(vfrete order by vfinal) from "
+                                   "insumos_cmp")),
+              QStringLiteral("0.0000,2.0000,6.0000"));
+    EXPECT_EQ(form->lST->text(), totals("5", "8,00", "40,00", "48,00"));
+
+    // Spreading again replaces the freight; cancelling, a refusal or a
+    // negative amount change nothing.
+    dialogs.clear();
+    dialogs.answerInput(QStringLiteral("4"));
+    dialogs.answer(dlg::Answer::Yes);
+    form->Command5_Click();
+    EXPECT_EQ(dialogs.defaults.value(2), QStringLiteral("R$ 8,00"));
+    EXPECT_EQ(form->lST->text(), totals("5", "4,00", "40,00", "44,00"));
+    dialogs.clear();
+    dialogs.answerInput(std::nullopt);
+    form->Command5_Click();
+    dialogs.answerInput(QStringLiteral("10"));
+    dialogs.answer(dlg::Answer::No);
+    form->Command5_Click();
+    dialogs.answerInput(QStringLiteral("-1"));
+    form->Command5_Click();
+    EXPECT_TRUE(dialogs.sawText(
+        QStringLiteral("--- ERRO --- VALOR DO FRETE NÃO PODE SER MENOR QUE ZERO!")));
+    EXPECT_EQ(form->lST->text(), totals("5", "4,00", "40,00", "44,00"));
+}
+
+TEST_F(Purchase, FreightRoundsEachUnitToFourPlaces) {
+    auto form = open();
+    enterPurchase(*form);
+    addItem(*form, QStringLiteral("P1"), QStringLiteral("1"), QStringLiteral("1"));
+    addItem(*form, QStringLiteral("P1"), QStringLiteral("1"), QStringLiteral("2"));
+    dialogs.answerInput(QStringLiteral("10"));
+    dialogs.answer(dlg::Answer::Yes);
+    form->Command5_Click();
+    EXPECT_EQ(value(QStringLiteral("select group_concat(vfrete order by vfinal) from "
+                                   "insumos_cmp")),
+              QStringLiteral("3.3333,6.6667"));
+}
+
+TEST_F(Purchase, FreightOverNothingWorthIsRefused) {
+    auto form = open();
+    enterPurchase(*form);
+    addItem(*form, QStringLiteral("P3"), QStringLiteral("2"));
+    dialogs.clear();
+    dialogs.answerInput(QStringLiteral("5"));
+    dialogs.answer(dlg::Answer::Yes);
+    form->Command5_Click();
+    EXPECT_TRUE(
+        dialogs.sawText(QStringLiteral("--- ERRO --- COMPRA SEM VALOR DE INSUMOS PARA O RATEIO!")));
+    EXPECT_EQ(value(QStringLiteral("select vfrete from insumos_cmp")), QStringLiteral("0.0000"));
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Purchase, AnAllocatedItemCannotBeDeleted) {
+    auto form = open();
+    enterPurchase(*form);
+    addItem(*form, QStringLiteral("P1"), QStringLiteral("2"));
+    cn.execute(QStringLiteral("update insumos_cmp set qtdest = 0.5"));
+    form->AtualizaCompra();
+    dialogs.clear();
+    form->DataGrid1->setCurrentIndex(form->DataGrid1->model()->index(0, 0));
+    form->DataGrid1_DblClick();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text,
+              QStringLiteral("--- ERRO --- ITEM FOI DESTINADO, PODE SER ESTORNADO!"));
+    EXPECT_EQ(dialogs.messages()[0].icon, dlg::Icon::Critical);
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 1);
+
+    // Allocated by someone else after the list was read: still kept.
+    cn.execute(QStringLiteral("update insumos_cmp set qtdest = 0"));
+    form->AtualizaCompra();
+    cn.execute(QStringLiteral("update insumos_cmp set qtdest = 1"));
+    dialogs.clear();
+    dialogs.answer(dlg::Answer::Yes);
+    form->DataGrid1_DblClick();
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 1);
+    EXPECT_TRUE(
+        dialogs.sawText(QStringLiteral("--- ERRO --- ITEM FOI DESTINADO, PODE SER ESTORNADO!")));
+
+    // Once reversed it goes, after the question.
+    cn.execute(QStringLiteral("update insumos_cmp set qtdest = 0"));
+    form->AtualizaCompra();
+    dialogs.clear();
+    dialogs.answer(dlg::Answer::No);
+    form->DataGrid1_DblClick();
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 1);
+    dialogs.answer(dlg::Answer::Yes);
+    form->DataGrid1_DblClick();
+    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("Estorna o item selecionado?"));
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 0);
+    EXPECT_EQ(form->lST->text(), totals("0", "0,00", "0,00", "0,00"));
+}
+
+TEST_F(Purchase, AClosedPurchaseClosesTheWindow) {
+    {
+        auto form = open();
+        enterPurchase(*form);
+        addItem(*form, QStringLiteral("P1"), QStringLiteral("1"));
+    }
+    cn.execute(QStringLiteral("update insumos_cmp set status = 'S'"));
+    auto form = open();
+    dialogs.clear();
+    enterPurchase(*form);
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("COMPRA JÁ ENCERRADA!")));
+    EXPECT_FALSE(form->isVisible());
+
+    // An item goes to the invoice the boxes name, even when another was
+    // listed; a closed one takes none.
+    auto other = open();
+    enterPurchase(*other, "2");
+    addItem(*other, QStringLiteral("P2"), QStringLiteral("1"));
+    other->txtSerie->setText(QStringLiteral("3"));
+    addItem(*other, QStringLiteral("P3"), QStringLiteral("1"));
+    EXPECT_EQ(value(QStringLiteral("select serie from insumos_cmp where cdpro = 'P3'")),
+              QStringLiteral("3"));
+    EXPECT_EQ(columnTexts(other->DataGrid1->model(), 1), QStringList{QStringLiteral("BRINDE")});
+    dialogs.clear();
+    other->txtSerie->setText(QStringLiteral("1"));
+    enter(other->txtCdPro, QStringLiteral("P1"));
+    other->txtQtde->setText(QStringLiteral("1"));
+    other->Command1_Click();
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("COMPRA JÁ ENCERRADA!")));
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 3);
+}
+
+TEST_F(Purchase, OtherButtonsAndEsc) {
+    auto form = open();
+    form->Command4_Click();
+    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("Função ainda não disponivel!"));
+    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("Atenção"));
+    // Closing needs a whole purchase key.
+    dialogs.clear();
+    form->Command8_Click();
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- DADOS INVÁLIDO!")));
+    shared::abreConexao();
+    form->txtCdPro->setFocus();
+    QTest::keyClick(form->txtCdPro, Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(shared::gCn().isOpen());
+}
+
+TEST(PurchaseKey, OnlyWholeNumbersAndDigits) {
+    EXPECT_TRUE(chaveCompra(QStringLiteral("5"), QStringLiteral("001"), QStringLiteral("9"),
+                            QStringLiteral("55")));
+    for (const auto& parts : std::vector<std::array<const char*, 4>>{{"5.5", "1", "1", "1"},
+                                                                     {"5", "", "1", "1"},
+                                                                     {"5", "1", "1,5", "1"},
+                                                                     {"5", "1", "1", "-1"},
+                                                                     {"X", "1", "1", "1"}})
+        EXPECT_FALSE(chaveCompra(QString::fromLatin1(parts[0]), QString::fromLatin1(parts[1]),
+                                 QString::fromLatin1(parts[2]), QString::fromLatin1(parts[3])))
+            << parts[0] << "/" << parts[1] << "/" << parts[2] << "/" << parts[3];
+}
