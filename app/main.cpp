@@ -1,6 +1,7 @@
 #include "finance/finance_windows.h"
 #include "registers/register_windows.h"
 #include "reports/report_windows.h"
+#include "service_orders/supply_windows.h"
 #include "shell/frmprincipal.h"
 #include "shell/program_end.h"
 #include "shell/shell_windows.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     registerRegisterWindows();
     registerReportWindows();
     registerFinanceWindows();
+    registerSupplyWindows();
 
     frmPrincipal main;
     main.showMaximized();

@@ -2,7 +2,7 @@
 
 #include "finance/cpagar_baixa.h"
 #include "finance/frmCPagar_BaixaPendente.h"
-#include "finance/moeda.h"
+#include "platform/moeda.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"

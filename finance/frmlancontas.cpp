@@ -4,7 +4,7 @@
 #include "finance/frmBuscaCentroCusto.h"
 #include "finance/frmBuscaSubCentroCusto.h"
 #include "finance/grid_columns.h"
-#include "finance/moeda.h"
+#include "platform/moeda.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"

@@ -1,6 +1,6 @@
 #include "finance/grid_columns.h"
 
-#include "finance/moeda.h"
+#include "platform/moeda.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "platform/db/data_control.h"

@@ -1,4 +1,5 @@
 #include "reports/accounts_report.h"
+#include "platform/moeda.h"
 
 #include "platform/db/connection.h"
 #include "reports/report_fields.h"
@@ -134,7 +135,7 @@ ReportList build(db::Connection& cn, Kind kind, const QDate& first, const QDate&
             if (f.kind == Shown::Amount) {
                 // The total adds each amount as the line shows it: rounded to cents.
                 const Decimal shown = rows.decimal(f.name).rounded(2);
-                values << reportfields::currency(shown);
+                values << moeda(shown);
                 if (f.total)
                     total += shown;
             } else if (f.kind == Shown::Date) {
@@ -146,7 +147,7 @@ ReportList build(db::Connection& cn, Kind kind, const QDate& first, const QDate&
         report.lines << reportfields::line(columns, values);
     }
     report.lines << QString(d.dashes, QLatin1Char('-'));
-    report.lines << QStringLiteral("Total: ") + reportfields::currency(total);
+    report.lines << QStringLiteral("Total: ") + moeda(total);
     return report;
 }
 

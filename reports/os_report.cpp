@@ -1,4 +1,5 @@
 #include "reports/os_report.h"
+#include "platform/moeda.h"
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
@@ -110,15 +111,14 @@ ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDa
                           place(closedText, 10, Align::Left),
                           place(days(opened, until), 5, Align::Left),
                           place(rows.text(QStringLiteral("nmcli")), 30, Align::Left),
-                          place(reportfields::currency(value), 15, Align::Right)};
+                          place(moeda(value), 15, Align::Right)};
         if (withCosts) {
             const Decimal p = shown(costSums.value({osnr, QStringLiteral("P")}));
             const Decimal s = shown(costSums.value({osnr, QStringLiteral("S")}));
             supplies += p;
             labour += s;
-            cells << place(reportfields::currency(p), 15, Align::Right)
-                  << place(reportfields::currency(s), 15, Align::Right)
-                  << place(reportfields::currency(p + s), 15, Align::Right);
+            cells << place(moeda(p), 15, Align::Right) << place(moeda(s), 15, Align::Right)
+                  << place(moeda(p + s), 15, Align::Right);
         } else {
             cells << place(kNoCost, 15, Align::Right) << place(kNoCost, 15, Align::Right)
                   << place(kNoCost, 15, Align::Left);
@@ -126,11 +126,10 @@ ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDa
         report.lines << cells.join(QLatin1Char('|'));
     }
     report.lines << QString(151, QLatin1Char('-'));
-    report.lines << QStringLiteral("Total de receitas : ") + reportfields::currency(revenue)
-                 << QStringLiteral("Total de insumos  : ") + reportfields::currency(supplies)
-                 << QStringLiteral("Total de M.Obra   : ") + reportfields::currency(labour)
-                 << QStringLiteral("Custos Totais     : ") +
-                        reportfields::currency(supplies + labour);
+    report.lines << QStringLiteral("Total de receitas : ") + moeda(revenue)
+                 << QStringLiteral("Total de insumos  : ") + moeda(supplies)
+                 << QStringLiteral("Total de M.Obra   : ") + moeda(labour)
+                 << QStringLiteral("Custos Totais     : ") + moeda(supplies + labour);
     return report;
 }
 

@@ -24,12 +24,6 @@ QString titleLine(const QList<Column>& columns) {
     return placed.join(QLatin1Char('|'));
 }
 
-QString currency(Decimal value) {
-    const Decimal shown = value.rounded(2);
-    const QString digits = (shown.isNegative() ? -shown : shown).toBr(2);
-    return (shown.isNegative() ? QStringLiteral("-R$ ") : QStringLiteral("R$ ")) + digits;
-}
-
 std::optional<Decimal> currencyValue(const QString& text) {
     QString t = text.trimmed();
     bool negative = false;

@@ -27,8 +27,6 @@ QString line(const QList<Column>& columns, const QStringList& values);
 // The column titles, all left-aligned.
 QString titleLine(const QList<Column>& columns);
 
-// The Brazilian currency form with two decimals: "R$ 1.234,50", "-R$ 3,00".
-QString currency(Decimal value);
 // A currency text read back; nullopt when it is not one.
 std::optional<Decimal> currencyValue(const QString& text);
 // dd/mm/yyyy, or empty for a missing date.

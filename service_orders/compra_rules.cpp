@@ -5,7 +5,7 @@
 #include "registers/insumo_rules.h"
 #include "registers/register_codes.h"
 #include "service_orders/atencao.h"
-#include "service_orders/moeda.h"
+#include "platform/moeda.h"
 #include "service_orders/moment_key.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "registers/register_codes.h"
 #include "service_orders/atencao.h"
 #include "service_orders/categoria_item.h"
-#include "service_orders/moeda.h"
+#include "platform/moeda.h"
 #include "service_orders/moment_key.h"
 
 QString chaveCusto(qint64 osnr, const QDateTime& moment, const QString& usuario) {

@@ -13,7 +13,7 @@
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/list_formats.h"
-#include "service_orders/moeda.h"
+#include "platform/moeda.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
 #include "shell/auto_resize.h"

@@ -1,4 +1,4 @@
-#include "finance/moeda.h"
+#include "platform/moeda.h"
 #include "finance/recibo.h"
 #include "tests/support/qt_printers.h"
 

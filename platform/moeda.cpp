@@ -1,4 +1,4 @@
-#include "finance/moeda.h"
+#include "platform/moeda.h"
 
 QString moeda(const Decimal& valor) {
     const Decimal r = valor.rounded(2);
