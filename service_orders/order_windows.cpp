@@ -1,11 +1,13 @@
 #include "service_orders/order_windows.h"
 
 #include "service_orders/frmOS_ListaOrc.h"
+#include "service_orders/frmOS_Servicos.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
 
 #include <QHash>
+#include <QLineEdit>
 
 namespace orderwindows {
 
@@ -14,6 +16,13 @@ namespace {
 QHash<QString, Opener>& registry() {
     static QHash<QString, Opener> openers;
     return openers;
+}
+
+template <typename Form>
+void showWithNumber(QLineEdit* Form::*box, const QString& osnr, QWidget* parent) {
+    Form form(parent);
+    (form.*box)->setText(osnr);
+    form.exec();
 }
 
 } // namespace
@@ -53,4 +62,7 @@ void abreLista(QWidget* parent) {
 
 void registerOrderWindows() {
     windows::add(QStringLiteral("frmOS_ListaOrc"), abreLista);
+    orderwindows::add(QStringLiteral("frmOS_Servicos"), [](const QString& osnr, QWidget* parent) {
+        orderwindows::showWithNumber(&frmOS_Servicos::txtOsNr, osnr, parent);
+    });
 }
