@@ -1,6 +1,7 @@
 #include "service_orders/order_windows.h"
 
 #include "service_orders/frmOS_ListaOrc.h"
+#include "service_orders/frmOS_Orc.h"
 #include "service_orders/frmOS_Servicos.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
@@ -62,6 +63,9 @@ void abreLista(QWidget* parent) {
 
 void registerOrderWindows() {
     windows::add(QStringLiteral("frmOS_ListaOrc"), abreLista);
+    orderwindows::add(QStringLiteral("frmOS_Orc"), [](const QString& osnr, QWidget* parent) {
+        orderwindows::showWithNumber(&frmOS_Orc::txtOsNo, osnr, parent);
+    });
     orderwindows::add(QStringLiteral("frmOS_Servicos"), [](const QString& osnr, QWidget* parent) {
         orderwindows::showWithNumber(&frmOS_Servicos::txtOsNr, osnr, parent);
     });

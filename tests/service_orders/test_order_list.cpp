@@ -1,6 +1,7 @@
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "service_orders/frmOS_ListaOrc.h"
+#include "service_orders/frmOS_Orc.h"
 #include "service_orders/order_windows.h"
 #include "shell/window_registry.h"
 #include "tests/service_orders/core_order_test.h"
@@ -75,9 +76,15 @@ TEST_F(OrderList, NewOrderIsOpenedInTheQuoteWindow) {
     EXPECT_EQ(asked.defaultButton, dlg::Answer::No);
 
     dialogs.answer(dlg::Answer::Yes);
+    QString shown;
+    testsupport::whenModal<frmOS_Orc>([&](frmOS_Orc* quote) {
+        shown = quote->txtOsNo->text();
+        quote->close();
+    });
     list.Command1_Click();
     ASSERT_EQ(count(QStringLiteral("os_cab")), 1);
     const db::Recordset row = cn.query(QStringLiteral("select * from os_cab"));
+    EXPECT_EQ(shown, row.text(QStringLiteral("osnr")));
     EXPECT_EQ(row.date(QStringLiteral("dtos")), QDate::currentDate());
     EXPECT_EQ(row.text(QStringLiteral("ossit")), QStringLiteral("0"));
     EXPECT_EQ(row.integer(QStringLiteral("cdcli")), 0);
@@ -89,7 +96,7 @@ TEST_F(OrderList, NewOrderIsOpenedInTheQuoteWindow) {
         QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d TESTE$"));
     EXPECT_TRUE(stamp.match(row.text(QStringLiteral("evcad"))).hasMatch());
     EXPECT_EQ(row.text(QStringLiteral("uev")), row.text(QStringLiteral("evcad")));
-    EXPECT_EQ(numbers(list), QStringList{row.text(QStringLiteral("osnr"))});
+    EXPECT_EQ(numbers(list), QStringList{shown});
 }
 
 // Only the lines and the header go; costs and receivables stay.
@@ -170,6 +177,22 @@ TEST_F(OrderList, Filters) {
     EXPECT_EQ(menu.text, QStringLiteral("0 - SITUAÇÃO\n1 - CLIENTE\n2 - CIDADE\n3 - SOLICITANTE\n"
                                         "9 - LIMPAR FILTROS"));
     EXPECT_EQ(menu.arguments, QStringList{QStringLiteral("ESCOLHA UMA OPÇÃO ABAIXO")});
+}
+
+TEST_F(OrderList, FilteredOrderOfAnyStatusOpensInTheQuoteWindow) {
+    const qint64 osnr = ordem(QStringLiteral("3"), cliente(QStringLiteral("MARIA")));
+    frmOS_ListaOrc list;
+    list.show();
+    dialogs.answerInput(QStringLiteral("1"));
+    dialogs.answerInput(QStringLiteral("MARIA"));
+    list.Command4_Click();
+    QString opened;
+    testsupport::whenModal<frmOS_Orc>([&](frmOS_Orc* quote) {
+        opened = quote->txtOsNo->text();
+        quote->close();
+    });
+    ordertest::press(list.DataGrid1, Qt::Key_F3);
+    EXPECT_EQ(opened, n(osnr));
 }
 
 TEST_F(OrderList, PrintWritesAndOpensTheSimplifiedDocument) {
