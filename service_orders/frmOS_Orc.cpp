@@ -139,8 +139,7 @@ void frmOS_Orc::txtOsNo_LostFocus() {
     if (numero.trimmed().isEmpty() || numero == carregado_)
         return;
     carregado_ = numero;
-    orderlookups::Cabecalho caixas{txtDt, cboSit, txtCdCli, txtNmSol, txtFone, txtCdVen, txtIA};
-    orderlookups::carregaCabecalho(*orderheader::parteInteira(numero), caixas);
+    orderlookups::carregaCabecalho(*orderheader::parteInteira(numero), cabecalho());
     txtCdCli_LostFocus();
     Frame1->carregaLinhas();
     CalculaTotais();
@@ -176,9 +175,7 @@ void frmOS_Orc::Command1_Click() {
     }
     if (orderstatus::digito(cboSit) == QLatin1String("2") && !aprova())
         return;
-    orderlookups::Gravacao caixas{txtOsNo,  txtDt,   cboSit,   txtCdCli,
-                                  txtNmSol, txtFone, txtCdVen, txtIA};
-    if (orderlookups::gravaCabecalho(caixas))
+    if (orderlookups::gravaCabecalho(txtOsNo, cabecalho()))
         dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),
                     dlg::Icon::Information);
 }
@@ -221,30 +218,22 @@ void frmOS_Orc::Command4_Click() {
     }
 }
 
-void frmOS_Orc::pesquisaCliente() {
-    shared::gCodigoPesquisa.clear();
-    {
-        frmBuscaCliente picker(this);
-        picker.exec();
-    }
-    if (program::ending())
-        return;
-    if (isNumeric(shared::gCodigoPesquisa))
-        txtCdCli->setText(shared::gCodigoPesquisa);
-    txtCdCli->setFocus();
+orderlookups::Cabecalho frmOS_Orc::cabecalho() const {
+    return {txtDt, cboSit, txtCdCli, txtNmSol, txtFone, txtCdVen, txtIA};
 }
 
-void frmOS_Orc::pesquisaColaborador() {
+// A picker's choice goes into the code box, which then takes the focus.
+template <typename Picker> void frmOS_Orc::pesquisa(QLineEdit* codigo) {
     shared::gCodigoPesquisa.clear();
     {
-        frmBuscaVendedor picker(this);
+        Picker picker(this);
         picker.exec();
     }
     if (program::ending())
         return;
     if (isNumeric(shared::gCodigoPesquisa))
-        txtCdVen->setText(shared::gCodigoPesquisa);
-    txtCdVen->setFocus();
+        codigo->setText(shared::gCodigoPesquisa);
+    codigo->setFocus();
 }
 
 bool frmOS_Orc::previewKey(QKeyEvent* event) {
@@ -254,9 +243,9 @@ bool frmOS_Orc::previewKey(QKeyEvent* event) {
     // then leaves the number box.
     txtOsNo_LostFocus();
     if (event->key() == Qt::Key_F2)
-        pesquisaCliente();
+        pesquisa<frmBuscaCliente>(txtCdCli);
     else
-        pesquisaColaborador();
+        pesquisa<frmBuscaVendedor>(txtCdVen);
     return true;
 }
 

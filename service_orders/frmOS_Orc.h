@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/decimal.h"
+#include "service_orders/order_lookups.h"
 #include "shell/data_form.h"
 
 class QComboBox;
@@ -59,8 +60,8 @@ protected:
     void enterPressed(QWidget* from) override;
 
 private:
-    void pesquisaCliente();
-    void pesquisaColaborador();
+    orderlookups::Cabecalho cabecalho() const;
+    template <typename Picker> void pesquisa(QLineEdit* codigo);
     bool aprova();
 
     Decimal totalOrdem_;

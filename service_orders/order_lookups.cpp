@@ -89,8 +89,8 @@ void carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
     caixas.cdven->setText(QString::number(row->cdven));
 }
 
-bool gravaCabecalho(const Gravacao& caixas) {
-    const auto osnr = orderheader::parteInteira(caixas.osno->text());
+bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
+    const auto osnr = orderheader::parteInteira(osno->text());
     const orderheader::Gravacao header{osnr.value_or(0),
                                        *dates::parseBr(caixas.dt->text()),
                                        caixas.ia->toPlainText(),

@@ -37,18 +37,8 @@ struct Cabecalho {
 // Fills the header boxes from the order's row, when there is one.
 void carregaCabecalho(qint64 osnr, const Cabecalho& caixas);
 
-struct Gravacao {
-    QLineEdit* osno;
-    QLineEdit* dt;
-    QComboBox* sit;
-    QLineEdit* cdcli;
-    QLineEdit* nmsol;
-    QLineEdit* fone;
-    QLineEdit* cdven;
-    QPlainTextEdit* ia;
-};
 // Stores the header boxes into the order's row, whose date box holds a
 // checked date; false (the user told why) when nothing was stored.
-bool gravaCabecalho(const Gravacao& caixas);
+bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas);
 
 } // namespace orderlookups

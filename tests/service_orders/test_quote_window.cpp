@@ -98,6 +98,17 @@ TEST_F(QuoteWindow, SavingAQuoteStoresTheHeader) {
     EXPECT_EQ(stored("cdven"), QString::number(cdven));
 }
 
+// An order deleted meanwhile is not reported as saved.
+TEST_F(QuoteWindow, SavingAnOrderThatIsGone) {
+    frmOS_Orc form;
+    open(form, osnr);
+    cn.execute(QStringLiteral("delete from os_cab"));
+    form.Command1_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().front().text,
+              QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
+}
+
 TEST_F(QuoteWindow, IncompleteHeaderIsNotStored) {
     struct Case {
         const char* name;
