@@ -219,6 +219,16 @@ TEST_F(ReceivablesPlan, FirstDueDateIsAskedUntilItFits) {
     EXPECT_EQ(form.txtVR.size(), 1);
 }
 
+TEST_F(ReceivablesPlan, LeavingTheCountBuildsThePlan) {
+    frmOS_GerFinan form;
+    fill(form);
+    form.txtQtParc->setText(QStringLiteral("2"));
+    dialogs.answerInput(br(QDate::currentDate()));
+    ordertest::leave(form.txtQtParc, form.txtDTe);
+    EXPECT_EQ(form.txtVR.size(), 2);
+    EXPECT_EQ(form.focusWidget(), form.txtVR[0]);
+}
+
 TEST_F(ReceivablesPlan, EscClosesOnlyWithoutRows) {
     frmOS_GerFinan form;
     fill(form);
