@@ -193,7 +193,9 @@ TEST_F(QuoteWindow, StatusTheBoxDoesNotOfferIsKept) {
     frmOS_Orc form;
     open(form, running);
     EXPECT_EQ(form.cboSit->currentText(), QStringLiteral("3 - Em Andamento"));
+    // Nothing changed is still a save.
     form.Command1_Click();
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
     EXPECT_EQ(value(QStringLiteral("select ossit from os_cab where osnr = ?"), {running}),
               QStringLiteral("3"));
 }
