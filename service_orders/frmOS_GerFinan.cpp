@@ -1,0 +1,327 @@
+#include "service_orders/frmOS_GerFinan.h"
+
+#include "pdf/os_document_numbers.h"
+#include "platform/busy_guard.h"
+#include "platform/dates.h"
+#include "platform/db/connection.h"
+#include "platform/dialogs.h"
+#include "registers/audit_stamp.h"
+#include "registers/form_widgets.h"
+#include "service_orders/order_header.h"
+#include "service_orders/order_lookups.h"
+#include "service_orders/receivables_plan.h"
+#include "shell/date_mask.h"
+#include "shell/shared_state.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace formwidgets;
+
+namespace {
+
+// A column of rows holds 23 instalments; five columns hold the 115.
+constexpr int kLinhasPorColuna = 23;
+
+void avisa(const receivables::Aviso& aviso) {
+    dlg::inform(aviso.texto, aviso.titulo, aviso.icone);
+}
+
+// Wide enough for a whole date.
+QLineEdit* caixaDaLinha(QWidget* parent, const char* name) {
+    QLineEdit* box = formwidgets::box(parent, name, 0, 8);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 4);
+    selectAllOnEntry(box);
+    return box;
+}
+
+} // namespace
+
+frmOS_GerFinan::frmOS_GerFinan(QWidget* parent) : DataForm(parent) {
+    setObjectName(QStringLiteral("frmOS_GerFinan"));
+    setWindowTitle(QStringLiteral("Ordem de Serviço - A Receber"));
+    txtOsNR = box(this, "txtOsNR", 0, 10);
+    txtOsNR->hide();
+    txtnrdoc = box(this, "txtnrdoc", 0, 14);
+    txtcdfor = box(this, "txtcdfor", 0, 8);
+    txtnmfor = box(this, "txtnmfor", 0, 36);
+    txtVrDif = box(this, "txtVrDif", 0, 14);
+    for (QLineEdit* locked : {txtnrdoc, txtcdfor, txtnmfor, txtVrDif})
+        orderlookups::trava(locked);
+    txtDTe = box(this, "txtDTe", 10, 11);
+    installDateMask(txtDTe);
+    txtQtParc = box(this, "txtQtParc", 3, 5);
+    txtQtParc->setText(QStringLiteral("1"));
+    selectAllOnEntry(txtQtParc);
+    cmdsalva = button(this, "cmdsalva", QStringLiteral("Salvar Dados"));
+    cmdretorna = button(this, "cmdretorna", QStringLiteral("Novo Plano"));
+
+    frmVCT = new QGroupBox(this);
+    frmVCT->setObjectName(QStringLiteral("frmVCT"));
+    grade_ = new QGridLayout(frmVCT);
+    grade_->setHorizontalSpacing(4);
+    grade_->setVerticalSpacing(2);
+    criaTitulos(0, 0);
+    txtVR.append(caixaDaLinha(frmVCT, "txtVR"));
+    txtVCT.append(caixaDaLinha(frmVCT, "txtVCT"));
+    installDateMask(txtVCT.first());
+    lblParc.append(new QLabel(QStringLiteral("001/001"), frmVCT));
+    lblParc.first()->setObjectName(QStringLiteral("lblParc"));
+    txtIdLan.append(box(frmVCT, "txtIdLan", 0, 16));
+    txtIdLan.first()->hide();
+    grade_->addWidget(txtVR.first(), 1, 0);
+    grade_->addWidget(txtVCT.first(), 1, 1);
+    grade_->addWidget(lblParc.first(), 1, 2);
+    for (int column = 3; column < 4 * 5; column += 4)
+        grade_->setColumnMinimumWidth(column, 6);
+    grade_->setRowStretch(kLinhasPorColuna + 1, 1);
+    grade_->setColumnStretch(4 * 5, 1);
+    frmVCT->hide();
+
+    auto* topo = new QHBoxLayout;
+    addLabelled(topo, this, QStringLiteral("Emissão"), txtDTe);
+    addLabelled(topo, this, QStringLiteral("QT.P * Max.115"), txtQtParc);
+    addLabelled(topo, this, QStringLiteral("Valor Total da Ordem"), txtnrdoc);
+    addLabelled(topo, this, QStringLiteral("Cliente"),
+                orderlookups::codigoENome(this, txtcdfor, txtnmfor), 1);
+    addLabelled(topo, this, QStringLiteral("Valor Já Recebido"), txtVrDif);
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(cmdsalva);
+    botoes->addWidget(cmdretorna);
+    botoes->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(topo);
+    layout->addLayout(botoes);
+    layout->addWidget(frmVCT, 1);
+    layout->addStretch();
+    resize(1040, 720);
+
+    chainTabOrder({txtDTe, txtQtParc, txtVR.first(), txtVCT.first(), cmdsalva, cmdretorna});
+    connect(cmdsalva, &QPushButton::clicked, this, &frmOS_GerFinan::cmdsalva_Click);
+    connect(cmdretorna, &QPushButton::clicked, this, &frmOS_GerFinan::cmdretorna_Click);
+    onLeave(txtQtParc, [this] { txtQtParc_LostFocus(); });
+    txtDTe->setFocus();
+}
+
+void frmOS_GerFinan::criaTitulos(int index, int column) {
+    const struct {
+        QMap<int, QLabel*>& array;
+        const char* name;
+        const char* caption;
+    } titulos[] = {{lblVR, "lblVR", "Valor"},
+                   {lblVCT, "lblVCT", "Vecto"},
+                   {lblParcela, "lblParcela", "Parcela"}};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(QString::fromUtf8(titulos[i].caption), frmVCT);
+        label->setObjectName(QString::fromLatin1(titulos[i].name));
+        titulos[i].array.insert(index, label);
+        grade_->addWidget(label, 0, 4 * column + i);
+    }
+}
+
+void frmOS_GerFinan::criaLinha(int i) {
+    const int column = i / kLinhasPorColuna;
+    const int row = i % kLinhasPorColuna + 1;
+    if (row == 1)
+        criaTitulos(i - 1, column);
+    QLineEdit* valor = caixaDaLinha(frmVCT, "txtVR");
+    QLineEdit* vencimento = caixaDaLinha(frmVCT, "txtVCT");
+    installDateMask(vencimento);
+    auto* rotulo = new QLabel(frmVCT);
+    rotulo->setObjectName(QStringLiteral("lblParc"));
+    QLineEdit* chave = box(frmVCT, "txtIdLan", 0, 16);
+    chave->hide();
+    grade_->addWidget(valor, row, 4 * column);
+    grade_->addWidget(vencimento, row, 4 * column + 1);
+    grade_->addWidget(rotulo, row, 4 * column + 2);
+    QWidget::setTabOrder(txtVCT.last(), valor);
+    QWidget::setTabOrder(valor, vencimento);
+    txtVR.append(valor);
+    txtVCT.append(vencimento);
+    lblParc.append(rotulo);
+    txtIdLan.append(chave);
+}
+
+void frmOS_GerFinan::MontaParcelas() {
+    const auto n = orderheader::parteInteira(txtQtParc->text()).value_or(0);
+    montaLinhas(static_cast<int>(n), static_cast<int>(n));
+}
+
+void frmOS_GerFinan::montaLinhas(int rows, int quantidade) {
+    if (rows <= 1)
+        return;
+    lblParc.first()->setText(receivables::rotulo(1, quantidade));
+    while (txtVR.size() < rows)
+        criaLinha(static_cast<int>(txtVR.size()));
+}
+
+void frmOS_GerFinan::LimpaParcelas() {
+    // The rows may hold the focus that is just moving: they go once it has.
+    while (txtVR.size() > 1) {
+        txtVR.takeLast()->deleteLater();
+        txtVCT.takeLast()->deleteLater();
+        lblParc.takeLast()->deleteLater();
+        txtIdLan.takeLast()->deleteLater();
+    }
+    for (QMap<int, QLabel*>* titulos : {&lblVR, &lblVCT, &lblParcela}) {
+        for (auto it = titulos->begin(); it != titulos->end();) {
+            if (it.key() == 0) {
+                ++it;
+                continue;
+            }
+            it.value()->deleteLater();
+            it = titulos->erase(it);
+        }
+    }
+}
+
+void frmOS_GerFinan::mostraQuadro() {
+    frmVCT->show();
+    frmVCT->raise();
+}
+
+void frmOS_GerFinan::showEvent(QShowEvent* event) {
+    DataForm::showEvent(event);
+    Form_Activate();
+}
+
+void frmOS_GerFinan::Form_Activate() {
+    if (primeiraAtivacao_ != QLatin1String("N"))
+        return;
+    primeiraAtivacao_ = QStringLiteral("S");
+    receivables::PlanoLido plano;
+    if (const auto osnr = orderheader::parteInteira(txtOsNR->text())) {
+        try {
+            shared::abreConexao();
+            plano = receivables::le(shared::gCn(), *osnr);
+        } catch (const db::DbError& e) {
+            dlg::showError(e.number(), e.text());
+        }
+    }
+    if (plano.emissao)
+        txtDTe->setText(dates::toBr(*plano.emissao));
+    if (!plano.parcelas.isEmpty()) {
+        txtQtParc->setText(QString::number(plano.quantidade));
+        LimpaParcelas();
+        montaLinhas(std::max(plano.quantidade, static_cast<int>(plano.parcelas.size())),
+                    plano.quantidade);
+        for (int k = 0; k < plano.parcelas.size(); ++k) {
+            const receivables::ParcelaLida& parcela = plano.parcelas.at(k);
+            txtVR[k]->setText(osformat::duasCasas(parcela.vrorig));
+            txtVCT[k]->setText(parcela.dtv ? dates::toBr(*parcela.dtv) : QString());
+            lblParc[k]->setText(parcela.nrdoc.mid(10, 3) + QLatin1Char('/') +
+                                parcela.nrdoc.mid(13, 3));
+            txtIdLan[k]->setText(parcela.nrdoc);
+            // Money was received on it: it keeps its value and due date, and
+            // the plan its count.
+            if (parcela.vrpg > Decimal()) {
+                txtVR[k]->setEnabled(false);
+                txtVCT[k]->setEnabled(false);
+                txtQtParc->setEnabled(false);
+            }
+        }
+        mostraQuadro();
+    }
+    txtVrDif->setText(osformat::moeda(plano.recebido));
+}
+
+void frmOS_GerFinan::txtQtParc_LostFocus() {
+    const auto contagem = receivables::quantidade(txtQtParc->text());
+    if (const auto* aviso = std::get_if<receivables::Aviso>(&contagem)) {
+        avisa(*aviso);
+        return;
+    }
+    const int n = std::get<int>(contagem);
+    LimpaParcelas();
+    const Decimal valor =
+        receivables::valorParcela(Decimal::parse(txtnrdoc->text()).value_or(Decimal()), n);
+    QDate primeiro;
+    for (;;) {
+        const auto resposta = dlg::dialogs().input(
+            {QStringLiteral("DATA DO PRIMEIRO VENCIMENTO:"), QStringLiteral("CONTAS A PAGAR"), {}});
+        if (!resposta)
+            return;
+        const auto data = receivables::data(*resposta);
+        if (!data)
+            continue;
+        if (receivables::muitoRetroativo(*data, QDate::currentDate())) {
+            dlg::inform(
+                QStringLiteral("--- ERRO --- VENCIMENTO MUITO RETROATIVO ACIMA DE 10 (DEZ) DIAS!"),
+                QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+            continue;
+        }
+        primeiro = *data;
+        break;
+    }
+    const qint64 osnr = orderheader::parteInteira(txtOsNR->text()).value_or(0);
+    {
+        BusyGuard busy(nullptr);
+        mostraQuadro();
+        txtVR[0]->setText(osformat::duasCasas(valor));
+        txtVCT[0]->setText(dates::toBr(primeiro));
+        lblParc[0]->setText(receivables::rotulo(1, n));
+        txtIdLan[0]->setText(receivables::nrdoc(osnr, 1, n));
+        montaLinhas(n, n);
+        for (int i = 1; i < n; ++i) {
+            txtVR[i]->setText(txtVR[i - 1]->text());
+            txtVCT[i]->setText(dates::toBr(receivables::vencimento(primeiro, i)));
+            lblParc[i]->setText(receivables::rotulo(i + 1, n));
+            txtIdLan[i]->setText(receivables::nrdoc(osnr, i + 1, n));
+        }
+    }
+    txtVCT[0]->selectAll();
+    txtVR[0]->setFocus();
+    txtVR[0]->selectAll();
+}
+
+void frmOS_GerFinan::cmdretorna_Click() {
+    LimpaParcelas();
+    frmVCT->hide();
+}
+
+void frmOS_GerFinan::cmdsalva_Click() {
+    receivables::PlanoDigitado digitado{txtOsNR->text(),
+                                        txtnrdoc->text(),
+                                        txtcdfor->text(),
+                                        txtnmfor->text(),
+                                        txtVrDif->text(),
+                                        txtDTe->text(),
+                                        {}};
+    for (int i = 0; i < txtVR.size(); ++i)
+        digitado.parcelas.append(
+            {txtVR[i]->text(), txtVCT[i]->text(), lblParc[i]->text(), txtIdLan[i]->text()});
+    const auto conferido = receivables::confere(digitado, QDate::currentDate());
+    for (int i = 0; i < txtVR.size(); ++i)
+        txtVR[i]->setText(digitado.parcelas.at(i).valor);
+    if (const auto* aviso = std::get_if<receivables::Aviso>(&conferido)) {
+        avisa(*aviso);
+        return;
+    }
+    QApplication::processEvents();
+    if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
+        return;
+    {
+        BusyGuard busy(this);
+        try {
+            shared::abreConexao();
+            receivables::grava(shared::gCn(), std::get<receivables::PlanoGravacao>(conferido),
+                               auditStamp());
+        } catch (const db::DbError& e) {
+            dlg::showError(e.number(), e.text());
+            return;
+        }
+    }
+    shared::gRetorno = QStringLiteral("S");
+    accept();
+}
+
+void frmOS_GerFinan::escPressed() {
+    if (frmVCT->isHidden())
+        close();
+}

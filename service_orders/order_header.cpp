@@ -1,0 +1,59 @@
+#include "service_orders/order_header.h"
+
+#include "platform/dates.h"
+#include "platform/db/connection.h"
+#include "platform/decimal.h"
+
+namespace orderheader {
+
+std::optional<qint64> parteInteira(const QString& typed) {
+    const auto number = Decimal::parse(typed, false);
+    if (!number)
+        return std::nullopt;
+    return number->truncatedUnits();
+}
+
+std::optional<Cabecalho> le(db::Connection& connection, qint64 osnr) {
+    db::Recordset row = connection.query(QStringLiteral("select * from os_cab where osnr = ?"),
+                                         {db::integer(osnr)});
+    if (row.isEmpty())
+        return std::nullopt;
+    return Cabecalho{row.date(QStringLiteral("dtos")),        row.integer(QStringLiteral("cdcli")),
+                     row.text(QStringLiteral("ossit")),       row.text(QStringLiteral("nmsol")),
+                     row.text(QStringLiteral("fone")),        row.integer(QStringLiteral("cdven")),
+                     row.text(QStringLiteral("infadicional"))};
+}
+
+std::optional<Cliente> cliente(db::Connection& connection, qint64 cdcli) {
+    db::Recordset row = connection.query(QStringLiteral("select * from cliente where cdcli = ?"),
+                                         {db::integer(cdcli)});
+    if (row.isEmpty())
+        return std::nullopt;
+    auto t = [&row](const char* column) { return row.text(QLatin1String(column)); };
+    return Cliente{t("nmcli"), t("cpf"),    t("rg"),     t("rua"), t("nrcasa"),
+                   t("cep"),   t("bairro"), t("cidade"), t("uf")};
+}
+
+QString colaborador(db::Connection& connection, qint64 cdven) {
+    const db::Recordset row = connection.query(
+        QStringLiteral("select nmven from vendedores where cdven = ?"), {db::integer(cdven)});
+    return row.isEmpty() ? QString() : row.text(QStringLiteral("nmven"));
+}
+
+bool completo(const QString& nmven, const QString& nmcli, const QString& nmsol,
+              const QString& data) {
+    return !nmven.trimmed().isEmpty() && !nmcli.trimmed().isEmpty() && !nmsol.trimmed().isEmpty() &&
+           dates::parseBr(data).has_value();
+}
+
+bool grava(db::Connection& connection, const Gravacao& header) {
+    const qint64 rows = connection.execute(
+        QStringLiteral("update os_cab set dtos = ?, infadicional = ?, cdcli = ?, ossit = ?, "
+                       "nmsol = ?, fone = ?, cdven = ? where osnr = ?"),
+        {header.dtos, db::text(header.infadicional), db::integer(header.cdcli),
+         db::text(header.ossit), db::text(header.nmsol), db::text(header.fone),
+         db::integer(header.cdven), db::integer(header.osnr)});
+    return rows > 0;
+}
+
+} // namespace orderheader

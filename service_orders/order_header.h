@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace db {
+class Connection;
+}
+
+// The header of one service order as the order windows show and save it.
+namespace orderheader {
+
+// The whole-number part of a typed number ("12", "12,7" → 12); nothing for
+// a text that is not a number.
+std::optional<qint64> parteInteira(const QString& typed);
+
+struct Cabecalho {
+    std::optional<QDate> dtos;
+    qint64 cdcli = 0;
+    QString ossit;
+    QString nmsol;
+    QString fone;
+    qint64 cdven = 0;
+    QString infadicional;
+};
+std::optional<Cabecalho> le(db::Connection& connection, qint64 osnr);
+
+struct Cliente {
+    QString nmcli, cpf, rg, rua, nrcasa, cep, bairro, cidade, uf;
+};
+std::optional<Cliente> cliente(db::Connection& connection, qint64 cdcli);
+// The collaborator's name, or empty text when there is none.
+QString colaborador(db::Connection& connection, qint64 cdven);
+
+// A header may be stored when the collaborator, the client and the
+// requester are named and the date is a real dd/mm/yyyy date.
+bool completo(const QString& nmven, const QString& nmcli, const QString& nmsol,
+              const QString& data);
+
+struct Gravacao {
+    qint64 osnr = 0;
+    QDate dtos;
+    QString infadicional;
+    qint64 cdcli = 0;
+    QString ossit;
+    QString nmsol;
+    QString fone;
+    qint64 cdven = 0;
+};
+// Rewrites the header columns; false when the order no longer exists.
+bool grava(db::Connection& connection, const Gravacao& header);
+
+} // namespace orderheader

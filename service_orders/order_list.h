@@ -1,0 +1,32 @@
+#pragma once
+
+#include "registers/statement.h"
+
+#include <QString>
+
+namespace db {
+class Connection;
+}
+
+// What the service-order list reads and writes.
+namespace orderlist {
+
+// The orders of a list mode: "O" quotes (statuses 0 and 1), "A" orders in
+// progress (2 and 3).
+Statement porModo(const QString& mode);
+// The quotes of one status digit.
+Statement porSituacao(const QString& digit);
+// Orders of every status whose client name, client city or requester
+// contains the text.
+Statement porCliente(const QString& part);
+Statement porCidade(const QString& part);
+Statement porSolicitante(const QString& part);
+
+// Creates an empty order (today, status 0, client and collaborator 0) with
+// both stamps from `stamp`; returns its number.
+qint64 abreOrdem(db::Connection& connection, const QString& stamp);
+// Deletes an order's service lines and header together; its costs and
+// receivables stay.
+void excluiOrdem(db::Connection& connection, qint64 osnr);
+
+} // namespace orderlist

@@ -1,0 +1,112 @@
+#include "service_orders/order_lookups.h"
+
+#include "platform/dates.h"
+#include "platform/db/connection.h"
+#include "platform/dialogs.h"
+#include "registers/register_busy.h"
+#include "service_orders/order_header.h"
+#include "service_orders/order_status.h"
+#include "shell/shared_state.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace orderlookups {
+
+namespace {
+
+// Runs a read or write on the shared connection; a failure is reported.
+template <typename Work> bool naConexao(Work work) {
+    RegisterBusy busy;
+    try {
+        shared::abreConexao();
+        work(shared::gCn());
+        return true;
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+        return false;
+    }
+}
+
+} // namespace
+
+void trava(QLineEdit* box) {
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+}
+
+QWidget* codigoENome(QWidget* parent, QLineEdit* codigo, QLineEdit* nome) {
+    auto* caixas = new QWidget(parent);
+    auto* layout = new QHBoxLayout(caixas);
+    layout->setContentsMargins(0, 0, 0, 0);
+    nome->setMaximumWidth(QWIDGETSIZE_MAX);
+    nome->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    layout->addWidget(codigo);
+    layout->addWidget(nome, 1);
+    return caixas;
+}
+
+void carregaCliente(const QString& codigo, const ClienteCaixas& caixas) {
+    const auto cdcli = orderheader::parteInteira(codigo);
+    if (codigo.trimmed().isEmpty() || !cdcli)
+        return;
+    std::optional<orderheader::Cliente> cliente;
+    if (!naConexao([&](db::Connection& cn) { cliente = orderheader::cliente(cn, *cdcli); }) ||
+        !cliente)
+        return;
+    caixas.nmcli->setText(cliente->nmcli);
+    caixas.cpf->setText(cliente->cpf);
+    caixas.rg->setText(cliente->rg);
+    caixas.rua->setText(cliente->rua);
+    caixas.nrcasa->setText(cliente->nrcasa);
+    caixas.cep->setText(cliente->cep);
+    caixas.bairro->setText(cliente->bairro);
+    caixas.cidade->setText(cliente->cidade);
+    caixas.uf->setText(cliente->uf);
+}
+
+QString nomeColaborador(const QString& codigo) {
+    const auto cdven = orderheader::parteInteira(codigo);
+    if (!cdven)
+        return QString();
+    QString nome;
+    naConexao([&](db::Connection& cn) { nome = orderheader::colaborador(cn, *cdven); });
+    return nome;
+}
+
+void carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
+    std::optional<orderheader::Cabecalho> row;
+    if (!naConexao([&](db::Connection& cn) { row = orderheader::le(cn, osnr); }) || !row)
+        return;
+    caixas.dt->setText(row->dtos ? dates::toBr(*row->dtos) : QString());
+    caixas.cdcli->setText(QString::number(row->cdcli));
+    orderstatus::mostra(caixas.sit, row->ossit);
+    caixas.ia->setPlainText(row->infadicional);
+    caixas.nmsol->setText(row->nmsol);
+    caixas.fone->setText(row->fone);
+    caixas.cdven->setText(QString::number(row->cdven));
+}
+
+bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
+    const auto osnr = orderheader::parteInteira(osno->text());
+    const orderheader::Gravacao header{osnr.value_or(0),
+                                       *dates::parseBr(caixas.dt->text()),
+                                       caixas.ia->toPlainText(),
+                                       orderheader::parteInteira(caixas.cdcli->text()).value_or(0),
+                                       orderstatus::digito(caixas.sit),
+                                       caixas.nmsol->text(),
+                                       caixas.fone->text(),
+                                       orderheader::parteInteira(caixas.cdven->text()).value_or(0)};
+    bool gravado = false;
+    if (osnr && !naConexao([&](db::Connection& cn) { gravado = orderheader::grava(cn, header); }))
+        return false;
+    // No row took the header: the order is gone.
+    if (!gravado)
+        dlg::inform(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"),
+                    QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
+    return gravado;
+}
+
+} // namespace orderlookups

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The stamp of the service-order tables: the date and time first
+// (dd/mm/yyyy hh:mm:ss), a blank, then the logged-in user.
+QString osStamp(const QDateTime& moment = QDateTime::currentDateTime());

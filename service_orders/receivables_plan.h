@@ -1,0 +1,106 @@
+#pragma once
+
+#include "platform/decimal.h"
+#include "platform/dialogs.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+#include <variant>
+
+namespace db {
+class Connection;
+}
+
+// The receivables plan of a service order: its instalments in creceber, one
+// row each, plus at most one row carrying what was already received.
+namespace receivables {
+
+// The order number as 10 digits: every row of the order carries it.
+QString refdoc(qint64 osnr);
+// "001/003": the instalment and the count, three digits each.
+QString rotulo(int parcela, int quantidade);
+// The row key: refdoc, then the instalment and the count.
+QString nrdoc(qint64 osnr, int parcela, int quantidade);
+// The key of the row that carries the amount already received.
+QString nrdocRecebido(qint64 osnr);
+// False for the row of the amount already received.
+bool ehParcela(const QString& nrdoc);
+
+// What the window tells the user when it refuses something.
+struct Aviso {
+    QString texto;
+    QString titulo;
+    dlg::Icon icone = dlg::Icon::Critical;
+};
+
+// The instalment count typed: 1 to 115.
+std::variant<int, Aviso> quantidade(const QString& typed);
+// The order total split evenly, rounded to cents; the remainder is left to
+// the user.
+Decimal valorParcela(Decimal total, int quantidade);
+// The due date of instalment `parcela` (0 the first): whole months after the
+// first, the month's last day when it lacks the first's day.
+QDate vencimento(const QDate& primeiro, int parcela);
+// A typed date: dd/mm/yyyy, or d/m/yyyy.
+std::optional<QDate> data(const QString& typed);
+// A first due date more than ten days before today.
+bool muitoRetroativo(const QDate& primeiro, const QDate& hoje);
+
+struct ParcelaLida {
+    QString nrdoc;
+    Decimal vrorig;
+    std::optional<QDate> dtv;
+    Decimal vrpg; // above zero: money was received on it
+};
+struct PlanoLido {
+    std::optional<QDate> emissao;
+    int quantidade = 0; // from the first instalment's key
+    QList<ParcelaLida> parcelas;
+    // Received on the instalments plus what an earlier save carried over.
+    Decimal recebido;
+};
+PlanoLido le(db::Connection& connection, qint64 osnr);
+
+// One instalment row as typed in the window.
+struct ParcelaDigitada {
+    QString valor;
+    QString vencimento;
+    QString rotulo;
+    QString chave;
+};
+// The window's boxes at a save.
+struct PlanoDigitado {
+    QString osnr;
+    QString total;
+    QString cdcli;
+    QString nmcli;
+    QString recebido;
+    QString emissao;
+    QList<ParcelaDigitada> parcelas;
+};
+
+struct ParcelaGravacao {
+    QString nrdoc;
+    Decimal valor;
+    QDate vencimento;
+};
+struct PlanoGravacao {
+    qint64 osnr = 0;
+    qint64 cdcli = 0;
+    QDate emissao;
+    QList<ParcelaGravacao> parcelas;
+    Decimal recebido;
+};
+
+// Checks a plan in the order the user is told about its faults. Each good
+// value is rewritten with two decimals as the check passes it, also when a
+// later row fails.
+std::variant<PlanoGravacao, Aviso> confere(PlanoDigitado& plano, const QDate& hoje);
+
+// Replaces every row of the order with the plan, all or nothing: the
+// instalments open, and the amount already received on a row of its own.
+void grava(db::Connection& connection, const PlanoGravacao& plano, const QString& stamp);
+
+} // namespace receivables

@@ -1,0 +1,72 @@
+#include "service_orders/service_lines.h"
+
+#include "pdf/os_document_numbers.h"
+#include "platform/db/connection.h"
+
+namespace servicelines {
+
+Statement daOrdem(qint64 osnr) {
+    return {QStringLiteral("select * from os_srv where osnr = ? order by id"), {db::integer(osnr)}};
+}
+
+std::variant<Linha, Recusa> confere(const QString& descricao, const QString& unidade,
+                                    const QString& quantidade, const QString& unitario,
+                                    const QString& desconto) {
+    const auto qt = Decimal::parse(quantidade, false);
+    const auto vu = Decimal::parse(unitario, true);
+    const auto pd = Decimal::parse(desconto, false);
+    if (descricao.trimmed().isEmpty() || unidade.trimmed().isEmpty() || !qt || !vu || !pd)
+        return Recusa{QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"), true};
+    if (*qt <= Decimal())
+        return Recusa{
+            QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!")};
+    if (vu->isNegative())
+        return Recusa{QStringLiteral("--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!")};
+    if (pd->isNegative())
+        return Recusa{
+            QStringLiteral("--- ERRO --- PERCENTUAL DO DESCONTO NÃO PODE SER MENOR QUE ZERO!")};
+    return Linha{descricao, unidade, *qt, *vu, *pd};
+}
+
+QString idsrv(const QDateTime& moment) {
+    return moment.toString(QStringLiteral("yyyyMMddhhmmss"));
+}
+
+void grava(db::Connection& connection, qint64 osnr, const Linha& linha, const QString& id,
+           const QString& stamp) {
+    connection.execute(QStringLiteral("insert into os_srv (osnr, idsrv, dssrv, un, qt, vu, pd, "
+                                      "evcad) values (?, ?, ?, ?, ?, ?, ?, ?)"),
+                       {db::integer(osnr), db::text(id), db::text(linha.dssrv), db::text(linha.un),
+                        linha.qt, linha.vu, linha.pd, db::text(stamp)});
+}
+
+void exclui(db::Connection& connection, qint64 id) {
+    connection.execute(QStringLiteral("delete from os_srv where id = ?"), {db::integer(id)});
+}
+
+void descontoGeral(db::Connection& connection, qint64 osnr, Decimal pd, const QString& stamp) {
+    connection.execute(QStringLiteral("update os_srv set pd = ?, evcad = ? where osnr = ?"),
+                       {pd, db::text(stamp), db::integer(osnr)});
+}
+
+Statement somas(qint64 osnr) {
+    return {QStringLiteral("select sum(qt*vu) as subtotal,sum((vu*pd/100)*qt) as stdesc "
+                           "from os_srv where osnr = ?"),
+            {db::integer(osnr)}};
+}
+
+Totais totais(const db::Recordset& somas) {
+    db::Recordset row = somas;
+    if (row.isEmpty())
+        return {};
+    row.moveFirst();
+    return {row.decimal(QStringLiteral("subtotal")), row.decimal(QStringLiteral("stdesc"))};
+}
+
+QString linhaTotais(const Totais& totais) {
+    return QStringLiteral("SubTotal: ") + osformat::moeda(totais.subtotal) +
+           QStringLiteral(" Descontos: ") + osformat::moeda(totais.descontos) +
+           QStringLiteral(" Total: ") + osformat::moeda(totais.total());
+}
+
+} // namespace servicelines

@@ -1,0 +1,175 @@
+#include "service_orders/service_lines_frame.h"
+
+#include "platform/busy_guard.h"
+#include "platform/data_grid.h"
+#include "platform/db/data_control.h"
+#include "platform/dialogs.h"
+#include "registers/form_widgets.h"
+#include "registers/list_binding.h"
+#include "service_orders/order_grid.h"
+#include "service_orders/order_header.h"
+#include "service_orders/os_stamp.h"
+#include "shell/shared_state.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace formwidgets;
+
+namespace {
+
+const QList<ordergrid::Column> kColunas = {
+    {QStringLiteral("SERVIÇO"), QStringLiteral("dssrv"), 50},
+    {QStringLiteral("UNID."), QStringLiteral("un"), 5},
+    {QStringLiteral("QTDE"), QStringLiteral("qt"), 10, ordergrid::Format::Number},
+    {QStringLiteral("R$ UNITÁRIO"), QStringLiteral("vu"), 15, ordergrid::Format::Currency},
+    {QStringLiteral("% DESC."), QStringLiteral("pd"), 10, ordergrid::Format::Number},
+};
+
+// A failed statement is reported; the caller goes on with what it has.
+template <typename Work> bool run(Work work) {
+    try {
+        work();
+        return true;
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+        return false;
+    }
+}
+
+} // namespace
+
+ServiceLinesFrame::ServiceLinesFrame(QWidget* parent, QLineEdit* numero)
+    : QGroupBox(QStringLiteral("  Serviço(s) a Ser(em) Executado(s)  "), parent), numero_(numero) {
+    setObjectName(QStringLiteral("Frame1"));
+    txtDsSRV = box(this, "txtDsSRV", 65, 50);
+    txtUn = box(this, "txtUn", 4, 5);
+    txtQt = box(this, "txtQt", 0, 10);
+    txtVU = box(this, "txtVU", 0, 12);
+    txtPD = box(this, "txtPD", 0, 7);
+    Command2 = button(this, "Command2", QStringLiteral("Salvar"));
+    lTL = new QLabel(QStringLiteral("SubTotal"), this);
+    lTL->setObjectName(QStringLiteral("lTL"));
+    Adodc1 = new db::DataControl(this);
+    Adodc1->setObjectName(QStringLiteral("Adodc1"));
+    Adodc2 = new db::DataControl(this);
+    Adodc2->setObjectName(QStringLiteral("Adodc2"));
+    DataGrid1 = new DataGrid(this);
+    DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
+    ordergrid::bind(DataGrid1, Adodc1->model(), kColunas);
+
+    auto* entrada = new QHBoxLayout;
+    addLabelled(entrada, this, QStringLiteral("Descrição"), txtDsSRV, 1);
+    addLabelled(entrada, this, QStringLiteral("Unidade"), txtUn);
+    addLabelled(entrada, this, QStringLiteral("Qtde"), txtQt);
+    addLabelled(entrada, this, QStringLiteral("R$ Unit."), txtVU);
+    addLabelled(entrada, this, QStringLiteral("% Desc."), txtPD);
+    entrada->addWidget(Command2, 0, Qt::AlignBottom);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(entrada);
+    layout->addWidget(DataGrid1, 1);
+    layout->addWidget(lTL);
+    chainTabOrder({txtDsSRV, txtUn, txtQt, txtVU, txtPD, Command2, DataGrid1});
+
+    connect(Command2, &QPushButton::clicked, this, &ServiceLinesFrame::Command2_Click);
+    connect(DataGrid1, &DataGrid::rowSelected, this, &ServiceLinesFrame::DataGrid1_DblClick);
+}
+
+std::optional<qint64> ServiceLinesFrame::numeroOrdem() const {
+    return orderheader::parteInteira(numero_->text());
+}
+
+bool ServiceLinesFrame::carregaLinhas() {
+    const auto osnr = numeroOrdem();
+    if (!osnr)
+        return false;
+    return listbinding::setSource(Adodc1, DataGrid1, servicelines::daOrdem(*osnr));
+}
+
+std::optional<servicelines::Totais> ServiceLinesFrame::somaTotais() {
+    BusyGuard busy(window());
+    lTL->setText(servicelines::linhaTotais({}));
+    const auto osnr = numeroOrdem();
+    if (!osnr)
+        return std::nullopt;
+    const Statement somas = servicelines::somas(*osnr);
+    Adodc2->setConnectionString(shared::gConexao);
+    Adodc2->setRecordSource(somas.sql, somas.params);
+    if (!run([this] { Adodc2->refresh(); }))
+        return std::nullopt;
+    const servicelines::Totais totais = servicelines::totais(Adodc2->recordset());
+    Adodc2->close();
+    lTL->setText(servicelines::linhaTotais(totais));
+    return totais;
+}
+
+void ServiceLinesFrame::aplicaDesconto(Decimal pd) {
+    const auto osnr = numeroOrdem();
+    if (!osnr)
+        return;
+    {
+        BusyGuard busy(this);
+        carregaLinhas();
+        run([&] {
+            shared::abreConexao();
+            servicelines::descontoGeral(shared::gCn(), *osnr, pd, osStamp());
+        });
+        carregaLinhas();
+    }
+    Q_EMIT linhasMudaram();
+}
+
+void ServiceLinesFrame::Command2_Click() {
+    const auto osnr = numeroOrdem();
+    if (!osnr)
+        return;
+    const auto conferida = servicelines::confere(txtDsSRV->text(), txtUn->text(), txtQt->text(),
+                                                 txtVU->text(), txtPD->text());
+    if (const auto* recusa = std::get_if<servicelines::Recusa>(&conferida)) {
+        dlg::inform(recusa->texto, QStringLiteral("ATENÇÃO"),
+                    recusa->incompleta ? dlg::Icon::Information : dlg::Icon::Exclamation);
+        return;
+    }
+    {
+        BusyGuard busy(this, true);
+        const bool gravada = run([&] {
+            shared::abreConexao();
+            const QDateTime agora = QDateTime::currentDateTime();
+            servicelines::grava(shared::gCn(), *osnr, std::get<servicelines::Linha>(conferida),
+                                servicelines::idsrv(agora), osStamp(agora));
+        });
+        if (!gravada)
+            return;
+        carregaLinhas();
+        limpaEntrada();
+    }
+    Q_EMIT linhasMudaram();
+    txtDsSRV->setFocus();
+}
+
+void ServiceLinesFrame::DataGrid1_DblClick() {
+    const int row = DataGrid1->currentRow();
+    if (row < 0 || row >= Adodc1->recordset().rowCount())
+        return;
+    if (!dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Atenção"),
+                  dlg::Answer::Yes))
+        return;
+    const qint64 id = listbinding::text(Adodc1, row, QStringLiteral("id")).toLongLong();
+    {
+        BusyGuard busy(window());
+        run([&] {
+            shared::abreConexao();
+            servicelines::exclui(shared::gCn(), id);
+        });
+    }
+    Q_EMIT linhasMudaram();
+    carregaLinhas();
+}
+
+void ServiceLinesFrame::limpaEntrada() {
+    for (QLineEdit* box : {txtDsSRV, txtQt, txtVU, txtPD, txtUn})
+        box->clear();
+}

@@ -1,0 +1,280 @@
+#include "pdf/os_documents.h"
+#include "platform/db/connection.h"
+#include "shell/shared_state.h"
+#include "tests/pdf/pdf_test_support.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/test_database.h"
+
+using namespace pdftest;
+
+namespace {
+
+// The page's y measured from the top, as the content stream writes it on
+// the writer's whole-point A4 height.
+QByteArray y(double top) {
+    return QByteArray::number(842 - top, 'f', 2);
+}
+
+QByteArray line(double x1, double y1, double x2, double y2) {
+    return QByteArray::number(x1, 'f', 2) + " " + y(y1) + " m\r\n" +
+           QByteArray::number(x2, 'f', 2) + " " + y(y2) + " l";
+}
+
+QByteArray textAt(double x, double top, const QByteArray& text) {
+    return QByteArray::number(x + 1, 'f', 2) + " " + y(top) + " Td\r\n" + text;
+}
+
+} // namespace
+
+class OSDocuments : public PdfTest {
+protected:
+    static void SetUpTestSuite() { connection() = testsupport::freshDatabase(); }
+
+    void SetUp() override {
+        PdfTest::SetUp();
+        shared::gConexao = connection();
+        shared::fechaConexao();
+        shared::gArquivoPDF.clear();
+        cn.setConnectionString(connection());
+        cn.open();
+        for (const char* table :
+             {"empresa", "cliente", "os_cab", "os_srv", "os_custos", "categorias"})
+            cn.execute(QStringLiteral("TRUNCATE TABLE %1").arg(QLatin1String(table)));
+    }
+    void TearDown() override {
+        shared::fechaConexao();
+        PdfTest::TearDown();
+    }
+
+    static QString& connection() {
+        static QString s;
+        return s;
+    }
+
+    void empresa() {
+        cn.execute(QStringLiteral(
+            "insert into empresa (cpf, rg, nmemp, nmfant, rua, bairro, cep, cidade, uf, fone, "
+            "email) "
+            "values ('12345678000195', '110042490114', 'OFICINA SÃO JORGE LTDA', 'SÃO JORGE', "
+            "'RUA DAS FLORES, 10', 'CENTRO', '01001000', 'SÃO PAULO', 'SP', '(11) 5555-1234', "
+            "'Contato@SaoJorge.com.br')"));
+    }
+
+    qint64 ordem(qint64 cdcli = 1, const QString& info = QStringLiteral("GARANTIA DE 90 DIAS")) {
+        cn.execute(QStringLiteral("insert into os_cab (dtos, cdcli, ossit, nmsol, fone, cdven, "
+                                  "evcad, uev, infadicional) values ('2024-03-05', ?, '0', "
+                                  "'JOÃO', '', 0, '', '', ?)"),
+                   {db::integer(cdcli), db::text(info)});
+        return cn.lastInsertId();
+    }
+
+    void cliente() {
+        cn.execute(QStringLiteral(
+            "insert into cliente (cdcli, nmcli, rua, nrcasa, bairro, cidade, uf, cpf) values "
+            "(1, 'MARIA APARECIDA', 'AV. BRASIL', '200', 'JARDIM', 'CAMPINAS', 'SP', "
+            "'52998224725')"));
+    }
+
+    void servico(qint64 osnr, const QString& id, const QString& ds, const QString& qt,
+                 const QString& vu, const QString& pd) {
+        cn.execute(QStringLiteral("insert into os_srv (osnr, idsrv, dssrv, un, qt, vu, pd) values "
+                                  "(?, ?, ?, 'UN', ?, ?, ?)"),
+                   {db::integer(osnr), db::text(id), db::text(ds), *Decimal::fromSql(qt),
+                    *Decimal::fromSql(vu), *Decimal::fromSql(pd)});
+    }
+
+    void custo(qint64 osnr, const QString& tipo, qint64 cdcat, const QString& qtde,
+               const QString& valor) {
+        static int n = 0;
+        cn.execute(QStringLiteral("insert into os_custos (idlan, osnr, tipo, qtde, valor, cdcat) "
+                                  "values (?, ?, ?, ?, ?, ?)"),
+                   {db::text(QStringLiteral("C%1").arg(++n)), db::integer(osnr), db::text(tipo),
+                    *Decimal::fromSql(qtde), *Decimal::fromSql(valor), db::integer(cdcat)});
+    }
+
+    // A company, a client and an order with two lines.
+    qint64 ordemCompleta() {
+        empresa();
+        cliente();
+        const qint64 osnr = ordem();
+        servico(osnr, QStringLiteral("20240305100000"), QStringLiteral("TROCA DE ÓLEO"),
+                QStringLiteral("2"), QStringLiteral("10.125"), QStringLiteral("0"));
+        servico(osnr, QStringLiteral("20240305100001"), QStringLiteral("ALINHAMENTO"),
+                QStringLiteral("3"), QStringLiteral("100"), QStringLiteral("10"));
+        return osnr;
+    }
+
+    QByteArray content() { return streamOf(readFile(shared::gArquivoPDF), 2); }
+
+    db::Connection cn;
+    testsupport::ScriptedDialogs dialogs;
+};
+
+TEST_F(OSDocuments, SimplifiedDocumentShowsTheStoredOrder) {
+    const qint64 osnr = ordemCompleta();
+
+    ASSERT_TRUE(ImprimeOSSimplificada(QString::number(osnr)));
+    EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/OS_%1.pdf").arg(osnr)));
+    // The writer keeps the portrait A4 in whole points.
+    expectValid(shared::gArquivoPDF, {QStringLiteral("595 x 842")});
+    const QString text = pdfText(shared::gArquivoPDF);
+    for (const char* expected : {"SÃO JORGE",
+                                 "RUA DAS FLORES, 10 - CENTRO",
+                                 "(11) 5555-1234",
+                                 "contato@saojorge.com.br",
+                                 "SÃO PAULO/SP - CEP: 01001000",
+                                 "OFICINA SÃO JORGE LTDA",
+                                 "Cnpj: 12345678000195 IE: 110042490114",
+                                 "MARIA APARECIDA",
+                                 "AV. BRASIL, 200 - JARDIM",
+                                 "CAMPINAS/SP",
+                                 "Cnpj: 52998224725",
+                                 "Orçamento: 00001",
+                                 "Emissão: 05/03/2024",
+                                 "Solicitante: JOÃO",
+                                 "DESCRIÇÃO DOS SERVIÇOS",
+                                 "UNID",
+                                 "QTDE",
+                                 "PREÇO",
+                                 "TOTAL",
+                                 "TROCA DE ÓLEO",
+                                 "10,125",
+                                 "20,25",
+                                 "ALINHAMENTO",
+                                 "100,00",
+                                 "300,00",
+                                 "SubTotal: 320,25",
+                                 "Descontos: 30,00",
+                                 "Total Líquido: 290,25",
+                                 "GARANTIA DE 90 DIAS",
+                                 "www.quendaro.com.br - 05/03/2024 14:07:09"})
+        EXPECT_TRUE(text.simplified().contains(QString::fromUtf8(expected))) << expected << "\n"
+                                                                             << text.toStdString();
+    EXPECT_LT(text.indexOf(QStringLiteral("TROCA")), text.indexOf(QStringLiteral("ALINHAMENTO")));
+}
+
+// The file matches the one checked by eye, with the clock fixed.
+TEST_F(OSDocuments, SameBytesAsTheCheckedDocuments) {
+    const qint64 osnr = ordemCompleta();
+    cn.execute(QStringLiteral("insert into categorias (cdgrupo, dsgrupo) values (1, 'PEÇAS'), "
+                              "(2, 'SERVIÇOS')"));
+    custo(osnr, QStringLiteral("P"), 1, QStringLiteral("2"), QStringLiteral("15.50"));
+    custo(osnr, QStringLiteral("S"), 2, QStringLiteral("1"), QStringLiteral("80"));
+    QFile::copy(dataPath(QStringLiteral("fixtures/logo.jpg")), path(QStringLiteral("logo.jpg")));
+
+    ASSERT_TRUE(ImprimeOSSimplificada(QString::number(osnr)));
+    expectSameBytes(readFile(shared::gArquivoPDF),
+                    dataPath(QStringLiteral("expected/os_simplificada.pdf")));
+    ASSERT_TRUE(ImprimeOSDetalhada(QString::number(osnr)));
+    expectSameBytes(readFile(shared::gArquivoPDF),
+                    dataPath(QStringLiteral("expected/os_detalhada.pdf")));
+}
+
+TEST_F(OSDocuments, NumberAsWrittenNamesTheFile) {
+    const qint64 osnr = ordem();
+    ASSERT_EQ(osnr, 1);
+    ASSERT_TRUE(ImprimeOSSimplificada(QStringLiteral("001")));
+    EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/OS_001.pdf")));
+    EXPECT_TRUE(pdfText(shared::gArquivoPDF).contains(QStringLiteral("Orçamento: 00001")));
+}
+
+TEST_F(OSDocuments, TextThatIsNoNumberWritesNothing) {
+    shared::gArquivoPDF = QStringLiteral("anterior.pdf");
+    for (const char* osnr : {"", "abc", "7a"}) {
+        EXPECT_FALSE(ImprimeOSSimplificada(QString::fromLatin1(osnr)));
+        EXPECT_FALSE(ImprimeOSDetalhada(QString::fromLatin1(osnr)));
+    }
+    EXPECT_EQ(shared::gArquivoPDF, QStringLiteral("anterior.pdf"));
+    EXPECT_FALSE(QDir(path(QStringLiteral("temp"))).exists());
+}
+
+// Without lines the totals block sits right under the heading band.
+TEST_F(OSDocuments, OrderWithoutLinesPlacesTheTotalsUnderTheBand) {
+    ordem();
+    ASSERT_TRUE(ImprimeOSSimplificada(QStringLiteral("1")));
+    const QByteArray page = content();
+    EXPECT_TRUE(page.contains(line(15, 152, 575, 152))) << page.toStdString();
+    for (double top : {170.0, 182.0, 194.0})
+        EXPECT_TRUE(page.contains(textAt(20, top, "/F"))) << top;
+    EXPECT_TRUE(page.contains(line(365, 153, 365, 197)));
+    EXPECT_TRUE(page.contains(line(15, 197, 575, 197)));
+    EXPECT_TRUE(page.contains(textAt(20, 205, "/F")));
+    const QString text = pdfText(shared::gArquivoPDF).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("SubTotal: 0,00 Descontos: 0,00 Total Líquido: 0,00")))
+        << text.toStdString();
+}
+
+// No company row and a client that does not exist: the blocks keep their
+// labels with empty values, and no logo is drawn.
+TEST_F(OSDocuments, MissingRowsLeaveTheirBlocksEmpty) {
+    ordem(99);
+    ASSERT_TRUE(ImprimeOSSimplificada(QStringLiteral("1")));
+    const QString text = pdfText(shared::gArquivoPDF);
+    EXPECT_TRUE(text.simplified().contains(QStringLiteral("Cnpj: IE:")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Orçamento: 00001")));
+    EXPECT_FALSE(content().contains("/ImgJPEG1 Do"));
+    EXPECT_FALSE(content().contains("21.00 817.00 54.00 -54.00 re"));
+}
+
+TEST_F(OSDocuments, OrderThatDoesNotExistLeavesNoFile) {
+    EXPECT_THROW(ImprimeOSSimplificada(QStringLiteral("42")), PDFError);
+    EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/OS_42.pdf")));
+    EXPECT_FALSE(QFile::exists(shared::gArquivoPDF));
+}
+
+TEST_F(OSDocuments, DetailedDocumentSumsCostsByTypeAndCategory) {
+    const qint64 osnr = ordem();
+    for (int i = 0; i < 3; ++i)
+        servico(osnr, QStringLiteral("2024030510000%1").arg(i), QStringLiteral("S%1").arg(i),
+                QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
+    cn.execute(QStringLiteral("insert into categorias (cdgrupo, dsgrupo) values (1, 'TINTAS'), "
+                              "(2, 'PINTOR')"));
+    custo(osnr, QStringLiteral("S"), 2, QStringLiteral("2"), QStringLiteral("50"));
+    custo(osnr, QStringLiteral("P"), 1, QStringLiteral("2"), QStringLiteral("12.5"));
+    custo(osnr, QStringLiteral("P"), 1, QStringLiteral("1"), QStringLiteral("5"));
+
+    ASSERT_TRUE(ImprimeOSDetalhada(QString::number(osnr)));
+    expectQpdfClean(shared::gArquivoPDF);
+    const QByteArray page = content();
+    EXPECT_TRUE(page.contains(line(15, 206, 575, 206)));
+    for (double top : {210.0, 220.0, 230.0})
+        EXPECT_TRUE(page.contains(textAt(20, top, "/F"))) << top;
+    EXPECT_TRUE(page.contains(line(15, 232, 575, 232)));
+    const QString text = pdfText(shared::gArquivoPDF).simplified();
+    for (const char* expected :
+         {"CUSTOS POR CATEGORIA TIPO TOTAL", "TINTAS INSU R$ 30,00", "PINTOR M.OB R$ 100,00",
+          "Insumos....: 30,00", "Mão de Obra: 100,00", "Custo Total: 130,00",
+          "Total Líquido: 30,00"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n"
+                                                                << text.toStdString();
+    EXPECT_LT(text.indexOf(QStringLiteral("TINTAS")), text.indexOf(QStringLiteral("PINTOR")));
+}
+
+// Only an exact "P" is a supply, and a category that does not exist prints
+// an empty description.
+TEST_F(OSDocuments, DetailedDocumentCountsOtherTypesAsLabour) {
+    const qint64 osnr = ordem();
+    custo(osnr, QStringLiteral("p"), 7, QStringLiteral("1"), QStringLiteral("40"));
+    custo(osnr, QStringLiteral("P"), 7, QStringLiteral("1"), QStringLiteral("2"));
+    ASSERT_TRUE(ImprimeOSDetalhada(QString::number(osnr)));
+    const QString text = pdfText(shared::gArquivoPDF).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("Insumos....: 2,00"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Mão de Obra: 40,00")));
+    EXPECT_TRUE(text.contains(QStringLiteral("INSU R$ 2,00")));
+    EXPECT_TRUE(text.contains(QStringLiteral("M.OB R$ 40,00")));
+}
+
+// Without cost lines the section keeps its band and heading, and the totals
+// come 30 points below the last service line.
+TEST_F(OSDocuments, DetailedDocumentWithoutCosts) {
+    const qint64 osnr = ordem();
+    servico(osnr, QStringLiteral("20240305100000"), QStringLiteral("S"), QStringLiteral("1"),
+            QStringLiteral("1"), QStringLiteral("0"));
+    ASSERT_TRUE(ImprimeOSDetalhada(QString::number(osnr)));
+    const QByteArray page = content();
+    EXPECT_TRUE(page.contains(line(15, 186, 575, 186)));
+    EXPECT_TRUE(page.contains(line(15, 192, 575, 192)));
+    const QString text = pdfText(shared::gArquivoPDF).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral("CUSTOS POR CATEGORIA")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Custo Total: 0,00")));
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "platform/db/connection.h"
+#include "shell/shared_state.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/test_database.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace ordertest {
+
+// One database per test program; each test starts from empty order tables,
+// a logged-in user, a program folder of its own and scripted dialogs.
+class OrderTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { connection() = testsupport::freshDatabase(); }
+
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        qputenv("QUENDARO_DIR", folder.path().toLocal8Bit());
+        shared::gConexao = connection();
+        shared::gUsuario = QStringLiteral("TESTE");
+        shared::gRetorno.clear();
+        shared::gArquivoPDF.clear();
+        shared::fechaConexao();
+        cn.setConnectionString(shared::gConexao);
+        cn.open();
+        for (const char* table :
+             {"os_cab", "os_srv", "os_custos", "creceber", "cliente", "vendedores", "empresa"})
+            cn.execute(QStringLiteral("TRUNCATE TABLE %1").arg(QLatin1String(table)));
+    }
+
+    void TearDown() override {
+        shared::fechaConexao();
+        qunsetenv("QUENDARO_DIR");
+    }
+
+    static QString& connection() {
+        static QString s;
+        return s;
+    }
+
+    // The first column of the first row, or "<none>".
+    QString value(const QString& sql, const db::Params& params = {}) {
+        const db::Recordset r = cn.query(sql, params);
+        return r.isEmpty() ? QStringLiteral("<none>") : r.textAt(0, 0);
+    }
+    qint64 count(const QString& table) {
+        return value(QStringLiteral("select count(*) from %1").arg(table)).toLongLong();
+    }
+
+    qint64 cliente(const QString& nome, const QString& cidade = QStringLiteral("CAMPINAS")) {
+        cn.execute(QStringLiteral("insert into cliente (nmcli, cpf, rg, rua, nrcasa, cep, bairro, "
+                                  "cidade, uf) values (?, '52998224725', '123', 'AV. BRASIL', "
+                                  "'200', '13000000', 'JARDIM', ?, 'SP')"),
+                   {db::text(nome), db::text(cidade)});
+        return cn.lastInsertId();
+    }
+    qint64 colaborador(const QString& nome) {
+        cn.execute(QStringLiteral("insert into vendedores (nmven) values (?)"), {db::text(nome)});
+        return cn.lastInsertId();
+    }
+    qint64 ordem(const QString& situacao, qint64 cdcli = 0, const QString& data = "2024-03-05",
+                 const QString& solicitante = QStringLiteral("JOÃO"), qint64 cdven = 0) {
+        cn.execute(QStringLiteral("insert into os_cab (dtos, cdcli, ossit, nmsol, fone, cdven, "
+                                  "evcad, uev, infadicional) values (?, ?, ?, ?, '1234', ?, '', "
+                                  "'', 'INFO')"),
+                   {db::text(data), db::integer(cdcli), db::text(situacao), db::text(solicitante),
+                    db::integer(cdven)});
+        return cn.lastInsertId();
+    }
+    void servico(qint64 osnr, const QString& qt, const QString& vu, const QString& pd) {
+        cn.execute(QStringLiteral("insert into os_srv (osnr, idsrv, dssrv, un, qt, vu, pd) values "
+                                  "(?, '20240305100000', 'SERVIÇO', 'UN', ?, ?, ?)"),
+                   {db::integer(osnr), *Decimal::fromSql(qt), *Decimal::fromSql(vu),
+                    *Decimal::fromSql(pd)});
+    }
+
+    QTemporaryDir folder;
+    db::Connection cn;
+    testsupport::ScriptedDialogs dialogs;
+};
+
+inline void press(QWidget* target, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
+// The focus leaves `box` for `next` as a user's Tab would.
+inline void leave(QWidget* box, QWidget* next) {
+    box->window()->show();
+    box->window()->activateWindow();
+    QApplication::processEvents();
+    box->setFocus();
+    next->setFocus();
+    QApplication::processEvents();
+}
+
+// The texts of a model's column, top to bottom.
+inline QStringList columnTexts(const QAbstractItemModel* model, int column) {
+    QStringList out;
+    for (int r = 0; r < model->rowCount(); ++r)
+        out << model->index(r, column).data().toString();
+    return out;
+}
+
+} // namespace ordertest

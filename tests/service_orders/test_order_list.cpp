@@ -1,0 +1,234 @@
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "service_orders/frmOS_ListaOrc.h"
+#include "service_orders/frmOS_Orc.h"
+#include "service_orders/order_windows.h"
+#include "shell/window_registry.h"
+#include "tests/service_orders/core_order_test.h"
+#include "tests/support/modal.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+using ordertest::columnTexts;
+
+class OrderList : public ordertest::OrderTest {
+protected:
+    void SetUp() override {
+        OrderTest::SetUp();
+        registerOrderWindows();
+        shared::gModoOS = QStringLiteral("O");
+    }
+    // The numbers the list shows, top to bottom.
+    static QStringList numbers(const frmOS_ListaOrc& list) {
+        return columnTexts(list.DataGrid1->model(), 0);
+    }
+    static QString n(qint64 osnr) { return QString::number(osnr); }
+};
+
+TEST_F(OrderList, EachModeListsItsStatusesByDate) {
+    const qint64 cli = cliente(QStringLiteral("MARIA"));
+    const qint64 a = ordem(QStringLiteral("1"), cli, QStringLiteral("2024-03-07"));
+    const qint64 b = ordem(QStringLiteral("0"), cli, QStringLiteral("2024-03-01"));
+    const qint64 c = ordem(QStringLiteral("2"), cli, QStringLiteral("2024-03-02"));
+    const qint64 d = ordem(QStringLiteral("3"), 0, QStringLiteral("2024-03-01"));
+    ordem(QStringLiteral("4"), cli);
+
+    frmOS_ListaOrc quotes;
+    EXPECT_EQ(quotes.windowTitle(), QStringLiteral("Ordem de Serviço - Orçamentos"));
+    EXPECT_EQ(numbers(quotes), (QStringList{n(b), n(a)}));
+    const QAbstractItemModel* model = quotes.DataGrid1->model();
+    QStringList headings;
+    for (int i = 0; i < model->columnCount(); ++i)
+        headings << model->headerData(i, Qt::Horizontal).toString();
+    EXPECT_EQ(headings, (QStringList{"Os No", "Data", "Situação", "Cliente", "Cidade",
+                                     "Solicitante", "Telefone"}));
+    EXPECT_EQ(model->index(0, 1).data().toString(), QStringLiteral("01/03/2024"));
+    EXPECT_EQ(model->index(0, 2).data().toString(), QStringLiteral("0"));
+    EXPECT_EQ(model->index(0, 3).data().toString(), QStringLiteral("MARIA"));
+
+    shared::gModoOS = QStringLiteral("A");
+    frmOS_ListaOrc progress;
+    progress.show();
+    EXPECT_EQ(progress.windowTitle(), QStringLiteral("Ordem de Serviço - Em Andamento"));
+    EXPECT_EQ(numbers(progress), (QStringList{n(d), n(c)}));
+    // An order without a client still shows.
+    EXPECT_EQ(progress.DataGrid1->model()->index(0, 3).data().toString(), QString());
+    EXPECT_FALSE(progress.Command1->isEnabled());
+    EXPECT_FALSE(progress.Command3->isEnabled());
+    // F2, F4 and F5 do nothing for orders in progress.
+    for (int key : {Qt::Key_F2, Qt::Key_F4, Qt::Key_F5})
+        ordertest::press(progress.DataGrid1, key);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(count(QStringLiteral("os_cab")), 5);
+}
+
+TEST_F(OrderList, NewOrderIsOpenedInTheQuoteWindow) {
+    frmOS_ListaOrc list;
+    dialogs.answer(dlg::Answer::No);
+    list.Command1_Click();
+    EXPECT_EQ(count(QStringLiteral("os_cab")), 0);
+    const dlg::Message asked = dialogs.messages().back();
+    EXPECT_EQ(asked.text, QStringLiteral("Confirma a abertura de uma nova ordem?"));
+    EXPECT_EQ(asked.title, QStringLiteral("Atenção"));
+    EXPECT_EQ(asked.defaultButton, dlg::Answer::No);
+
+    dialogs.answer(dlg::Answer::Yes);
+    QString shown;
+    testsupport::whenModal<frmOS_Orc>([&](frmOS_Orc* quote) {
+        shown = quote->txtOsNo->text();
+        quote->close();
+    });
+    list.Command1_Click();
+    ASSERT_EQ(count(QStringLiteral("os_cab")), 1);
+    const db::Recordset row = cn.query(QStringLiteral("select * from os_cab"));
+    EXPECT_EQ(shown, row.text(QStringLiteral("osnr")));
+    EXPECT_EQ(row.date(QStringLiteral("dtos")), QDate::currentDate());
+    EXPECT_EQ(row.text(QStringLiteral("ossit")), QStringLiteral("0"));
+    EXPECT_EQ(row.integer(QStringLiteral("cdcli")), 0);
+    EXPECT_EQ(row.integer(QStringLiteral("cdven")), 0);
+    EXPECT_EQ(row.text(QStringLiteral("nmsol")), QString());
+    EXPECT_EQ(row.text(QStringLiteral("infadicional")), QString());
+    // Both stamps: the moment of creation, then the user.
+    static const QRegularExpression stamp(
+        QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d TESTE$"));
+    EXPECT_TRUE(stamp.match(row.text(QStringLiteral("evcad"))).hasMatch());
+    EXPECT_EQ(row.text(QStringLiteral("uev")), row.text(QStringLiteral("evcad")));
+    EXPECT_EQ(numbers(list), QStringList{shown});
+}
+
+// Only the lines and the header go; costs and receivables stay.
+TEST_F(OrderList, DeletingAQuote) {
+    const qint64 keep = ordem(QStringLiteral("0"));
+    const qint64 gone =
+        ordem(QStringLiteral("1"), cliente(QStringLiteral("JOSÉ")), QStringLiteral("2024-04-01"));
+    servico(gone, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
+    servico(keep, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
+    cn.execute(QStringLiteral("insert into os_custos (idlan, osnr, tipo) values ('C1', ?, 'P')"),
+               {db::integer(gone)});
+    cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc) values (?, ?)"),
+               {QStringLiteral("%1001001").arg(gone, 10, 10, QLatin1Char('0')),
+                QStringLiteral("%1").arg(gone, 10, 10, QLatin1Char('0'))});
+
+    frmOS_ListaOrc list;
+    list.DataGrid1->setCurrentIndex(list.DataGrid1->model()->index(1, 0));
+    dialogs.answer(dlg::Answer::No);
+    list.Command3_Click();
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("Confirma a exclusão do item selecionado?\nO.S. No: %1\nCliente: JOSÉ")
+                  .arg(gone));
+    EXPECT_EQ(count(QStringLiteral("os_cab")), 2);
+
+    dialogs.answer(dlg::Answer::Yes);
+    list.Command3_Click();
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Excluído com sucesso!"));
+    EXPECT_EQ(numbers(list), QStringList{n(keep)});
+    EXPECT_EQ(count(QStringLiteral("os_srv")), 1);
+    EXPECT_EQ(count(QStringLiteral("os_custos")), 1);
+    EXPECT_EQ(count(QStringLiteral("creceber")), 1);
+}
+
+TEST_F(OrderList, EmptyListIgnoresRowCommands) {
+    frmOS_ListaOrc list;
+    list.Command2_Click();
+    list.Command3_Click();
+    list.Command6_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(OrderList, Filters) {
+    const qint64 maria = cliente(QStringLiteral("MARIA"), QStringLiteral("SANTOS"));
+    const qint64 jose = cliente(QStringLiteral("JOSÉ"), QStringLiteral("CAMPINAS"));
+    const qint64 q0 = ordem(QStringLiteral("0"), maria, "2024-01-01", QStringLiteral("ANA"));
+    const qint64 q1 = ordem(QStringLiteral("1"), jose, "2024-01-02", QStringLiteral("BIA"));
+    const qint64 done = ordem(QStringLiteral("4"), maria, "2024-01-03", QStringLiteral("O'HARA"));
+    struct Case {
+        const char* name;
+        QList<std::optional<QString>> answers;
+        QStringList listed;
+        const char* message;
+    };
+    const QList<Case> cases = {
+        {"status 1", {"0", "1"}, {n(q1)}, nullptr},
+        {"status 2 is refused", {"0", "2"}, {n(q0), n(q1)}, "Opção inválida!"},
+        {"client, every status", {"1", "ARI"}, {n(q0), n(done)}, nullptr},
+        {"city", {"2", "CAMP"}, {n(q1)}, nullptr},
+        {"requester with a quote", {"3", "O'H"}, {n(done)}, nullptr},
+        {"empty text lists all clients", {"1", ""}, {n(q1), n(q0), n(done)}, nullptr},
+        {"menu again, then clear", {"", "7", "9"}, {n(q0), n(q1)}, nullptr},
+        {"cancel at the menu", {std::nullopt}, {n(q0), n(q1)}, nullptr},
+        {"cancel in the status box", {"0", std::nullopt}, {n(q0), n(q1)}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmOS_ListaOrc list;
+        dialogs.clear();
+        for (const auto& a : c.answers)
+            dialogs.answerInput(a);
+        list.Command4_Click();
+        EXPECT_EQ(dialogs.pending(), 0);
+        EXPECT_EQ(numbers(list), c.listed);
+        EXPECT_EQ(dialogs.sawText(QString::fromUtf8(c.message ? c.message : "")),
+                  c.message != nullptr);
+    }
+    const auto& menu = dialogs.shown().front();
+    EXPECT_EQ(menu.text, QStringLiteral("0 - SITUAÇÃO\n1 - CLIENTE\n2 - CIDADE\n3 - SOLICITANTE\n"
+                                        "9 - LIMPAR FILTROS"));
+    EXPECT_EQ(menu.arguments, QStringList{QStringLiteral("ESCOLHA UMA OPÇÃO ABAIXO")});
+}
+
+TEST_F(OrderList, FilteredOrderOfAnyStatusOpensInTheQuoteWindow) {
+    const qint64 osnr = ordem(QStringLiteral("3"), cliente(QStringLiteral("MARIA")));
+    frmOS_ListaOrc list;
+    list.show();
+    dialogs.answerInput(QStringLiteral("1"));
+    dialogs.answerInput(QStringLiteral("MARIA"));
+    list.Command4_Click();
+    QString opened;
+    testsupport::whenModal<frmOS_Orc>([&](frmOS_Orc* quote) {
+        opened = quote->txtOsNo->text();
+        quote->close();
+    });
+    ordertest::press(list.DataGrid1, Qt::Key_F3);
+    EXPECT_EQ(opened, n(osnr));
+}
+
+TEST_F(OrderList, PrintWritesAndOpensTheSimplifiedDocument) {
+    const qint64 osnr = ordem(QStringLiteral("0"));
+    frmOS_ListaOrc list;
+    list.Command6_Click();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown().front().kind, QStringLiteral("document"));
+    EXPECT_EQ(dialogs.shown().front().text, shared::gArquivoPDF);
+    EXPECT_TRUE(shared::gArquivoPDF.endsWith(QStringLiteral("/temp/OS_%1.pdf").arg(osnr)));
+    EXPECT_TRUE(QFile::exists(shared::gArquivoPDF));
+    EXPECT_TRUE(list.isEnabled());
+}
+
+// Quotes open without blocking; orders in progress block the main window.
+TEST_F(OrderList, RegisteredByFormName) {
+    QWidget owner;
+    ASSERT_TRUE(windows::open(QStringLiteral("frmOS_ListaOrc"), &owner));
+    auto* quotes = owner.findChild<frmOS_ListaOrc*>();
+    ASSERT_NE(quotes, nullptr);
+    EXPECT_TRUE(quotes->isVisible());
+    EXPECT_FALSE(quotes->isModal());
+    EXPECT_EQ(quotes->modo(), QStringLiteral("O"));
+    shared::abreConexao();
+    ordertest::press(quotes->DataGrid1, Qt::Key_Escape);
+    EXPECT_FALSE(shared::gCn().isOpen());
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(owner.findChild<frmOS_ListaOrc*>(), nullptr);
+
+    shared::gModoOS = QStringLiteral("A");
+    QString mode;
+    testsupport::whenModal<frmOS_ListaOrc>([&](frmOS_ListaOrc* list) {
+        mode = list->modo();
+        list->close();
+    });
+    windows::open(QStringLiteral("frmOS_ListaOrc"), &owner);
+    EXPECT_EQ(mode, QStringLiteral("A"));
+}

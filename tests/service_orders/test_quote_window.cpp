@@ -1,0 +1,273 @@
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "registers/frmBuscaCliente.h"
+#include "registers/frmBuscaVendedor.h"
+#include "service_orders/frmOS_GerFinan.h"
+#include "service_orders/frmOS_Orc.h"
+#include "service_orders/service_lines_frame.h"
+#include "tests/service_orders/core_order_test.h"
+#include "tests/support/modal.h"
+#include "tests/support/typing.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+class QuoteWindow : public ordertest::OrderTest {
+protected:
+    void SetUp() override {
+        OrderTest::SetUp();
+        cdcli = cliente(QStringLiteral("MARIA"));
+        cdven = colaborador(QStringLiteral("PEDRO"));
+        osnr = ordem(QStringLiteral("1"), cdcli, QStringLiteral("2024-03-05"),
+                     QStringLiteral("JOÃO"), cdven);
+    }
+
+    // The window as the list opens it, with the order loaded.
+    void open(frmOS_Orc& form, qint64 number) {
+        form.txtOsNo->setText(QString::number(number));
+        form.txtOsNo_LostFocus();
+    }
+
+    QString stored(const char* column) {
+        return value(QStringLiteral("select %1 from os_cab where osnr = ?").arg(column), {osnr});
+    }
+
+    qint64 cdcli = 0, cdven = 0, osnr = 0;
+};
+
+TEST_F(QuoteWindow, LoadingShowsTheStoredOrder) {
+    servico(osnr, QStringLiteral("3"), QStringLiteral("100"), QStringLiteral("10"));
+    frmOS_Orc form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Ordem de Serviço - Orçamento"));
+    EXPECT_EQ(form.txtDt->text(), dates::toBr(QDate::currentDate()));
+    EXPECT_EQ(form.cboSit->count(), 3);
+    open(form, osnr);
+    EXPECT_EQ(form.txtDt->text(), QStringLiteral("05/03/2024"));
+    EXPECT_EQ(form.cboSit->currentText(), QStringLiteral("1 - Em Negociação"));
+    EXPECT_EQ(form.txtNmCli->text(), QStringLiteral("MARIA"));
+    EXPECT_EQ(form.txtCidade->text(), QStringLiteral("CAMPINAS"));
+    EXPECT_EQ(form.txtCNPJ->text(), QStringLiteral("52998224725"));
+    EXPECT_EQ(form.txtNmVen->text(), QStringLiteral("PEDRO"));
+    EXPECT_EQ(form.txtNmSol->text(), QStringLiteral("JOÃO"));
+    EXPECT_EQ(form.txtIA->toPlainText(), QStringLiteral("INFO"));
+    EXPECT_EQ(form.Frame1->lTL->text(),
+              QStringLiteral("SubTotal: R$ 300,00 Descontos: R$ 30,00 Total: R$ 270,00"));
+    EXPECT_EQ(form.totalOrdem().toSql(2), QStringLiteral("270.00"));
+    EXPECT_TRUE(dialogs.shown().empty());
+
+    // A client code that changes empties the client's boxes at once.
+    form.txtCdCli->setText(QStringLiteral("99"));
+    EXPECT_TRUE(form.txtNmCli->text().isEmpty());
+    form.txtCdCli_LostFocus();
+    EXPECT_TRUE(form.txtCidade->text().isEmpty());
+    form.txtCdVen->setText(QStringLiteral("X"));
+    EXPECT_TRUE(form.txtNmVen->text().isEmpty());
+}
+
+TEST_F(QuoteWindow, InvalidNumberIsRefused) {
+    frmOS_Orc form;
+    form.show();
+    form.txtOsNo->setText(QStringLiteral("12A"));
+    ordertest::leave(form.txtOsNo, form.txtDt);
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!")));
+    EXPECT_EQ(QApplication::focusWidget(), form.txtOsNo);
+}
+
+TEST_F(QuoteWindow, SavingAQuoteStoresTheHeader) {
+    const qint64 other = cliente(QStringLiteral("JOSÉ"));
+    frmOS_Orc form;
+    open(form, osnr);
+    form.txtDt->setText(QStringLiteral("10/03/2024"));
+    form.txtCdCli->setText(QString::number(other));
+    form.txtCdCli_LostFocus();
+    form.txtNmSol->setText(QStringLiteral("ANA D'ÁVILA"));
+    form.txtIA->setPlainText(QStringLiteral("LINHA 1\nLINHA 2"));
+    form.cboSit->setCurrentIndex(0);
+    form.Command1_Click();
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
+    EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("Atenção"));
+    EXPECT_EQ(stored("dtos"), QStringLiteral("2024-03-10"));
+    EXPECT_EQ(stored("cdcli"), QString::number(other));
+    EXPECT_EQ(stored("ossit"), QStringLiteral("0"));
+    EXPECT_EQ(stored("nmsol"), QStringLiteral("ANA D'ÁVILA"));
+    EXPECT_EQ(stored("infadicional"), QStringLiteral("LINHA 1\nLINHA 2"));
+    EXPECT_EQ(stored("cdven"), QString::number(cdven));
+}
+
+// An order deleted meanwhile is not reported as saved.
+TEST_F(QuoteWindow, SavingAnOrderThatIsGone) {
+    frmOS_Orc form;
+    open(form, osnr);
+    cn.execute(QStringLiteral("delete from os_cab"));
+    form.Command1_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().front().text,
+              QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
+}
+
+TEST_F(QuoteWindow, IncompleteHeaderIsNotStored) {
+    struct Case {
+        const char* name;
+        std::function<void(frmOS_Orc&)> change;
+    };
+    const Case cases[] = {
+        {"no requester", [](frmOS_Orc& f) { f.txtNmSol->setText(QStringLiteral("  ")); }},
+        {"no such client", [](frmOS_Orc& f) { f.txtCdCli->setText(QStringLiteral("99")); }},
+        {"no collaborator", [](frmOS_Orc& f) { f.txtCdVen->clear(); }},
+        {"date that does not exist",
+         [](frmOS_Orc& f) { f.txtDt->setText(QStringLiteral("31/02/2026")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.clear();
+        frmOS_Orc form;
+        open(form, osnr);
+        c.change(form);
+        form.cboSit->setCurrentIndex(2);
+        form.Command1_Click();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages().front().text,
+                  QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
+        EXPECT_EQ(dialogs.messages().front().title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(stored("nmsol"), QStringLiteral("JOÃO"));
+    }
+}
+
+// Approving opens the receivables plan first; the header is stored only
+// when the plan was saved.
+TEST_F(QuoteWindow, ApprovalNeedsASavedPlan) {
+    servico(osnr, QStringLiteral("1"), QStringLiteral("1234.5"), QStringLiteral("0"));
+    frmOS_Orc form;
+    open(form, osnr);
+    form.cboSit->setCurrentIndex(2);
+    QStringList handed;
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) {
+        handed = {plan->txtOsNR->text(), plan->txtnrdoc->text(), plan->txtcdfor->text(),
+                  plan->txtnmfor->text(), plan->txtDTe->text()};
+        ordertest::press(plan->txtDTe, Qt::Key_Escape);
+    });
+    form.Command1_Click();
+    EXPECT_EQ(handed,
+              (QStringList{QString::number(osnr), QStringLiteral("1234,5"), QString::number(cdcli),
+                           QStringLiteral("MARIA"), dates::toBr(QDate::currentDate())}));
+    EXPECT_EQ(shared::gRetorno, QStringLiteral("N"));
+    EXPECT_EQ(stored("ossit"), QStringLiteral("1"));
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(form.cboSit->currentIndex(), 2);
+
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) {
+        plan->txtQtParc->setText(QStringLiteral("1"));
+        dialogs.answerInput(dates::toBr(QDate::currentDate()));
+        plan->txtQtParc_LostFocus();
+        dialogs.answer(dlg::Answer::Yes);
+        plan->cmdsalva_Click();
+    });
+    form.Command1_Click();
+    EXPECT_EQ(stored("ossit"), QStringLiteral("2"));
+    EXPECT_EQ(shared::gRetorno, QString());
+    EXPECT_EQ(value(QStringLiteral("select vrorig from creceber")), QStringLiteral("1234.50"));
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
+}
+
+TEST_F(QuoteWindow, OrderWithoutLinesHandsAZeroTotal) {
+    frmOS_Orc form;
+    open(form, osnr);
+    form.cboSit->setCurrentIndex(2);
+    QString total;
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) {
+        total = plan->txtnrdoc->text();
+        plan->close();
+    });
+    form.Command1_Click();
+    EXPECT_EQ(total, QStringLiteral("0"));
+}
+
+// An order that reached the quote window through a filter keeps its status.
+TEST_F(QuoteWindow, StatusTheBoxDoesNotOfferIsKept) {
+    const qint64 running = ordem(QStringLiteral("3"), cdcli, QStringLiteral("2024-03-05"),
+                                 QStringLiteral("JOÃO"), cdven);
+    frmOS_Orc form;
+    open(form, running);
+    EXPECT_EQ(form.cboSit->currentText(), QStringLiteral("3 - Em Andamento"));
+    // Nothing changed is still a save.
+    form.Command1_Click();
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
+    EXPECT_EQ(value(QStringLiteral("select ossit from os_cab where osnr = ?"), {running}),
+              QStringLiteral("3"));
+}
+
+TEST_F(QuoteWindow, DiscountForEveryLine) {
+    servico(osnr, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("5"));
+    servico(osnr, QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("0"));
+    frmOS_Orc form;
+    open(form, osnr);
+    dialogs.answerInput(std::nullopt);
+    form.Command4_Click();
+    EXPECT_EQ(value(QStringLiteral("select sum(pd) from os_srv")), QStringLiteral("5.0000"));
+
+    for (const char* answer : {"x", "-5", "10,5"})
+        dialogs.answerInput(QString::fromLatin1(answer));
+    form.Command4_Click();
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_EQ(dialogs.shown().back().text, QStringLiteral("Percentual:"));
+    EXPECT_EQ(dialogs.shown().back().arguments, QStringList{QStringLiteral("Desconto")});
+    EXPECT_EQ(value(QStringLiteral("select count(*) from os_srv where pd = 10.5 and evcad like "
+                                   "'% TESTE'")),
+              QStringLiteral("2"));
+    EXPECT_EQ(form.totalOrdem().toSql(2), QStringLiteral("134.25"));
+}
+
+TEST_F(QuoteWindow, PickersFillTheCodes) {
+    const qint64 other = cliente(QStringLiteral("ZULMIRA"));
+    frmOS_Orc form;
+    open(form, osnr);
+    form.show();
+    form.txtNmSol->setFocus();
+    testsupport::whenModal<frmBuscaCliente>([&](frmBuscaCliente* picker) {
+        picker->DataGrid1->setCurrentIndex(picker->DataGrid1->model()->index(1, 0));
+        ordertest::press(picker->DataGrid1, Qt::Key_F10);
+    });
+    ordertest::press(form.txtNmSol, Qt::Key_F2);
+    EXPECT_EQ(form.txtCdCli->text(), QString::number(other));
+    // The client's details come when the focus leaves the code box.
+    EXPECT_TRUE(form.txtNmCli->text().isEmpty());
+    EXPECT_EQ(form.focusWidget(), form.txtCdCli);
+    form.txtCdCli_LostFocus();
+    EXPECT_EQ(form.txtNmCli->text(), QStringLiteral("ZULMIRA"));
+
+    // A cancelled pick keeps the code and still moves the focus.
+    testsupport::whenModal<frmBuscaVendedor>(
+        [&](frmBuscaVendedor* picker) { ordertest::press(picker->DataGrid1, Qt::Key_Escape); });
+    ordertest::press(form.txtNmSol, Qt::Key_F3);
+    EXPECT_EQ(form.txtCdVen->text(), QString::number(cdven));
+    EXPECT_EQ(form.focusWidget(), form.txtCdVen);
+}
+
+TEST_F(QuoteWindow, TypedTextArrivesInCapitals) {
+    frmOS_Orc form;
+    form.show();
+    form.txtNmSol->setFocus();
+    testsupport::type(form.txtNmSol, QStringLiteral("joão"));
+    form.txtIA->setFocus();
+    testsupport::type(form.txtIA, QStringLiteral("obs ç"));
+    EXPECT_EQ(form.txtNmSol->text(), QStringLiteral("JOÃO"));
+    EXPECT_EQ(form.txtIA->toPlainText(), QStringLiteral("OBS Ç"));
+}
+
+TEST_F(QuoteWindow, PrintOpensTheStoredDocument) {
+    frmOS_Orc form;
+    open(form, osnr);
+    form.Command3_Click();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown().front().kind, QStringLiteral("document"));
+    EXPECT_TRUE(QFile::exists(shared::gArquivoPDF));
+    // Without a number nothing is written, and no earlier file is opened.
+    dialogs.clear();
+    frmOS_Orc empty;
+    empty.Command3_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+}

@@ -1,0 +1,349 @@
+#include "platform/dates.h"
+#include "service_orders/frmOS_GerFinan.h"
+#include "service_orders/receivables_plan.h"
+#include "tests/service_orders/core_order_test.h"
+#include "tests/support/modal.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using receivables::Aviso;
+
+namespace {
+
+QString br(const QDate& d) {
+    return dates::toBr(d);
+}
+
+} // namespace
+
+TEST(PlanRules, InstalmentCount) {
+    EXPECT_EQ(std::get<int>(receivables::quantidade(QStringLiteral("1"))), 1);
+    EXPECT_EQ(std::get<int>(receivables::quantidade(QStringLiteral("115"))), 115);
+    for (const char* typed : {"", "abc"})
+        EXPECT_EQ(std::get<Aviso>(receivables::quantidade(QString::fromLatin1(typed))).texto,
+                  QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
+                                 "Minimo de 1 e máximo de 115"));
+    for (const char* typed : {"0", "116", "-1", "2,5"})
+        EXPECT_EQ(std::get<Aviso>(receivables::quantidade(QString::fromLatin1(typed))).texto,
+                  QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"))
+            << typed;
+}
+
+TEST(PlanRules, ValuesDatesAndKeys) {
+    EXPECT_EQ(receivables::valorParcela(Decimal::fromInt(100), 3).toSql(2),
+              QStringLiteral("33.33"));
+    EXPECT_EQ(receivables::valorParcela(*Decimal::parse(QStringLiteral("0,05")), 2).toSql(2),
+              QStringLiteral("0.03"));
+    const QDate first(2024, 1, 31);
+    EXPECT_EQ(receivables::vencimento(first, 1), QDate(2024, 2, 29));
+    EXPECT_EQ(receivables::vencimento(first, 2), QDate(2024, 3, 31));
+    EXPECT_EQ(receivables::vencimento(QDate(2025, 1, 31), 1), QDate(2025, 2, 28));
+    const QDate today(2024, 3, 15);
+    EXPECT_FALSE(receivables::muitoRetroativo(QDate(2024, 3, 5), today));
+    EXPECT_TRUE(receivables::muitoRetroativo(QDate(2024, 3, 4), today));
+    EXPECT_EQ(receivables::nrdoc(7, 2, 12), QStringLiteral("0000000007002012"));
+    EXPECT_EQ(receivables::rotulo(2, 12), QStringLiteral("002/012"));
+    EXPECT_FALSE(receivables::ehParcela(QStringLiteral("0000000007000000")));
+    EXPECT_EQ(receivables::data(QStringLiteral("5/3/2024")), QDate(2024, 3, 5));
+    EXPECT_FALSE(receivables::data(QStringLiteral("31/02/2024")));
+}
+
+namespace {
+
+receivables::PlanoDigitado plano(const QStringList& valores, const QStringList& vencimentos) {
+    receivables::PlanoDigitado p{QStringLiteral("7"),
+                                 QStringLiteral("100"),
+                                 QStringLiteral("1"),
+                                 QStringLiteral("MARIA"),
+                                 QStringLiteral("R$ 0,00"),
+                                 QStringLiteral("01/03/2024"),
+                                 {}};
+    const int n = static_cast<int>(valores.size());
+    for (int i = 0; i < n; ++i)
+        p.parcelas.append({valores.at(i), vencimentos.at(i), receivables::rotulo(i + 1, n),
+                           receivables::nrdoc(7, i + 1, n)});
+    return p;
+}
+
+} // namespace
+
+TEST(PlanRules, SaveChecksInTheirOrder) {
+    const QDate today(2024, 3, 15);
+    const QStringList due = {"01/04/2024", "01/05/2024", "01/06/2024"};
+    struct Case {
+        const char* name;
+        std::function<void(receivables::PlanoDigitado&)> change;
+        const char* message;
+        const char* title;
+        dlg::Icon icon;
+    };
+    const Case cases[] = {
+        {"client name", [](auto& p) { p.nmcli = QStringLiteral(" "); },
+         "--- ERRO --- DADOS INCOMPLETOS!", "ATENÇÃO", dlg::Icon::Exclamation},
+        {"no emission date", [](auto& p) { p.emissao.clear(); }, "--- ERRO --- DADOS INCOMPLETOS!",
+         "ATENÇÃO", dlg::Icon::Exclamation},
+        {"total", [](auto& p) { p.total = QStringLiteral("0"); },
+         "--- ERRO --- VALOR DA ORDEM INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
+        {"emission", [](auto& p) { p.emissao = QStringLiteral("16/03/2024"); },
+         "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!", "ATENÇÃO", dlg::Icon::Exclamation},
+        {"first due", [](auto& p) { p.parcelas[0].vencimento = QStringLiteral("31/02/2024"); },
+         "--- ERRO --- VENCIMENTO DA PRIMEIRA PARCELA INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
+        {"first before emission",
+         [](auto& p) { p.parcelas[0].vencimento = QStringLiteral("29/02/2024"); },
+         "--- ERRO --- PRIMEIRO VENCIMENTO NÃO PODE SER INFERIOR À DATA DE EMISSÃO!", "ATENÇÃO",
+         dlg::Icon::Critical},
+        {"later due", [](auto& p) { p.parcelas[2].vencimento = QStringLiteral("x"); },
+         "--- ERRO --- VENCIMENTO DA PARCELA 003/003 E INVÁLIDO!", "ATENÇAO",
+         dlg::Icon::Exclamation},
+        {"same due", [](auto& p) { p.parcelas[1].vencimento = QStringLiteral("01/04/2024"); },
+         "A PARCELA 002/003 POSSUI VENCIMENTO IGUAL E/OU INFERIOR À PARCELA ANTERIOR!", "ATENÇÃO",
+         dlg::Icon::Critical},
+        {"value", [](auto& p) { p.parcelas[1].valor = QStringLiteral("abc"); },
+         "--- ERRO --- O VALOR DA PARCELA 002/003 E INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
+        {"zero", [](auto& p) { p.parcelas[2].valor = QStringLiteral("0"); },
+         "--- ERRO --- O VALOR DA PARCELA 003/003 NÃO PODE SER MENOR E/OU IGUAL A ZERO!", "ATENÇÃO",
+         dlg::Icon::Critical},
+        {"sum", [](auto&) {},
+         "--- ERRO --- Soma da(s) parcela(s) divergente!\nValor Ordem: R$ 100,00\n"
+         "Total Parcelas: R$ 99,99",
+         "Atenção", dlg::Icon::Exclamation},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto p = plano({"33,33", "33,33", "33,33"}, due);
+        c.change(p);
+        const auto result = receivables::confere(p, today);
+        const auto* aviso = std::get_if<Aviso>(&result);
+        ASSERT_NE(aviso, nullptr);
+        EXPECT_EQ(aviso->texto, QString::fromUtf8(c.message));
+        EXPECT_EQ(aviso->titulo, QString::fromUtf8(c.title));
+        EXPECT_EQ(aviso->icone, c.icon);
+    }
+    // Values checked before a failing row are rewritten with two decimals.
+    auto p = plano({"33,3", "33.34", "x"}, due);
+    receivables::confere(p, today);
+    EXPECT_EQ(p.parcelas[0].valor, QStringLiteral("33,30"));
+    EXPECT_EQ(p.parcelas[1].valor, QStringLiteral("33,34"));
+
+    auto good = plano({"33,33", "33,34", "33,33"}, due);
+    good.emissao = QStringLiteral("01/04/2024");
+    const auto result = receivables::confere(good, QDate(2024, 4, 1));
+    ASSERT_TRUE(std::holds_alternative<receivables::PlanoGravacao>(result));
+    const auto& saved = std::get<receivables::PlanoGravacao>(result);
+    EXPECT_EQ(saved.osnr, 7);
+    EXPECT_EQ(saved.cdcli, 1);
+    EXPECT_EQ(saved.parcelas.at(1).valor.toSql(2), QStringLiteral("33.34"));
+}
+
+class ReceivablesPlan : public ordertest::OrderTest {
+protected:
+    void SetUp() override {
+        OrderTest::SetUp();
+        osnr = ordem(QStringLiteral("2"));
+    }
+
+    // A window as the approval opens it.
+    void fill(frmOS_GerFinan& form, const QString& total = QStringLiteral("100")) {
+        form.txtOsNR->setText(QString::number(osnr));
+        form.txtnrdoc->setText(total);
+        form.txtcdfor->setText(QStringLiteral("1"));
+        form.txtnmfor->setText(QStringLiteral("MARIA"));
+        form.txtDTe->setText(br(QDate::currentDate()));
+    }
+
+    void build(frmOS_GerFinan& form, const QString& count, const QDate& first) {
+        form.txtQtParc->setText(count);
+        dialogs.answerInput(br(first));
+        form.txtQtParc_LostFocus();
+    }
+
+    QString ref() const { return receivables::refdoc(osnr); }
+
+    qint64 osnr = 0;
+};
+
+TEST_F(ReceivablesPlan, BuildingSplitsTheTotalMonthly) {
+    frmOS_GerFinan form;
+    fill(form);
+    form.show();
+    EXPECT_EQ(form.txtVrDif->text(), QStringLiteral("R$ 0,00"));
+    EXPECT_TRUE(form.frmVCT->isHidden());
+    const QDate first = QDate::currentDate().addDays(3);
+    build(form, QStringLiteral("3"), first);
+    ASSERT_EQ(form.txtVR.size(), 3);
+    EXPECT_FALSE(form.frmVCT->isHidden());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(form.txtVR[i]->text(), QStringLiteral("33,33"));
+        EXPECT_EQ(form.txtVCT[i]->text(), br(first.addMonths(i)));
+        EXPECT_EQ(form.lblParc[i]->text(), receivables::rotulo(i + 1, 3));
+        EXPECT_EQ(form.txtIdLan[i]->text(), receivables::nrdoc(osnr, i + 1, 3));
+    }
+    EXPECT_EQ(dialogs.shown().back().text, QStringLiteral("DATA DO PRIMEIRO VENCIMENTO:"));
+    EXPECT_EQ(dialogs.shown().back().arguments, QStringList{QStringLiteral("CONTAS A PAGAR")});
+
+    // Rebuilding with one instalment leaves one row keyed 001/001.
+    build(form, QStringLiteral("1"), first);
+    ASSERT_EQ(form.txtVR.size(), 1);
+    EXPECT_EQ(form.lblParc[0]->text(), QStringLiteral("001/001"));
+    EXPECT_EQ(form.txtIdLan[0]->text(), receivables::nrdoc(osnr, 1, 1));
+    EXPECT_EQ(form.txtVR[0]->text(), QStringLiteral("100,00"));
+
+    // 115 instalments fill five columns, each headed again.
+    build(form, QStringLiteral("115"), first);
+    EXPECT_EQ(form.txtVR.size(), 115);
+    EXPECT_EQ(form.lblVR.keys(), (QList<int>{0, 22, 45, 68, 91}));
+    EXPECT_EQ(form.lblParc[114]->text(), QStringLiteral("115/115"));
+}
+
+TEST_F(ReceivablesPlan, FirstDueDateIsAskedUntilItFits) {
+    frmOS_GerFinan form;
+    fill(form);
+    form.txtQtParc->setText(QStringLiteral("2"));
+    const QDate today = QDate::currentDate();
+    dialogs.answerInput(QString());
+    dialogs.answerInput(br(today.addDays(-11)));
+    dialogs.answerInput(br(today.addDays(-10)));
+    form.txtQtParc_LostFocus();
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_TRUE(
+        dialogs.sawText(QStringLiteral("--- ERRO --- VENCIMENTO MUITO RETROATIVO ACIMA DE 10 "
+                                       "(DEZ) DIAS!")));
+    EXPECT_EQ(form.txtVCT[0]->text(), br(today.addDays(-10)));
+
+    // Cancel clears the rows above the first and builds nothing.
+    form.txtQtParc->setText(QStringLiteral("3"));
+    dialogs.answerInput(std::nullopt);
+    form.txtQtParc_LostFocus();
+    EXPECT_EQ(form.txtVR.size(), 1);
+}
+
+TEST_F(ReceivablesPlan, LeavingTheCountBuildsThePlan) {
+    frmOS_GerFinan form;
+    fill(form);
+    form.txtQtParc->setText(QStringLiteral("2"));
+    dialogs.answerInput(br(QDate::currentDate()));
+    ordertest::leave(form.txtQtParc, form.txtDTe);
+    EXPECT_EQ(form.txtVR.size(), 2);
+    EXPECT_EQ(form.focusWidget(), form.txtVR[0]);
+}
+
+TEST_F(ReceivablesPlan, EscClosesOnlyWithoutRows) {
+    frmOS_GerFinan form;
+    fill(form);
+    form.show();
+    build(form, QStringLiteral("2"), QDate::currentDate());
+    ordertest::press(form.txtDTe, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    form.cmdretorna_Click();
+    EXPECT_TRUE(form.frmVCT->isHidden());
+    EXPECT_EQ(form.txtVR.size(), 1);
+    ordertest::press(form.txtDTe, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(ReceivablesPlan, SavedPlanReplacesTheOrdersRows) {
+    // An earlier plan, under another client too, and its carried amount.
+    for (const char* key : {"001002", "002002", "000000"})
+        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, vrorig) "
+                                  "values (?, ?, 9, 50)"),
+                   {ref() + QLatin1String(key), ref()});
+    shared::gRetorno = QStringLiteral("N");
+    frmOS_GerFinan form;
+    fill(form);
+    form.show();
+    const QDate first = QDate::currentDate();
+    build(form, QStringLiteral("3"), first);
+    form.txtVR[2]->setText(QStringLiteral("33,34"));
+    dialogs.answer(dlg::Answer::No);
+    form.cmdsalva_Click();
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Confirma?"));
+    EXPECT_EQ(count(QStringLiteral("creceber")), 3);
+
+    dialogs.answer(dlg::Answer::Yes);
+    form.cmdsalva_Click();
+    EXPECT_EQ(shared::gRetorno, QStringLiteral("S"));
+    EXPECT_FALSE(form.isVisible());
+    const db::Recordset rows =
+        cn.query(QStringLiteral("select * from creceber order by nrdoc"), {});
+    ASSERT_EQ(rows.rowCount(), 3);
+    const QStringList values = {"33.33", "33.33", "33.34"};
+    for (int i = 0; i < 3; ++i) {
+        auto t = [&](const char* c) { return rows.textAt(i, rows.columnIndex(c)); };
+        EXPECT_EQ(t("nrdoc"), receivables::nrdoc(osnr, i + 1, 3));
+        EXPECT_EQ(t("refdoc"), ref());
+        EXPECT_EQ(t("cdcli"), QStringLiteral("1"));
+        EXPECT_EQ(t("dte"), first.toString(Qt::ISODate));
+        EXPECT_EQ(t("dtv"), first.addMonths(i).toString(Qt::ISODate));
+        EXPECT_EQ(t("dtp"), t("dtv"));
+        EXPECT_EQ(t("vrorig"), values.at(i));
+        EXPECT_EQ(t("vrab"), values.at(i));
+        EXPECT_EQ(t("vrpg"), QStringLiteral("0.00"));
+        EXPECT_EQ(t("pago"), QStringLiteral("N"));
+        EXPECT_TRUE(t("evcad").startsWith(QStringLiteral("TESTE ")));
+    }
+}
+
+// A plan on which money was received: its rows keep value and due date, the
+// count cannot change, and the save carries the amount on a row of its own,
+// together with what an earlier save carried.
+TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
+    const QDate emission = QDate::currentDate().addDays(-40);
+    auto insert = [&](const QString& key, const QDate& due, const char* orig, const char* paid,
+                      const char* open, const char* pago) {
+        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, dtp, "
+                                  "vrorig, vrpg, vrab, pago) values (?,?,1,?,?,?,?,?,?,?)"),
+                   {key, ref(), emission, due, due, QString::fromLatin1(orig),
+                    QString::fromLatin1(paid), QString::fromLatin1(open),
+                    QString::fromLatin1(pago)});
+    };
+    // The carried row sorts before the instalments.
+    insert(receivables::nrdocRecebido(osnr), emission.addDays(-5), "0", "20", "20", "S");
+    insert(receivables::nrdoc(osnr, 1, 2), emission.addDays(30), "50", "30", "20", "N");
+    insert(receivables::nrdoc(osnr, 2, 2), emission.addDays(60), "50", "0", "50", "N");
+
+    frmOS_GerFinan form;
+    form.txtOsNR->setText(QString::number(osnr));
+    form.txtnrdoc->setText(QStringLiteral("100"));
+    form.txtcdfor->setText(QStringLiteral("1"));
+    form.txtnmfor->setText(QStringLiteral("MARIA"));
+    form.show();
+    EXPECT_EQ(form.txtDTe->text(), br(emission));
+    EXPECT_EQ(form.txtQtParc->text(), QStringLiteral("2"));
+    EXPECT_FALSE(form.txtQtParc->isEnabled());
+    ASSERT_EQ(form.txtVR.size(), 2);
+    EXPECT_EQ(form.txtVR[0]->text(), QStringLiteral("50,00"));
+    EXPECT_FALSE(form.txtVR[0]->isEnabled());
+    EXPECT_FALSE(form.txtVCT[0]->isEnabled());
+    EXPECT_TRUE(form.txtVR[1]->isEnabled());
+    EXPECT_EQ(form.lblParc[1]->text(), QStringLiteral("002/002"));
+    EXPECT_EQ(form.txtVrDif->text(), QStringLiteral("R$ 50,00"));
+    EXPECT_FALSE(form.frmVCT->isHidden());
+
+    dialogs.answer(dlg::Answer::Yes);
+    form.cmdsalva_Click();
+    EXPECT_EQ(value(QStringLiteral("select count(*) from creceber where pago = 'N' and vrpg = 0")),
+              QStringLiteral("2"));
+    const db::Recordset carried = cn.query(QStringLiteral("select * from creceber where nrdoc = ?"),
+                                           {receivables::nrdocRecebido(osnr)});
+    ASSERT_EQ(carried.rowCount(), 1);
+    EXPECT_EQ(carried.text(QStringLiteral("vrorig")), QStringLiteral("0.00"));
+    EXPECT_EQ(carried.text(QStringLiteral("vrpg")), QStringLiteral("50.00"));
+    EXPECT_EQ(carried.text(QStringLiteral("vrab")), QStringLiteral("50.00"));
+    EXPECT_EQ(carried.text(QStringLiteral("pago")), QStringLiteral("S"));
+    EXPECT_EQ(carried.date(QStringLiteral("dtv")), emission);
+}
+
+// A failing insert leaves the former plan whole.
+TEST_F(ReceivablesPlan, FailedSaveChangesNothing) {
+    cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, vrorig) values "
+                              "(?, ?, 1, 100)"),
+               {receivables::nrdoc(osnr, 1, 1), ref()});
+    receivables::PlanoGravacao plan{osnr, 1, QDate::currentDate(), {}, Decimal()};
+    for (int i = 0; i < 2; ++i)
+        plan.parcelas.append({receivables::nrdoc(osnr, 1, 2), Decimal::fromInt(50),
+                              QDate::currentDate().addMonths(i)});
+    EXPECT_THROW(receivables::grava(cn, plan, QStringLiteral("TESTE")), db::DbError);
+    EXPECT_EQ(value(QStringLiteral("select nrdoc from creceber")), receivables::nrdoc(osnr, 1, 1));
+}
