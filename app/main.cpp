@@ -1,6 +1,7 @@
 #include "finance/finance_windows.h"
 #include "registers/register_windows.h"
 #include "reports/report_windows.h"
+#include "service_orders/order_windows.h"
 #include "service_orders/supply_windows.h"
 #include "shell/frmprincipal.h"
 #include "shell/program_end.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     registerReportWindows();
     registerFinanceWindows();
     registerSupplyWindows();
+    registerOrderWindows();
 
     frmPrincipal main;
     main.showMaximized();
