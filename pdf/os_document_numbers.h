@@ -8,8 +8,6 @@
 // them (the Brazilian setting: decimal comma, "." grouping, "R$").
 namespace osformat {
 
-// "R$ 1.234,50"; a negative amount "-R$ 1.234,50".
-QString moeda(Decimal value);
 // The plain form: no grouping, no trailing zeros ("1234,5", "3").
 QString numero(Decimal value);
 // Two to four decimals, no grouping ("10,125", "100,00").

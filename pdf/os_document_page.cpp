@@ -1,4 +1,5 @@
 #include "pdf/os_document_page.h"
+#include "platform/moeda.h"
 
 #include "pdf/os_document_fields.h"
 #include "pdf/os_document_numbers.h"
@@ -135,7 +136,7 @@ double custos(PDFPrinter& pdf, const QList<Custo>& linhas, double y, Custos& tot
                                  insumo ? QStringLiteral("INSUMOs") : QStringLiteral("M.OB."),
                                  {},
                                  {},
-                                 osformat::moeda(custo.stotal)}),
+                                 moeda(custo.stotal)}),
                           y);
     }
     return y;

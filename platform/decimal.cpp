@@ -178,6 +178,16 @@ QString Decimal::toBr(int places, bool grouping) const {
     return out;
 }
 
+QString Decimal::toBrTrimmed(int keep) const {
+    QString text = toBr(kPlaces, false);
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    while (text.size() - comma - 1 > keep && text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char(',')))
+        text.chop(1);
+    return text;
+}
+
 QString Decimal::toSql(int places) const {
     const Decimal r = rounded(places);
     const std::int64_t absRaw = r.raw_ < 0 ? -r.raw_ : r.raw_;

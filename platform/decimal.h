@@ -37,6 +37,9 @@ public:
 
     // "1.234,50": decimal comma, "." grouping.
     QString toBr(int places = 2, bool grouping = true) const;
+    // Four places without grouping, trailing zeros dropped down to `keep`
+    // decimals: "1234,5" (keep 0), "10,125", "100,00" (keep 2).
+    QString toBrTrimmed(int keep) const;
     // "1234.50": for SQL text and files read by machines.
     QString toSql(int places = kPlaces) const;
 

@@ -1,19 +1,5 @@
 #include "registers/insumo_rules.h"
 
-namespace {
-
-// "12,3400" loses its trailing zeros down to `keep` decimals.
-QString trimmed(QString text, int keep) {
-    const qsizetype comma = text.indexOf(QLatin1Char(','));
-    while (text.size() - comma - 1 > keep && text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char(',')))
-        text.chop(1);
-    return text;
-}
-
-} // namespace
-
 std::optional<Decimal> leCusto(const QString& texto) {
     return Decimal::parse(texto, true);
 }
@@ -50,11 +36,11 @@ ChecagemInsumo checaInsumo(const QString& dspro, const QString& un, const QStrin
 }
 
 QString formataCusto(Decimal valor) {
-    return trimmed(valor.toBr(Decimal::kPlaces, false), 2);
+    return valor.toBrTrimmed(2);
 }
 
 QString formataQuantidade(Decimal valor) {
-    return trimmed(valor.toBr(Decimal::kPlaces, false), 0);
+    return valor.toBrTrimmed(0);
 }
 
 std::optional<qint64> codigoGrupo(const QString& texto) {

@@ -2,10 +2,10 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/moeda.h"
 #include "registers/insumo_rules.h"
 #include "registers/register_codes.h"
 #include "service_orders/atencao.h"
-#include "platform/moeda.h"
 #include "service_orders/moment_key.h"
 
 namespace {

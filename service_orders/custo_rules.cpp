@@ -2,10 +2,10 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/moeda.h"
 #include "registers/register_codes.h"
 #include "service_orders/atencao.h"
 #include "service_orders/categoria_item.h"
-#include "platform/moeda.h"
 #include "service_orders/moment_key.h"
 
 QString chaveCusto(qint64 osnr, const QDateTime& moment, const QString& usuario) {

@@ -1,4 +1,5 @@
 #include "service_orders/frmOS_GerFinan.h"
+#include "platform/moeda.h"
 
 #include "pdf/os_document_numbers.h"
 #include "platform/busy_guard.h"
@@ -228,7 +229,7 @@ void frmOS_GerFinan::Form_Activate() {
         }
         mostraQuadro();
     }
-    txtVrDif->setText(osformat::moeda(plano.recebido));
+    txtVrDif->setText(moeda(plano.recebido));
 }
 
 void frmOS_GerFinan::txtQtParc_LostFocus() {

@@ -1,4 +1,5 @@
 #include "service_orders/order_grid.h"
+#include "platform/moeda.h"
 
 #include "pdf/os_document_numbers.h"
 #include "platform/data_grid.h"
@@ -32,7 +33,7 @@ QString formatted(const QString& text, Format format) {
         break;
     case Format::Currency:
         if (const auto n = Decimal::fromSql(text))
-            return osformat::moeda(*n);
+            return moeda(*n);
         break;
     }
     return text;

@@ -1,4 +1,5 @@
 #include "service_orders/receivables_plan.h"
+#include "platform/moeda.h"
 
 #include "pdf/os_document_numbers.h"
 #include "platform/dates.h"
@@ -154,11 +155,10 @@ std::variant<PlanoGravacao, Aviso> confere(PlanoDigitado& plano, const QDate& ho
         gravacao.parcelas.append(
             {parcela.chave, std::get<Decimal>(valor), *dates::parseBr(parcela.vencimento)});
     }
-    if (osformat::moeda(*total) != osformat::moeda(soma))
+    if (moeda(*total) != moeda(soma))
         return exclamacao(QStringLiteral("--- ERRO --- Soma da(s) parcela(s) divergente!\n"
                                          "Valor Ordem: ") +
-                              osformat::moeda(*total) + QStringLiteral("\nTotal Parcelas: ") +
-                              osformat::moeda(soma),
+                              moeda(*total) + QStringLiteral("\nTotal Parcelas: ") + moeda(soma),
                           QStringLiteral("Atenção"));
     return gravacao;
 }

@@ -1,4 +1,5 @@
 #include "service_orders/service_lines.h"
+#include "platform/moeda.h"
 
 #include "pdf/os_document_numbers.h"
 #include "platform/db/connection.h"
@@ -64,9 +65,8 @@ Totais totais(const db::Recordset& somas) {
 }
 
 QString linhaTotais(const Totais& totais) {
-    return QStringLiteral("SubTotal: ") + osformat::moeda(totais.subtotal) +
-           QStringLiteral(" Descontos: ") + osformat::moeda(totais.descontos) +
-           QStringLiteral(" Total: ") + osformat::moeda(totais.total());
+    return QStringLiteral("SubTotal: ") + moeda(totais.subtotal) + QStringLiteral(" Descontos: ") +
+           moeda(totais.descontos) + QStringLiteral(" Total: ") + moeda(totais.total());
 }
 
 } // namespace servicelines
