@@ -40,10 +40,10 @@ QString colaborador(db::Connection& connection, qint64 cdven) {
     return row.isEmpty() ? QString() : row.text(QStringLiteral("nmven"));
 }
 
-bool completo(const QString& nmven, const QString& nmcli, const QString& nmsol,
-              const QString& data) {
-    return !nmven.trimmed().isEmpty() && !nmcli.trimmed().isEmpty() && !nmsol.trimmed().isEmpty() &&
-           dates::parseBr(data).has_value();
+bool completo(const Digitado& h) {
+    return parteInteira(h.cdcli) && parteInteira(h.cdven) && !h.nmven.trimmed().isEmpty() &&
+           !h.nmcli.trimmed().isEmpty() && !h.nmsol.trimmed().isEmpty() &&
+           dates::parseBr(h.data).has_value();
 }
 
 bool grava(db::Connection& connection, const Gravacao& header) {

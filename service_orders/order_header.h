@@ -33,10 +33,15 @@ std::optional<Cliente> cliente(db::Connection& connection, qint64 cdcli);
 // The collaborator's name, or empty text when there is none.
 QString colaborador(db::Connection& connection, qint64 cdven);
 
-// A header may be stored when the collaborator, the client and the
-// requester are named and the date is a real dd/mm/yyyy date.
-bool completo(const QString& nmven, const QString& nmcli, const QString& nmsol,
-              const QString& data);
+// The header boxes as typed.
+struct Digitado {
+    QString cdcli, nmcli, cdven, nmven, nmsol, data;
+};
+// A header may be stored when the client and the collaborator are numbers
+// whose names were found, the requester is named and the date is a real
+// dd/mm/yyyy date. A code that is no number is never written, even beside a
+// name.
+bool completo(const Digitado& header);
 
 struct Gravacao {
     qint64 osnr = 0;

@@ -8,7 +8,6 @@
 #include "shell/window_registry.h"
 
 #include <QHash>
-#include <QLineEdit>
 
 namespace orderwindows {
 
@@ -17,13 +16,6 @@ namespace {
 QHash<QString, Opener>& registry() {
     static QHash<QString, Opener> openers;
     return openers;
-}
-
-template <typename Form>
-void showWithNumber(QLineEdit* Form::*box, const QString& osnr, QWidget* parent) {
-    Form form(parent);
-    (form.*box)->setText(osnr);
-    form.exec();
 }
 
 } // namespace
@@ -64,7 +56,7 @@ void abreLista(QWidget* parent) {
 void registerOrderWindows() {
     windows::add(QStringLiteral("frmOS_ListaOrc"), abreLista);
     orderwindows::add(QStringLiteral("frmOS_Orc"), [](const QString& osnr, QWidget* parent) {
-        orderwindows::showWithNumber(&frmOS_Orc::txtOsNo, osnr, parent);
+        orderwindows::showWithNumber<frmOS_Orc>(&frmOS_Orc::txtOsNo, osnr, parent);
     });
     orderwindows::add(QStringLiteral("frmOS_Servicos"), [](const QString& osnr, QWidget* parent) {
         orderwindows::showWithNumber(&frmOS_Servicos::txtOsNr, osnr, parent);

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "service_orders/order_lookups.h"
+#include "shell/data_form.h"
+
+#include <QList>
+
+class QComboBox;
+class QHBoxLayout;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QVBoxLayout;
+
+// What the windows that edit one order's header share: the header boxes,
+// filled from the order's row, its client and its collaborator; the pickers
+// on F2 and F3; the header check and save. The list writes the order number
+// into txtOsNo; the order is loaded when the focus leaves that box.
+class OrderHeaderForm : public DataForm {
+    Q_OBJECT
+public:
+    QLineEdit* txtOsNo;
+    QLineEdit* txtDt;
+    QComboBox* cboSit;
+    QLineEdit* txtCdCli;
+    QLineEdit* txtNmCli;
+    QLineEdit* txtCNPJ;
+    QLineEdit* txtIE;
+    QLineEdit* txtRua;
+    QLineEdit* txtNr;
+    QLineEdit* txtBairro;
+    QLineEdit* txtCep;
+    QLineEdit* txtCidade;
+    QLineEdit* txtUF;
+    QLineEdit* txtNmSol;
+    QLineEdit* txtFone;
+    QLineEdit* txtCdVen;
+    QLineEdit* txtNmVen;
+    QPlainTextEdit* txtIA;
+
+    void txtOsNo_Change();
+    virtual void txtOsNo_LostFocus() = 0;
+    void txtCdCli_Change();
+    void txtCdCli_LostFocus();
+    void txtCdVen_Change();
+
+protected:
+    // The status box offers the statuses `primeira` to `ultima`.
+    OrderHeaderForm(QWidget* parent, int primeira, int ultima);
+
+    // Number, date and status, then `botoes` at the right.
+    QHBoxLayout* linhaDoNumero(const QList<QPushButton*>& botoes);
+    // Client, address, requester and collaborator, additional information.
+    void linhasDoCabecalho(QVBoxLayout* layout);
+
+    // Loads the order of the number box: its header, client and
+    // collaborator. True when a number not loaded before was loaded; leaving
+    // the box again does not reload it over the user's edits.
+    bool carregaOrdem();
+    // False, the user told, when the header may not be stored.
+    bool cabecalhoCompleto();
+    // Stores the header boxes and tells the user it did.
+    void gravaCabecalho();
+
+    bool previewKey(QKeyEvent* event) override;
+    void enterPressed(QWidget* from) override;
+
+private:
+    orderlookups::Cabecalho cabecalho() const;
+    template <typename Picker> void pesquisa(QLineEdit* codigo);
+
+    int primeira_;
+    int ultima_;
+    QString carregado_;
+};
