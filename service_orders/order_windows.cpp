@@ -3,6 +3,7 @@
 #include "service_orders/frmOS_ListaOrc.h"
 #include "service_orders/frmOS_Orc.h"
 #include "service_orders/frmOS_Servicos.h"
+#include "service_orders/frmOs_MNT.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
 #include "shell/window_registry.h"
@@ -60,5 +61,8 @@ void registerOrderWindows() {
     });
     orderwindows::add(QStringLiteral("frmOS_Servicos"), [](const QString& osnr, QWidget* parent) {
         orderwindows::showWithNumber(&frmOS_Servicos::txtOsNr, osnr, parent);
+    });
+    orderwindows::add(QStringLiteral("frmOs_MNT"), [](const QString& osnr, QWidget* parent) {
+        orderwindows::showWithNumber<frmOs_MNT>(&frmOs_MNT::txtOsNo, osnr, parent);
     });
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/decimal.h"
+#include "service_orders/custo_rules.h"
+
+#include <QString>
+
+namespace db {
+class Connection;
+}
+
+// The money of one order as the approved-order window sums it up: its
+// services, its costs by type and its receivables.
+namespace ordersummary {
+
+struct Resumo {
+    Decimal servicos; // net total of the service lines, four places
+    TotaisCustos custos;
+    // Still open on the order's receivable rows, the row of an amount
+    // already received included.
+    Decimal emAberto;
+    // What the plan's instalments add up to.
+    Decimal plano;
+
+    Decimal diferenca() const { return servicos - plano; }
+    // An order is completed only when its plan covers the services to the
+    // last place, without rounding.
+    bool planoFecha() const { return servicos == plano; }
+};
+Resumo le(db::Connection& connection, qint64 osnr);
+
+// The captions of the summary's display buttons.
+struct Legendas {
+    QString servicos, custos, insumos, maoDeObra, emAberto, diferenca;
+};
+Legendas legendas(const Resumo& resumo);
+// What the window shows before an order is loaded; the labour caption then
+// has a text of its own.
+Legendas legendasIniciais();
+
+} // namespace ordersummary

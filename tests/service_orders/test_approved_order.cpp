@@ -1,0 +1,346 @@
+#include "platform/data_grid.h"
+#include "platform/dates.h"
+#include "registers/frmBuscaCliente.h"
+#include "registers/frmBuscaVendedor.h"
+#include "service_orders/frmOS_Custos.h"
+#include "service_orders/frmOS_GerFinan.h"
+#include "service_orders/frmOS_Servicos.h"
+#include "service_orders/frmOs_MNT.h"
+#include "service_orders/order_header.h"
+#include "service_orders/order_windows.h"
+#include "tests/service_orders/core_order_test.h"
+#include "tests/support/modal.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+
+class ApprovedOrder : public ordertest::OrderTest {
+protected:
+    void SetUp() override {
+        OrderTest::SetUp();
+        cdcli = cliente(QStringLiteral("MARIA"));
+        cdven = colaborador(QStringLiteral("PEDRO"));
+        osnr = ordem(QStringLiteral("3"), cdcli, QStringLiteral("2024-03-05"),
+                     QStringLiteral("JOÃO"), cdven);
+    }
+
+    // The window as the list opens it, with the order loaded.
+    void open(frmOs_MNT& form) {
+        form.txtOsNo->setText(QString::number(osnr));
+        form.txtOsNo_LostFocus();
+    }
+
+    QString stored(const char* column) {
+        return value(QStringLiteral("select %1 from os_cab where osnr = ?").arg(column), {osnr});
+    }
+
+    // A receivable row of the order; `parte` is the instalment part of its key.
+    void receber(const char* parte, const char* vrorig, const char* vrpg, const char* vrab) {
+        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, vrorig, "
+                                  "vrpg, vrab) values (?, ?, ?, curdate(), curdate(), ?, ?, ?)"),
+                   {QStringLiteral("%1").arg(osnr, 10, 10, QLatin1Char('0')) + QLatin1String(parte),
+                    QStringLiteral("%1").arg(osnr, 10, 10, QLatin1Char('0')), cdcli,
+                    *Decimal::fromSql(QLatin1String(vrorig)),
+                    *Decimal::fromSql(QLatin1String(vrpg)),
+                    *Decimal::fromSql(QLatin1String(vrab))});
+    }
+    void custo(const char* tipo, const char* qtde, const char* valor) {
+        cn.execute(QStringLiteral("insert into os_custos (idlan, osnr, tipo, qtde, valor) values "
+                                  "(uuid(), ?, ?, ?, ?)"),
+                   {osnr, QLatin1String(tipo), *Decimal::fromSql(QLatin1String(qtde)),
+                    *Decimal::fromSql(QLatin1String(valor))});
+    }
+
+    QStringList resumo(const frmOs_MNT& form) {
+        return {form.cmdSRV->text(), form.cmdCusto->text(), form.cmdCI->text(),
+                form.cmdCM->text(),  form.cmdFinan->text(), form.cmdDif->text()};
+    }
+
+    qint64 cdcli = 0, cdven = 0, osnr = 0;
+};
+
+TEST_F(ApprovedOrder, OpensEmptyAndLoadsTheOrderWithItsSummary) {
+    servico(osnr, QStringLiteral("2"), QStringLiteral("600"), QStringLiteral("10"));
+    custo("P", "3", "12.5");
+    custo("S", "1", "200");
+    receber("001002", "500", "500", "0");
+    receber("002002", "580", "0", "580");
+    QStringList atOpening;
+    testsupport::whenModal<frmOs_MNT>([&](frmOs_MNT* form) {
+        atOpening = QStringList{form->windowTitle(), form->txtOsNo->text(), form->txtDt->text(),
+                                form->cboSit->currentText()} +
+                    resumo(*form);
+        form->close();
+    });
+    registerOrderWindows();
+    ASSERT_TRUE(orderwindows::open(QStringLiteral("frmOs_MNT"), QString::number(osnr), nullptr));
+    EXPECT_EQ(atOpening,
+              (QStringList{QStringLiteral("Ordem de Serviço - Aprovada"), QString::number(osnr),
+                           dates::toBr(QDate::currentDate()), QStringLiteral("2 - Aprovada"),
+                           QStringLiteral("R$ 0,00"), QStringLiteral("R$ 0,00"),
+                           QStringLiteral("Insumos: R$ 0,00"), QStringLiteral("O.OB.:R$ 0,00"),
+                           QStringLiteral("R$ 0,00"), QStringLiteral("DIF: R$ 0,00")}));
+
+    frmOs_MNT form;
+    open(form);
+    EXPECT_EQ(form.cboSit->count(), 3);
+    EXPECT_EQ(form.cboSit->currentText(), QStringLiteral("3 - Em Andamento"));
+    EXPECT_EQ(form.txtDt->text(), QStringLiteral("05/03/2024"));
+    EXPECT_EQ(form.txtNmCli->text(), QStringLiteral("MARIA"));
+    EXPECT_EQ(form.txtNmVen->text(), QStringLiteral("PEDRO"));
+    EXPECT_EQ(resumo(form),
+              (QStringList{QStringLiteral("R$ 1.080,00"), QStringLiteral("R$ 237,50"),
+                           QStringLiteral("Insumos: R$ 37,50"), QStringLiteral("M.OB.: R$ 200,00"),
+                           QStringLiteral("R$ 580,00"), QStringLiteral("DIF: R$ 0,00")}));
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// Completing needs a plan that adds up to the services to the last place.
+TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
+    struct Case {
+        const char* name;
+        std::function<void()> fill;
+        QString emAberto, diferenca;
+        bool completes;
+    };
+    const Case cases[] = {
+        {"nothing yet", [] {}, "R$ 0,00", "DIF: R$ 0,00", true},
+        {"plan a cent short",
+         [this] {
+             servico(osnr, "1", "1000", "0");
+             receber("001002", "500", "0", "500");
+             receber("002002", "499.99", "0", "499.99");
+         },
+         "R$ 999,99", "DIF: R$ 0,01", false},
+        {"services beyond cents",
+         [this] {
+             servico(osnr, "1", "100", "0.004");
+             receber("001001", "100", "0", "100");
+         },
+         "R$ 100,00", "DIF: R$ 0,00", false},
+        {"amount already received",
+         [this] {
+             servico(osnr, "1", "500", "0");
+             receber("000000", "0", "200", "200");
+             receber("001001", "500", "0", "500");
+         },
+         "R$ 700,00", "DIF: R$ 0,00", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const char* table : {"os_srv", "creceber"})
+            cn.execute(QStringLiteral("delete from %1").arg(QLatin1String(table)));
+        cn.execute(QStringLiteral("update os_cab set ossit = '3'"));
+        c.fill();
+        dialogs.clear();
+        frmOs_MNT form;
+        open(form);
+        EXPECT_EQ(form.cmdFinan->text(), c.emAberto);
+        EXPECT_EQ(form.cmdDif->text(), c.diferenca);
+        form.cboSit->setCurrentIndex(2);
+        form.Command1_Click();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        if (c.completes) {
+            EXPECT_EQ(dialogs.messages().front().text, QStringLiteral("Salvo com sucesso!"));
+            EXPECT_EQ(stored("ossit"), QStringLiteral("4"));
+            continue;
+        }
+        EXPECT_EQ(dialogs.messages().front().text,
+                  QStringLiteral("--- ERRO --- DIVERGENCIA NO FINANCEIRO DA ORDEM!"));
+        EXPECT_EQ(dialogs.messages().front().icon, dlg::Icon::Critical);
+        EXPECT_EQ(stored("ossit"), QStringLiteral("3"));
+        // Any other status is saved as it is.
+        form.cboSit->setCurrentIndex(0);
+        form.Command1_Click();
+        EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
+        EXPECT_EQ(stored("ossit"), QStringLiteral("2"));
+    }
+}
+
+TEST_F(ApprovedOrder, SavingStoresTheHeaderOnly) {
+    const qint64 other = cliente(QStringLiteral("JOSÉ"));
+    cn.execute(QStringLiteral("update os_cab set evcad = 'CRIADA', uev = 'CRIADA'"));
+    frmOs_MNT form;
+    open(form);
+    form.txtDt->setText(QStringLiteral("10/03/2024"));
+    form.txtCdCli->setText(QString::number(other));
+    form.txtCdCli_LostFocus();
+    form.txtNmSol->setText(QStringLiteral("ANA D'ÁVILA"));
+    form.txtFone->setText(QStringLiteral("(19) 3333-4444"));
+    form.txtIA->setPlainText(QStringLiteral("LINHA 1\nLINHA 2"));
+    form.cboSit->setCurrentIndex(0);
+    form.Command1_Click();
+    EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
+    EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("Atenção"));
+    const db::Recordset row = cn.query(
+        QStringLiteral("select dtos, cdcli, ossit, nmsol, fone, cdven, infadicional, evcad, uev "
+                       "from os_cab where osnr = ?"),
+        {osnr});
+    QStringList values;
+    for (int column = 0; column < row.columnCount(); ++column)
+        values << row.textAt(0, column);
+    EXPECT_EQ(values, (QStringList{QStringLiteral("2024-03-10"), QString::number(other),
+                                   QStringLiteral("2"), QStringLiteral("ANA D'ÁVILA"),
+                                   QStringLiteral("(19) 3333-4444"), QString::number(cdven),
+                                   QStringLiteral("LINHA 1\nLINHA 2"), QStringLiteral("CRIADA"),
+                                   QStringLiteral("CRIADA")}));
+}
+
+TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
+    struct Case {
+        const char* name;
+        std::function<void(frmOs_MNT&)> change;
+        QString message;
+    };
+    const QString incompleto = QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!");
+    const Case cases[] = {
+        {"no requester", [](frmOs_MNT& f) { f.txtNmSol->setText(QStringLiteral(" ")); },
+         incompleto},
+        {"no such client", [](frmOs_MNT& f) { f.txtCdCli->setText(QStringLiteral("99")); },
+         incompleto},
+        {"collaborator code no number",
+         [](frmOs_MNT& f) { f.txtCdVen->setText(QStringLiteral("1A")); }, incompleto},
+        {"date that does not exist",
+         [](frmOs_MNT& f) { f.txtDt->setText(QStringLiteral("31/02/2026")); }, incompleto},
+        {"order deleted meanwhile",
+         [this](frmOs_MNT&) { cn.execute(QStringLiteral("delete from os_cab")); },
+         QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.clear();
+        frmOs_MNT form;
+        open(form);
+        form.txtNmSol->setText(QStringLiteral("OUTRO"));
+        c.change(form);
+        form.Command1_Click();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages().front().text, c.message);
+        EXPECT_NE(stored("nmsol"), QStringLiteral("OUTRO"));
+    }
+}
+
+// The codes are written only as the numbers whose names were found.
+TEST(ApprovedOrderRules, HeaderIsCompleteOnlyWithNumericCodes) {
+    const orderheader::Digitado good{"7", "MARIA", "3", "PEDRO", "JOÃO", "05/03/2024"};
+    EXPECT_TRUE(orderheader::completo(good));
+    for (auto change : std::initializer_list<std::function<void(orderheader::Digitado&)>>{
+             [](auto& h) { h.cdcli = QStringLiteral("7X"); }, [](auto& h) { h.cdven = QString(); },
+             [](auto& h) { h.nmven = QStringLiteral("  "); },
+             [](auto& h) { h.data = QStringLiteral("5/3/24"); }}) {
+        orderheader::Digitado h = good;
+        change(h);
+        EXPECT_FALSE(orderheader::completo(h)) << h.cdcli.toStdString();
+    }
+}
+
+// A summary that cannot be read is reported; the order is not completed.
+TEST_F(ApprovedOrder, FailedSummaryCompletesNothing) {
+    frmOs_MNT form;
+    open(form);
+    cn.execute(QStringLiteral("rename table creceber to creceber_fora"));
+    form.cboSit->setCurrentIndex(2);
+    form.Command1_Click();
+    cn.execute(QStringLiteral("rename table creceber_fora to creceber"));
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages().front().text.startsWith(QStringLiteral("--- ERRO --- 1146")));
+    EXPECT_EQ(stored("ossit"), QStringLiteral("3"));
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_EQ(form.cmdDif->text(), QStringLiteral("DIF: R$ 0,00"));
+}
+
+TEST_F(ApprovedOrder, FunctionKeysOpenServicesCostsAndPlan) {
+    frmOs_MNT form;
+    open(form);
+    form.show();
+    form.txtNmSol->setFocus();
+    QStringList numbers;
+    testsupport::whenModal<frmOS_Servicos>([&](frmOS_Servicos* w) {
+        numbers << w->txtOsNr->text();
+        servico(osnr, QStringLiteral("2"), QStringLiteral("250.5"), QStringLiteral("0"));
+        w->close();
+    });
+    ordertest::press(form.txtNmSol, Qt::Key_F4);
+    EXPECT_EQ(form.cmdSRV->text(), QStringLiteral("R$ 501,00"));
+    testsupport::whenModal<frmOS_Custos>([&](frmOS_Custos* w) {
+        numbers << w->txtOsNr->text();
+        custo("S", "2", "40");
+        w->close();
+    });
+    ordertest::press(form.txtNmSol, Qt::Key_F5);
+    EXPECT_EQ(form.cmdCM->text(), QStringLiteral("M.OB.: R$ 80,00"));
+    EXPECT_EQ(numbers, QStringList(2, QString::number(osnr)));
+
+    QStringList handed;
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) {
+        handed = {plan->txtOsNR->text(), plan->txtnrdoc->text(), plan->txtcdfor->text(),
+                  plan->txtnmfor->text(), plan->txtDTe->text()};
+        plan->txtDTe->setText(dates::toBr(QDate::currentDate()));
+        plan->txtQtParc->setText(QStringLiteral("2"));
+        dialogs.answerInput(dates::toBr(QDate::currentDate()));
+        plan->txtQtParc_LostFocus();
+        dialogs.answer(dlg::Answer::Yes);
+        plan->cmdsalva_Click();
+    });
+    ordertest::press(form.txtNmSol, Qt::Key_F6);
+    EXPECT_EQ(handed, (QStringList{QString::number(osnr), QStringLiteral("501"),
+                                   QString::number(cdcli), QStringLiteral("MARIA"), QString()}));
+    EXPECT_EQ(form.cmdFinan->text(), QStringLiteral("R$ 501,00"));
+    EXPECT_EQ(form.cmdDif->text(), QStringLiteral("DIF: R$ 0,00"));
+}
+
+TEST_F(ApprovedOrder, PrintAsksUntilItGetsAChoice) {
+    custo("P", "1", "10");
+    frmOs_MNT form;
+    open(form);
+    dialogs.answerInput(QStringLiteral("2"));
+    dialogs.answerInput(std::nullopt);
+    form.Command3_Click();
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown().front().text, QStringLiteral("0 - Simplificada\n1 - Detalhada"));
+    EXPECT_EQ(dialogs.shown().front().arguments, QStringList{QStringLiteral("Impressão")});
+    EXPECT_EQ(dialogs.shown().back().kind, QStringLiteral("input"));
+
+    for (const char* choice : {"0", "1"}) {
+        SCOPED_TRACE(choice);
+        dialogs.clear();
+        dialogs.answerInput(QLatin1String(choice));
+        form.Command3_Click();
+        ASSERT_EQ(dialogs.shown().back().kind, QStringLiteral("document"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {dialogs.shown().back().text, QStringLiteral("-")});
+        ASSERT_TRUE(text.waitForFinished());
+        EXPECT_EQ(
+            QString::fromUtf8(text.readAll()).contains(QStringLiteral("CUSTOS POR CATEGORIA")),
+            *choice == '1');
+    }
+}
+
+TEST_F(ApprovedOrder, PickersAndEsc) {
+    frmOs_MNT form;
+    open(form);
+    form.show();
+    form.txtNmSol->setFocus();
+    // A cancelled pick keeps the code and still moves the focus.
+    testsupport::whenModal<frmBuscaCliente>(
+        [&](frmBuscaCliente* picker) { ordertest::press(picker->DataGrid1, Qt::Key_Escape); });
+    ordertest::press(form.txtNmSol, Qt::Key_F2);
+    EXPECT_EQ(form.txtCdCli->text(), QString::number(cdcli));
+    EXPECT_EQ(form.focusWidget(), form.txtCdCli);
+
+    const qint64 other = colaborador(QStringLiteral("ZECA"));
+    testsupport::whenModal<frmBuscaVendedor>([&](frmBuscaVendedor* picker) {
+        picker->DataGrid1->setCurrentIndex(picker->DataGrid1->model()->index(1, 0));
+        ordertest::press(picker->DataGrid1, Qt::Key_F10);
+    });
+    ordertest::press(form.txtNmSol, Qt::Key_F3);
+    EXPECT_EQ(form.txtCdVen->text(), QString::number(other));
+    EXPECT_EQ(form.txtNmVen->text(), QStringLiteral("ZECA"));
+
+    ordertest::press(form.txtCdVen, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(dialogs.shown().size(), 0u);
+}
