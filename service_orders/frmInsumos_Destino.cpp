@@ -285,11 +285,7 @@ void frmInsumos_Destino::Command4_Click() {
 }
 
 void frmInsumos_Destino::pesquisaOrdem() {
-    if (!pick<frmBuscaOS>(this))
-        return;
-    if (isNumeric(shared::gCodigoPesquisa))
-        txtOS->setText(shared::gCodigoPesquisa);
-    txtOS->setFocus();
+    pickInto<frmBuscaOS>(this, txtOS);
 }
 
 bool frmInsumos_Destino::previewKey(QKeyEvent* event) {

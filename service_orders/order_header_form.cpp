@@ -153,15 +153,6 @@ orderlookups::Cabecalho OrderHeaderForm::cabecalho() const {
     return {txtDt, cboSit, txtCdCli, txtNmSol, txtFone, txtCdVen, txtIA};
 }
 
-// A picker's choice goes into the code box, which then takes the focus.
-template <typename Picker> void OrderHeaderForm::pesquisa(QLineEdit* codigo) {
-    if (!pick<Picker>(this))
-        return;
-    if (isNumeric(shared::gCodigoPesquisa))
-        codigo->setText(shared::gCodigoPesquisa);
-    codigo->setFocus();
-}
-
 bool OrderHeaderForm::previewKey(QKeyEvent* event) {
     if (event->key() != Qt::Key_F2 && event->key() != Qt::Key_F3)
         return false;
@@ -169,9 +160,9 @@ bool OrderHeaderForm::previewKey(QKeyEvent* event) {
     // then leaves the number box.
     txtOsNo_LostFocus();
     if (event->key() == Qt::Key_F2)
-        pesquisa<frmBuscaCliente>(txtCdCli);
+        pickInto<frmBuscaCliente>(this, txtCdCli);
     else
-        pesquisa<frmBuscaVendedor>(txtCdVen);
+        pickInto<frmBuscaVendedor>(this, txtCdVen);
     return true;
 }
 

@@ -67,7 +67,6 @@ protected:
 
 private:
     orderlookups::Cabecalho cabecalho() const;
-    template <typename Picker> void pesquisa(QLineEdit* codigo);
 
     int primeira_;
     int ultima_;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "registers/register_codes.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
+
+#include <QLineEdit>
 
 class QWidget;
 
@@ -12,4 +15,14 @@ template <typename Picker> bool pick(QWidget* parent) {
     Picker picker(parent);
     picker.exec();
     return !program::ending();
+}
+
+// A picker whose numeric code goes into `codigo`, which then takes the
+// focus, also when the pick was cancelled.
+template <typename Picker> void pickInto(QWidget* parent, QLineEdit* codigo) {
+    if (!pick<Picker>(parent))
+        return;
+    if (isNumeric(shared::gCodigoPesquisa))
+        codigo->setText(shared::gCodigoPesquisa);
+    codigo->setFocus();
 }
