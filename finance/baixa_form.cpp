@@ -210,22 +210,6 @@ void BaixaForm::linhaDoItem(const QString& rotulo, QWidget* caixa) {
     item_->addWidget(caixa, row, 1);
 }
 
-void BaixaForm::Form_Activate() {
-    grade::ajustaLarguras(DataGrid1, desenho_.colunasAbertas);
-    grade::ajustaLarguras(DataGrid2, desenho_.colunasRecibo);
-}
-
-void BaixaForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-    DataForm::changeEvent(event);
-}
-
-void BaixaForm::resizeEvent(QResizeEvent* event) {
-    DataForm::resizeEvent(event);
-    Form_Activate();
-}
-
 bool BaixaForm::previewKey(QKeyEvent* event) {
     if (event->key() == Qt::Key_F2) {
         buscaParte();

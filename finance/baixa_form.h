@@ -77,7 +77,6 @@ public:
     Decimal totalPagamentos;
 
     void Form_Load();
-    void Form_Activate();
     // F2: the picker of the party whose code the screen takes.
     virtual void buscaParte() = 0;
     // Command3_Click to Command9_Click.
@@ -125,8 +124,6 @@ protected:
     bool mostrando(QWidget* frame) const;
     void mostra(QWidget* frame, QWidget* focus);
 
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool previewKey(QKeyEvent* event) override;
 
     FunctionKeys keys;

@@ -2,12 +2,12 @@
 
 #include "finance/cpagar_baixa.h"
 #include "finance/frmCPagar_BaixaPendente.h"
-#include "platform/moeda.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "platform/db/data_control.h"
+#include "platform/moeda.h"
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaFornecedor.h"
 #include "registers/list_binding.h"
@@ -33,17 +33,17 @@ BaixaForm::Desenho desenho() {
         QStringLiteral("CONTAS A PAGAR EM ABERTO"),
         {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 20},
          {QStringLiteral("PARCELA"), QStringLiteral("parcela"), 5},
-         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 10, Formato::Data},
-         {QStringLiteral("VALOR ABERTO"), QStringLiteral("vrab"), 15, Formato::Moeda},
+         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 10, ListFormat::Date},
+         {QStringLiteral("VALOR ABERTO"), QStringLiteral("vrab"), 15, ListFormat::Currency},
          {QStringLiteral("OBS"), QStringLiteral("obs"), 50}},
         QStringLiteral("CONTAS A BAIXAR"),
         {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 20},
          {QStringLiteral("PARCELA"), QStringLiteral("parcela"), 5},
-         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 10, Formato::Data},
-         {QStringLiteral("VR ABERTO"), QStringLiteral("vrab"), 12, Formato::Moeda},
-         {QStringLiteral("JUROS"), QStringLiteral("vrj"), 12, Formato::Moeda},
-         {QStringLiteral("DESCONTOS"), QStringLiteral("vrd"), 12, Formato::Moeda},
-         {QStringLiteral("VR BAIXADO"), QStringLiteral("vrpg"), 12, Formato::Moeda},
+         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 10, ListFormat::Date},
+         {QStringLiteral("VR ABERTO"), QStringLiteral("vrab"), 12, ListFormat::Currency},
+         {QStringLiteral("JUROS"), QStringLiteral("vrj"), 12, ListFormat::Currency},
+         {QStringLiteral("DESCONTOS"), QStringLiteral("vrd"), 12, ListFormat::Currency},
+         {QStringLiteral("VR BAIXADO"), QStringLiteral("vrpg"), 12, ListFormat::Currency},
          {QStringLiteral("FORNECEDOR"), QStringLiteral("nmfor"), 17}},
     };
 }

@@ -2,12 +2,12 @@
 
 #include "finance/creceber_baixa.h"
 #include "finance/frmCPagar_BaixaPendente.h"
-#include "platform/moeda.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "platform/db/data_control.h"
+#include "platform/moeda.h"
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaCliente.h"
 #include "registers/list_binding.h"
@@ -30,19 +30,19 @@ BaixaForm::Desenho desenho() {
         QStringLiteral("Cliente - F2 Pesquisar"),
         QStringLiteral("CONTAS EM ABERTO"),
         {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 28},
-         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 12, Formato::Data},
-         {QStringLiteral("VALOR ABERTO"), QStringLiteral("vrab"), 12, Formato::Moeda},
-         {QStringLiteral("VALOR JÁ PAGO"), QStringLiteral("vrpg"), 12, Formato::Moeda},
-         {QStringLiteral("JUROS JÁ PAGO"), QStringLiteral("juros"), 12, Formato::Moeda},
-         {QStringLiteral("DESCONTOS AC."), QStringLiteral("descontos"), 12, Formato::Moeda},
-         {QStringLiteral("VALOR ORIGINAL"), QStringLiteral("vrorig"), 12, Formato::Moeda}},
+         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 12, ListFormat::Date},
+         {QStringLiteral("VALOR ABERTO"), QStringLiteral("vrab"), 12, ListFormat::Currency},
+         {QStringLiteral("VALOR JÁ PAGO"), QStringLiteral("vrpg"), 12, ListFormat::Currency},
+         {QStringLiteral("JUROS JÁ PAGO"), QStringLiteral("juros"), 12, ListFormat::Currency},
+         {QStringLiteral("DESCONTOS AC."), QStringLiteral("descontos"), 12, ListFormat::Currency},
+         {QStringLiteral("VALOR ORIGINAL"), QStringLiteral("vrorig"), 12, ListFormat::Currency}},
         QStringLiteral("CONTAS BAIXADAS"),
         {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 33},
-         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 13, Formato::Data},
-         {QStringLiteral("VR ABERTO"), QStringLiteral("vrab"), 13, Formato::Moeda},
-         {QStringLiteral("JUROS"), QStringLiteral("juros"), 13, Formato::Moeda},
-         {QStringLiteral("DESCONTOS"), QStringLiteral("descontos"), 13, Formato::Moeda},
-         {QStringLiteral("VR BAIXADO"), QStringLiteral("vrpg"), 13, Formato::Moeda}},
+         {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 13, ListFormat::Date},
+         {QStringLiteral("VR ABERTO"), QStringLiteral("vrab"), 13, ListFormat::Currency},
+         {QStringLiteral("JUROS"), QStringLiteral("juros"), 13, ListFormat::Currency},
+         {QStringLiteral("DESCONTOS"), QStringLiteral("descontos"), 13, ListFormat::Currency},
+         {QStringLiteral("VR BAIXADO"), QStringLiteral("vrpg"), 13, ListFormat::Currency}},
     };
 }
 

@@ -4,12 +4,12 @@
 #include "finance/frmBuscaCentroCusto.h"
 #include "finance/frmBuscaSubCentroCusto.h"
 #include "finance/grid_columns.h"
-#include "platform/moeda.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "platform/db/data_control.h"
+#include "platform/moeda.h"
 #include "registers/audit_stamp.h"
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaFornecedor.h"
@@ -46,8 +46,8 @@ const QList<Coluna>& colunasDaLista() {
     static const QList<Coluna> c = {
         {QStringLiteral("ID"), QStringLiteral("idlan"), 2445},
         {QStringLiteral("Documento No"), QStringLiteral("nrdoc"), 1515},
-        {QStringLiteral("Valor Aberto"), QStringLiteral("vrab"), 1515, Formato::Moeda},
-        {QStringLiteral("Emissão"), QStringLiteral("dte"), 945, Formato::Data},
+        {QStringLiteral("Valor Aberto"), QStringLiteral("vrab"), 1515, ListFormat::Currency},
+        {QStringLiteral("Emissão"), QStringLiteral("dte"), 945, ListFormat::Date},
         {QStringLiteral("Fornecedor"), QStringLiteral("nmfor"), 3615},
         {QStringLiteral("obs"), QStringLiteral("obs"), 3315},
     };

@@ -23,6 +23,26 @@ void DataGrid::setColumnWidths(const QList<int>& widths) {
     applyWidths();
 }
 
+void DataGrid::setColumnShares(const QList<int>& percents) {
+    shares_ = percents;
+    applyShares();
+}
+
+void DataGrid::applyShares() {
+    if (shares_.isEmpty())
+        return;
+    const int width = viewport()->width();
+    QList<int> pixels;
+    for (int percent : shares_)
+        pixels << width * percent / 100;
+    setColumnWidths(pixels);
+}
+
+void DataGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    applyShares();
+}
+
 void DataGrid::setModel(QAbstractItemModel* model) {
     if (this->model() != nullptr)
         disconnect(this->model(), nullptr, this, nullptr);

@@ -11,6 +11,9 @@ public:
 
     // Column widths in pixels, in column order.
     void setColumnWidths(const QList<int>& widths);
+    // Column widths as percentages of the grid's visible width, kept as the
+    // grid is resized.
+    void setColumnShares(const QList<int>& percents);
     // Whether double-click and Enter raise rowSelected() (pickers select
     // with their own key instead).
     void setRowSelectedGesture(bool on) { gesture_ = on; }
@@ -24,9 +27,12 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void applyWidths();
+    void applyShares();
     QList<int> widths_;
+    QList<int> shares_;
     bool gesture_ = true;
 };

@@ -1,6 +1,42 @@
 #include "registers/list_columns_model.h"
 
+#include "platform/dates.h"
 #include "platform/db/recordset_model.h"
+#include "platform/decimal.h"
+#include "platform/moeda.h"
+
+namespace {
+
+QString formatted(const QString& text, ListFormat format) {
+    if (text.isEmpty() || format == ListFormat::Text)
+        return text;
+    if (format == ListFormat::Date) {
+        const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+        return date.isValid() ? dates::toBr(date) : text;
+    }
+    const auto number = Decimal::fromSql(text);
+    if (!number)
+        return text;
+    switch (format) {
+    case ListFormat::Plain:
+        return number->toBrTrimmed(0);
+    case ListFormat::Price:
+        return number->toBrTrimmed(2);
+    case ListFormat::Currency:
+        return moeda(*number);
+    case ListFormat::Text:
+    case ListFormat::Date:
+        break;
+    }
+    return text;
+}
+
+bool isNumeric(ListFormat format) {
+    return format == ListFormat::Plain || format == ListFormat::Price ||
+           format == ListFormat::Currency;
+}
+
+} // namespace
 
 QList<int> columnPixels(const QList<ListColumn>& columns) {
     QList<int> pixels;
@@ -36,12 +72,24 @@ int ListColumnsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ListColumnsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!index.isValid())
+        return QVariant();
+    const ListFormat format = columns_.value(index.column()).format;
+    if (role == Qt::TextAlignmentRole)
+        return isNumeric(format) ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QVariant();
     const int column = indexes_.value(index.column(), -1);
     if (column < 0)
         return QString();
-    return source_->recordset().textAt(index.row(), column);
+    return formatted(source_->recordset().textAt(index.row(), column), format);
+}
+
+void ListColumnsModel::setFormats(const QList<ListFormat>& formats) {
+    for (qsizetype i = 0; i < columns_.size() && i < formats.size(); ++i)
+        columns_[i].format = formats.at(i);
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 QVariant ListColumnsModel::headerData(int section, Qt::Orientation orientation, int role) const {

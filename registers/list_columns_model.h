@@ -8,18 +8,29 @@ namespace db {
 class RecordsetModel;
 }
 
-// One column a list shows: its heading, the query column it shows and its
-// width in twips (a fifteenth of a pixel).
+// How a column shows what the database gives.
+enum class ListFormat {
+    Text,     // as it comes
+    Date,     // dd/mm/yyyy
+    Plain,    // "1234,5": no grouping, no trailing zeros
+    Price,    // "12,50", "10,125": two to four decimals, no grouping
+    Currency, // "R$ 1.234,50"
+};
+
+// One column a list shows: its heading, the query column it shows, its
+// width in twips (a fifteenth of a pixel) and how it shows its values.
 struct ListColumn {
     QString heading;
     QString column;
     int twips = 0;
+    ListFormat format = ListFormat::Text;
 };
 
 QList<int> columnPixels(const QList<ListColumn>& columns);
 
 // Shows chosen columns of a list's query, in the list's own order, over the
-// rows the data control read (nothing is copied).
+// rows the data control read (nothing is copied); values are formatted only
+// for display, so code reading the list sees them as stored.
 class ListColumnsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -31,6 +42,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // Formats of the columns, in their order.
+    void setFormats(const QList<ListFormat>& formats);
 
 private:
     void mapColumns();

@@ -7,7 +7,6 @@
 #include "registers/form_widgets.h"
 #include "registers/list_binding.h"
 #include "service_orders/busca_os_statements.h"
-#include "service_orders/list_formats.h"
 #include "shell/shared_state.h"
 
 #include <QHBoxLayout>
@@ -26,7 +25,7 @@ frmBuscaOS::frmBuscaOS(QWidget* parent)
                  QStringLiteral("osnr"), QString()) {
     setObjectName(QStringLiteral("frmBuscaOS"));
     setWindowTitle(QStringLiteral("Ordem de Serviço - Pesquisa"));
-    formatListColumns(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Date});
+    listbinding::setFormats(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Date});
     Command1 = button(this, "Command1", QStringLiteral("F2 PESQUISA NOME"));
     Command4 = button(this, "Command4", QStringLiteral("F3 PESQUISA SOLICITANTE"));
     Command5 = button(this, "Command5", QStringLiteral("F10 SELECIONAR"));

@@ -13,7 +13,6 @@
 #include "registers/list_binding.h"
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
-#include "service_orders/list_formats.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
 #include "shell/auto_resize.h"
@@ -126,8 +125,8 @@ void frmInsumos_Compra::buildLayout() {
                        {QStringLiteral("VR UNIT."), QStringLiteral("vfinal")},
                        {QStringLiteral("VR FRETE"), QStringLiteral("vfrete")},
                        {QStringLiteral("OP"), QStringLiteral("evcad")}});
-    formatListColumns(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
-                                  ListFormat::Number, ListFormat::Number, ListFormat::Number});
+    listbinding::setFormats(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
+                                        ListFormat::Price, ListFormat::Price, ListFormat::Price});
     DataGrid1->horizontalHeader()->setStretchLastSection(false);
     lST = new QLabel(QStringLiteral("Valor Total: R$ 0,00"), this);
     lST->setObjectName(QStringLiteral("lST"));

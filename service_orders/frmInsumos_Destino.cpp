@@ -14,7 +14,6 @@
 #include "service_orders/destino_rules.h"
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmInsumos_Compra.h"
-#include "service_orders/list_formats.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
 #include "shell/shared_state.h"
@@ -59,8 +58,8 @@ void frmInsumos_Destino::buildLayout() {
                        {QStringLiteral("QTDE CMP"), QStringLiteral("qtde"), 1200},
                        {QStringLiteral("QTDE DEST."), QStringLiteral("qtdest"), 1200},
                        {QStringLiteral("OPERADOR"), QStringLiteral("evcad"), 2850}});
-    formatListColumns(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
-                                  ListFormat::Number, ListFormat::Number});
+    listbinding::setFormats(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
+                                        ListFormat::Price, ListFormat::Price});
 
     frmDest = new QGroupBox(this);
     frmDest->setObjectName(QStringLiteral("frmDest"));
@@ -109,7 +108,7 @@ void frmInsumos_Destino::buildLayout() {
                        {QStringLiteral("ID"), QStringLiteral("idlan"), 4500}});
     Adodc2->setObjectName(QStringLiteral("Adodc2"));
     DataGrid2->setObjectName(QStringLiteral("DataGrid2"));
-    formatListColumns(DataGrid2, {ListFormat::Text, ListFormat::Number});
+    listbinding::setFormats(DataGrid2, {ListFormat::Text, ListFormat::Price});
     DataGrid2->setEnabled(false);
     auto* caption = new QLabel(QStringLiteral("DESTINAÇÃO DO ITEM SELECIONADO"), this);
     caption->setAlignment(Qt::AlignCenter);

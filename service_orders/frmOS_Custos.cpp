@@ -12,7 +12,6 @@
 #include "registers/register_codes.h"
 #include "service_orders/category_combo.h"
 #include "service_orders/custo_rules.h"
-#include "service_orders/list_formats.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
 #include "shell/reentry_guard.h"
@@ -98,8 +97,8 @@ void frmOS_Custos::buildLayout() {
                        {QStringLiteral("Qtde"), QStringLiteral("qtde"), 1050},
                        {QStringLiteral("Vr Unit."), QStringLiteral("valor"), 1200},
                        {QStringLiteral("Operador"), QStringLiteral("evcad"), 2700}});
-    formatListColumns(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
-                                  ListFormat::Text, ListFormat::Number, ListFormat::Number});
+    listbinding::setFormats(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
+                                        ListFormat::Text, ListFormat::Price, ListFormat::Price});
     auto* caption = new QLabel(QStringLiteral("Produtos / Serviços / Mão de Obra"), this);
     caption->setAlignment(Qt::AlignCenter);
     caption->setStyleSheet(QStringLiteral("font-weight: bold;"));

@@ -27,7 +27,7 @@ namespace {
 
 const QList<ordergrid::Column> kColunas = {
     {QStringLiteral("Os No"), QStringLiteral("osnr"), 10},
-    {QStringLiteral("Data"), QStringLiteral("dtos"), 10, ordergrid::Format::Date},
+    {QStringLiteral("Data"), QStringLiteral("dtos"), 10, ListFormat::Date},
     {QStringLiteral("Situação"), QStringLiteral("ossit"), 5},
     {QStringLiteral("Cliente"), QStringLiteral("nmcli"), 30},
     {QStringLiteral("Cidade"), QStringLiteral("cidade"), 20},

@@ -24,9 +24,9 @@ namespace {
 const QList<ordergrid::Column> kColunas = {
     {QStringLiteral("SERVIÇO"), QStringLiteral("dssrv"), 50},
     {QStringLiteral("UNID."), QStringLiteral("un"), 5},
-    {QStringLiteral("QTDE"), QStringLiteral("qt"), 10, ordergrid::Format::Number},
-    {QStringLiteral("R$ UNITÁRIO"), QStringLiteral("vu"), 15, ordergrid::Format::Currency},
-    {QStringLiteral("% DESC."), QStringLiteral("pd"), 10, ordergrid::Format::Number},
+    {QStringLiteral("QTDE"), QStringLiteral("qt"), 10, ListFormat::Plain},
+    {QStringLiteral("R$ UNITÁRIO"), QStringLiteral("vu"), 15, ListFormat::Currency},
+    {QStringLiteral("% DESC."), QStringLiteral("pd"), 10, ListFormat::Plain},
 };
 
 // A failed statement is reported; the caller goes on with what it has.
