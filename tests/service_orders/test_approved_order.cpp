@@ -1,7 +1,6 @@
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "registers/frmBuscaCliente.h"
-#include "registers/frmBuscaVendedor.h"
 #include "service_orders/frmOS_Custos.h"
 #include "service_orders/frmOS_GerFinan.h"
 #include "service_orders/frmOS_Servicos.h"
@@ -39,13 +38,12 @@ protected:
 
     // A receivable row of the order; `parte` is the instalment part of its key.
     void receber(const char* parte, const char* vrorig, const char* vrpg, const char* vrab) {
-        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, vrorig, "
-                                  "vrpg, vrab) values (?, ?, ?, curdate(), curdate(), ?, ?, ?)"),
-                   {QStringLiteral("%1").arg(osnr, 10, 10, QLatin1Char('0')) + QLatin1String(parte),
-                    QStringLiteral("%1").arg(osnr, 10, 10, QLatin1Char('0')), cdcli,
-                    *Decimal::fromSql(QLatin1String(vrorig)),
-                    *Decimal::fromSql(QLatin1String(vrpg)),
-                    *Decimal::fromSql(QLatin1String(vrab))});
+        const QString refdoc = QStringLiteral("%1").arg(osnr, 10, 10, QLatin1Char('0'));
+        cn.execute(
+            QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, vrorig, "
+                           "vrpg, vrab) values (?, ?, ?, curdate(), curdate(), ?, ?, ?)"),
+            {refdoc + QLatin1String(parte), refdoc, cdcli, *Decimal::fromSql(QLatin1String(vrorig)),
+             *Decimal::fromSql(QLatin1String(vrpg)), *Decimal::fromSql(QLatin1String(vrab))});
     }
     void custo(const char* tipo, const char* qtde, const char* valor) {
         cn.execute(QStringLiteral("insert into os_custos (idlan, osnr, tipo, qtde, valor) values "
@@ -319,7 +317,7 @@ TEST_F(ApprovedOrder, PrintAsksUntilItGetsAChoice) {
     }
 }
 
-TEST_F(ApprovedOrder, PickersAndEsc) {
+TEST_F(ApprovedOrder, CancelledPickKeepsTheCodeAndEscCloses) {
     frmOs_MNT form;
     open(form);
     form.show();
@@ -330,15 +328,6 @@ TEST_F(ApprovedOrder, PickersAndEsc) {
     ordertest::press(form.txtNmSol, Qt::Key_F2);
     EXPECT_EQ(form.txtCdCli->text(), QString::number(cdcli));
     EXPECT_EQ(form.focusWidget(), form.txtCdCli);
-
-    const qint64 other = colaborador(QStringLiteral("ZECA"));
-    testsupport::whenModal<frmBuscaVendedor>([&](frmBuscaVendedor* picker) {
-        picker->DataGrid1->setCurrentIndex(picker->DataGrid1->model()->index(1, 0));
-        ordertest::press(picker->DataGrid1, Qt::Key_F10);
-    });
-    ordertest::press(form.txtNmSol, Qt::Key_F3);
-    EXPECT_EQ(form.txtCdVen->text(), QString::number(other));
-    EXPECT_EQ(form.txtNmVen->text(), QStringLiteral("ZECA"));
 
     ordertest::press(form.txtCdVen, Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
