@@ -16,9 +16,5 @@ struct CentroTabela {
 const CentroTabela& centrosDeCusto();
 const CentroTabela& subCentrosDeCusto();
 
-// Every row, by name.
-Statement centroLista(const CentroTabela& t);
-Statement centroInsert(const CentroTabela& t, const QString& nome);
-Statement centroUpdate(const CentroTabela& t, qint64 codigo, const QString& nome);
 // The name of one code, for the windows that show it beside the code.
 Statement centroNome(const CentroTabela& t, qint64 codigo);

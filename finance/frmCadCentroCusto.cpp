@@ -1,6 +1,26 @@
 #include "finance/frmCadCentroCusto.h"
 
-frmCadCentroCusto::frmCadCentroCusto(QWidget* parent)
-    : CentroRegister(parent, centrosDeCusto(), QStringLiteral("Centro de Custos - Cadastro")) {
-    setObjectName(QStringLiteral("frmCadCentroCusto"));
+#include "finance/centro_tabela.h"
+
+CodeNameTable centroRegisterTable(const CentroTabela& tabela, const QString& formName,
+                                  const QString& caption) {
+    return {formName,
+            caption,
+            tabela.tabela,
+            tabela.chave,
+            tabela.coluna,
+            {{QStringLiteral("CÓDIGO"), tabela.chave, 870},
+             {QStringLiteral("NOME"), tabela.coluna, 4680}},
+            9,
+            45,
+            8,
+            36,
+            true,
+            true,
+            QSize(440, 420)};
 }
+
+frmCadCentroCusto::frmCadCentroCusto(QWidget* parent)
+    : CodeNameRegister(parent,
+                       centroRegisterTable(centrosDeCusto(), QStringLiteral("frmCadCentroCusto"),
+                                           QStringLiteral("Centro de Custos - Cadastro"))) {}

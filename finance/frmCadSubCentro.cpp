@@ -1,7 +1,9 @@
 #include "finance/frmCadSubCentro.h"
 
+#include "finance/centro_tabela.h"
+#include "finance/frmCadCentroCusto.h"
+
 frmCadSubCentro::frmCadSubCentro(QWidget* parent)
-    : CentroRegister(parent, subCentrosDeCusto(),
-                     QStringLiteral("SubCentro de Custos - Cadastro")) {
-    setObjectName(QStringLiteral("frmCadSubCentro"));
-}
+    : CodeNameRegister(parent,
+                       centroRegisterTable(subCentrosDeCusto(), QStringLiteral("frmCadSubCentro"),
+                                           QStringLiteral("SubCentro de Custos - Cadastro"))) {}

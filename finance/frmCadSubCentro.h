@@ -1,9 +1,9 @@
 #pragma once
 
-#include "finance/centro_register.h"
+#include "registers/code_name_register.h"
 
 // Cost sub-centre register.
-class frmCadSubCentro : public CentroRegister {
+class frmCadSubCentro : public CodeNameRegister {
     Q_OBJECT
 public:
     explicit frmCadSubCentro(QWidget* parent = nullptr);

@@ -22,7 +22,7 @@ struct Lista {
     const char* name;
     const char* menuItem;
     const char* caption;
-    std::function<std::unique_ptr<CentroRegister>()> makeRegister;
+    std::function<std::unique_ptr<CodeNameRegister>()> makeRegister;
     std::function<std::unique_ptr<BuscaCentro>()> makePicker;
 };
 
@@ -195,7 +195,7 @@ TEST_F(Centros, PickerNewOpensTheRegisterOnlyWhenAllowed) {
                                   "('CAIXA', ?, '0')"),
                    {QString::fromLatin1(l.menuItem).leftJustified(20)});
         dialogs.clear();
-        testsupport::whenModal<CentroRegister>([](CentroRegister* form) {
+        testsupport::whenModal<CodeNameRegister>([](CodeNameRegister* form) {
             form->txtnome->setText(QStringLiteral("NOVO"));
             form->cmdsalva_Click();
             form->close();
