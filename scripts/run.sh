@@ -67,6 +67,11 @@ if ! ls "$folder" | grep -qi '^quendaro\.ini$'; then
   "$root/build/app/quendaro-ini" "$folder" 127.0.0.1 "$database" "$dbuser" "$password"
 fi
 
+# The local fiscal file the supplier register copies into.
+if ! ls "$folder" | grep -qi '^dados\.db$'; then
+  sqlite3 "$folder/dados.db" <"$root/db/fiscal.sql"
+fi
+
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "Sem tela gráfica (DISPLAY); o servidor e a configuração estão prontos." >&2
   echo "Abra o programa numa sessão gráfica: $folder/quendaro" >&2
