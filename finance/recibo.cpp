@@ -1,5 +1,7 @@
 #include "finance/recibo.h"
 
+#include "platform/dates.h"
+
 #include "platform/db/connection.h"
 #include "registers/audit_stamp.h"
 
@@ -16,7 +18,7 @@ Aviso informa(const QString& texto) {
 } // namespace
 
 QString numero(const QDateTime& agora, const QString& usuario) {
-    return agora.toString(QStringLiteral("yyMMddHHmmss")) + usuario.trimmed();
+    return dates::keyStamp(agora) + usuario.trimmed();
 }
 
 const QList<Meio>& meios() {

@@ -1,5 +1,7 @@
 #include "pdf/os_document_data.h"
 
+#include "platform/dates.h"
+
 #include "pdf/os_document_fields.h"
 #include "platform/db/connection.h"
 
@@ -32,7 +34,7 @@ std::optional<Ordem> leOrdem(db::Connection& connection, qint64 osnr) {
     std::optional<Ordem> ordem;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         const auto dtos = rows.date(QStringLiteral("dtos"));
-        ordem = Ordem{esquerda(dtos ? dtos->toString(QStringLiteral("dd/MM/yyyy")) : QString(), 10),
+        ordem = Ordem{esquerda(dtos ? dates::toBr(*dtos) : QString(), 10),
                       esquerda(rows.text(QStringLiteral("nmsol")), 40),
                       esquerda(rows.text(QStringLiteral("infadicional")), 500),
                       rows.integer(QStringLiteral("cdcli"))};

@@ -1,4 +1,6 @@
 #include "pdf/os_document_page.h"
+
+#include "platform/dates.h"
 #include "platform/moeda.h"
 
 #include "pdf/os_document_fields.h"
@@ -185,9 +187,7 @@ void fechamento(PDFPrinter& pdf, const Conteudo& c, double y) {
     pdf.PDFTextOut(c.ordem.informacoes, 20, y + 45);
     pdf.PDFDrawLine(15, 800, 575, 800);
     pdf.PDFSetFont(kCourier, 8, kItalico);
-    pdf.PDFTextOut(kEnderecoFabricante + QStringLiteral(" - ") +
-                       c.agora.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")),
-                   20, 810);
+    pdf.PDFTextOut(kEnderecoFabricante + QStringLiteral(" - ") + dates::stampBr(c.agora), 20, 810);
 }
 
 } // namespace

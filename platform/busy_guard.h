@@ -3,8 +3,10 @@
 #include <QPointer>
 #include <QWidget>
 
-// Hourglass over database or network work: the widget (if any) is disabled and
-// pending events run; everything is restored however the scope is left.
+// Hourglass over database or network work. The widget (if any) is disabled
+// meanwhile; pending events run only when that widget is a whole window, so
+// no click or key can start a second command inside the first. Pointer,
+// widget and focus come back however the scope is left.
 class BusyGuard {
 public:
     explicit BusyGuard(QWidget* widget = nullptr, bool disable = true);
@@ -14,6 +16,7 @@ public:
 
 private:
     QPointer<QWidget> widget_;
+    QPointer<QWidget> focus_;
     bool wasEnabled_ = true;
     bool disabled_ = false;
 };

@@ -27,4 +27,8 @@ QString stampBr(const QDateTime& moment) {
     return moment.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
 }
 
+QString keyStamp(const QDateTime& moment) {
+    return moment.toString(QStringLiteral("yyMMddHHmmss"));
+}
+
 } // namespace dates

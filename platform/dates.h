@@ -14,5 +14,8 @@ QString toBr(const QDate& date);
 QString toSql(const QDate& date);
 // "dd/mm/yyyy hh:mm:ss", the form of the audit stamps.
 QString stampBr(const QDateTime& moment);
+// "yymmddhhmmss", the moment inside the keys, receipt numbers and file names
+// the program makes.
+QString keyStamp(const QDateTime& moment);
 
 } // namespace dates

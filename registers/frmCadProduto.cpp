@@ -1,5 +1,6 @@
 #include "registers/frmCadProduto.h"
 
+#include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/data_control.h"
@@ -8,7 +9,6 @@
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaGrupo.h"
 #include "registers/insumo_rules.h"
-#include "registers/register_busy.h"
 #include "registers/register_codes.h"
 #include "registers/search_statements.h"
 #include "shell/shared_state.h"
@@ -212,7 +212,7 @@ void frmCadProduto::cmdsalva_Click() {
 }
 
 bool frmCadProduto::grava(const ProdutoDados& dados) {
-    RegisterBusy busy;
+    BusyGuard busy;
     if (!refreshList())
         return false;
     if (dados.cdpro.trimmed().isEmpty()) {

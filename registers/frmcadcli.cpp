@@ -1,5 +1,6 @@
 #include "registers/frmcadcli.h"
 
+#include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "platform/dialogs.h"
@@ -8,7 +9,6 @@
 #include "registers/consulta_cnpj.h"
 #include "registers/endereco_cep.h"
 #include "registers/form_widgets.h"
-#include "registers/register_busy.h"
 #include "registers/search_statements.h"
 #include "shell/cpf_cnpj.h"
 #include "shell/date_mask.h"
@@ -155,7 +155,7 @@ void frmcadcli::Form_Load() {
 }
 
 void frmcadcli::txtcodcli_LostFocus() {
-    RegisterBusy busy(Frame1);
+    BusyGuard busy(Frame1);
     loadCode([this](const db::Recordset& row) { preenche(row); });
 }
 
@@ -204,7 +204,7 @@ void frmcadcli::TXTCPF_LostFocus() {
 void frmcadcli::preencheDaReceita() {
     std::optional<DadosEmpresa> dados;
     {
-        RegisterBusy busy;
+        BusyGuard busy;
         dados = dadosEmpresa(ConsultarCNPJ(TXTCPF->text()));
         if (dados) {
             txtnome->setText(dados->nome);
@@ -231,7 +231,7 @@ void frmcadcli::txtcepr_LostFocus() {
         return;
     std::optional<QStringList> partes;
     {
-        RegisterBusy busy;
+        BusyGuard busy;
         partes = partesEndereco(BuscaCep(txtcepr->text()));
     }
     if (!partes)
@@ -275,7 +275,7 @@ void frmcadcli::cmdsalva_Click() {
 }
 
 bool frmcadcli::grava(std::optional<QDate> nascimento) {
-    RegisterBusy busy(Frame1);
+    BusyGuard busy(Frame1);
     const auto cadastro = dates::parseBr(txtdtcad->text());
     if (!cadastro) {
         dlg::inform(QStringLiteral("--- ERRO --- DATA DE CADASTRO INCORRETA!"),

@@ -1,9 +1,9 @@
 #include "registers/list_binding.h"
 
+#include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/db/data_control.h"
 #include "platform/dialogs.h"
-#include "registers/register_busy.h"
 #include "shell/shared_state.h"
 
 namespace listbinding {
@@ -17,7 +17,7 @@ void bind(db::DataControl* control, DataGrid* grid, const QList<ListColumn>& col
 }
 
 bool refresh(db::DataControl* control, DataGrid* grid) {
-    RegisterBusy busy;
+    BusyGuard busy;
     try {
         control->setConnectionString(shared::gConexao);
         control->refresh();

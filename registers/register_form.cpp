@@ -1,19 +1,14 @@
 #include "registers/register_form.h"
 
+#include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/db/data_control.h"
 #include "platform/dialogs.h"
 #include "registers/list_binding.h"
-#include "registers/register_busy.h"
 #include "shell/shared_state.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-
-namespace {
-// The server's number for a key already there.
-constexpr int kDuplicateKey = 1062;
-} // namespace
 
 RegisterForm::RegisterForm(QWidget* parent, const QString& keyColumn,
                            const QList<ListColumn>& columns)
@@ -74,11 +69,11 @@ bool RegisterForm::runSave(const Statement& statement, bool update,
                            const std::function<qint64(const Statement&)>& run) {
     qint64 rows = 0;
     {
-        RegisterBusy busy;
+        BusyGuard busy;
         try {
             rows = run(statement);
         } catch (const db::DbError& e) {
-            if (!update && e.number() == kDuplicateKey)
+            if (!update && e.isDuplicateKey())
                 dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!"),
                             QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
             else

@@ -1,5 +1,7 @@
 #include "reports/report_file.h"
 
+#include "platform/dates.h"
+
 #include "platform/cp1252.h"
 #include "platform/program_folder.h"
 
@@ -28,12 +30,12 @@ void footer(QByteArray& out) {
 
 Paths paths(const QString& prefix, const QDateTime& moment) {
     const QString base = programfolder::file(QStringLiteral("temp")) + QLatin1Char('/') + prefix +
-                         moment.toString(QStringLiteral("yyMMddHHmmss"));
+                         dates::keyStamp(moment);
     return {base + QStringLiteral(".txt"), base + QStringLiteral(".pdf")};
 }
 
 QStringList pageHeader(const HeaderSource& s, const QDateTime& moment) {
-    const QString stamp = moment.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    const QString stamp = dates::stampBr(moment);
     return {QString(kRuleWidth, QLatin1Char('_')),
             s.companyCpf + QLatin1Char(' ') + s.companyCaption,
             s.user + QLatin1Char(' ') + stamp,

@@ -75,7 +75,7 @@ Statement encerraCompra(const ChaveCompra& chave) {
 }
 
 QString chaveItem(const QDateTime& moment, const ChaveCompra& k) {
-    return momentoChave(moment) + k.serie + k.nfiscal + QString::number(k.cdfor) + k.modelo;
+    return dates::keyStamp(moment) + k.serie + k.nfiscal + QString::number(k.cdfor) + k.modelo;
 }
 
 ChecagemItem checaItem(const ItemDigitado& d) {

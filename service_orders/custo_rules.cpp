@@ -9,7 +9,7 @@
 #include "service_orders/moment_key.h"
 
 QString chaveCusto(qint64 osnr, const QDateTime& moment, const QString& usuario) {
-    return (QString::number(osnr) + QLatin1Char('_') + momentoChave(moment) + QLatin1Char('_') +
+    return (QString::number(osnr) + QLatin1Char('_') + dates::keyStamp(moment) + QLatin1Char('_') +
             usuario)
         .left(45)
         .trimmed();

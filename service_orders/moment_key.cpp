@@ -5,14 +5,8 @@
 #include <QThread>
 
 namespace {
-// The server's number for a key already there.
-constexpr int kDuplicateKey = 1062;
 constexpr int kTries = 3;
 } // namespace
-
-QString momentoChave(const QDateTime& moment) {
-    return moment.toString(QStringLiteral("yyMMddhhmmss"));
-}
 
 void insereComChaveDoMomento(db::Connection& cn,
                              const std::function<Statement(const QDateTime&)>& insert,
@@ -24,7 +18,7 @@ void insereComChaveDoMomento(db::Connection& cn,
             cn.execute(statement.sql, statement.params);
             return;
         } catch (const db::DbError& e) {
-            if (e.number() != kDuplicateKey || attempt == kTries)
+            if (!e.isDuplicateKey() || attempt == kTries)
                 throw;
         }
         const qint64 second = moment.toSecsSinceEpoch();

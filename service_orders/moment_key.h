@@ -9,9 +9,6 @@ namespace db {
 class Connection;
 }
 
-// The "yymmddhhmmss" that row keys made by the program start or carry.
-QString momentoChave(const QDateTime& moment);
-
 using Relogio = std::function<QDateTime()>;
 
 // Runs an insert whose row key is made from the present second. Two rows

@@ -1,9 +1,9 @@
 #include "service_orders/order_lookups.h"
 
+#include "platform/busy_guard.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
-#include "registers/register_busy.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
 #include "shell/shared_state.h"
@@ -19,7 +19,7 @@ namespace {
 
 // Runs a read or write on the shared connection; a failure is reported.
 template <typename Work> bool naConexao(Work work) {
-    RegisterBusy busy;
+    BusyGuard busy;
     try {
         shared::abreConexao();
         work(shared::gCn());

@@ -1,5 +1,7 @@
 #include "shell/frmprincipal.h"
 
+#include "platform/dates.h"
+
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
 #include "platform/program_folder.h"
@@ -173,7 +175,7 @@ void frmPrincipal::buildStatusBar() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     auto tick = [this] {
         const QDateTime now = QDateTime::currentDateTime();
-        panel(3)->setText(now.date().toString(QStringLiteral("dd/MM/yyyy")));
+        panel(3)->setText(dates::toBr(now.date()));
         panel(4)->setText(now.time().toString(QStringLiteral("hh:mm")));
     };
     connect(Timer1, &QTimer::timeout, this, tick);

@@ -14,6 +14,8 @@ public:
           text_(std::move(text)) {}
 
     int number() const { return number_; }
+    // The server's number for a key already there.
+    bool isDuplicateKey() const { return number_ == 1062; }
     const QString& sqlState() const { return sqlState_; }
     const QString& text() const { return text_; }
 
