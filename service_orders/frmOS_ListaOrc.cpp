@@ -7,6 +7,8 @@
 #include "platform/dialogs.h"
 #include "registers/form_widgets.h"
 #include "registers/list_binding.h"
+#include "service_orders/frmOS_Orc.h"
+#include "service_orders/frmOs_MNT.h"
 #include "service_orders/order_grid.h"
 #include "service_orders/order_list.h"
 #include "service_orders/order_windows.h"
@@ -110,7 +112,7 @@ void frmOS_ListaOrc::Command1_Click() {
             return;
         }
     }
-    orderwindows::open(QStringLiteral("frmOS_Orc"), QString::number(numero), this);
+    orderwindows::showWithNumber<frmOS_Orc>(&frmOS_Orc::txtOsNo, QString::number(numero), this);
     if (!program::ending())
         listbinding::refresh(Adodc1, DataGrid1);
 }
@@ -119,9 +121,10 @@ void frmOS_ListaOrc::Command2_Click() {
     const QString osnr = osnrAtual();
     if (osnr.isEmpty())
         return;
-    orderwindows::open(modo_ == QLatin1String("O") ? QStringLiteral("frmOS_Orc")
-                                                   : QStringLiteral("frmOs_MNT"),
-                       osnr, this);
+    if (modo_ == QLatin1String("O"))
+        orderwindows::showWithNumber<frmOS_Orc>(&frmOS_Orc::txtOsNo, osnr, this);
+    else
+        orderwindows::showWithNumber<frmOs_MNT>(&frmOs_MNT::txtOsNo, osnr, this);
     if (!program::ending())
         listbinding::refresh(Adodc1, DataGrid1);
 }

@@ -73,8 +73,7 @@ TEST_F(ApprovedOrder, OpensEmptyAndLoadsTheOrderWithItsSummary) {
                     resumo(*form);
         form->close();
     });
-    registerOrderWindows();
-    ASSERT_TRUE(orderwindows::open(QStringLiteral("frmOs_MNT"), QString::number(osnr), nullptr));
+    orderwindows::showWithNumber<frmOs_MNT>(&frmOs_MNT::txtOsNo, QString::number(osnr), nullptr);
     EXPECT_EQ(atOpening,
               (QStringList{QStringLiteral("Ordem de Serviço - Aprovada"), QString::number(osnr),
                            dates::toBr(QDate::currentDate()), QStringLiteral("2 - Aprovada"),

@@ -168,7 +168,6 @@ TEST_F(ServiceLines, OpenedWithTheOrderNumber) {
         shown = columnTexts(form->Frame1->DataGrid1->model(), 0);
         ordertest::press(form->Frame1->txtDsSRV, Qt::Key_Escape);
     });
-    ASSERT_TRUE(
-        orderwindows::open(QStringLiteral("frmOS_Servicos"), QString::number(osnr), nullptr));
+    orderwindows::showWithNumber(&frmOS_Servicos::txtOsNr, QString::number(osnr), nullptr);
     EXPECT_EQ(shown, QStringList{QStringLiteral("SERVIÇO")});
 }
