@@ -1,5 +1,6 @@
 #include "shell/frmConcuiUpdate.h"
 
+#include "platform/busy_guard.h"
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
 #include "shell/post_update.h"
@@ -52,22 +53,23 @@ void frmConcuiUpdate::Command1_Click() {
     QString message;
     int errorNumber = 0;
     QString errorText;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        shared::abreConexao();
-        QApplication::processEvents();
-        criaTabelaEstornos(shared::gCn());
-        message = QStringLiteral("Executado com sucesso!");
-    } catch (const db::DbError& e) {
-        if (e.number() == kTableExists) {
-            message = QStringLiteral("Procedimento já executado!");
-        } else {
-            errorNumber = e.number();
-            errorText = e.text();
+    {
+        BusyGuard hourglass;
+        try {
+            shared::abreConexao();
+            QApplication::processEvents();
+            criaTabelaEstornos(shared::gCn());
+            message = QStringLiteral("Executado com sucesso!");
+        } catch (const db::DbError& e) {
+            if (e.number() == kTableExists) {
+                message = QStringLiteral("Procedimento já executado!");
+            } else {
+                errorNumber = e.number();
+                errorText = e.text();
+            }
         }
+        shared::fechaConexao();
     }
-    shared::fechaConexao();
-    QApplication::restoreOverrideCursor();
     if (message.isEmpty())
         dlg::showError(errorNumber, errorText);
     else

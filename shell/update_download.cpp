@@ -1,5 +1,6 @@
 #include "shell/update_download.h"
 
+#include "platform/busy_guard.h"
 #include "platform/dialogs.h"
 #include "platform/program_folder.h"
 #include "shell/frmProgresso.h"
@@ -58,13 +59,6 @@ QString writeWhole(const QString& path, const QByteArray& bytes) {
     return QString();
 }
 
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 } // namespace
 
 QString updateAddress() {
@@ -83,7 +77,7 @@ void mnu_update_Click(QWidget* mainWindow) {
 void BaixaAtualizacao(QWidget* mainWindow) {
     QString failure;
     {
-        WaitCursor hourglass;
+        BusyGuard hourglass;
         QApplication::processEvents();
         auto progress = std::make_unique<frmProgresso>(mainWindow);
         progress->ProgressBar1->setMaximum(3);
