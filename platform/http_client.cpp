@@ -8,12 +8,17 @@
 
 namespace http {
 
-Reply get(const QUrl& url, const Headers& headers, int timeoutMs) {
+namespace {
+
+// A GET given up after `stallMs` without a byte and, when `totalMs` is
+// positive, after that long in all. The error text is kept whenever the
+// transfer failed, answer or not.
+Reply fetch(const QUrl& url, const Headers& headers, int stallMs, int totalMs) {
     static QNetworkAccessManager* manager = new QNetworkAccessManager();
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(timeoutMs);
+    request.setTransferTimeout(stallMs);
     for (const auto& [name, value] : headers)
         request.setRawHeader(name, value);
 
@@ -23,16 +28,36 @@ Reply get(const QUrl& url, const Headers& headers, int timeoutMs) {
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, reply, &QNetworkReply::abort);
-    guard.start(timeoutMs + 1000);
+    if (totalMs > 0)
+        guard.start(totalMs);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 
     Reply out;
     out.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     out.body = reply->readAll();
-    if (out.status == 0)
+    if (out.status == 0 || reply->error() != QNetworkReply::NoError)
         out.error = reply->errorString();
     reply->deleteLater();
+    return out;
+}
+
+} // namespace
+
+Reply get(const QUrl& url, const Headers& headers, int timeoutMs) {
+    Reply out = fetch(url, headers, timeoutMs, timeoutMs + 1000);
+    if (out.answered())
+        out.error.clear();
+    return out;
+}
+
+Reply download(const QUrl& url, const Headers& headers, int stallMs) {
+    Reply out = fetch(url, headers, stallMs, 0);
+    // A 200 whose body broke off is no answer: its bytes are not the file.
+    if (out.status == 200 && !out.error.isEmpty())
+        out.status = 0;
+    else if (out.answered())
+        out.error.clear();
     return out;
 }
 

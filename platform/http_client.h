@@ -7,8 +7,8 @@
 #include <QUrl>
 #include <functional>
 
-// A blocking HTTP GET: the answer, or no answer at all (status 0) with the
-// reason, after at most `timeoutMs`.
+// Blocking HTTP GETs: the answer, or no answer at all (status 0) with the
+// reason.
 namespace http {
 
 struct Reply {
@@ -20,7 +20,11 @@ struct Reply {
 
 using Headers = QList<QPair<QByteArray, QByteArray>>;
 
+// Given up after at most `timeoutMs`.
 Reply get(const QUrl& url, const Headers& headers = {}, int timeoutMs = 15000);
+// A GET of a file that may take long: given up only when `stallMs` pass
+// without a byte. A 200 whose body broke off is no answer.
+Reply download(const QUrl& url, const Headers& headers, int stallMs);
 
 // An address from the environment variable, or the default.
 QString baseAddress(const char* variable, const QString& fallback);

@@ -2,14 +2,12 @@
 
 #include "platform/busy_guard.h"
 #include "platform/dialogs.h"
+#include "platform/http_client.h"
 #include "platform/program_folder.h"
 #include "shell/frmProgresso.h"
 #include "shell/program_end.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QProgressBar>
 #include <QSaveFile>
 #include <memory>
@@ -18,37 +16,6 @@ namespace {
 
 // A transfer that stalls this long without a byte is given up.
 constexpr int kStallTimeoutMs = 60000;
-
-struct Answer {
-    int status = 0; // 0: no complete HTTP answer
-    QByteArray body;
-    QString error;
-};
-
-Answer fetch(const QUrl& url) {
-    static QNetworkAccessManager* manager = new QNetworkAccessManager();
-    QNetworkRequest request(url);
-    request.setRawHeader("User-Agent", "Mozilla/5.0");
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(kStallTimeoutMs);
-    QNetworkReply* reply = manager->get(request);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-
-    Answer out;
-    out.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    out.body = reply->readAll();
-    // A 200 whose body broke off is no answer: its bytes are not the program.
-    if (out.status == 0 || (out.status == 200 && reply->error() != QNetworkReply::NoError)) {
-        out.status = 0;
-        out.error = reply->errorString();
-    }
-    reply->deleteLater();
-    return out;
-}
 
 // Replaces the file whole: a longer old file keeps no tail, and a failed
 // write leaves the old one as it was.
@@ -62,10 +29,9 @@ QString writeWhole(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 QString updateAddress() {
-    const QString fromEnv = qEnvironmentVariable("QUENDARO_UPDATE_URL");
-    return fromEnv.isEmpty()
-               ? QStringLiteral("https://www.quendaro.com.br/atualizacao/upbrivon.exe")
-               : fromEnv;
+    return http::baseAddress(
+        "QUENDARO_UPDATE_URL",
+        QStringLiteral("https://www.quendaro.com.br/atualizacao/upbrivon.exe"));
 }
 
 void mnu_update_Click(QWidget* mainWindow) {
@@ -88,7 +54,8 @@ void BaixaAtualizacao(QWidget* mainWindow) {
         const QString target = programfolder::file(QStringLiteral("upbrivon.exe"));
         progress->ProgressBar1->setValue(1);
         QApplication::processEvents();
-        const Answer answer = fetch(QUrl(updateAddress()));
+        const http::Reply answer =
+            http::download(QUrl(updateAddress()), {{"User-Agent", "Mozilla/5.0"}}, kStallTimeoutMs);
         QApplication::processEvents();
 
         if (answer.status == 200) {
