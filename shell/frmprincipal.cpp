@@ -258,19 +258,17 @@ void frmPrincipal::startupBlock() {
     panel(5)->setText(QStringLiteral("Usuário: ") + shared::gUsuario);
     setBanner(QStringLiteral("Identificando empresa..."));
 
-    db::Connection& cn = shared::gCn();
-    cn.setConnectionString(shared::gConexao);
-    cn.open();
+    shared::abreConexao();
     shared::gEmpCpf.clear();
     shared::gEmpNome.clear();
     shared::gEmpFone.clear();
-    if (const auto row = company::read(cn)) {
+    if (const auto row = company::read(shared::gCn())) {
         shared::gEmpCpf = row->cpf;
         shared::gEmpNome = row->nmemp;
         shared::gEmpFantasia = row->nmfant;
         shared::gEmpFone = row->fone;
     }
-    cn.close();
+    shared::fechaConexao();
 
     QString document = shared::gEmpCpf;
     ValidaCpfCnpj(document);

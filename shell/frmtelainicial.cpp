@@ -137,11 +137,7 @@ QString frmtelainicial::supportAddress() {
 
 void frmtelainicial::Form_Load() {
     try {
-        db::Connection& cn = shared::gCn();
-        if (!cn.isOpen()) {
-            cn.setConnectionString(shared::gConexao);
-            cn.open();
-        }
+        shared::abreConexao();
     } catch (const db::DbError& e) {
         startupFailure(e.number(), e.text(), this);
         return;
