@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/program_folder.h"
 #include "shell/auto_resize.h"
+#include "shell/background_picture.h"
 #include "shell/company.h"
 #include "shell/cpf_cnpj.h"
 #include "shell/frmtelainicial.h"
@@ -287,7 +288,7 @@ void frmPrincipal::startupBlock() {
 }
 
 void frmPrincipal::showBackground() {
-    const QString file = programfolder::file(QStringLiteral("planofundo.jpg"));
+    const QString file = background::file();
     QPixmap picture;
     // A picture that cannot be read only hides the background.
     if (!QFile::exists(file) || !picture.load(file)) {
