@@ -16,6 +16,7 @@
 #include "shell/settings_file.h"
 #include "shell/shared_state.h"
 #include "shell/startup_failure.h"
+#include "shell/update_download.h"
 #include "shell/window_registry.h"
 
 #include <QAction>
@@ -199,7 +200,7 @@ QLabel* frmPrincipal::panel(int number) const {
 void frmPrincipal::Form_Load() {
     panel(2)->setText(versionText());
     // The update program a previous update left behind, read-only or not.
-    const QString leftover = programfolder::file(QStringLiteral("upbrivon.exe"));
+    const QString leftover = updateProgramFile();
     if (QFile::exists(leftover)) {
         QFile::setPermissions(leftover, QFile::permissions(leftover) | QFile::WriteOwner);
         QFile::remove(leftover);

@@ -34,6 +34,10 @@ QString updateAddress() {
         QStringLiteral("https://www.quendaro.com.br/atualizacao/upbrivon.exe"));
 }
 
+QString updateProgramFile() {
+    return programfolder::file(QStringLiteral("upbrivon.exe"));
+}
+
 void mnu_update_Click(QWidget* mainWindow) {
     if (dlg::ask(QStringLiteral("Confirma a atualização do sistema?"), QStringLiteral("Atenção"),
                  dlg::Answer::No))
@@ -51,7 +55,7 @@ void BaixaAtualizacao(QWidget* mainWindow) {
         progress->show();
         QApplication::processEvents();
 
-        const QString target = programfolder::file(QStringLiteral("upbrivon.exe"));
+        const QString target = updateProgramFile();
         progress->ProgressBar1->setValue(1);
         QApplication::processEvents();
         const http::Reply answer =
