@@ -211,15 +211,19 @@ bool Connection::isOpen() const {
     return h_->open;
 }
 
+void Connection::requireOpen() const {
+    if (!h_->open)
+        throw DbError(3704, QStringLiteral("08003"),
+                      QStringLiteral("A operação não é permitida com a conexão fechada."));
+}
+
 void Connection::ensureOpen() {
     if (!h_->open)
         open();
 }
 
 qint64 Connection::execute(const QString& sql, const Params& params) {
-    if (!h_->open)
-        throw DbError(3704, QStringLiteral("08003"),
-                      QStringLiteral("A operação não é permitida com a conexão fechada."));
+    requireOpen();
     Statement s(h_->dbc);
     run(s.stmt, sql, params);
     SQLLEN rows = 0;
@@ -228,9 +232,7 @@ qint64 Connection::execute(const QString& sql, const Params& params) {
 }
 
 Recordset Connection::query(const QString& sql, const Params& params) {
-    if (!h_->open)
-        throw DbError(3704, QStringLiteral("08003"),
-                      QStringLiteral("A operação não é permitida com a conexão fechada."));
+    requireOpen();
     Statement s(h_->dbc);
     run(s.stmt, sql, params);
     SQLSMALLINT columns = 0;
@@ -296,9 +298,7 @@ qint64 Connection::lastInsertId() {
 }
 
 void Connection::beginTransaction() {
-    if (!h_->open)
-        throw DbError(3704, QStringLiteral("08003"),
-                      QStringLiteral("A operação não é permitida com a conexão fechada."));
+    requireOpen();
     check(SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT,
                             reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
           SQL_HANDLE_DBC, h_->dbc, "Falha ao iniciar a transação");

@@ -41,6 +41,9 @@ public:
     bool inTransaction() const { return inTransaction_; }
 
 private:
+    // Throws the driver's "closed connection" failure when it is closed.
+    void requireOpen() const;
+
     struct Handles;
     std::unique_ptr<Handles> h_;
     QString connectionString_;
