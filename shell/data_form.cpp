@@ -21,10 +21,16 @@ DataForm::DataForm(QWidget* parent) : QDialog(parent) {
 
 DataForm::~DataForm() {
     qApp->removeEventFilter(this);
+    // Deleting the controls moves the focus; the handlers' window is gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 void DataForm::onLeave(QWidget* box, std::function<void()> handler) {
     leaveHandlers_.insert(box, std::move(handler));
+}
+
+void DataForm::onEnter(QWidget* box, std::function<void()> handler) {
+    enterHandlers_.insert(box, std::move(handler));
 }
 
 void DataForm::focusNext() {
@@ -130,9 +136,12 @@ void DataForm::showEvent(QShowEvent* event) {
 }
 
 void DataForm::focusChanged(QWidget* old, QWidget* now) {
-    if (old == nullptr || now == nullptr || now->window() != this || old->window() != this)
-        return;
-    const auto it = leaveHandlers_.constFind(old);
-    if (it != leaveHandlers_.constEnd() && it.value())
+    if (old != nullptr && now != nullptr && now->window() == this && old->window() == this) {
+        const auto it = leaveHandlers_.constFind(old);
+        if (it != leaveHandlers_.constEnd() && it.value())
+            it.value()();
+    }
+    const auto it = enterHandlers_.constFind(now);
+    if (it != enterHandlers_.constEnd() && it.value())
         it.value()();
 }

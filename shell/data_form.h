@@ -20,6 +20,9 @@ public:
     // Runs `handler` when focus leaves `box` for another control of this
     // window (not when a message box opens or the window deactivates).
     void onLeave(QWidget* box, std::function<void()> handler);
+    // Runs `handler` each time `box` gets the focus, after any leave handler
+    // of the control it came from.
+    void onEnter(QWidget* box, std::function<void()> handler);
     // Moves focus to the next control in tab order, as Enter does.
     void focusNext();
     // Nothing opens once the program is ending.
@@ -49,4 +52,5 @@ private:
     bool enterMovesFocus_ = true;
     bool resending_ = false;
     QHash<QWidget*, std::function<void()>> leaveHandlers_;
+    QHash<QWidget*, std::function<void()>> enterHandlers_;
 };

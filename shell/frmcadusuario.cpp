@@ -7,7 +7,6 @@
 #include "shell/shared_state.h"
 #include "shell/user_accounts.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -112,12 +111,8 @@ frmcadusuario::frmcadusuario(QWidget* parent) : DataForm(parent) {
     setTabOrder(Command2, Command5);
 
     onLeave(Combo1, [this] { Combo1_LostFocus(); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now == txtsenha)
-            txtsenha_GotFocus();
-        else if (now == txtoksenha)
-            txtoksenha_GotFocus();
-    });
+    onEnter(txtsenha, [this] { txtsenha_GotFocus(); });
+    onEnter(txtoksenha, [this] { txtoksenha_GotFocus(); });
     connect(txtoksenha, &QLineEdit::textChanged, this, &frmcadusuario::txtoksenha_Change);
     connect(Command1, &QPushButton::clicked, this, &frmcadusuario::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmcadusuario::Command3_Click);

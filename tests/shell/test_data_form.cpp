@@ -20,7 +20,11 @@ public:
         for (QWidget* w : std::initializer_list<QWidget*>{first, notes, second, grid, button})
             layout->addWidget(w);
         connect(button, &QPushButton::clicked, this, [this] { ++clicks; });
-        onLeave(first, [this] { ++leaves; });
+        onLeave(first, [this] {
+            ++leaves;
+            events << QStringLiteral("leave first");
+        });
+        onEnter(notes, [this] { events << QStringLiteral("enter notes"); });
     }
     QLineEdit* first = new QLineEdit;
     QPlainTextEdit* notes = new QPlainTextEdit;
@@ -30,6 +34,7 @@ public:
     int escapes = 0;
     int clicks = 0;
     int leaves = 0;
+    QStringList events;
 
 protected:
     void escPressed() override { ++escapes; }
@@ -92,4 +97,21 @@ TEST_F(DataFormTest, LeavingCountsOnlyMovesInsideTheWindow) {
     form.second->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(form.leaves, 1);
+}
+
+TEST_F(DataFormTest, EnteringABoxRunsItsHandlerAfterTheLeavingOne) {
+    QTest::keyClick(form.first, Qt::Key_Return);
+    EXPECT_EQ(form.events,
+              QStringList({QStringLiteral("leave first"), QStringLiteral("enter notes")}));
+    // Coming from another window it is an entry all the same.
+    QWidget other;
+    auto* elsewhere = new QLineEdit(&other);
+    other.show();
+    elsewhere->setFocus();
+    QApplication::processEvents();
+    form.activateWindow();
+    form.notes->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(form.events.size(), 3);
+    EXPECT_EQ(form.events.last(), QStringLiteral("enter notes"));
 }
