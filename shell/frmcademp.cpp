@@ -5,6 +5,7 @@
 #include "shell/company.h"
 #include "shell/cpf_cnpj.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -73,26 +74,21 @@ frmcademp::frmcademp(QWidget* parent) : DataForm(parent) {
 
 void frmcademp::Form_Load() {
     shared::gCodigoPesquisa = QStringLiteral("N");
-    try {
-        shared::abreConexao();
-        const std::optional<company::Empresa> e = company::read(shared::gCn());
-        if (!e)
-            return;
-        shared::gCodigoPesquisa = QStringLiteral("S");
-        txtrazao->setText(e->nmemp);
-        txtnmf->setText(e->nmfant);
-        txtcgc->setText(e->cpf);
-        txtIE->setText(e->rg);
-        txtRua->setText(e->rua);
-        txtBairro->setText(e->bairro);
-        txtCep->setText(e->cep);
-        txtCidade->setText(e->cidade);
-        txtUF->setText(e->uf);
-        txtFone->setText(e->fone);
-        txtforo->setText(e->email);
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-    }
+    std::optional<company::Empresa> e;
+    if (!shared::withConnection(nullptr, [&](db::Connection& cn) { e = company::read(cn); }) || !e)
+        return;
+    shared::gCodigoPesquisa = QStringLiteral("S");
+    txtrazao->setText(e->nmemp);
+    txtnmf->setText(e->nmfant);
+    txtcgc->setText(e->cpf);
+    txtIE->setText(e->rg);
+    txtRua->setText(e->rua);
+    txtBairro->setText(e->bairro);
+    txtCep->setText(e->cep);
+    txtCidade->setText(e->cidade);
+    txtUF->setText(e->uf);
+    txtFone->setText(e->fone);
+    txtforo->setText(e->email);
 }
 
 void frmcademp::txtcgc_LostFocus() {
@@ -115,13 +111,9 @@ void frmcademp::cmdok_Click() {
         dlg::inform(problem, QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
         return;
     }
-    try {
-        shared::abreConexao();
-        company::save(shared::gCn(), e, shared::gCodigoPesquisa == QLatin1String("S"));
-    } catch (const db::DbError& err) {
-        dlg::showError(err.number(), err.text());
+    const bool exists = shared::gCodigoPesquisa == QLatin1String("S");
+    if (!shared::withConnection(nullptr, [&](db::Connection& cn) { company::save(cn, e, exists); }))
         return;
-    }
     FechaTabelas();
     close();
 }

@@ -5,6 +5,7 @@
 #include "shell/menu_items.h"
 #include "shell/profile_list.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 #include "shell/user_accounts.h"
 
 #include <QComboBox>
@@ -124,12 +125,8 @@ frmcadusuario::frmcadusuario(QWidget* parent) : DataForm(parent) {
 }
 
 void frmcadusuario::Form_Load() {
-    try {
-        shared::abreConexao();
-        Combo1->addItems(users::names(shared::gCn()));
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-    }
+    shared::withConnection(nullptr,
+                           [this](db::Connection& cn) { Combo1->addItems(users::names(cn)); });
     Combo1->clearEditText();
 }
 
@@ -214,13 +211,10 @@ void frmcadusuario::Command1_Click() {
         const QListWidgetItem* line = List1->item(i);
         profile.push_back({nameFromProfileLine(line->text()), line->checkState() == Qt::Checked});
     }
-    try {
-        shared::abreConexao();
-        users::save(shared::gCn(), nome, txtsenha->text(), existe_ == QLatin1String("S"), profile);
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    if (!shared::withConnection(nullptr, [&](db::Connection& cn) {
+            users::save(cn, nome, txtsenha->text(), existe_ == QLatin1String("S"), profile);
+        }))
         return;
-    }
     dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),
                 dlg::Icon::Information);
     clearAll();
@@ -230,13 +224,10 @@ void frmcadusuario::Command3_Click() {
     if (!dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Exclusão de Usuário"),
                   dlg::Answer::Yes))
         return;
-    try {
-        shared::abreConexao();
-        users::remove(shared::gCn(), Combo1->currentText().trimmed());
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    if (!shared::withConnection(nullptr, [this](db::Connection& cn) {
+            users::remove(cn, Combo1->currentText().trimmed());
+        }))
         return;
-    }
     clearAll();
     dlg::inform(QStringLiteral("Excluído com sucesso!"), QStringLiteral("Atenção"),
                 dlg::Icon::Information);

@@ -8,6 +8,7 @@
 #include "shell/program_end.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 #include "shell/startup_failure.h"
 #include "shell/window_registry.h"
 
@@ -167,16 +168,12 @@ void frmtelainicial::Form_Activate() {
     const ReentryGuard once(activating_);
     if (!once.entered() || done_ || program::ending())
         return;
-    try {
-        shared::abreConexao();
-        const db::Recordset users =
-            shared::gCn().query(QStringLiteral("select nmusuario from usuarios limit 1"));
-        if (!users.isEmpty())
-            return;
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    bool anyUser = false;
+    const bool read = shared::withConnection(nullptr, [&](db::Connection& cn) {
+        anyUser = !cn.query(QStringLiteral("select nmusuario from usuarios limit 1")).isEmpty();
+    });
+    if (!read || anyUser)
         return;
-    }
     if (dlg::ask(QStringLiteral("PRIMEIRO ACESSO --- DESEJA CRIAR O USUÁRIO ADMINISTRADOR AGORA?"),
                  QStringLiteral("Atenção")))
         windows::open(QStringLiteral("frmcadusuario"), this);
@@ -186,17 +183,13 @@ void frmtelainicial::Form_Activate() {
 void frmtelainicial::Command1_Click() {
     QApplication::processEvents();
     bool found = false;
-    try {
-        shared::abreConexao();
-        found = !shared::gCn()
-                     .query(QStringLiteral("select nmusuario from usuarios where nmusuario = ? and "
-                                           "ususenha = ?"),
-                            {txtUsuario->text(), txtSenha->text()})
-                     .isEmpty();
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    if (!shared::withConnection(nullptr, [&](db::Connection& cn) {
+            found = !cn.query(QStringLiteral("select nmusuario from usuarios where nmusuario = ? "
+                                             "and ususenha = ?"),
+                              {txtUsuario->text(), txtSenha->text()})
+                         .isEmpty();
+        }))
         return;
-    }
     if (!found) {
         dlg::inform(QStringLiteral("--- ERRO --- USUÁRIO E/OU SENHA NÃO CONFEREM!"),
                     QStringLiteral("ATENÇÃO"), dlg::Icon::Information);

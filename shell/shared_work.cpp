@@ -1,0 +1,31 @@
+#include "shell/shared_work.h"
+
+#include "platform/busy_guard.h"
+#include "platform/db/connection.h"
+#include "platform/dialogs.h"
+#include "shell/shared_state.h"
+
+#include <optional>
+
+namespace shared {
+
+bool withConnection(QWidget* busy, const std::function<void(db::Connection&)>& work) {
+    std::optional<db::DbError> error;
+    {
+        std::optional<BusyGuard> guard;
+        if (busy != nullptr)
+            guard.emplace(busy);
+        try {
+            abreConexao();
+            work(gCn());
+        } catch (const db::DbError& e) {
+            error = e;
+        }
+    }
+    if (!error)
+        return true;
+    dlg::showError(error->number(), error->text());
+    return false;
+}
+
+} // namespace shared

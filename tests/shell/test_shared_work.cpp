@@ -1,0 +1,44 @@
+#include "shell/shared_work.h"
+#include "tests/shell/window_database_test.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace {
+
+using SharedWork = WindowDatabaseTest;
+
+} // namespace
+
+TEST_F(SharedWork, OpensTheSharedConnectionAndRunsTheWork) {
+    qint64 users = -1;
+    EXPECT_TRUE(shared::withConnection(nullptr, [&](db::Connection& cn) {
+        users = cn.query(QStringLiteral("select count(*) as n from usuarios"))
+                    .integer(QStringLiteral("n"));
+    }));
+    EXPECT_EQ(users, 0);
+    EXPECT_TRUE(shared::gCn().isOpen());
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(SharedWork, AFailureIsShownOnceTheWindowAndPointerAreBack) {
+    QWidget window;
+    window.show();
+    bool windowBack = false;
+    bool pointerBack = false;
+    dialogs.onMessage([&](const dlg::Message&) {
+        windowBack = window.isEnabled();
+        pointerBack = QApplication::overrideCursor() == nullptr;
+    });
+    bool disabledMeanwhile = false;
+    EXPECT_FALSE(shared::withConnection(&window, [&](db::Connection& cn) {
+        disabledMeanwhile = !window.isEnabled();
+        cn.execute(QStringLiteral("delete from tabela_que_nao_existe"));
+    }));
+    EXPECT_TRUE(disabledMeanwhile);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
+    EXPECT_TRUE(dialogs.messages().at(0).text.startsWith(QStringLiteral("--- ERRO --- 1146")));
+    EXPECT_TRUE(windowBack);
+    EXPECT_TRUE(pointerBack);
+}
