@@ -63,6 +63,12 @@ int DataGrid::currentRow() const {
     return index.isValid() ? index.row() : -1;
 }
 
+void DataGrid::setCurrentRow(int row) {
+    QAbstractItemModel* rows = model();
+    setCurrentIndex(rows != nullptr && row >= 0 && row < rows->rowCount() ? rows->index(row, 0)
+                                                                          : QModelIndex());
+}
+
 void DataGrid::keyPressEvent(QKeyEvent* event) {
     if (gesture_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         currentIndex().isValid()) {

@@ -21,6 +21,8 @@ public:
     void setModel(QAbstractItemModel* model) override;
     // The current row, -1 when there is none.
     int currentRow() const;
+    // Makes `row` current (and selected); a row the list lacks leaves none.
+    void setCurrentRow(int row);
 
 Q_SIGNALS:
     void rowSelected();

@@ -46,15 +46,23 @@ TEST(DataGrid, DoubleClickOrEnterSelectsARowAndWidthsSurviveRefresh) {
     grid.setColumnWidths({50, 120});
     grid.show();
     QSignalSpy selected(&grid, &DataGrid::rowSelected);
-    grid.setCurrentIndex(model.index(1, 0));
+    grid.setCurrentRow(1);
     QTest::keyClick(&grid, Qt::Key_Return);
     EXPECT_EQ(selected.count(), 1);
     EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_TRUE(grid.selectionModel()->isRowSelected(1, QModelIndex()));
     grid.setRowSelectedGesture(false);
     QTest::keyClick(&grid, Qt::Key_Return);
     EXPECT_EQ(selected.count(), 1);
     model.setRecordset(model.recordset());
     EXPECT_EQ(grid.columnWidth(1), 120);
+    // A row the list lacks leaves none current.
+    grid.setCurrentRow(0);
+    grid.setCurrentRow(2);
+    EXPECT_EQ(grid.currentRow(), -1);
+    grid.setCurrentRow(0);
+    grid.setCurrentRow(-1);
+    EXPECT_EQ(grid.currentRow(), -1);
 }
 
 TEST(BusyGuard, RestoresWidgetAndPointerOnEveryExit) {
