@@ -33,10 +33,6 @@ void DataForm::onEnter(QWidget* box, std::function<void()> handler) {
     enterHandlers_.insert(box, std::move(handler));
 }
 
-void DataForm::focusNext() {
-    EnviaTeclas(QStringLiteral("{TAB}"));
-}
-
 int DataForm::exec() {
     if (program::ending())
         return QDialog::Rejected;

@@ -23,8 +23,6 @@ public:
     // Runs `handler` each time `box` gets the focus, after any leave handler
     // of the control it came from.
     void onEnter(QWidget* box, std::function<void()> handler);
-    // Moves focus to the next control in tab order, as Enter does.
-    void focusNext();
     // Nothing opens once the program is ending.
     int exec() override;
 
