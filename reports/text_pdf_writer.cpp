@@ -21,14 +21,10 @@ QByteArray number(qint64 n) {
     return QByteArray::number(n);
 }
 
-// Plain decimal notation with a point, no trailing zeros ("12", "9.6").
+// Plain decimal notation with a point, no trailing zeros ("12", "9.6"). Font
+// sizes are whole and leadings have one decimal, within what FormatShort keeps.
 QByteArray plain(Decimal value) {
-    QByteArray text = value.toSql(Decimal::kPlaces).toLatin1();
-    while (text.endsWith('0'))
-        text.chop(1);
-    if (text.endsWith('.'))
-        text.chop(1);
-    return text;
+    return pdfformat::FormatShort(static_cast<double>(value.raw()) / Decimal::kScale);
 }
 
 // A literal string body: backslashes and parentheses escaped.
