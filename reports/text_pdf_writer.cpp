@@ -175,8 +175,7 @@ void TextPdfWriter::writeobjects() {
     writebuffer(number(infoObject) + " 0 obj");
     writebuffer("<<");
     writebuffer("/Author (" + literal(info_.author) + ")");
-    writebuffer("/CreationDate (D:" +
-                pdfclock::now().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + ")");
+    writebuffer("/CreationDate (" + pdfclock::date() + ")");
     writebuffer("/Creator (" + literal(info_.creator) + ")");
     writebuffer("/Producer (" + kProducer + ")");
     writebuffer("/Title (" + literal(info_.title) + ")");
