@@ -38,16 +38,6 @@ QByteArray literal(const QString& text) {
     return literal(cp1252::encode(text));
 }
 
-QByteArray trimBlanks(const QByteArray& line) {
-    qsizetype start = 0;
-    qsizetype end = line.size();
-    while (start < end && line.at(start) == ' ')
-        ++start;
-    while (end > start && line.at(end - 1) == ' ')
-        --end;
-    return line.mid(start, end - start);
-}
-
 // How many characters of the text's width a line may hold per point size.
 double widthFactor(const QString& fontName) {
     const QString name = fontName.toLower();
