@@ -167,8 +167,7 @@ void PDFPrinter::PDFImage(const QString& pFileName, double x, double y, double w
         ++imageCount_;
         AppendLine(content_, "q");
         AppendLine(content_, FormatDecimal(w * k_, 2) + " 0 0 " + FormatDecimal(h * k_, 2) + " " +
-                                 FormatDecimal(x * k_, 2) + " " +
-                                 FormatDecimal(PageHeight() - (y + h) * k_, 2) + " cm /ImgJPEG" +
+                                 PagePoint(x, y + h) + " cm /ImgJPEG" +
                                  QByteArray::number(imageCount_) + " Do Q");
         lastImageWidth_ = w;
         lastImageHeight_ = h;

@@ -150,6 +150,9 @@ private:
     void ExtendPageLists(int index);
     double PageHeight() const;
     double PageWidth() const;
+    // A position in the user unit as the page's "x y" in points, y counted
+    // from the bottom edge.
+    QByteArray PagePoint(double x, double y) const;
     void RequirePage(const char* member) const;
     // Runs a drawing member so that, if it throws, the page content and the
     // image list are as they were before it.

@@ -9,6 +9,7 @@
 
 using pdfformat::Bytes;
 using pdfformat::CInt;
+using pdfformat::FormatDecimal;
 
 namespace {
 
@@ -68,6 +69,10 @@ double PDFPrinter::PageHeight() const {
 
 double PDFPrinter::PageWidth() const {
     return pageWidths_.at(static_cast<std::size_t>(pageIndex_ - 1));
+}
+
+QByteArray PDFPrinter::PagePoint(double x, double y) const {
+    return FormatDecimal(x * k_, 2) + " " + FormatDecimal(PageHeight() - y * k_, 2);
 }
 
 void PDFPrinter::PDFInit() {

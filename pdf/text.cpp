@@ -46,8 +46,7 @@ void PDFPrinter::TextMatrix(double angle, double x, double y) {
     const double sn = std::sin(a);
     AppendLine(content_, FormatDecimal(cs, 5) + " " + FormatDecimal(-sn, 5) + " " +
                              FormatDecimal(sn, 5) + " " + FormatDecimal(cs, 5) + " " +
-                             FormatDecimal(x * k_, 2) + " " +
-                             FormatDecimal(PageHeight() - y * k_, 2) + " Tm");
+                             PagePoint(x, y) + " Tm");
 }
 
 void PDFPrinter::PDFTextOut(const QString& str_Text, double x, double y) {
@@ -72,8 +71,7 @@ void PDFPrinter::PDFTextOut(const QString& str_Text, double x, double y) {
         TextMatrix(rotation_, x, y);
         rotation_ = 0;
     } else {
-        AppendLine(content_, FormatDecimal((leftMargin_ + x) * k_, 2) + " " +
-                                 FormatDecimal(PageHeight() - y * k_, 2) + " Td");
+        AppendLine(content_, PagePoint(leftMargin_ + x, y) + " Td");
     }
     AppendLine(content_,
                "/F" + QByteArray::number(index) + " " + FormatDecimal(fontSize_, 2) + " Tf");
