@@ -145,6 +145,9 @@ private:
     };
 
     // Set-up.
+    // The writer's critical box: `caption` and the writer's name as its title.
+    void CriticalBox(const QString& caption, const QString& text) const;
+    // "`sentence` `value`." and the fallback taken, in a critical box.
     void InvalidCode(const QString& caption, const QString& sentence, const QString& value,
                      const QString& fallback) const;
     void ExtendPageLists(int index);

@@ -35,11 +35,14 @@ PDFPrinter::~PDFPrinter() {
         CloseOutput(false);
 }
 
+void PDFPrinter::CriticalBox(const QString& caption, const QString& text) const {
+    dlg::dialogs().show(dlg::Message{caption + kProduct, text, dlg::Icon::Critical,
+                                     dlg::Buttons::Ok, dlg::Answer::Ok});
+}
+
 void PDFPrinter::InvalidCode(const QString& caption, const QString& sentence, const QString& value,
                              const QString& fallback) const {
-    dlg::dialogs().show(dlg::Message{caption + kProduct,
-                                     sentence + value + QStringLiteral(".\r\n") + fallback,
-                                     dlg::Icon::Critical, dlg::Buttons::Ok, dlg::Answer::Ok});
+    CriticalBox(caption, sentence + value + QStringLiteral(".\r\n") + fallback);
 }
 
 void PDFPrinter::RequirePage(const char* member) const {

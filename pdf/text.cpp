@@ -2,7 +2,6 @@
 #include "pdf/pdf_printer.h"
 
 #include "pdf/pdf_format.h"
-#include "platform/dialogs.h"
 
 #include <cmath>
 
@@ -101,11 +100,9 @@ void PDFPrinter::PDFSetAlignement(qint32 gAlignement) {
         alignment_ = kCodes[gAlignement];
         return;
     }
-    dlg::dialogs().show(
-        dlg::Message{QStringLiteral("Code Alignement de Cellule - Quillane 4.0"),
-                     QStringLiteral("Code alignement incorrect : ") + QString::number(gAlignement) +
-                         QStringLiteral(".\r\nL'alignement utilisé sera l'alignement à gauche."),
-                     dlg::Icon::Critical, dlg::Buttons::Ok, dlg::Answer::Ok});
+    InvalidCode(QStringLiteral("Code Alignement de Cellule - "),
+                QStringLiteral("Code alignement incorrect : "), QString::number(gAlignement),
+                QStringLiteral("L'alignement utilisé sera l'alignement à gauche."));
     alignment_ = "L";
 }
 
