@@ -2,7 +2,6 @@
 #include "pdf/pdf_printer.h"
 
 #include "pdf/pdf_format.h"
-#include "platform/dialogs.h"
 
 #include <array>
 #include <cctype>
@@ -76,11 +75,9 @@ QByteArray PDFPrinter::ColourFor(const QVariant& gColor, const char* kind) const
             if (const std::optional<Rgb> rgb = HtmlColorToLong(text))
                 return ColorOperator(*rgb, kind);
         }
-        dlg::dialogs().show(
-            dlg::Message{QStringLiteral("Couleur HTMl - Quillane 4.0"),
-                         QStringLiteral("Code couleur HTMl invalide ") + text +
-                             QStringLiteral(".\r\nLa couleur utilisée sera le noir."),
-                         dlg::Icon::Critical, dlg::Buttons::Ok, dlg::Answer::Ok});
+        InvalidCode(QStringLiteral("Couleur HTMl - "),
+                    QStringLiteral("Code couleur HTMl invalide "), text,
+                    QStringLiteral("La couleur utilisée sera le noir."));
         return ColorOperator({0, 0, 0}, kind);
     }
     bool ok = false;

@@ -13,6 +13,10 @@ QDateTime now() {
     return current() ? current()() : QDateTime::currentDateTime();
 }
 
+QByteArray date() {
+    return "D:" + now().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+}
+
 void setClock(std::function<QDateTime()> clock) {
     current() = std::move(clock);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <functional>
 
@@ -8,6 +9,8 @@
 namespace pdfclock {
 
 QDateTime now();
+// now() as a PDF date: "D:" and fourteen digits, year to second.
+QByteArray date();
 // An empty function brings back the local clock.
 void setClock(std::function<QDateTime()> clock);
 

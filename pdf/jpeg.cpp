@@ -2,7 +2,6 @@
 #include "pdf/pdf_printer.h"
 
 #include "pdf/pdf_format.h"
-#include "platform/dialogs.h"
 
 #include <QFile>
 
@@ -42,8 +41,7 @@ PDFError badJpeg(const QString& file, const QString& why) {
 } // namespace
 
 void PDFPrinter::ImageMessage(const QString& text) const {
-    dlg::dialogs().show(dlg::Message{QStringLiteral("Fichier Image - Quillane 4.0"), text,
-                                     dlg::Icon::Critical, dlg::Buttons::Ok, dlg::Answer::Ok});
+    CriticalBox(QStringLiteral("Fichier Image - "), text);
 }
 
 std::optional<PDFPrinter::JpegImage> PDFPrinter::CheckedImage(const QString& fileName) {
@@ -167,8 +165,7 @@ void PDFPrinter::PDFImage(const QString& pFileName, double x, double y, double w
         ++imageCount_;
         AppendLine(content_, "q");
         AppendLine(content_, FormatDecimal(w * k_, 2) + " 0 0 " + FormatDecimal(h * k_, 2) + " " +
-                                 FormatDecimal(x * k_, 2) + " " +
-                                 FormatDecimal(PageHeight() - (y + h) * k_, 2) + " cm /ImgJPEG" +
+                                 PagePoint(x, y + h) + " cm /ImgJPEG" +
                                  QByteArray::number(imageCount_) + " Do Q");
         lastImageWidth_ = w;
         lastImageHeight_ = h;

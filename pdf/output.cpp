@@ -83,9 +83,7 @@ void PDFPrinter::PutInfo() {
     AppendLine(object_, "<<");
     AppendLine(object_, "/Producer (" + EscapeLiteral(producer_) + ")");
     AppendLine(object_, "/Author (" + EscapeLiteral(author_) + ")");
-    AppendLine(object_, "/CreationDate (D:" +
-                            pdfclock::now().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() +
-                            ")");
+    AppendLine(object_, "/CreationDate (" + pdfclock::date() + ")");
     AppendLine(object_, "/Creator (" + EscapeLiteral(creator_) + ")");
     AppendLine(object_, "/Keywords (" + EscapeLiteral(keywords_) + ")");
     AppendLine(object_, "/Subject (" + EscapeLiteral(subject_) + ")");

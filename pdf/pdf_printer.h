@@ -145,11 +145,17 @@ private:
     };
 
     // Set-up.
+    // The writer's critical box: `caption` and the writer's name as its title.
+    void CriticalBox(const QString& caption, const QString& text) const;
+    // "`sentence` `value`." and the fallback taken, in a critical box.
     void InvalidCode(const QString& caption, const QString& sentence, const QString& value,
                      const QString& fallback) const;
     void ExtendPageLists(int index);
     double PageHeight() const;
     double PageWidth() const;
+    // A position in the user unit as the page's "x y" in points, y counted
+    // from the bottom edge.
+    QByteArray PagePoint(double x, double y) const;
     void RequirePage(const char* member) const;
     // Runs a drawing member so that, if it throws, the page content and the
     // image list are as they were before it.

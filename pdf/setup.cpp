@@ -9,6 +9,7 @@
 
 using pdfformat::Bytes;
 using pdfformat::CInt;
+using pdfformat::FormatDecimal;
 
 namespace {
 
@@ -34,11 +35,14 @@ PDFPrinter::~PDFPrinter() {
         CloseOutput(false);
 }
 
+void PDFPrinter::CriticalBox(const QString& caption, const QString& text) const {
+    dlg::dialogs().show(dlg::Message{caption + kProduct, text, dlg::Icon::Critical,
+                                     dlg::Buttons::Ok, dlg::Answer::Ok});
+}
+
 void PDFPrinter::InvalidCode(const QString& caption, const QString& sentence, const QString& value,
                              const QString& fallback) const {
-    dlg::dialogs().show(dlg::Message{caption + kProduct,
-                                     sentence + value + QStringLiteral(".\r\n") + fallback,
-                                     dlg::Icon::Critical, dlg::Buttons::Ok, dlg::Answer::Ok});
+    CriticalBox(caption, sentence + value + QStringLiteral(".\r\n") + fallback);
 }
 
 void PDFPrinter::RequirePage(const char* member) const {
@@ -68,6 +72,10 @@ double PDFPrinter::PageHeight() const {
 
 double PDFPrinter::PageWidth() const {
     return pageWidths_.at(static_cast<std::size_t>(pageIndex_ - 1));
+}
+
+QByteArray PDFPrinter::PagePoint(double x, double y) const {
+    return FormatDecimal(x * k_, 2) + " " + FormatDecimal(PageHeight() - y * k_, 2);
 }
 
 void PDFPrinter::PDFInit() {

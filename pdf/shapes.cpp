@@ -22,20 +22,16 @@ QByteArray AsFill(const QByteArray& stroke) {
 } // namespace
 
 QByteArray PDFPrinter::MoveTo(double x, double y) const {
-    return FormatDecimal(x * k_, 2) + " " + FormatDecimal(PageHeight() - y * k_, 2) + " m";
+    return PagePoint(x, y) + " m";
 }
 
 QByteArray PDFPrinter::LineTo(double x, double y) const {
-    return FormatDecimal(x * k_, 2) + " " + FormatDecimal(PageHeight() - y * k_, 2) + " l";
+    return PagePoint(x, y) + " l";
 }
 
 QByteArray PDFPrinter::CurveTo(double x1, double y1, double x2, double y2, double x3,
                                double y3) const {
-    const double h = PageHeight();
-    QByteArrayList numbers;
-    for (const auto& [x, y] : {std::pair{x1, y1}, std::pair{x2, y2}, std::pair{x3, y3}})
-        numbers << FormatDecimal(x * k_, 2) << FormatDecimal(h - y * k_, 2);
-    return numbers.join(' ') + " c";
+    return PagePoint(x1, y1) + " " + PagePoint(x2, y2) + " " + PagePoint(x3, y3) + " c";
 }
 
 void PDFPrinter::AppendDrawModeColours() {
@@ -95,10 +91,8 @@ void PDFPrinter::PDFDrawRectangle(double x, double y, double w, double h, const 
         AppendLine(content_, "%DEBUT_RECT/%");
         AppendDrawModeColours();
         AppendLine(content_, lineStyle_);
-        AppendLine(content_, FormatDecimal(x * k_, 2) + " " +
-                                 FormatDecimal(PageHeight() - y * k_, 2) + " " +
-                                 FormatDecimal(w * k_, 2) + " " + FormatDecimal(-h * k_, 2) +
-                                 " re " + PaintOperator(true));
+        AppendLine(content_, PagePoint(x, y) + " " + FormatDecimal(w * k_, 2) + " " +
+                                 FormatDecimal(-h * k_, 2) + " re " + PaintOperator(true));
         AppendLine(content_, FormatDecimal(lineWidth_ * k_, 2) + " w S");
         PDFSetTextColor(kWhite);
         linkWidth_ = CInt(w);

@@ -2,7 +2,6 @@
 #include "pdf/pdf_printer.h"
 
 #include "pdf/pdf_format.h"
-#include "platform/dialogs.h"
 
 #include <cmath>
 
@@ -46,8 +45,7 @@ void PDFPrinter::TextMatrix(double angle, double x, double y) {
     const double sn = std::sin(a);
     AppendLine(content_, FormatDecimal(cs, 5) + " " + FormatDecimal(-sn, 5) + " " +
                              FormatDecimal(sn, 5) + " " + FormatDecimal(cs, 5) + " " +
-                             FormatDecimal(x * k_, 2) + " " +
-                             FormatDecimal(PageHeight() - y * k_, 2) + " Tm");
+                             PagePoint(x, y) + " Tm");
 }
 
 void PDFPrinter::PDFTextOut(const QString& str_Text, double x, double y) {
@@ -72,8 +70,7 @@ void PDFPrinter::PDFTextOut(const QString& str_Text, double x, double y) {
         TextMatrix(rotation_, x, y);
         rotation_ = 0;
     } else {
-        AppendLine(content_, FormatDecimal((leftMargin_ + x) * k_, 2) + " " +
-                                 FormatDecimal(PageHeight() - y * k_, 2) + " Td");
+        AppendLine(content_, PagePoint(leftMargin_ + x, y) + " Td");
     }
     AppendLine(content_,
                "/F" + QByteArray::number(index) + " " + FormatDecimal(fontSize_, 2) + " Tf");
@@ -103,11 +100,9 @@ void PDFPrinter::PDFSetAlignement(qint32 gAlignement) {
         alignment_ = kCodes[gAlignement];
         return;
     }
-    dlg::dialogs().show(
-        dlg::Message{QStringLiteral("Code Alignement de Cellule - Quillane 4.0"),
-                     QStringLiteral("Code alignement incorrect : ") + QString::number(gAlignement) +
-                         QStringLiteral(".\r\nL'alignement utilisé sera l'alignement à gauche."),
-                     dlg::Icon::Critical, dlg::Buttons::Ok, dlg::Answer::Ok});
+    InvalidCode(QStringLiteral("Code Alignement de Cellule - "),
+                QStringLiteral("Code alignement incorrect : "), QString::number(gAlignement),
+                QStringLiteral("L'alignement utilisé sera l'alignement à gauche."));
     alignment_ = "L";
 }
 

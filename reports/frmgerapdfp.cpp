@@ -194,21 +194,15 @@ void frmgerapdfp::Form_Activate() {
     btnConvert_Click();
 }
 
-bool frmgerapdfp::ConvertToPDF(const QString& filename, const QString& outputfile,
-                               const QString& TextAuthor, const QString& TextCreator,
-                               const QString& TextKeywords, const QString& TextSubject,
-                               const QString& TextTitle, const QString& FontName, int FontSize,
-                               int Rotation, float pwidth, float pheight) {
-    return writer_.ConvertToPDF(filename, outputfile,
-                                {TextAuthor, TextCreator, TextKeywords, TextSubject, TextTitle},
-                                FontName, FontSize, Rotation, pwidth, pheight);
-}
-
 bool frmgerapdfp::convertWithBoxes() {
     const QString size = cmbPageSize->currentText();
-    return ConvertToPDF(
-        txtFilename->text(), txtOutputFile->text(), txtAuthor->text(), txtCreator->text(),
-        txtKeywords->text(), txtSubject->text(), txtTitle->text(), cmbFont->currentText(),
+    const PdfInfo info{.author = txtAuthor->text(),
+                       .creator = txtCreator->text(),
+                       .keywords = txtKeywords->text(),
+                       .subject = txtSubject->text(),
+                       .title = txtTitle->text()};
+    return writer_.ConvertToPDF(
+        txtFilename->text(), txtOutputFile->text(), info, cmbFont->currentText(),
         static_cast<int>(std::lround(leadingNumber(cmbFontSize->currentText()))),
         static_cast<int>(std::lround(leadingNumber(cmbRotation->currentText()))),
         static_cast<float>(leadingNumber(size)), static_cast<float>(leadingNumber(size.right(3))));

@@ -47,11 +47,6 @@ public:
     void Command2_Click();
     void Command1_Click();
 
-    // The conversion with the values of the boxes; true when the PDF was written.
-    bool ConvertToPDF(const QString& filename, const QString& outputfile, const QString& TextAuthor,
-                      const QString& TextCreator, const QString& TextKeywords,
-                      const QString& TextSubject, const QString& TextTitle, const QString& FontName,
-                      int FontSize, int Rotation, float pwidth, float pheight);
     // The system's file dialogs; `Filter` pairs descriptions and patterns
     // with "|". Empty when cancelled.
     static QString OpenDialog(const QString& Filter, const QString& Title, const QString& InitDir);
@@ -64,6 +59,7 @@ protected:
     void escPressed() override {}
 
 private:
+    // The conversion with the values of the boxes; true when the PDF was written.
     bool convertWithBoxes();
     void buildLayout();
 

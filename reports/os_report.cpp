@@ -106,24 +106,20 @@ ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDa
         }
         const Decimal value = shown(rows.decimal(QStringLiteral("vros")));
         revenue += value;
-        QStringList cells{place(QString::number(osnr), 10, Align::Left),
-                          place(reportfields::date(opened), 10, Align::Left),
-                          place(closedText, 10, Align::Left),
-                          place(days(opened, until), 5, Align::Left),
-                          place(rows.text(QStringLiteral("nmcli")), 30, Align::Left),
-                          place(moeda(value), 15, Align::Right)};
+        QStringList values;
+        values << QString::number(osnr) << reportfields::date(opened) << closedText
+               << days(opened, until) << rows.text(QStringLiteral("nmcli")) << moeda(value);
         if (withCosts) {
             const Decimal p = shown(costSums.value({osnr, QStringLiteral("P")}));
             const Decimal s = shown(costSums.value({osnr, QStringLiteral("S")}));
             supplies += p;
             labour += s;
-            cells << place(moeda(p), 15, Align::Right) << place(moeda(s), 15, Align::Right)
-                  << place(moeda(p + s), 15, Align::Right);
+            values << moeda(p) << moeda(s) << moeda(p + s);
         } else {
-            cells << place(kNoCost, 15, Align::Right) << place(kNoCost, 15, Align::Right)
-                  << place(kNoCost, 15, Align::Left);
+            // The last mark stands on the left of its column.
+            values << kNoCost << kNoCost << place(kNoCost, 15, Align::Left);
         }
-        report.lines << cells.join(QLatin1Char('|'));
+        report.lines << reportfields::line(columns(), values);
     }
     report.lines << QString(151, QLatin1Char('-'));
     report.lines << QStringLiteral("Total de receitas : ") + moeda(revenue)

@@ -24,19 +24,6 @@ QString titleLine(const QList<Column>& columns) {
     return placed.join(QLatin1Char('|'));
 }
 
-std::optional<Decimal> currencyValue(const QString& text) {
-    QString t = text.trimmed();
-    bool negative = false;
-    if (t.startsWith(QLatin1Char('-'))) {
-        negative = true;
-        t = t.mid(1);
-    }
-    const auto value = Decimal::parse(t, true);
-    if (!value)
-        return std::nullopt;
-    return negative ? -*value : *value;
-}
-
 QString date(const std::optional<QDate>& value) {
     return value && value->isValid() ? dates::toBr(*value) : QString();
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/decimal.h"
-
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -27,8 +25,6 @@ QString line(const QList<Column>& columns, const QStringList& values);
 // The column titles, all left-aligned.
 QString titleLine(const QList<Column>& columns);
 
-// A currency text read back; nullopt when it is not one.
-std::optional<Decimal> currencyValue(const QString& text);
 // dd/mm/yyyy, or empty for a missing date.
 QString date(const std::optional<QDate>& value);
 

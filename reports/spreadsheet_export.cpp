@@ -10,33 +10,19 @@
 
 namespace spreadsheet {
 
-namespace {
-
-QString trimBlanks(const QString& part) {
-    qsizetype start = 0;
-    qsizetype end = part.size();
-    while (start < end && part.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && part.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return part.mid(start, end - start);
-}
-
-} // namespace
-
 bool fill(XlsxWorkbook& book, const QByteArray& report) {
     int row = 1;
-    for (const QByteArray& bytes : textLines(report)) {
+    for (const QByteArray& line : textLines(report)) {
         if (row > XlsxWorkbook::kMaxRows)
             return false;
-        const QString line = cp1252::decode(bytes);
         if (!line.isEmpty()) {
-            const QStringList parts = line.split(QLatin1Char('|'));
+            const QList<QByteArray> parts = line.split('|');
             if (parts.size() > XlsxWorkbook::kMaxColumns)
                 return false;
             for (qsizetype i = 0; i < parts.size(); ++i) {
-                if (!parts.at(i).startsWith(QLatin1String("===")))
-                    book.setText(row, static_cast<int>(i) + 1, trimBlanks(parts.at(i)));
+                if (!parts.at(i).startsWith("==="))
+                    book.setText(row, static_cast<int>(i) + 1,
+                                 cp1252::decode(trimBlanks(parts.at(i))));
             }
         }
         ++row;

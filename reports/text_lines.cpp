@@ -16,3 +16,13 @@ QList<QByteArray> textLines(const QByteArray& bytes) {
         out << bytes.mid(start);
     return out;
 }
+
+QByteArray trimBlanks(const QByteArray& line) {
+    qsizetype start = 0;
+    qsizetype end = line.size();
+    while (start < end && line.at(start) == ' ')
+        ++start;
+    while (end > start && line.at(end - 1) == ' ')
+        --end;
+    return line.mid(start, end - start);
+}

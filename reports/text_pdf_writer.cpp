@@ -21,14 +21,10 @@ QByteArray number(qint64 n) {
     return QByteArray::number(n);
 }
 
-// Plain decimal notation with a point, no trailing zeros ("12", "9.6").
+// Plain decimal notation with a point, no trailing zeros ("12", "9.6"). Font
+// sizes are whole and leadings have one decimal, within what FormatShort keeps.
 QByteArray plain(Decimal value) {
-    QByteArray text = value.toSql(Decimal::kPlaces).toLatin1();
-    while (text.endsWith('0'))
-        text.chop(1);
-    if (text.endsWith('.'))
-        text.chop(1);
-    return text;
+    return pdfformat::FormatShort(static_cast<double>(value.raw()) / Decimal::kScale);
 }
 
 // A literal string body: backslashes and parentheses escaped.
@@ -40,16 +36,6 @@ QByteArray literal(const QByteArray& text) {
 
 QByteArray literal(const QString& text) {
     return literal(cp1252::encode(text));
-}
-
-QByteArray trimBlanks(const QByteArray& line) {
-    qsizetype start = 0;
-    qsizetype end = line.size();
-    while (start < end && line.at(start) == ' ')
-        ++start;
-    while (end > start && line.at(end - 1) == ' ')
-        --end;
-    return line.mid(start, end - start);
 }
 
 // How many characters of the text's width a line may hold per point size.
@@ -179,8 +165,7 @@ void TextPdfWriter::writeobjects() {
     writebuffer(number(infoObject) + " 0 obj");
     writebuffer("<<");
     writebuffer("/Author (" + literal(info_.author) + ")");
-    writebuffer("/CreationDate (D:" +
-                pdfclock::now().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + ")");
+    writebuffer("/CreationDate (" + pdfclock::date() + ")");
     writebuffer("/Creator (" + literal(info_.creator) + ")");
     writebuffer("/Producer (" + kProducer + ")");
     writebuffer("/Title (" + literal(info_.title) + ")");
