@@ -241,14 +241,6 @@ void BaixaForm::mostra(QWidget* frame, QWidget* focus) {
     focus->setFocus();
 }
 
-bool BaixaForm::lista(db::DataControl* control, DataGrid* grid, const Statement& source) {
-    return listbinding::setSource(control, grid, source);
-}
-
-bool BaixaForm::relista(db::DataControl* control, DataGrid* grid) {
-    return listbinding::refresh(control, grid);
-}
-
 QStringList BaixaForm::linhas() const {
     QStringList out;
     for (int i = 0; i < List1->count(); ++i)
@@ -273,8 +265,8 @@ BaixaForm::Escrita BaixaForm::escreve(const std::function<bool(db::Connection&)>
 }
 
 void BaixaForm::depoisDeAdicionar() {
-    relista(Adodc1, DataGrid1);
-    relista(Adodc2, DataGrid2);
+    listbinding::refresh(Adodc1, DataGrid1);
+    listbinding::refresh(Adodc2, DataGrid2);
     DataGrid1_DblClick();
     txtVRj->setFocus();
 }

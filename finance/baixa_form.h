@@ -124,9 +124,6 @@ protected:
     // After an item was added: both lists read again and the next open
     // instalment shown.
     void depoisDeAdicionar();
-    // Sets a list's source and reads it; a failure is shown.
-    bool lista(db::DataControl* control, DataGrid* grid, const Statement& source);
-    bool relista(db::DataControl* control, DataGrid* grid);
     // Whether the frames are shown (whatever the window itself is).
     bool mostrando(QWidget* frame) const;
     void mostra(QWidget* frame, QWidget* focus);

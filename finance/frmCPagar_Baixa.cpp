@@ -85,7 +85,7 @@ void frmCPagar_Baixa::abreRecibo(const QString& nrrec) {
     Command11->setEnabled(true);
     // A closed receipt leaves the open list disabled; a new one brings it back.
     DataGrid1->setEnabled(true);
-    lista(Adodc2, DataGrid2, cpagarbaixa::itensDoRecibo(nrrec));
+    listbinding::setSource(Adodc2, DataGrid2, cpagarbaixa::itensDoRecibo(nrrec));
     TotalizaRecibo();
     TotalizaMeiosPagamento();
 }
@@ -130,13 +130,13 @@ void frmCPagar_Baixa::Command2_Click() {
         recibo::dadosInvalidos().mostra();
         return;
     }
-    lista(Adodc1, DataGrid1, cpagarbaixa::abertasDoFornecedor(*cdfor));
+    listbinding::setSource(Adodc1, DataGrid1, cpagarbaixa::abertasDoFornecedor(*cdfor));
 }
 
 void frmCPagar_Baixa::Command11_Click() {
     if (!Command11->isEnabled())
         return;
-    lista(Adodc1, DataGrid1, cpagarbaixa::vencendoEm(QDate::currentDate()));
+    listbinding::setSource(Adodc1, DataGrid1, cpagarbaixa::vencendoEm(QDate::currentDate()));
 }
 
 void frmCPagar_Baixa::DataGrid1_DblClick() {
@@ -197,7 +197,7 @@ void frmCPagar_Baixa::DataGrid2_DblClick() {
         }) == Escrita::Falhou)
         return;
     if (!Adodc1->recordSource().isEmpty())
-        relista(Adodc1, DataGrid1);
+        listbinding::refresh(Adodc1, DataGrid1);
     TotalizaRecibo();
 }
 
@@ -212,7 +212,7 @@ void frmCPagar_Baixa::TotalizaRecibo() {
     ativaPagamento(false);
     BusyGuard busy;
     if (!Adodc2->recordSource().isEmpty())
-        relista(Adodc2, DataGrid2);
+        listbinding::refresh(Adodc2, DataGrid2);
     Decimal aberto, juros, descontos, pago;
     const db::Recordset& r = Adodc2->recordset();
     for (qsizetype row = 0; row < r.rowCount(); ++row) {

@@ -136,8 +136,9 @@ void frmCReceber_Baixa::listaRecibo() {
     const qint64 cdcli = wholeCode(txtCdFor->text()).value_or(0);
     // A closed receipt leaves the open list disabled; a new one brings it back.
     DataGrid1->setEnabled(true);
-    lista(Adodc1, DataGrid1, creceberbaixa::abertasDoCliente(cdcli));
-    lista(Adodc2, DataGrid2, creceberbaixa::itensDoRecibo(cdcli, txtNrRec->text()));
+    listbinding::setSource(Adodc1, DataGrid1, creceberbaixa::abertasDoCliente(cdcli));
+    listbinding::setSource(Adodc2, DataGrid2,
+                           creceberbaixa::itensDoRecibo(cdcli, txtNrRec->text()));
     TotalizaRecibo();
     DataGrid1->setFocus();
 }
@@ -247,8 +248,8 @@ void frmCReceber_Baixa::DataGrid2_DblClick() {
     if (escreve([id](db::Connection& cn) { return creceberbaixa::estorna(cn, id); }) ==
         Escrita::Falhou)
         return;
-    relista(Adodc1, DataGrid1);
-    relista(Adodc2, DataGrid2);
+    listbinding::refresh(Adodc1, DataGrid1);
+    listbinding::refresh(Adodc2, DataGrid2);
     TotalizaRecibo();
 }
 
