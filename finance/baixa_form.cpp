@@ -271,6 +271,13 @@ void BaixaForm::depoisDeAdicionar() {
     txtVRj->setFocus();
 }
 
+void BaixaForm::ativaPagamento(bool ativo) {
+    DataGrid2->setEnabled(ativo);
+    for (QPushButton* b : meios)
+        b->setEnabled(ativo);
+    Command10->setEnabled(ativo);
+}
+
 void BaixaForm::escolheMeio(int meio) {
     if (!meios.at(meio)->isEnabled())
         return;

@@ -124,6 +124,8 @@ protected:
     // After an item was added: both lists read again and the next open
     // instalment shown.
     void depoisDeAdicionar();
+    // The receipt list, the payment methods and the closing, together.
+    void ativaPagamento(bool ativo);
     // Whether the frames are shown (whatever the window itself is).
     bool mostrando(QWidget* frame) const;
     void mostra(QWidget* frame, QWidget* focus);

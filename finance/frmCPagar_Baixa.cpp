@@ -201,13 +201,6 @@ void frmCPagar_Baixa::DataGrid2_DblClick() {
     TotalizaRecibo();
 }
 
-void frmCPagar_Baixa::ativaPagamento(bool ativo) {
-    DataGrid2->setEnabled(ativo);
-    for (QPushButton* b : meios)
-        b->setEnabled(ativo);
-    Command10->setEnabled(ativo);
-}
-
 void frmCPagar_Baixa::TotalizaRecibo() {
     ativaPagamento(false);
     BusyGuard busy;

@@ -35,5 +35,4 @@ protected:
 private:
     // A receipt started or resumed under this number.
     void abreRecibo(const QString& nrrec);
-    void ativaPagamento(bool ativo);
 };

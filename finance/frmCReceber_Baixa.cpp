@@ -254,10 +254,7 @@ void frmCReceber_Baixa::DataGrid2_DblClick() {
 }
 
 void frmCReceber_Baixa::TotalizaRecibo() {
-    DataGrid2->setEnabled(false);
-    for (QPushButton* b : meios)
-        b->setEnabled(false);
-    Command10->setEnabled(false);
+    ativaPagamento(false);
     BusyGuard busy;
     Decimal juros, descontos, pagamentos;
     if (const auto cdcli = wholeCode(txtCdFor->text())) {
@@ -269,10 +266,7 @@ void frmCReceber_Baixa::TotalizaRecibo() {
                          moeda(saldo.decimal(QStringLiteral("vraberto"))));
             s = creceberbaixa::somasDoRecibo(txtNrRec->text());
             const db::Recordset somas = shared::gCn().query(s.sql, s.params);
-            DataGrid2->setEnabled(true);
-            for (QPushButton* b : meios)
-                b->setEnabled(true);
-            Command10->setEnabled(true);
+            ativaPagamento(true);
             juros = somas.decimal(QStringLiteral("vrj"));
             descontos = somas.decimal(QStringLiteral("vrd"));
             totalRecibo = somas.decimal(QStringLiteral("vrp"));
