@@ -206,22 +206,12 @@ void frmCPagar_Baixa::TotalizaRecibo() {
     BusyGuard busy;
     if (!Adodc2->recordSource().isEmpty())
         listbinding::refresh(Adodc2, DataGrid2);
-    Decimal aberto, juros, descontos, pago;
-    const db::Recordset& r = Adodc2->recordset();
-    for (qsizetype row = 0; row < r.rowCount(); ++row) {
+    if (!Adodc2->recordset().isEmpty())
         ativaPagamento(true);
-        auto valor = [&](const char* column) {
-            return Decimal::fromSql(r.textAt(row, r.columnIndex(QString::fromLatin1(column))))
-                .value_or(Decimal());
-        };
-        aberto += valor("vrab");
-        juros += valor("vrj");
-        descontos += valor("vrd");
-        pago += valor("vrpg");
-    }
-    totalRecibo = pago;
-    lST->setText(QStringLiteral("Vr AB: ") + moeda(aberto) + QStringLiteral(" St.Juros: ") +
-                 moeda(juros) + QStringLiteral(" St.Desc.: ") + moeda(descontos) +
+    const cpagarbaixa::Somas somas = cpagarbaixa::somas(Adodc2->recordset());
+    totalRecibo = somas.pago;
+    lST->setText(QStringLiteral("Vr AB: ") + moeda(somas.aberto) + QStringLiteral(" St.Juros: ") +
+                 moeda(somas.juros) + QStringLiteral(" St.Desc.: ") + moeda(somas.descontos) +
                  QStringLiteral(" Total: ") + moeda(totalRecibo));
 }
 
