@@ -318,7 +318,8 @@ void BaixaForm::Command10_Click() {
         return;
     }
     // A settlement with no date would never be reported.
-    if (!dates::parseBr(txtDtBX->text())) {
+    const auto dtbx = dates::parseBr(txtDtBX->text());
+    if (!dtbx) {
         recibo::dadosInvalidos().mostra();
         return;
     }
@@ -329,7 +330,8 @@ void BaixaForm::Command10_Click() {
     try {
         BusyGuard busy(this);
         shared::abreConexao();
-        feito = gravaFechamento(linhas());
+        const QString nrrec = txtNrRec->text();
+        feito = recibo::encerra(shared::gCn(), nrrec, *dtbx, linhas(), fechamento(nrrec, *dtbx));
     } catch (const db::DbError& e) {
         Command10->setEnabled(true);
         dlg::showError(e.number(), e.text());

@@ -108,9 +108,8 @@ protected:
     void botoesDoRecibo(const QList<QPushButton*>& botoes);
     // Extra rows of the item frame, below the total.
     void linhaDoItem(const QString& rotulo, QWidget* caixa);
-    // The closing in the database; false when the receipt's total no longer
-    // matches its lines (nothing written).
-    virtual bool gravaFechamento(const QStringList& linhas) = 0;
+    // What the closing of this screen's receipt settles.
+    virtual recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) const = 0;
     // The screen ready for a new receipt after a closing.
     virtual void limpaAposBaixa() = 0;
     QStringList linhas() const;

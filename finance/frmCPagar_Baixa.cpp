@@ -222,10 +222,8 @@ void frmCPagar_Baixa::TotalizaMeiosPagamento() {
                  moeda(totalRecibo - totalPagamentos));
 }
 
-bool frmCPagar_Baixa::gravaFechamento(const QStringList& linhas) {
-    const QString nrrec = txtNrRec->text();
-    return recibo::encerra(shared::gCn(), nrrec, *dates::parseBr(txtDtBX->text()), linhas,
-                           cpagarbaixa::fechamento(nrrec, *dates::parseBr(txtDtBX->text())));
+recibo::Fechamento frmCPagar_Baixa::fechamento(const QString& nrrec, const QDate& dtbx) const {
+    return cpagarbaixa::fechamento(nrrec, dtbx);
 }
 
 void frmCPagar_Baixa::limpaAposBaixa() {

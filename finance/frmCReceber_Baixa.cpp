@@ -285,12 +285,8 @@ void frmCReceber_Baixa::TotalizaMeiosPagamento() {
     TotalizaRecibo();
 }
 
-bool frmCReceber_Baixa::gravaFechamento(const QStringList& linhas) {
-    const QString nrrec = txtNrRec->text();
-    const QDate dtbx = *dates::parseBr(txtDtBX->text());
-    return recibo::encerra(
-        shared::gCn(), nrrec, dtbx, linhas,
-        creceberbaixa::fechamento(wholeCode(txtCdFor->text()).value_or(0), nrrec, dtbx));
+recibo::Fechamento frmCReceber_Baixa::fechamento(const QString& nrrec, const QDate& dtbx) const {
+    return creceberbaixa::fechamento(wholeCode(txtCdFor->text()).value_or(0), nrrec, dtbx);
 }
 
 void frmCReceber_Baixa::limpaAposBaixa() {
