@@ -36,6 +36,22 @@ qint64 codigo(const QString& texto) {
     return wholeCode(texto).value_or(0);
 }
 
+// The document's stored rows, locked until the transaction ends so no
+// settlement slips in between.
+db::Recordset guardadas(db::Connection& cn, const QString& nrdoc, qint64 cdfor) {
+    return cn.query(
+        QStringLiteral("select pago, vrpg from cpagar where nrdoc = ? and cdfor = ? for update"),
+        {nrdoc, cdfor});
+}
+
+bool algumaTravada(db::Recordset linhas) {
+    for (linhas.moveFirst(); !linhas.eof(); linhas.moveNext()) {
+        if (travada(linhas.text(QStringLiteral("pago")), linhas.decimal(QStringLiteral("vrpg"))))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString rotulo(int numero, int total) {
@@ -124,18 +140,12 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
     const qint64 cdfor = codigo(doc.cdfor);
     const QDate dte = *dates::parseBr(doc.dte);
     db::Transaction t(cn);
-    // The stored rows, locked until the end, so no settlement slips in between.
-    const db::Recordset guardadas =
-        cn.query(QStringLiteral("select pago, vrpg from cpagar where nrdoc = ? and cdfor = ? "
-                                "for update"),
-                 {doc.nrdoc, cdfor});
-    if (modo == Gravacao::Nova && !guardadas.isEmpty())
+    const db::Recordset linhas = guardadas(cn, doc.nrdoc, cdfor);
+    if (modo == Gravacao::Nova && !linhas.isEmpty())
         return Resultado::JaExiste;
     if (modo == Gravacao::Regrava) {
-        for (db::Recordset r = guardadas; !r.eof(); r.moveNext()) {
-            if (travada(r.text(QStringLiteral("pago")), r.decimal(QStringLiteral("vrpg"))))
-                return Resultado::Alterado;
-        }
+        if (algumaTravada(linhas))
+            return Resultado::Alterado;
         cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"),
                    {doc.nrdoc, cdfor});
     }
@@ -166,11 +176,7 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
 
 bool exclui(db::Connection& cn, const QString& nrdoc, qint64 cdfor) {
     db::Transaction t(cn);
-    const db::Recordset guardadas =
-        cn.query(QStringLiteral("select count(*) from cpagar where nrdoc = ? and cdfor = ? and "
-                                "(vrpg > 0 or pago <> 'N') for update"),
-                 {nrdoc, cdfor});
-    if (guardadas.textAt(0, 0).toLongLong() > 0)
+    if (algumaTravada(guardadas(cn, nrdoc, cdfor)))
         return false;
     cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"), {nrdoc, cdfor});
     t.commit();
