@@ -278,6 +278,18 @@ void BaixaForm::ativaPagamento(bool ativo) {
     Command10->setEnabled(ativo);
 }
 
+void BaixaForm::mostraItem(int row, const QString& documento) {
+    const auto aberto = Decimal::fromSql(listbinding::text(Adodc1, row, QStringLiteral("vrab")));
+    txtVRa->setText(recibo::texto(aberto.value_or(Decimal())));
+    txtVRj->setText(QStringLiteral("0"));
+    txtVRd->setText(QStringLiteral("0"));
+    txtVRt->setText(txtVRa->text());
+    selecionaValores();
+    lPro->setText(documento);
+    if (!mostrando(frmDest))
+        mostra(frmDest, txtVRj);
+}
+
 void BaixaForm::escolheMeio(int meio) {
     if (!meios.at(meio)->isEnabled())
         return;
@@ -372,7 +384,11 @@ void BaixaForm::CalculaTotal() {
     txtVRj->setText(total->juros);
     txtVRd->setText(total->descontos);
     txtVRt->setText(total->total);
-    if (selecionaAoCalcular) {
+    selecionaValores();
+}
+
+void BaixaForm::selecionaValores() {
+    if (selecionaJurosEDescontos) {
         txtVRj->selectAll();
         txtVRd->selectAll();
     }

@@ -120,6 +120,9 @@ protected:
     // because another window changed them, after saying so.
     enum class Escrita { Feita, Recusada, Falhou };
     Escrita escreve(const std::function<bool(db::Connection&)>& escrita);
+    // The open list's row into the item frame, shown: its open value, no
+    // interest or discount yet, and `documento`.
+    void mostraItem(int row, const QString& documento);
     // After an item was added: both lists read again and the next open
     // instalment shown.
     void depoisDeAdicionar();
@@ -132,10 +135,13 @@ protected:
     bool previewKey(QKeyEvent* event) override;
 
     FunctionKeys keys;
-    bool selecionaAoCalcular = false;
+    // The interest and discount boxes are left selected whenever the form
+    // rewrites them.
+    bool selecionaJurosEDescontos = false;
 
 private:
     void passo(int delta);
+    void selecionaValores();
 
     Desenho desenho_;
     QGridLayout* item_ = nullptr;

@@ -147,14 +147,8 @@ void frmCPagar_Baixa::DataGrid1_DblClick() {
     auto campo = [this, row](const char* column) {
         return listbinding::text(Adodc1, row, QString::fromLatin1(column));
     };
-    txtVRa->setText(recibo::texto(Decimal::fromSql(campo("vrab")).value_or(Decimal())));
-    txtVRj->setText(QStringLiteral("0"));
-    txtVRd->setText(QStringLiteral("0"));
-    txtVRt->setText(txtVRa->text());
     txtIdLan->setText(campo("idlan"));
-    lPro->setText(campo("nrdoc") + QLatin1Char(' ') + campo("parcela"));
-    if (!mostrando(frmDest))
-        mostra(frmDest, txtVRj);
+    mostraItem(row, campo("nrdoc") + QLatin1Char(' ') + campo("parcela"));
 }
 
 void frmCPagar_Baixa::Command15_Click() {

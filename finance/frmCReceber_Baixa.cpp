@@ -71,7 +71,7 @@ frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenh
     setTabOrder(txtVRd, txtVRt);
     setTabOrder(txtVRt, txtVRpg);
     setTabOrder(txtVRpg, Command15);
-    selecionaAoCalcular = true;
+    selecionaJurosEDescontos = true;
     setTabOrder(txtDtBX, txtCdFor);
 
     keys.bind(Qt::Key_F10, Command2);
@@ -174,16 +174,8 @@ void frmCReceber_Baixa::DataGrid1_DblClick() {
     lEMS->setText(dataSql(campo("dte")));
     lVCT->setText(dataSql(campo("dtv")));
     itemCdcli_ = campo("cdcli").toLongLong();
-    txtVRa->setText(recibo::texto(Decimal::fromSql(campo("vrab")).value_or(Decimal())));
-    txtVRj->setText(QStringLiteral("0"));
-    txtVRd->setText(QStringLiteral("0"));
-    txtVRt->setText(txtVRa->text());
     txtVRpg->clear();
-    txtVRj->selectAll();
-    txtVRd->selectAll();
-    lPro->setText(campo("nrdoc"));
-    if (!mostrando(frmDest))
-        mostra(frmDest, txtVRj);
+    mostraItem(row, campo("nrdoc"));
 }
 
 void frmCReceber_Baixa::Command15_Click() {
