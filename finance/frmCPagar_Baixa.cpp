@@ -111,8 +111,7 @@ void frmCPagar_Baixa::txtCdFor_LostFocus() {
     txtNmFor->clear();
     try {
         shared::abreConexao();
-        if (const auto nome =
-                leNome(shared::gCn(), txtCdFor->text(), fornecedorNome, QStringLiteral("nmfor"))) {
+        if (const auto nome = leNome(shared::gCn(), txtCdFor->text(), fornecedorNome)) {
             txtNmFor->setText(*nome);
             Command2->setEnabled(true);
         }

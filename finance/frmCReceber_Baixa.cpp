@@ -119,8 +119,7 @@ void frmCReceber_Baixa::txtCdFor_LostFocus() {
         return;
     try {
         shared::abreConexao();
-        const auto nome =
-            leNome(shared::gCn(), txtCdFor->text(), clienteNome, QStringLiteral("nmcli"));
+        const auto nome = leNome(shared::gCn(), txtCdFor->text(), clienteNome);
         if (!nome) {
             txtNrRec->clear();
             return;

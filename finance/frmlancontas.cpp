@@ -249,31 +249,26 @@ void frmlancontas::Command8_Click() {
 }
 
 void frmlancontas::buscaNome(QLineEdit* code, QLineEdit* name,
-                             const std::function<Statement(qint64)>& statement,
-                             const QString& column) {
+                             const std::function<Statement(qint64)>& statement) {
     name->clear();
     try {
         shared::abreConexao();
-        name->setText(leNome(shared::gCn(), code->text(), statement, column).value_or(QString()));
+        name->setText(leNome(shared::gCn(), code->text(), statement).value_or(QString()));
     } catch (const db::DbError& e) {
         dlg::showError(e.number(), e.text());
     }
 }
 
 void frmlancontas::txtcdfor_Change() {
-    buscaNome(txtcdfor, txtnmfor, fornecedorNome, QStringLiteral("nmfor"));
+    buscaNome(txtcdfor, txtnmfor, fornecedorNome);
 }
 
 void frmlancontas::txtCdCentro_Change() {
-    buscaNome(
-        txtCdCentro, txtNmCentro, [](qint64 c) { return centroNome(centrosDeCusto(), c); },
-        QStringLiteral("nmcen"));
+    buscaNome(txtCdCentro, txtNmCentro, [](qint64 c) { return centroNome(centrosDeCusto(), c); });
 }
 
 void frmlancontas::txtCdTPd_Change() {
-    buscaNome(
-        txtCdTPd, txtNmTPd, [](qint64 c) { return centroNome(subCentrosDeCusto(), c); },
-        QStringLiteral("nmscen"));
+    buscaNome(txtCdTPd, txtNmTPd, [](qint64 c) { return centroNome(subCentrosDeCusto(), c); });
 }
 
 void frmlancontas::destrava(bool livre) {
