@@ -1,5 +1,7 @@
 #include "finance/baixa_form.h"
 
+#include "finance/frmCPagar_BaixaPendente.h"
+
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -210,6 +212,13 @@ void BaixaForm::escolheCodigo(const std::function<void()>& picker) {
         txtCdFor->setText(shared::gCodigoPesquisa.trimmed());
     shared::gCodigoPesquisa.clear();
     txtCdFor->setFocus();
+}
+
+QString BaixaForm::escolheReciboPendente(const QString& modo) {
+    shared::gCodigoPesquisa.clear();
+    shared::gNomePesquisa = modo;
+    frmCPagar_BaixaPendente(this).exec();
+    return program::ending() ? QString() : shared::gCodigoPesquisa.trimmed();
 }
 
 void BaixaForm::botoesDoRecibo(const QList<QPushButton*>& botoes) {

@@ -115,6 +115,9 @@ protected:
     QStringList linhas() const;
     // Shows a picker and takes its code into the code box.
     void escolheCodigo(const std::function<void()>& picker);
+    // The open receipt chosen in the picker of mode `modo`; empty when none
+    // was chosen or the program is ending.
+    QString escolheReciboPendente(const QString& modo);
     // Runs a write on the shared connection under the hourglass. A failed
     // statement is shown and gives false; so does a write the rows refused
     // because another window changed them, after saying so.

@@ -1,7 +1,6 @@
 #include "finance/frmCPagar_Baixa.h"
 
 #include "finance/cpagar_baixa.h"
-#include "finance/frmCPagar_BaixaPendente.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
@@ -12,7 +11,6 @@
 #include "registers/frmBuscaFornecedor.h"
 #include "registers/list_binding.h"
 #include "registers/register_codes.h"
-#include "shell/program_end.h"
 #include "shell/shared_state.h"
 
 #include <QApplication>
@@ -233,12 +231,7 @@ void frmCPagar_Baixa::limpaAposBaixa() {
 }
 
 void frmCPagar_Baixa::Command18_Click() {
-    shared::gCodigoPesquisa.clear();
-    shared::gNomePesquisa = QStringLiteral("P");
-    frmCPagar_BaixaPendente(this).exec();
-    if (program::ending())
-        return;
-    const QString escolhido = shared::gCodigoPesquisa.trimmed();
+    const QString escolhido = escolheReciboPendente(QStringLiteral("P"));
     if (escolhido.isEmpty() || !Command1->isEnabled())
         return;
     abreRecibo(escolhido);

@@ -1,7 +1,6 @@
 #include "finance/frmCReceber_Baixa.h"
 
 #include "finance/creceber_baixa.h"
-#include "finance/frmCPagar_BaixaPendente.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
@@ -12,7 +11,6 @@
 #include "registers/frmBuscaCliente.h"
 #include "registers/list_binding.h"
 #include "registers/register_codes.h"
-#include "shell/program_end.h"
 #include "shell/shared_state.h"
 
 #include <QApplication>
@@ -292,13 +290,11 @@ void frmCReceber_Baixa::limpaAposBaixa() {
 }
 
 void frmCReceber_Baixa::Command18_Click() {
-    shared::gCodigoPesquisa.clear();
-    shared::gNomePesquisa = QStringLiteral("C");
-    frmCPagar_BaixaPendente(this).exec();
-    if (program::ending() || shared::gCodigoPesquisa.trimmed().isEmpty())
+    const QString escolhido = escolheReciboPendente(QStringLiteral("C"));
+    if (escolhido.isEmpty())
         return;
     QApplication::processEvents();
-    const QStringList partes = shared::gCodigoPesquisa.split(QLatin1Char('|'));
+    const QStringList partes = escolhido.split(QLatin1Char('|'));
     const QString nrrec = partes.value(0).trimmed();
     shared::gCodigoPesquisa = nrrec;
     txtCdFor->setText(QString::number(partes.value(1).trimmed().toLongLong()));
