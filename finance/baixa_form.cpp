@@ -257,7 +257,7 @@ QStringList BaixaForm::linhas() const {
     return out;
 }
 
-BaixaForm::Escrita BaixaForm::escreve(const std::function<bool(db::Connection&)>& escrita) {
+bool BaixaForm::escreve(const std::function<bool(db::Connection&)>& escrita) {
     bool feita = false;
     try {
         BusyGuard busy;
@@ -265,12 +265,11 @@ BaixaForm::Escrita BaixaForm::escreve(const std::function<bool(db::Connection&)>
         feita = escrita(shared::gCn());
     } catch (const db::DbError& e) {
         dlg::showError(e.number(), e.text());
-        return Escrita::Falhou;
+        return false;
     }
-    if (feita)
-        return Escrita::Feita;
-    recibo::parcelaAlterada().mostra();
-    return Escrita::Recusada;
+    if (!feita)
+        recibo::parcelaAlterada().mostra();
+    return true;
 }
 
 void BaixaForm::depoisDeAdicionar() {

@@ -119,10 +119,10 @@ protected:
     // was chosen or the program is ending.
     QString escolheReciboPendente(const QString& modo);
     // Runs a write on the shared connection under the hourglass. A failed
-    // statement is shown and gives false; so does a write the rows refused
-    // because another window changed them, after saying so.
-    enum class Escrita { Feita, Recusada, Falhou };
-    Escrita escreve(const std::function<bool(db::Connection&)>& escrita);
+    // statement is shown and gives false. A write the rows refused because
+    // another window changed them is said and gives true: the lists are to
+    // be read again either way.
+    bool escreve(const std::function<bool(db::Connection&)>& escrita);
     // The open list's row into the item frame, shown: its open value, no
     // interest or discount yet, and `documento`.
     void mostraItem(int row, const QString& documento);

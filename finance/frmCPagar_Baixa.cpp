@@ -163,12 +163,11 @@ void frmCPagar_Baixa::Command15_Click() {
         recibo::reciboNaoIniciado().mostra();
         return;
     }
-    const Escrita e = escreve([this](db::Connection& cn) {
-        return cpagarbaixa::adiciona(cn, txtIdLan->text(), recibo::valor(txtVRa->text()),
-                                     recibo::valor(txtVRj->text()), recibo::valor(txtVRd->text()),
-                                     txtNrRec->text());
-    });
-    if (e != Escrita::Falhou)
+    if (escreve([this](db::Connection& cn) {
+            return cpagarbaixa::adiciona(cn, txtIdLan->text(), recibo::valor(txtVRa->text()),
+                                         recibo::valor(txtVRj->text()),
+                                         recibo::valor(txtVRd->text()), txtNrRec->text());
+        }))
         depoisDeAdicionar();
 }
 
@@ -183,9 +182,8 @@ void frmCPagar_Baixa::DataGrid2_DblClick() {
     if (row < 0 || !dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
         return;
     const QString idlan = listbinding::text(Adodc2, row, QStringLiteral("idlan"));
-    if (escreve([&](db::Connection& cn) {
-            return cpagarbaixa::estorna(cn, idlan, txtNrRec->text());
-        }) == Escrita::Falhou)
+    if (!escreve(
+            [&](db::Connection& cn) { return cpagarbaixa::estorna(cn, idlan, txtNrRec->text()); }))
         return;
     if (!Adodc1->recordSource().isEmpty())
         listbinding::refresh(Adodc1, DataGrid1);

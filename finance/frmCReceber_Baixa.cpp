@@ -206,9 +206,8 @@ void frmCReceber_Baixa::Command15_Click() {
                                    recibo::valor(txtVRd->text()),
                                    recibo::valor(txtVRpg->text())};
     const QString nrrec = txtNrRec->text();
-    if (escreve([&](db::Connection& cn) {
-            return creceberbaixa::adiciona(cn, item, nrrec, *dtbx);
-        }) != Escrita::Falhou)
+    if (escreve(
+            [&](db::Connection& cn) { return creceberbaixa::adiciona(cn, item, nrrec, *dtbx); }))
         depoisDeAdicionar();
 }
 
@@ -234,8 +233,7 @@ void frmCReceber_Baixa::DataGrid2_DblClick() {
     if (!dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
         return;
     const qint64 id = listbinding::text(Adodc2, row, QStringLiteral("id")).toLongLong();
-    if (escreve([id](db::Connection& cn) { return creceberbaixa::estorna(cn, id); }) ==
-        Escrita::Falhou)
+    if (!escreve([id](db::Connection& cn) { return creceberbaixa::estorna(cn, id); }))
         return;
     listbinding::refresh(Adodc1, DataGrid1);
     listbinding::refresh(Adodc2, DataGrid2);
