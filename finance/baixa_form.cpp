@@ -1,5 +1,7 @@
 #include "finance/baixa_form.h"
 
+#include "finance/frmCPagar_BaixaPendente.h"
+
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -44,6 +46,19 @@ QLabel* total(QWidget* parent, const char* name) {
     return l;
 }
 
+// The list's columns keep their shares as the grid is resized.
+void ligaPorParte(db::DataControl* control, DataGrid* grid,
+                  const QList<BaixaForm::Coluna>& colunas) {
+    QList<ListColumn> shown;
+    QList<int> shares;
+    for (const BaixaForm::Coluna& c : colunas) {
+        shown << ListColumn{c.heading, c.column, 0, c.formato};
+        shares << c.parte;
+    }
+    grid->setModel(new ListColumnsModel(control->model(), shown, grid));
+    grid->setColumnShares(shares);
+}
+
 QGroupBox* quadro(QWidget* parent, const char* name) {
     auto* g = new QGroupBox(parent);
     g->setObjectName(QString::fromLatin1(name));
@@ -85,12 +100,12 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
     DataGrid1 = new DataGrid(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
-    grade::ligaPorParte(Adodc1, DataGrid1, desenho.colunasAbertas);
+    ligaPorParte(Adodc1, DataGrid1, desenho.colunasAbertas);
     Adodc2 = new db::DataControl(this);
     Adodc2->setObjectName(QStringLiteral("Adodc2"));
     DataGrid2 = new DataGrid(this);
     DataGrid2->setObjectName(QStringLiteral("DataGrid2"));
-    grade::ligaPorParte(Adodc2, DataGrid2, desenho.colunasRecibo);
+    ligaPorParte(Adodc2, DataGrid2, desenho.colunasRecibo);
 
     frmDest = quadro(this, "frmDest");
     lPro = new QLabel(frmDest);
@@ -199,6 +214,13 @@ void BaixaForm::escolheCodigo(const std::function<void()>& picker) {
     txtCdFor->setFocus();
 }
 
+QString BaixaForm::escolheReciboPendente(const QString& modo) {
+    shared::gCodigoPesquisa.clear();
+    shared::gNomePesquisa = modo;
+    frmCPagar_BaixaPendente(this).exec();
+    return program::ending() ? QString() : shared::gCodigoPesquisa.trimmed();
+}
+
 void BaixaForm::botoesDoRecibo(const QList<QPushButton*>& botoes) {
     for (QPushButton* b : botoes)
         botoesRecibo_->addWidget(b, 0, Qt::AlignBottom);
@@ -228,14 +250,6 @@ void BaixaForm::mostra(QWidget* frame, QWidget* focus) {
     focus->setFocus();
 }
 
-bool BaixaForm::lista(db::DataControl* control, DataGrid* grid, const Statement& source) {
-    return listbinding::setSource(control, grid, source);
-}
-
-bool BaixaForm::relista(db::DataControl* control, DataGrid* grid) {
-    return listbinding::refresh(control, grid);
-}
-
 QStringList BaixaForm::linhas() const {
     QStringList out;
     for (int i = 0; i < List1->count(); ++i)
@@ -243,7 +257,7 @@ QStringList BaixaForm::linhas() const {
     return out;
 }
 
-BaixaForm::Escrita BaixaForm::escreve(const std::function<bool(db::Connection&)>& escrita) {
+bool BaixaForm::escreve(const std::function<bool(db::Connection&)>& escrita) {
     bool feita = false;
     try {
         BusyGuard busy;
@@ -251,19 +265,37 @@ BaixaForm::Escrita BaixaForm::escreve(const std::function<bool(db::Connection&)>
         feita = escrita(shared::gCn());
     } catch (const db::DbError& e) {
         dlg::showError(e.number(), e.text());
-        return Escrita::Falhou;
+        return false;
     }
-    if (feita)
-        return Escrita::Feita;
-    recibo::parcelaAlterada().mostra();
-    return Escrita::Recusada;
+    if (!feita)
+        recibo::parcelaAlterada().mostra();
+    return true;
 }
 
 void BaixaForm::depoisDeAdicionar() {
-    relista(Adodc1, DataGrid1);
-    relista(Adodc2, DataGrid2);
+    listbinding::refresh(Adodc1, DataGrid1);
+    listbinding::refresh(Adodc2, DataGrid2);
     DataGrid1_DblClick();
     txtVRj->setFocus();
+}
+
+void BaixaForm::ativaPagamento(bool ativo) {
+    DataGrid2->setEnabled(ativo);
+    for (QPushButton* b : meios)
+        b->setEnabled(ativo);
+    Command10->setEnabled(ativo);
+}
+
+void BaixaForm::mostraItem(int row, const QString& documento) {
+    const auto aberto = Decimal::fromSql(listbinding::text(Adodc1, row, QStringLiteral("vrab")));
+    txtVRa->setText(recibo::texto(aberto.value_or(Decimal())));
+    txtVRj->setText(QStringLiteral("0"));
+    txtVRd->setText(QStringLiteral("0"));
+    txtVRt->setText(txtVRa->text());
+    selecionaValores();
+    lPro->setText(documento);
+    if (!mostrando(frmDest))
+        mostra(frmDest, txtVRj);
 }
 
 void BaixaForm::escolheMeio(int meio) {
@@ -306,7 +338,8 @@ void BaixaForm::Command10_Click() {
         return;
     }
     // A settlement with no date would never be reported.
-    if (!dates::parseBr(txtDtBX->text())) {
+    const auto dtbx = dates::parseBr(txtDtBX->text());
+    if (!dtbx) {
         recibo::dadosInvalidos().mostra();
         return;
     }
@@ -317,7 +350,8 @@ void BaixaForm::Command10_Click() {
     try {
         BusyGuard busy(this);
         shared::abreConexao();
-        feito = gravaFechamento(linhas());
+        const QString nrrec = txtNrRec->text();
+        feito = recibo::encerra(shared::gCn(), nrrec, *dtbx, linhas(), fechamento(nrrec, *dtbx));
     } catch (const db::DbError& e) {
         Command10->setEnabled(true);
         dlg::showError(e.number(), e.text());
@@ -358,7 +392,11 @@ void BaixaForm::CalculaTotal() {
     txtVRj->setText(total->juros);
     txtVRd->setText(total->descontos);
     txtVRt->setText(total->total);
-    if (selecionaAoCalcular) {
+    selecionaValores();
+}
+
+void BaixaForm::selecionaValores() {
+    if (selecionaJurosEDescontos) {
         txtVRj->selectAll();
         txtVRd->selectAll();
     }

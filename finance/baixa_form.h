@@ -1,8 +1,8 @@
 #pragma once
 
-#include "finance/grid_columns.h"
 #include "finance/recibo.h"
 #include "registers/function_keys.h"
+#include "registers/list_columns_model.h"
 #include "shell/data_form.h"
 
 #include <QVector>
@@ -28,6 +28,13 @@ class DataControl;
 class BaixaForm : public DataForm {
     Q_OBJECT
 public:
+    // A column of the two lists: its share of the grid's width, in percent.
+    struct Coluna {
+        QString heading;
+        QString column;
+        int parte = 0;
+        ListFormat formato = ListFormat::Text;
+    };
     // What sets the two screens apart on sight.
     struct Desenho {
         QString codigo; // label of the code box
@@ -101,25 +108,29 @@ protected:
     void botoesDoRecibo(const QList<QPushButton*>& botoes);
     // Extra rows of the item frame, below the total.
     void linhaDoItem(const QString& rotulo, QWidget* caixa);
-    // The closing in the database; false when the receipt's total no longer
-    // matches its lines (nothing written).
-    virtual bool gravaFechamento(const QStringList& linhas) = 0;
+    // What the closing of this screen's receipt settles.
+    virtual recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) const = 0;
     // The screen ready for a new receipt after a closing.
     virtual void limpaAposBaixa() = 0;
     QStringList linhas() const;
     // Shows a picker and takes its code into the code box.
     void escolheCodigo(const std::function<void()>& picker);
+    // The open receipt chosen in the picker of mode `modo`; empty when none
+    // was chosen or the program is ending.
+    QString escolheReciboPendente(const QString& modo);
     // Runs a write on the shared connection under the hourglass. A failed
-    // statement is shown and gives false; so does a write the rows refused
-    // because another window changed them, after saying so.
-    enum class Escrita { Feita, Recusada, Falhou };
-    Escrita escreve(const std::function<bool(db::Connection&)>& escrita);
+    // statement is shown and gives false. A write the rows refused because
+    // another window changed them is said and gives true: the lists are to
+    // be read again either way.
+    bool escreve(const std::function<bool(db::Connection&)>& escrita);
+    // The open list's row into the item frame, shown: its open value, no
+    // interest or discount yet, and `documento`.
+    void mostraItem(int row, const QString& documento);
     // After an item was added: both lists read again and the next open
     // instalment shown.
     void depoisDeAdicionar();
-    // Sets a list's source and reads it; a failure is shown.
-    bool lista(db::DataControl* control, DataGrid* grid, const Statement& source);
-    bool relista(db::DataControl* control, DataGrid* grid);
+    // The receipt list, the payment methods and the closing, together.
+    void ativaPagamento(bool ativo);
     // Whether the frames are shown (whatever the window itself is).
     bool mostrando(QWidget* frame) const;
     void mostra(QWidget* frame, QWidget* focus);
@@ -127,10 +138,13 @@ protected:
     bool previewKey(QKeyEvent* event) override;
 
     FunctionKeys keys;
-    bool selecionaAoCalcular = false;
+    // The interest and discount boxes are left selected whenever the form
+    // rewrites them.
+    bool selecionaJurosEDescontos = false;
 
 private:
     void passo(int delta);
+    void selecionaValores();
 
     Desenho desenho_;
     QGridLayout* item_ = nullptr;

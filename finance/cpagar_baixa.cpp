@@ -24,6 +24,17 @@ Statement vencendoEm(const QDate& dia) {
             {dia}};
 }
 
+Somas somas(db::Recordset itens) {
+    Somas s;
+    for (itens.moveFirst(); !itens.eof(); itens.moveNext()) {
+        s.aberto += itens.decimal(QStringLiteral("vrab"));
+        s.juros += itens.decimal(QStringLiteral("vrj"));
+        s.descontos += itens.decimal(QStringLiteral("vrd"));
+        s.pago += itens.decimal(QStringLiteral("vrpg"));
+    }
+    return s;
+}
+
 bool adiciona(db::Connection& cn, const QString& idlan, const Decimal& aberto, const Decimal& juros,
               const Decimal& descontos, const QString& nrrec) {
     db::Transaction t(cn);

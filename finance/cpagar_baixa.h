@@ -1,6 +1,7 @@
 #pragma once
 
 #include "finance/recibo.h"
+#include "platform/db/recordset.h"
 
 namespace db {
 class Connection;
@@ -13,6 +14,16 @@ namespace cpagarbaixa {
 Statement itensDoRecibo(const QString& nrrec);
 Statement abertasDoFornecedor(qint64 cdfor);
 Statement vencendoEm(const QDate& dia);
+
+// What the receipt's items add up to: open value, interest, discount and
+// amount paid.
+struct Somas {
+    Decimal aberto;
+    Decimal juros;
+    Decimal descontos;
+    Decimal pago;
+};
+Somas somas(db::Recordset itens);
 
 // Takes the instalment into the receipt with this interest and discount,
 // while it still has the open value shown and is open or already in this

@@ -8,32 +8,25 @@ namespace lancamento {
 
 namespace {
 
-Aviso critico(const QString& texto) {
-    return {texto, QStringLiteral("ATENÇÃO"), dlg::Icon::Critical};
-}
-
-Aviso alerta(const QString& texto, const QString& titulo = QStringLiteral("ATENÇÃO")) {
-    return {texto, titulo, dlg::Icon::Exclamation};
-}
-
 std::optional<Aviso> confereParcela(const Parcela& p, std::optional<QDate>& anterior,
                                     const QDate& emissao, bool primeira) {
     const auto vence = dates::parseBr(p.vencimento);
     if (primeira) {
         if (!vence)
-            return critico(QStringLiteral("--- ERRO --- VENCIMENTO DA PRIMEIRA PARCELA INVÁLIDO!"));
+            return Aviso::critico(
+                QStringLiteral("--- ERRO --- VENCIMENTO DA PRIMEIRA PARCELA INVÁLIDO!"));
         if (emissao > *vence)
-            return critico(QStringLiteral(
+            return Aviso::critico(QStringLiteral(
                 "--- ERRO --- PRIMEIRO VENCIMENTO NÃO PODE SER INFERIOR À DATA DE EMISSÃO!"));
     } else {
         if (!vence)
-            return alerta(QStringLiteral("--- ERRO --- VENCIMENTO DA PARCELA ") + p.rotulo +
-                              QStringLiteral(" E INVÁLIDO!"),
-                          QStringLiteral("ATENÇAO"));
+            return Aviso::alerta(QStringLiteral("--- ERRO --- VENCIMENTO DA PARCELA ") + p.rotulo +
+                                     QStringLiteral(" E INVÁLIDO!"),
+                                 QStringLiteral("ATENÇAO"));
         if (anterior && *anterior >= *vence)
-            return critico(QStringLiteral("A PARCELA ") + p.rotulo +
-                           QStringLiteral(" POSSUI VENCIMENTO IGUAL E/OU INFERIOR À PARCELA "
-                                          "ANTERIOR!"));
+            return Aviso::critico(QStringLiteral("A PARCELA ") + p.rotulo +
+                                  QStringLiteral(" POSSUI VENCIMENTO IGUAL E/OU INFERIOR À PARCELA "
+                                                 "ANTERIOR!"));
     }
     anterior = vence;
     return std::nullopt;
@@ -41,6 +34,22 @@ std::optional<Aviso> confereParcela(const Parcela& p, std::optional<QDate>& ante
 
 qint64 codigo(const QString& texto) {
     return wholeCode(texto).value_or(0);
+}
+
+// The document's stored rows, locked until the transaction ends so no
+// settlement slips in between.
+db::Recordset guardadas(db::Connection& cn, const QString& nrdoc, qint64 cdfor) {
+    return cn.query(
+        QStringLiteral("select pago, vrpg from cpagar where nrdoc = ? and cdfor = ? for update"),
+        {nrdoc, cdfor});
+}
+
+bool algumaTravada(db::Recordset linhas) {
+    for (linhas.moveFirst(); !linhas.eof(); linhas.moveNext()) {
+        if (travada(linhas.text(QStringLiteral("pago")), linhas.decimal(QStringLiteral("vrpg"))))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -62,11 +71,13 @@ QDate vencimento(const QDate& primeiro, int i) {
 std::variant<int, Aviso> quantidade(const QString& texto) {
     const auto n = Decimal::parse(texto, false);
     if (!n)
-        return critico(QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\nMinimo de 1 "
-                                      "e máximo de 115"));
+        return Aviso::critico(
+            QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\nMinimo de 1 "
+                           "e máximo de 115"));
     // A fraction of an instalment would give labels that do not count the rows.
     if (*n <= Decimal() || *n > Decimal::fromInt(kMaxParcelas) || n->raw() % Decimal::kScale != 0)
-        return critico(QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
+        return Aviso::critico(
+            QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
     return static_cast<int>(n->truncatedUnits());
 }
 
@@ -87,7 +98,7 @@ PrimeiroVencimento primeiroVencimento(const QString& texto, const QDate& hoje) {
 }
 
 Aviso vencimentoRetroativo() {
-    return alerta(
+    return Aviso::alerta(
         QStringLiteral("--- ERRO --- VENCIMENTO MUITO RETROATIVO ACIMA DE 10 (DEZ) DIAS!"));
 }
 
@@ -102,9 +113,9 @@ std::optional<Aviso> confere(const Documento& doc, std::vector<Parcela>& parcela
         doc.nmfor.trimmed().isEmpty() || !emissao || doc.nmcen.trimmed().isEmpty() ||
         doc.nmscen.trimmed().isEmpty() || !wholeCode(doc.cdfor) || !wholeCode(doc.cdcen) ||
         !wholeCode(doc.cdscen))
-        return alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
+        return Aviso::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
     if (*emissao > hoje)
-        return alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
+        return Aviso::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
     total = Decimal();
     std::optional<QDate> anterior;
     for (std::size_t i = 0; i < parcelas.size(); ++i) {
@@ -113,11 +124,11 @@ std::optional<Aviso> confere(const Documento& doc, std::vector<Parcela>& parcela
             return aviso;
         const auto valor = Decimal::parse(p.valor, false);
         if (!valor)
-            return critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
-                           QStringLiteral(" E INVÁLIDO!"));
+            return Aviso::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
+                                  QStringLiteral(" E INVÁLIDO!"));
         if (valor->rounded(2) <= Decimal())
-            return critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
-                           QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
+            return Aviso::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
+                                  QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
         p.valor = valorTexto(*valor);
         total += valor->rounded(2);
     }
@@ -129,18 +140,12 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
     const qint64 cdfor = codigo(doc.cdfor);
     const QDate dte = *dates::parseBr(doc.dte);
     db::Transaction t(cn);
-    // The stored rows, locked until the end, so no settlement slips in between.
-    const db::Recordset guardadas =
-        cn.query(QStringLiteral("select pago, vrpg from cpagar where nrdoc = ? and cdfor = ? "
-                                "for update"),
-                 {doc.nrdoc, cdfor});
-    if (modo == Gravacao::Nova && !guardadas.isEmpty())
+    const db::Recordset linhas = guardadas(cn, doc.nrdoc, cdfor);
+    if (modo == Gravacao::Nova && !linhas.isEmpty())
         return Resultado::JaExiste;
     if (modo == Gravacao::Regrava) {
-        for (db::Recordset r = guardadas; !r.eof(); r.moveNext()) {
-            if (travada(r.text(QStringLiteral("pago")), r.decimal(QStringLiteral("vrpg"))))
-                return Resultado::Alterado;
-        }
+        if (algumaTravada(linhas))
+            return Resultado::Alterado;
         cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"),
                    {doc.nrdoc, cdfor});
     }
@@ -171,11 +176,7 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
 
 bool exclui(db::Connection& cn, const QString& nrdoc, qint64 cdfor) {
     db::Transaction t(cn);
-    const db::Recordset guardadas =
-        cn.query(QStringLiteral("select count(*) from cpagar where nrdoc = ? and cdfor = ? and "
-                                "(vrpg > 0 or pago <> 'N') for update"),
-                 {nrdoc, cdfor});
-    if (guardadas.textAt(0, 0).toLongLong() > 0)
+    if (algumaTravada(guardadas(cn, nrdoc, cdfor)))
         return false;
     cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"), {nrdoc, cdfor});
     t.commit();
@@ -183,12 +184,13 @@ bool exclui(db::Connection& cn, const QString& nrdoc, qint64 cdfor) {
 }
 
 Aviso documentoJaExiste() {
-    return alerta(QStringLiteral("--- ERRO --- DOCUMENTO JÁ CADASTRADO PARA ESTE FORNECEDOR!"));
+    return Aviso::alerta(
+        QStringLiteral("--- ERRO --- DOCUMENTO JÁ CADASTRADO PARA ESTE FORNECEDOR!"));
 }
 
 Aviso documentoAlterado() {
-    return alerta(QStringLiteral("--- ERRO --- DESPESA ALTERADA POR OUTRO USUÁRIO! CONSULTE "
-                                 "NOVAMENTE."));
+    return Aviso::alerta(QStringLiteral("--- ERRO --- DESPESA ALTERADA POR OUTRO USUÁRIO! CONSULTE "
+                                        "NOVAMENTE."));
 }
 
 Aviso naoPodeExcluir() {

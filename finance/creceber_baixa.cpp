@@ -44,9 +44,8 @@ std::optional<Aviso> confere(Caixas& c) {
     const Decimal total = recibo::valor(c.aberto) + juros->rounded(2) - descontos->rounded(2);
     c.total = recibo::texto(total);
     if (total < recebido->rounded(2))
-        return Aviso{
-            QStringLiteral("--- ERRO --- VALOR RECEBIDO NÃO PODE SER MAIOR QUE O VALOR A RECEBER!"),
-            QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation};
+        return Aviso::alerta(QStringLiteral(
+            "--- ERRO --- VALOR RECEBIDO NÃO PODE SER MAIOR QUE O VALOR A RECEBER!"));
     if (c.documento.trimmed().isEmpty())
         return recibo::idInvalido();
     return std::nullopt;

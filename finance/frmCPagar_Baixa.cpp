@@ -1,7 +1,6 @@
 #include "finance/frmCPagar_Baixa.h"
 
 #include "finance/cpagar_baixa.h"
-#include "finance/frmCPagar_BaixaPendente.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
@@ -12,7 +11,6 @@
 #include "registers/frmBuscaFornecedor.h"
 #include "registers/list_binding.h"
 #include "registers/register_codes.h"
-#include "shell/program_end.h"
 #include "shell/shared_state.h"
 
 #include <QApplication>
@@ -85,7 +83,7 @@ void frmCPagar_Baixa::abreRecibo(const QString& nrrec) {
     Command11->setEnabled(true);
     // A closed receipt leaves the open list disabled; a new one brings it back.
     DataGrid1->setEnabled(true);
-    lista(Adodc2, DataGrid2, cpagarbaixa::itensDoRecibo(nrrec));
+    listbinding::setSource(Adodc2, DataGrid2, cpagarbaixa::itensDoRecibo(nrrec));
     TotalizaRecibo();
     TotalizaMeiosPagamento();
 }
@@ -111,8 +109,7 @@ void frmCPagar_Baixa::txtCdFor_LostFocus() {
     txtNmFor->clear();
     try {
         shared::abreConexao();
-        if (const auto nome =
-                leNome(shared::gCn(), txtCdFor->text(), fornecedorNome, QStringLiteral("nmfor"))) {
+        if (const auto nome = leNome(shared::gCn(), txtCdFor->text(), fornecedorNome)) {
             txtNmFor->setText(*nome);
             Command2->setEnabled(true);
         }
@@ -130,13 +127,13 @@ void frmCPagar_Baixa::Command2_Click() {
         recibo::dadosInvalidos().mostra();
         return;
     }
-    lista(Adodc1, DataGrid1, cpagarbaixa::abertasDoFornecedor(*cdfor));
+    listbinding::setSource(Adodc1, DataGrid1, cpagarbaixa::abertasDoFornecedor(*cdfor));
 }
 
 void frmCPagar_Baixa::Command11_Click() {
     if (!Command11->isEnabled())
         return;
-    lista(Adodc1, DataGrid1, cpagarbaixa::vencendoEm(QDate::currentDate()));
+    listbinding::setSource(Adodc1, DataGrid1, cpagarbaixa::vencendoEm(QDate::currentDate()));
 }
 
 void frmCPagar_Baixa::DataGrid1_DblClick() {
@@ -147,14 +144,8 @@ void frmCPagar_Baixa::DataGrid1_DblClick() {
     auto campo = [this, row](const char* column) {
         return listbinding::text(Adodc1, row, QString::fromLatin1(column));
     };
-    txtVRa->setText(recibo::texto(Decimal::fromSql(campo("vrab")).value_or(Decimal())));
-    txtVRj->setText(QStringLiteral("0"));
-    txtVRd->setText(QStringLiteral("0"));
-    txtVRt->setText(txtVRa->text());
     txtIdLan->setText(campo("idlan"));
-    lPro->setText(campo("nrdoc") + QLatin1Char(' ') + campo("parcela"));
-    if (!mostrando(frmDest))
-        mostra(frmDest, txtVRj);
+    mostraItem(row, campo("nrdoc") + QLatin1Char(' ') + campo("parcela"));
 }
 
 void frmCPagar_Baixa::Command15_Click() {
@@ -172,12 +163,11 @@ void frmCPagar_Baixa::Command15_Click() {
         recibo::reciboNaoIniciado().mostra();
         return;
     }
-    const Escrita e = escreve([this](db::Connection& cn) {
-        return cpagarbaixa::adiciona(cn, txtIdLan->text(), recibo::valor(txtVRa->text()),
-                                     recibo::valor(txtVRj->text()), recibo::valor(txtVRd->text()),
-                                     txtNrRec->text());
-    });
-    if (e != Escrita::Falhou)
+    if (escreve([this](db::Connection& cn) {
+            return cpagarbaixa::adiciona(cn, txtIdLan->text(), recibo::valor(txtVRa->text()),
+                                         recibo::valor(txtVRj->text()),
+                                         recibo::valor(txtVRd->text()), txtNrRec->text());
+        }))
         depoisDeAdicionar();
 }
 
@@ -192,43 +182,25 @@ void frmCPagar_Baixa::DataGrid2_DblClick() {
     if (row < 0 || !dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
         return;
     const QString idlan = listbinding::text(Adodc2, row, QStringLiteral("idlan"));
-    if (escreve([&](db::Connection& cn) {
-            return cpagarbaixa::estorna(cn, idlan, txtNrRec->text());
-        }) == Escrita::Falhou)
+    if (!escreve(
+            [&](db::Connection& cn) { return cpagarbaixa::estorna(cn, idlan, txtNrRec->text()); }))
         return;
     if (!Adodc1->recordSource().isEmpty())
-        relista(Adodc1, DataGrid1);
+        listbinding::refresh(Adodc1, DataGrid1);
     TotalizaRecibo();
-}
-
-void frmCPagar_Baixa::ativaPagamento(bool ativo) {
-    DataGrid2->setEnabled(ativo);
-    for (QPushButton* b : meios)
-        b->setEnabled(ativo);
-    Command10->setEnabled(ativo);
 }
 
 void frmCPagar_Baixa::TotalizaRecibo() {
     ativaPagamento(false);
     BusyGuard busy;
     if (!Adodc2->recordSource().isEmpty())
-        relista(Adodc2, DataGrid2);
-    Decimal aberto, juros, descontos, pago;
-    const db::Recordset& r = Adodc2->recordset();
-    for (qsizetype row = 0; row < r.rowCount(); ++row) {
+        listbinding::refresh(Adodc2, DataGrid2);
+    if (!Adodc2->recordset().isEmpty())
         ativaPagamento(true);
-        auto valor = [&](const char* column) {
-            return Decimal::fromSql(r.textAt(row, r.columnIndex(QString::fromLatin1(column))))
-                .value_or(Decimal());
-        };
-        aberto += valor("vrab");
-        juros += valor("vrj");
-        descontos += valor("vrd");
-        pago += valor("vrpg");
-    }
-    totalRecibo = pago;
-    lST->setText(QStringLiteral("Vr AB: ") + moeda(aberto) + QStringLiteral(" St.Juros: ") +
-                 moeda(juros) + QStringLiteral(" St.Desc.: ") + moeda(descontos) +
+    const cpagarbaixa::Somas somas = cpagarbaixa::somas(Adodc2->recordset());
+    totalRecibo = somas.pago;
+    lST->setText(QStringLiteral("Vr AB: ") + moeda(somas.aberto) + QStringLiteral(" St.Juros: ") +
+                 moeda(somas.juros) + QStringLiteral(" St.Desc.: ") + moeda(somas.descontos) +
                  QStringLiteral(" Total: ") + moeda(totalRecibo));
 }
 
@@ -239,10 +211,8 @@ void frmCPagar_Baixa::TotalizaMeiosPagamento() {
                  moeda(totalRecibo - totalPagamentos));
 }
 
-bool frmCPagar_Baixa::gravaFechamento(const QStringList& linhas) {
-    const QString nrrec = txtNrRec->text();
-    return recibo::encerra(shared::gCn(), nrrec, *dates::parseBr(txtDtBX->text()), linhas,
-                           cpagarbaixa::fechamento(nrrec, *dates::parseBr(txtDtBX->text())));
+recibo::Fechamento frmCPagar_Baixa::fechamento(const QString& nrrec, const QDate& dtbx) const {
+    return cpagarbaixa::fechamento(nrrec, dtbx);
 }
 
 void frmCPagar_Baixa::limpaAposBaixa() {
@@ -259,12 +229,7 @@ void frmCPagar_Baixa::limpaAposBaixa() {
 }
 
 void frmCPagar_Baixa::Command18_Click() {
-    shared::gCodigoPesquisa.clear();
-    shared::gNomePesquisa = QStringLiteral("P");
-    frmCPagar_BaixaPendente(this).exec();
-    if (program::ending())
-        return;
-    const QString escolhido = shared::gCodigoPesquisa.trimmed();
+    const QString escolhido = escolheReciboPendente(QStringLiteral("P"));
     if (escolhido.isEmpty() || !Command1->isEnabled())
         return;
     abreRecibo(escolhido);

@@ -29,11 +29,10 @@ public:
     void TotalizaMeiosPagamento() override;
 
 protected:
-    bool gravaFechamento(const QStringList& linhas) override;
+    recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) const override;
     void limpaAposBaixa() override;
 
 private:
     // A receipt started or resumed under this number.
     void abreRecibo(const QString& nrrec);
-    void ativaPagamento(bool ativo);
 };

@@ -1,7 +1,6 @@
 #include "finance/frmCReceber_Baixa.h"
 
 #include "finance/creceber_baixa.h"
-#include "finance/frmCPagar_BaixaPendente.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
@@ -12,7 +11,6 @@
 #include "registers/frmBuscaCliente.h"
 #include "registers/list_binding.h"
 #include "registers/register_codes.h"
-#include "shell/program_end.h"
 #include "shell/shared_state.h"
 
 #include <QApplication>
@@ -71,7 +69,7 @@ frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenh
     setTabOrder(txtVRd, txtVRt);
     setTabOrder(txtVRt, txtVRpg);
     setTabOrder(txtVRpg, Command15);
-    selecionaAoCalcular = true;
+    selecionaJurosEDescontos = true;
     setTabOrder(txtDtBX, txtCdFor);
 
     keys.bind(Qt::Key_F10, Command2);
@@ -119,8 +117,7 @@ void frmCReceber_Baixa::txtCdFor_LostFocus() {
         return;
     try {
         shared::abreConexao();
-        const auto nome =
-            leNome(shared::gCn(), txtCdFor->text(), clienteNome, QStringLiteral("nmcli"));
+        const auto nome = leNome(shared::gCn(), txtCdFor->text(), clienteNome);
         if (!nome) {
             txtNrRec->clear();
             return;
@@ -136,8 +133,9 @@ void frmCReceber_Baixa::listaRecibo() {
     const qint64 cdcli = wholeCode(txtCdFor->text()).value_or(0);
     // A closed receipt leaves the open list disabled; a new one brings it back.
     DataGrid1->setEnabled(true);
-    lista(Adodc1, DataGrid1, creceberbaixa::abertasDoCliente(cdcli));
-    lista(Adodc2, DataGrid2, creceberbaixa::itensDoRecibo(cdcli, txtNrRec->text()));
+    listbinding::setSource(Adodc1, DataGrid1, creceberbaixa::abertasDoCliente(cdcli));
+    listbinding::setSource(Adodc2, DataGrid2,
+                           creceberbaixa::itensDoRecibo(cdcli, txtNrRec->text()));
     TotalizaRecibo();
     DataGrid1->setFocus();
 }
@@ -173,16 +171,8 @@ void frmCReceber_Baixa::DataGrid1_DblClick() {
     lEMS->setText(dataSql(campo("dte")));
     lVCT->setText(dataSql(campo("dtv")));
     itemCdcli_ = campo("cdcli").toLongLong();
-    txtVRa->setText(recibo::texto(Decimal::fromSql(campo("vrab")).value_or(Decimal())));
-    txtVRj->setText(QStringLiteral("0"));
-    txtVRd->setText(QStringLiteral("0"));
-    txtVRt->setText(txtVRa->text());
     txtVRpg->clear();
-    txtVRj->selectAll();
-    txtVRd->selectAll();
-    lPro->setText(campo("nrdoc"));
-    if (!mostrando(frmDest))
-        mostra(frmDest, txtVRj);
+    mostraItem(row, campo("nrdoc"));
 }
 
 void frmCReceber_Baixa::Command15_Click() {
@@ -216,9 +206,8 @@ void frmCReceber_Baixa::Command15_Click() {
                                    recibo::valor(txtVRd->text()),
                                    recibo::valor(txtVRpg->text())};
     const QString nrrec = txtNrRec->text();
-    if (escreve([&](db::Connection& cn) {
-            return creceberbaixa::adiciona(cn, item, nrrec, *dtbx);
-        }) != Escrita::Falhou)
+    if (escreve(
+            [&](db::Connection& cn) { return creceberbaixa::adiciona(cn, item, nrrec, *dtbx); }))
         depoisDeAdicionar();
 }
 
@@ -244,19 +233,15 @@ void frmCReceber_Baixa::DataGrid2_DblClick() {
     if (!dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
         return;
     const qint64 id = listbinding::text(Adodc2, row, QStringLiteral("id")).toLongLong();
-    if (escreve([id](db::Connection& cn) { return creceberbaixa::estorna(cn, id); }) ==
-        Escrita::Falhou)
+    if (!escreve([id](db::Connection& cn) { return creceberbaixa::estorna(cn, id); }))
         return;
-    relista(Adodc1, DataGrid1);
-    relista(Adodc2, DataGrid2);
+    listbinding::refresh(Adodc1, DataGrid1);
+    listbinding::refresh(Adodc2, DataGrid2);
     TotalizaRecibo();
 }
 
 void frmCReceber_Baixa::TotalizaRecibo() {
-    DataGrid2->setEnabled(false);
-    for (QPushButton* b : meios)
-        b->setEnabled(false);
-    Command10->setEnabled(false);
+    ativaPagamento(false);
     BusyGuard busy;
     Decimal juros, descontos, pagamentos;
     if (const auto cdcli = wholeCode(txtCdFor->text())) {
@@ -268,10 +253,7 @@ void frmCReceber_Baixa::TotalizaRecibo() {
                          moeda(saldo.decimal(QStringLiteral("vraberto"))));
             s = creceberbaixa::somasDoRecibo(txtNrRec->text());
             const db::Recordset somas = shared::gCn().query(s.sql, s.params);
-            DataGrid2->setEnabled(true);
-            for (QPushButton* b : meios)
-                b->setEnabled(true);
-            Command10->setEnabled(true);
+            ativaPagamento(true);
             juros = somas.decimal(QStringLiteral("vrj"));
             descontos = somas.decimal(QStringLiteral("vrd"));
             totalRecibo = somas.decimal(QStringLiteral("vrp"));
@@ -290,12 +272,8 @@ void frmCReceber_Baixa::TotalizaMeiosPagamento() {
     TotalizaRecibo();
 }
 
-bool frmCReceber_Baixa::gravaFechamento(const QStringList& linhas) {
-    const QString nrrec = txtNrRec->text();
-    const QDate dtbx = *dates::parseBr(txtDtBX->text());
-    return recibo::encerra(
-        shared::gCn(), nrrec, dtbx, linhas,
-        creceberbaixa::fechamento(wholeCode(txtCdFor->text()).value_or(0), nrrec, dtbx));
+recibo::Fechamento frmCReceber_Baixa::fechamento(const QString& nrrec, const QDate& dtbx) const {
+    return creceberbaixa::fechamento(wholeCode(txtCdFor->text()).value_or(0), nrrec, dtbx);
 }
 
 void frmCReceber_Baixa::limpaAposBaixa() {
@@ -310,13 +288,11 @@ void frmCReceber_Baixa::limpaAposBaixa() {
 }
 
 void frmCReceber_Baixa::Command18_Click() {
-    shared::gCodigoPesquisa.clear();
-    shared::gNomePesquisa = QStringLiteral("C");
-    frmCPagar_BaixaPendente(this).exec();
-    if (program::ending() || shared::gCodigoPesquisa.trimmed().isEmpty())
+    const QString escolhido = escolheReciboPendente(QStringLiteral("C"));
+    if (escolhido.isEmpty())
         return;
     QApplication::processEvents();
-    const QStringList partes = shared::gCodigoPesquisa.split(QLatin1Char('|'));
+    const QStringList partes = escolhido.split(QLatin1Char('|'));
     const QString nrrec = partes.value(0).trimmed();
     shared::gCodigoPesquisa = nrrec;
     txtCdFor->setText(QString::number(partes.value(1).trimmed().toLongLong()));

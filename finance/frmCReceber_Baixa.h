@@ -27,7 +27,7 @@ public:
     void TotalizaMeiosPagamento() override;
 
 protected:
-    bool gravaFechamento(const QStringList& linhas) override;
+    recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) const override;
     void limpaAposBaixa() override;
     void escPressed() override;
 

@@ -3,7 +3,6 @@
 #include "finance/centro_tabela.h"
 #include "finance/frmBuscaCentroCusto.h"
 #include "finance/frmBuscaSubCentroCusto.h"
-#include "finance/grid_columns.h"
 #include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
@@ -42,8 +41,8 @@ bool novaColuna(int i) {
     return i == 22 || i == 45 || i == 68 || i == 91;
 }
 
-const QList<Coluna>& colunasDaLista() {
-    static const QList<Coluna> c = {
+const QList<ListColumn>& colunasDaLista() {
+    static const QList<ListColumn> c = {
         {QStringLiteral("ID"), QStringLiteral("idlan"), 2445},
         {QStringLiteral("Documento No"), QStringLiteral("nrdoc"), 1515},
         {QStringLiteral("Valor Aberto"), QStringLiteral("vrab"), 1515, ListFormat::Currency},
@@ -108,10 +107,8 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
         b->setFont(narrow);
 
     Adodc1 = new db::DataControl(this);
-    Adodc1->setObjectName(QStringLiteral("Adodc1"));
     DataGrid1 = new DataGrid(Frame1);
-    DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
-    grade::liga(Adodc1, DataGrid1, colunasDaLista());
+    listbinding::bind(Adodc1, DataGrid1, colunasDaLista());
 
     frmVCT = new QFrame(Frame1);
     frmVCT->setObjectName(QStringLiteral("frmVCT"));
@@ -252,31 +249,26 @@ void frmlancontas::Command8_Click() {
 }
 
 void frmlancontas::buscaNome(QLineEdit* code, QLineEdit* name,
-                             const std::function<Statement(qint64)>& statement,
-                             const QString& column) {
+                             const std::function<Statement(qint64)>& statement) {
     name->clear();
     try {
         shared::abreConexao();
-        name->setText(leNome(shared::gCn(), code->text(), statement, column).value_or(QString()));
+        name->setText(leNome(shared::gCn(), code->text(), statement).value_or(QString()));
     } catch (const db::DbError& e) {
         dlg::showError(e.number(), e.text());
     }
 }
 
 void frmlancontas::txtcdfor_Change() {
-    buscaNome(txtcdfor, txtnmfor, fornecedorNome, QStringLiteral("nmfor"));
+    buscaNome(txtcdfor, txtnmfor, fornecedorNome);
 }
 
 void frmlancontas::txtCdCentro_Change() {
-    buscaNome(
-        txtCdCentro, txtNmCentro, [](qint64 c) { return centroNome(centrosDeCusto(), c); },
-        QStringLiteral("nmcen"));
+    buscaNome(txtCdCentro, txtNmCentro, [](qint64 c) { return centroNome(centrosDeCusto(), c); });
 }
 
 void frmlancontas::txtCdTPd_Change() {
-    buscaNome(
-        txtCdTPd, txtNmTPd, [](qint64 c) { return centroNome(subCentrosDeCusto(), c); },
-        QStringLiteral("nmscen"));
+    buscaNome(txtCdTPd, txtNmTPd, [](qint64 c) { return centroNome(subCentrosDeCusto(), c); });
 }
 
 void frmlancontas::destrava(bool livre) {

@@ -88,7 +88,7 @@ private:
     // Opens a picker and puts the whole part of its code into `box`.
     void escolhe(QLineEdit* box, const std::function<void()>& picker);
     void buscaNome(QLineEdit* code, QLineEdit* name,
-                   const std::function<Statement(qint64)>& statement, const QString& column);
+                   const std::function<Statement(qint64)>& statement);
     lancamento::Documento documento() const;
     std::vector<lancamento::Parcela> parcelas() const;
 

@@ -12,15 +12,13 @@ Statement clienteNome(qint64 cdcli) {
 }
 
 std::optional<QString> leNome(db::Connection& cn, const QString& codigo,
-                              const std::function<Statement(qint64)>& statement,
-                              const QString& coluna) {
+                              const std::function<Statement(qint64)>& statement) {
     const auto code = wholeCode(codigo);
     if (!code)
         return std::nullopt;
     const Statement s = statement(*code);
-    db::Recordset r = cn.query(s.sql, s.params);
+    const db::Recordset r = cn.query(s.sql, s.params);
     if (r.isEmpty())
         return std::nullopt;
-    r.moveLast();
-    return r.text(coluna);
+    return r.textAt(r.rowCount() - 1, 0);
 }

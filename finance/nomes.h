@@ -13,9 +13,8 @@ class Connection;
 Statement fornecedorNome(qint64 cdfor);
 Statement clienteNome(qint64 cdcli);
 
-// The name column of the statement's last row; nothing when the code box
-// holds no whole number or no row has it. The connection is open; throws
-// db::DbError.
+// The name the statement (one column) gives in its last row; nothing when
+// the code box holds no whole number or no row has it. The connection is
+// open; throws db::DbError.
 std::optional<QString> leNome(db::Connection& cn, const QString& codigo,
-                              const std::function<Statement(qint64)>& statement,
-                              const QString& coluna);
+                              const std::function<Statement(qint64)>& statement);

@@ -11,10 +11,6 @@ namespace {
 constexpr int kCampoValor = 15;
 // The largest amount whose field fits 15 characters: 999999999999,99.
 const Decimal kMaiorValor = Decimal::fromInt(1000000000000LL);
-
-Aviso informa(const QString& texto) {
-    return {texto, QStringLiteral("ATENÇÃO"), dlg::Icon::Information};
-}
 } // namespace
 
 QString numero(const QDateTime& agora, const QString& usuario) {
@@ -59,9 +55,9 @@ Decimal soma(const QStringList& linhas) {
 std::optional<Aviso> confereValor(const QString& texto, Decimal& valor) {
     const auto v = Decimal::parse(texto, false);
     if (!v || v->rounded(2) >= kMaiorValor)
-        return informa(QStringLiteral("--- ERRO --- VALOR INVÁLIDO!"));
+        return Aviso{QStringLiteral("--- ERRO --- VALOR INVÁLIDO!")};
     if (v->rounded(2) <= Decimal())
-        return informa(QStringLiteral("--- ERRO --- VALOR NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
+        return Aviso{QStringLiteral("--- ERRO --- VALOR NÃO PODE SER MENOR E/OU IGUAL A ZERO!")};
     valor = v->rounded(2);
     return std::nullopt;
 }
@@ -106,8 +102,8 @@ bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const 
 }
 
 Aviso divergencia() {
-    return {QStringLiteral("--- ERRO --- DIVERGÊNCIA NO VALOR A PAGAR E VALOR BAIXADO!"),
-            QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation};
+    return Aviso::alerta(
+        QStringLiteral("--- ERRO --- DIVERGÊNCIA NO VALOR A PAGAR E VALOR BAIXADO!"));
 }
 
 Aviso sucesso() {
@@ -116,24 +112,24 @@ Aviso sucesso() {
 }
 
 Aviso dadosInvalidos() {
-    return informa(QStringLiteral("--- ERRO --- DADOS INVÁLIDO!"));
+    return Aviso{QStringLiteral("--- ERRO --- DADOS INVÁLIDO!")};
 }
 
 Aviso reciboNaoIniciado() {
-    return informa(QStringLiteral("--- ERRO --- RECIBO NÃO INICIADO!"));
+    return Aviso{QStringLiteral("--- ERRO --- RECIBO NÃO INICIADO!")};
 }
 
 Aviso jurosInvalidos() {
-    return informa(QStringLiteral("--- ERRO --- VALOR DO DESCONTO E/OU JUROS INVÁLIDO!"));
+    return Aviso{QStringLiteral("--- ERRO --- VALOR DO DESCONTO E/OU JUROS INVÁLIDO!")};
 }
 
 Aviso idInvalido() {
-    return informa(QStringLiteral("--- ERRO --- ID DO DOCUMENTO INVÁLIDO!"));
+    return Aviso{QStringLiteral("--- ERRO --- ID DO DOCUMENTO INVÁLIDO!")};
 }
 
 Aviso parcelaAlterada() {
-    return {QStringLiteral("--- ERRO --- PARCELA ALTERADA POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."),
-            QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation};
+    return Aviso::alerta(
+        QStringLiteral("--- ERRO --- PARCELA ALTERADA POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
 }
 
 } // namespace recibo
