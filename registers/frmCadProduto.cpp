@@ -30,12 +30,6 @@ QString withoutTrailingBlanks(QString text) {
     return text;
 }
 
-// A box the program fills and the user only reads.
-void displayOnly(QLineEdit* box) {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-}
-
 } // namespace
 
 frmCadProduto::frmCadProduto(QWidget* parent)
@@ -70,12 +64,12 @@ void frmCadProduto::buildLayout() {
     txtUN = box(this, "txtUN", 2, 4);
     txtCdGrupo = box(this, "txtCdGrupo", 6, 7);
     txtDsGrupo = box(this, "txtDsGrupo", 0, 24);
-    displayOnly(txtDsGrupo);
+    setDisplayOnly(txtDsGrupo);
     txtFator = box(this, "txtFator", 18, 14);
     txtDtUA = box(this, "txtDtUA", 10, 12);
     txtDtUC = box(this, "txtDtUC", 10, 12);
     txtQtde = box(this, "txtQtde", 10, 12);
-    displayOnly(txtQtde);
+    setDisplayOnly(txtQtde);
     txtmemo = memo(this, "txtmemo");
     cmdsalva = button(this, "cmdsalva", QStringLiteral("SALVAR"));
     cmdretorna = button(this, "cmdretorna", QStringLiteral("LIMPA"));
