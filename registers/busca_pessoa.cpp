@@ -60,7 +60,7 @@ BuscaPessoa::BuscaPessoa(QWidget* parent, const Tabela& tabela, const QString& n
 }
 
 void BuscaPessoa::Form_Load() {
-    loadList(QStringLiteral("select * from %1 order by %2").arg(tabela_.nome, tabela_.coluna));
+    loadList(tableList(tabela_.nome, tabela_.coluna));
 }
 
 void BuscaPessoa::Command1_Click() {

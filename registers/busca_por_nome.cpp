@@ -44,7 +44,7 @@ BuscaPorNome::BuscaPorNome(QWidget* parent, const Tabela& tabela, bool tabDoNovo
 }
 
 void BuscaPorNome::Form_Load() {
-    loadList(QStringLiteral("select * from %1 order by %2").arg(tabela_.nome, tabela_.coluna));
+    loadList(tableList(tabela_.nome, tabela_.coluna));
 }
 
 void BuscaPorNome::Command1_Click() {

@@ -45,7 +45,7 @@ frmBuscaProd::frmBuscaProd(QWidget* parent)
 }
 
 void frmBuscaProd::Form_Load() {
-    loadList(QStringLiteral("select * from produtos order by dspro"));
+    loadList(tableList(QStringLiteral("produtos"), QStringLiteral("dspro")));
 }
 
 void frmBuscaProd::Command1_Click() {

@@ -123,7 +123,7 @@ void frmCadProduto::Form_Load() {
     } catch (const db::DbError& e) {
         dlg::showError(e.number(), e.text());
     }
-    setListSource({QStringLiteral("select * from produtos order by dspro"), {}});
+    setListSource(tableList(QStringLiteral("produtos"), QStringLiteral("dspro")));
 }
 
 std::optional<qsizetype> frmCadProduto::listedRow(const QString& code) const {

@@ -16,8 +16,8 @@ PickerForm::PickerForm(QWidget* parent, const QList<ListColumn>& columns, const 
     DataGrid1->setRowSelectedGesture(false);
 }
 
-void PickerForm::loadList(const QString& sql) {
-    listbinding::setSource(Adodc1, DataGrid1, {sql, {}});
+void PickerForm::loadList(const Statement& source) {
+    listbinding::setSource(Adodc1, DataGrid1, source);
 }
 
 void PickerForm::search(const QString& prompt, const QString& title,

@@ -29,7 +29,7 @@ protected:
     PickerForm(QWidget* parent, const QList<ListColumn>& columns, const QString& codeColumn,
                const QString& nameColumn);
 
-    void loadList(const QString& sql);
+    void loadList(const Statement& source);
     // A cancelled input box keeps the list; a confirmed one, empty or not,
     // becomes the list's source for every later refresh.
     void search(const QString& prompt, const QString& title,
