@@ -9,7 +9,7 @@
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaGrupo.h"
 #include "registers/insumo_rules.h"
-#include "registers/register_codes.h"
+#include "registers/pick.h"
 #include "registers/search_statements.h"
 #include "shell/shared_state.h"
 
@@ -239,12 +239,7 @@ void frmCadProduto::LimpaTela() {
 }
 
 void frmCadProduto::Command2_Click() {
-    shared::gCodigoPesquisa.clear();
-    frmBuscaGrupo picker(this);
-    picker.exec();
-    if (isNumeric(shared::gCodigoPesquisa))
-        txtCdGrupo->setText(shared::gCodigoPesquisa);
-    txtCdGrupo->setFocus();
+    pickInto<frmBuscaGrupo>(this, txtCdGrupo);
 }
 
 void frmCadProduto::Command3_Click() {
