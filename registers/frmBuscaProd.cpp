@@ -49,10 +49,7 @@ void frmBuscaProd::Form_Load() {
 }
 
 void frmBuscaProd::Command1_Click() {
-    search(QStringLiteral("NOME:"), QStringLiteral("PESQUISA PELO NOME"), [](const QString& t) {
-        return containsSearch(QStringLiteral("produtos"), QStringLiteral("dspro"),
-                              QStringLiteral("dspro"), t);
-    });
+    searchName(QStringLiteral("produtos"), QStringLiteral("dspro"));
 }
 
 void frmBuscaProd::Command2_Click() {
