@@ -3,6 +3,10 @@
 #include "platform/dates.h"
 #include "shell/shared_state.h"
 
+QString auditStamp(const QString& usuario, const QDateTime& moment) {
+    return usuario + QLatin1Char(' ') + dates::stampBr(moment);
+}
+
 QString auditStamp() {
-    return shared::gUsuario + QLatin1Char(' ') + dates::stampBr(QDateTime::currentDateTime());
+    return auditStamp(shared::gUsuario, QDateTime::currentDateTime());
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
-// The registers' audit stamp: the logged-in user, a blank, and the present
-// date and time as dd/mm/yyyy hh:mm:ss. Each call reads the clock anew.
+// The registers' audit stamp: the user, a blank, and the moment as
+// dd/mm/yyyy hh:mm:ss.
+QString auditStamp(const QString& usuario, const QDateTime& moment);
+// The stamp of the logged-in user at the present moment. Each call reads
+// the clock anew.
 QString auditStamp();

@@ -10,7 +10,7 @@
 
 using namespace formwidgets;
 
-BuscaPessoa::BuscaPessoa(QWidget* parent, const Tabela& tabela, const QString& novo,
+BuscaPessoa::BuscaPessoa(QWidget* parent, const PickerTable& tabela, const QString& novo,
                          bool tabDaDireita)
     : PickerForm(parent,
                  {{QStringLiteral("NOME"), tabela.coluna, 3090},
@@ -60,13 +60,11 @@ BuscaPessoa::BuscaPessoa(QWidget* parent, const Tabela& tabela, const QString& n
 }
 
 void BuscaPessoa::Form_Load() {
-    loadList(QStringLiteral("select * from %1 order by %2").arg(tabela_.nome, tabela_.coluna));
+    loadList(tableList(tabela_.nome, tabela_.coluna));
 }
 
 void BuscaPessoa::Command1_Click() {
-    search(QStringLiteral("NOME:"), QStringLiteral("PESQUISA PELO NOME"), [this](const QString& t) {
-        return containsSearch(tabela_.nome, tabela_.coluna, tabela_.coluna, t);
-    });
+    searchName(tabela_.nome, tabela_.coluna);
 }
 
 void BuscaPessoa::Command4_Click() {

@@ -25,17 +25,11 @@ public:
     void Command6_Click();
 
 protected:
-    struct Tabela {
-        QString nome;   // cliente, fornecedores
-        QString chave;  // the code column
-        QString coluna; // the name column
-        QString itemMenu;
-    };
     // `novo` is the new button's caption; `tabDaDireita` runs the buttons'
     // tab order from the right.
-    BuscaPessoa(QWidget* parent, const Tabela& tabela, const QString& novo, bool tabDaDireita);
+    BuscaPessoa(QWidget* parent, const PickerTable& tabela, const QString& novo, bool tabDaDireita);
     virtual void abreCadastro() = 0;
 
 private:
-    Tabela tabela_;
+    PickerTable tabela_;
 };

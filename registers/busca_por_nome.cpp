@@ -10,7 +10,7 @@
 
 using namespace formwidgets;
 
-BuscaPorNome::BuscaPorNome(QWidget* parent, const Tabela& tabela, bool tabDoNovo)
+BuscaPorNome::BuscaPorNome(QWidget* parent, const PickerTable& tabela, bool tabDoNovo)
     : PickerForm(parent,
                  {{QStringLiteral("NOME"), tabela.coluna, 5115},
                   {QStringLiteral("CÓDIGO"), tabela.chave, 1515}},
@@ -44,13 +44,11 @@ BuscaPorNome::BuscaPorNome(QWidget* parent, const Tabela& tabela, bool tabDoNovo
 }
 
 void BuscaPorNome::Form_Load() {
-    loadList(QStringLiteral("select * from %1 order by %2").arg(tabela_.nome, tabela_.coluna));
+    loadList(tableList(tabela_.nome, tabela_.coluna));
 }
 
 void BuscaPorNome::Command1_Click() {
-    search(QStringLiteral("NOME:"), QStringLiteral("PESQUISA PELO NOME"), [this](const QString& t) {
-        return containsSearch(tabela_.nome, tabela_.coluna, tabela_.coluna, t);
-    });
+    searchName(tabela_.nome, tabela_.coluna);
 }
 
 void BuscaPorNome::Command5_Click() {

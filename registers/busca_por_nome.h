@@ -19,17 +19,11 @@ public:
     void Command6_Click();
 
 protected:
-    struct Tabela {
-        QString nome;
-        QString chave;
-        QString coluna;
-        QString itemMenu;
-    };
     // `tabDoNovo`: the tab order runs new, select, search instead of the
     // buttons' order.
-    BuscaPorNome(QWidget* parent, const Tabela& tabela, bool tabDoNovo);
+    BuscaPorNome(QWidget* parent, const PickerTable& tabela, bool tabDoNovo);
     virtual void abreCadastro() = 0;
 
 private:
-    Tabela tabela_;
+    PickerTable tabela_;
 };

@@ -3,6 +3,7 @@
 #include "platform/data_grid.h"
 #include "platform/dialogs.h"
 #include "registers/form_widgets.h"
+#include "registers/search_statements.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -10,10 +11,6 @@
 #include <QVBoxLayout>
 
 using namespace formwidgets;
-
-Statement codeNameList(const CodeNameTable& t) {
-    return {QStringLiteral("select * from %1 order by %2").arg(t.table, t.nameColumn), {}};
-}
 
 Statement codeNameInsert(const CodeNameTable& t, const QString& name) {
     return {QStringLiteral("insert into %1 (%2) values (?)").arg(t.table, t.nameColumn), {name}};
@@ -67,7 +64,7 @@ CodeNameRegister::CodeNameRegister(QWidget* parent, CodeNameTable table)
 }
 
 void CodeNameRegister::Form_Load() {
-    setListSource(codeNameList(table_));
+    setListSource(tableList(table_.table, table_.nameColumn));
 }
 
 void CodeNameRegister::txtcodcli_LostFocus() {

@@ -23,7 +23,6 @@ struct CodeNameTable {
     QSize size{420, 420};
 };
 
-Statement codeNameList(const CodeNameTable& t);
 Statement codeNameInsert(const CodeNameTable& t, const QString& name);
 Statement codeNameUpdate(const CodeNameTable& t, qint64 code, const QString& name);
 

@@ -1,26 +1,13 @@
 #include "registers/consulta_cnpj.h"
 
 #include "platform/http_client.h"
-#include "shell/funcoes.h"
 
 #include <QUrl>
 
 namespace {
 
-constexpr int kTimeoutMs = 15000;
-
 QString pathSegment(const QString& text) {
     return QString::fromLatin1(QUrl::toPercentEncoding(text));
-}
-
-bool isEightDigits(const QString& text) {
-    if (text.size() != 8)
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
 }
 
 // "01.001-000" and "01001-000" alike become "01001000".
@@ -41,8 +28,7 @@ QString cnpjServiceBase() {
 
 RespostaCnpj ConsultarCNPJ(const QString& cnpj) {
     const http::Reply reply = http::get(
-        QUrl(cnpjServiceBase() + QStringLiteral("/v1/cnpj/") + pathSegment(cnpj.trimmed())), {},
-        kTimeoutMs);
+        QUrl(cnpjServiceBase() + QStringLiteral("/v1/cnpj/") + pathSegment(cnpj.trimmed())));
     RespostaCnpj out;
     out.status = reply.status;
     if (reply.status == 404)
@@ -86,15 +72,4 @@ std::optional<DadosEmpresa> dadosEmpresa(const RespostaCnpj& resposta) {
     d.uf = ValorCampoJson(json, QStringLiteral("uf"));
     d.email = ValorCampoJson(json, QStringLiteral("email"));
     return d;
-}
-
-QString ibgeDoCep(const QString& cep) {
-    if (!isEightDigits(cep))
-        return {};
-    const http::Reply reply =
-        http::get(QUrl(cepServiceBase() + QStringLiteral("/ws/") + cep + QStringLiteral("/json/")),
-                  {}, kTimeoutMs);
-    if (reply.status != 200)
-        return {};
-    return ValorCampoJson(QString::fromUtf8(reply.body), QStringLiteral("ibge"));
 }

@@ -4,7 +4,7 @@
 #include <optional>
 
 // Company-registration lookup by CNPJ and the plain-text field extraction
-// used on its answers and on the postal service's JSON.
+// used on its answers (and on the postal service's JSON).
 
 // Base address of the company-registration service (QUENDARO_CNPJ_URL
 // overrides the default).
@@ -30,7 +30,3 @@ struct DadosEmpresa {
 };
 // Only a successful answer that names the company fills anything.
 std::optional<DadosEmpresa> dadosEmpresa(const RespostaCnpj& resposta);
-
-// The municipality code the postal service gives for an 8-digit postal code
-// (its JSON "ibge" field); empty when there is none or no answer.
-QString ibgeDoCep(const QString& cep);

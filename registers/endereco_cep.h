@@ -3,6 +3,10 @@
 #include <QStringList>
 #include <optional>
 
+// The municipality code the postal service gives for an 8-digit postal code
+// (its JSON "ibge" field); empty when there is none or no answer.
+QString ibgeDoCep(const QString& cep);
+
 // The five parts of a postal-code lookup's answer (address, district, city,
 // state, municipality code), missing ones empty. None when every part is
 // blank: the service was unreachable or knew no such code, and nothing the

@@ -75,6 +75,11 @@ void selectAllOnEntry(QLineEdit* box) {
     box->installEventFilter(new SelectOnEntry(box));
 }
 
+void setDisplayOnly(QLineEdit* box) {
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+}
+
 void chainTabOrder(const QList<QWidget*>& widgets) {
     for (qsizetype i = 1; i < widgets.size(); ++i)
         QWidget::setTabOrder(widgets.at(i - 1), widgets.at(i));

@@ -20,6 +20,9 @@ void addLabelled(QBoxLayout* row, QWidget* parent, const QString& label, QWidget
                  int stretch = 0);
 // Entering the box selects its whole text, so typing replaces it.
 void selectAllOnEntry(QLineEdit* box);
+// A box the program fills and the user only reads: read-only, and no stop
+// for the focus.
+void setDisplayOnly(QLineEdit* box);
 // Tab order along `widgets`.
 void chainTabOrder(const QList<QWidget*>& widgets);
 

@@ -45,14 +45,11 @@ frmBuscaProd::frmBuscaProd(QWidget* parent)
 }
 
 void frmBuscaProd::Form_Load() {
-    loadList(QStringLiteral("select * from produtos order by dspro"));
+    loadList(tableList(QStringLiteral("produtos"), QStringLiteral("dspro")));
 }
 
 void frmBuscaProd::Command1_Click() {
-    search(QStringLiteral("NOME:"), QStringLiteral("PESQUISA PELO NOME"), [](const QString& t) {
-        return containsSearch(QStringLiteral("produtos"), QStringLiteral("dspro"),
-                              QStringLiteral("dspro"), t);
-    });
+    searchName(QStringLiteral("produtos"), QStringLiteral("dspro"));
 }
 
 void frmBuscaProd::Command2_Click() {

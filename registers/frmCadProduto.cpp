@@ -9,7 +9,7 @@
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaGrupo.h"
 #include "registers/insumo_rules.h"
-#include "registers/register_codes.h"
+#include "registers/pick.h"
 #include "registers/search_statements.h"
 #include "shell/shared_state.h"
 
@@ -28,12 +28,6 @@ QString withoutTrailingBlanks(QString text) {
     while (text.endsWith(QLatin1Char(' ')))
         text.chop(1);
     return text;
-}
-
-// A box the program fills and the user only reads.
-void displayOnly(QLineEdit* box) {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
 }
 
 } // namespace
@@ -70,12 +64,12 @@ void frmCadProduto::buildLayout() {
     txtUN = box(this, "txtUN", 2, 4);
     txtCdGrupo = box(this, "txtCdGrupo", 6, 7);
     txtDsGrupo = box(this, "txtDsGrupo", 0, 24);
-    displayOnly(txtDsGrupo);
+    setDisplayOnly(txtDsGrupo);
     txtFator = box(this, "txtFator", 18, 14);
     txtDtUA = box(this, "txtDtUA", 10, 12);
     txtDtUC = box(this, "txtDtUC", 10, 12);
     txtQtde = box(this, "txtQtde", 10, 12);
-    displayOnly(txtQtde);
+    setDisplayOnly(txtQtde);
     txtmemo = memo(this, "txtmemo");
     cmdsalva = button(this, "cmdsalva", QStringLiteral("SALVAR"));
     cmdretorna = button(this, "cmdretorna", QStringLiteral("LIMPA"));
@@ -129,7 +123,7 @@ void frmCadProduto::Form_Load() {
     } catch (const db::DbError& e) {
         dlg::showError(e.number(), e.text());
     }
-    setListSource({QStringLiteral("select * from produtos order by dspro"), {}});
+    setListSource(tableList(QStringLiteral("produtos"), QStringLiteral("dspro")));
 }
 
 std::optional<qsizetype> frmCadProduto::listedRow(const QString& code) const {
@@ -245,12 +239,7 @@ void frmCadProduto::LimpaTela() {
 }
 
 void frmCadProduto::Command2_Click() {
-    shared::gCodigoPesquisa.clear();
-    frmBuscaGrupo picker(this);
-    picker.exec();
-    if (isNumeric(shared::gCodigoPesquisa))
-        txtCdGrupo->setText(shared::gCodigoPesquisa);
-    txtCdGrupo->setFocus();
+    pickInto<frmBuscaGrupo>(this, txtCdGrupo);
 }
 
 void frmCadProduto::Command3_Click() {

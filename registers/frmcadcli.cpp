@@ -150,7 +150,7 @@ void frmcadcli::buildLayout() {
 }
 
 void frmcadcli::Form_Load() {
-    setListSource({QStringLiteral("select * from cliente order by nmcli"), {}});
+    setListSource(tableList(QStringLiteral("cliente"), QStringLiteral("nmcli")));
     txtdtcad->setText(today());
 }
 

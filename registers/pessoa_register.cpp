@@ -117,8 +117,7 @@ void PessoaRegister::buildLayout() {
 }
 
 void PessoaRegister::Form_Load() {
-    setListSource(
-        {QStringLiteral("select * from %1 order by %2").arg(tabela_.tabela, tabela_.nome), {}});
+    setListSource(tableList(tabela_.tabela, tabela_.nome));
 }
 
 void PessoaRegister::txtcodcli_LostFocus() {

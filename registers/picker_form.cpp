@@ -4,6 +4,7 @@
 #include "platform/db/data_control.h"
 #include "platform/dialogs.h"
 #include "registers/list_binding.h"
+#include "registers/search_statements.h"
 #include "shell/funcoes.h"
 #include "shell/shared_state.h"
 
@@ -16,8 +17,8 @@ PickerForm::PickerForm(QWidget* parent, const QList<ListColumn>& columns, const 
     DataGrid1->setRowSelectedGesture(false);
 }
 
-void PickerForm::loadList(const QString& sql) {
-    listbinding::setSource(Adodc1, DataGrid1, {sql, {}});
+void PickerForm::loadList(const Statement& source) {
+    listbinding::setSource(Adodc1, DataGrid1, source);
 }
 
 void PickerForm::search(const QString& prompt, const QString& title,
@@ -26,6 +27,11 @@ void PickerForm::search(const QString& prompt, const QString& title,
     if (text)
         listbinding::setSource(Adodc1, DataGrid1, source(*text));
     DataGrid1->setFocus();
+}
+
+void PickerForm::searchName(const QString& table, const QString& column) {
+    search(QStringLiteral("NOME:"), QStringLiteral("PESQUISA PELO NOME"),
+           [&](const QString& text) { return containsSearch(table, column, column, text); });
 }
 
 void PickerForm::select() {

@@ -12,6 +12,14 @@ namespace db {
 class DataControl;
 }
 
+// The table a picker lists whole and searches by name.
+struct PickerTable {
+    QString nome;     // cliente, fornecedores, grupoestoque...
+    QString chave;    // the code column
+    QString coluna;   // the name column
+    QString itemMenu; // the main-window item whose permission guards "new"
+};
+
 // What every picker shares: a list the user narrows with searches, F10
 // handing the current row back through gCodigoPesquisa (and gNomePesquisa),
 // Esc handing back nothing, and a "new" button that opens the register when
@@ -29,11 +37,13 @@ protected:
     PickerForm(QWidget* parent, const QList<ListColumn>& columns, const QString& codeColumn,
                const QString& nameColumn);
 
-    void loadList(const QString& sql);
+    void loadList(const Statement& source);
     // A cancelled input box keeps the list; a confirmed one, empty or not,
     // becomes the list's source for every later refresh.
     void search(const QString& prompt, const QString& title,
                 const std::function<Statement(const QString&)>& source);
+    // The F2 search: rows whose `column` holds the typed text, in its order.
+    void searchName(const QString& table, const QString& column);
     // Hands back the current row and closes; with no current row nothing is
     // handed back and the picker stays open.
     void select();

@@ -1,5 +1,9 @@
 #include "registers/search_statements.h"
 
+Statement tableList(const QString& table, const QString& order) {
+    return {QStringLiteral("select * from %1 order by %2").arg(table, order), {}};
+}
+
 Statement containsSearch(const QString& table, const QString& column, const QString& order,
                          const QString& text) {
     return {QStringLiteral("select * from %1 where %2 like concat('%', ?, '%') order by %3")

@@ -4,9 +4,8 @@
 #include "shell/shared_state.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_database.h"
+#include "tests/support/typing.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -51,15 +50,9 @@ protected:
     testsupport::ScriptedDialogs dialogs;
 };
 
-// Types text as keys into a control, accented letters included.
+// Kept for the order tests that still type through it.
 inline void typeText(QWidget* target, const QString& text) {
-    for (QChar c : text) {
-        const int key = c.unicode() < 128 ? c.toUpper().unicode() : 0;
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(target, &release);
-    }
+    testsupport::type(target, text);
 }
 
 // The texts of a model's column, top to bottom.

@@ -274,7 +274,7 @@ TEST_F(Fornecedor, EnterInTheNotesKeepsItsLineBreakAndMovesOn) {
     form.show();
     QApplication::setActiveWindow(&form);
     form.txtmemo->setFocus();
-    regtest::typeText(form.txtmemo, QStringLiteral("linha"));
+    testsupport::type(form.txtmemo, QStringLiteral("linha"));
     QTest::keyClick(form.txtmemo, Qt::Key_Return);
     EXPECT_EQ(form.txtmemo->toPlainText(), QStringLiteral("LINHA\n"));
     EXPECT_TRUE(form.cmdsalva->hasFocus());

@@ -118,7 +118,7 @@ TEST_F(GrupoEstoque, TypingGivesCapitalsAndEnterMovesOn) {
     form.show();
     QApplication::setActiveWindow(&form);
     form.txtnome->setFocus();
-    regtest::typeText(form.txtnome, QStringLiteral("ação"));
+    testsupport::type(form.txtnome, QStringLiteral("ação"));
     EXPECT_EQ(form.txtnome->text(), QStringLiteral("AÇÃO"));
     // Enter in the code box loads the row, as leaving it does.
     addGroup(QStringLiteral("TINTAS"));
