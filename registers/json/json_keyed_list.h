@@ -39,10 +39,6 @@ public:
         return found->second->value;
     }
 
-    // The key of the item at the position; only for lists whose items all
-    // carry one.
-    const QString& keyAt(int position) const { return *entries_[checked(position)]->key; }
-
     void replaceAt(int position, T value) { entries_[checked(position)]->value = std::move(value); }
 
     void removeAt(int position) {

@@ -1,5 +1,6 @@
 #include "registers/json/json_node.h"
 
+#include "registers/json/json_member_key.h"
 #include "registers/json/json_node_data.h"
 #include "registers/json/json_parser.h"
 #include "registers/json/json_serialiser.h"
@@ -34,6 +35,10 @@ void JsonNode::setIsArray(bool value) {
     if (Count() >= 1)
         json::raise(5, QStringLiteral("Cannot change IsArray setting after items have been added"));
     d_->isArray = value;
+    if (value)
+        d_->names.reset();
+    else
+        d_->names.emplace();
 }
 
 JsonValue JsonNode::Item(const JsonKey& key) const {
@@ -43,7 +48,7 @@ JsonValue JsonNode::Item(const JsonKey& key) const {
         return d_->values.at(key.position());
     if (d_->isArray)
         json::raise(5, QStringLiteral("Array values can only be acessed by index"));
-    return d_->values.at(key.text());
+    return d_->values.at(json::memberKey(key.text()));
 }
 
 void JsonNode::setItem(const JsonKey& key, const JsonValue& value) {
@@ -60,10 +65,13 @@ void JsonNode::setItem(const JsonKey& key, const JsonValue& value) {
     if (!key.isText())
         json::raise(
             5, QStringLiteral("Object values can only be changed or added by key not by index"));
-    const QString name = key.text();
-    if (d_->values.contains(name))
-        d_->values.remove(name);
-    d_->values.add(value, name);
+    const QString memberKey = json::memberKey(key.text());
+    if (d_->values.contains(memberKey)) {
+        d_->values.remove(memberKey);
+        d_->names->remove(memberKey);
+    }
+    d_->values.add(value, memberKey);
+    d_->names->add(key.text(), memberKey);
 }
 
 QString JsonNode::JSON() const {
@@ -77,7 +85,7 @@ void JsonNode::setJSON(const QString& text) {
 QString JsonNode::Name(int index) const {
     if (d_->isArray)
         json::raise(5, QStringLiteral("Array items do not have names"));
-    return d_->values.keyAt(index);
+    return d_->names->at(index);
 }
 
 QStringList JsonNode::Version() const {
@@ -99,12 +107,13 @@ JsonNode JsonNode::AddNewObject(const JsonKey& key) {
 
 void JsonNode::Clear() {
     d_->values = {};
+    d_->names.emplace();
     d_->isArray = false;
 }
 
 bool JsonNode::Exists(const JsonKey& key) const {
     if (key.isText())
-        return !d_->isArray && d_->values.contains(key.text());
+        return !d_->isArray && d_->names->contains(json::memberKey(key.text()));
     return key.isPosition() && key.position() >= 1 && key.position() <= Count();
 }
 
@@ -112,8 +121,8 @@ QStringList JsonNode::NewEnum() const {
     if (d_->isArray)
         json::raise(5, QStringLiteral("Arrays must be iterated using index values"));
     QStringList names;
-    for (int position = 1; position <= Count(); ++position)
-        names.append(d_->values.keyAt(position));
+    for (int position = 1; position <= d_->names->count(); ++position)
+        names.append(d_->names->at(position));
     return names;
 }
 
@@ -121,8 +130,11 @@ void JsonNode::Remove(const JsonKey& key) {
     if (key.isText()) {
         if (d_->isArray)
             json::raise(5, QStringLiteral("Must remove by index for arrays"));
-        if (d_->values.contains(key.text()))
-            d_->values.remove(key.text());
+        const QString memberKey = json::memberKey(key.text());
+        if (d_->values.contains(memberKey)) {
+            d_->values.remove(memberKey);
+            d_->names->remove(memberKey);
+        }
         return;
     }
     if (key.isNull())
@@ -130,4 +142,6 @@ void JsonNode::Remove(const JsonKey& key) {
     if (key.position() > Count())
         return;
     d_->values.removeAt(key.position());
+    if (d_->names)
+        d_->names->removeAt(key.position());
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The state one JsonNode handle refers to.
@@ -12,9 +13,10 @@ struct JsonNodeData {
     bool whitespace = false;
     bool decimalMode = false;
     bool isArray = false;
-    // Every value in order; an object's are keyed by their names (matched
-    // exactly, letter case included), an array's have no key.
+    // Every value in order; an object's are stored under their member keys.
     json::KeyedList<JsonValue> values;
+    // An object's names, under the same member keys; arrays have none.
+    std::optional<json::KeyedList<QString>> names = json::KeyedList<QString>();
 
     JsonNodeData() = default;
     JsonNodeData(const JsonNodeData&) = delete;
