@@ -30,10 +30,6 @@ namespace {
 // A column of rows holds 23 instalments; five columns hold the 115.
 constexpr int kLinhasPorColuna = 23;
 
-void avisa(const receivables::Aviso& aviso) {
-    dlg::inform(aviso.texto, aviso.titulo, aviso.icone);
-}
-
 // Wide enough for a whole date.
 QLineEdit* caixaDaLinha(QWidget* parent, const char* name) {
     QLineEdit* box = formwidgets::box(parent, name, 0, 8);
@@ -234,8 +230,8 @@ void frmOS_GerFinan::Form_Activate() {
 
 void frmOS_GerFinan::txtQtParc_LostFocus() {
     const auto contagem = receivables::quantidade(txtQtParc->text());
-    if (const auto* aviso = std::get_if<receivables::Aviso>(&contagem)) {
-        avisa(*aviso);
+    if (const auto* aviso = std::get_if<dlg::Message>(&contagem)) {
+        dlg::dialogs().show(*aviso);
         return;
     }
     const int n = std::get<int>(contagem);
@@ -300,8 +296,8 @@ void frmOS_GerFinan::cmdsalva_Click() {
     const auto conferido = receivables::confere(digitado, QDate::currentDate());
     for (int i = 0; i < txtVR.size(); ++i)
         txtVR[i]->setText(digitado.parcelas.at(i).valor);
-    if (const auto* aviso = std::get_if<receivables::Aviso>(&conferido)) {
-        avisa(*aviso);
+    if (const auto* aviso = std::get_if<dlg::Message>(&conferido)) {
+        dlg::dialogs().show(*aviso);
         return;
     }
     QApplication::processEvents();

@@ -128,9 +128,8 @@ void ServiceLinesFrame::Command2_Click() {
         return;
     const auto conferida = servicelines::confere(txtDsSRV->text(), txtUn->text(), txtQt->text(),
                                                  txtVU->text(), txtPD->text());
-    if (const auto* recusa = std::get_if<servicelines::Recusa>(&conferida)) {
-        dlg::inform(recusa->texto, QStringLiteral("ATENÇÃO"),
-                    recusa->incompleta ? dlg::Icon::Information : dlg::Icon::Exclamation);
+    if (const auto* recusa = std::get_if<dlg::Message>(&conferida)) {
+        dlg::dialogs().show(*recusa);
         return;
     }
     {
