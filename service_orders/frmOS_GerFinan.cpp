@@ -11,6 +11,7 @@
 #include "service_orders/order_header.h"
 #include "service_orders/order_lookups.h"
 #include "service_orders/receivables_plan.h"
+#include "service_orders/shared_work.h"
 #include "shell/date_mask.h"
 #include "shell/shared_state.h"
 
@@ -193,14 +194,8 @@ void frmOS_GerFinan::Form_Activate() {
         return;
     primeiraAtivacao_ = QStringLiteral("S");
     receivables::PlanoLido plano;
-    if (const auto osnr = orderheader::parteInteira(txtOsNR->text())) {
-        try {
-            shared::abreConexao();
-            plano = receivables::le(shared::gCn(), *osnr);
-        } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
-        }
-    }
+    if (const auto osnr = orderheader::parteInteira(txtOsNR->text()))
+        workOnShared(nullptr, [&](db::Connection& cn) { plano = receivables::le(cn, *osnr); });
     if (plano.emissao)
         txtDTe->setText(dates::toBr(*plano.emissao));
     if (!plano.parcelas.isEmpty()) {
@@ -303,17 +298,10 @@ void frmOS_GerFinan::cmdsalva_Click() {
     QApplication::processEvents();
     if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
         return;
-    {
-        BusyGuard busy(this);
-        try {
-            shared::abreConexao();
-            receivables::grava(shared::gCn(), std::get<receivables::PlanoGravacao>(conferido),
-                               auditStamp());
-        } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
-            return;
-        }
-    }
+    if (!workOnShared(this, [&](db::Connection& cn) {
+            receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido), auditStamp());
+        }))
+        return;
     shared::gRetorno = QStringLiteral("S");
     accept();
 }
