@@ -194,11 +194,7 @@ bool frmInsumos_Compra::mostraCompra(const ChaveCompra& chave) {
 }
 
 void frmInsumos_Compra::Command2_Click() {
-    if (!pick<frmBuscaFornecedor>(this))
-        return;
-    if (isNumeric(shared::gCodigoPesquisa))
-        txtCdFor->setText(shared::gCodigoPesquisa);
-    txtCdFor->setFocus();
+    pickInto<frmBuscaFornecedor>(this, txtCdFor);
 }
 
 void frmInsumos_Compra::txtCdFor_Change() {
@@ -230,11 +226,7 @@ void frmInsumos_Compra::txtModelo_LostFocus() {
 }
 
 void frmInsumos_Compra::Command3_Click() {
-    if (!pick<frmBuscaProd>(this))
-        return;
-    if (!shared::gCodigoPesquisa.trimmed().isEmpty())
-        txtCdPro->setText(shared::gCodigoPesquisa);
-    txtCdPro->setFocus();
+    pickInto<frmBuscaProd>(this, txtCdPro, codigoDeInsumo);
 }
 
 void frmInsumos_Compra::txtCdPro_Change() {

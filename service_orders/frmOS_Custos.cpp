@@ -143,11 +143,7 @@ void frmOS_Custos::Form_Activate() {
 
 void frmOS_Custos::Command1_Click() {
     txtCdPro->setEnabled(true);
-    if (!pick<frmBuscaProd>(this))
-        return;
-    if (!shared::gCodigoPesquisa.trimmed().isEmpty())
-        txtCdPro->setText(shared::gCodigoPesquisa);
-    txtCdPro->setFocus();
+    pickInto<frmBuscaProd>(this, txtCdPro, codigoDeInsumo);
 }
 
 void frmOS_Custos::Command3_Click() {
