@@ -13,6 +13,7 @@
 #include "registers/list_binding.h"
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
+#include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
 #include "shell/auto_resize.h"
@@ -29,15 +30,6 @@
 #include <QVBoxLayout>
 
 using namespace formwidgets;
-
-namespace {
-
-void displayOnly(QLineEdit* box) {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-}
-
-} // namespace
 
 frmInsumos_Compra::frmInsumos_Compra(QWidget* parent) : SupplyForm(parent) {
     setObjectName(QStringLiteral("frmInsumos_Compra"));
@@ -65,7 +57,7 @@ frmInsumos_Compra::frmInsumos_Compra(QWidget* parent) : SupplyForm(parent) {
 void frmInsumos_Compra::buildLayout() {
     txtCdFor = box(this, "txtCdFor", 10, 8);
     txtNmFor = box(this, "txtNmFor", 0, 40);
-    displayOnly(txtNmFor);
+    orderboxes::trava(txtNmFor);
     txtSerie = box(this, "txtSerie", 3, 4);
     txtNFiscal = box(this, "txtNFiscal", 10, 11);
     txtModelo = box(this, "txtModelo", 2, 3);
@@ -75,9 +67,9 @@ void frmInsumos_Compra::buildLayout() {
     installDateMask(txtDTc);
     txtCdPro = box(this, "txtCdPro", 14, 14);
     txtDsPro = box(this, "txtDsPro", 0, 36);
-    displayOnly(txtDsPro);
+    orderboxes::trava(txtDsPro);
     txtUN = box(this, "txtUN", 5, 5);
-    displayOnly(txtUN);
+    orderboxes::trava(txtUN);
     txtVR = box(this, "txtVR", 0, 12);
     txtQtde = box(this, "txtQtde", 0, 10);
     Command2 = button(this, "Command2", QStringLiteral("F2 Pesquisar"));

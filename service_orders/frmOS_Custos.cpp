@@ -12,6 +12,7 @@
 #include "registers/register_codes.h"
 #include "service_orders/category_combo.h"
 #include "service_orders/custo_rules.h"
+#include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
 #include "shell/reentry_guard.h"
@@ -45,8 +46,7 @@ frmOS_Custos::frmOS_Custos(QWidget* parent) : SupplyForm(parent) {
 
 void frmOS_Custos::buildLayout() {
     txtOsNr = box(this, "txtOsNr", 10, 10);
-    txtOsNr->setReadOnly(true);
-    txtOsNr->setFocusPolicy(Qt::NoFocus);
+    orderboxes::trava(txtOsNr);
     Frame1 = new QGroupBox(QStringLiteral(" Custos da Ordem "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     cboCat = new QComboBox(Frame1);
@@ -54,8 +54,7 @@ void frmOS_Custos::buildLayout() {
     cboCat->setMinimumWidth(220);
     txtCdPro = box(Frame1, "txtCdPro", 14, 14);
     txtDsSRV = box(Frame1, "txtDsSRV", 45, 40);
-    txtDsSRV->setReadOnly(true);
-    txtDsSRV->setFocusPolicy(Qt::NoFocus);
+    orderboxes::trava(txtDsSRV);
     txtUn = box(Frame1, "txtUn", 4, 5);
     txtQt = box(Frame1, "txtQt", 0, 10);
     txtVU = box(Frame1, "txtVU", 0, 12);

@@ -8,8 +8,8 @@
 #include "platform/dialogs.h"
 #include "registers/audit_stamp.h"
 #include "registers/form_widgets.h"
+#include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
-#include "service_orders/order_lookups.h"
 #include "service_orders/receivables_plan.h"
 #include "service_orders/shared_work.h"
 #include "shell/date_mask.h"
@@ -51,7 +51,7 @@ frmOS_GerFinan::frmOS_GerFinan(QWidget* parent) : DataForm(parent) {
     txtnmfor = box(this, "txtnmfor", 0, 36);
     txtVrDif = box(this, "txtVrDif", 0, 14);
     for (QLineEdit* locked : {txtnrdoc, txtcdfor, txtnmfor, txtVrDif})
-        orderlookups::trava(locked);
+        orderboxes::trava(locked);
     txtDTe = box(this, "txtDTe", 10, 11);
     installDateMask(txtDTe);
     txtQtParc = box(this, "txtQtParc", 3, 5);
@@ -87,7 +87,7 @@ frmOS_GerFinan::frmOS_GerFinan(QWidget* parent) : DataForm(parent) {
     addLabelled(topo, this, QStringLiteral("QT.P * Max.115"), txtQtParc);
     addLabelled(topo, this, QStringLiteral("Valor Total da Ordem"), txtnrdoc);
     addLabelled(topo, this, QStringLiteral("Cliente"),
-                orderlookups::codigoENome(this, txtcdfor, txtnmfor), 1);
+                orderboxes::codigoENome(this, txtcdfor, txtnmfor), 1);
     addLabelled(topo, this, QStringLiteral("Valor Já Recebido"), txtVrDif);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdsalva);

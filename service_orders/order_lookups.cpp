@@ -8,27 +8,10 @@
 #include "service_orders/shared_work.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace orderlookups {
-
-void trava(QLineEdit* box) {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-}
-
-QWidget* codigoENome(QWidget* parent, QLineEdit* codigo, QLineEdit* nome) {
-    auto* caixas = new QWidget(parent);
-    auto* layout = new QHBoxLayout(caixas);
-    layout->setContentsMargins(0, 0, 0, 0);
-    nome->setMaximumWidth(QWIDGETSIZE_MAX);
-    nome->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    layout->addWidget(codigo);
-    layout->addWidget(nome, 1);
-    return caixas;
-}
 
 void carregaCliente(const QString& codigo, const ClienteCaixas& caixas) {
     const auto cdcli = orderheader::parteInteira(codigo);
