@@ -1,7 +1,6 @@
 #include "service_orders/frmOS_GerFinan.h"
 #include "platform/moeda.h"
 
-#include "pdf/os_document_numbers.h"
 #include "platform/busy_guard.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
@@ -205,7 +204,7 @@ void frmOS_GerFinan::Form_Activate() {
                     plano.quantidade);
         for (int k = 0; k < plano.parcelas.size(); ++k) {
             const receivables::ParcelaLida& parcela = plano.parcelas.at(k);
-            txtVR[k]->setText(osformat::duasCasas(parcela.vrorig));
+            txtVR[k]->setText(parcela.vrorig.toBr(2, false));
             txtVCT[k]->setText(parcela.dtv ? dates::toBr(*parcela.dtv) : QString());
             lblParc[k]->setText(parcela.nrdoc.mid(10, 3) + QLatin1Char('/') +
                                 parcela.nrdoc.mid(13, 3));
@@ -255,7 +254,7 @@ void frmOS_GerFinan::txtQtParc_LostFocus() {
     {
         BusyGuard busy(nullptr);
         mostraQuadro();
-        txtVR[0]->setText(osformat::duasCasas(valor));
+        txtVR[0]->setText(valor.toBr(2, false));
         txtVCT[0]->setText(dates::toBr(primeiro));
         lblParc[0]->setText(receivables::rotulo(1, n));
         txtIdLan[0]->setText(receivables::nrdoc(osnr, 1, n));

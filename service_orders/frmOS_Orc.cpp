@@ -1,6 +1,5 @@
 #include "service_orders/frmOS_Orc.h"
 
-#include "pdf/os_document_numbers.h"
 #include "pdf/os_documents.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -78,7 +77,7 @@ bool frmOS_Orc::aprova() {
     {
         frmOS_GerFinan plano(this);
         plano.txtOsNR->setText(txtOsNo->text());
-        plano.txtnrdoc->setText(osformat::numero(totalOrdem_));
+        plano.txtnrdoc->setText(totalOrdem_.toBrTrimmed(0));
         plano.txtcdfor->setText(txtCdCli->text());
         plano.txtnmfor->setText(txtNmCli->text());
         plano.txtDTe->setText(dates::toBr(QDate::currentDate()));

@@ -1,6 +1,5 @@
 #include "service_orders/frmOs_MNT.h"
 
-#include "pdf/os_document_numbers.h"
 #include "pdf/os_documents.h"
 #include "platform/dialogs.h"
 #include "registers/form_widgets.h"
@@ -166,7 +165,7 @@ void frmOs_MNT::Command6_Click() {
     {
         frmOS_GerFinan plano(this);
         plano.txtOsNR->setText(txtOsNo->text());
-        plano.txtnrdoc->setText(osformat::numero(resumo_.servicos));
+        plano.txtnrdoc->setText(resumo_.servicos.toBrTrimmed(0));
         plano.txtcdfor->setText(txtCdCli->text());
         plano.txtnmfor->setText(txtNmCli->text());
         plano.exec();

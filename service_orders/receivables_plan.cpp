@@ -1,7 +1,6 @@
 #include "service_orders/receivables_plan.h"
 #include "platform/moeda.h"
 
-#include "pdf/os_document_numbers.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "service_orders/atencao.h"
@@ -54,7 +53,7 @@ std::variant<Decimal, dlg::Message> confereParcela(ParcelaDigitada& parcela, int
     if (*valor <= Decimal())
         return critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + parcela.rotulo +
                        QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
-    parcela.valor = osformat::duasCasas(*valor);
+    parcela.valor = valor->toBr(2, false);
     return valor->rounded(2);
 }
 

@@ -1,7 +1,6 @@
 #include "service_orders/service_lines.h"
 #include "platform/moeda.h"
 
-#include "pdf/os_document_numbers.h"
 #include "platform/db/connection.h"
 #include "service_orders/atencao.h"
 
