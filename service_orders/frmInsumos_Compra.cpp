@@ -16,6 +16,7 @@
 #include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
+#include "service_orders/supply_lookup.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
 #include "shell/program_end.h"
@@ -232,17 +233,16 @@ void frmInsumos_Compra::txtCdPro_LostFocus() {
     const QString code = txtCdPro->text().trimmed();
     if (code.isEmpty())
         return;
-    workOnShared(nullptr, [&](db::Connection& cn) {
-        const db::Recordset row =
-            cn.query(QStringLiteral("select * from produtos where cdpro = ?"), {code});
-        for (QLineEdit* box : {txtDsPro, txtUN, txtVR, txtQtde})
-            box->clear();
-        if (row.isEmpty())
-            return;
-        txtDsPro->setText(row.text(QStringLiteral("dspro")));
-        txtUN->setText(row.text(QStringLiteral("un")));
-        txtVR->setText(formataCusto(row.decimal(QStringLiteral("vcusto"))));
-    });
+    std::optional<InsumoLido> insumo;
+    if (!workOnShared(nullptr, [&](db::Connection& cn) { insumo = leInsumo(cn, code); }))
+        return;
+    for (QLineEdit* box : {txtDsPro, txtUN, txtVR, txtQtde})
+        box->clear();
+    if (!insumo)
+        return;
+    txtDsPro->setText(insumo->dspro);
+    txtUN->setText(insumo->un);
+    txtVR->setText(formataCusto(insumo->vcusto));
 }
 
 void frmInsumos_Compra::Command1_Click() {

@@ -15,6 +15,7 @@
 #include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
+#include "service_orders/supply_lookup.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
 
@@ -167,16 +168,14 @@ void frmOS_Custos::txtCdPro_LostFocus() {
     if (!txtCdPro->isEnabled() || txtCdPro->text().trimmed().isEmpty())
         return;
     const auto code = codigoInsumoDigitado(txtCdPro->text());
-    if (code && !workOnShared(nullptr, [&](db::Connection& cn) {
-            const db::Recordset row =
-                cn.query(QStringLiteral("select * from produtos where cdpro = ?"), {*code});
-            if (row.isEmpty())
-                return;
-            txtDsSRV->setText(row.text(QStringLiteral("dspro")));
-            txtUn->setText(row.text(QStringLiteral("un")));
-            txtVU->setText(formataCusto(row.decimal(QStringLiteral("vcusto"))));
-        }))
+    std::optional<InsumoLido> insumo;
+    if (code && !workOnShared(nullptr, [&](db::Connection& cn) { insumo = leInsumo(cn, *code); }))
         return;
+    if (insumo) {
+        txtDsSRV->setText(insumo->dspro);
+        txtUn->setText(insumo->un);
+        txtVU->setText(formataCusto(insumo->vcusto));
+    }
     if (txtQt->isEnabled())
         txtQt->setFocus();
 }
