@@ -6,6 +6,7 @@
 #include "registers/frmBuscaCliente.h"
 #include "registers/frmBuscaVendedor.h"
 #include "registers/register_codes.h"
+#include "service_orders/frmOS_GerFinan.h"
 #include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
@@ -148,6 +149,17 @@ void OrderHeaderForm::gravaCabecalho() {
     if (orderlookups::gravaCabecalho(txtOsNo, cabecalho()))
         dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),
                     dlg::Icon::Information);
+}
+
+void OrderHeaderForm::mostraPlano(Decimal total, const std::optional<QDate>& emissao) {
+    frmOS_GerFinan plano(this);
+    plano.txtOsNR->setText(txtOsNo->text());
+    plano.txtnrdoc->setText(total.toBrTrimmed(0));
+    plano.txtcdfor->setText(txtCdCli->text());
+    plano.txtnmfor->setText(txtNmCli->text());
+    if (emissao)
+        plano.txtDTe->setText(dates::toBr(*emissao));
+    plano.exec();
 }
 
 orderlookups::Cabecalho OrderHeaderForm::cabecalho() const {
