@@ -144,7 +144,7 @@ TEST_F(CostLines, IncompleteOrWrongLinesAreRefusedInOrder) {
 }
 
 TEST_F(CostLines, LabourLineFromTheCollaboratorPicker) {
-    const qint64 joao = addCollaborator(QStringLiteral("JOÃO PEDREIRO"));
+    const qint64 joao = colaborador(QStringLiteral("JOÃO PEDREIRO"));
     auto form = open();
     form->cboCat->setCurrentIndex(1);
     testsupport::whenModal<frmBuscaVendedor>(

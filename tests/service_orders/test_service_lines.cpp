@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-using ordertest::columnTexts;
+using regtest::columnTexts;
 
 TEST(ServiceLineChecks, RefusalsInTheirOrder) {
     struct Case {
