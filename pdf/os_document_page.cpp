@@ -4,7 +4,6 @@
 #include "platform/moeda.h"
 
 #include "pdf/os_document_fields.h"
-#include "pdf/os_document_numbers.h"
 #include "pdf/pdf_printer.h"
 
 namespace osdoc {
@@ -105,12 +104,12 @@ double servicos(PDFPrinter& pdf, const Conteudo& c, Somas& somas) {
     pdf.PDFSetTextColor(kPreto);
     double y = 160;
     for (const Servico& s : c.servicos) {
-        const QString quantidade = osformat::numero(s.qt);
-        const QString preco = osformat::preco(s.vu);
+        const QString quantidade = s.qt.toBrTrimmed(0);
+        const QString preco = s.vu.toBrTrimmed(2);
         const Decimal p = Decimal::parse(preco, false).value_or(Decimal());
         const Decimal q = Decimal::parse(quantidade, false).value_or(Decimal());
-        y = linhaDaTabela(pdf,
-                          linha({s.dssrv, s.un, quantidade, preco, osformat::duasCasas(p * q)}), y);
+        y = linhaDaTabela(pdf, linha({s.dssrv, s.un, quantidade, preco, (p * q).toBr(2, false)}),
+                          y);
         somas.subtotal += q * p;
         somas.descontos += q * (s.pd * p / Decimal::fromInt(100));
     }
@@ -152,15 +151,13 @@ void totais(PDFPrinter& pdf, double y, const Somas& somas) {
     pdf.PDFSetLineColor(kPreto);
     pdf.PDFSetTextColor(kPreto);
     pdf.PDFSetLineWidth(0.2);
-    pdf.PDFTextOut(total(QStringLiteral("SubTotal:"), osformat::agrupado(somas.subtotal)), 20,
-                   y + 10);
+    pdf.PDFTextOut(total(QStringLiteral("SubTotal:"), somas.subtotal.toBr(2)), 20, y + 10);
     pdf.PDFSetTextColor(kVermelho);
-    pdf.PDFTextOut(total(QStringLiteral("Descontos:"), osformat::agrupado(somas.descontos)), 20,
-                   y + 22);
+    pdf.PDFTextOut(total(QStringLiteral("Descontos:"), somas.descontos.toBr(2)), 20, y + 22);
     pdf.PDFSetTextColor(kAzul);
-    pdf.PDFTextOut(total(QStringLiteral("Total Líquido:"),
-                         osformat::agrupado(somas.subtotal - somas.descontos)),
-                   20, y + 34);
+    pdf.PDFTextOut(
+        total(QStringLiteral("Total Líquido:"), (somas.subtotal - somas.descontos).toBr(2)), 20,
+        y + 34);
 }
 
 // The supplies, labour and all costs on the left of the totals box.
@@ -174,8 +171,7 @@ void resumoDeCustos(PDFPrinter& pdf, double y, const Custos& custos) {
                   {"Custo Total:", custos.insumos + custos.maoDeObra, y + 34}};
     for (const auto& l : linhas) {
         pdf.PDFSetTextColor(kVermelho);
-        pdf.PDFTextOut(QString::fromUtf8(l.rotulo) + direita(osformat::agrupado(l.valor), 15), 20,
-                       l.y);
+        pdf.PDFTextOut(QString::fromUtf8(l.rotulo) + direita(l.valor.toBr(2), 15), 20, l.y);
     }
 }
 

@@ -7,16 +7,13 @@
 #include "service_orders/atencao.h"
 #include "service_orders/categoria_item.h"
 #include "service_orders/moment_key.h"
+#include "service_orders/os_stamp.h"
 
 QString chaveCusto(qint64 osnr, const QDateTime& moment, const QString& usuario) {
     return (QString::number(osnr) + QLatin1Char('_') + dates::keyStamp(moment) + QLatin1Char('_') +
             usuario)
         .left(45)
         .trimmed();
-}
-
-QString carimboOrdem(const QDateTime& moment, const QString& usuario) {
-    return dates::stampBr(moment) + QLatin1Char(' ') + usuario;
 }
 
 ChecagemCusto checaCusto(const CustoDigitado& d) {
@@ -57,7 +54,7 @@ void insereCusto(db::Connection& cn, const LinhaCusto& l, const QString& usuario
                            "values (?,?,?,?,?,?,?,?,?,?,?)"),
             {chaveCusto(l.osnr, moment, usuario), l.osnr, l.tipo, l.cdpro, l.dspro, l.un, l.qtde,
              l.valor, l.cdcat, l.idest ? db::Value(*l.idest) : db::Value(db::Null{}),
-             carimboOrdem(moment, usuario)}};
+             osStamp(moment, usuario)}};
     });
 }
 

@@ -15,8 +15,6 @@ class Connection;
 // The row key of a cost line: order number, "_", yymmddhhmmss, "_", user,
 // cut to 45 characters and stripped of blanks.
 QString chaveCusto(qint64 osnr, const QDateTime& moment, const QString& usuario);
-// The stamp of the order tables: date and time first, then the user.
-QString carimboOrdem(const QDateTime& moment, const QString& usuario);
 
 // One cost line to write. `idest` is the purchase item it came from, if any.
 struct LinhaCusto {

@@ -6,7 +6,7 @@
 #include "platform/dialogs.h"
 #include "registers/form_widgets.h"
 #include "registers/list_binding.h"
-#include "service_orders/busca_os_statements.h"
+#include "service_orders/order_list.h"
 #include "shell/shared_state.h"
 
 #include <QHBoxLayout>
@@ -62,12 +62,12 @@ void frmBuscaOS::pesquisa(const QString& prompt, const QString& title,
 }
 
 void frmBuscaOS::Command1_Click() {
-    pesquisa(QStringLiteral("NOME:"), QStringLiteral("PESQUISA PELO NOME"), buscaOsPorCliente);
+    pesquisa(QStringLiteral("NOME:"), QStringLiteral("PESQUISA PELO NOME"), orderlist::porCliente);
 }
 
 void frmBuscaOS::Command4_Click() {
     pesquisa(QStringLiteral("SOLICITANTE:"), QStringLiteral("PESQUISA PELO SOLICITANTE"),
-             buscaOsPorSolicitante);
+             orderlist::porSolicitante);
 }
 
 void frmBuscaOS::Command5_Click() {

@@ -13,8 +13,10 @@
 #include "registers/list_binding.h"
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
+#include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
+#include "service_orders/supply_lookup.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
 #include "shell/program_end.h"
@@ -29,15 +31,6 @@
 #include <QVBoxLayout>
 
 using namespace formwidgets;
-
-namespace {
-
-void displayOnly(QLineEdit* box) {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-}
-
-} // namespace
 
 frmInsumos_Compra::frmInsumos_Compra(QWidget* parent) : SupplyForm(parent) {
     setObjectName(QStringLiteral("frmInsumos_Compra"));
@@ -65,7 +58,7 @@ frmInsumos_Compra::frmInsumos_Compra(QWidget* parent) : SupplyForm(parent) {
 void frmInsumos_Compra::buildLayout() {
     txtCdFor = box(this, "txtCdFor", 10, 8);
     txtNmFor = box(this, "txtNmFor", 0, 40);
-    displayOnly(txtNmFor);
+    orderboxes::trava(txtNmFor);
     txtSerie = box(this, "txtSerie", 3, 4);
     txtNFiscal = box(this, "txtNFiscal", 10, 11);
     txtModelo = box(this, "txtModelo", 2, 3);
@@ -75,9 +68,9 @@ void frmInsumos_Compra::buildLayout() {
     installDateMask(txtDTc);
     txtCdPro = box(this, "txtCdPro", 14, 14);
     txtDsPro = box(this, "txtDsPro", 0, 36);
-    displayOnly(txtDsPro);
+    orderboxes::trava(txtDsPro);
     txtUN = box(this, "txtUN", 5, 5);
-    displayOnly(txtUN);
+    orderboxes::trava(txtUN);
     txtVR = box(this, "txtVR", 0, 12);
     txtQtde = box(this, "txtQtde", 0, 10);
     Command2 = button(this, "Command2", QStringLiteral("F2 Pesquisar"));
@@ -194,11 +187,7 @@ bool frmInsumos_Compra::mostraCompra(const ChaveCompra& chave) {
 }
 
 void frmInsumos_Compra::Command2_Click() {
-    if (!pick<frmBuscaFornecedor>(this))
-        return;
-    if (isNumeric(shared::gCodigoPesquisa))
-        txtCdFor->setText(shared::gCodigoPesquisa);
-    txtCdFor->setFocus();
+    pickInto<frmBuscaFornecedor>(this, txtCdFor);
 }
 
 void frmInsumos_Compra::txtCdFor_Change() {
@@ -230,11 +219,7 @@ void frmInsumos_Compra::txtModelo_LostFocus() {
 }
 
 void frmInsumos_Compra::Command3_Click() {
-    if (!pick<frmBuscaProd>(this))
-        return;
-    if (!shared::gCodigoPesquisa.trimmed().isEmpty())
-        txtCdPro->setText(shared::gCodigoPesquisa);
-    txtCdPro->setFocus();
+    pickInto<frmBuscaProd>(this, txtCdPro, codigoDeInsumo);
 }
 
 void frmInsumos_Compra::txtCdPro_Change() {
@@ -248,17 +233,16 @@ void frmInsumos_Compra::txtCdPro_LostFocus() {
     const QString code = txtCdPro->text().trimmed();
     if (code.isEmpty())
         return;
-    workOnShared(nullptr, [&](db::Connection& cn) {
-        const db::Recordset row =
-            cn.query(QStringLiteral("select * from produtos where cdpro = ?"), {code});
-        for (QLineEdit* box : {txtDsPro, txtUN, txtVR, txtQtde})
-            box->clear();
-        if (row.isEmpty())
-            return;
-        txtDsPro->setText(row.text(QStringLiteral("dspro")));
-        txtUN->setText(row.text(QStringLiteral("un")));
-        txtVR->setText(formataCusto(row.decimal(QStringLiteral("vcusto"))));
-    });
+    std::optional<InsumoLido> insumo;
+    if (!workOnShared(nullptr, [&](db::Connection& cn) { insumo = leInsumo(cn, code); }))
+        return;
+    for (QLineEdit* box : {txtDsPro, txtUN, txtVR, txtQtde})
+        box->clear();
+    if (!insumo)
+        return;
+    txtDsPro->setText(insumo->dspro);
+    txtUN->setText(insumo->un);
+    txtVR->setText(formataCusto(insumo->vcusto));
 }
 
 void frmInsumos_Compra::Command1_Click() {

@@ -14,6 +14,7 @@
 #include "service_orders/destino_rules.h"
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmInsumos_Compra.h"
+#include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
 #include "shell/shared_state.h"
@@ -68,8 +69,7 @@ void frmInsumos_Destino::buildLayout() {
     lPro->setStyleSheet(QStringLiteral("font-weight: bold;"));
     txtOS = box(frmDest, "txtOS", 10, 10);
     txtNmCli = box(frmDest, "txtNmCli", 0, 40);
-    txtNmCli->setReadOnly(true);
-    txtNmCli->setFocusPolicy(Qt::NoFocus);
+    orderboxes::trava(txtNmCli);
     cboCT = new QComboBox(frmDest);
     cboCT->setObjectName(QStringLiteral("cboCT"));
     cboCT->setMinimumWidth(220);

@@ -12,8 +12,10 @@
 #include "registers/register_codes.h"
 #include "service_orders/category_combo.h"
 #include "service_orders/custo_rules.h"
+#include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
 #include "service_orders/shared_work.h"
+#include "service_orders/supply_lookup.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
 
@@ -45,8 +47,7 @@ frmOS_Custos::frmOS_Custos(QWidget* parent) : SupplyForm(parent) {
 
 void frmOS_Custos::buildLayout() {
     txtOsNr = box(this, "txtOsNr", 10, 10);
-    txtOsNr->setReadOnly(true);
-    txtOsNr->setFocusPolicy(Qt::NoFocus);
+    orderboxes::trava(txtOsNr);
     Frame1 = new QGroupBox(QStringLiteral(" Custos da Ordem "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     cboCat = new QComboBox(Frame1);
@@ -54,8 +55,7 @@ void frmOS_Custos::buildLayout() {
     cboCat->setMinimumWidth(220);
     txtCdPro = box(Frame1, "txtCdPro", 14, 14);
     txtDsSRV = box(Frame1, "txtDsSRV", 45, 40);
-    txtDsSRV->setReadOnly(true);
-    txtDsSRV->setFocusPolicy(Qt::NoFocus);
+    orderboxes::trava(txtDsSRV);
     txtUn = box(Frame1, "txtUn", 4, 5);
     txtQt = box(Frame1, "txtQt", 0, 10);
     txtVU = box(Frame1, "txtVU", 0, 12);
@@ -143,11 +143,7 @@ void frmOS_Custos::Form_Activate() {
 
 void frmOS_Custos::Command1_Click() {
     txtCdPro->setEnabled(true);
-    if (!pick<frmBuscaProd>(this))
-        return;
-    if (!shared::gCodigoPesquisa.trimmed().isEmpty())
-        txtCdPro->setText(shared::gCodigoPesquisa);
-    txtCdPro->setFocus();
+    pickInto<frmBuscaProd>(this, txtCdPro, codigoDeInsumo);
 }
 
 void frmOS_Custos::Command3_Click() {
@@ -172,16 +168,14 @@ void frmOS_Custos::txtCdPro_LostFocus() {
     if (!txtCdPro->isEnabled() || txtCdPro->text().trimmed().isEmpty())
         return;
     const auto code = codigoInsumoDigitado(txtCdPro->text());
-    if (code && !workOnShared(nullptr, [&](db::Connection& cn) {
-            const db::Recordset row =
-                cn.query(QStringLiteral("select * from produtos where cdpro = ?"), {*code});
-            if (row.isEmpty())
-                return;
-            txtDsSRV->setText(row.text(QStringLiteral("dspro")));
-            txtUn->setText(row.text(QStringLiteral("un")));
-            txtVU->setText(formataCusto(row.decimal(QStringLiteral("vcusto"))));
-        }))
+    std::optional<InsumoLido> insumo;
+    if (code && !workOnShared(nullptr, [&](db::Connection& cn) { insumo = leInsumo(cn, *code); }))
         return;
+    if (insumo) {
+        txtDsSRV->setText(insumo->dspro);
+        txtUn->setText(insumo->un);
+        txtVU->setText(formataCusto(insumo->vcusto));
+    }
     if (txtQt->isEnabled())
         txtQt->setFocus();
 }

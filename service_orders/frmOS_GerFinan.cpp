@@ -1,16 +1,16 @@
 #include "service_orders/frmOS_GerFinan.h"
 #include "platform/moeda.h"
 
-#include "pdf/os_document_numbers.h"
 #include "platform/busy_guard.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
 #include "registers/audit_stamp.h"
 #include "registers/form_widgets.h"
+#include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
-#include "service_orders/order_lookups.h"
 #include "service_orders/receivables_plan.h"
+#include "service_orders/shared_work.h"
 #include "shell/date_mask.h"
 #include "shell/shared_state.h"
 
@@ -29,10 +29,6 @@ namespace {
 
 // A column of rows holds 23 instalments; five columns hold the 115.
 constexpr int kLinhasPorColuna = 23;
-
-void avisa(const receivables::Aviso& aviso) {
-    dlg::inform(aviso.texto, aviso.titulo, aviso.icone);
-}
 
 // Wide enough for a whole date.
 QLineEdit* caixaDaLinha(QWidget* parent, const char* name) {
@@ -54,7 +50,7 @@ frmOS_GerFinan::frmOS_GerFinan(QWidget* parent) : DataForm(parent) {
     txtnmfor = box(this, "txtnmfor", 0, 36);
     txtVrDif = box(this, "txtVrDif", 0, 14);
     for (QLineEdit* locked : {txtnrdoc, txtcdfor, txtnmfor, txtVrDif})
-        orderlookups::trava(locked);
+        orderboxes::trava(locked);
     txtDTe = box(this, "txtDTe", 10, 11);
     installDateMask(txtDTe);
     txtQtParc = box(this, "txtQtParc", 3, 5);
@@ -90,7 +86,7 @@ frmOS_GerFinan::frmOS_GerFinan(QWidget* parent) : DataForm(parent) {
     addLabelled(topo, this, QStringLiteral("QT.P * Max.115"), txtQtParc);
     addLabelled(topo, this, QStringLiteral("Valor Total da Ordem"), txtnrdoc);
     addLabelled(topo, this, QStringLiteral("Cliente"),
-                orderlookups::codigoENome(this, txtcdfor, txtnmfor), 1);
+                orderboxes::codigoENome(this, txtcdfor, txtnmfor), 1);
     addLabelled(topo, this, QStringLiteral("Valor Já Recebido"), txtVrDif);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdsalva);
@@ -197,14 +193,8 @@ void frmOS_GerFinan::Form_Activate() {
         return;
     primeiraAtivacao_ = QStringLiteral("S");
     receivables::PlanoLido plano;
-    if (const auto osnr = orderheader::parteInteira(txtOsNR->text())) {
-        try {
-            shared::abreConexao();
-            plano = receivables::le(shared::gCn(), *osnr);
-        } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
-        }
-    }
+    if (const auto osnr = orderheader::parteInteira(txtOsNR->text()))
+        workOnShared(nullptr, [&](db::Connection& cn) { plano = receivables::le(cn, *osnr); });
     if (plano.emissao)
         txtDTe->setText(dates::toBr(*plano.emissao));
     if (!plano.parcelas.isEmpty()) {
@@ -214,7 +204,7 @@ void frmOS_GerFinan::Form_Activate() {
                     plano.quantidade);
         for (int k = 0; k < plano.parcelas.size(); ++k) {
             const receivables::ParcelaLida& parcela = plano.parcelas.at(k);
-            txtVR[k]->setText(osformat::duasCasas(parcela.vrorig));
+            txtVR[k]->setText(parcela.vrorig.toBr(2, false));
             txtVCT[k]->setText(parcela.dtv ? dates::toBr(*parcela.dtv) : QString());
             lblParc[k]->setText(parcela.nrdoc.mid(10, 3) + QLatin1Char('/') +
                                 parcela.nrdoc.mid(13, 3));
@@ -234,8 +224,8 @@ void frmOS_GerFinan::Form_Activate() {
 
 void frmOS_GerFinan::txtQtParc_LostFocus() {
     const auto contagem = receivables::quantidade(txtQtParc->text());
-    if (const auto* aviso = std::get_if<receivables::Aviso>(&contagem)) {
-        avisa(*aviso);
+    if (const auto* aviso = std::get_if<dlg::Message>(&contagem)) {
+        dlg::dialogs().show(*aviso);
         return;
     }
     const int n = std::get<int>(contagem);
@@ -264,7 +254,7 @@ void frmOS_GerFinan::txtQtParc_LostFocus() {
     {
         BusyGuard busy(nullptr);
         mostraQuadro();
-        txtVR[0]->setText(osformat::duasCasas(valor));
+        txtVR[0]->setText(valor.toBr(2, false));
         txtVCT[0]->setText(dates::toBr(primeiro));
         lblParc[0]->setText(receivables::rotulo(1, n));
         txtIdLan[0]->setText(receivables::nrdoc(osnr, 1, n));
@@ -300,24 +290,17 @@ void frmOS_GerFinan::cmdsalva_Click() {
     const auto conferido = receivables::confere(digitado, QDate::currentDate());
     for (int i = 0; i < txtVR.size(); ++i)
         txtVR[i]->setText(digitado.parcelas.at(i).valor);
-    if (const auto* aviso = std::get_if<receivables::Aviso>(&conferido)) {
-        avisa(*aviso);
+    if (const auto* aviso = std::get_if<dlg::Message>(&conferido)) {
+        dlg::dialogs().show(*aviso);
         return;
     }
     QApplication::processEvents();
     if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
         return;
-    {
-        BusyGuard busy(this);
-        try {
-            shared::abreConexao();
-            receivables::grava(shared::gCn(), std::get<receivables::PlanoGravacao>(conferido),
-                               auditStamp());
-        } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
-            return;
-        }
-    }
+    if (!workOnShared(this, [&](db::Connection& cn) {
+            receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido), auditStamp());
+        }))
+        return;
     shared::gRetorno = QStringLiteral("S");
     accept();
 }

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <functional>
 
 using namespace formwidgets;
 
@@ -38,6 +39,21 @@ const QList<ordergrid::Column> kColunas = {
 };
 
 const QString kAtencao = QStringLiteral("Atenção");
+
+// Orders are created and deleted on a connection of the list's own, closed
+// again at once; a failure is shown, and false then.
+bool naPropriaConexao(QWidget* busy, const std::function<void(db::Connection&)>& work) {
+    BusyGuard guard(busy);
+    try {
+        db::Connection propria(shared::gConexao);
+        propria.open();
+        work(propria);
+        return true;
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
+        return false;
+    }
+}
 
 } // namespace
 
@@ -101,17 +117,9 @@ void frmOS_ListaOrc::Command1_Click() {
     if (!dlg::ask(QStringLiteral("Confirma a abertura de uma nova ordem?"), kAtencao))
         return;
     qint64 numero = 0;
-    {
-        BusyGuard busy(this);
-        try {
-            db::Connection propria(shared::gConexao);
-            propria.open();
-            numero = orderlist::abreOrdem(propria, osStamp());
-        } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
-            return;
-        }
-    }
+    if (!naPropriaConexao(
+            this, [&](db::Connection& cn) { numero = orderlist::abreOrdem(cn, osStamp()); }))
+        return;
     orderwindows::showWithNumber<frmOS_Orc>(&frmOS_Orc::txtOsNo, QString::number(numero), this);
     if (!program::ending())
         listbinding::refresh(Adodc1, DataGrid1);
@@ -139,17 +147,9 @@ void frmOS_ListaOrc::Command3_Click() {
                       QStringLiteral("\nCliente: ") + cliente,
                   kAtencao))
         return;
-    {
-        BusyGuard busy(this);
-        try {
-            db::Connection propria(shared::gConexao);
-            propria.open();
-            orderlist::excluiOrdem(propria, osnr.toLongLong());
-        } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
-            return;
-        }
-    }
+    if (!naPropriaConexao(
+            this, [&](db::Connection& cn) { orderlist::excluiOrdem(cn, osnr.toLongLong()); }))
+        return;
     listbinding::refresh(Adodc1, DataGrid1);
     dlg::inform(QStringLiteral("Excluído com sucesso!"), kAtencao, dlg::Icon::Information);
 }

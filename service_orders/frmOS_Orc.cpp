@@ -1,13 +1,10 @@
 #include "service_orders/frmOS_Orc.h"
 
-#include "pdf/os_document_numbers.h"
 #include "pdf/os_documents.h"
 #include "platform/data_grid.h"
-#include "platform/dates.h"
 #include "platform/db/data_control.h"
 #include "platform/dialogs.h"
 #include "registers/form_widgets.h"
-#include "service_orders/frmOS_GerFinan.h"
 #include "service_orders/order_status.h"
 #include "service_orders/print_command.h"
 #include "service_orders/service_lines_frame.h"
@@ -75,15 +72,7 @@ void frmOS_Orc::Command1_Click() {
 bool frmOS_Orc::aprova() {
     shared::gRetorno = QStringLiteral("N");
     CalculaTotais();
-    {
-        frmOS_GerFinan plano(this);
-        plano.txtOsNR->setText(txtOsNo->text());
-        plano.txtnrdoc->setText(osformat::numero(totalOrdem_));
-        plano.txtcdfor->setText(txtCdCli->text());
-        plano.txtnmfor->setText(txtNmCli->text());
-        plano.txtDTe->setText(dates::toBr(QDate::currentDate()));
-        plano.exec();
-    }
+    mostraPlano(totalOrdem_, QDate::currentDate());
     if (program::ending() || shared::gRetorno == QLatin1String("N"))
         return false;
     shared::gRetorno.clear();

@@ -2,6 +2,7 @@
 
 #include "platform/db/data_control.h"
 #include "registers/form_widgets.h"
+#include "service_orders/order_boxes.h"
 #include "service_orders/service_lines_frame.h"
 
 #include <QHBoxLayout>
@@ -14,8 +15,7 @@ frmOS_Servicos::frmOS_Servicos(QWidget* parent) : DataForm(parent) {
     setObjectName(QStringLiteral("frmOS_Servicos"));
     setWindowTitle(QStringLiteral("Ordem de Serviço - Serviços"));
     txtOsNr = box(this, "txtOsNr", 0, 10);
-    txtOsNr->setReadOnly(true);
-    txtOsNr->setFocusPolicy(Qt::NoFocus);
+    orderboxes::trava(txtOsNr);
     Frame1 = new ServiceLinesFrame(this, txtOsNr);
 
     auto* numero = new QHBoxLayout;

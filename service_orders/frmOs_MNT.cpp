@@ -1,11 +1,9 @@
 #include "service_orders/frmOs_MNT.h"
 
-#include "pdf/os_document_numbers.h"
 #include "pdf/os_documents.h"
 #include "platform/dialogs.h"
 #include "registers/form_widgets.h"
 #include "service_orders/frmOS_Custos.h"
-#include "service_orders/frmOS_GerFinan.h"
 #include "service_orders/frmOS_Servicos.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
@@ -163,14 +161,7 @@ void frmOs_MNT::Command5_Click() {
 void frmOs_MNT::Command6_Click() {
     if (!CalculaResumo())
         return;
-    {
-        frmOS_GerFinan plano(this);
-        plano.txtOsNR->setText(txtOsNo->text());
-        plano.txtnrdoc->setText(osformat::numero(resumo_.servicos));
-        plano.txtcdfor->setText(txtCdCli->text());
-        plano.txtnmfor->setText(txtNmCli->text());
-        plano.exec();
-    }
+    mostraPlano(resumo_.servicos);
     if (!program::ending())
         CalculaResumo();
 }

@@ -6,6 +6,8 @@
 #include "registers/frmBuscaCliente.h"
 #include "registers/frmBuscaVendedor.h"
 #include "registers/register_codes.h"
+#include "service_orders/frmOS_GerFinan.h"
+#include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
 #include "service_orders/pick.h"
@@ -46,7 +48,7 @@ OrderHeaderForm::OrderHeaderForm(QWidget* parent, int primeira, int ultima)
     txtNmVen = box(this, "txtNmVen", 30, 30);
     for (QLineEdit* locked :
          {txtNmCli, txtCNPJ, txtIE, txtRua, txtNr, txtBairro, txtCep, txtCidade, txtUF, txtNmVen})
-        orderlookups::trava(locked);
+        orderboxes::trava(locked);
     txtIA = memo(this, "txtIA");
 
     connect(txtOsNo, &QLineEdit::textChanged, this, &OrderHeaderForm::txtOsNo_Change);
@@ -73,7 +75,7 @@ QHBoxLayout* OrderHeaderForm::linhaDoNumero(const QList<QPushButton*>& botoes) {
 void OrderHeaderForm::linhasDoCabecalho(QVBoxLayout* layout) {
     auto* cliente = new QHBoxLayout;
     addLabelled(cliente, this, QStringLiteral("Cliente - F2 Pesquisa"),
-                orderlookups::codigoENome(this, txtCdCli, txtNmCli), 1);
+                orderboxes::codigoENome(this, txtCdCli, txtNmCli), 1);
     addLabelled(cliente, this, QStringLiteral("Cnpj"), txtCNPJ);
     addLabelled(cliente, this, QStringLiteral("I.E."), txtIE);
     auto* endereco = new QHBoxLayout;
@@ -87,7 +89,7 @@ void OrderHeaderForm::linhasDoCabecalho(QVBoxLayout* layout) {
     addLabelled(solicitante, this, QStringLiteral("Solicitante"), txtNmSol);
     addLabelled(solicitante, this, QStringLiteral("Fone(s)"), txtFone);
     addLabelled(solicitante, this, QStringLiteral("Colaborador - F3 Pesquisa"),
-                orderlookups::codigoENome(this, txtCdVen, txtNmVen), 1);
+                orderboxes::codigoENome(this, txtCdVen, txtNmVen), 1);
     auto* informacoes = new QHBoxLayout;
     addLabelled(informacoes, this, QStringLiteral("Informações Adicionais"), txtIA, 1);
     for (QHBoxLayout* row : {cliente, endereco, solicitante, informacoes})
@@ -147,6 +149,17 @@ void OrderHeaderForm::gravaCabecalho() {
     if (orderlookups::gravaCabecalho(txtOsNo, cabecalho()))
         dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),
                     dlg::Icon::Information);
+}
+
+void OrderHeaderForm::mostraPlano(Decimal total, const std::optional<QDate>& emissao) {
+    frmOS_GerFinan plano(this);
+    plano.txtOsNR->setText(txtOsNo->text());
+    plano.txtnrdoc->setText(total.toBrTrimmed(0));
+    plano.txtcdfor->setText(txtCdCli->text());
+    plano.txtnmfor->setText(txtNmCli->text());
+    if (emissao)
+        plano.txtDTe->setText(dates::toBr(*emissao));
+    plano.exec();
 }
 
 orderlookups::Cabecalho OrderHeaderForm::cabecalho() const {

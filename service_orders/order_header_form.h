@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/decimal.h"
 #include "service_orders/order_lookups.h"
 #include "shell/data_form.h"
 
+#include <QDate>
 #include <QList>
+#include <optional>
 
 class QComboBox;
 class QHBoxLayout;
@@ -61,6 +64,9 @@ protected:
     bool cabecalhoCompleto();
     // Stores the header boxes and tells the user it did.
     void gravaCabecalho();
+    // Shows the receivables plan of the order for `total` and the client in
+    // the boxes; a plan still to be made is issued on `emissao`.
+    void mostraPlano(Decimal total, const std::optional<QDate>& emissao = std::nullopt);
 
     bool previewKey(QKeyEvent* event) override;
     void enterPressed(QWidget* from) override;

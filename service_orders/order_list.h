@@ -17,7 +17,9 @@ Statement porModo(const QString& mode);
 // The quotes of one status digit.
 Statement porSituacao(const QString& digit);
 // Orders of every status whose client name, client city or requester
-// contains the text.
+// contains the text, by client name, date and number (orders without a
+// client row match no client name or city). The order picker searches with
+// the first and the last.
 Statement porCliente(const QString& part);
 Statement porCidade(const QString& part);
 Statement porSolicitante(const QString& part);

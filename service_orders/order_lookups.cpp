@@ -1,59 +1,25 @@
 #include "service_orders/order_lookups.h"
 
-#include "platform/busy_guard.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
-#include "shell/shared_state.h"
+#include "service_orders/shared_work.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace orderlookups {
-
-namespace {
-
-// Runs a read or write on the shared connection; a failure is reported.
-template <typename Work> bool naConexao(Work work) {
-    BusyGuard busy;
-    try {
-        shared::abreConexao();
-        work(shared::gCn());
-        return true;
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-        return false;
-    }
-}
-
-} // namespace
-
-void trava(QLineEdit* box) {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-}
-
-QWidget* codigoENome(QWidget* parent, QLineEdit* codigo, QLineEdit* nome) {
-    auto* caixas = new QWidget(parent);
-    auto* layout = new QHBoxLayout(caixas);
-    layout->setContentsMargins(0, 0, 0, 0);
-    nome->setMaximumWidth(QWIDGETSIZE_MAX);
-    nome->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    layout->addWidget(codigo);
-    layout->addWidget(nome, 1);
-    return caixas;
-}
 
 void carregaCliente(const QString& codigo, const ClienteCaixas& caixas) {
     const auto cdcli = orderheader::parteInteira(codigo);
     if (codigo.trimmed().isEmpty() || !cdcli)
         return;
     std::optional<orderheader::Cliente> cliente;
-    if (!naConexao([&](db::Connection& cn) { cliente = orderheader::cliente(cn, *cdcli); }) ||
+    if (!workOnShared(nullptr,
+                      [&](db::Connection& cn) { cliente = orderheader::cliente(cn, *cdcli); }) ||
         !cliente)
         return;
     caixas.nmcli->setText(cliente->nmcli);
@@ -72,13 +38,14 @@ QString nomeColaborador(const QString& codigo) {
     if (!cdven)
         return QString();
     QString nome;
-    naConexao([&](db::Connection& cn) { nome = orderheader::colaborador(cn, *cdven); });
+    workOnShared(nullptr, [&](db::Connection& cn) { nome = orderheader::colaborador(cn, *cdven); });
     return nome;
 }
 
 void carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
     std::optional<orderheader::Cabecalho> row;
-    if (!naConexao([&](db::Connection& cn) { row = orderheader::le(cn, osnr); }) || !row)
+    if (!workOnShared(nullptr, [&](db::Connection& cn) { row = orderheader::le(cn, osnr); }) ||
+        !row)
         return;
     caixas.dt->setText(row->dtos ? dates::toBr(*row->dtos) : QString());
     caixas.cdcli->setText(QString::number(row->cdcli));
@@ -100,7 +67,8 @@ bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
                                        caixas.fone->text(),
                                        orderheader::parteInteira(caixas.cdven->text()).value_or(0)};
     bool gravado = false;
-    if (osnr && !naConexao([&](db::Connection& cn) { gravado = orderheader::grava(cn, header); }))
+    if (osnr && !workOnShared(
+                    nullptr, [&](db::Connection& cn) { gravado = orderheader::grava(cn, header); }))
         return false;
     // No row took the header: the order is gone.
     if (!gravado)

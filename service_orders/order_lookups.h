@@ -5,17 +5,11 @@
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QWidget;
 
 // The header boxes the order windows share: filled from the database on the
 // shared connection, and saved from it. A failed statement is reported and
 // leaves the boxes as they were.
 namespace orderlookups {
-
-// A box that only shows: read-only, and Enter passes it by.
-void trava(QLineEdit* box);
-// A code box with its name box beside it, the name taking the spare width.
-QWidget* codigoENome(QWidget* parent, QLineEdit* codigo, QLineEdit* nome);
 
 struct ClienteCaixas {
     QLineEdit *nmcli, *cpf, *rg, *rua, *nrcasa, *cep, *bairro, *cidade, *uf;

@@ -3,6 +3,10 @@
 #include "platform/dates.h"
 #include "shell/shared_state.h"
 
+QString osStamp(const QDateTime& moment, const QString& usuario) {
+    return dates::stampBr(moment) + QLatin1Char(' ') + usuario;
+}
+
 QString osStamp(const QDateTime& moment) {
-    return dates::stampBr(moment) + QLatin1Char(' ') + shared::gUsuario;
+    return osStamp(moment, shared::gUsuario);
 }

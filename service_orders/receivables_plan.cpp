@@ -1,34 +1,33 @@
 #include "service_orders/receivables_plan.h"
 #include "platform/moeda.h"
 
-#include "pdf/os_document_numbers.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "service_orders/atencao.h"
 
 namespace receivables {
 
 namespace {
 
 constexpr int kMaximo = 115;
-const QString kAtencao = QStringLiteral("ATENÇÃO");
 
 QString tresDigitos(int n) {
     return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
 }
 
-Aviso critico(const QString& texto) {
-    return {texto, kAtencao, dlg::Icon::Critical};
+dlg::Message critico(const QString& texto) {
+    return atencao(texto, dlg::Icon::Critical);
 }
 
-Aviso exclamacao(const QString& texto, const QString& titulo = kAtencao) {
-    return {texto, titulo, dlg::Icon::Exclamation};
+dlg::Message exclamacao(const QString& texto, const QString& titulo = QStringLiteral("ATENÇÃO")) {
+    return {titulo, texto, dlg::Icon::Exclamation};
 }
 
 // The checks of one instalment row; its value, rounded to cents, or what is
 // wrong with it.
-std::variant<Decimal, Aviso> confereParcela(ParcelaDigitada& parcela, int i,
-                                            const QList<ParcelaDigitada>& parcelas,
-                                            const QDate& emissao) {
+std::variant<Decimal, dlg::Message> confereParcela(ParcelaDigitada& parcela, int i,
+                                                   const QList<ParcelaDigitada>& parcelas,
+                                                   const QDate& emissao) {
     const auto vencimento = dates::parseBr(parcela.vencimento);
     if (i == 0) {
         if (!vencimento)
@@ -54,7 +53,7 @@ std::variant<Decimal, Aviso> confereParcela(ParcelaDigitada& parcela, int i,
     if (*valor <= Decimal())
         return critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + parcela.rotulo +
                        QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
-    parcela.valor = osformat::duasCasas(*valor);
+    parcela.valor = valor->toBr(2, false);
     return valor->rounded(2);
 }
 
@@ -80,7 +79,7 @@ bool ehParcela(const QString& nrdoc) {
     return nrdoc.mid(10, 6) != QLatin1String("000000");
 }
 
-std::variant<int, Aviso> quantidade(const QString& typed) {
+std::variant<int, dlg::Message> quantidade(const QString& typed) {
     const auto n = Decimal::parse(typed, false);
     if (!n)
         return critico(QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
@@ -130,7 +129,7 @@ PlanoLido le(db::Connection& connection, qint64 osnr) {
     return plano;
 }
 
-std::variant<PlanoGravacao, Aviso> confere(PlanoDigitado& plano, const QDate& hoje) {
+std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QDate& hoje) {
     const auto osnr = Decimal::parse(plano.osnr, false);
     const auto total = Decimal::parse(plano.total);
     const auto cdcli = Decimal::parse(plano.cdcli, false);
@@ -149,7 +148,7 @@ std::variant<PlanoGravacao, Aviso> confere(PlanoDigitado& plano, const QDate& ho
     for (int i = 0; i < plano.parcelas.size(); ++i) {
         ParcelaDigitada& parcela = plano.parcelas[i];
         const auto valor = confereParcela(parcela, i, plano.parcelas, *emissao);
-        if (const auto* aviso = std::get_if<Aviso>(&valor))
+        if (const auto* aviso = std::get_if<dlg::Message>(&valor))
             return *aviso;
         soma += std::get<Decimal>(valor);
         gravacao.parcelas.append(

@@ -28,15 +28,8 @@ QString nrdocRecebido(qint64 osnr);
 // False for the row of the amount already received.
 bool ehParcela(const QString& nrdoc);
 
-// What the window tells the user when it refuses something.
-struct Aviso {
-    QString texto;
-    QString titulo;
-    dlg::Icon icone = dlg::Icon::Critical;
-};
-
 // The instalment count typed: 1 to 115.
-std::variant<int, Aviso> quantidade(const QString& typed);
+std::variant<int, dlg::Message> quantidade(const QString& typed);
 // The order total split evenly, rounded to cents; the remainder is left to
 // the user.
 Decimal valorParcela(Decimal total, int quantidade);
@@ -97,7 +90,7 @@ struct PlanoGravacao {
 // Checks a plan in the order the user is told about its faults. Each good
 // value is rewritten with two decimals as the check passes it, also when a
 // later row fails.
-std::variant<PlanoGravacao, Aviso> confere(PlanoDigitado& plano, const QDate& hoje);
+std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QDate& hoje);
 
 // Replaces every row of the order with the plan, all or nothing: the
 // instalments open, and the amount already received on a row of its own.

@@ -1,8 +1,8 @@
 #include "service_orders/service_lines.h"
 #include "platform/moeda.h"
 
-#include "pdf/os_document_numbers.h"
 #include "platform/db/connection.h"
+#include "service_orders/atencao.h"
 
 namespace servicelines {
 
@@ -10,22 +10,25 @@ Statement daOrdem(qint64 osnr) {
     return {QStringLiteral("select * from os_srv where osnr = ? order by id"), {db::integer(osnr)}};
 }
 
-std::variant<Linha, Recusa> confere(const QString& descricao, const QString& unidade,
-                                    const QString& quantidade, const QString& unitario,
-                                    const QString& desconto) {
+std::variant<Linha, dlg::Message> confere(const QString& descricao, const QString& unidade,
+                                          const QString& quantidade, const QString& unitario,
+                                          const QString& desconto) {
     const auto qt = Decimal::parse(quantidade, false);
     const auto vu = Decimal::parse(unitario, true);
     const auto pd = Decimal::parse(desconto, false);
     if (descricao.trimmed().isEmpty() || unidade.trimmed().isEmpty() || !qt || !vu || !pd)
-        return Recusa{QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"), true};
+        return atencao(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"), dlg::Icon::Information);
     if (*qt <= Decimal())
-        return Recusa{
-            QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!")};
+        return atencao(
+            QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!"),
+            dlg::Icon::Exclamation);
     if (vu->isNegative())
-        return Recusa{QStringLiteral("--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!")};
+        return atencao(QStringLiteral("--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!"),
+                       dlg::Icon::Exclamation);
     if (pd->isNegative())
-        return Recusa{
-            QStringLiteral("--- ERRO --- PERCENTUAL DO DESCONTO NÃO PODE SER MENOR QUE ZERO!")};
+        return atencao(
+            QStringLiteral("--- ERRO --- PERCENTUAL DO DESCONTO NÃO PODE SER MENOR QUE ZERO!"),
+            dlg::Icon::Exclamation);
     return Linha{descricao, unidade, *qt, *vu, *pd};
 }
 

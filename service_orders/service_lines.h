@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/decimal.h"
+#include "platform/dialogs.h"
 #include "registers/statement.h"
 
 #include <QDateTime>
@@ -26,19 +27,13 @@ struct Linha {
     Decimal pd;
 };
 
-// A refused line: the text of its message and whether it is the
-// "incomplete data" message (information icon) or a range message
-// (exclamation icon).
-struct Recusa {
-    QString texto;
-    bool incompleta = false;
-};
-
 // The boxes of the line entry checked in the order the user is told about
-// them; amounts parsed by the typed-number rule.
-std::variant<Linha, Recusa> confere(const QString& descricao, const QString& unidade,
-                                    const QString& quantidade, const QString& unitario,
-                                    const QString& desconto);
+// them; amounts parsed by the typed-number rule. A refusal is a box titled
+// "ATENÇÃO": "incomplete data" with the information icon, a value out of
+// range with the exclamation icon.
+std::variant<Linha, dlg::Message> confere(const QString& descricao, const QString& unidade,
+                                          const QString& quantidade, const QString& unitario,
+                                          const QString& desconto);
 
 // The line's identifier: the moment of entry as yyyymmddhhmmss.
 QString idsrv(const QDateTime& moment);

@@ -9,6 +9,7 @@
 #include "service_orders/order_grid.h"
 #include "service_orders/order_header.h"
 #include "service_orders/os_stamp.h"
+#include "service_orders/shared_work.h"
 #include "shell/shared_state.h"
 
 #include <QHBoxLayout>
@@ -28,17 +29,6 @@ const QList<ordergrid::Column> kColunas = {
     {QStringLiteral("R$ UNITÁRIO"), QStringLiteral("vu"), 15, ListFormat::Currency},
     {QStringLiteral("% DESC."), QStringLiteral("pd"), 10, ListFormat::Plain},
 };
-
-// A failed statement is reported; the caller goes on with what it has.
-template <typename Work> bool run(Work work) {
-    try {
-        work();
-        return true;
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-        return false;
-    }
-}
 
 } // namespace
 
@@ -98,8 +88,12 @@ std::optional<servicelines::Totais> ServiceLinesFrame::somaTotais() {
     const Statement somas = servicelines::somas(*osnr);
     Adodc2->setConnectionString(shared::gConexao);
     Adodc2->setRecordSource(somas.sql, somas.params);
-    if (!run([this] { Adodc2->refresh(); }))
+    try {
+        Adodc2->refresh();
+    } catch (const db::DbError& e) {
+        dlg::showError(e.number(), e.text());
         return std::nullopt;
+    }
     const servicelines::Totais totais = servicelines::totais(Adodc2->recordset());
     Adodc2->close();
     lTL->setText(servicelines::linhaTotais(totais));
@@ -113,9 +107,8 @@ void ServiceLinesFrame::aplicaDesconto(Decimal pd) {
     {
         BusyGuard busy(this);
         carregaLinhas();
-        run([&] {
-            shared::abreConexao();
-            servicelines::descontoGeral(shared::gCn(), *osnr, pd, osStamp());
+        workOnShared(nullptr, [&](db::Connection& cn) {
+            servicelines::descontoGeral(cn, *osnr, pd, osStamp());
         });
         carregaLinhas();
     }
@@ -128,17 +121,15 @@ void ServiceLinesFrame::Command2_Click() {
         return;
     const auto conferida = servicelines::confere(txtDsSRV->text(), txtUn->text(), txtQt->text(),
                                                  txtVU->text(), txtPD->text());
-    if (const auto* recusa = std::get_if<servicelines::Recusa>(&conferida)) {
-        dlg::inform(recusa->texto, QStringLiteral("ATENÇÃO"),
-                    recusa->incompleta ? dlg::Icon::Information : dlg::Icon::Exclamation);
+    if (const auto* recusa = std::get_if<dlg::Message>(&conferida)) {
+        dlg::dialogs().show(*recusa);
         return;
     }
     {
         BusyGuard busy(this, true);
-        const bool gravada = run([&] {
-            shared::abreConexao();
+        const bool gravada = workOnShared(nullptr, [&](db::Connection& cn) {
             const QDateTime agora = QDateTime::currentDateTime();
-            servicelines::grava(shared::gCn(), *osnr, std::get<servicelines::Linha>(conferida),
+            servicelines::grava(cn, *osnr, std::get<servicelines::Linha>(conferida),
                                 servicelines::idsrv(agora), osStamp(agora));
         });
         if (!gravada)
@@ -158,13 +149,7 @@ void ServiceLinesFrame::DataGrid1_DblClick() {
                   dlg::Answer::Yes))
         return;
     const qint64 id = listbinding::text(Adodc1, row, QStringLiteral("id")).toLongLong();
-    {
-        BusyGuard busy(window());
-        run([&] {
-            shared::abreConexao();
-            servicelines::exclui(shared::gCn(), id);
-        });
-    }
+    workOnShared(window(), [&](db::Connection& cn) { servicelines::exclui(cn, id); });
     Q_EMIT linhasMudaram();
     carregaLinhas();
 }

@@ -10,9 +10,7 @@
 bool workOnShared(QWidget* busy, const std::function<void(db::Connection&)>& work) {
     std::optional<db::DbError> error;
     {
-        std::optional<BusyGuard> guard;
-        if (busy != nullptr)
-            guard.emplace(busy);
+        BusyGuard guard(busy);
         try {
             shared::abreConexao();
             work(shared::gCn());

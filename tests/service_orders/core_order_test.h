@@ -1,58 +1,37 @@
 #pragma once
 
+// The register fixture's column helper uses it without including it.
+#include <QAbstractItemModel>
+
 #include "platform/db/connection.h"
 #include "shell/shared_state.h"
-#include "tests/support/scripted_dialogs.h"
-#include "tests/support/test_database.h"
+#include "tests/registers/register_test_support.h"
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace ordertest {
 
-// One database per test program; each test starts from empty order tables,
-// a logged-in user, a program folder of its own and scripted dialogs.
-class OrderTest : public ::testing::Test {
+// The register fixture with empty order tables too, and a program folder of
+// its own.
+class OrderTest : public regtest::RegisterTest {
 protected:
-    static void SetUpTestSuite() { connection() = testsupport::freshDatabase(); }
-
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         qputenv("QUENDARO_DIR", folder.path().toLocal8Bit());
-        shared::gConexao = connection();
-        shared::gUsuario = QStringLiteral("TESTE");
+        RegisterTest::SetUp();
         shared::gRetorno.clear();
         shared::gArquivoPDF.clear();
-        shared::fechaConexao();
-        cn.setConnectionString(shared::gConexao);
-        cn.open();
-        for (const char* table :
-             {"os_cab", "os_srv", "os_custos", "creceber", "cliente", "vendedores", "empresa"})
+        for (const char* table : {"os_cab", "os_srv", "os_custos", "creceber", "empresa"})
             cn.execute(QStringLiteral("TRUNCATE TABLE %1").arg(QLatin1String(table)));
     }
 
     void TearDown() override {
-        shared::fechaConexao();
+        RegisterTest::TearDown();
         qunsetenv("QUENDARO_DIR");
-    }
-
-    static QString& connection() {
-        static QString s;
-        return s;
-    }
-
-    // The first column of the first row, or "<none>".
-    QString value(const QString& sql, const db::Params& params = {}) {
-        const db::Recordset r = cn.query(sql, params);
-        return r.isEmpty() ? QStringLiteral("<none>") : r.textAt(0, 0);
-    }
-    qint64 count(const QString& table) {
-        return value(QStringLiteral("select count(*) from %1").arg(table)).toLongLong();
     }
 
     qint64 cliente(const QString& nome, const QString& cidade = QStringLiteral("CAMPINAS")) {
@@ -83,8 +62,6 @@ protected:
     }
 
     QTemporaryDir folder;
-    db::Connection cn;
-    testsupport::ScriptedDialogs dialogs;
 };
 
 inline void press(QWidget* target, int key) {
@@ -100,14 +77,6 @@ inline void leave(QWidget* box, QWidget* next) {
     box->setFocus();
     next->setFocus();
     QApplication::processEvents();
-}
-
-// The texts of a model's column, top to bottom.
-inline QStringList columnTexts(const QAbstractItemModel* model, int column) {
-    QStringList out;
-    for (int r = 0; r < model->rowCount(); ++r)
-        out << model->index(r, column).data().toString();
-    return out;
 }
 
 } // namespace ordertest

@@ -1,21 +1,19 @@
 #pragma once
 
-#include "platform/db/connection.h"
-#include "shell/shared_state.h"
-#include "tests/registers/register_test_support.h"
+#include "tests/service_orders/core_order_test.h"
 
 #include <QApplication>
 #include <QWidget>
 
 namespace supplytest {
 
-// The register fixture with the order, cost and purchase tables emptied too,
-// and helpers that put rows in place the way other windows would.
-class SupplyTest : public regtest::RegisterTest {
+// The order fixture with the category and purchase tables emptied too, and
+// helpers that put rows in place the way other windows would.
+class SupplyTest : public ordertest::OrderTest {
 protected:
     void SetUp() override {
-        RegisterTest::SetUp();
-        for (const char* table : {"categorias", "os_cab", "os_custos", "insumos_cmp"})
+        OrderTest::SetUp();
+        for (const char* table : {"categorias", "insumos_cmp"})
             cn.execute(QStringLiteral("TRUNCATE TABLE %1").arg(QLatin1String(table)));
     }
 
@@ -43,10 +41,6 @@ protected:
     }
     qint64 addSupplier(const QString& name) {
         cn.execute(QStringLiteral("insert into fornecedores (nmfor) values (?)"), {name});
-        return cn.lastInsertId();
-    }
-    qint64 addCollaborator(const QString& name) {
-        cn.execute(QStringLiteral("insert into vendedores (nmven) values (?)"), {name});
         return cn.lastInsertId();
     }
     // Shows a window as the user would have it, active and on screen.

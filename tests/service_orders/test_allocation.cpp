@@ -57,8 +57,11 @@ protected:
         form.DataGrid1->setCurrentIndex(form.DataGrid1->model()->index(row, 0));
         form.DataGrid1_DblClick();
     }
-    // Order, category and quantity typed into the allocation frame.
+    // Order, category and quantity typed into the allocation frame. Leaving
+    // the order box looks the order up only in the active window, which a
+    // window just opened modally may not be yet.
     void fill(frmInsumos_Destino& form, qint64 osnr, int category, const QString& qtde) {
+        showActive(&form);
         form.txtOS->setFocus();
         form.txtOS->setText(QString::number(osnr));
         form.cboCT->setFocus();

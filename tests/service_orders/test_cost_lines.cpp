@@ -5,6 +5,7 @@
 #include "service_orders/custo_rules.h"
 #include "service_orders/frmOS_Custos.h"
 #include "service_orders/moment_key.h"
+#include "service_orders/os_stamp.h"
 #include "tests/service_orders/supply_test_support.h"
 #include "tests/support/modal.h"
 
@@ -143,7 +144,7 @@ TEST_F(CostLines, IncompleteOrWrongLinesAreRefusedInOrder) {
 }
 
 TEST_F(CostLines, LabourLineFromTheCollaboratorPicker) {
-    const qint64 joao = addCollaborator(QStringLiteral("JOÃO PEDREIRO"));
+    const qint64 joao = colaborador(QStringLiteral("JOÃO PEDREIRO"));
     auto form = open();
     form->cboCat->setCurrentIndex(1);
     testsupport::whenModal<frmBuscaVendedor>(
@@ -275,8 +276,7 @@ TEST(CostKeys, KeyIsCutAt45AndStampPutsTheMomentFirst) {
     // Blanks left at the cut are stripped.
     EXPECT_EQ(chaveCusto(15, moment, QStringLiteral("U").repeated(28) + QStringLiteral(" X")),
               QStringLiteral("15_240502090807_") + QStringLiteral("U").repeated(28));
-    EXPECT_EQ(carimboOrdem(moment, QStringLiteral("ANA")),
-              QStringLiteral("02/05/2024 09:08:07 ANA"));
+    EXPECT_EQ(osStamp(moment, QStringLiteral("ANA")), QStringLiteral("02/05/2024 09:08:07 ANA"));
 }
 
 TEST(CostKeys, CategoryCodeIsTheNumberAfterTheLastBar) {
@@ -301,7 +301,7 @@ TEST_F(SameSecond, TwoLinesInOneSecondAreBothKept) {
                 return Statement{QStringLiteral("insert into os_custos (idlan, osnr, evcad) values "
                                                 "(?, ?, ?)"),
                                  {chaveCusto(15, moment, QStringLiteral("ANA")), qint64(15),
-                                  carimboOrdem(moment, QStringLiteral("ANA"))}};
+                                  osStamp(moment, QStringLiteral("ANA"))}};
             },
             clock);
     }

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-using ordertest::columnTexts;
+using regtest::columnTexts;
 
 class OrderList : public ordertest::OrderTest {
 protected:

@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using receivables::Aviso;
-
 namespace {
 
 QString br(const QDate& d) {
@@ -22,11 +20,11 @@ TEST(PlanRules, InstalmentCount) {
     EXPECT_EQ(std::get<int>(receivables::quantidade(QStringLiteral("1"))), 1);
     EXPECT_EQ(std::get<int>(receivables::quantidade(QStringLiteral("115"))), 115);
     for (const char* typed : {"", "abc"})
-        EXPECT_EQ(std::get<Aviso>(receivables::quantidade(QString::fromLatin1(typed))).texto,
+        EXPECT_EQ(std::get<dlg::Message>(receivables::quantidade(QString::fromLatin1(typed))).text,
                   QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
                                  "Minimo de 1 e máximo de 115"));
     for (const char* typed : {"0", "116", "-1", "2,5"})
-        EXPECT_EQ(std::get<Aviso>(receivables::quantidade(QString::fromLatin1(typed))).texto,
+        EXPECT_EQ(std::get<dlg::Message>(receivables::quantidade(QString::fromLatin1(typed))).text,
                   QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"))
             << typed;
 }
@@ -115,11 +113,11 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
         auto p = plano({"33,33", "33,33", "33,33"}, due);
         c.change(p);
         const auto result = receivables::confere(p, today);
-        const auto* aviso = std::get_if<Aviso>(&result);
+        const auto* aviso = std::get_if<dlg::Message>(&result);
         ASSERT_NE(aviso, nullptr);
-        EXPECT_EQ(aviso->texto, QString::fromUtf8(c.message));
-        EXPECT_EQ(aviso->titulo, QString::fromUtf8(c.title));
-        EXPECT_EQ(aviso->icone, c.icon);
+        EXPECT_EQ(aviso->text, QString::fromUtf8(c.message));
+        EXPECT_EQ(aviso->title, QString::fromUtf8(c.title));
+        EXPECT_EQ(aviso->icon, c.icon);
     }
     // Values checked before a failing row are rewritten with two decimals.
     auto p = plano({"33,3", "33.34", "x"}, due);

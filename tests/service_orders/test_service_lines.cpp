@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-using ordertest::columnTexts;
+using regtest::columnTexts;
 
 TEST(ServiceLineChecks, RefusalsInTheirOrder) {
     struct Case {
@@ -36,10 +36,11 @@ TEST(ServiceLineChecks, RefusalsInTheirOrder) {
         const auto result = servicelines::confere(QString::fromUtf8(c.ds), QString::fromUtf8(c.un),
                                                   QString::fromUtf8(c.qt), QString::fromUtf8(c.vu),
                                                   QString::fromUtf8(c.pd));
-        const auto* refused = std::get_if<servicelines::Recusa>(&result);
+        const auto* refused = std::get_if<dlg::Message>(&result);
         ASSERT_NE(refused, nullptr);
-        EXPECT_EQ(refused->texto, QString::fromUtf8(c.message));
-        EXPECT_EQ(refused->incompleta, c.incomplete);
+        EXPECT_EQ(refused->text, QString::fromUtf8(c.message));
+        EXPECT_EQ(refused->title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(refused->icon, c.incomplete ? dlg::Icon::Information : dlg::Icon::Exclamation);
     }
     // No upper bound on the discount; typed numbers follow the system's rule.
     const auto line =
