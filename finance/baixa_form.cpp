@@ -1,6 +1,7 @@
 #include "finance/baixa_form.h"
 
 #include "finance/frmCPagar_BaixaPendente.h"
+#include "shell/shared_work.h"
 
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
@@ -259,14 +260,8 @@ QStringList BaixaForm::linhas() const {
 
 bool BaixaForm::escreve(const std::function<bool(db::Connection&)>& escrita) {
     bool feita = false;
-    try {
-        BusyGuard busy;
-        shared::abreConexao();
-        feita = escrita(shared::gCn());
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    if (!shared::withConnection(nullptr, [&](db::Connection& cn) { feita = escrita(cn); }))
         return false;
-    }
     if (!feita)
         recibo::parcelaAlterada().mostra();
     return true;

@@ -1,7 +1,6 @@
 #include "finance/frmCPagar_Baixa.h"
 
 #include "finance/cpagar_baixa.h"
-#include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -10,8 +9,10 @@
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaFornecedor.h"
 #include "registers/list_binding.h"
+#include "registers/party_names.h"
 #include "registers/register_codes.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -107,15 +108,12 @@ void frmCPagar_Baixa::txtCdFor_Change() {
 
 void frmCPagar_Baixa::txtCdFor_LostFocus() {
     txtNmFor->clear();
-    try {
-        shared::abreConexao();
-        if (const auto nome = leNome(shared::gCn(), txtCdFor->text(), fornecedorNome)) {
+    shared::withConnection(nullptr, [&](db::Connection& cn) {
+        if (const auto nome = leNome(cn, txtCdFor->text(), fornecedorNome)) {
             txtNmFor->setText(*nome);
             Command2->setEnabled(true);
         }
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-    }
+    });
 }
 
 void frmCPagar_Baixa::Command2_Click() {

@@ -4,6 +4,7 @@
 #include "platform/db/db_error.h"
 #include "platform/dialogs.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -29,12 +30,9 @@ frmCPagar_BaixaPendente::frmCPagar_BaixaPendente(QWidget* parent) : DataForm(par
 }
 
 void frmCPagar_BaixaPendente::Form_Load() {
-    try {
-        shared::abreConexao();
-        List1->addItems(recibosAbertos(shared::gCn(), shared::gNomePesquisa));
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-    }
+    shared::withConnection(nullptr, [&](db::Connection& cn) {
+        List1->addItems(recibosAbertos(cn, shared::gNomePesquisa));
+    });
 }
 
 void frmCPagar_BaixaPendente::List1_DblClick() {

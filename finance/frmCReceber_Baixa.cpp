@@ -1,7 +1,6 @@
 #include "finance/frmCReceber_Baixa.h"
 
 #include "finance/creceber_baixa.h"
-#include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -10,8 +9,10 @@
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaCliente.h"
 #include "registers/list_binding.h"
+#include "registers/party_names.h"
 #include "registers/register_codes.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -115,18 +116,15 @@ void frmCReceber_Baixa::txtCdFor_LostFocus() {
     txtNmFor->clear();
     if (!isNumeric(txtCdFor->text()))
         return;
-    try {
-        shared::abreConexao();
-        const auto nome = leNome(shared::gCn(), txtCdFor->text(), clienteNome);
+    shared::withConnection(nullptr, [&](db::Connection& cn) {
+        const auto nome = leNome(cn, txtCdFor->text(), clienteNome);
         if (!nome) {
             txtNrRec->clear();
             return;
         }
         txtNmFor->setText(*nome);
         Command2->setEnabled(true);
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-    }
+    });
 }
 
 void frmCReceber_Baixa::listaRecibo() {

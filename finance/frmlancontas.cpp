@@ -3,7 +3,6 @@
 #include "finance/centro_tabela.h"
 #include "finance/frmBuscaCentroCusto.h"
 #include "finance/frmBuscaSubCentroCusto.h"
-#include "finance/nomes.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -13,10 +12,12 @@
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaFornecedor.h"
 #include "registers/list_binding.h"
+#include "registers/party_names.h"
 #include "registers/register_codes.h"
 #include "shell/date_mask.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -251,12 +252,9 @@ void frmlancontas::Command8_Click() {
 void frmlancontas::buscaNome(QLineEdit* code, QLineEdit* name,
                              const std::function<Statement(qint64)>& statement) {
     name->clear();
-    try {
-        shared::abreConexao();
-        name->setText(leNome(shared::gCn(), code->text(), statement).value_or(QString()));
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-    }
+    shared::withConnection(nullptr, [&](db::Connection& cn) {
+        name->setText(leNome(cn, code->text(), statement).value_or(QString()));
+    });
 }
 
 void frmlancontas::txtcdfor_Change() {
@@ -489,14 +487,10 @@ void frmlancontas::cmdsalva_Click() {
                                           : (txtQtParc->isEnabled() ? lancamento::Gravacao::Regrava
                                                                     : lancamento::Gravacao::Altera);
     lancamento::Resultado resultado;
-    try {
-        BusyGuard busy(this);
-        shared::abreConexao();
-        resultado = lancamento::grava(shared::gCn(), doc, linhas, modo, auditStamp());
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    if (!shared::withConnection(this, [&](db::Connection& cn) {
+            resultado = lancamento::grava(cn, doc, linhas, modo, auditStamp());
+        }))
         return;
-    }
     if (resultado == lancamento::Resultado::JaExiste) {
         lancamento::documentoJaExiste().mostra();
         return;
@@ -519,14 +513,10 @@ void frmlancontas::cmdexclu_Click() {
     if (!cdfor || !dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Atenção")))
         return;
     bool excluido = false;
-    try {
-        BusyGuard busy(this);
-        shared::abreConexao();
-        excluido = lancamento::exclui(shared::gCn(), txtnrdoc->text(), *cdfor);
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+    if (!shared::withConnection(this, [&](db::Connection& cn) {
+            excluido = lancamento::exclui(cn, txtnrdoc->text(), *cdfor);
+        }))
         return;
-    }
     if (!excluido) {
         lancamento::naoPodeExcluir().mostra();
         return;

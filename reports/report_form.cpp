@@ -7,6 +7,7 @@
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaCliente.h"
 #include "registers/frmBuscaFornecedor.h"
+#include "registers/party_names.h"
 #include "registers/register_codes.h"
 #include "reports/frmgerapdfp.h"
 #include "reports/report_file.h"
@@ -15,6 +16,7 @@
 #include "shell/frmprincipal.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 #include "shell/window_registry.h"
 
 #include <QComboBox>
@@ -135,20 +137,11 @@ void RelatorioForm::txtCdCli_Change() {
 
 void RelatorioForm::txtCdCli_LostFocus() {
     txtNmCli->clear();
-    const std::optional<qint64> code = wholeCode(txtCdCli->text());
-    if (!code)
-        return;
-    const QString sql = partyIsSupplier()
-                            ? QStringLiteral("select nmfor from fornecedores where cdfor = ?")
-                            : QStringLiteral("select nmcli from cliente where cdcli = ?");
-    try {
-        shared::abreConexao();
-        const db::Recordset row = shared::gCn().query(sql, {*code});
-        if (!row.isEmpty())
-            txtNmCli->setText(row.textAt(0, 0));
-    } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
-    }
+    shared::withConnection(nullptr, [&](db::Connection& cn) {
+        txtNmCli->setText(
+            leNome(cn, txtCdCli->text(), partyIsSupplier() ? fornecedorNome : clienteNome)
+                .value_or(QString()));
+    });
 }
 
 bool RelatorioForm::Form_KeyDown(int KeyCode) {

@@ -11,16 +11,17 @@
 #include "registers/frmBuscaProd.h"
 #include "registers/insumo_rules.h"
 #include "registers/list_binding.h"
+#include "registers/party_names.h"
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
-#include "service_orders/shared_work.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 #include "shell/window_registry.h"
 
 #include <QHBoxLayout>
@@ -195,15 +196,12 @@ void frmInsumos_Compra::txtCdFor_Change() {
 }
 
 void frmInsumos_Compra::txtCdFor_LostFocus() {
-    const auto code = wholeCode(txtCdFor->text());
-    if (!code)
+    if (!wholeCode(txtCdFor->text()))
         return;
     txtNmFor->clear();
-    workOnShared(nullptr, [&](db::Connection& cn) {
-        const db::Recordset row =
-            cn.query(QStringLiteral("select nmfor from fornecedores where cdfor = ?"), {*code});
-        if (!row.isEmpty())
-            txtNmFor->setText(row.text(QStringLiteral("nmfor")));
+    shared::withConnection(nullptr, [&](db::Connection& cn) {
+        if (const auto nome = leNome(cn, txtCdFor->text(), fornecedorNome))
+            txtNmFor->setText(*nome);
     });
 }
 
@@ -234,7 +232,7 @@ void frmInsumos_Compra::txtCdPro_LostFocus() {
     if (code.isEmpty())
         return;
     std::optional<InsumoLido> insumo;
-    if (!workOnShared(nullptr, [&](db::Connection& cn) { insumo = leInsumo(cn, code); }))
+    if (!shared::withConnection(nullptr, [&](db::Connection& cn) { insumo = leInsumo(cn, code); }))
         return;
     for (QLineEdit* box : {txtDsPro, txtUN, txtVR, txtQtde})
         box->clear();
@@ -260,14 +258,15 @@ void frmInsumos_Compra::Command1_Click() {
     // The item goes to the purchase the boxes name, which is then the one
     // listed; a closed purchase takes no more items.
     bool closed = false;
-    if (!workOnShared(nullptr,
-                      [&](db::Connection& cn) { closed = compraEncerrada(cn, item.chave); }))
+    if (!shared::withConnection(
+            nullptr, [&](db::Connection& cn) { closed = compraEncerrada(cn, item.chave); }))
         return;
     if (closed) {
         mostraCompra(item.chave);
         return;
     }
-    if (!workOnShared(this, [&](db::Connection& cn) { insereItem(cn, item, shared::gUsuario); }))
+    if (!shared::withConnection(
+            this, [&](db::Connection& cn) { insereItem(cn, item, shared::gUsuario); }))
         return;
     if (!mostraCompra(item.chave))
         return;
@@ -306,7 +305,7 @@ void frmInsumos_Compra::Command5_Click() {
         return;
     }
     const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
-    if (!workOnShared(this, [&](db::Connection& cn) { gravaFrete(cn, fretes); }))
+    if (!shared::withConnection(this, [&](db::Connection& cn) { gravaFrete(cn, fretes); }))
         return;
     AtualizaCompra();
 }
@@ -328,7 +327,7 @@ void frmInsumos_Compra::DataGrid1_DblClick() {
         return;
     const QString idlan = listbinding::text(Adodc1, row, QStringLiteral("idlan"));
     qint64 deleted = 0;
-    if (!workOnShared(this, [&](db::Connection& cn) { deleted = excluiItem(cn, idlan); }))
+    if (!shared::withConnection(this, [&](db::Connection& cn) { deleted = excluiItem(cn, idlan); }))
         return;
     if (deleted == 0)
         destinado();
@@ -351,7 +350,8 @@ void frmInsumos_Compra::Command8_Click() {
     if (!dlg::ask(QStringLiteral("Deseja encerrar a compra?"), QStringLiteral("Atenção")))
         return;
     const Statement closing = encerraCompra(*chave);
-    if (!workOnShared(this, [&](db::Connection& cn) { cn.execute(closing.sql, closing.params); }))
+    if (!shared::withConnection(
+            this, [&](db::Connection& cn) { cn.execute(closing.sql, closing.params); }))
         return;
     for (QLineEdit* box : {txtCdFor, txtSerie, txtNFiscal, txtModelo, txtDTc, txtDTe})
         box->clear();

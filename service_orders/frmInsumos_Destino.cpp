@@ -16,8 +16,8 @@
 #include "service_orders/frmInsumos_Compra.h"
 #include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
-#include "service_orders/shared_work.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -197,7 +197,7 @@ void frmInsumos_Destino::txtOS_LostFocus() {
     const auto osnr = ordem();
     if (!osnr)
         return;
-    workOnShared(nullptr, [&](db::Connection& cn) {
+    shared::withConnection(nullptr, [&](db::Connection& cn) {
         if (const auto found = leOrdemDestino(cn, *osnr)) {
             ossit_ = found->ossit;
             txtNmCli->setText(found->nmcli);
@@ -221,7 +221,7 @@ void frmInsumos_Destino::Command1_Click() {
         return;
     }
     bool done = false;
-    if (!workOnShared(this, [&](db::Connection& cn) {
+    if (!shared::withConnection(this, [&](db::Connection& cn) {
             done =
                 destina(cn, item, ordem().value_or(0), check.cdcat, check.qtde, shared::gUsuario);
         }))
@@ -247,7 +247,7 @@ void frmInsumos_Destino::DataGrid2_DblClick() {
     const QString idlan = listbinding::text(Adodc2, row, QStringLiteral("idlan"));
     const QString idest = listbinding::text(Adodc2, row, QStringLiteral("idest"));
     const qint64 osnr = listbinding::text(Adodc2, row, QStringLiteral("osnr")).toLongLong();
-    if (!workOnShared(this, [&](db::Connection& cn) { estorna(cn, idlan, osnr); }))
+    if (!shared::withConnection(this, [&](db::Connection& cn) { estorna(cn, idlan, osnr); }))
         return;
     releItens(idest);
     listbinding::refresh(Adodc2, DataGrid2);

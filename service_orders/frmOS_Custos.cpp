@@ -14,10 +14,10 @@
 #include "service_orders/custo_rules.h"
 #include "service_orders/order_boxes.h"
 #include "service_orders/pick.h"
-#include "service_orders/shared_work.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -169,7 +169,8 @@ void frmOS_Custos::txtCdPro_LostFocus() {
         return;
     const auto code = codigoInsumoDigitado(txtCdPro->text());
     std::optional<InsumoLido> insumo;
-    if (code && !workOnShared(nullptr, [&](db::Connection& cn) { insumo = leInsumo(cn, *code); }))
+    if (code &&
+        !shared::withConnection(nullptr, [&](db::Connection& cn) { insumo = leInsumo(cn, *code); }))
         return;
     if (insumo) {
         txtDsSRV->setText(insumo->dspro);
@@ -193,8 +194,8 @@ void frmOS_Custos::Command2_Click() {
     LinhaCusto& linha = check.linha;
     linha.osnr = *osnr;
     linha.tipo = txtCdPro->isEnabled() ? QStringLiteral("P") : QStringLiteral("S");
-    if (!workOnShared(Frame1,
-                      [&](db::Connection& cn) { insereCusto(cn, linha, shared::gUsuario); }))
+    if (!shared::withConnection(
+            Frame1, [&](db::Connection& cn) { insereCusto(cn, linha, shared::gUsuario); }))
         return;
     listbinding::refresh(Adodc1, DataGrid1);
     txtCdPro->setEnabled(true);
@@ -212,7 +213,8 @@ void frmOS_Custos::DataGrid1_DblClick() {
         return;
     const Statement remove =
         excluiCusto(listbinding::text(Adodc1, row, QStringLiteral("idlan")), ordem().value_or(0));
-    if (!workOnShared(this, [&](db::Connection& cn) { cn.execute(remove.sql, remove.params); }))
+    if (!shared::withConnection(this,
+                                [&](db::Connection& cn) { cn.execute(remove.sql, remove.params); }))
         return;
     CalculaTotaisCustos();
     listbinding::refresh(Adodc1, DataGrid1);
@@ -220,7 +222,7 @@ void frmOS_Custos::DataGrid1_DblClick() {
 
 void frmOS_Custos::CalculaTotaisCustos() {
     lTL->setText(textoTotaisCustos({}));
-    workOnShared(this, [this](db::Connection& cn) {
+    shared::withConnection(this, [this](db::Connection& cn) {
         lTL->setText(textoTotaisCustos(leTotaisCustos(cn, ordem().value_or(0))));
     });
 }

@@ -10,9 +10,9 @@
 #include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
 #include "service_orders/receivables_plan.h"
-#include "service_orders/shared_work.h"
 #include "shell/date_mask.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -194,7 +194,8 @@ void frmOS_GerFinan::Form_Activate() {
     primeiraAtivacao_ = QStringLiteral("S");
     receivables::PlanoLido plano;
     if (const auto osnr = orderheader::parteInteira(txtOsNR->text()))
-        workOnShared(nullptr, [&](db::Connection& cn) { plano = receivables::le(cn, *osnr); });
+        shared::withConnection(nullptr,
+                               [&](db::Connection& cn) { plano = receivables::le(cn, *osnr); });
     if (plano.emissao)
         txtDTe->setText(dates::toBr(*plano.emissao));
     if (!plano.parcelas.isEmpty()) {
@@ -297,7 +298,7 @@ void frmOS_GerFinan::cmdsalva_Click() {
     QApplication::processEvents();
     if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
         return;
-    if (!workOnShared(this, [&](db::Connection& cn) {
+    if (!shared::withConnection(this, [&](db::Connection& cn) {
             receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido), auditStamp());
         }))
         return;

@@ -9,8 +9,8 @@
 #include "service_orders/order_status.h"
 #include "service_orders/order_windows.h"
 #include "service_orders/print_command.h"
-#include "service_orders/shared_work.h"
 #include "shell/program_end.h"
+#include "shell/shared_work.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -104,7 +104,8 @@ bool frmOs_MNT::CalculaResumo() {
     if (!osnr)
         return false;
     ordersummary::Resumo lido;
-    if (!workOnShared(this, [&](db::Connection& cn) { lido = ordersummary::le(cn, *osnr); }))
+    if (!shared::withConnection(this,
+                                [&](db::Connection& cn) { lido = ordersummary::le(cn, *osnr); }))
         return false;
     resumo_ = lido;
     mostraResumo(ordersummary::legendas(resumo_));

@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
-#include "service_orders/shared_work.h"
+#include "shell/shared_work.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,8 +18,8 @@ void carregaCliente(const QString& codigo, const ClienteCaixas& caixas) {
     if (codigo.trimmed().isEmpty() || !cdcli)
         return;
     std::optional<orderheader::Cliente> cliente;
-    if (!workOnShared(nullptr,
-                      [&](db::Connection& cn) { cliente = orderheader::cliente(cn, *cdcli); }) ||
+    if (!shared::withConnection(
+            nullptr, [&](db::Connection& cn) { cliente = orderheader::cliente(cn, *cdcli); }) ||
         !cliente)
         return;
     caixas.nmcli->setText(cliente->nmcli);
@@ -38,13 +38,15 @@ QString nomeColaborador(const QString& codigo) {
     if (!cdven)
         return QString();
     QString nome;
-    workOnShared(nullptr, [&](db::Connection& cn) { nome = orderheader::colaborador(cn, *cdven); });
+    shared::withConnection(
+        nullptr, [&](db::Connection& cn) { nome = orderheader::colaborador(cn, *cdven); });
     return nome;
 }
 
 void carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
     std::optional<orderheader::Cabecalho> row;
-    if (!workOnShared(nullptr, [&](db::Connection& cn) { row = orderheader::le(cn, osnr); }) ||
+    if (!shared::withConnection(nullptr,
+                                [&](db::Connection& cn) { row = orderheader::le(cn, osnr); }) ||
         !row)
         return;
     caixas.dt->setText(row->dtos ? dates::toBr(*row->dtos) : QString());
@@ -67,7 +69,7 @@ bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
                                        caixas.fone->text(),
                                        orderheader::parteInteira(caixas.cdven->text()).value_or(0)};
     bool gravado = false;
-    if (osnr && !workOnShared(
+    if (osnr && !shared::withConnection(
                     nullptr, [&](db::Connection& cn) { gravado = orderheader::grava(cn, header); }))
         return false;
     // No row took the header: the order is gone.

@@ -9,8 +9,8 @@
 #include "service_orders/order_grid.h"
 #include "service_orders/order_header.h"
 #include "service_orders/os_stamp.h"
-#include "service_orders/shared_work.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -107,7 +107,7 @@ void ServiceLinesFrame::aplicaDesconto(Decimal pd) {
     {
         BusyGuard busy(this);
         carregaLinhas();
-        workOnShared(nullptr, [&](db::Connection& cn) {
+        shared::withConnection(nullptr, [&](db::Connection& cn) {
             servicelines::descontoGeral(cn, *osnr, pd, osStamp());
         });
         carregaLinhas();
@@ -127,7 +127,7 @@ void ServiceLinesFrame::Command2_Click() {
     }
     {
         BusyGuard busy(this, true);
-        const bool gravada = workOnShared(nullptr, [&](db::Connection& cn) {
+        const bool gravada = shared::withConnection(nullptr, [&](db::Connection& cn) {
             const QDateTime agora = QDateTime::currentDateTime();
             servicelines::grava(cn, *osnr, std::get<servicelines::Linha>(conferida),
                                 servicelines::idsrv(agora), osStamp(agora));
@@ -149,7 +149,7 @@ void ServiceLinesFrame::DataGrid1_DblClick() {
                   dlg::Answer::Yes))
         return;
     const qint64 id = listbinding::text(Adodc1, row, QStringLiteral("id")).toLongLong();
-    workOnShared(window(), [&](db::Connection& cn) { servicelines::exclui(cn, id); });
+    shared::withConnection(window(), [&](db::Connection& cn) { servicelines::exclui(cn, id); });
     Q_EMIT linhasMudaram();
     carregaLinhas();
 }

@@ -12,9 +12,7 @@ namespace shared {
 bool withConnection(QWidget* busy, const std::function<void(db::Connection&)>& work) {
     std::optional<db::DbError> error;
     {
-        std::optional<BusyGuard> guard;
-        if (busy != nullptr)
-            guard.emplace(busy);
+        BusyGuard guard(busy);
         try {
             abreConexao();
             work(gCn());

@@ -1,4 +1,4 @@
-#include "finance/nomes.h"
+#include "registers/party_names.h"
 
 #include "platform/db/connection.h"
 #include "registers/register_codes.h"
