@@ -13,6 +13,7 @@
 #include "registers/frmBuscaFornecedor.h"
 #include "registers/list_binding.h"
 #include "registers/party_names.h"
+#include "registers/pick.h"
 #include "registers/register_codes.h"
 #include "shell/date_mask.h"
 #include "shell/program_end.h"
@@ -227,26 +228,16 @@ void frmlancontas::Form_Load() {
     }
 }
 
-void frmlancontas::escolhe(QLineEdit* box, const std::function<void()>& picker) {
-    shared::gCodigoPesquisa.clear();
-    picker();
-    if (program::ending())
-        return;
-    if (const auto code = Decimal::parse(shared::gCodigoPesquisa, false))
-        box->setText(QString::number(code->truncatedUnits()));
-    box->setFocus();
-}
-
 void frmlancontas::Command3_Click() {
-    escolhe(txtcdfor, [this] { frmBuscaFornecedor(this).exec(); });
+    pickInto<frmBuscaFornecedor>(this, txtcdfor);
 }
 
 void frmlancontas::Command7_Click() {
-    escolhe(txtCdCentro, [this] { frmBuscaCentroCusto(this).exec(); });
+    pickInto<frmBuscaCentroCusto>(this, txtCdCentro);
 }
 
 void frmlancontas::Command8_Click() {
-    escolhe(txtCdTPd, [this] { frmBuscaSubCentroCusto(this).exec(); });
+    pickInto<frmBuscaSubCentroCusto>(this, txtCdTPd);
 }
 
 void frmlancontas::buscaNome(QLineEdit* code, QLineEdit* name,

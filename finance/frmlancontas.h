@@ -85,8 +85,6 @@ private:
     QLineEdit* caixaDeLinha(int left, int top, bool data);
     void mostraPainel();
     void destrava(bool livre);
-    // Opens a picker and puts the whole part of its code into `box`.
-    void escolhe(QLineEdit* box, const std::function<void()>& picker);
     void buscaNome(QLineEdit* code, QLineEdit* name,
                    const std::function<Statement(qint64)>& statement);
     lancamento::Documento documento() const;

@@ -19,12 +19,19 @@ template <typename Picker> bool pick(QWidget* parent) {
     return !program::ending();
 }
 
-// A picker whose numeric code goes into `codigo`, which then takes the
-// focus, also when the pick was cancelled.
-template <typename Picker> void pickInto(QWidget* parent, QLineEdit* codigo) {
+// A supply's code: any text but blanks.
+inline bool codigoDeInsumo(const QString& code) {
+    return !code.trimmed().isEmpty();
+}
+
+// A picker whose code goes into `codigo`, which then takes the focus, also
+// when the pick was cancelled. `aceito` tells a code handed back from none: a
+// number for the registers the database numbers, any text for supplies.
+template <typename Picker>
+void pickInto(QWidget* parent, QLineEdit* codigo, bool (*aceito)(const QString&) = isNumeric) {
     if (!pick<Picker>(parent))
         return;
-    if (isNumeric(shared::gCodigoPesquisa))
+    if (aceito(shared::gCodigoPesquisa))
         codigo->setText(shared::gCodigoPesquisa);
     codigo->setFocus();
 }

@@ -8,6 +8,7 @@
 #include "registers/frmBuscaCliente.h"
 #include "registers/frmBuscaFornecedor.h"
 #include "registers/party_names.h"
+#include "registers/pick.h"
 #include "registers/register_codes.h"
 #include "reports/frmgerapdfp.h"
 #include "reports/report_file.h"
@@ -147,17 +148,11 @@ void RelatorioForm::txtCdCli_LostFocus() {
 bool RelatorioForm::Form_KeyDown(int KeyCode) {
     if (KeyCode != Qt::Key_F2)
         return false;
-    shared::gCodigoPesquisa.clear();
     clearList();
     if (partyIsSupplier())
-        windows::showModal<frmBuscaFornecedor>(this);
+        pickInto<frmBuscaFornecedor>(this, txtCdCli);
     else
-        windows::showModal<frmBuscaCliente>(this);
-    if (program::ending())
-        return true;
-    if (const auto picked = Decimal::parse(shared::gCodigoPesquisa, false))
-        txtCdCli->setText(QString::number(picked->truncatedUnits()));
-    txtCdCli->setFocus();
+        pickInto<frmBuscaCliente>(this, txtCdCli);
     return true;
 }
 

@@ -15,7 +15,7 @@
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/order_boxes.h"
-#include "service_orders/pick.h"
+#include "registers/pick.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"

@@ -15,7 +15,7 @@
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmInsumos_Compra.h"
 #include "service_orders/order_boxes.h"
-#include "service_orders/pick.h"
+#include "registers/pick.h"
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
 

@@ -13,7 +13,7 @@
 #include "service_orders/category_combo.h"
 #include "service_orders/custo_rules.h"
 #include "service_orders/order_boxes.h"
-#include "service_orders/pick.h"
+#include "registers/pick.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"

@@ -10,7 +10,7 @@
 #include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
-#include "service_orders/pick.h"
+#include "registers/pick.h"
 #include "shell/date_mask.h"
 
 #include <QComboBox>
