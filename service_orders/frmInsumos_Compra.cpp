@@ -12,10 +12,10 @@
 #include "registers/insumo_rules.h"
 #include "registers/list_binding.h"
 #include "registers/party_names.h"
+#include "registers/pick.h"
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/order_boxes.h"
-#include "registers/pick.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
@@ -59,7 +59,7 @@ frmInsumos_Compra::frmInsumos_Compra(QWidget* parent) : SupplyForm(parent) {
 void frmInsumos_Compra::buildLayout() {
     txtCdFor = box(this, "txtCdFor", 10, 8);
     txtNmFor = box(this, "txtNmFor", 0, 40);
-    orderboxes::trava(txtNmFor);
+    formwidgets::setDisplayOnly(txtNmFor);
     txtSerie = box(this, "txtSerie", 3, 4);
     txtNFiscal = box(this, "txtNFiscal", 10, 11);
     txtModelo = box(this, "txtModelo", 2, 3);
@@ -69,9 +69,9 @@ void frmInsumos_Compra::buildLayout() {
     installDateMask(txtDTc);
     txtCdPro = box(this, "txtCdPro", 14, 14);
     txtDsPro = box(this, "txtDsPro", 0, 36);
-    orderboxes::trava(txtDsPro);
+    formwidgets::setDisplayOnly(txtDsPro);
     txtUN = box(this, "txtUN", 5, 5);
-    orderboxes::trava(txtUN);
+    formwidgets::setDisplayOnly(txtUN);
     txtVR = box(this, "txtVR", 0, 12);
     txtQtde = box(this, "txtQtde", 0, 10);
     Command2 = button(this, "Command2", QStringLiteral("F2 Pesquisar"));

@@ -8,6 +8,7 @@
 #include "registers/form_widgets.h"
 #include "registers/insumo_rules.h"
 #include "registers/list_binding.h"
+#include "registers/pick.h"
 #include "registers/register_codes.h"
 #include "service_orders/category_combo.h"
 #include "service_orders/compra_rules.h"
@@ -15,7 +16,6 @@
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmInsumos_Compra.h"
 #include "service_orders/order_boxes.h"
-#include "registers/pick.h"
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
 
@@ -69,7 +69,7 @@ void frmInsumos_Destino::buildLayout() {
     lPro->setStyleSheet(QStringLiteral("font-weight: bold;"));
     txtOS = box(frmDest, "txtOS", 10, 10);
     txtNmCli = box(frmDest, "txtNmCli", 0, 40);
-    orderboxes::trava(txtNmCli);
+    formwidgets::setDisplayOnly(txtNmCli);
     cboCT = new QComboBox(frmDest);
     cboCT->setObjectName(QStringLiteral("cboCT"));
     cboCT->setMinimumWidth(220);

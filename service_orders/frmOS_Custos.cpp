@@ -9,11 +9,11 @@
 #include "registers/frmBuscaVendedor.h"
 #include "registers/insumo_rules.h"
 #include "registers/list_binding.h"
+#include "registers/pick.h"
 #include "registers/register_codes.h"
 #include "service_orders/category_combo.h"
 #include "service_orders/custo_rules.h"
 #include "service_orders/order_boxes.h"
-#include "registers/pick.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
@@ -47,7 +47,7 @@ frmOS_Custos::frmOS_Custos(QWidget* parent) : SupplyForm(parent) {
 
 void frmOS_Custos::buildLayout() {
     txtOsNr = box(this, "txtOsNr", 10, 10);
-    orderboxes::trava(txtOsNr);
+    formwidgets::setDisplayOnly(txtOsNr);
     Frame1 = new QGroupBox(QStringLiteral(" Custos da Ordem "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     cboCat = new QComboBox(Frame1);
@@ -55,7 +55,7 @@ void frmOS_Custos::buildLayout() {
     cboCat->setMinimumWidth(220);
     txtCdPro = box(Frame1, "txtCdPro", 14, 14);
     txtDsSRV = box(Frame1, "txtDsSRV", 45, 40);
-    orderboxes::trava(txtDsSRV);
+    formwidgets::setDisplayOnly(txtDsSRV);
     txtUn = box(Frame1, "txtUn", 4, 5);
     txtQt = box(Frame1, "txtQt", 0, 10);
     txtVU = box(Frame1, "txtVU", 0, 12);

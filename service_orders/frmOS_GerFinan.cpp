@@ -50,7 +50,7 @@ frmOS_GerFinan::frmOS_GerFinan(QWidget* parent) : DataForm(parent) {
     txtnmfor = box(this, "txtnmfor", 0, 36);
     txtVrDif = box(this, "txtVrDif", 0, 14);
     for (QLineEdit* locked : {txtnrdoc, txtcdfor, txtnmfor, txtVrDif})
-        orderboxes::trava(locked);
+        formwidgets::setDisplayOnly(locked);
     txtDTe = box(this, "txtDTe", 10, 11);
     installDateMask(txtDTe);
     txtQtParc = box(this, "txtQtParc", 3, 5);

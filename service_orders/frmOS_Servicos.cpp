@@ -15,7 +15,7 @@ frmOS_Servicos::frmOS_Servicos(QWidget* parent) : DataForm(parent) {
     setObjectName(QStringLiteral("frmOS_Servicos"));
     setWindowTitle(QStringLiteral("Ordem de Serviço - Serviços"));
     txtOsNr = box(this, "txtOsNr", 0, 10);
-    orderboxes::trava(txtOsNr);
+    formwidgets::setDisplayOnly(txtOsNr);
     Frame1 = new ServiceLinesFrame(this, txtOsNr);
 
     auto* numero = new QHBoxLayout;

@@ -5,11 +5,6 @@
 
 namespace orderboxes {
 
-void trava(QLineEdit* box) {
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-}
-
 QWidget* codigoENome(QWidget* parent, QLineEdit* codigo, QLineEdit* nome) {
     auto* caixas = new QWidget(parent);
     auto* layout = new QHBoxLayout(caixas);

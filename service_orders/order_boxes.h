@@ -6,8 +6,6 @@ class QWidget;
 // Boxes the order and supplies windows lay out alike.
 namespace orderboxes {
 
-// A box that only shows: read-only, and Enter passes it by.
-void trava(QLineEdit* box);
 // A code box with its name box beside it, the name taking the spare width.
 QWidget* codigoENome(QWidget* parent, QLineEdit* codigo, QLineEdit* nome);
 

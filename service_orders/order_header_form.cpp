@@ -5,12 +5,12 @@
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaCliente.h"
 #include "registers/frmBuscaVendedor.h"
+#include "registers/pick.h"
 #include "registers/register_codes.h"
 #include "service_orders/frmOS_GerFinan.h"
 #include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
-#include "registers/pick.h"
 #include "shell/date_mask.h"
 
 #include <QComboBox>
@@ -48,7 +48,7 @@ OrderHeaderForm::OrderHeaderForm(QWidget* parent, int primeira, int ultima)
     txtNmVen = box(this, "txtNmVen", 30, 30);
     for (QLineEdit* locked :
          {txtNmCli, txtCNPJ, txtIE, txtRua, txtNr, txtBairro, txtCep, txtCidade, txtUF, txtNmVen})
-        orderboxes::trava(locked);
+        formwidgets::setDisplayOnly(locked);
     txtIA = memo(this, "txtIA");
 
     connect(txtOsNo, &QLineEdit::textChanged, this, &OrderHeaderForm::txtOsNo_Change);
