@@ -47,19 +47,6 @@ QLabel* total(QWidget* parent, const char* name) {
     return l;
 }
 
-// The list's columns keep their shares as the grid is resized.
-void ligaPorParte(db::DataControl* control, DataGrid* grid,
-                  const QList<BaixaForm::Coluna>& colunas) {
-    QList<ListColumn> shown;
-    QList<int> shares;
-    for (const BaixaForm::Coluna& c : colunas) {
-        shown << ListColumn{c.heading, c.column, 0, c.formato};
-        shares << c.parte;
-    }
-    grid->setModel(new ListColumnsModel(control->model(), shown, grid));
-    grid->setColumnShares(shares);
-}
-
 QGroupBox* quadro(QWidget* parent, const char* name) {
     auto* g = new QGroupBox(parent);
     g->setObjectName(QString::fromLatin1(name));
@@ -101,12 +88,12 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
     DataGrid1 = new DataGrid(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
-    ligaPorParte(Adodc1, DataGrid1, desenho.colunasAbertas);
+    listbinding::bindShares(Adodc1, DataGrid1, desenho.colunasAbertas);
     Adodc2 = new db::DataControl(this);
     Adodc2->setObjectName(QStringLiteral("Adodc2"));
     DataGrid2 = new DataGrid(this);
     DataGrid2->setObjectName(QStringLiteral("DataGrid2"));
-    ligaPorParte(Adodc2, DataGrid2, desenho.colunasRecibo);
+    listbinding::bindShares(Adodc2, DataGrid2, desenho.colunasRecibo);
 
     frmDest = quadro(this, "frmDest");
     lPro = new QLabel(frmDest);

@@ -2,6 +2,7 @@
 
 #include "finance/recibo.h"
 #include "registers/function_keys.h"
+#include "registers/list_binding.h"
 #include "registers/list_columns_model.h"
 #include "shell/data_form.h"
 
@@ -28,20 +29,13 @@ class DataControl;
 class BaixaForm : public DataForm {
     Q_OBJECT
 public:
-    // A column of the two lists: its share of the grid's width, in percent.
-    struct Coluna {
-        QString heading;
-        QString column;
-        int parte = 0;
-        ListFormat formato = ListFormat::Text;
-    };
     // What sets the two screens apart on sight.
     struct Desenho {
         QString codigo; // label of the code box
         QString listaAberta;
-        QList<Coluna> colunasAbertas;
+        QList<listbinding::ShareColumn> colunasAbertas;
         QString listaRecibo;
-        QList<Coluna> colunasRecibo;
+        QList<listbinding::ShareColumn> colunasRecibo;
     };
 
     QLineEdit* txtNrRec;

@@ -16,6 +16,17 @@ void bind(db::DataControl* control, DataGrid* grid, const QList<ListColumn>& col
     grid->setColumnWidths(columnPixels(columns));
 }
 
+void bindShares(db::DataControl* control, DataGrid* grid, const QList<ShareColumn>& columns) {
+    QList<ListColumn> shown;
+    QList<int> percents;
+    for (const ShareColumn& c : columns) {
+        shown.append({c.heading, c.column, 0, c.format});
+        percents << c.percent;
+    }
+    grid->setModel(new ListColumnsModel(control->model(), shown, grid));
+    grid->setColumnShares(percents);
+}
+
 bool refresh(db::DataControl* control, DataGrid* grid) {
     BusyGuard busy;
     try {

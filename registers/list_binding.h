@@ -14,6 +14,17 @@ class DataControl;
 namespace listbinding {
 
 void bind(db::DataControl* control, DataGrid* grid, const QList<ListColumn>& columns);
+
+// A column whose width is a share of the grid's visible width, in percent.
+struct ShareColumn {
+    QString heading;
+    QString column;
+    int percent = 0;
+    ListFormat format = ListFormat::Text;
+};
+// Shows the columns of a list's rows, each keeping its share as the grid is
+// resized.
+void bindShares(db::DataControl* control, DataGrid* grid, const QList<ShareColumn>& columns);
 // Reads the source again; the first row becomes current.
 bool refresh(db::DataControl* control, DataGrid* grid);
 bool setSource(db::DataControl* control, DataGrid* grid, const Statement& source);

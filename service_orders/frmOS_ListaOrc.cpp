@@ -9,7 +9,6 @@
 #include "registers/list_binding.h"
 #include "service_orders/frmOS_Orc.h"
 #include "service_orders/frmOs_MNT.h"
-#include "service_orders/order_grid.h"
 #include "service_orders/order_list.h"
 #include "service_orders/order_windows.h"
 #include "service_orders/os_stamp.h"
@@ -28,7 +27,7 @@ using namespace formwidgets;
 
 namespace {
 
-const QList<ordergrid::Column> kColunas = {
+const QList<listbinding::ShareColumn> kColunas = {
     {QStringLiteral("Os No"), QStringLiteral("osnr"), 10},
     {QStringLiteral("Data"), QStringLiteral("dtos"), 10, ListFormat::Date},
     {QStringLiteral("Situação"), QStringLiteral("ossit"), 5},
@@ -69,7 +68,7 @@ frmOS_ListaOrc::frmOS_ListaOrc(QWidget* parent) : DataForm(parent) {
     DataGrid1 = new DataGrid(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     DataGrid1->setRowSelectedGesture(false);
-    ordergrid::bind(DataGrid1, Adodc1->model(), kColunas);
+    listbinding::bindShares(Adodc1, DataGrid1, kColunas);
     AutoResize::attach(this);
 
     auto* botoes = new QHBoxLayout;

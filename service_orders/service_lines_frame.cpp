@@ -6,7 +6,6 @@
 #include "platform/dialogs.h"
 #include "registers/form_widgets.h"
 #include "registers/list_binding.h"
-#include "service_orders/order_grid.h"
 #include "service_orders/order_header.h"
 #include "service_orders/os_stamp.h"
 #include "shell/shared_state.h"
@@ -22,7 +21,7 @@ using namespace formwidgets;
 
 namespace {
 
-const QList<ordergrid::Column> kColunas = {
+const QList<listbinding::ShareColumn> kColunas = {
     {QStringLiteral("SERVIÇO"), QStringLiteral("dssrv"), 50},
     {QStringLiteral("UNID."), QStringLiteral("un"), 5},
     {QStringLiteral("QTDE"), QStringLiteral("qt"), 10, ListFormat::Plain},
@@ -49,7 +48,7 @@ ServiceLinesFrame::ServiceLinesFrame(QWidget* parent, QLineEdit* numero)
     Adodc2->setObjectName(QStringLiteral("Adodc2"));
     DataGrid1 = new DataGrid(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
-    ordergrid::bind(DataGrid1, Adodc1->model(), kColunas);
+    listbinding::bindShares(Adodc1, DataGrid1, kColunas);
 
     auto* entrada = new QHBoxLayout;
     addLabelled(entrada, this, QStringLiteral("Descrição"), txtDsSRV, 1);
