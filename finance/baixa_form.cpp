@@ -250,7 +250,7 @@ bool BaixaForm::escreve(const std::function<bool(db::Connection&)>& escrita) {
     if (!shared::withConnection(nullptr, [&](db::Connection& cn) { feita = escrita(cn); }))
         return false;
     if (!feita)
-        recibo::parcelaAlterada().mostra();
+        dlg::show(recibo::parcelaAlterada());
     return true;
 }
 
@@ -292,7 +292,7 @@ void BaixaForm::escolheMeio(int meio) {
 void BaixaForm::Command16_Click() {
     Decimal valor;
     if (const auto aviso = recibo::confereValor(txtVrMp->text(), valor)) {
-        aviso->mostra();
+        dlg::show(*aviso);
         return;
     }
     List1->addItem(recibo::linha(valor, lMP->text().left(3), txtobs->text()));
@@ -316,13 +316,13 @@ void BaixaForm::Command10_Click() {
     if (!Command10->isEnabled())
         return;
     if (totalPagamentos != totalRecibo) {
-        recibo::divergencia().mostra();
+        dlg::show(recibo::divergencia());
         return;
     }
     // A settlement with no date would never be reported.
     const auto dtbx = dates::parseBr(txtDtBX->text());
     if (!dtbx) {
-        recibo::dadosInvalidos().mostra();
+        dlg::show(recibo::dadosInvalidos());
         return;
     }
     if (!dlg::ask(QStringLiteral("Confirma a baixa?"), QStringLiteral("Atenção")))
@@ -341,12 +341,12 @@ void BaixaForm::Command10_Click() {
     }
     if (!feito) {
         // Another window changed the receipt: show what it holds now.
-        recibo::divergencia().mostra();
+        dlg::show(recibo::divergencia());
         TotalizaRecibo();
         TotalizaMeiosPagamento();
         return;
     }
-    recibo::sucesso().mostra();
+    dlg::show(recibo::sucesso());
     limpaAposBaixa();
 }
 

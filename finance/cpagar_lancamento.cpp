@@ -1,5 +1,6 @@
 #include "finance/cpagar_lancamento.h"
 
+#include "finance/parcelas.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "registers/register_codes.h"
@@ -8,26 +9,11 @@ namespace lancamento {
 
 namespace {
 
-std::optional<Aviso> confereParcela(const Parcela& p, std::optional<QDate>& anterior,
-                                    const QDate& emissao, bool primeira) {
+std::optional<dlg::Message> confereParcela(const Parcela& p, std::optional<QDate>& anterior,
+                                           const QDate& emissao, bool primeira) {
     const auto vence = dates::parseBr(p.vencimento);
-    if (primeira) {
-        if (!vence)
-            return Aviso::critico(
-                QStringLiteral("--- ERRO --- VENCIMENTO DA PRIMEIRA PARCELA INVÁLIDO!"));
-        if (emissao > *vence)
-            return Aviso::critico(QStringLiteral(
-                "--- ERRO --- PRIMEIRO VENCIMENTO NÃO PODE SER INFERIOR À DATA DE EMISSÃO!"));
-    } else {
-        if (!vence)
-            return Aviso::alerta(QStringLiteral("--- ERRO --- VENCIMENTO DA PARCELA ") + p.rotulo +
-                                     QStringLiteral(" E INVÁLIDO!"),
-                                 QStringLiteral("ATENÇAO"));
-        if (anterior && *anterior >= *vence)
-            return Aviso::critico(QStringLiteral("A PARCELA ") + p.rotulo +
-                                  QStringLiteral(" POSSUI VENCIMENTO IGUAL E/OU INFERIOR À PARCELA "
-                                                 "ANTERIOR!"));
-    }
+    if (auto recusa = parcelas::confereVencimento(p.rotulo, vence, anterior, emissao, primeira))
+        return recusa;
     anterior = vence;
     return std::nullopt;
 }
@@ -54,31 +40,8 @@ bool algumaTravada(db::Recordset linhas) {
 
 } // namespace
 
-QString rotulo(int numero, int total) {
-    return QStringLiteral("%1/%2")
-        .arg(numero, 3, 10, QLatin1Char('0'))
-        .arg(total, 3, 10, QLatin1Char('0'));
-}
-
 QString chave(const QString& nrdoc, const QString& rotulo, const QString& cdfor) {
     return (nrdoc + QLatin1Char('/') + rotulo).trimmed() + QLatin1Char('/') + cdfor;
-}
-
-QDate vencimento(const QDate& primeiro, int i) {
-    return primeiro.addMonths(i);
-}
-
-std::variant<int, Aviso> quantidade(const QString& texto) {
-    const auto n = Decimal::parse(texto, false);
-    if (!n)
-        return Aviso::critico(
-            QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\nMinimo de 1 "
-                           "e máximo de 115"));
-    // A fraction of an instalment would give labels that do not count the rows.
-    if (*n <= Decimal() || *n > Decimal::fromInt(kMaxParcelas) || n->raw() % Decimal::kScale != 0)
-        return Aviso::critico(
-            QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
-    return static_cast<int>(n->truncatedUnits());
 }
 
 std::optional<Decimal> primeiroValor(const QString& texto) {
@@ -97,8 +60,8 @@ PrimeiroVencimento primeiroVencimento(const QString& texto, const QDate& hoje) {
     return PrimeiroVencimento::Aceito;
 }
 
-Aviso vencimentoRetroativo() {
-    return Aviso::alerta(
+dlg::Message vencimentoRetroativo() {
+    return dlg::alerta(
         QStringLiteral("--- ERRO --- VENCIMENTO MUITO RETROATIVO ACIMA DE 10 (DEZ) DIAS!"));
 }
 
@@ -106,16 +69,16 @@ QString valorTexto(const Decimal& valor) {
     return valor.toBr(2, false);
 }
 
-std::optional<Aviso> confere(const Documento& doc, std::vector<Parcela>& parcelas,
-                             const QDate& hoje, Decimal& total) {
+std::optional<dlg::Message> confere(const Documento& doc, std::vector<Parcela>& parcelas,
+                                    const QDate& hoje, Decimal& total) {
     const auto emissao = dates::parseBr(doc.dte);
     if (doc.nrdoc.trimmed().isEmpty() || doc.refdoc.trimmed().isEmpty() ||
         doc.nmfor.trimmed().isEmpty() || !emissao || doc.nmcen.trimmed().isEmpty() ||
         doc.nmscen.trimmed().isEmpty() || !wholeCode(doc.cdfor) || !wholeCode(doc.cdcen) ||
         !wholeCode(doc.cdscen))
-        return Aviso::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
+        return dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
     if (*emissao > hoje)
-        return Aviso::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
+        return dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
     total = Decimal();
     std::optional<QDate> anterior;
     for (std::size_t i = 0; i < parcelas.size(); ++i) {
@@ -124,11 +87,11 @@ std::optional<Aviso> confere(const Documento& doc, std::vector<Parcela>& parcela
             return aviso;
         const auto valor = Decimal::parse(p.valor, false);
         if (!valor)
-            return Aviso::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
-                                  QStringLiteral(" E INVÁLIDO!"));
+            return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
+                                QStringLiteral(" E INVÁLIDO!"));
         if (valor->rounded(2) <= Decimal())
-            return Aviso::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
-                                  QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
+            return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
+                                QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
         p.valor = valorTexto(*valor);
         total += valor->rounded(2);
     }
@@ -183,18 +146,18 @@ bool exclui(db::Connection& cn, const QString& nrdoc, qint64 cdfor) {
     return true;
 }
 
-Aviso documentoJaExiste() {
-    return Aviso::alerta(
+dlg::Message documentoJaExiste() {
+    return dlg::alerta(
         QStringLiteral("--- ERRO --- DOCUMENTO JÁ CADASTRADO PARA ESTE FORNECEDOR!"));
 }
 
-Aviso documentoAlterado() {
-    return Aviso::alerta(QStringLiteral("--- ERRO --- DESPESA ALTERADA POR OUTRO USUÁRIO! CONSULTE "
-                                        "NOVAMENTE."));
+dlg::Message documentoAlterado() {
+    return dlg::alerta(QStringLiteral("--- ERRO --- DESPESA ALTERADA POR OUTRO USUÁRIO! CONSULTE "
+                                      "NOVAMENTE."));
 }
 
-Aviso naoPodeExcluir() {
-    return {QStringLiteral("Despesa não pode ser excluída!"), QStringLiteral("Atenção"),
+dlg::Message naoPodeExcluir() {
+    return {QStringLiteral("Atenção"), QStringLiteral("Despesa não pode ser excluída!"),
             dlg::Icon::Information};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "finance/aviso.h"
 #include "platform/decimal.h"
+#include "platform/dialogs.h"
 #include "registers/statement.h"
 
 #include <QDate>
@@ -17,24 +17,14 @@ class Connection;
 // its checks and the statements that store it as rows of cpagar.
 namespace lancamento {
 
-constexpr int kMaxParcelas = 115;
-
-// "002/003": instalment number and count, three digits each.
-QString rotulo(int numero, int total);
 // The row key: the document number and label trimmed, then the supplier.
 QString chave(const QString& nrdoc, const QString& rotulo, const QString& cdfor);
-// Due date of row i: i months after the first, on the same day or the last
-// day of a shorter month.
-QDate vencimento(const QDate& primeiro, int i);
-
-// The count box: the number of instalments, or why it is refused.
-std::variant<int, Aviso> quantidade(const QString& texto);
 // The first value typed: a number greater than zero, two decimals.
 std::optional<Decimal> primeiroValor(const QString& texto);
 // The first due date typed: a date no more than ten days back.
 enum class PrimeiroVencimento { NaoEData, Retroativo, Aceito };
 PrimeiroVencimento primeiroVencimento(const QString& texto, const QDate& hoje);
-Aviso vencimentoRetroativo();
+dlg::Message vencimentoRetroativo();
 // "1234,50": how the value boxes show an amount.
 QString valorTexto(const Decimal& valor);
 
@@ -61,8 +51,8 @@ struct Parcela {
 
 // The save's checks, in the order the user meets them. Each good value is
 // rewritten with two decimals as it passes; `total` is their sum.
-std::optional<Aviso> confere(const Documento& doc, std::vector<Parcela>& parcelas,
-                             const QDate& hoje, Decimal& total);
+std::optional<dlg::Message> confere(const Documento& doc, std::vector<Parcela>& parcelas,
+                                    const QDate& hoje, Decimal& total);
 
 // How a save stores the document.
 enum class Gravacao {
@@ -79,9 +69,9 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
 // false when that refused it.
 bool exclui(db::Connection& cn, const QString& nrdoc, qint64 cdfor);
 
-Aviso documentoJaExiste();
-Aviso documentoAlterado();
-Aviso naoPodeExcluir();
+dlg::Message documentoJaExiste();
+dlg::Message documentoAlterado();
+dlg::Message naoPodeExcluir();
 
 // Every row with its supplier's name, by name then issue date.
 Statement lista();

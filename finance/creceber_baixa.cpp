@@ -29,7 +29,7 @@ Statement somasDoRecibo(const QString& nrrec) {
             {nrrec}};
 }
 
-std::optional<Aviso> confere(Caixas& c) {
+std::optional<dlg::Message> confere(Caixas& c) {
     const auto juros = Decimal::parse(c.juros, false);
     const auto descontos = Decimal::parse(c.descontos, false);
     const auto recebido = Decimal::parse(c.recebido, false);
@@ -39,12 +39,12 @@ std::optional<Aviso> confere(Caixas& c) {
     c.descontos = recibo::texto(descontos->rounded(2));
     c.recebido = recibo::texto(recebido->rounded(2));
     if (recebido->rounded(2) <= Decimal())
-        return Aviso{
-            QStringLiteral("--- ERRO --- VALOR RECEBIDO NÃO PODE SER MENOR E/OU IGUAL A ZERO!")};
+        return dlg::atencao(
+            QStringLiteral("--- ERRO --- VALOR RECEBIDO NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
     const Decimal total = recibo::valor(c.aberto) + juros->rounded(2) - descontos->rounded(2);
     c.total = recibo::texto(total);
     if (total < recebido->rounded(2))
-        return Aviso::alerta(QStringLiteral(
+        return dlg::alerta(QStringLiteral(
             "--- ERRO --- VALOR RECEBIDO NÃO PODE SER MAIOR QUE O VALOR A RECEBER!"));
     if (c.documento.trimmed().isEmpty())
         return recibo::idInvalido();

@@ -39,7 +39,7 @@ struct Caixas {
     QString total;
     QString documento;
 };
-std::optional<Aviso> confere(Caixas& caixas);
+std::optional<dlg::Message> confere(Caixas& caixas);
 
 // Receives the item into the receipt: the instalment's amounts grow and its
 // balance falls, and the receipt row is written, together. False when the

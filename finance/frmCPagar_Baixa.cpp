@@ -122,7 +122,7 @@ void frmCPagar_Baixa::Command2_Click() {
     const auto cdfor = wholeCode(txtCdFor->text());
     if (txtNmFor->text().trimmed().isEmpty() || txtNrRec->text().trimmed().isEmpty() ||
         !dates::parseBr(txtDtBX->text()) || !cdfor) {
-        recibo::dadosInvalidos().mostra();
+        dlg::show(recibo::dadosInvalidos());
         return;
     }
     listbinding::setSource(Adodc1, DataGrid1, cpagarbaixa::abertasDoFornecedor(*cdfor));
@@ -148,17 +148,17 @@ void frmCPagar_Baixa::DataGrid1_DblClick() {
 
 void frmCPagar_Baixa::Command15_Click() {
     if (!Decimal::parse(txtVRj->text(), false) || !Decimal::parse(txtVRd->text(), false)) {
-        recibo::jurosInvalidos().mostra();
+        dlg::show(recibo::jurosInvalidos());
         return;
     }
     CalculaTotal();
     if (txtIdLan->text().trimmed().isEmpty()) {
-        recibo::idInvalido().mostra();
+        dlg::show(recibo::idInvalido());
         return;
     }
     // After a closing the frame may still show an instalment: no receipt takes it.
     if (txtNrRec->text().trimmed().isEmpty()) {
-        recibo::reciboNaoIniciado().mostra();
+        dlg::show(recibo::reciboNaoIniciado());
         return;
     }
     if (escreve([this](db::Connection& cn) {

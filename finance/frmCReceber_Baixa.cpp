@@ -144,7 +144,7 @@ void frmCReceber_Baixa::Command2_Click() {
     txtNrRec->setText(recibo::numero(QDateTime::currentDateTime(), shared::gUsuario));
     if (txtNmFor->text().trimmed().isEmpty() || txtNrRec->text().trimmed().isEmpty() ||
         !dates::parseBr(txtDtBX->text()) || !wholeCode(txtCdFor->text())) {
-        recibo::dadosInvalidos().mostra();
+        dlg::show(recibo::dadosInvalidos());
         return;
     }
     BusyGuard busy;
@@ -159,7 +159,7 @@ void frmCReceber_Baixa::DataGrid1_DblClick() {
     if (row < 0)
         return;
     if (!reciboIniciado()) {
-        recibo::reciboNaoIniciado().mostra();
+        dlg::show(recibo::reciboNaoIniciado());
         return;
     }
     BusyGuard busy;
@@ -182,17 +182,17 @@ void frmCReceber_Baixa::Command15_Click() {
     txtVRpg->setText(caixas.recebido);
     txtVRt->setText(caixas.total);
     if (aviso) {
-        aviso->mostra();
+        dlg::show(*aviso);
         return;
     }
     // The client changed since: no receipt is shown to take the item.
     if (!reciboIniciado()) {
-        recibo::reciboNaoIniciado().mostra();
+        dlg::show(recibo::reciboNaoIniciado());
         return;
     }
     const auto dtbx = dates::parseBr(txtDtBX->text());
     if (!dtbx) {
-        recibo::dadosInvalidos().mostra();
+        dlg::show(recibo::dadosInvalidos());
         return;
     }
     const creceberbaixa::Item item{lPro->text(),
@@ -225,7 +225,7 @@ void frmCReceber_Baixa::DataGrid2_DblClick() {
     if (row < 0)
         return;
     if (!reciboIniciado()) {
-        recibo::reciboNaoIniciado().mostra();
+        dlg::show(recibo::reciboNaoIniciado());
         return;
     }
     if (!dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))

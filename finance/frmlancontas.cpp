@@ -3,6 +3,7 @@
 #include "finance/centro_tabela.h"
 #include "finance/frmBuscaCentroCusto.h"
 #include "finance/frmBuscaSubCentroCusto.h"
+#include "finance/parcelas.h"
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -326,9 +327,9 @@ void frmlancontas::mostraPainel() {
 }
 
 void frmlancontas::txtQtParc_LostFocus() {
-    const auto contagem = lancamento::quantidade(txtQtParc->text());
-    if (const auto* aviso = std::get_if<Aviso>(&contagem)) {
-        aviso->mostra();
+    const auto contagem = parcelas::quantidade(txtQtParc->text());
+    if (const auto* aviso = std::get_if<dlg::Message>(&contagem)) {
+        dlg::show(*aviso);
         return;
     }
     const int n = std::get<int>(contagem);
@@ -351,7 +352,7 @@ void frmlancontas::txtQtParc_LostFocus() {
         case lancamento::PrimeiroVencimento::NaoEData:
             break;
         case lancamento::PrimeiroVencimento::Retroativo:
-            lancamento::vencimentoRetroativo().mostra();
+            dlg::show(lancamento::vencimentoRetroativo());
             break;
         case lancamento::PrimeiroVencimento::Aceito:
             primeiro = dates::parseBr(typed->trimmed());
@@ -362,13 +363,13 @@ void frmlancontas::txtQtParc_LostFocus() {
     mostraPainel();
     txtVR[0]->setText(lancamento::valorTexto(*valor));
     txtVCT[0]->setText(dates::toBr(*primeiro));
-    lblParc[0]->setText(lancamento::rotulo(1, n));
+    lblParc[0]->setText(parcelas::rotulo(1, n));
     txtIdLan[0]->setText(lancamento::chave(txtnrdoc->text(), lblParc[0]->text(), txtcdfor->text()));
     montaLinhas(n);
     for (int i = 1; i < n; ++i) {
         txtVR[i]->setText(txtVR[i - 1]->text());
-        txtVCT[i]->setText(dates::toBr(lancamento::vencimento(*primeiro, i)));
-        lblParc[i]->setText(lancamento::rotulo(i + 1, n));
+        txtVCT[i]->setText(dates::toBr(parcelas::vencimento(*primeiro, i)));
+        lblParc[i]->setText(parcelas::rotulo(i + 1, n));
         txtIdLan[i]->setText(
             lancamento::chave(txtnrdoc->text(), lblParc[i]->text(), txtcdfor->text()));
     }
@@ -378,7 +379,7 @@ void frmlancontas::txtQtParc_LostFocus() {
 }
 
 void frmlancontas::MontaParcelas() {
-    const auto contagem = lancamento::quantidade(txtQtParc->text());
+    const auto contagem = parcelas::quantidade(txtQtParc->text());
     if (const int* n = std::get_if<int>(&contagem))
         montaLinhas(*n);
 }
@@ -388,7 +389,7 @@ void frmlancontas::montaLinhas(int total) {
         return;
     int left = 100;
     int top = 350 + 300;
-    lblParc[0]->setText(lancamento::rotulo(1, total));
+    lblParc[0]->setText(parcelas::rotulo(1, total));
     for (int i = 1; i < total; ++i) {
         txtVR << caixaDeLinha(left, top, false);
         txtVCT << caixaDeLinha(left + 1000, top, true);
@@ -466,7 +467,7 @@ void frmlancontas::cmdsalva_Click() {
     for (std::size_t i = 0; i < linhas.size(); ++i)
         txtVR[static_cast<qsizetype>(i)]->setText(linhas[i].valor);
     if (aviso) {
-        aviso->mostra();
+        dlg::show(*aviso);
         return;
     }
     cmdVR->setText(QStringLiteral("Vr Total: ") + moeda(total));
@@ -483,11 +484,11 @@ void frmlancontas::cmdsalva_Click() {
         }))
         return;
     if (resultado == lancamento::Resultado::JaExiste) {
-        lancamento::documentoJaExiste().mostra();
+        dlg::show(lancamento::documentoJaExiste());
         return;
     }
     if (resultado == lancamento::Resultado::Alterado) {
-        lancamento::documentoAlterado().mostra();
+        dlg::show(lancamento::documentoAlterado());
         return;
     }
     encontrado = QStringLiteral("N");
@@ -497,7 +498,7 @@ void frmlancontas::cmdsalva_Click() {
 void frmlancontas::cmdexclu_Click() {
     cmdexclu->setEnabled(false);
     if (!txtQtParc->isEnabled()) {
-        lancamento::naoPodeExcluir().mostra();
+        dlg::show(lancamento::naoPodeExcluir());
         return;
     }
     const auto cdfor = wholeCode(txtcdfor->text());
@@ -509,7 +510,7 @@ void frmlancontas::cmdexclu_Click() {
         }))
         return;
     if (!excluido) {
-        lancamento::naoPodeExcluir().mostra();
+        dlg::show(lancamento::naoPodeExcluir());
         return;
     }
     cmdretorna_Click();

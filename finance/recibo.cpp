@@ -52,12 +52,13 @@ Decimal soma(const QStringList& linhas) {
     return total;
 }
 
-std::optional<Aviso> confereValor(const QString& texto, Decimal& valor) {
+std::optional<dlg::Message> confereValor(const QString& texto, Decimal& valor) {
     const auto v = Decimal::parse(texto, false);
     if (!v || v->rounded(2) >= kMaiorValor)
-        return Aviso{QStringLiteral("--- ERRO --- VALOR INVÁLIDO!")};
+        return dlg::atencao(QStringLiteral("--- ERRO --- VALOR INVÁLIDO!"));
     if (v->rounded(2) <= Decimal())
-        return Aviso{QStringLiteral("--- ERRO --- VALOR NÃO PODE SER MENOR E/OU IGUAL A ZERO!")};
+        return dlg::atencao(
+            QStringLiteral("--- ERRO --- VALOR NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
     valor = v->rounded(2);
     return std::nullopt;
 }
@@ -101,34 +102,34 @@ bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const 
     return true;
 }
 
-Aviso divergencia() {
-    return Aviso::alerta(
+dlg::Message divergencia() {
+    return dlg::alerta(
         QStringLiteral("--- ERRO --- DIVERGÊNCIA NO VALOR A PAGAR E VALOR BAIXADO!"));
 }
 
-Aviso sucesso() {
-    return {QStringLiteral("Baixa efetuada com sucesso!"), QStringLiteral("Atenção"),
+dlg::Message sucesso() {
+    return {QStringLiteral("Atenção"), QStringLiteral("Baixa efetuada com sucesso!"),
             dlg::Icon::Information};
 }
 
-Aviso dadosInvalidos() {
-    return Aviso{QStringLiteral("--- ERRO --- DADOS INVÁLIDO!")};
+dlg::Message dadosInvalidos() {
+    return dlg::atencao(QStringLiteral("--- ERRO --- DADOS INVÁLIDO!"));
 }
 
-Aviso reciboNaoIniciado() {
-    return Aviso{QStringLiteral("--- ERRO --- RECIBO NÃO INICIADO!")};
+dlg::Message reciboNaoIniciado() {
+    return dlg::atencao(QStringLiteral("--- ERRO --- RECIBO NÃO INICIADO!"));
 }
 
-Aviso jurosInvalidos() {
-    return Aviso{QStringLiteral("--- ERRO --- VALOR DO DESCONTO E/OU JUROS INVÁLIDO!")};
+dlg::Message jurosInvalidos() {
+    return dlg::atencao(QStringLiteral("--- ERRO --- VALOR DO DESCONTO E/OU JUROS INVÁLIDO!"));
 }
 
-Aviso idInvalido() {
-    return Aviso{QStringLiteral("--- ERRO --- ID DO DOCUMENTO INVÁLIDO!")};
+dlg::Message idInvalido() {
+    return dlg::atencao(QStringLiteral("--- ERRO --- ID DO DOCUMENTO INVÁLIDO!"));
 }
 
-Aviso parcelaAlterada() {
-    return Aviso::alerta(
+dlg::Message parcelaAlterada() {
+    return dlg::alerta(
         QStringLiteral("--- ERRO --- PARCELA ALTERADA POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
 }
 

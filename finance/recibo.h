@@ -1,7 +1,7 @@
 #pragma once
 
-#include "finance/aviso.h"
 #include "platform/decimal.h"
+#include "platform/dialogs.h"
 #include "registers/statement.h"
 
 #include <QDate>
@@ -43,7 +43,7 @@ Decimal soma(const QStringList& linhas);
 
 // The amount typed for a line, or why it is refused. Amounts that do not
 // fit the line's 15 characters are refused as invalid.
-std::optional<Aviso> confereValor(const QString& texto, Decimal& valor);
+std::optional<dlg::Message> confereValor(const QString& texto, Decimal& valor);
 
 // The item frame: open value + interest - discount, with the interest and
 // discount rewritten with two decimals; nothing when either is no number.
@@ -71,13 +71,13 @@ struct Fechamento {
 bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const QStringList& linhas,
              const Fechamento& fechamento);
 
-Aviso divergencia();
-Aviso sucesso();
-Aviso dadosInvalidos();
-Aviso reciboNaoIniciado();
-Aviso jurosInvalidos();
-Aviso idInvalido();
+dlg::Message divergencia();
+dlg::Message sucesso();
+dlg::Message dadosInvalidos();
+dlg::Message reciboNaoIniciado();
+dlg::Message jurosInvalidos();
+dlg::Message idInvalido();
 // The instalment or the receipt item changed in another window meanwhile.
-Aviso parcelaAlterada();
+dlg::Message parcelaAlterada();
 
 } // namespace recibo

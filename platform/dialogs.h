@@ -60,6 +60,20 @@ void inform(const QString& text, const QString& title = kProgramTitle, Icon icon
 // A Yes/No question; true for Yes.
 bool ask(const QString& text, const QString& title, Answer defaultButton = Answer::No,
          Icon icon = Icon::Question);
+// A refusal a rule answers with, for the window that asked to show: a box
+// titled "ATENÇÃO".
+inline Message atencao(const QString& text, Icon icon = Icon::Information) {
+    return Message{QStringLiteral("ATENÇÃO"), text, icon};
+}
+inline Message alerta(const QString& text) {
+    return atencao(text, Icon::Exclamation);
+}
+inline Message critico(const QString& text) {
+    return atencao(text, Icon::Critical);
+}
+inline void show(const Message& message) {
+    dialogs().show(message);
+}
 // The system's report of a failed statement: "--- ERRO --- " with number and text.
 void showError(int number, const QString& text);
 

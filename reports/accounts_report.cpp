@@ -1,7 +1,7 @@
 #include "reports/accounts_report.h"
-#include "platform/moeda.h"
 
 #include "platform/db/connection.h"
+#include "platform/moeda.h"
 #include "reports/report_fields.h"
 
 namespace accountsreport {

@@ -1,8 +1,8 @@
 #include "reports/os_report.h"
-#include "platform/moeda.h"
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/moeda.h"
 #include "reports/report_fields.h"
 
 #include <QHash>

@@ -2,10 +2,10 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/dialogs.h"
 #include "platform/moeda.h"
 #include "registers/insumo_rules.h"
 #include "registers/register_codes.h"
-#include "service_orders/atencao.h"
 #include "service_orders/moment_key.h"
 
 namespace {
@@ -87,24 +87,25 @@ ChecagemItem checaItem(const ItemDigitado& d) {
     const auto qtde = Decimal::parse(d.qtde, false);
     if (d.nmfor.trimmed().isEmpty() || !chave || !dte || !dtc || d.dspro.trimmed().isEmpty() ||
         d.un.trimmed().isEmpty() || !vfinal || !qtde) {
-        c.erro =
-            atencao(QStringLiteral("--- ERRO --- DADOS INCOMPLEMTOS!"), dlg::Icon::Exclamation);
+        c.erro = dlg::atencao(QStringLiteral("--- ERRO --- DADOS INCOMPLEMTOS!"),
+                              dlg::Icon::Exclamation);
         return c;
     }
     if (vfinal->isNegative()) {
-        c.erro = atencao(
+        c.erro = dlg::atencao(
             QStringLiteral("--- ERRO --- VALOR UNITÁRIO FINAL NÃO PODE SER MENOR QUE ZERO!"),
             dlg::Icon::Critical);
         return c;
     }
     if (*qtde <= Decimal()) {
-        c.erro =
-            atencao(QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!"),
-                    dlg::Icon::Critical);
+        c.erro = dlg::atencao(
+            QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!"),
+            dlg::Icon::Critical);
         return c;
     }
     if (*dtc < *dte) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!"),
+        c.erro =
+            dlg::atencao(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!"),
                          dlg::Icon::Information);
         return c;
     }

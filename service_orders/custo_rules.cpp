@@ -2,9 +2,9 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/dialogs.h"
 #include "platform/moeda.h"
 #include "registers/register_codes.h"
-#include "service_orders/atencao.h"
 #include "service_orders/categoria_item.h"
 #include "service_orders/moment_key.h"
 #include "service_orders/os_stamp.h"
@@ -23,17 +23,19 @@ ChecagemCusto checaCusto(const CustoDigitado& d) {
     const auto valor = Decimal::parse(d.valor, true);
     if (d.dspro.trimmed().isEmpty() || !isNumeric(d.cdpro) || d.un.trimmed().isEmpty() || !qtde ||
         !valor || !cdcat) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"), dlg::Icon::Information);
+        c.erro =
+            dlg::atencao(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"), dlg::Icon::Information);
         return c;
     }
     if (*qtde <= Decimal()) {
-        c.erro =
-            atencao(QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!"),
-                    dlg::Icon::Exclamation);
+        c.erro = dlg::atencao(
+            QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!"),
+            dlg::Icon::Exclamation);
         return c;
     }
     if (valor->isNegative()) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!"),
+        c.erro =
+            dlg::atencao(QStringLiteral("--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!"),
                          dlg::Icon::Exclamation);
         return c;
     }

@@ -1,7 +1,7 @@
 #include "service_orders/destino_rules.h"
 
 #include "platform/db/connection.h"
-#include "service_orders/atencao.h"
+#include "platform/dialogs.h"
 #include "service_orders/categoria_item.h"
 #include "service_orders/custo_rules.h"
 
@@ -29,29 +29,30 @@ ChecagemDestino checaDestino(const QString& categoria, const QString& ossit, con
     ChecagemDestino c;
     const auto cdcat = codigoCategoria(categoria);
     if (!cdcat) {
-        c.erro =
-            atencao(QStringLiteral("--- ERRO --- SELECIONE UM CATEGORIA!"), dlg::Icon::Exclamation);
+        c.erro = dlg::atencao(QStringLiteral("--- ERRO --- SELECIONE UM CATEGORIA!"),
+                              dlg::Icon::Exclamation);
         return c;
     }
     if (ossit != QLatin1String("2") && ossit != QLatin1String("3")) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!"),
-                         dlg::Icon::Exclamation);
+        c.erro = dlg::atencao(QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!"),
+                              dlg::Icon::Exclamation);
         return c;
     }
     const auto quantidade = Decimal::parse(qtde, false);
     if (!quantidade) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA INVÁLIDA!"),
-                         dlg::Icon::Exclamation);
+        c.erro = dlg::atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA INVÁLIDA!"),
+                              dlg::Icon::Exclamation);
         return c;
     }
     if (*quantidade <= Decimal()) {
-        c.erro =
-            atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA NÃO SER MENOR E/OU IGUAL A ZERO!"),
-                    dlg::Icon::Exclamation);
+        c.erro = dlg::atencao(
+            QStringLiteral("--- ERRO --- QTDE DESTINADA NÃO SER MENOR E/OU IGUAL A ZERO!"),
+            dlg::Icon::Exclamation);
         return c;
     }
     if (*quantidade > restante) {
-        c.erro = atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA SUPERIOR A QTDE COMPRADA!"),
+        c.erro =
+            dlg::atencao(QStringLiteral("--- ERRO --- QTDE DESTINADA SUPERIOR A QTDE COMPRADA!"),
                          dlg::Icon::Exclamation);
         return c;
     }

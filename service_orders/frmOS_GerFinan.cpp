@@ -1,4 +1,6 @@
 #include "service_orders/frmOS_GerFinan.h"
+
+#include "finance/parcelas.h"
 #include "platform/moeda.h"
 
 #include "platform/busy_guard.h"
@@ -153,7 +155,7 @@ void frmOS_GerFinan::MontaParcelas() {
 void frmOS_GerFinan::montaLinhas(int rows, int quantidade) {
     if (rows <= 1)
         return;
-    lblParc.first()->setText(receivables::rotulo(1, quantidade));
+    lblParc.first()->setText(parcelas::rotulo(1, quantidade));
     while (txtVR.size() < rows)
         criaLinha(static_cast<int>(txtVR.size()));
 }
@@ -224,7 +226,7 @@ void frmOS_GerFinan::Form_Activate() {
 }
 
 void frmOS_GerFinan::txtQtParc_LostFocus() {
-    const auto contagem = receivables::quantidade(txtQtParc->text());
+    const auto contagem = parcelas::quantidade(txtQtParc->text());
     if (const auto* aviso = std::get_if<dlg::Message>(&contagem)) {
         dlg::dialogs().show(*aviso);
         return;
@@ -257,13 +259,13 @@ void frmOS_GerFinan::txtQtParc_LostFocus() {
         mostraQuadro();
         txtVR[0]->setText(valor.toBr(2, false));
         txtVCT[0]->setText(dates::toBr(primeiro));
-        lblParc[0]->setText(receivables::rotulo(1, n));
+        lblParc[0]->setText(parcelas::rotulo(1, n));
         txtIdLan[0]->setText(receivables::nrdoc(osnr, 1, n));
         montaLinhas(n, n);
         for (int i = 1; i < n; ++i) {
             txtVR[i]->setText(txtVR[i - 1]->text());
-            txtVCT[i]->setText(dates::toBr(receivables::vencimento(primeiro, i)));
-            lblParc[i]->setText(receivables::rotulo(i + 1, n));
+            txtVCT[i]->setText(dates::toBr(parcelas::vencimento(primeiro, i)));
+            lblParc[i]->setText(parcelas::rotulo(i + 1, n));
             txtIdLan[i]->setText(receivables::nrdoc(osnr, i + 1, n));
         }
     }

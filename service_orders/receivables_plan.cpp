@@ -1,58 +1,37 @@
 #include "service_orders/receivables_plan.h"
+
+#include "finance/parcelas.h"
 #include "platform/moeda.h"
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
-#include "service_orders/atencao.h"
+#include "platform/dialogs.h"
 
 namespace receivables {
 
 namespace {
 
-constexpr int kMaximo = 115;
-
 QString tresDigitos(int n) {
     return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
-}
-
-dlg::Message critico(const QString& texto) {
-    return atencao(texto, dlg::Icon::Critical);
-}
-
-dlg::Message exclamacao(const QString& texto, const QString& titulo = QStringLiteral("ATENÇÃO")) {
-    return {titulo, texto, dlg::Icon::Exclamation};
 }
 
 // The checks of one instalment row; its value, rounded to cents, or what is
 // wrong with it.
 std::variant<Decimal, dlg::Message> confereParcela(ParcelaDigitada& parcela, int i,
-                                                   const QList<ParcelaDigitada>& parcelas,
+                                                   const QList<ParcelaDigitada>& todas,
                                                    const QDate& emissao) {
     const auto vencimento = dates::parseBr(parcela.vencimento);
-    if (i == 0) {
-        if (!vencimento)
-            return critico(QStringLiteral("--- ERRO --- VENCIMENTO DA PRIMEIRA PARCELA INVÁLIDO!"));
-        if (emissao > *vencimento)
-            return critico(QStringLiteral("--- ERRO --- PRIMEIRO VENCIMENTO NÃO PODE SER "
-                                          "INFERIOR À DATA DE EMISSÃO!"));
-    } else {
-        if (!vencimento)
-            return exclamacao(QStringLiteral("--- ERRO --- VENCIMENTO DA PARCELA ") +
-                                  parcela.rotulo + QStringLiteral(" E INVÁLIDO!"),
-                              QStringLiteral("ATENÇAO"));
-        const auto anterior = dates::parseBr(parcelas.at(i - 1).vencimento);
-        if (anterior && *anterior >= *vencimento)
-            return critico(QStringLiteral("A PARCELA ") + parcela.rotulo +
-                           QStringLiteral(" POSSUI VENCIMENTO IGUAL E/OU INFERIOR À PARCELA "
-                                          "ANTERIOR!"));
-    }
+    const auto anterior = i == 0 ? std::nullopt : dates::parseBr(todas.at(i - 1).vencimento);
+    if (auto recusa =
+            parcelas::confereVencimento(parcela.rotulo, vencimento, anterior, emissao, i == 0))
+        return *recusa;
     const auto valor = Decimal::parse(parcela.valor);
     if (!valor)
-        return critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + parcela.rotulo +
-                       QStringLiteral(" E INVÁLIDO!"));
+        return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + parcela.rotulo +
+                            QStringLiteral(" E INVÁLIDO!"));
     if (*valor <= Decimal())
-        return critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + parcela.rotulo +
-                       QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
+        return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + parcela.rotulo +
+                            QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
     parcela.valor = valor->toBr(2, false);
     return valor->rounded(2);
 }
@@ -61,10 +40,6 @@ std::variant<Decimal, dlg::Message> confereParcela(ParcelaDigitada& parcela, int
 
 QString refdoc(qint64 osnr) {
     return QStringLiteral("%1").arg(osnr, 10, 10, QLatin1Char('0'));
-}
-
-QString rotulo(int parcela, int quantidade) {
-    return tresDigitos(parcela) + QLatin1Char('/') + tresDigitos(quantidade);
 }
 
 QString nrdoc(qint64 osnr, int parcela, int quantidade) {
@@ -79,22 +54,8 @@ bool ehParcela(const QString& nrdoc) {
     return nrdoc.mid(10, 6) != QLatin1String("000000");
 }
 
-std::variant<int, dlg::Message> quantidade(const QString& typed) {
-    const auto n = Decimal::parse(typed, false);
-    if (!n)
-        return critico(QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
-                                      "Minimo de 1 e máximo de 115"));
-    if (*n <= Decimal() || *n > Decimal::fromInt(kMaximo) || n->raw() % Decimal::kScale != 0)
-        return critico(QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
-    return static_cast<int>(n->truncatedUnits());
-}
-
 Decimal valorParcela(Decimal total, int quantidade) {
     return (total / Decimal::fromInt(quantidade)).rounded(2);
-}
-
-QDate vencimento(const QDate& primeiro, int parcela) {
-    return primeiro.addMonths(parcela);
 }
 
 std::optional<QDate> data(const QString& typed) {
@@ -136,11 +97,11 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
     const auto recebido = Decimal::parse(plano.recebido);
     const auto emissao = dates::parseBr(plano.emissao);
     if (!osnr || !total || !cdcli || plano.nmcli.trimmed().isEmpty() || !recebido || !emissao)
-        return exclamacao(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
+        return dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
     if (*total <= Decimal())
-        return critico(QStringLiteral("--- ERRO --- VALOR DA ORDEM INVÁLIDO!"));
+        return dlg::critico(QStringLiteral("--- ERRO --- VALOR DA ORDEM INVÁLIDO!"));
     if (*emissao > hoje)
-        return exclamacao(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
+        return dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
 
     PlanoGravacao gravacao{
         osnr->truncatedUnits(), cdcli->truncatedUnits(), *emissao, {}, *recebido};
@@ -155,10 +116,11 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
             {parcela.chave, std::get<Decimal>(valor), *dates::parseBr(parcela.vencimento)});
     }
     if (moeda(*total) != moeda(soma))
-        return exclamacao(QStringLiteral("--- ERRO --- Soma da(s) parcela(s) divergente!\n"
-                                         "Valor Ordem: ") +
-                              moeda(*total) + QStringLiteral("\nTotal Parcelas: ") + moeda(soma),
-                          QStringLiteral("Atenção"));
+        return dlg::Message{QStringLiteral("Atenção"),
+                            QStringLiteral("--- ERRO --- Soma da(s) parcela(s) divergente!\n"
+                                           "Valor Ordem: ") +
+                                moeda(*total) + QStringLiteral("\nTotal Parcelas: ") + moeda(soma),
+                            dlg::Icon::Exclamation};
     return gravacao;
 }
 

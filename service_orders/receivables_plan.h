@@ -19,8 +19,6 @@ namespace receivables {
 
 // The order number as 10 digits: every row of the order carries it.
 QString refdoc(qint64 osnr);
-// "001/003": the instalment and the count, three digits each.
-QString rotulo(int parcela, int quantidade);
 // The row key: refdoc, then the instalment and the count.
 QString nrdoc(qint64 osnr, int parcela, int quantidade);
 // The key of the row that carries the amount already received.
@@ -28,14 +26,9 @@ QString nrdocRecebido(qint64 osnr);
 // False for the row of the amount already received.
 bool ehParcela(const QString& nrdoc);
 
-// The instalment count typed: 1 to 115.
-std::variant<int, dlg::Message> quantidade(const QString& typed);
 // The order total split evenly, rounded to cents; the remainder is left to
 // the user.
 Decimal valorParcela(Decimal total, int quantidade);
-// The due date of instalment `parcela` (0 the first): whole months after the
-// first, the month's last day when it lacks the first's day.
-QDate vencimento(const QDate& primeiro, int parcela);
 // A typed date: dd/mm/yyyy, or d/m/yyyy.
 std::optional<QDate> data(const QString& typed);
 // A first due date more than ten days before today.

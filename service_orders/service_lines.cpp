@@ -1,8 +1,8 @@
 #include "service_orders/service_lines.h"
-#include "platform/moeda.h"
 
 #include "platform/db/connection.h"
-#include "service_orders/atencao.h"
+#include "platform/dialogs.h"
+#include "platform/moeda.h"
 
 namespace servicelines {
 
@@ -17,16 +17,18 @@ std::variant<Linha, dlg::Message> confere(const QString& descricao, const QStrin
     const auto vu = Decimal::parse(unitario, true);
     const auto pd = Decimal::parse(desconto, false);
     if (descricao.trimmed().isEmpty() || unidade.trimmed().isEmpty() || !qt || !vu || !pd)
-        return atencao(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"), dlg::Icon::Information);
+        return dlg::atencao(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"),
+                            dlg::Icon::Information);
     if (*qt <= Decimal())
-        return atencao(
+        return dlg::atencao(
             QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!"),
             dlg::Icon::Exclamation);
     if (vu->isNegative())
-        return atencao(QStringLiteral("--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!"),
-                       dlg::Icon::Exclamation);
+        return dlg::atencao(
+            QStringLiteral("--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!"),
+            dlg::Icon::Exclamation);
     if (pd->isNegative())
-        return atencao(
+        return dlg::atencao(
             QStringLiteral("--- ERRO --- PERCENTUAL DO DESCONTO NÃO PODE SER MENOR QUE ZERO!"),
             dlg::Icon::Exclamation);
     return Linha{descricao, unidade, *qt, *vu, *pd};

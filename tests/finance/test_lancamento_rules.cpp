@@ -1,4 +1,5 @@
 #include "finance/cpagar_lancamento.h"
+#include "finance/parcelas.h"
 #include "tests/support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -6,17 +7,17 @@
 using namespace lancamento;
 
 TEST(LancamentoRules, LabelsKeysAndDueDates) {
-    EXPECT_EQ(rotulo(2, 3), QStringLiteral("002/003"));
-    EXPECT_EQ(rotulo(115, 115), QStringLiteral("115/115"));
-    EXPECT_EQ(chave(QStringLiteral("123"), rotulo(1, 3), QStringLiteral("45")),
+    EXPECT_EQ(parcelas::rotulo(2, 3), QStringLiteral("002/003"));
+    EXPECT_EQ(parcelas::rotulo(115, 115), QStringLiteral("115/115"));
+    EXPECT_EQ(chave(QStringLiteral("123"), parcelas::rotulo(1, 3), QStringLiteral("45")),
               QStringLiteral("123/001/003/45"));
     // Leading blanks of the number stay out of the key.
-    EXPECT_EQ(chave(QStringLiteral("  7"), rotulo(1, 1), QStringLiteral("45")),
+    EXPECT_EQ(chave(QStringLiteral("  7"), parcelas::rotulo(1, 1), QStringLiteral("45")),
               QStringLiteral("7/001/001/45"));
     const QDate first(2026, 1, 31);
-    EXPECT_EQ(vencimento(first, 1), QDate(2026, 2, 28));
-    EXPECT_EQ(vencimento(first, 2), QDate(2026, 3, 31));
-    EXPECT_EQ(vencimento(QDate(2028, 1, 31), 1), QDate(2028, 2, 29));
+    EXPECT_EQ(parcelas::vencimento(first, 1), QDate(2026, 2, 28));
+    EXPECT_EQ(parcelas::vencimento(first, 2), QDate(2026, 3, 31));
+    EXPECT_EQ(parcelas::vencimento(QDate(2028, 1, 31), 1), QDate(2028, 2, 29));
 }
 
 TEST(LancamentoRules, InstalmentCount) {
@@ -33,14 +34,14 @@ TEST(LancamentoRules, InstalmentCount) {
                           Case{"-1", 0, recusada}, Case{"116", 0, recusada},
                           Case{"2,5", 0, recusada}, Case{"1", 1, {}}, Case{"115", 115, {}}}) {
         SCOPED_TRACE(c.typed);
-        const auto r = quantidade(QString::fromUtf8(c.typed));
+        const auto r = parcelas::quantidade(QString::fromUtf8(c.typed));
         if (c.count > 0) {
             ASSERT_TRUE(std::holds_alternative<int>(r));
             EXPECT_EQ(std::get<int>(r), c.count);
         } else {
-            ASSERT_TRUE(std::holds_alternative<Aviso>(r));
-            EXPECT_EQ(std::get<Aviso>(r).texto, c.message);
-            EXPECT_EQ(std::get<Aviso>(r).icone, dlg::Icon::Critical);
+            ASSERT_TRUE(std::holds_alternative<dlg::Message>(r));
+            EXPECT_EQ(std::get<dlg::Message>(r).text, c.message);
+            EXPECT_EQ(std::get<dlg::Message>(r).icon, dlg::Icon::Critical);
         }
     }
 }
@@ -113,21 +114,33 @@ TEST(LancamentoRules, SaveChecksInTheirOrder) {
         SCOPED_TRACE(c.what);
         Documento d = documento();
         std::vector<Parcela> p = {
-            {QStringLiteral("1.234,5"), QStringLiteral("01/03/2026"), rotulo(1, 3), {}, false},
-            {QStringLiteral("10"), QStringLiteral("01/04/2026"), rotulo(2, 3), {}, false},
-            {QStringLiteral("10"), QStringLiteral("01/05/2026"), rotulo(3, 3), {}, false}};
+            {QStringLiteral("1.234,5"),
+             QStringLiteral("01/03/2026"),
+             parcelas::rotulo(1, 3),
+             {},
+             false},
+            {QStringLiteral("10"), QStringLiteral("01/04/2026"), parcelas::rotulo(2, 3), {}, false},
+            {QStringLiteral("10"),
+             QStringLiteral("01/05/2026"),
+             parcelas::rotulo(3, 3),
+             {},
+             false}};
         c.change(d, p);
         Decimal total;
         const auto aviso = confere(d, p, today, total);
         ASSERT_TRUE(aviso.has_value());
-        EXPECT_EQ(aviso->texto, c.message);
-        EXPECT_EQ(aviso->titulo, c.title);
+        EXPECT_EQ(aviso->text, c.message);
+        EXPECT_EQ(aviso->title, c.title);
     }
     // Everything right: values rewritten with two decimals and summed.
     Documento d = documento();
     std::vector<Parcela> p = {
-        {QStringLiteral("1.234,5"), QStringLiteral("01/03/2026"), rotulo(1, 2), {}, false},
-        {QStringLiteral("0.015"), QStringLiteral("01/04/2026"), rotulo(2, 2), {}, false}};
+        {QStringLiteral("1.234,5"),
+         QStringLiteral("01/03/2026"),
+         parcelas::rotulo(1, 2),
+         {},
+         false},
+        {QStringLiteral("0.015"), QStringLiteral("01/04/2026"), parcelas::rotulo(2, 2), {}, false}};
     Decimal total;
     EXPECT_FALSE(confere(d, p, today, total).has_value());
     EXPECT_EQ(p[0].valor, QStringLiteral("1234,50"));

@@ -1,5 +1,5 @@
-#include "platform/moeda.h"
 #include "finance/recibo.h"
+#include "platform/moeda.h"
 #include "tests/support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +56,7 @@ TEST(ReciboRules, PaymentAmounts) {
         const auto aviso = confereValor(QString::fromUtf8(c.typed), v);
         if (c.message) {
             ASSERT_TRUE(aviso.has_value());
-            EXPECT_EQ(aviso->texto, QString::fromUtf8(c.message));
+            EXPECT_EQ(aviso->text, QString::fromUtf8(c.message));
         } else {
             ASSERT_FALSE(aviso.has_value());
             EXPECT_EQ(v.toSql(2), QString::fromLatin1(c.amount));

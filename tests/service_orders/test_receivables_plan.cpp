@@ -1,3 +1,4 @@
+#include "finance/parcelas.h"
 #include "platform/dates.h"
 #include "service_orders/frmOS_GerFinan.h"
 #include "service_orders/receivables_plan.h"
@@ -17,14 +18,14 @@ QString br(const QDate& d) {
 } // namespace
 
 TEST(PlanRules, InstalmentCount) {
-    EXPECT_EQ(std::get<int>(receivables::quantidade(QStringLiteral("1"))), 1);
-    EXPECT_EQ(std::get<int>(receivables::quantidade(QStringLiteral("115"))), 115);
+    EXPECT_EQ(std::get<int>(parcelas::quantidade(QStringLiteral("1"))), 1);
+    EXPECT_EQ(std::get<int>(parcelas::quantidade(QStringLiteral("115"))), 115);
     for (const char* typed : {"", "abc"})
-        EXPECT_EQ(std::get<dlg::Message>(receivables::quantidade(QString::fromLatin1(typed))).text,
+        EXPECT_EQ(std::get<dlg::Message>(parcelas::quantidade(QString::fromLatin1(typed))).text,
                   QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
                                  "Minimo de 1 e máximo de 115"));
     for (const char* typed : {"0", "116", "-1", "2,5"})
-        EXPECT_EQ(std::get<dlg::Message>(receivables::quantidade(QString::fromLatin1(typed))).text,
+        EXPECT_EQ(std::get<dlg::Message>(parcelas::quantidade(QString::fromLatin1(typed))).text,
                   QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"))
             << typed;
 }
@@ -35,14 +36,14 @@ TEST(PlanRules, ValuesDatesAndKeys) {
     EXPECT_EQ(receivables::valorParcela(*Decimal::parse(QStringLiteral("0,05")), 2).toSql(2),
               QStringLiteral("0.03"));
     const QDate first(2024, 1, 31);
-    EXPECT_EQ(receivables::vencimento(first, 1), QDate(2024, 2, 29));
-    EXPECT_EQ(receivables::vencimento(first, 2), QDate(2024, 3, 31));
-    EXPECT_EQ(receivables::vencimento(QDate(2025, 1, 31), 1), QDate(2025, 2, 28));
+    EXPECT_EQ(parcelas::vencimento(first, 1), QDate(2024, 2, 29));
+    EXPECT_EQ(parcelas::vencimento(first, 2), QDate(2024, 3, 31));
+    EXPECT_EQ(parcelas::vencimento(QDate(2025, 1, 31), 1), QDate(2025, 2, 28));
     const QDate today(2024, 3, 15);
     EXPECT_FALSE(receivables::muitoRetroativo(QDate(2024, 3, 5), today));
     EXPECT_TRUE(receivables::muitoRetroativo(QDate(2024, 3, 4), today));
     EXPECT_EQ(receivables::nrdoc(7, 2, 12), QStringLiteral("0000000007002012"));
-    EXPECT_EQ(receivables::rotulo(2, 12), QStringLiteral("002/012"));
+    EXPECT_EQ(parcelas::rotulo(2, 12), QStringLiteral("002/012"));
     EXPECT_FALSE(receivables::ehParcela(QStringLiteral("0000000007000000")));
     EXPECT_EQ(receivables::data(QStringLiteral("5/3/2024")), QDate(2024, 3, 5));
     EXPECT_FALSE(receivables::data(QStringLiteral("31/02/2024")));
@@ -60,7 +61,7 @@ receivables::PlanoDigitado plano(const QStringList& valores, const QStringList& 
                                  {}};
     const int n = static_cast<int>(valores.size());
     for (int i = 0; i < n; ++i)
-        p.parcelas.append({valores.at(i), vencimentos.at(i), receivables::rotulo(i + 1, n),
+        p.parcelas.append({valores.at(i), vencimentos.at(i), parcelas::rotulo(i + 1, n),
                            receivables::nrdoc(7, i + 1, n)});
     return p;
 }
@@ -175,7 +176,7 @@ TEST_F(ReceivablesPlan, BuildingSplitsTheTotalMonthly) {
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(form.txtVR[i]->text(), QStringLiteral("33,33"));
         EXPECT_EQ(form.txtVCT[i]->text(), br(first.addMonths(i)));
-        EXPECT_EQ(form.lblParc[i]->text(), receivables::rotulo(i + 1, 3));
+        EXPECT_EQ(form.lblParc[i]->text(), parcelas::rotulo(i + 1, 3));
         EXPECT_EQ(form.txtIdLan[i]->text(), receivables::nrdoc(osnr, i + 1, 3));
     }
     EXPECT_EQ(dialogs.shown().back().text, QStringLiteral("DATA DO PRIMEIRO VENCIMENTO:"));
