@@ -225,7 +225,7 @@ bool BaixaForm::previewKey(QKeyEvent* event) {
         buscaParte();
         return true;
     }
-    return keys.press(event);
+    return DataForm::previewKey(event);
 }
 
 bool BaixaForm::mostrando(QWidget* frame) const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "finance/recibo.h"
-#include "registers/function_keys.h"
 #include "registers/list_binding.h"
 #include "registers/list_columns_model.h"
 #include "shell/data_form.h"
@@ -131,7 +130,6 @@ protected:
 
     bool previewKey(QKeyEvent* event) override;
 
-    FunctionKeys keys;
     // The interest and discount boxes are left selected whenever the form
     // rewrites them.
     bool selecionaJurosEDescontos = false;

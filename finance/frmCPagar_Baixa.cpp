@@ -61,9 +61,9 @@ frmCPagar_Baixa::frmCPagar_Baixa(QWidget* parent) : BaixaForm(parent, desenho())
     txtIdLan = box(frmDest, "txtIdLan", 0, 10);
     txtIdLan->hide();
 
-    keys.bind(Qt::Key_F1, Command1);
-    keys.bind(Qt::Key_F10, Command2);
-    keys.bind(Qt::Key_F11, Command11);
+    bindKey(Qt::Key_F1, Command1);
+    bindKey(Qt::Key_F10, Command2);
+    bindKey(Qt::Key_F11, Command11);
     connect(Command1, &QPushButton::clicked, this, &frmCPagar_Baixa::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCPagar_Baixa::Command2_Click);
     connect(Command11, &QPushButton::clicked, this, &frmCPagar_Baixa::Command11_Click);

@@ -73,7 +73,7 @@ frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenh
     selecionaJurosEDescontos = true;
     setTabOrder(txtDtBX, txtCdFor);
 
-    keys.bind(Qt::Key_F10, Command2);
+    bindKey(Qt::Key_F10, Command2);
     connect(Command2, &QPushButton::clicked, this, &frmCReceber_Baixa::Command2_Click);
     connect(Command18, &QPushButton::clicked, this, &frmCReceber_Baixa::Command18_Click);
     connect(Command15, &QPushButton::clicked, this, &frmCReceber_Baixa::Command15_Click);

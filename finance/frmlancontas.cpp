@@ -187,9 +187,9 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
                    txtVR[0], txtVCT[0], cmdsalva, cmdexclu, cmdretorna, Command3, Command7,
                    Command8, DataGrid1});
 
-    keys_.bind(Qt::Key_F2, Command3);
-    keys_.bind(Qt::Key_F3, Command7);
-    keys_.bind(Qt::Key_F4, Command8);
+    bindKey(Qt::Key_F2, Command3);
+    bindKey(Qt::Key_F3, Command7);
+    bindKey(Qt::Key_F4, Command8);
     connect(Command3, &QPushButton::clicked, this, &frmlancontas::Command3_Click);
     connect(Command7, &QPushButton::clicked, this, &frmlancontas::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &frmlancontas::Command8_Click);
@@ -536,10 +536,6 @@ void frmlancontas::LimpaTela() {
     frmVCT->hide();
     for (QLineEdit* b : {txtCdTPd, txtCdCentro, txtNmCentro, txtcdfor, txtnmfor, txtref, txtobs})
         b->clear();
-}
-
-bool frmlancontas::previewKey(QKeyEvent* event) {
-    return keys_.press(event);
 }
 
 void frmlancontas::escPressed() {

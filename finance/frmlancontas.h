@@ -1,7 +1,6 @@
 #pragma once
 
 #include "finance/cpagar_lancamento.h"
-#include "registers/function_keys.h"
 #include "shell/data_form.h"
 
 #include <QMap>
@@ -77,7 +76,6 @@ public:
     void LimpaTela();
 
 protected:
-    bool previewKey(QKeyEvent* event) override;
     void escPressed() override;
 
 private:
@@ -89,6 +87,4 @@ private:
                    const std::function<Statement(qint64)>& statement);
     lancamento::Documento documento() const;
     std::vector<lancamento::Parcela> parcelas() const;
-
-    FunctionKeys keys_;
 };

@@ -43,12 +43,12 @@ BuscaPessoa::BuscaPessoa(QWidget* parent, const PickerTable& tabela, const QStri
     else
         chainTabOrder({DataGrid1, Command1, Command2, Command3, Command4, Command5, Command6});
 
-    keys.bind(Qt::Key_F10, Command5);
-    keys.bind(Qt::Key_F2, Command1);
-    keys.bind(Qt::Key_F3, Command4);
-    keys.bind(Qt::Key_F4, Command3);
-    keys.bind(Qt::Key_F5, Command2);
-    keys.bind(Qt::Key_F12, Command6);
+    bindKey(Qt::Key_F10, Command5);
+    bindKey(Qt::Key_F2, Command1);
+    bindKey(Qt::Key_F3, Command4);
+    bindKey(Qt::Key_F4, Command3);
+    bindKey(Qt::Key_F5, Command2);
+    bindKey(Qt::Key_F12, Command6);
     connect(Command1, &QPushButton::clicked, this, &BuscaPessoa::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &BuscaPessoa::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &BuscaPessoa::Command3_Click);

@@ -33,9 +33,9 @@ BuscaPorNome::BuscaPorNome(QWidget* parent, const PickerTable& tabela, bool tabD
     else
         chainTabOrder({DataGrid1, Command1, Command5, Command6});
 
-    keys.bind(Qt::Key_F10, Command5);
-    keys.bind(Qt::Key_F2, Command1);
-    keys.bind(Qt::Key_F12, Command6);
+    bindKey(Qt::Key_F10, Command5);
+    bindKey(Qt::Key_F2, Command1);
+    bindKey(Qt::Key_F12, Command6);
     connect(Command1, &QPushButton::clicked, this, &BuscaPorNome::Command1_Click);
     connect(Command5, &QPushButton::clicked, this, &BuscaPorNome::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &BuscaPorNome::Command6_Click);

@@ -34,9 +34,9 @@ frmBuscaProd::frmBuscaProd(QWidget* parent)
     resize(560, 460);
     chainTabOrder({DataGrid1, Command1, Command2, Command5});
 
-    keys.bind(Qt::Key_F2, Command1);
-    keys.bind(Qt::Key_F5, Command2);
-    keys.bind(Qt::Key_F10, Command5);
+    bindKey(Qt::Key_F2, Command1);
+    bindKey(Qt::Key_F5, Command2);
+    bindKey(Qt::Key_F10, Command5);
     connect(Command1, &QPushButton::clicked, this, &frmBuscaProd::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmBuscaProd::Command2_Click);
     connect(Command5, &QPushButton::clicked, this, &frmBuscaProd::Command5_Click);

@@ -44,8 +44,8 @@ frmCadProduto::frmCadProduto(QWidget* parent)
     setCodeBox(txtCdPro);
     selectAllOnEntry(txtCdPro);
 
-    keys.bind(Qt::Key_F2, Command2);
-    keys.bind(Qt::Key_F10, Command3);
+    bindKey(Qt::Key_F2, Command2);
+    bindKey(Qt::Key_F10, Command3);
     connect(cmdsalva, &QPushButton::clicked, this, &frmCadProduto::cmdsalva_Click);
     connect(cmdretorna, &QPushButton::clicked, this, &frmCadProduto::cmdretorna_Click);
     connect(Command2, &QPushButton::clicked, this, &frmCadProduto::Command2_Click);

@@ -58,8 +58,8 @@ frmcadcli::frmcadcli(QWidget* parent)
             txtdtnasc->setMaxLength(kDateLength);
     });
 
-    keys.bind(Qt::Key_F10, Command3);
-    keys.bind(Qt::Key_F11, Command2);
+    bindKey(Qt::Key_F10, Command3);
+    bindKey(Qt::Key_F11, Command2);
     connect(cmdsalva, &QPushButton::clicked, this, &frmcadcli::cmdsalva_Click);
     connect(cmdretorna, &QPushButton::clicked, this, &frmcadcli::cmdretorna_Click);
     connect(Command3, &QPushButton::clicked, this, &frmcadcli::Command3_Click);

@@ -23,10 +23,10 @@ PessoaRegister::PessoaRegister(QWidget* parent, const PessoaTabela& tabela,
     setCodeBox(txtcodcli);
     selectAllOnEntry(txtcodcli);
     selectAllOnEntry(TXTCPF);
-    keys.bind(Qt::Key_F10, Command3);
+    bindKey(Qt::Key_F10, Command3);
     connect(Command3, &QPushButton::clicked, this, &PessoaRegister::Command3_Click);
     if (Command2 != nullptr) {
-        keys.bind(Qt::Key_F11, Command2);
+        bindKey(Qt::Key_F11, Command2);
         connect(Command2, &QPushButton::clicked, this, &PessoaRegister::Command2_Click);
     }
     connect(cmdsalva, &QPushButton::clicked, this, &PessoaRegister::cmdsalva_Click);

@@ -66,10 +66,6 @@ void PickerForm::FechaPesquisa() {
     Adodc1->close();
 }
 
-bool PickerForm::previewKey(QKeyEvent* event) {
-    return keys.press(event);
-}
-
 void PickerForm::escPressed() {
     shared::gCodigoPesquisa.clear();
     shared::gNomePesquisa.clear();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "registers/function_keys.h"
 #include "registers/list_columns_model.h"
 #include "registers/statement.h"
 #include "shell/data_form.h"
@@ -51,10 +50,7 @@ protected:
     // then reads the list again with its last search.
     void openRegister(const QString& menuItem, const std::function<void()>& showRegister);
 
-    bool previewKey(QKeyEvent* event) override;
     void escPressed() override;
-
-    FunctionKeys keys;
 
 private:
     QString codeColumn_;

@@ -129,10 +129,6 @@ void RegisterForm::FechaTabelas() {
     Adodc1->close();
 }
 
-bool RegisterForm::previewKey(QKeyEvent* event) {
-    return keys.press(event);
-}
-
 void RegisterForm::escPressed() {
     FechaTabelas();
     close();

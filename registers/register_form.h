@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/db/recordset.h"
-#include "registers/function_keys.h"
 #include "registers/list_columns_model.h"
 #include "registers/register_codes.h"
 #include "registers/register_save.h"
@@ -66,12 +65,9 @@ protected:
     void showCodeNotFound();
     void showNameMissing();
 
-    bool previewKey(QKeyEvent* event) override;
     void escPressed() override;
     // Enter in a multi-line box keeps its line break, then moves on.
     void enterPressed(QWidget* from) override;
-
-    FunctionKeys keys;
 
 private:
     QString keyColumn_;

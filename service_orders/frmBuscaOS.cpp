@@ -41,9 +41,9 @@ frmBuscaOS::frmBuscaOS(QWidget* parent)
     resize(900, 460);
     chainTabOrder({DataGrid1, Command1, Command4, Command5});
 
-    keys.bind(Qt::Key_F2, Command1);
-    keys.bind(Qt::Key_F3, Command4);
-    keys.bind(Qt::Key_F10, Command5);
+    bindKey(Qt::Key_F2, Command1);
+    bindKey(Qt::Key_F3, Command4);
+    bindKey(Qt::Key_F10, Command5);
     connect(Command1, &QPushButton::clicked, this, &frmBuscaOS::Command1_Click);
     connect(Command4, &QPushButton::clicked, this, &frmBuscaOS::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &frmBuscaOS::Command5_Click);

@@ -39,8 +39,8 @@ frmInsumos_Compra::frmInsumos_Compra(QWidget* parent) : SupplyForm(parent) {
     buildLayout();
     AutoResize::attach(this);
 
-    keys.bind(Qt::Key_F2, Command2);
-    keys.bind(Qt::Key_F3, Command3);
+    bindKey(Qt::Key_F2, Command2);
+    bindKey(Qt::Key_F3, Command3);
     connect(Command2, &QPushButton::clicked, this, &frmInsumos_Compra::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmInsumos_Compra::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &frmInsumos_Compra::Command1_Click);

@@ -36,8 +36,8 @@ frmInsumos_Destino::frmInsumos_Destino(QWidget* parent) : SupplyForm(parent) {
     setUppercaseTyping(false);
     buildLayout();
 
-    keys.bind(Qt::Key_F11, Command3);
-    keys.bind(Qt::Key_F12, Command4);
+    bindKey(Qt::Key_F11, Command3);
+    bindKey(Qt::Key_F12, Command4);
     connect(DataGrid1, &DataGrid::rowSelected, this, &frmInsumos_Destino::DataGrid1_DblClick);
     connect(DataGrid2, &DataGrid::rowSelected, this, &frmInsumos_Destino::DataGrid2_DblClick);
     connect(txtOS, &QLineEdit::textChanged, this, &frmInsumos_Destino::txtOS_Change);

@@ -34,8 +34,8 @@ frmOS_Custos::frmOS_Custos(QWidget* parent) : SupplyForm(parent) {
     setWindowTitle(QStringLiteral("Ordem de Serviço - Custos"));
     buildLayout();
 
-    keys.bind(Qt::Key_F2, Command1);
-    keys.bind(Qt::Key_F3, Command3);
+    bindKey(Qt::Key_F2, Command1);
+    bindKey(Qt::Key_F3, Command3);
     connect(Command1, &QPushButton::clicked, this, &frmOS_Custos::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmOS_Custos::Command3_Click);
     connect(Command2, &QPushButton::clicked, this, &frmOS_Custos::Command2_Click);

@@ -81,11 +81,11 @@ frmOS_ListaOrc::frmOS_ListaOrc(QWidget* parent) : DataForm(parent) {
     layout->addWidget(DataGrid1, 1);
     resize(900, 520);
 
-    keys_.bind(Qt::Key_F2, Command1);
-    keys_.bind(Qt::Key_F3, Command2);
-    keys_.bind(Qt::Key_F4, Command3);
-    keys_.bind(Qt::Key_F5, Command4);
-    keys_.bind(Qt::Key_F6, Command6);
+    bindKey(Qt::Key_F2, Command1);
+    bindKey(Qt::Key_F3, Command2);
+    bindKey(Qt::Key_F4, Command3);
+    bindKey(Qt::Key_F5, Command4);
+    bindKey(Qt::Key_F6, Command6);
     connect(Command1, &QPushButton::clicked, this, &frmOS_ListaOrc::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmOS_ListaOrc::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &frmOS_ListaOrc::Command3_Click);
@@ -213,10 +213,6 @@ void frmOS_ListaOrc::Command6_Click() {
     const QString osnr = osnrAtual();
     if (!osnr.isEmpty())
         imprimeOS(this, ImprimeOSSimplificada, osnr);
-}
-
-bool frmOS_ListaOrc::previewKey(QKeyEvent* event) {
-    return keys_.press(event);
 }
 
 void frmOS_ListaOrc::escPressed() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "registers/function_keys.h"
 #include "shell/data_form.h"
 
 class DataGrid;
@@ -35,7 +34,6 @@ public:
     void Command6_Click();
 
 protected:
-    bool previewKey(QKeyEvent* event) override;
     void escPressed() override;
 
 private:
@@ -45,5 +43,4 @@ private:
     void pesquisaTexto(int opcao);
 
     QString modo_;
-    FunctionKeys keys_;
 };

@@ -8,7 +8,3 @@ bool SupplyForm::event(QEvent* event) {
             this, [this] { Form_Activate(); }, Qt::QueuedConnection);
     return DataForm::event(event);
 }
-
-bool SupplyForm::previewKey(QKeyEvent* event) {
-    return keys.press(event);
-}

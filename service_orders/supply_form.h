@@ -1,11 +1,10 @@
 #pragma once
 
-#include "registers/function_keys.h"
 #include "shell/data_form.h"
 
-// What the cost, purchase and allocation windows share: function keys that
-// press their buttons, and an activation step that runs each time the window
-// becomes active (again after a picker or a message box closes).
+// What the cost, purchase and allocation windows share: an activation step
+// that runs each time the window becomes active (again after a picker or a
+// message box closes).
 class SupplyForm : public DataForm {
     Q_OBJECT
 public:
@@ -14,7 +13,4 @@ public:
 protected:
     explicit SupplyForm(QWidget* parent) : DataForm(parent) {}
     bool event(QEvent* event) override;
-    bool previewKey(QKeyEvent* event) override;
-
-    FunctionKeys keys;
 };

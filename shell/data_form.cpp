@@ -39,8 +39,8 @@ int DataForm::exec() {
     return QDialog::exec();
 }
 
-bool DataForm::previewKey(QKeyEvent*) {
-    return false;
+bool DataForm::previewKey(QKeyEvent* event) {
+    return keys_.press(event);
 }
 
 void DataForm::escPressed() {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "shell/function_keys.h"
+
 #include <QDialog>
 #include <QHash>
 #include <QPointer>
 #include <functional>
 
+class QAbstractButton;
 class QKeyEvent;
 
 // Base of the data windows: sees keys before its controls, makes Enter move
@@ -27,9 +30,13 @@ public:
     int exec() override;
 
 protected:
+    // A function key that presses a button of this window; keys are tested
+    // in the order bound, before the focused control sees them.
+    void bindKey(int key, QAbstractButton* button) { keys_.bind(key, button); }
     void setUppercaseTyping(bool on) { uppercase_ = on; }
     void setEnterMovesFocus(bool on) { enterMovesFocus_ = on; }
     // Key preview: return true to consume the key before the control sees it.
+    // The base presses the buttons bound to function keys.
     virtual bool previewKey(QKeyEvent* event);
     // Esc in the window.
     virtual void escPressed();
@@ -46,6 +53,7 @@ private:
     // Delivers a changed copy of an event without previewing it again.
     void resend(QObject* receiver, QEvent* event);
 
+    FunctionKeys keys_;
     bool uppercase_ = true;
     bool enterMovesFocus_ = true;
     bool resending_ = false;

@@ -1,4 +1,4 @@
-#include "registers/function_keys.h"
+#include "shell/function_keys.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
