@@ -2,6 +2,7 @@
 
 #include "platform/busy_guard.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "registers/form_widgets.h"
 #include "reports/mail_handoff.h"
 #include "reports/spreadsheet_export.h"
@@ -45,14 +46,6 @@ QString qtFilter(const QString& filter) {
                     : parts.at(i) + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
     return out.join(QStringLiteral(";;"));
-}
-
-// Deletes the file even when it is read-only.
-void forceDelete(const QString& path) {
-    if (!QFileInfo::exists(path))
-        return;
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
-    QFile::remove(path);
 }
 
 QLineEdit* pathBox(QWidget* parent, const char* name) {
@@ -221,12 +214,12 @@ void frmgerapdfp::btnConvert_Click() {
     // Only a PDF this conversion wrote is opened.
     if (written)
         dlg::dialogs().openDocument(txtOutputFile->text());
-    forceDelete(shared::gArquivoTXT);
+    files::removeForced(shared::gArquivoTXT);
     close();
 }
 
 void frmgerapdfp::btnClose_Click() {
-    forceDelete(shared::gArquivoTXT);
+    files::removeForced(shared::gArquivoTXT);
     close();
 }
 
@@ -276,7 +269,7 @@ void frmgerapdfp::Command2_Click() {
         dlg::inform(error, QStringLiteral("Atenção"), dlg::Icon::Exclamation);
         return;
     }
-    forceDelete(shared::gArquivoTXT);
+    files::removeForced(shared::gArquivoTXT);
     if (dlg::ask(QStringLiteral("ARQUIVO EXPORTADO COM SUCESSO!\r\nDeseja enviar por email?"),
                  QStringLiteral("Atenção")))
         sendByMail(workbook);
@@ -285,6 +278,6 @@ void frmgerapdfp::Command2_Click() {
 void frmgerapdfp::Command1_Click() {
     if (!txtFilename->text().isEmpty() && !txtOutputFile->text().isEmpty())
         convertWithBoxes();
-    forceDelete(shared::gArquivoTXT);
+    files::removeForced(shared::gArquivoTXT);
     sendByMail(txtOutputFile->text());
 }

@@ -1,5 +1,6 @@
 #include "shell/background_picture.h"
 
+#include "platform/files.h"
 #include "platform/program_folder.h"
 
 #include <QDir>
@@ -45,16 +46,7 @@ CopyResult copy(const QString& source, QString* error) {
 }
 
 bool remove(QString* error) {
-    const QString target = file();
-    if (!QFileInfo::exists(target))
-        return true;
-    QFile picture(target);
-    picture.setPermissions(picture.permissions() | QFileDevice::WriteOwner);
-    if (!picture.remove()) {
-        *error = picture.errorString();
-        return false;
-    }
-    return true;
+    return files::removeForced(file(), error);
 }
 
 } // namespace background

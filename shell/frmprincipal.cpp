@@ -1,6 +1,7 @@
 #include "shell/frmprincipal.h"
 
 #include "platform/dates.h"
+#include "platform/files.h"
 
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
@@ -200,11 +201,7 @@ QLabel* frmPrincipal::panel(int number) const {
 void frmPrincipal::Form_Load() {
     panel(2)->setText(versionText());
     // The update program a previous update left behind, read-only or not.
-    const QString leftover = updateProgramFile();
-    if (QFile::exists(leftover)) {
-        QFile::setPermissions(leftover, QFile::permissions(leftover) | QFile::WriteOwner);
-        QFile::remove(leftover);
-    }
+    files::removeForced(updateProgramFile());
 }
 
 bool frmPrincipal::event(QEvent* event) {
