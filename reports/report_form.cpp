@@ -13,6 +13,7 @@
 #include "reports/frmgerapdfp.h"
 #include "reports/report_file.h"
 #include "shell/auto_resize.h"
+#include "shell/company.h"
 #include "shell/date_mask.h"
 #include "shell/frmprincipal.h"
 #include "shell/program_end.h"
@@ -58,7 +59,7 @@ QVBoxLayout* labelled(QLabel* label, const QList<QWidget*>& controls) {
 QString companyCaption() {
     if (frmPrincipal* main = frmPrincipal::instance())
         return main->windowTitle();
-    return shared::gEmpNome + QStringLiteral(" - ") + shared::gEmpFone;
+    return company::caption();
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "shell/company.h"
 
+#include "shell/shared_state.h"
+
 #include "platform/db/connection.h"
 #include "shell/cpf_cnpj.h"
 
@@ -65,6 +67,10 @@ QString formatCep(const QString& cep) {
     while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
         digits.remove(0, 1);
     return digits.rightJustified(8, QLatin1Char('0'));
+}
+
+QString caption() {
+    return shared::gEmpNome + QStringLiteral(" - ") + shared::gEmpFone;
 }
 
 } // namespace company

@@ -39,4 +39,8 @@ void save(db::Connection& cn, const Empresa& e, bool exists);
 QString formatCep(const QString& cep);
 bool cepIsNumber(const QString& cep);
 
+// The main window's caption: the company name, " - " and its phone, as the
+// start-up read them.
+QString caption();
+
 } // namespace company

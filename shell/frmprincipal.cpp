@@ -279,7 +279,7 @@ void frmPrincipal::startupBlock() {
         program::End();
         return;
     }
-    setWindowTitle(shared::gEmpNome + QStringLiteral(" - ") + shared::gEmpFone);
+    setWindowTitle(company::caption());
     if (!programfolder::exists(QStringLiteral("ImgPRO")))
         QDir(programfolder::path()).mkpath(QStringLiteral("ImgPro"));
     cmdST->hide();
