@@ -9,7 +9,7 @@
 // widget and focus come back however the scope is left.
 class BusyGuard {
 public:
-    explicit BusyGuard(QWidget* widget = nullptr, bool disable = true);
+    explicit BusyGuard(QWidget* widget = nullptr);
     ~BusyGuard();
     BusyGuard(const BusyGuard&) = delete;
     BusyGuard& operator=(const BusyGuard&) = delete;
@@ -18,5 +18,4 @@ private:
     QPointer<QWidget> widget_;
     QPointer<QWidget> focus_;
     bool wasEnabled_ = true;
-    bool disabled_ = false;
 };

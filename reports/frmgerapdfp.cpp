@@ -208,7 +208,7 @@ void frmgerapdfp::btnConvert_Click() {
     }
     bool written = false;
     {
-        BusyGuard busy(nullptr, false);
+        BusyGuard busy;
         written = convertWithBoxes();
     }
     // Only a PDF this conversion wrote is opened.
@@ -262,7 +262,7 @@ void frmgerapdfp::Command2_Click() {
     const QString workbook = spreadsheet::workbookPath(chosen);
     QString error;
     {
-        BusyGuard busy(nullptr, false);
+        BusyGuard busy;
         error = spreadsheet::exportReport(shared::gArquivoTXT, workbook);
     }
     if (!error.isEmpty()) {

@@ -183,7 +183,7 @@ void RelatorioForm::Command1_Click() {
     if (!txtNmCli->text().trimmed().isEmpty())
         party = wholeCode(txtCdCli->text());
     try {
-        BusyGuard busy(nullptr, false);
+        BusyGuard busy;
         shared::abreConexao();
         const ReportList report = build(shared::gCn(), *first, *last, party);
         l_Tit->setText(report.titleLine);
@@ -211,7 +211,7 @@ QStringList RelatorioForm::pageHeader() const {
 
 void RelatorioForm::Command2_Click() {
     {
-        BusyGuard busy(nullptr, false);
+        BusyGuard busy;
         const reportfile::Paths paths = reportfile::paths(prefix_, QDateTime::currentDateTime());
         shared::gArquivoTXT = paths.text;
         shared::gArquivoPDF = paths.pdf;

@@ -154,7 +154,7 @@ void frmInsumos_Destino::escolheItem(int row) {
     if (item_ < 0)
         return;
     {
-        BusyGuard busy(nullptr);
+        BusyGuard busy;
         const ItemDestino item = itemDaLista(Adodc1->recordset(), item_);
         lPro->setText(item.dspro + QLatin1Char(' ') + item.un);
         listbinding::setSource(Adodc2, DataGrid2, destinosDoItem(item.idlan));

@@ -255,7 +255,7 @@ void frmOS_GerFinan::txtQtParc_LostFocus() {
     }
     const qint64 osnr = orderheader::parteInteira(txtOsNR->text()).value_or(0);
     {
-        BusyGuard busy(nullptr);
+        BusyGuard busy;
         mostraQuadro();
         txtVR[0]->setText(valor.toBr(2, false));
         txtVCT[0]->setText(dates::toBr(primeiro));

@@ -125,7 +125,7 @@ void ServiceLinesFrame::Command2_Click() {
         return;
     }
     {
-        BusyGuard busy(this, true);
+        BusyGuard busy(this);
         const bool gravada = shared::withConnection(nullptr, [&](db::Connection& cn) {
             const QDateTime agora = QDateTime::currentDateTime();
             servicelines::grava(cn, *osnr, std::get<servicelines::Linha>(conferida),
