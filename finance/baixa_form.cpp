@@ -354,7 +354,7 @@ void BaixaForm::passo(int delta) {
     const int target = DataGrid1->currentRow() + delta;
     if (target < 0 || target >= DataGrid1->model()->rowCount())
         return;
-    DataGrid1->setCurrentIndex(DataGrid1->model()->index(target, 0));
+    DataGrid1->setCurrentRow(target);
     DataGrid1_DblClick();
 }
 

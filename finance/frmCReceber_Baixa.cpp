@@ -81,10 +81,7 @@ frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenh
     connect(txtCdFor, &QLineEdit::textChanged, this, &frmCReceber_Baixa::txtCdFor_Change);
     onLeave(txtCdFor, [this] { txtCdFor_LostFocus(); });
     // The total is recomputed when its box is clicked or entered.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now == txtVRt)
-            CalculaTotal();
-    });
+    onEnter(txtVRt, [this] { CalculaTotal(); });
     txtDtBX->setFocus();
 }
 

@@ -151,7 +151,7 @@ void frmCadProduto::txtCdPro_LostFocus() {
     }
     db::Recordset row = Adodc1->recordset();
     row.moveTo(*found);
-    DataGrid1->setCurrentIndex(DataGrid1->model()->index(static_cast<int>(*found), 0));
+    DataGrid1->setCurrentRow(static_cast<int>(*found));
     txtDsPro->setText(row.text(QStringLiteral("dspro")));
     txtUN->setText(row.text(QStringLiteral("un")));
     txtCdGrupo->setText(row.text(QStringLiteral("cdgrupo")));

@@ -37,7 +37,7 @@ bool refresh(db::DataControl* control, DataGrid* grid) {
         return false;
     }
     if (grid->model()->rowCount() > 0)
-        grid->setCurrentIndex(grid->model()->index(0, 0));
+        grid->setCurrentRow(0);
     return true;
 }
 

@@ -49,7 +49,7 @@ RegisterForm::Lookup RegisterForm::lookupCode(db::Recordset& row) {
         bool ok = false;
         if (row.textAt(r, column).toLongLong(&ok) == *code && ok) {
             row.moveTo(r);
-            DataGrid1->setCurrentIndex(DataGrid1->model()->index(static_cast<int>(r), 0));
+            DataGrid1->setCurrentRow(static_cast<int>(r));
             return Lookup::Found;
         }
     }

@@ -143,10 +143,7 @@ std::optional<qint64> frmInsumos_Destino::ordem() const {
 
 void frmInsumos_Destino::posicionaItem(int row) {
     item_ = row < DataGrid1->model()->rowCount() ? row : -1;
-    if (item_ < 0)
-        DataGrid1->setCurrentIndex(QModelIndex());
-    else
-        DataGrid1->setCurrentIndex(DataGrid1->model()->index(item_, 0));
+    DataGrid1->setCurrentRow(item_);
 }
 
 void frmInsumos_Destino::escolheItem(int row) {
