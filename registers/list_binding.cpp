@@ -59,9 +59,4 @@ QString text(const db::DataControl* control, int row, const QString& column) {
     return rows.textAt(row, index);
 }
 
-void setFormats(DataGrid* grid, const QList<ListFormat>& formats) {
-    if (auto* model = qobject_cast<ListColumnsModel*>(grid->model()))
-        model->setFormats(formats);
-}
-
 } // namespace listbinding

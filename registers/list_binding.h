@@ -28,8 +28,6 @@ void bindShares(db::DataControl* control, DataGrid* grid, const QList<ShareColum
 // Reads the source again; the first row becomes current.
 bool refresh(db::DataControl* control, DataGrid* grid);
 bool setSource(db::DataControl* control, DataGrid* grid, const Statement& source);
-// How the grid's columns show their values (the list keeps them as stored).
-void setFormats(DataGrid* grid, const QList<ListFormat>& formats);
 // Text of `column` in the list's row `row`; empty when there is no such column.
 QString text(const db::DataControl* control, int row, const QString& column);
 

@@ -85,13 +85,6 @@ QVariant ListColumnsModel::data(const QModelIndex& index, int role) const {
     return formatted(source_->recordset().textAt(index.row(), column), format);
 }
 
-void ListColumnsModel::setFormats(const QList<ListFormat>& formats) {
-    for (qsizetype i = 0; i < columns_.size() && i < formats.size(); ++i)
-        columns_[i].format = formats.at(i);
-    if (rowCount() > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-}
-
 QVariant ListColumnsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QVariant();

@@ -42,8 +42,6 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
-    // Formats of the columns, in their order.
-    void setFormats(const QList<ListFormat>& formats);
 
 private:
     void mapColumns();

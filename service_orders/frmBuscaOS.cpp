@@ -19,13 +19,12 @@ frmBuscaOS::frmBuscaOS(QWidget* parent)
     : PickerForm(parent,
                  {{QStringLiteral("ORDEM No"), QStringLiteral("osnr"), 1425},
                   {QStringLiteral("STATUS"), QStringLiteral("ossit"), 930},
-                  {QStringLiteral("DATA"), QStringLiteral("dtos"), 1515},
+                  {QStringLiteral("DATA"), QStringLiteral("dtos"), 1515, ListFormat::Date},
                   {QStringLiteral("CLIENTE"), QStringLiteral("nmcli"), 5655},
                   {QStringLiteral("SOLICITANTE"), QStringLiteral("nmsol"), 3255}},
                  QStringLiteral("osnr"), QString()) {
     setObjectName(QStringLiteral("frmBuscaOS"));
     setWindowTitle(QStringLiteral("Ordem de Serviço - Pesquisa"));
-    listbinding::setFormats(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Date});
     Command1 = button(this, "Command1", QStringLiteral("F2 PESQUISA NOME"));
     Command4 = button(this, "Command4", QStringLiteral("F3 PESQUISA SOLICITANTE"));
     Command5 = button(this, "Command5", QStringLiteral("F10 SELECIONAR"));

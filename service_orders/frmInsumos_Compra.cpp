@@ -115,12 +115,10 @@ void frmInsumos_Compra::buildLayout() {
                       {{QStringLiteral("CÓDIGO"), QStringLiteral("cdpro")},
                        {QStringLiteral("PRODUTO"), QStringLiteral("dspro")},
                        {QStringLiteral("UN"), QStringLiteral("un")},
-                       {QStringLiteral("QTDE"), QStringLiteral("qtde")},
-                       {QStringLiteral("VR UNIT."), QStringLiteral("vfinal")},
-                       {QStringLiteral("VR FRETE"), QStringLiteral("vfrete")},
+                       {QStringLiteral("QTDE"), QStringLiteral("qtde"), 0, ListFormat::Price},
+                       {QStringLiteral("VR UNIT."), QStringLiteral("vfinal"), 0, ListFormat::Price},
+                       {QStringLiteral("VR FRETE"), QStringLiteral("vfrete"), 0, ListFormat::Price},
                        {QStringLiteral("OP"), QStringLiteral("evcad")}});
-    listbinding::setFormats(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
-                                        ListFormat::Price, ListFormat::Price, ListFormat::Price});
     DataGrid1->horizontalHeader()->setStretchLastSection(false);
     lST = new QLabel(QStringLiteral("Valor Total: R$ 0,00"), this);
     lST->setObjectName(QStringLiteral("lST"));

@@ -52,15 +52,14 @@ frmInsumos_Destino::frmInsumos_Destino(QWidget* parent) : SupplyForm(parent) {
 void frmInsumos_Destino::buildLayout() {
     Adodc1 = new db::DataControl(this);
     DataGrid1 = new DataGrid(this);
-    listbinding::bind(Adodc1, DataGrid1,
-                      {{QStringLiteral("CÓDIGO"), QStringLiteral("cdpro"), 1500},
-                       {QStringLiteral("DESCRIÇÃO"), QStringLiteral("dspro"), 4500},
-                       {QStringLiteral("UN"), QStringLiteral("un"), 600},
-                       {QStringLiteral("QTDE CMP"), QStringLiteral("qtde"), 1200},
-                       {QStringLiteral("QTDE DEST."), QStringLiteral("qtdest"), 1200},
-                       {QStringLiteral("OPERADOR"), QStringLiteral("evcad"), 2850}});
-    listbinding::setFormats(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
-                                        ListFormat::Price, ListFormat::Price});
+    listbinding::bind(
+        Adodc1, DataGrid1,
+        {{QStringLiteral("CÓDIGO"), QStringLiteral("cdpro"), 1500},
+         {QStringLiteral("DESCRIÇÃO"), QStringLiteral("dspro"), 4500},
+         {QStringLiteral("UN"), QStringLiteral("un"), 600},
+         {QStringLiteral("QTDE CMP"), QStringLiteral("qtde"), 1200, ListFormat::Price},
+         {QStringLiteral("QTDE DEST."), QStringLiteral("qtdest"), 1200, ListFormat::Price},
+         {QStringLiteral("OPERADOR"), QStringLiteral("evcad"), 2850}});
 
     frmDest = new QGroupBox(this);
     frmDest->setObjectName(QStringLiteral("frmDest"));
@@ -103,12 +102,11 @@ void frmInsumos_Destino::buildLayout() {
     DataGrid2 = new DataGrid(this);
     listbinding::bind(Adodc2, DataGrid2,
                       {{QStringLiteral("ORDEM NO"), QStringLiteral("osnr"), 1200},
-                       {QStringLiteral("QTDE"), QStringLiteral("qtde"), 1200},
+                       {QStringLiteral("QTDE"), QStringLiteral("qtde"), 1200, ListFormat::Price},
                        {QStringLiteral("CATEGORIA"), QStringLiteral("dsgrupo"), 3000},
                        {QStringLiteral("ID"), QStringLiteral("idlan"), 4500}});
     Adodc2->setObjectName(QStringLiteral("Adodc2"));
     DataGrid2->setObjectName(QStringLiteral("DataGrid2"));
-    listbinding::setFormats(DataGrid2, {ListFormat::Text, ListFormat::Price});
     DataGrid2->setEnabled(false);
     auto* caption = new QLabel(QStringLiteral("DESTINAÇÃO DO ITEM SELECIONADO"), this);
     caption->setAlignment(Qt::AlignCenter);

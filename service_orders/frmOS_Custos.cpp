@@ -89,16 +89,15 @@ void frmOS_Custos::buildLayout() {
 
     Adodc1 = new db::DataControl(this);
     DataGrid1 = new DataGrid(this);
-    listbinding::bind(Adodc1, DataGrid1,
-                      {{QStringLiteral("Categoria"), QStringLiteral("dsgrupo"), 1800},
-                       {QStringLiteral("Código"), QStringLiteral("cdpro"), 1200},
-                       {QStringLiteral("Descrição"), QStringLiteral("dspro"), 4200},
-                       {QStringLiteral("UN"), QStringLiteral("un"), 600},
-                       {QStringLiteral("Qtde"), QStringLiteral("qtde"), 1050},
-                       {QStringLiteral("Vr Unit."), QStringLiteral("valor"), 1200},
-                       {QStringLiteral("Operador"), QStringLiteral("evcad"), 2700}});
-    listbinding::setFormats(DataGrid1, {ListFormat::Text, ListFormat::Text, ListFormat::Text,
-                                        ListFormat::Text, ListFormat::Price, ListFormat::Price});
+    listbinding::bind(
+        Adodc1, DataGrid1,
+        {{QStringLiteral("Categoria"), QStringLiteral("dsgrupo"), 1800},
+         {QStringLiteral("Código"), QStringLiteral("cdpro"), 1200},
+         {QStringLiteral("Descrição"), QStringLiteral("dspro"), 4200},
+         {QStringLiteral("UN"), QStringLiteral("un"), 600},
+         {QStringLiteral("Qtde"), QStringLiteral("qtde"), 1050, ListFormat::Price},
+         {QStringLiteral("Vr Unit."), QStringLiteral("valor"), 1200, ListFormat::Price},
+         {QStringLiteral("Operador"), QStringLiteral("evcad"), 2700}});
     auto* caption = new QLabel(QStringLiteral("Produtos / Serviços / Mão de Obra"), this);
     caption->setAlignment(Qt::AlignCenter);
     caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
