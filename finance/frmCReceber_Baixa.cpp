@@ -243,11 +243,11 @@ void frmCReceber_Baixa::TotalizaRecibo() {
         try {
             shared::abreConexao();
             Statement s = creceberbaixa::saldoAberto(*cdcli);
-            const db::Recordset saldo = shared::gCn().query(s.sql, s.params);
+            const db::Recordset saldo = shared::gCn().query(s);
             lST->setText(QStringLiteral("Valor Total em Aberto: ") +
                          moeda(saldo.decimal(QStringLiteral("vraberto"))));
             s = creceberbaixa::somasDoRecibo(txtNrRec->text());
-            const db::Recordset somas = shared::gCn().query(s.sql, s.params);
+            const db::Recordset somas = shared::gCn().query(s);
             ativaPagamento(true);
             juros = somas.decimal(QStringLiteral("vrj"));
             descontos = somas.decimal(QStringLiteral("vrd"));

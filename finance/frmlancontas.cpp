@@ -286,7 +286,7 @@ void frmlancontas::txtcdfor_LostFocus() {
     try {
         BusyGuard busy;
         const Statement s = lancamento::leitura(txtnrdoc->text(), *cdfor);
-        r = shared::gCn().query(s.sql, s.params);
+        r = shared::gCn().query(s);
     } catch (const db::DbError& e) {
         dlg::showError(e.number(), e.text());
         return;

@@ -85,8 +85,7 @@ Decimal valor(const QString& texto) {
 bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const QStringList& linhas,
              const Fechamento& fechamento) {
     db::Transaction t(cn);
-    const db::Recordset total =
-        cn.query(fechamento.totalDoRecibo.sql, fechamento.totalDoRecibo.params);
+    const db::Recordset total = cn.query(fechamento.totalDoRecibo);
     const Decimal doRecibo = total.isEmpty() ? Decimal() : total.decimal(QStringLiteral("total"));
     if (doRecibo.rounded(2) != soma(linhas))
         return false;

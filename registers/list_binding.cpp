@@ -44,7 +44,7 @@ bool refresh(db::DataControl* control, DataGrid* grid) {
 bool setSource(db::DataControl* control, DataGrid* grid, const Statement& source) {
     const QString formerSql = control->recordSource();
     const db::Params formerParams = control->recordSourceParams();
-    control->setRecordSource(source.sql, source.params);
+    control->setRecordSource(source);
     if (refresh(control, grid))
         return true;
     control->setRecordSource(formerSql, formerParams);

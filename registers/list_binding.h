@@ -1,7 +1,7 @@
 #pragma once
 
 #include "registers/list_columns_model.h"
-#include "registers/statement.h"
+#include "platform/db/statement.h"
 
 class DataGrid;
 namespace db {

@@ -17,7 +17,7 @@ std::optional<QString> leNome(db::Connection& cn, const QString& codigo,
     if (!code)
         return std::nullopt;
     const Statement s = statement(*code);
-    const db::Recordset r = cn.query(s.sql, s.params);
+    const db::Recordset r = cn.query(s);
     if (r.isEmpty())
         return std::nullopt;
     return r.textAt(r.rowCount() - 1, 0);

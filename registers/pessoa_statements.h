@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registers/statement.h"
+#include "platform/db/statement.h"
 
 // The suppliers' and collaborators' tables: the same columns but their key
 // and name, and only suppliers keep a nickname.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/decimal.h"
-#include "registers/statement.h"
+#include "platform/db/statement.h"
 
 // What the supply register writes.
 struct ProdutoDados {

@@ -4,7 +4,7 @@
 #include "registers/list_columns_model.h"
 #include "registers/register_codes.h"
 #include "registers/register_save.h"
-#include "registers/statement.h"
+#include "platform/db/statement.h"
 #include "shell/data_form.h"
 
 #include <functional>

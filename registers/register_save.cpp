@@ -25,5 +25,5 @@ qint64 runRegisterSave(const Statement& statement) {
 
 qint64 runOnSharedConnection(const Statement& statement) {
     shared::abreConexao();
-    return shared::gCn().execute(statement.sql, statement.params);
+    return shared::gCn().execute(statement);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registers/statement.h"
+#include "platform/db/statement.h"
 
 // Runs a register's save on the shared connection, which is opened for it and
 // closed again whatever happens. Returns the rows the statement matched;

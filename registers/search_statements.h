@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registers/statement.h"
+#include "platform/db/statement.h"
 
 // Every row of the table, in the given order: what a list shows until a
 // search narrows it.

@@ -4,6 +4,7 @@
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
 #include "platform/moeda.h"
+#include "registers/audit_stamp.h"
 #include "registers/insumo_rules.h"
 #include "registers/register_codes.h"
 #include "service_orders/moment_key.h"
@@ -121,8 +122,7 @@ void insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuar
                            "cdpro,vfinal,vfrete,qtde,status,evcad) "
                            "values (?,?,?,?,?,?,?,?,?,0,?,'N',?)"),
             {chaveItem(moment, k), k.cdfor, k.serie, k.nfiscal, k.modelo, item.dte, item.dtc,
-             item.cdpro, item.vfinal, item.qtde,
-             usuario + QLatin1Char(' ') + dates::stampBr(moment)}};
+             item.cdpro, item.vfinal, item.qtde, auditStamp(usuario, moment)}};
     });
 }
 

@@ -2,7 +2,7 @@
 
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
-#include "registers/statement.h"
+#include "platform/db/statement.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -142,7 +142,7 @@ void frmInsumos_Compra::buildLayout() {
 
 void frmInsumos_Compra::Form_Load() {
     listada_ = ChaveCompra{0, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
-    Adodc1->setRecordSource(itensCompra(listada_).sql, itensCompra(listada_).params);
+    Adodc1->setRecordSource(itensCompra(listada_));
     AtualizaCompra();
 }
 
@@ -181,7 +181,7 @@ bool frmInsumos_Compra::AtualizaCompra() {
 bool frmInsumos_Compra::mostraCompra(const ChaveCompra& chave) {
     listada_ = chave;
     const Statement source = itensCompra(chave);
-    Adodc1->setRecordSource(source.sql, source.params);
+    Adodc1->setRecordSource(source);
     return AtualizaCompra();
 }
 
@@ -348,8 +348,7 @@ void frmInsumos_Compra::Command8_Click() {
     if (!dlg::ask(QStringLiteral("Deseja encerrar a compra?"), QStringLiteral("Atenção")))
         return;
     const Statement closing = encerraCompra(*chave);
-    if (!shared::withConnection(
-            this, [&](db::Connection& cn) { cn.execute(closing.sql, closing.params); }))
+    if (!shared::withConnection(this, [&](db::Connection& cn) { cn.execute(closing); }))
         return;
     for (QLineEdit* box : {txtCdFor, txtSerie, txtNFiscal, txtModelo, txtDTc, txtDTe})
         box->clear();

@@ -212,8 +212,7 @@ void frmOS_Custos::DataGrid1_DblClick() {
         return;
     const Statement remove =
         excluiCusto(listbinding::text(Adodc1, row, QStringLiteral("idlan")), ordem().value_or(0));
-    if (!shared::withConnection(this,
-                                [&](db::Connection& cn) { cn.execute(remove.sql, remove.params); }))
+    if (!shared::withConnection(this, [&](db::Connection& cn) { cn.execute(remove); }))
         return;
     CalculaTotaisCustos();
     listbinding::refresh(Adodc1, DataGrid1);

@@ -15,7 +15,7 @@ void insereComChaveDoMomento(db::Connection& cn,
         const QDateTime moment = agora();
         const Statement statement = insert(moment);
         try {
-            cn.execute(statement.sql, statement.params);
+            cn.execute(statement);
             return;
         } catch (const db::DbError& e) {
             if (!e.isDuplicateKey() || attempt == kTries)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registers/statement.h"
+#include "platform/db/statement.h"
 
 #include <QString>
 

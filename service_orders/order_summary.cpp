@@ -10,7 +10,7 @@ namespace ordersummary {
 Resumo le(db::Connection& connection, qint64 osnr) {
     Resumo resumo;
     const Statement somas = servicelines::somas(osnr);
-    resumo.servicos = servicelines::totais(connection.query(somas.sql, somas.params)).total();
+    resumo.servicos = servicelines::totais(connection.query(somas)).total();
     resumo.custos = leTotaisCustos(connection, osnr);
     const db::Recordset receber = connection.query(
         QStringLiteral(

@@ -86,7 +86,7 @@ std::optional<servicelines::Totais> ServiceLinesFrame::somaTotais() {
         return std::nullopt;
     const Statement somas = servicelines::somas(*osnr);
     Adodc2->setConnectionString(shared::gConexao);
-    Adodc2->setRecordSource(somas.sql, somas.params);
+    Adodc2->setRecordSource(somas);
     try {
         Adodc2->refresh();
     } catch (const db::DbError& e) {

@@ -2,6 +2,7 @@
 
 #include "platform/db/db_error.h"
 #include "platform/db/recordset.h"
+#include "platform/db/statement.h"
 #include "platform/db/value.h"
 
 #include <QString>
@@ -32,6 +33,8 @@ public:
     // Runs one statement; the count of rows it matched or changed.
     qint64 execute(const QString& sql, const Params& params = {});
     Recordset query(const QString& sql, const Params& params = {});
+    qint64 execute(const Statement& s) { return execute(s.sql, s.params); }
+    Recordset query(const Statement& s) { return query(s.sql, s.params); }
     // The key the last insert on this connection generated.
     qint64 lastInsertId();
 

@@ -2,6 +2,7 @@
 
 #include "platform/db/connection.h"
 #include "platform/db/recordset_model.h"
+#include "platform/db/statement.h"
 
 #include <QObject>
 
@@ -16,6 +17,7 @@ public:
 
     void setConnectionString(const QString& connectionString);
     void setRecordSource(const QString& sql, Params params = {});
+    void setRecordSource(const Statement& s) { setRecordSource(s.sql, s.params); }
     const QString& recordSource() const { return sql_; }
     const Params& recordSourceParams() const { return params_; }
 
