@@ -1,8 +1,6 @@
 #include "finance/baixa_form.h"
 
 #include "finance/frmCPagar_BaixaPendente.h"
-#include "shell/shared_work.h"
-
 #include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -14,6 +12,7 @@
 #include "shell/date_mask.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 
 #include <QEvent>
 #include <QGridLayout>

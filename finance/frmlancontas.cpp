@@ -9,6 +9,7 @@
 #include "platform/dates.h"
 #include "platform/db/data_control.h"
 #include "platform/moeda.h"
+#include "platform/twips.h"
 #include "registers/audit_stamp.h"
 #include "registers/form_widgets.h"
 #include "registers/frmBuscaFornecedor.h"
@@ -34,11 +35,6 @@ using namespace formwidgets;
 
 namespace {
 
-// Twips of the Part's layout to pixels.
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
 // Columns at which a new column of rows begins.
 bool novaColuna(int i) {
     return i == 22 || i == 45 || i == 68 || i == 91;
@@ -58,7 +54,7 @@ const QList<ListColumn>& colunasDaLista() {
 
 QLabel* rotuloDeColuna(QWidget* parent, const QString& text, int left, int top) {
     auto* label = new QLabel(text, parent);
-    label->move(px(left), px(top));
+    label->move(twipsToPixels(left), twipsToPixels(top));
     label->show();
     label->raise();
     return label;
@@ -115,7 +111,7 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
 
     frmVCT = new QFrame(Frame1);
     frmVCT->setObjectName(QStringLiteral("frmVCT"));
-    frmVCT->setFixedSize(px(13650), px(7680));
+    frmVCT->setFixedSize(twipsToPixels(13650), twipsToPixels(7680));
     fundo(frmVCT, QColor(255, 224, 192));
     // The rows are laid out for the small type of the designed screen.
     QFont miuda = frmVCT->font();
@@ -128,7 +124,8 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
     txtVR << caixaDeLinha(100, 350, false);
     txtVCT << caixaDeLinha(1100, 350, true);
     auto* parc0 = new QLabel(QStringLiteral("001/001"), frmVCT);
-    parc0->setGeometry(px(2100), px(350), px(615), px(195));
+    parc0->setGeometry(twipsToPixels(2100), twipsToPixels(350), twipsToPixels(615),
+                       twipsToPixels(195));
     fundo(parc0, QColor(255, 255, 192));
     lblParc << parc0;
     auto* id0 = new QLineEdit(frmVCT);
@@ -181,7 +178,7 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Frame1);
-    resize(px(14130), px(11055));
+    resize(twipsToPixels(14130), twipsToPixels(11055));
 
     chainTabOrder({txtnrdoc, txtref, txtcdfor, txtDTe, txtobs, txtCdCentro, txtCdTPd, txtQtParc,
                    txtVR[0], txtVCT[0], cmdsalva, cmdexclu, cmdretorna, Command3, Command7,
@@ -207,7 +204,7 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
 
 QLineEdit* frmlancontas::caixaDeLinha(int left, int top, bool data) {
     auto* b = new QLineEdit(frmVCT);
-    b->setGeometry(px(left), px(top), px(950), px(285));
+    b->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(950), twipsToPixels(285));
     b->setFont(frmVCT->font());
     b->setAlignment(Qt::AlignCenter);
     selectAllOnEntry(b);
@@ -394,7 +391,8 @@ void frmlancontas::montaLinhas(int total) {
         txtVR << caixaDeLinha(left, top, false);
         txtVCT << caixaDeLinha(left + 1000, top, true);
         auto* parc = new QLabel(frmVCT);
-        parc->setGeometry(px(left + 2000), px(top), px(950), px(285));
+        parc->setGeometry(twipsToPixels(left + 2000), twipsToPixels(top), twipsToPixels(950),
+                          twipsToPixels(285));
         fundo(parc, QColor(255, 255, 192));
         parc->show();
         parc->raise();

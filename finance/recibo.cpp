@@ -1,7 +1,6 @@
 #include "finance/recibo.h"
 
 #include "platform/dates.h"
-
 #include "platform/db/connection.h"
 #include "registers/audit_stamp.h"
 

@@ -1,8 +1,7 @@
 #include "pdf/os_document_data.h"
 
-#include "platform/dates.h"
-
 #include "pdf/os_document_fields.h"
+#include "platform/dates.h"
 #include "platform/db/connection.h"
 
 #include <QDate>

@@ -1,10 +1,9 @@
 #include "pdf/os_document_page.h"
 
-#include "platform/dates.h"
-#include "platform/moeda.h"
-
 #include "pdf/os_document_fields.h"
 #include "pdf/pdf_printer.h"
+#include "platform/dates.h"
+#include "platform/moeda.h"
 
 namespace osdoc {
 

@@ -1,5 +1,7 @@
 #include "platform/decimal.h"
 
+#include "platform/digits.h"
+
 #include <QStringList>
 #include <stdexcept>
 
@@ -58,12 +60,9 @@ std::optional<Decimal> compose(bool negative, const QString& whole, const QStrin
     return Decimal::fromRaw(checked(raw));
 }
 
+// Digits or nothing: a whole part or a fraction may be left out.
 bool allDigits(const QString& s) {
-    for (QChar c : s) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
+    return s.isEmpty() || isDigits(s);
 }
 
 // "1.234.567" with groups of three after the first, or plain digits.

@@ -4,6 +4,7 @@
 #include "platform/db/recordset_model.h"
 #include "platform/decimal.h"
 #include "platform/moeda.h"
+#include "platform/twips.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ bool isNumeric(ListFormat format) {
 QList<int> columnPixels(const QList<ListColumn>& columns) {
     QList<int> pixels;
     for (const ListColumn& c : columns)
-        pixels << c.twips / 15;
+        pixels << twipsToPixels(c.twips);
     return pixels;
 }
 

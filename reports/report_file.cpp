@@ -1,8 +1,7 @@
 #include "reports/report_file.h"
 
-#include "platform/dates.h"
-
 #include "platform/cp1252.h"
+#include "platform/dates.h"
 #include "platform/program_folder.h"
 
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
+#include "platform/digits.h"
 #include "platform/moeda.h"
 #include "registers/audit_stamp.h"
 #include "registers/insumo_rules.h"
@@ -12,16 +13,6 @@
 namespace {
 
 const QString kDaCompra = QStringLiteral("cdfor = ? and serie = ? and nfiscal = ? and modelo = ?");
-
-bool digitos(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
-}
 
 db::Params daCompra(const ChaveCompra& k) {
     return {k.cdfor, k.serie.toLongLong(), k.nfiscal.toLongLong(), k.modelo};
@@ -50,7 +41,7 @@ std::optional<ChaveCompra> chaveCompra(const QString& cdfor, const QString& seri
                                        const QString& nfiscal, const QString& modelo) {
     const auto fornecedor = wholeCode(cdfor);
     ChaveCompra k{fornecedor.value_or(0), serie.trimmed(), nfiscal.trimmed(), modelo.trimmed()};
-    if (!fornecedor || !digitos(k.serie) || !digitos(k.nfiscal) || !digitos(k.modelo))
+    if (!fornecedor || !isDigits(k.serie) || !isDigits(k.nfiscal) || !isDigits(k.modelo))
         return std::nullopt;
     return k;
 }

@@ -1,12 +1,11 @@
 #include "service_orders/frmOS_GerFinan.h"
 
 #include "finance/parcelas.h"
-#include "platform/moeda.h"
-
 #include "platform/busy_guard.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
+#include "platform/moeda.h"
 #include "registers/audit_stamp.h"
 #include "registers/form_widgets.h"
 #include "service_orders/order_boxes.h"

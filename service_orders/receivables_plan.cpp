@@ -1,11 +1,10 @@
 #include "service_orders/receivables_plan.h"
 
 #include "finance/parcelas.h"
-#include "platform/moeda.h"
-
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
+#include "platform/moeda.h"
 
 namespace receivables {
 

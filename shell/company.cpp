@@ -1,9 +1,9 @@
 #include "shell/company.h"
 
-#include "shell/shared_state.h"
-
 #include "platform/db/connection.h"
+#include "platform/digits.h"
 #include "shell/cpf_cnpj.h"
+#include "shell/shared_state.h"
 
 namespace company {
 
@@ -49,14 +49,7 @@ void save(db::Connection& cn, const Empresa& e, bool exists) {
 }
 
 bool cepIsNumber(const QString& cep) {
-    const QString digits = cep.trimmed();
-    if (digits.isEmpty())
-        return false;
-    for (QChar c : digits) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
+    return isDigits(cep.trimmed());
 }
 
 QString formatCep(const QString& cep) {

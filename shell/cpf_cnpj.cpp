@@ -1,5 +1,6 @@
 #include "shell/cpf_cnpj.h"
 
+#include "platform/digits.h"
 #include "shell/shared_state.h"
 
 namespace {
@@ -23,14 +24,6 @@ long long leadingNumber(const QString& text) {
     for (; i < s.size() && isDigit(s.at(i)) && v < 1'000'000'000'000'000LL; ++i)
         v = v * 10 + s.at(i).digitValue();
     return negative ? -v : v;
-}
-
-bool allDigits(const QString& s) {
-    for (QChar c : s) {
-        if (!isDigit(c))
-            return false;
-    }
-    return !s.isEmpty();
 }
 
 // A CNPJ of the registry's alphanumeric kind (digits being a special case):
@@ -91,7 +84,7 @@ bool checkDigitsMatch(const QString& text, const QString& separators, bool lette
 
 DocumentCheck cpfRoute(const QString& document) {
     QString copy = document;
-    if (copy.size() == 11 && allDigits(copy))
+    if (copy.size() == 11 && isDigits(copy))
         copy = QStringLiteral("%1.%2.%3-%4")
                    .arg(copy.left(3), copy.mid(3, 3), copy.mid(6, 3), copy.mid(9, 2));
     const bool valid = checkDigitsMatch(
@@ -103,7 +96,7 @@ DocumentCheck cpfRoute(const QString& document) {
 DocumentCheck cnpjRoute(const QString& document) {
     const bool letters = isAlphanumericCnpj(document);
     QString doc = document;
-    if (doc.size() == 14 && (allDigits(doc) || letters))
+    if (doc.size() == 14 && (isDigits(doc) || letters))
         doc = QStringLiteral("%1.%2.%3/%4-%5")
                   .arg(doc.left(2), doc.mid(2, 3), doc.mid(5, 3), doc.mid(8, 4), doc.mid(12, 2));
     const bool valid = checkDigitsMatch(

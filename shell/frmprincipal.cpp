@@ -1,11 +1,11 @@
 #include "shell/frmprincipal.h"
 
 #include "platform/dates.h"
-#include "platform/files.h"
-
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/program_folder.h"
+#include "platform/twips.h"
 #include "shell/auto_resize.h"
 #include "shell/background_picture.h"
 #include "shell/company.h"
@@ -41,11 +41,6 @@ frmPrincipal* theMainWindow = nullptr;
 constexpr int kMajor = 1;
 constexpr int kRevision = 0;
 
-// Twips of the design, in pixels.
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
 // The window each menu item opens (modally unless noted).
 const QHash<QString, QString>& menuWindows() {
     static const QHash<QString, QString> map = {
@@ -80,14 +75,15 @@ frmPrincipal::frmPrincipal(QWidget* parent) : QMainWindow(parent) {
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setMinimumSize(px(14985) / 2, px(10635) / 2);
+    client->setMinimumSize(twipsToPixels(14985) / 2, twipsToPixels(10635) / 2);
     setCentralWidget(client);
-    resize(px(14985), px(10635));
+    resize(twipsToPixels(14985), twipsToPixels(10635));
 
     cmdfundo =
         new QPushButton(QStringLiteral("apenas para o plano fundo pegar as medidas"), client);
     cmdfundo->setObjectName(QStringLiteral("cmdfundo"));
-    cmdfundo->setGeometry(px(1125), px(465), px(12630), px(8745));
+    cmdfundo->setGeometry(twipsToPixels(1125), twipsToPixels(465), twipsToPixels(12630),
+                          twipsToPixels(8745));
     cmdfundo->hide();
 
     imgFundo = new QLabel(client);
@@ -97,7 +93,8 @@ frmPrincipal::frmPrincipal(QWidget* parent) : QMainWindow(parent) {
 
     cmdST = new QPushButton(client);
     cmdST->setObjectName(QStringLiteral("cmdST"));
-    cmdST->setGeometry(px(1485), px(1635), px(7620), px(2190));
+    cmdST->setGeometry(twipsToPixels(1485), twipsToPixels(1635), twipsToPixels(7620),
+                       twipsToPixels(2190));
     QFont courier(QStringLiteral("Courier"));
     courier.setStyleHint(QFont::TypeWriter);
     courier.setPointSizeF(9.75);
@@ -162,7 +159,7 @@ void frmPrincipal::buildStatusBar() {
     for (int i = 1; i <= 6; ++i) {
         auto* label = new QLabel(sBar);
         label->setObjectName(QStringLiteral("panel%1").arg(i));
-        label->setFixedWidth(px(2540));
+        label->setFixedWidth(twipsToPixels(2540));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         sBar->addWidget(label);
