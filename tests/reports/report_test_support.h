@@ -7,8 +7,7 @@
 #include "platform/db/connection.h"
 #include "shell/shared_state.h"
 #include "tests/pdf/pdf_test_support.h"
-#include "tests/support/scripted_dialogs.h"
-#include "tests/support/test_database.h"
+#include "tests/support/database_test.h"
 
 namespace reporttest {
 
@@ -31,37 +30,17 @@ using FileTest = pdftest::PdfTest;
 
 // One database per test program; every test starts from empty tables, a
 // logged-in user, a company and scripted dialogs.
-class DatabaseTest : public FileTest {
+class DatabaseTest : public testsupport::DatabaseTestOf<FileTest> {
 protected:
-    static void SetUpTestSuite() { connection() = testsupport::freshDatabase(); }
-
     void SetUp() override {
         FileTest::SetUp();
-        shared::gConexao = connection();
-        shared::gUsuario = QStringLiteral("CAIXA");
         shared::gEmpCpf = QStringLiteral("12.345.678/0001-95");
         shared::gEmpNome = QStringLiteral("OFICINA AÇO");
         shared::gEmpFone = QStringLiteral("(11) 5555-0000");
-        shared::fechaConexao();
-        cn.close();
-        cn.setConnectionString(shared::gConexao);
-        cn.open();
-        for (const char* table : {"cliente", "fornecedores", "creceber", "creceber_recibos",
-                                  "cpagar", "os_cab", "os_srv", "os_custos"})
-            cn.execute(QStringLiteral("TRUNCATE TABLE %1").arg(QLatin1String(table)));
+        startClean(QStringLiteral("CAIXA"),
+                   {"cliente", "fornecedores", "creceber", "creceber_recibos", "cpagar", "os_cab",
+                    "os_srv", "os_custos"});
     }
-    void TearDown() override {
-        shared::fechaConexao();
-        FileTest::TearDown();
-    }
-
-    static QString& connection() {
-        static QString s;
-        return s;
-    }
-
-    db::Connection cn;
-    testsupport::ScriptedDialogs dialogs;
 };
 
 } // namespace reporttest

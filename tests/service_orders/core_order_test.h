@@ -1,8 +1,5 @@
 #pragma once
 
-// The register fixture's column helper uses it without including it.
-#include <QAbstractItemModel>
-
 #include "platform/db/connection.h"
 #include "shell/shared_state.h"
 #include "tests/registers/register_test_support.h"

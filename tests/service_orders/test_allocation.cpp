@@ -4,6 +4,7 @@
 #include "service_orders/frmInsumos_Destino.h"
 #include "tests/service_orders/supply_test_support.h"
 #include "tests/support/modal.h"
+#include "tests/support/typing.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -307,7 +308,7 @@ TEST_F(Allocation, KeysAndTypingInTheFrame) {
     showActive(form.get());
     form->txtQtde->setFocus();
     form->txtQtde->clear();
-    regtest::typeText(form->txtQtde, QStringLiteral("abc"));
+    testsupport::type(form->txtQtde, QStringLiteral("abc"));
     EXPECT_EQ(form->txtQtde->text(), QStringLiteral("abc"));
     // Esc hides the frame first, then closes the window.
     QTest::keyClick(form->txtQtde, Qt::Key_Escape);

@@ -3,6 +3,7 @@
 #include "service_orders/supply_windows.h"
 #include "shell/window_registry.h"
 #include "tests/service_orders/supply_test_support.h"
+#include "tests/support/typing.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,7 +47,7 @@ TEST_F(Categories, TabOrderPutsLimpaBeforeExcluir) {
     frmOS_CadCategoria form;
     showActive(&form);
     form.txtcodcli->setFocus();
-    regtest::typeText(form.txtcodcli, QStringLiteral("1"));
+    testsupport::type(form.txtcodcli, QStringLiteral("1"));
     QTest::keyClick(form.txtcodcli, Qt::Key_Return);
     EXPECT_TRUE(form.txtnome->hasFocus());
     EXPECT_EQ(form.txtnome->text(), QStringLiteral("PINTURA"));
