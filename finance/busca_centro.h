@@ -9,7 +9,7 @@ class BuscaCentro : public BuscaPorNome {
     Q_OBJECT
 protected:
     BuscaCentro(QWidget* parent, const CentroTabela& t, const QString& caption)
-        : BuscaPorNome(parent, {t.tabela, t.chave, t.coluna, t.itemMenu}, false) {
+        : BuscaPorNome(parent, t, false) {
         setWindowTitle(caption);
     }
 };

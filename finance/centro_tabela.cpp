@@ -13,6 +13,6 @@ const CentroTabela& subCentrosDeCusto() {
 }
 
 Statement centroNome(const CentroTabela& t, qint64 codigo) {
-    return {QStringLiteral("select %1 from %2 where %3 = ?").arg(t.coluna, t.tabela, t.chave),
+    return {QStringLiteral("select %1 from %2 where %3 = ?").arg(t.coluna, t.nome, t.chave),
             {codigo}};
 }

@@ -1,17 +1,11 @@
 #pragma once
 
 #include "platform/db/statement.h"
+#include "registers/picker_form.h"
 
-#include <QString>
-
-// One of the two cost lists: cost centres or cost sub-centres. Each row is a
-// code the database gives and a name.
-struct CentroTabela {
-    QString tabela;   // centrocusto, subcentrocusto
-    QString chave;    // cdcen, cdscen
-    QString coluna;   // nmcen, nmscen
-    QString itemMenu; // the main-window item whose permission guards adding
-};
+// The two cost lists, cost centres and cost sub-centres: each row a code the
+// database gives and a name.
+using CentroTabela = PickerTable;
 
 const CentroTabela& centrosDeCusto();
 const CentroTabela& subCentrosDeCusto();

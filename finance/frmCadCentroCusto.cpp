@@ -6,7 +6,7 @@ CodeNameTable centroRegisterTable(const CentroTabela& tabela, const QString& for
                                   const QString& caption) {
     return {formName,
             caption,
-            tabela.tabela,
+            tabela.nome,
             tabela.chave,
             tabela.coluna,
             {{QStringLiteral("CÓDIGO"), tabela.chave, 870},

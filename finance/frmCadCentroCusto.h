@@ -1,8 +1,7 @@
 #pragma once
 
+#include "finance/centro_tabela.h"
 #include "registers/code_name_register.h"
-
-struct CentroTabela;
 
 // The register of one of the two cost lists, with its caption.
 CodeNameTable centroRegisterTable(const CentroTabela& tabela, const QString& formName,

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/db/statement.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
-#include "platform/db/statement.h"
 
 #include <QDate>
 #include <QDateTime>
