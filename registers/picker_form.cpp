@@ -21,12 +21,12 @@ void PickerForm::loadList(const Statement& source) {
     listbinding::setSource(Adodc1, DataGrid1, source);
 }
 
-void PickerForm::search(const QString& prompt, const QString& title,
+bool PickerForm::search(const QString& prompt, const QString& title,
                         const std::function<Statement(const QString&)>& source) {
     const std::optional<QString> text = dlg::dialogs().input({prompt, title, QString()});
-    if (text)
-        listbinding::setSource(Adodc1, DataGrid1, source(*text));
+    const bool listed = text && listbinding::setSource(Adodc1, DataGrid1, source(*text));
     DataGrid1->setFocus();
+    return listed;
 }
 
 void PickerForm::searchName(const QString& table, const QString& column) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "registers/list_columns_model.h"
 #include "platform/db/statement.h"
+#include "registers/list_columns_model.h"
 #include "shell/data_form.h"
 
 #include <functional>
@@ -38,8 +38,8 @@ protected:
 
     void loadList(const Statement& source);
     // A cancelled input box keeps the list; a confirmed one, empty or not,
-    // becomes the list's source for every later refresh.
-    void search(const QString& prompt, const QString& title,
+    // becomes the list's source for every later refresh; true when it did.
+    bool search(const QString& prompt, const QString& title,
                 const std::function<Statement(const QString&)>& source);
     // The F2 search: rows whose `column` holds the typed text, in its order.
     void searchName(const QString& table, const QString& column);

@@ -51,13 +51,8 @@ frmBuscaOS::frmBuscaOS(QWidget* parent)
 
 void frmBuscaOS::pesquisa(const QString& prompt, const QString& title,
                           const std::function<Statement(const QString&)>& source) {
-    const std::optional<QString> text = dlg::dialogs().input({prompt, title, QString()});
-    if (text) {
-        BusyGuard busy(this);
-        if (listbinding::setSource(Adodc1, DataGrid1, source(*text)))
-            Command5->setEnabled(true);
-    }
-    DataGrid1->setFocus();
+    if (search(prompt, title, source))
+        Command5->setEnabled(true);
 }
 
 void frmBuscaOS::Command1_Click() {
