@@ -10,7 +10,7 @@ database=quendaro
 dbuser=quendaro
 
 "$root/scripts/install-deps.sh" xdg-utils
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" quendaro quendaro-ini
 
 # The ODBC driver under the name the connection string uses.
 if ! odbcinst -q -d -n "$driver" >/dev/null 2>&1; then

@@ -1,8 +1,8 @@
-#include "registers/json/json_parser.h"
+#include "json/json_parser.h"
 
-#include "registers/json/json_nesting.h"
-#include "registers/json/json_node.h"
-#include "registers/json/json_number_text.h"
+#include "json/json_nesting.h"
+#include "json/json_node.h"
+#include "json/json_number_text.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
-#include "registers/json/json_node.h"
+#include "json/json_node.h"
 
-#include "registers/json/json_member_key.h"
-#include "registers/json/json_node_data.h"
-#include "registers/json/json_parser.h"
-#include "registers/json/json_serialiser.h"
+#include "json/json_member_key.h"
+#include "json/json_node_data.h"
+#include "json/json_parser.h"
+#include "json/json_serialiser.h"
 
 JsonNode::JsonNode() : d_(std::make_shared<JsonNodeData>()) {}
 

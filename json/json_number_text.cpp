@@ -1,4 +1,4 @@
-#include "registers/json/json_number_text.h"
+#include "json/json_number_text.h"
 
 #include <charconv>
 

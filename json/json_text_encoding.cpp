@@ -1,4 +1,4 @@
-#include "registers/json/json_text_encoding.h"
+#include "json/json_text_encoding.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "registers/json/json_serialiser.h"
+#include "json/json_serialiser.h"
 
-#include "registers/json/json_nesting.h"
-#include "registers/json/json_node.h"
-#include "registers/json/json_number_text.h"
-#include "registers/json/json_text_encoding.h"
+#include "json/json_nesting.h"
+#include "json/json_node.h"
+#include "json/json_number_text.h"
+#include "json/json_text_encoding.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "registers/json/json_node.h"
+#include "json/json_node.h"
 
 const QList<JsonMember>& JsonNode::Members() {
     static const QList<JsonMember> members = {

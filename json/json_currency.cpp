@@ -1,4 +1,4 @@
-#include "registers/json/json_currency.h"
+#include "json/json_currency.h"
 
 QString JsonCurrency::toText() const {
     // Unsigned, so the most negative value has a magnitude too.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "registers/json/json_keyed_list.h"
-#include "registers/json/json_value.h"
+#include "json/json_keyed_list.h"
+#include "json/json_value.h"
 
 #include <QString>
 #include <memory>

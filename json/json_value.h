@@ -1,7 +1,7 @@
 #pragma once
 
-#include "registers/json/json_currency.h"
-#include "registers/json/json_decimal.h"
+#include "json/json_currency.h"
+#include "json/json_decimal.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "registers/json/json_node_data.h"
+#include "json/json_node_data.h"
 
 JsonNodeData::~JsonNodeData() {
     std::vector<std::shared_ptr<JsonNodeData>> pending;

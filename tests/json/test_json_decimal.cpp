@@ -1,6 +1,6 @@
 #include "test_json_support.h"
 
-#include "registers/json/json_number_text.h"
+#include "json/json_number_text.h"
 
 #include <cmath>
 #include <cstring>

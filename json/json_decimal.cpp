@@ -1,6 +1,6 @@
-#include "registers/json/json_decimal.h"
+#include "json/json_decimal.h"
 
-#include "registers/json/json_number_text.h"
+#include "json/json_number_text.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "registers/json/json_member_key.h"
+#include "json/json_member_key.h"
 
 namespace json {
 

@@ -1,4 +1,4 @@
-#include "registers/json/json_error.h"
+#include "json/json_error.h"
 
 JsonError::JsonError(int number, QString description, QString source)
     : number_(number), description_(std::move(description)), source_(std::move(source)),

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "registers/json/json_error.h"
-#include "registers/json/json_key.h"
-#include "registers/json/json_value.h"
+#include "json/json_error.h"
+#include "json/json_key.h"
+#include "json/json_value.h"
 
 #include <QList>
 #include <QString>

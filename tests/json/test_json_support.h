@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registers/json/json_node.h"
+#include "json/json_node.h"
 
 #include <QByteArray>
 #include <QLocale>

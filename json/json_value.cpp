@@ -1,6 +1,6 @@
-#include "registers/json/json_value.h"
+#include "json/json_value.h"
 
-#include "registers/json/json_node.h"
+#include "json/json_node.h"
 
 JsonValue::JsonValue(const JsonNode& node) : value_(NodeRef{node.d_}) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registers/json/json_error.h"
+#include "json/json_error.h"
 
 namespace json {
 
