@@ -86,7 +86,7 @@ TEST_F(Converter, ComboValuesReachThePdf) {
     const QByteArray pdf = readFile(shared::gArquivoPDF);
     EXPECT_TRUE(pdf.contains("/Rotate 270\r"));
     EXPECT_TRUE(pdf.contains("/F1 8 Tf\r"));
-    EXPECT_TRUE(pdf.contains("/BaseFont /CourierNew\r"));
+    EXPECT_TRUE(pdf.contains("/BaseFont /Courier#20New\r"));
     EXPECT_TRUE(pdf.contains("/MediaBox [ 0 0 612 1008 ]"));
     expectQpdfClean(shared::gArquivoPDF);
 }
