@@ -285,11 +285,10 @@ void TextPdfWriter::writebody() {
         dlg::inform(file.errorString());
         return;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
     streamStart_ = startpage();
     lineCounter_ = -1;
-    for (const QByteArray& line : textLines(bytes)) {
+    LineReader lines(file);
+    for (QByteArray line; lines.next(line);) {
         ++lineCounter_;
         newPageIfFull(line.contains('\f'));
         // Cut before escaping, so an escape neither widens a line nor splits.

@@ -174,7 +174,7 @@ TEST_F(Converter, ExportCancelledOrFailingKeepsTheReport) {
     dialogs.answerFile(path(QStringLiteral("falta/plan")));
     form.Command2->click();
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("Não foi possível gravar")));
+    EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("--- ERRO --- ")));
     EXPECT_TRUE(QFile::exists(shared::gArquivoTXT));
     EXPECT_TRUE(programs().isEmpty());
 }
