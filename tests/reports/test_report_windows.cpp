@@ -3,6 +3,8 @@
 #include "registers/frmBuscaFornecedor.h"
 #include "reports/frmOS_Relatorios.h"
 #include "reports/frmRel_Contas.h"
+#include "reports/frmgerapdfp.h"
+#include "reports/report_file.h"
 #include "reports/report_windows.h"
 #include "shell/window_registry.h"
 #include "tests/reports/report_test_support.h"
@@ -50,6 +52,19 @@ protected:
         form.txtDTi->setFocus();
     }
     QStringList temp() const { return QDir(path(QStringLiteral("temp"))).entryList(QDir::Files); }
+    // "Imprimir": once the assistant has converted and opened the PDF, the
+    // temp folder as it was then, and the assistant closed.
+    QStringList print(RelatorioForm& form) {
+        const size_t opened = shown(QStringLiteral("document")).size();
+        QStringList whileOpen;
+        whenModal<frmgerapdfp>([&](frmgerapdfp* assistant) {
+            QTest::qWaitFor([&] { return shown(QStringLiteral("document")).size() > opened; });
+            whileOpen = temp();
+            assistant->close();
+        });
+        form.Command2->click();
+        return whileOpen;
+    }
     std::vector<testsupport::ScriptedDialogs::Shown> shown(const QString& kind) const {
         std::vector<testsupport::ScriptedDialogs::Shown> out;
         for (const auto& s : dialogs.shown())
@@ -208,11 +223,14 @@ TEST_F(ReportWindows, PrintWritesConvertsOpensAndCleansUp) {
     period(form, QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"));
     form.Command1->click();
     ASSERT_EQ(form.List1->count(), 27);
-    form.Command2->click();
+    const QStringList whileOpen = print(form);
 
     const QString stem = QFileInfo(shared::gArquivoTXT).completeBaseName();
     EXPECT_TRUE(stem.contains(QRegularExpression(QStringLiteral("^relcontas_\\d{12}$"))));
     EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/") + stem + QStringLiteral(".pdf")));
+    // The text file lives as long as the assistant is open.
+    EXPECT_EQ(whileOpen,
+              (QStringList{stem + QStringLiteral(".pdf"), stem + QStringLiteral(".txt")}));
     EXPECT_EQ(temp(), QStringList{stem + QStringLiteral(".pdf")});
     const auto opened = shown(QStringLiteral("document"));
     ASSERT_EQ(opened.size(), 1u);
@@ -242,7 +260,7 @@ TEST_F(ReportWindows, LongReportsPrintOnSeveralPages) {
     period(form, QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"));
     form.Command1->click();
     ASSERT_EQ(form.List1->count(), 50);
-    form.Command2->click();
+    print(form);
     EXPECT_TRUE(QFileInfo(shared::gArquivoPDF).fileName().startsWith(QStringLiteral("relos_")));
     EXPECT_EQ(pageSizes(shared::gArquivoPDF).size(), 2);
     const QString text = pdfText(shared::gArquivoPDF);
