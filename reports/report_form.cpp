@@ -212,7 +212,7 @@ QStringList RelatorioForm::pageHeader() const {
 void RelatorioForm::Command2_Click() {
     {
         BusyGuard busy;
-        const reportfile::Paths paths = reportfile::paths(prefix_, QDateTime::currentDateTime());
+        const reportfile::Paths paths = reportfile::freePaths(prefix_);
         shared::gArquivoTXT = paths.text;
         shared::gArquivoPDF = paths.pdf;
         QStringList items;

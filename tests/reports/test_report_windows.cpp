@@ -249,6 +249,19 @@ TEST_F(ReportWindows, PrintWritesConvertsOpensAndCleansUp) {
         EXPECT_TRUE(text.contains(expected)) << expected;
     EXPECT_TRUE(text.contains(
         QRegularExpression(QStringLiteral("CAIXA \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d"))));
+
+    // Printed in a second whose name is taken, a report waits for the next one.
+    const QString first = shared::gArquivoPDF;
+    const QString taken =
+        reportfile::paths(QStringLiteral("relcontas_"), QDateTime::currentDateTime()).pdf;
+    if (!QFile::exists(taken))
+        writeFile(taken, "outro relatório");
+    const QByteArray before = readFile(taken);
+    print(form);
+    EXPECT_NE(shared::gArquivoPDF, taken);
+    EXPECT_EQ(readFile(taken), before);
+    EXPECT_TRUE(QFile::exists(first));
+    expectQpdfClean(shared::gArquivoPDF);
 }
 
 TEST_F(ReportWindows, LongReportsPrintOnSeveralPages) {
