@@ -106,7 +106,7 @@ TEST_F(ReportWindows, AccountsWindowFollowsTheType) {
     }
 }
 
-TEST_F(ReportWindows, ANameWithoutAWholeCodeDoesNotFilter) {
+TEST_F(ReportWindows, ANameWithoutAFoundCodeDoesNotFilterNorHeadThePrint) {
     frmRel_Contas form;
     show(form);
     period(form, QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"));
@@ -117,6 +117,11 @@ TEST_F(ReportWindows, ANameWithoutAWholeCodeDoesNotFilter) {
         EXPECT_TRUE(dialogs.messages().empty()) << typed;
         EXPECT_EQ(form.List1->count(), 52) << typed;
     }
+    print(form);
+    const QString text = pdfText(shared::gArquivoPDF);
+    EXPECT_TRUE(text.contains(QStringLiteral("\nCliente:\n"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("DIGITADO")));
+    EXPECT_FALSE(text.contains(QStringLiteral("17,5")));
 }
 
 TEST_F(ReportWindows, EveryChangeClearsTheList) {
@@ -138,7 +143,8 @@ TEST_F(ReportWindows, EveryChangeClearsTheList) {
             form.txtNmCli->setText(QStringLiteral("X"));
             form.txtCdCli->setText(QStringLiteral("5"));
             EXPECT_TRUE(form.txtNmCli->text().isEmpty());
-        }};
+        },
+        [&] { form.txtNmCli->setText(QStringLiteral("MARIA")); }};
     for (const auto& change : changes) {
         form.cboSit->setCurrentIndex(0);
         generate();
