@@ -214,13 +214,17 @@ void frmgerapdfp::btnConvert_Click() {
     // Only a PDF this conversion wrote is opened.
     if (written)
         dlg::dialogs().openDocument(txtOutputFile->text());
-    files::removeForced(shared::gArquivoTXT);
-    close();
 }
 
 void frmgerapdfp::btnClose_Click() {
-    files::removeForced(shared::gArquivoTXT);
     close();
+}
+
+void frmgerapdfp::done(int result) {
+    // The report stays while the assistant is open, to be printed, exported
+    // and mailed; however the assistant closes, it goes.
+    files::removeForced(shared::gArquivoTXT);
+    DataForm::done(result);
 }
 
 QString frmgerapdfp::OpenDialog(const QString& Filter, const QString& Title,
@@ -269,7 +273,6 @@ void frmgerapdfp::Command2_Click() {
         dlg::inform(error, QStringLiteral("Atenção"), dlg::Icon::Exclamation);
         return;
     }
-    files::removeForced(shared::gArquivoTXT);
     if (dlg::ask(QStringLiteral("ARQUIVO EXPORTADO COM SUCESSO!\r\nDeseja enviar por email?"),
                  QStringLiteral("Atenção")))
         sendByMail(workbook);
@@ -278,6 +281,5 @@ void frmgerapdfp::Command2_Click() {
 void frmgerapdfp::Command1_Click() {
     if (!txtFilename->text().isEmpty() && !txtOutputFile->text().isEmpty())
         convertWithBoxes();
-    files::removeForced(shared::gArquivoTXT);
     sendByMail(txtOutputFile->text());
 }

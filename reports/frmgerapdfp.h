@@ -10,8 +10,8 @@ class QLineEdit;
 class QPushButton;
 
 // The print assistant: turns the text report named in the shared state into
-// a PDF, opens it and deletes the text file; also exports the report to a
-// spreadsheet and hands a file to the mail composer.
+// a PDF and opens it, exports the report to a spreadsheet and hands a file
+// to the mail composer. The text file is deleted when the assistant closes.
 class frmgerapdfp : public DataForm {
     Q_OBJECT
 public:
@@ -52,6 +52,8 @@ public:
     static QString OpenDialog(const QString& Filter, const QString& Title, const QString& InitDir);
     static QString SaveDialog(const QString& Filter, const QString& Title, const QString& InitDir,
                               const QString& DefaultFilename);
+
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

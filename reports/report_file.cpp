@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 namespace reportfile {
 
@@ -31,6 +32,16 @@ Paths paths(const QString& prefix, const QDateTime& moment) {
     const QString base = programfolder::file(QStringLiteral("temp")) + QLatin1Char('/') + prefix +
                          dates::keyStamp(moment);
     return {base + QStringLiteral(".txt"), base + QStringLiteral(".pdf")};
+}
+
+Paths freePaths(const QString& prefix) {
+    for (;;) {
+        const QDateTime now = QDateTime::currentDateTime();
+        const Paths free = paths(prefix, now);
+        if (!QFileInfo::exists(free.text) && !QFileInfo::exists(free.pdf))
+            return free;
+        QThread::msleep(static_cast<unsigned long>(1000 - now.time().msec()));
+    }
 }
 
 QStringList pageHeader(const HeaderSource& s, const QDateTime& moment) {

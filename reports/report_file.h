@@ -33,6 +33,9 @@ struct Paths {
 // The text and PDF paths in the program's temp folder for a report whose
 // file names start with `prefix` ("relcontas_", "relos_"), stamped yymmddhhmmss.
 Paths paths(const QString& prefix, const QDateTime& moment);
+// The paths of this second, or of the next second whose names no file has,
+// so a report never replaces another printed in the same second.
+Paths freePaths(const QString& prefix);
 
 // The nine header lines of one page, stamped with `moment`.
 QStringList pageHeader(const HeaderSource& source, const QDateTime& moment);

@@ -109,6 +109,7 @@ RelatorioForm::RelatorioForm(QWidget* parent, const QString& prefix, const QStri
     connect(txtDTi, &QLineEdit::textChanged, this, &RelatorioForm::txtDTi_Change);
     connect(txtDTf, &QLineEdit::textChanged, this, &RelatorioForm::txtDTf_Change);
     connect(txtCdCli, &QLineEdit::textChanged, this, &RelatorioForm::txtCdCli_Change);
+    connect(txtNmCli, &QLineEdit::textChanged, this, &RelatorioForm::txtNmCli_Change);
     connect(Command1, &QPushButton::clicked, this, &RelatorioForm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &RelatorioForm::Command2_Click);
     onLeave(txtCdCli, [this] { txtCdCli_LostFocus(); });
@@ -134,16 +135,24 @@ void RelatorioForm::txtDTf_Change() {
 
 void RelatorioForm::txtCdCli_Change() {
     clearList();
+    foundName_.clear();
     txtNmCli->clear();
 }
 
+void RelatorioForm::txtNmCli_Change() {
+    clearList();
+}
+
 void RelatorioForm::txtCdCli_LostFocus() {
-    txtNmCli->clear();
+    QString name;
     shared::withConnection(nullptr, [&](db::Connection& cn) {
-        txtNmCli->setText(
-            leNome(cn, txtCdCli->text(), partyIsSupplier() ? fornecedorNome : clienteNome)
-                .value_or(QString()));
+        name = leNome(cn, txtCdCli->text(), partyIsSupplier() ? fornecedorNome : clienteNome)
+                   .value_or(QString());
     });
+    foundName_ = name;
+    // Passing through the box changes nothing, so the list stays.
+    if (txtNmCli->text() != name)
+        txtNmCli->setText(name);
 }
 
 bool RelatorioForm::Form_KeyDown(int KeyCode) {
@@ -192,6 +201,9 @@ void RelatorioForm::Command1_Click() {
         dlg::showError(e.number(), e.text());
         return;
     }
+    // The header names only the party kept to, by the name found for its code.
+    partyCode_ = party ? txtCdCli->text() : QString();
+    partyName_ = party ? foundName_ : QString();
     Command2->setEnabled(true);
 }
 
@@ -204,7 +216,7 @@ QStringList RelatorioForm::pageHeader() const {
     source.title = title_;
     source.filter = filterLine();
     source.party = caption.left(caption.indexOf(QLatin1Char(' '))) + QStringLiteral(": ") +
-                   txtCdCli->text() + QLatin1Char(' ') + txtNmCli->text();
+                   partyCode_ + QLatin1Char(' ') + partyName_;
     source.columnTitles = l_Tit->text();
     return reportfile::pageHeader(source, QDateTime::currentDateTime());
 }
@@ -212,7 +224,7 @@ QStringList RelatorioForm::pageHeader() const {
 void RelatorioForm::Command2_Click() {
     {
         BusyGuard busy;
-        const reportfile::Paths paths = reportfile::paths(prefix_, QDateTime::currentDateTime());
+        const reportfile::Paths paths = reportfile::freePaths(prefix_);
         shared::gArquivoTXT = paths.text;
         shared::gArquivoPDF = paths.pdf;
         QStringList items;

@@ -40,6 +40,7 @@ public:
     void txtDTi_Change();
     void txtDTf_Change();
     void txtCdCli_Change();
+    void txtNmCli_Change();
     void txtCdCli_LostFocus();
     void Command1_Click();
     void Command2_Click();
@@ -70,5 +71,10 @@ private:
 
     QString prefix_;
     QString title_;
+    // The name the lookup found for the code in the box.
+    QString foundName_;
+    // The party the last "Gerar" kept to, as header line 6 names it.
+    QString partyCode_;
+    QString partyName_;
     QHBoxLayout* filterRow_;
 };

@@ -38,6 +38,22 @@ QByteArray literal(const QString& text) {
     return literal(cp1252::encode(text));
 }
 
+// A PDF name's body: a blank, a delimiter, "#" and any byte outside the
+// printable ASCII range written as "#" and two hexadecimal digits
+// ("Courier New" is Courier#20New).
+QByteArray pdfName(const QByteArray& name) {
+    static const QByteArray kDelimiters = "()<>[]{}/%#";
+    QByteArray out;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x21 || byte > 0x7E || kDelimiters.contains(c))
+            out += '#' + QByteArray::number(byte, 16).toUpper().rightJustified(2, '0');
+        else
+            out += c;
+    }
+    return out;
+}
+
 // How many characters of the text's width a line may hold per point size.
 double widthFactor(const QString& fontName) {
     const QString name = fontName.toLower();
@@ -116,8 +132,7 @@ void TextPdfWriter::setuppage(const QString& fontName, int fontSize, int rotatio
     fontSize_ = Decimal::fromInt(fontSize);
     leading_ = fontSize_ * *Decimal::fromSql(QStringLiteral("1.2"));
     rotation_ = rotation;
-    // A PDF name holds no blank: "Courier New" becomes "CourierNew".
-    fontName_ = cp1252::encode(fontName).replace(' ', QByteArray());
+    fontName_ = pdfName(cp1252::encode(fontName));
     linesPerPage_ =
         pdfformat::CInt(static_cast<double>(pageHeight_ - 72) * Decimal::kScale / leading_.raw());
     charsPerLine_ = pdfformat::CInt(pageWidth_ * widthFactor(fontName) / fontSize);
@@ -270,11 +285,10 @@ void TextPdfWriter::writebody() {
         dlg::inform(file.errorString());
         return;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
     streamStart_ = startpage();
     lineCounter_ = -1;
-    for (const QByteArray& line : textLines(bytes)) {
+    LineReader lines(file);
+    for (QByteArray line; lines.next(line);) {
         ++lineCounter_;
         newPageIfFull(line.contains('\f'));
         // Cut before escaping, so an escape neither widens a line nor splits.

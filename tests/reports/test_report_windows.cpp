@@ -3,6 +3,8 @@
 #include "registers/frmBuscaFornecedor.h"
 #include "reports/frmOS_Relatorios.h"
 #include "reports/frmRel_Contas.h"
+#include "reports/frmgerapdfp.h"
+#include "reports/report_file.h"
 #include "reports/report_windows.h"
 #include "shell/window_registry.h"
 #include "tests/reports/report_test_support.h"
@@ -50,6 +52,19 @@ protected:
         form.txtDTi->setFocus();
     }
     QStringList temp() const { return QDir(path(QStringLiteral("temp"))).entryList(QDir::Files); }
+    // "Imprimir": once the assistant has converted and opened the PDF, the
+    // temp folder as it was then, and the assistant closed.
+    QStringList print(RelatorioForm& form) {
+        const size_t opened = shown(QStringLiteral("document")).size();
+        QStringList whileOpen;
+        whenModal<frmgerapdfp>([&](frmgerapdfp* assistant) {
+            QTest::qWaitFor([&] { return shown(QStringLiteral("document")).size() > opened; });
+            whileOpen = temp();
+            assistant->close();
+        });
+        form.Command2->click();
+        return whileOpen;
+    }
     std::vector<testsupport::ScriptedDialogs::Shown> shown(const QString& kind) const {
         std::vector<testsupport::ScriptedDialogs::Shown> out;
         for (const auto& s : dialogs.shown())
@@ -91,7 +106,7 @@ TEST_F(ReportWindows, AccountsWindowFollowsTheType) {
     }
 }
 
-TEST_F(ReportWindows, ANameWithoutAWholeCodeDoesNotFilter) {
+TEST_F(ReportWindows, ANameWithoutAFoundCodeDoesNotFilterNorHeadThePrint) {
     frmRel_Contas form;
     show(form);
     period(form, QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"));
@@ -102,6 +117,11 @@ TEST_F(ReportWindows, ANameWithoutAWholeCodeDoesNotFilter) {
         EXPECT_TRUE(dialogs.messages().empty()) << typed;
         EXPECT_EQ(form.List1->count(), 52) << typed;
     }
+    print(form);
+    const QString text = pdfText(shared::gArquivoPDF);
+    EXPECT_TRUE(text.contains(QStringLiteral("\nCliente:\n"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("DIGITADO")));
+    EXPECT_FALSE(text.contains(QStringLiteral("17,5")));
 }
 
 TEST_F(ReportWindows, EveryChangeClearsTheList) {
@@ -123,7 +143,8 @@ TEST_F(ReportWindows, EveryChangeClearsTheList) {
             form.txtNmCli->setText(QStringLiteral("X"));
             form.txtCdCli->setText(QStringLiteral("5"));
             EXPECT_TRUE(form.txtNmCli->text().isEmpty());
-        }};
+        },
+        [&] { form.txtNmCli->setText(QStringLiteral("MARIA")); }};
     for (const auto& change : changes) {
         form.cboSit->setCurrentIndex(0);
         generate();
@@ -208,11 +229,14 @@ TEST_F(ReportWindows, PrintWritesConvertsOpensAndCleansUp) {
     period(form, QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"));
     form.Command1->click();
     ASSERT_EQ(form.List1->count(), 27);
-    form.Command2->click();
+    const QStringList whileOpen = print(form);
 
     const QString stem = QFileInfo(shared::gArquivoTXT).completeBaseName();
     EXPECT_TRUE(stem.contains(QRegularExpression(QStringLiteral("^relcontas_\\d{12}$"))));
     EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/") + stem + QStringLiteral(".pdf")));
+    // The text file lives as long as the assistant is open.
+    EXPECT_EQ(whileOpen,
+              (QStringList{stem + QStringLiteral(".pdf"), stem + QStringLiteral(".txt")}));
     EXPECT_EQ(temp(), QStringList{stem + QStringLiteral(".pdf")});
     const auto opened = shown(QStringLiteral("document"));
     ASSERT_EQ(opened.size(), 1u);
@@ -231,6 +255,19 @@ TEST_F(ReportWindows, PrintWritesConvertsOpensAndCleansUp) {
         EXPECT_TRUE(text.contains(expected)) << expected;
     EXPECT_TRUE(text.contains(
         QRegularExpression(QStringLiteral("CAIXA \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d"))));
+
+    // Printed in a second whose name is taken, a report waits for the next one.
+    const QString first = shared::gArquivoPDF;
+    const QString taken =
+        reportfile::paths(QStringLiteral("relcontas_"), QDateTime::currentDateTime()).pdf;
+    if (!QFile::exists(taken))
+        writeFile(taken, "outro relatório");
+    const QByteArray before = readFile(taken);
+    print(form);
+    EXPECT_NE(shared::gArquivoPDF, taken);
+    EXPECT_EQ(readFile(taken), before);
+    EXPECT_TRUE(QFile::exists(first));
+    expectQpdfClean(shared::gArquivoPDF);
 }
 
 TEST_F(ReportWindows, LongReportsPrintOnSeveralPages) {
@@ -242,7 +279,7 @@ TEST_F(ReportWindows, LongReportsPrintOnSeveralPages) {
     period(form, QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"));
     form.Command1->click();
     ASSERT_EQ(form.List1->count(), 50);
-    form.Command2->click();
+    print(form);
     EXPECT_TRUE(QFileInfo(shared::gArquivoPDF).fileName().startsWith(QStringLiteral("relos_")));
     EXPECT_EQ(pageSizes(shared::gArquivoPDF).size(), 2);
     const QString text = pdfText(shared::gArquivoPDF);

@@ -135,7 +135,7 @@ TEST_F(Writer, PageSetUpFollowsFontAndPageSize) {
     }
     // A name with a blank is one PDF name.
     EXPECT_TRUE(
-        convert("x\r\n", QStringLiteral("Courier New")).contains("/BaseFont /CourierNew\r"));
+        convert("x\r\n", QStringLiteral("Courier New")).contains("/BaseFont /Courier#20New\r"));
 }
 
 TEST_F(Writer, FullPagesAndFormFeedsStartNewPages) {

@@ -1,7 +1,7 @@
 #include "reports/spreadsheet_export.h"
-#include "reports/zip_writer.h"
 #include "tests/reports/report_test_support.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 using namespace reporttest;
@@ -43,46 +43,48 @@ protected:
 
 } // namespace
 
-TEST(Zip, Crc32OfKnownTexts) {
-    EXPECT_EQ(zip::crc32(QByteArray()), 0u);
-    EXPECT_EQ(zip::crc32("123456789"), 0xCBF43926u);
-    EXPECT_EQ(zip::crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
-}
-
 TEST_F(Workbook, ReportPartsBecomeTextCells) {
     const QByteArray sheet = exportLines(
         crlfLines({QStringLiteral(" 12 | 05/03/2024 |   1.234,50  "),
                    QString(151, QLatin1Char('=')), QString(), QStringLiteral("Total: R$ 10,00"),
-                   QStringLiteral("a||b|=== x|"), QStringLiteral("Ação & <cia> _x0041_")}));
+                   QStringLiteral("a||b|=== x|"), QStringLiteral("Ação € & <cia> _x0041_")}));
     EXPECT_EQ(cells(sheet),
               (QStringList{QStringLiteral("A1=12"), QStringLiteral("B1=05/03/2024"),
                            QStringLiteral("C1=1.234,50"), QStringLiteral("A4=Total: R$ 10,00"),
                            QStringLiteral("A5=a"), QStringLiteral("B5"), QStringLiteral("C5=b"),
                            QStringLiteral("E5"),
-                           QStringLiteral("A6=Ação &amp; &lt;cia&gt; _x005F_x0041_")}));
+                           QStringLiteral("A6=Ação € &amp; &lt;cia&gt; _x005F_x0041_")}));
     // Rule lines give one empty cell; the empty line leaves its row empty.
-    EXPECT_FALSE(sheet.contains("<row r=\"2\">"));
-    EXPECT_FALSE(sheet.contains("<row r=\"3\">"));
+    EXPECT_FALSE(sheet.contains("<row r=\"2\""));
+    EXPECT_FALSE(sheet.contains("<row r=\"3\""));
     // Every cell holds text (number format "@": built-in format 49).
     EXPECT_TRUE(entry(book, QStringLiteral("xl/styles.xml"))
                     .contains("<xf numFmtId=\"49\" fontId=\"0\" fillId=\"0\" borderId=\"0\" "
                               "xfId=\"0\" applyNumberFormat=\"1\"/>"));
     // Columns sized to their longest text: the last line in A, "05/03/2024" in B.
-    EXPECT_TRUE(sheet.contains("<col min=\"1\" max=\"1\" width=\"20.7109375"))
+    EXPECT_TRUE(sheet.contains("<col min=\"1\" max=\"1\" width=\"22.7109375\""))
         << sheet.toStdString();
-    EXPECT_TRUE(sheet.contains("<col min=\"2\" max=\"2\" width=\"10.7109375"));
+    EXPECT_TRUE(sheet.contains("<col min=\"2\" max=\"2\" width=\"10.7109375\""));
     EXPECT_FALSE(sheet.contains("<col min=\"4\""));
+    // The entries are compressed.
+    const QString listing =
+        QString::fromUtf8(pdftest::run(QStringLiteral("unzip"), {QStringLiteral("-v"), book}).out);
+    EXPECT_GE(listing.count(QStringLiteral(" Defl:")), 6) << listing.toStdString();
+    EXPECT_FALSE(listing.contains(QStringLiteral(" Stored ")));
 }
 
-TEST_F(Workbook, FormFeedAndColumnsBeyondZ) {
+TEST_F(Workbook, FormFeedLongLinesAndColumnsBeyondZ) {
     QStringList wide;
     for (int i = 1; i <= 30; ++i)
         wide << QString::number(i);
-    const QByteArray sheet =
-        exportLines(crlfLines({QString(QChar(12)), wide.join(QLatin1Char('|'))}));
+    const QByteArray sheet = exportLines(crlfLines(
+        {QString(QChar(12)), wide.join(QLatin1Char('|')), QString(300, QLatin1Char('x'))}));
     EXPECT_TRUE(cells(sheet).startsWith(QStringLiteral("A1=_x000C_"))) << sheet.toStdString();
     EXPECT_TRUE(sheet.contains("<c r=\"AD2\" s=\"1\" t=\"inlineStr\"><is><t>30</t>"));
-    // Only A to Z are sized.
+    EXPECT_TRUE(sheet.contains(QByteArray("<c r=\"A3\" s=\"1\" t=\"inlineStr\"><is><t>") +
+                               QByteArray(300, 'x') + "</t>"));
+    // Only A to Z are sized, none wider than a sheet allows.
+    EXPECT_TRUE(sheet.contains("<col min=\"1\" max=\"1\" width=\"255\""));
     EXPECT_TRUE(sheet.contains("<col min=\"26\""));
     EXPECT_FALSE(sheet.contains("<col min=\"27\""));
 }
@@ -93,13 +95,20 @@ TEST_F(Workbook, NamesAndFailures) {
     EXPECT_EQ(spreadsheet::workbookPath(QStringLiteral("/tmp/rel.xlsx")),
               QStringLiteral("/tmp/rel.xlsx"));
     EXPECT_EQ(spreadsheet::exportReport(path(QStringLiteral("nada.txt")), book),
-              QStringLiteral("Arquivo '") + path(QStringLiteral("nada.txt")) +
-                  QStringLiteral("' não existe."));
+              QStringLiteral("--- ERRO --- ARQUIVO '") + path(QStringLiteral("nada.txt")) +
+                  QStringLiteral("' NÃO EXISTE!"));
     writeFile(text, "a|b\r\n");
-    EXPECT_TRUE(spreadsheet::exportReport(text, path(QStringLiteral("falta/x.xlsx")))
-                    .startsWith(QStringLiteral("Não foi possível gravar")));
-    EXPECT_EQ(XlsxWorkbook::columnName(1), QStringLiteral("A"));
-    EXPECT_EQ(XlsxWorkbook::columnName(26), QStringLiteral("Z"));
-    EXPECT_EQ(XlsxWorkbook::columnName(27), QStringLiteral("AA"));
-    EXPECT_EQ(XlsxWorkbook::columnName(16384), QStringLiteral("XFD"));
+    const QString missingFolder = path(QStringLiteral("falta/x.xlsx"));
+    EXPECT_EQ(spreadsheet::exportReport(text, missingFolder),
+              QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL GRAVAR O ARQUIVO '") + missingFolder +
+                  QStringLiteral("'!"));
+    // A failed export leaves no half-written workbook behind.
+    writeFile(book, "velho");
+    writeFile(text, QByteArray(40000, 'x') + "\r\n");
+    EXPECT_EQ(spreadsheet::exportReport(text, book),
+              QStringLiteral("--- ERRO --- O RELATÓRIO NÃO CABE EM UMA PLANILHA!"));
+    EXPECT_EQ(readFile(book), QByteArray("velho"));
+    EXPECT_EQ(
+        QDir(path(QStringLiteral("."))).entryList(QDir::Hidden | QDir::Files).filter("planilha"),
+        QStringList{QStringLiteral("planilha.xlsx")});
 }
