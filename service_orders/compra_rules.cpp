@@ -2,6 +2,7 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
 #include "platform/dialogs.h"
 #include "platform/digits.h"
 #include "platform/moeda.h"
@@ -15,7 +16,17 @@ namespace {
 const QString kDaCompra = QStringLiteral("cdfor = ? and serie = ? and nfiscal = ? and modelo = ?");
 
 db::Params daCompra(const ChaveCompra& k) {
-    return {k.cdfor, k.serie.toLongLong(), k.nfiscal.toLongLong(), k.modelo};
+    return {k.cdfor, db::text(k.serie), db::text(k.nfiscal), db::text(k.modelo)};
+}
+
+SituacaoCompra situacao(db::Connection& cn, const ChaveCompra& chave, const QString& trava) {
+    const db::Recordset row = cn.query(
+        QStringLiteral("select max(status) as status from insumos_cmp where ") + kDaCompra + trava,
+        daCompra(chave));
+    if (row.isNull(QStringLiteral("status")))
+        return SituacaoCompra::SemItens;
+    return row.text(QStringLiteral("status")) == QLatin1String("S") ? SituacaoCompra::Encerrada
+                                                                    : SituacaoCompra::Aberta;
 }
 
 // a x b / c rounded half away from zero, exactly.
@@ -54,11 +65,8 @@ Statement itensCompra(const ChaveCompra& chave) {
             daCompra(chave)};
 }
 
-bool compraEncerrada(db::Connection& cn, const ChaveCompra& chave) {
-    return !cn.query(QStringLiteral("select 1 from insumos_cmp where ") + kDaCompra +
-                         QStringLiteral(" and status = 'S' limit 1"),
-                     daCompra(chave))
-                .isEmpty();
+SituacaoCompra situacaoCompra(db::Connection& cn, const ChaveCompra& chave) {
+    return situacao(cn, chave, QString());
 }
 
 Statement encerraCompra(const ChaveCompra& chave) {
@@ -117,9 +125,17 @@ void insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuar
     });
 }
 
-qint64 excluiItem(db::Connection& cn, const QString& idlan) {
-    return cn.execute(QStringLiteral("delete from insumos_cmp where idlan = ? and qtdest = 0"),
-                      {idlan});
+ExclusaoItem excluiItem(db::Connection& cn, const QString& idlan) {
+    if (cn.execute(QStringLiteral("delete from insumos_cmp where idlan = ? and qtdest = 0 and "
+                                  "status = 'N'"),
+                   {idlan}) > 0)
+        return ExclusaoItem::Excluido;
+    const db::Recordset row =
+        cn.query(QStringLiteral("select status from insumos_cmp where idlan = ?"), {idlan});
+    if (row.isEmpty())
+        return ExclusaoItem::Excluido;
+    return row.text(QStringLiteral("status")) == QLatin1String("S") ? ExclusaoItem::Encerrada
+                                                                    : ExclusaoItem::Destinado;
 }
 
 TotaisCompra totaisCompra(db::Recordset rows) {
@@ -153,10 +169,17 @@ std::vector<FreteItem> rateiaFrete(db::Recordset rows, Decimal valor, Decimal in
     return fretes;
 }
 
-void gravaFrete(db::Connection& cn, const std::vector<FreteItem>& fretes) {
-    db::Transaction transaction(cn);
-    for (const FreteItem& f : fretes)
-        cn.execute(QStringLiteral("update insumos_cmp set vfrete = ? where idlan = ?"),
-                   {f.vfrete, f.idlan});
-    transaction.commit();
+bool gravaFrete(db::Connection& cn, const ChaveCompra& chave,
+                const std::vector<FreteItem>& fretes) {
+    return db::unitOfWork(cn, [&](db::Transaction& transaction) {
+        // Held until the end, so the purchase cannot be closed halfway.
+        if (situacao(cn, chave, QStringLiteral(" for update")) == SituacaoCompra::Encerrada)
+            return false;
+        for (const FreteItem& f : fretes)
+            cn.execute(QStringLiteral("update insumos_cmp set vfrete = ? where idlan = ? and "
+                                      "status = 'N'"),
+                       {f.vfrete, f.idlan});
+        transaction.commit();
+        return true;
+    });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/db/statement.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
-#include "platform/db/statement.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -29,11 +29,13 @@ struct ChaveCompra {
 std::optional<ChaveCompra> chaveCompra(const QString& cdfor, const QString& serie,
                                        const QString& nfiscal, const QString& modelo);
 
-// The items of a purchase with their supply's description and unit. Series
-// and number compare as numbers, the model as text.
+// The items of a purchase with their supply's description and unit. Every
+// invoice part compares as the text stored, so "123" and "000123" are two
+// invoices.
 Statement itensCompra(const ChaveCompra& chave);
-// True when any item of the purchase is closed.
-bool compraEncerrada(db::Connection& cn, const ChaveCompra& chave);
+enum class SituacaoCompra { SemItens, Aberta, Encerrada };
+// Any closed item closes the purchase.
+SituacaoCompra situacaoCompra(db::Connection& cn, const ChaveCompra& chave);
 Statement encerraCompra(const ChaveCompra& chave);
 
 // The row key of an item: yymmddhhmmss, series, number, supplier, model.
@@ -70,8 +72,14 @@ struct ChecagemItem {
 ChecagemItem checaItem(const ItemDigitado& digitado);
 // Adds an open item with no freight, stamped "user date time".
 void insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario);
-// Deletes an item only while nothing of it is allocated; the rows deleted.
-qint64 excluiItem(db::Connection& cn, const QString& idlan);
+enum class ExclusaoItem {
+    Excluido, // also when another window deleted it first
+    Destinado,
+    Encerrada
+};
+// Deletes an item only while nothing of it is allocated and its purchase is
+// open.
+ExclusaoItem excluiItem(db::Connection& cn, const QString& idlan);
 
 // What the item list adds up to; the first item gives the dates and status.
 struct TotaisCompra {
@@ -92,5 +100,6 @@ struct FreteItem {
     Decimal vfrete;
 };
 std::vector<FreteItem> rateiaFrete(db::Recordset rows, Decimal valor, Decimal insumos);
-// Writes every unit freight or none.
-void gravaFrete(db::Connection& cn, const std::vector<FreteItem>& fretes);
+// Writes every unit freight or none, and none once the purchase is closed:
+// false then.
+bool gravaFrete(db::Connection& cn, const ChaveCompra& chave, const std::vector<FreteItem>& fretes);

@@ -60,10 +60,6 @@ void insereCusto(db::Connection& cn, const LinhaCusto& l, const QString& usuario
     });
 }
 
-Statement excluiCusto(const QString& idlan, qint64 osnr) {
-    return {QStringLiteral("delete from os_custos where idlan = ? and osnr = ?"), {idlan, osnr}};
-}
-
 std::optional<QString> codigoInsumoDigitado(const QString& typed) {
     const auto number = Decimal::parse(typed, false);
     if (!number)

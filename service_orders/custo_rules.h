@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/db/statement.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
-#include "platform/db/statement.h"
 
 #include <QDateTime>
 #include <QString>
@@ -49,7 +49,6 @@ ChecagemCusto checaCusto(const CustoDigitado& digitado);
 
 // Inserts a cost line stamped with the present moment (see moment_key.h).
 void insereCusto(db::Connection& cn, const LinhaCusto& linha, const QString& usuario);
-Statement excluiCusto(const QString& idlan, qint64 osnr);
 
 // The supply code a typed code looks up: its whole number, without leading
 // zeros or decimals ("007" looks up "7"); none for a text that is no number.

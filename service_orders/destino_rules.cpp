@@ -1,6 +1,7 @@
 #include "service_orders/destino_rules.h"
 
 #include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
 #include "platform/dialogs.h"
 #include "service_orders/categoria_item.h"
 #include "service_orders/custo_rules.h"
@@ -68,15 +69,8 @@ Statement destinosDoItem(const QString& idlan) {
             {idlan}};
 }
 
-bool destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64 cdcat, Decimal qtde,
-             const QString& usuario) {
-    db::Transaction transaction(cn);
-    // Checked again by the server, so two windows together cannot hand out
-    // more than was bought.
-    if (cn.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest + ? where idlan = ? "
-                                  "and qtde - qtdest >= ?"),
-                   {qtde, item.idlan, qtde}) == 0)
-        return false;
+Destino destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64 cdcat,
+                Decimal qtde, const QString& usuario) {
     LinhaCusto linha;
     linha.osnr = osnr;
     linha.tipo = QStringLiteral("P");
@@ -87,22 +81,40 @@ bool destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64 cd
     linha.valor = item.vfinal + item.vfrete;
     linha.cdcat = cdcat;
     linha.idest = item.idlan;
-    insereCusto(cn, linha, usuario);
-    transaction.commit();
-    return true;
+    return db::unitOfWork(cn, [&](db::Transaction& transaction) {
+        // Another station may have completed the order since its number was
+        // typed; the lock keeps it from doing so until this is written.
+        const db::Recordset ordem =
+            cn.query(QStringLiteral("select ossit from os_cab where osnr = ? for update"), {osnr});
+        const QString ossit = ordem.isEmpty() ? QString() : ordem.text(QStringLiteral("ossit"));
+        if (ossit != QLatin1String("2") && ossit != QLatin1String("3"))
+            return Destino::OrdemFechada;
+        // Checked again by the server, so two windows together cannot hand
+        // out more than was bought.
+        if (cn.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest + ? where idlan = ? "
+                                      "and qtde - qtdest >= ?"),
+                       {qtde, item.idlan, qtde}) == 0)
+            return Destino::SemSaldo;
+        insereCusto(cn, linha, usuario);
+        transaction.commit();
+        return Destino::Feito;
+    });
 }
 
 bool estorna(db::Connection& cn, const QString& idlan, qint64 osnr) {
-    db::Transaction transaction(cn);
-    const db::Recordset line =
-        cn.query(QStringLiteral("select qtde, idest from os_custos where idlan = ? and osnr = ? "
-                                "for update"),
-                 {idlan, osnr});
-    if (line.isEmpty())
-        return false;
-    cn.execute(QStringLiteral("delete from os_custos where idlan = ? and osnr = ?"), {idlan, osnr});
-    cn.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest - ? where idlan = ?"),
-               {line.decimal(QStringLiteral("qtde")), line.text(QStringLiteral("idest"))});
-    transaction.commit();
-    return true;
+    return db::unitOfWork(cn, [&](db::Transaction& transaction) {
+        const db::Recordset line =
+            cn.query(QStringLiteral("select qtde, idest from os_custos "
+                                    "where idlan = ? and osnr = ? for update"),
+                     {idlan, osnr});
+        if (line.isEmpty())
+            return false;
+        cn.execute(QStringLiteral("delete from os_custos where idlan = ? and osnr = ?"),
+                   {idlan, osnr});
+        if (!line.isNull(QStringLiteral("idest")))
+            cn.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest - ? where idlan = ?"),
+                       {line.decimal(QStringLiteral("qtde")), line.text(QStringLiteral("idest"))});
+        transaction.commit();
+        return true;
+    });
 }

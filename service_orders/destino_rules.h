@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/db/statement.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
-#include "platform/db/statement.h"
 
 #include <QString>
 #include <optional>
@@ -46,12 +46,20 @@ ChecagemDestino checaDestino(const QString& categoria, const QString& ossit, con
 // The cost lines allocated from one purchase item.
 Statement destinosDoItem(const QString& idlan);
 
+enum class Destino {
+    Feito,
+    SemSaldo,    // the item no longer has that much left
+    OrdemFechada // the order is no longer in status 2 or 3
+};
 // Allocates `qtde` of the item to the order: the item's allocated quantity
 // and the order's supply cost line (at purchase value plus unit freight) are
-// written together or not at all. False, with nothing written, when the item
-// no longer has that much left.
-bool destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64 cdcat, Decimal qtde,
-             const QString& usuario);
-// Reverses an allocation: the cost line goes and its stored quantity returns
-// to its item, together. False, with nothing changed, when the line is gone.
+// written together or not at all, and only while the order, read under lock,
+// is still approved or in progress. Runs again on a lock conflict; one that
+// lasts is thrown.
+Destino destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64 cdcat,
+                Decimal qtde, const QString& usuario);
+// Deletes a cost line; one allocated from a purchase item gives its stored
+// quantity back to the item, together. False, with nothing changed, when the
+// line is already gone. Runs again on a lock conflict; one that lasts is
+// thrown.
 bool estorna(db::Connection& cn, const QString& idlan, qint64 osnr);

@@ -16,6 +16,7 @@
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/order_boxes.h"
+#include "service_orders/record_in_use.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
@@ -255,11 +256,11 @@ void frmInsumos_Compra::Command1_Click() {
     txtQtde->setText(formataCusto(item.qtde));
     // The item goes to the purchase the boxes name, which is then the one
     // listed; a closed purchase takes no more items.
-    bool closed = false;
+    auto situacao = SituacaoCompra::Aberta;
     if (!shared::withConnection(
-            nullptr, [&](db::Connection& cn) { closed = compraEncerrada(cn, item.chave); }))
+            nullptr, [&](db::Connection& cn) { situacao = situacaoCompra(cn, item.chave); }))
         return;
-    if (closed) {
+    if (situacao == SituacaoCompra::Encerrada) {
         mostraCompra(item.chave);
         return;
     }
@@ -303,8 +304,14 @@ void frmInsumos_Compra::Command5_Click() {
         return;
     }
     const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
-    if (!shared::withConnection(this, [&](db::Connection& cn) { gravaFrete(cn, fretes); }))
+    bool gravado = false;
+    if (!recordinuse::naConexao(
+            this, [&](db::Connection& cn) { gravado = gravaFrete(cn, listada_, fretes); }))
         return;
+    if (!gravado) {
+        encerradaPorOutro();
+        return;
+    }
     AtualizaCompra();
 }
 
@@ -324,10 +331,15 @@ void frmInsumos_Compra::DataGrid1_DblClick() {
     if (!dlg::ask(QStringLiteral("Estorna o item selecionado?"), QStringLiteral("Atenção")))
         return;
     const QString idlan = listbinding::text(Adodc1, row, QStringLiteral("idlan"));
-    qint64 deleted = 0;
-    if (!shared::withConnection(this, [&](db::Connection& cn) { deleted = excluiItem(cn, idlan); }))
+    auto exclusao = ExclusaoItem::Excluido;
+    if (!shared::withConnection(this,
+                                [&](db::Connection& cn) { exclusao = excluiItem(cn, idlan); }))
         return;
-    if (deleted == 0)
+    if (exclusao == ExclusaoItem::Encerrada) {
+        encerradaPorOutro();
+        return;
+    }
+    if (exclusao == ExclusaoItem::Destinado)
         destinado();
     if (!AtualizaCompra())
         return;
@@ -337,9 +349,18 @@ void frmInsumos_Compra::DataGrid1_DblClick() {
 void frmInsumos_Compra::Command8_Click() {
     const auto chave =
         chaveCompra(txtCdFor->text(), txtSerie->text(), txtNFiscal->text(), txtModelo->text());
-    if (!chave) {
+    auto situacao = SituacaoCompra::SemItens;
+    if (chave && !shared::withConnection(
+                     nullptr, [&](db::Connection& cn) { situacao = situacaoCompra(cn, *chave); }))
+        return;
+    // Without an item there is nothing to hand out or to close.
+    if (situacao == SituacaoCompra::SemItens) {
         dlg::inform(QStringLiteral("--- ERRO --- DADOS INVÁLIDO!"), QStringLiteral("ATENÇÃO"),
                     dlg::Icon::Exclamation);
+        return;
+    }
+    if (situacao == SituacaoCompra::Encerrada) {
+        encerradaPorOutro();
         return;
     }
     windows::showModal<frmInsumos_Destino>(this);
@@ -353,6 +374,11 @@ void frmInsumos_Compra::Command8_Click() {
     for (QLineEdit* box : {txtCdFor, txtSerie, txtNFiscal, txtModelo, txtDTc, txtDTe})
         box->clear();
     mostraCompra(*chave);
+}
+
+void frmInsumos_Compra::encerradaPorOutro() {
+    dlg::show(dlg::atencao(QStringLiteral("--- ERRO --- COMPRA JÁ ENCERRADA!")));
+    close();
 }
 
 void frmInsumos_Compra::Command4_Click() {

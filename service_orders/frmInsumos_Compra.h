@@ -67,6 +67,9 @@ private:
     void buildLayout();
     // Lists the purchase and reads its totals; false when it is closed.
     bool mostraCompra(const ChaveCompra& chave);
+    // Another station closed the purchase after it was listed: nothing was
+    // written, and the window closes as for any closed purchase.
+    void encerradaPorOutro();
 
     ChaveCompra listada_;
     Decimal totalInsumos_;

@@ -16,6 +16,7 @@
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmInsumos_Compra.h"
 #include "service_orders/order_boxes.h"
+#include "service_orders/record_in_use.h"
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
 
@@ -215,13 +216,19 @@ void frmInsumos_Destino::Command1_Click() {
         dlg::dialogs().show(*check.erro);
         return;
     }
-    bool done = false;
-    if (!shared::withConnection(this, [&](db::Connection& cn) {
-            done =
+    auto destino = Destino::Feito;
+    if (!recordinuse::naConexao(this, [&](db::Connection& cn) {
+            destino =
                 destina(cn, item, ordem().value_or(0), check.cdcat, check.qtde, shared::gUsuario);
         }))
         return;
-    if (!done) {
+    if (destino == Destino::OrdemFechada) {
+        dlg::show(dlg::alerta(QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!")));
+        // The order as it stands now, so the next try is checked against it.
+        txtOS_LostFocus();
+        return;
+    }
+    if (destino == Destino::SemSaldo) {
         dlg::inform(QStringLiteral("--- ERRO --- QTDE DESTINADA SUPERIOR A QTDE COMPRADA!"),
                     QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
         releItens(item.idlan);
@@ -242,7 +249,7 @@ void frmInsumos_Destino::DataGrid2_DblClick() {
     const QString idlan = listbinding::text(Adodc2, row, QStringLiteral("idlan"));
     const QString idest = listbinding::text(Adodc2, row, QStringLiteral("idest"));
     const qint64 osnr = listbinding::text(Adodc2, row, QStringLiteral("osnr")).toLongLong();
-    if (!shared::withConnection(this, [&](db::Connection& cn) { estorna(cn, idlan, osnr); }))
+    if (!recordinuse::naConexao(this, [&](db::Connection& cn) { estorna(cn, idlan, osnr); }))
         return;
     releItens(idest);
     listbinding::refresh(Adodc2, DataGrid2);

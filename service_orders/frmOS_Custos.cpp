@@ -13,7 +13,9 @@
 #include "registers/register_codes.h"
 #include "service_orders/category_combo.h"
 #include "service_orders/custo_rules.h"
+#include "service_orders/destino_rules.h"
 #include "service_orders/order_boxes.h"
+#include "service_orders/record_in_use.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
@@ -210,9 +212,11 @@ void frmOS_Custos::DataGrid1_DblClick() {
         return;
     if (!dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Atenção")))
         return;
-    const Statement remove =
-        excluiCusto(listbinding::text(Adodc1, row, QStringLiteral("idlan")), ordem().value_or(0));
-    if (!shared::withConnection(this, [&](db::Connection& cn) { cn.execute(remove); }))
+    const QString idlan = listbinding::text(Adodc1, row, QStringLiteral("idlan"));
+    // A line allocated from a purchase gives its quantity back to the item,
+    // as a reversal in the allocation window does; one already gone, nothing.
+    if (!recordinuse::naConexao(
+            this, [&](db::Connection& cn) { estorna(cn, idlan, ordem().value_or(0)); }))
         return;
     CalculaTotaisCustos();
     listbinding::refresh(Adodc1, DataGrid1);

@@ -11,6 +11,7 @@
 #include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
 #include "service_orders/receivables_plan.h"
+#include "service_orders/record_in_use.h"
 #include "shell/date_mask.h"
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
@@ -197,6 +198,7 @@ void frmOS_GerFinan::Form_Activate() {
     if (const auto osnr = orderheader::parteInteira(txtOsNR->text()))
         shared::withConnection(nullptr,
                                [&](db::Connection& cn) { plano = receivables::le(cn, *osnr); });
+    recebidas_ = plano.recebidas;
     if (plano.emissao)
         txtDTe->setText(dates::toBr(*plano.emissao));
     if (!plano.parcelas.isEmpty()) {
@@ -212,11 +214,12 @@ void frmOS_GerFinan::Form_Activate() {
                                 parcela.nrdoc.mid(13, 3));
             txtIdLan[k]->setText(parcela.nrdoc);
             // Money was received on it: it keeps its value and due date, and
-            // the plan its count.
-            if (parcela.vrpg > Decimal()) {
+            // the plan its count; no new plan can take its place.
+            if (parcela.recebida) {
                 txtVR[k]->setEnabled(false);
                 txtVCT[k]->setEnabled(false);
                 txtQtParc->setEnabled(false);
+                cmdretorna->setEnabled(false);
             }
         }
         mostraQuadro();
@@ -285,7 +288,8 @@ void frmOS_GerFinan::cmdsalva_Click() {
                                         txtnmfor->text(),
                                         txtVrDif->text(),
                                         txtDTe->text(),
-                                        {}};
+                                        {},
+                                        !frmVCT->isHidden()};
     for (int i = 0; i < txtVR.size(); ++i)
         digitado.parcelas.append(
             {txtVR[i]->text(), txtVCT[i]->text(), lblParc[i]->text(), txtIdLan[i]->text()});
@@ -299,10 +303,17 @@ void frmOS_GerFinan::cmdsalva_Click() {
     QApplication::processEvents();
     if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
         return;
-    if (!shared::withConnection(this, [&](db::Connection& cn) {
-            receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido), auditStamp());
+    bool gravado = false;
+    if (!recordinuse::naConexao(this, [&](db::Connection& cn) {
+            gravado = receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido),
+                                         recebidas_, auditStamp());
         }))
         return;
+    if (!gravado) {
+        dlg::show(dlg::alerta(
+            QStringLiteral("--- ERRO --- PLANO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE.")));
+        return;
+    }
     shared::gRetorno = QStringLiteral("S");
     accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "service_orders/receivables_plan.h"
 #include "shell/data_form.h"
 
 #include <QList>
@@ -60,5 +61,8 @@ private:
     void mostraQuadro();
 
     QString primeiraAtivacao_ = QStringLiteral("N");
+    // The received rows as the plan was read: a save finding them changed
+    // writes nothing.
+    QList<receivables::LinhaRecebida> recebidas_;
     QGridLayout* grade_;
 };

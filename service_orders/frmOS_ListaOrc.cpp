@@ -13,6 +13,7 @@
 #include "service_orders/order_windows.h"
 #include "service_orders/os_stamp.h"
 #include "service_orders/print_command.h"
+#include "service_orders/record_in_use.h"
 #include "shell/auto_resize.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
@@ -49,7 +50,7 @@ bool naPropriaConexao(QWidget* busy, const std::function<void(db::Connection&)>&
         work(propria);
         return true;
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        recordinuse::mostraFalha(e);
         return false;
     }
 }
@@ -146,11 +147,22 @@ void frmOS_ListaOrc::Command3_Click() {
                       QStringLiteral("\nCliente: ") + cliente,
                   kAtencao))
         return;
-    if (!naPropriaConexao(
-            this, [&](db::Connection& cn) { orderlist::excluiOrdem(cn, osnr.toLongLong()); }))
+    auto exclusao = orderlist::Exclusao::Excluida;
+    if (!naPropriaConexao(this, [&](db::Connection& cn) {
+            exclusao = orderlist::excluiOrdem(cn, osnr.toLongLong());
+        }))
         return;
+    if (exclusao == orderlist::Exclusao::ComContas) {
+        dlg::show(dlg::critico(
+            QStringLiteral("--- ERRO --- ORDEM COM CONTAS A RECEBER OU CUSTOS NÃO PODE SER "
+                           "EXCLUÍDA!")));
+        return;
+    }
     listbinding::refresh(Adodc1, DataGrid1);
-    dlg::inform(QStringLiteral("Excluído com sucesso!"), kAtencao, dlg::Icon::Information);
+    if (exclusao == orderlist::Exclusao::Inexistente)
+        dlg::show(dlg::atencao(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!")));
+    else
+        dlg::inform(QStringLiteral("Excluído com sucesso!"), kAtencao, dlg::Icon::Information);
 }
 
 void frmOS_ListaOrc::Command4_Click() {

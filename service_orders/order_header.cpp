@@ -48,11 +48,14 @@ bool completo(const Digitado& h) {
 
 bool grava(db::Connection& connection, const Gravacao& header) {
     const qint64 rows = connection.execute(
-        QStringLiteral("update os_cab set dtos = ?, infadicional = ?, cdcli = ?, ossit = ?, "
-                       "nmsol = ?, fone = ?, cdven = ? where osnr = ?"),
-        {header.dtos, db::text(header.infadicional), db::integer(header.cdcli),
-         db::text(header.ossit), db::text(header.nmsol), db::text(header.fone),
-         db::integer(header.cdven), db::integer(header.osnr)});
+        // uev comes first: assignments run left to right, and it must see
+        // the status stored before this save.
+        QStringLiteral("update os_cab set uev = if(? = '4' and ossit <> '4', ?, uev), dtos = ?, "
+                       "infadicional = ?, cdcli = ?, ossit = ?, nmsol = ?, fone = ?, cdven = ? "
+                       "where osnr = ?"),
+        {db::text(header.ossit), db::text(header.stamp), header.dtos, db::text(header.infadicional),
+         db::integer(header.cdcli), db::text(header.ossit), db::text(header.nmsol),
+         db::text(header.fone), db::integer(header.cdven), db::integer(header.osnr)});
     return rows > 0;
 }
 

@@ -52,6 +52,9 @@ struct Gravacao {
     QString nmsol;
     QString fone;
     qint64 cdven = 0;
+    // The order stamp of this save: it becomes the closing stamp `uev` when
+    // the save completes the order (status 4 over another status).
+    QString stamp;
 };
 // Rewrites the header columns; false when the order no longer exists.
 bool grava(db::Connection& connection, const Gravacao& header);

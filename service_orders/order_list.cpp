@@ -1,6 +1,8 @@
 #include "service_orders/order_list.h"
 
 #include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
+#include "service_orders/receivables_plan.h"
 
 namespace orderlist {
 
@@ -52,11 +54,35 @@ qint64 abreOrdem(db::Connection& connection, const QString& stamp) {
     return connection.lastInsertId();
 }
 
-void excluiOrdem(db::Connection& connection, qint64 osnr) {
-    db::Transaction transaction(connection);
-    connection.execute(QStringLiteral("delete from os_srv where osnr = ?"), {db::integer(osnr)});
-    connection.execute(QStringLiteral("delete from os_cab where osnr = ?"), {db::integer(osnr)});
-    transaction.commit();
+Exclusao excluiOrdem(db::Connection& connection, qint64 osnr) {
+    return db::unitOfWork(connection, [&](db::Transaction& transaction) {
+        // The header locked first, then the rows that would keep it: the
+        // locking reads also keep new ones from coming in until the end.
+        if (connection
+                .query(QStringLiteral("select osnr from os_cab where osnr = ? for update"),
+                       {db::integer(osnr)})
+                .isEmpty())
+            return Exclusao::Inexistente;
+        const bool receber =
+            !connection
+                 .query(
+                     QStringLiteral("select 1 from creceber where refdoc = ? limit 1 for update"),
+                     {db::text(receivables::refdoc(osnr))})
+                 .isEmpty();
+        const bool custos =
+            !connection
+                 .query(QStringLiteral("select 1 from os_custos where osnr = ? limit 1 for update"),
+                        {db::integer(osnr)})
+                 .isEmpty();
+        if (receber || custos)
+            return Exclusao::ComContas;
+        connection.execute(QStringLiteral("delete from os_srv where osnr = ?"),
+                           {db::integer(osnr)});
+        connection.execute(QStringLiteral("delete from os_cab where osnr = ?"),
+                           {db::integer(osnr)});
+        transaction.commit();
+        return Exclusao::Excluida;
+    });
 }
 
 } // namespace orderlist

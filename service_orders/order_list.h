@@ -27,8 +27,14 @@ Statement porSolicitante(const QString& part);
 // Creates an empty order (today, status 0, client and collaborator 0) with
 // both stamps from `stamp`; returns its number.
 qint64 abreOrdem(db::Connection& connection, const QString& stamp);
-// Deletes an order's service lines and header together; its costs and
-// receivables stay.
-void excluiOrdem(db::Connection& connection, qint64 osnr);
+enum class Exclusao {
+    Excluida,
+    ComContas,  // it has receivables or cost lines: nothing deleted
+    Inexistente // no such order (already deleted elsewhere)
+};
+// Deletes an order's service lines and header together, and only an order
+// with neither receivables nor cost lines, which would be left billing or
+// costing an order that is gone.
+Exclusao excluiOrdem(db::Connection& connection, qint64 osnr);
 
 } // namespace orderlist

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
+#include "service_orders/os_stamp.h"
 #include "shell/shared_work.h"
 
 #include <QComboBox>
@@ -67,7 +68,8 @@ bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
                                        orderstatus::digito(caixas.sit),
                                        caixas.nmsol->text(),
                                        caixas.fone->text(),
-                                       orderheader::parteInteira(caixas.cdven->text()).value_or(0)};
+                                       orderheader::parteInteira(caixas.cdven->text()).value_or(0),
+                                       osStamp()};
     bool gravado = false;
     if (osnr && !shared::withConnection(
                     nullptr, [&](db::Connection& cn) { gravado = orderheader::grava(cn, header); }))

@@ -22,10 +22,10 @@ struct Resumo {
     // What the plan's instalments add up to.
     Decimal plano;
 
-    Decimal diferenca() const { return servicos - plano; }
-    // An order is completed only when its plan covers the services to the
-    // last place, without rounding.
-    bool planoFecha() const { return servicos == plano; }
+    // Every plan is in cents: the services are compared as the plan's save
+    // compares them, rounded to cents, so "DIF" showing zero means it fits.
+    Decimal diferenca() const { return servicos.rounded(2) - plano; }
+    bool planoFecha() const { return diferenca().isZero(); }
 };
 Resumo le(db::Connection& connection, qint64 osnr);
 

@@ -3,8 +3,13 @@
 #include "finance/parcelas.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
 #include "platform/dialogs.h"
 #include "platform/moeda.h"
+
+#include <QSet>
+#include <algorithm>
+#include <cstdlib>
 
 namespace receivables {
 
@@ -35,6 +40,28 @@ std::variant<Decimal, dlg::Message> confereParcela(ParcelaDigitada& parcela, int
     return valor->rounded(2);
 }
 
+bool recebida(const db::Recordset& row) {
+    return !row.decimal(QStringLiteral("vrpg")).isZero() ||
+           row.text(QStringLiteral("pago")) == QLatin1String("S");
+}
+
+LinhaRecebida linhaRecebida(const db::Recordset& row) {
+    auto valor = [&row](const char* column) { return row.decimal(QLatin1String(column)); };
+    return {row.text(QStringLiteral("nrdoc")),
+            valor("vrorig"),
+            valor("vrpg"),
+            valor("vrab"),
+            valor("juros"),
+            valor("descontos"),
+            row.text(QStringLiteral("pago"))};
+}
+
+QList<LinhaRecebida> porChave(QList<LinhaRecebida> linhas) {
+    std::sort(linhas.begin(), linhas.end(),
+              [](const LinhaRecebida& a, const LinhaRecebida& b) { return a.nrdoc < b.nrdoc; });
+    return linhas;
+}
+
 } // namespace
 
 QString refdoc(qint64 osnr) {
@@ -45,16 +72,19 @@ QString nrdoc(qint64 osnr, int parcela, int quantidade) {
     return refdoc(osnr) + tresDigitos(parcela) + tresDigitos(quantidade);
 }
 
-QString nrdocRecebido(qint64 osnr) {
-    return refdoc(osnr) + QStringLiteral("000000");
-}
-
 bool ehParcela(const QString& nrdoc) {
     return nrdoc.mid(10, 6) != QLatin1String("000000");
 }
 
 Decimal valorParcela(Decimal total, int quantidade) {
-    return (total / Decimal::fromInt(quantidade)).rounded(2);
+    // A quotient cut to four places first would round twice: 200,0099 in 2
+    // is 100,00, not 100,01.
+    constexpr std::int64_t porCentavo = Decimal::kScale / 100;
+    const std::int64_t divisor = porCentavo * quantidade;
+    std::int64_t centavos = total.raw() / divisor;
+    if (2 * std::abs(total.raw() % divisor) >= divisor)
+        centavos += total.isNegative() ? -1 : 1;
+    return Decimal::fromRaw(centavos * porCentavo);
 }
 
 std::optional<QDate> data(const QString& typed) {
@@ -77,15 +107,18 @@ PlanoLido le(db::Connection& connection, qint64 osnr) {
         if (!plano.emissao)
             plano.emissao = rows.date(QStringLiteral("dte"));
         const QString key = rows.text(QStringLiteral("nrdoc"));
-        const Decimal vrpg = rows.decimal(QStringLiteral("vrpg"));
-        plano.recebido += vrpg;
+        plano.recebido += rows.decimal(QStringLiteral("vrpg"));
+        const bool jaRecebida = recebida(rows);
+        if (jaRecebida)
+            plano.recebidas.append(linhaRecebida(rows));
         if (!ehParcela(key))
             continue;
         if (plano.parcelas.isEmpty())
             plano.quantidade = key.right(3).toInt();
-        plano.parcelas.append(
-            {key, rows.decimal(QStringLiteral("vrorig")), rows.date(QStringLiteral("dtv")), vrpg});
+        plano.parcelas.append({key, rows.decimal(QStringLiteral("vrorig")),
+                               rows.date(QStringLiteral("dtv")), jaRecebida});
     }
+    plano.recebidas = porChave(plano.recebidas);
     return plano;
 }
 
@@ -95,15 +128,20 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
     const auto cdcli = Decimal::parse(plano.cdcli, false);
     const auto recebido = Decimal::parse(plano.recebido);
     const auto emissao = dates::parseBr(plano.emissao);
-    if (!osnr || !total || !cdcli || plano.nmcli.trimmed().isEmpty() || !recebido || !emissao)
+    if (!osnr || !total || !cdcli || plano.nmcli.trimmed().isEmpty() || !recebido)
         return dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
     if (*total <= Decimal())
         return dlg::critico(QStringLiteral("--- ERRO --- VALOR DA ORDEM INVÁLIDO!"));
+    if (!emissao)
+        return dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO INVÁLIDA!"));
     if (*emissao > hoje)
         return dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
+    // Row 0 keeps its boxes after "Novo Plano", but holds no plan.
+    if (!plano.parcelasNaTela)
+        return dlg::critico(QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
+                                           "Minimo de 1 e máximo de 115"));
 
-    PlanoGravacao gravacao{
-        osnr->truncatedUnits(), cdcli->truncatedUnits(), *emissao, {}, *recebido};
+    PlanoGravacao gravacao{osnr->truncatedUnits(), cdcli->truncatedUnits(), *emissao, {}};
     Decimal soma;
     for (int i = 0; i < plano.parcelas.size(); ++i) {
         ParcelaDigitada& parcela = plano.parcelas[i];
@@ -123,24 +161,39 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
     return gravacao;
 }
 
-void grava(db::Connection& connection, const PlanoGravacao& plano, const QString& stamp) {
-    const QString sql = QStringLiteral(
-        "insert into creceber (nrdoc,refdoc,cdcli,dte,dtv,dtp,vrorig,vrpg,vrab,pago,evcad) "
-        "values (?,?,?,?,?,?,?,?,?,?,?)");
+bool grava(db::Connection& connection, const PlanoGravacao& plano,
+           const QList<LinhaRecebida>& recebidas, const QString& stamp) {
     const QString ref = refdoc(plano.osnr);
-    db::Transaction transaction(connection);
-    connection.execute(QStringLiteral("delete from creceber where refdoc = ?"), {db::text(ref)});
-    for (const ParcelaGravacao& p : plano.parcelas)
-        connection.execute(sql, {db::text(p.nrdoc), db::text(ref), db::integer(plano.cdcli),
-                                 plano.emissao, p.vencimento, p.vencimento, p.valor, Decimal(),
-                                 p.valor, db::text(QStringLiteral("N")), db::text(stamp)});
-    const Decimal recebido = plano.recebido.rounded(2);
-    if (recebido > Decimal())
-        connection.execute(sql, {db::text(nrdocRecebido(plano.osnr)), db::text(ref),
-                                 db::integer(plano.cdcli), plano.emissao, plano.emissao,
-                                 plano.emissao, Decimal(), recebido, recebido,
-                                 db::text(QStringLiteral("S")), db::text(stamp)});
-    transaction.commit();
+    QSet<QString> mantidas;
+    for (const LinhaRecebida& r : recebidas)
+        mantidas.insert(r.nrdoc);
+    const QList<LinhaRecebida> esperadas = porChave(recebidas);
+    return db::unitOfWork(connection, [&](db::Transaction& transaction) {
+        db::Recordset rows = connection.query(
+            QStringLiteral("select nrdoc,vrorig,vrpg,vrab,juros,descontos,pago from creceber "
+                           "where refdoc = ? and (vrpg <> 0 or pago = 'S') for update"),
+            {db::text(ref)});
+        QList<LinhaRecebida> agora;
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+            agora.append(linhaRecebida(rows));
+        if (porChave(agora) != esperadas)
+            return false;
+        connection.execute(
+            QStringLiteral("delete from creceber where refdoc = ? and vrpg = 0 and pago = 'N'"),
+            {db::text(ref)});
+        for (const ParcelaGravacao& p : plano.parcelas) {
+            if (mantidas.contains(p.nrdoc))
+                continue;
+            connection.execute(
+                QStringLiteral("insert into creceber "
+                               "(nrdoc,refdoc,cdcli,dte,dtv,dtp,vrorig,vrpg,vrab,pago,evcad) "
+                               "values (?,?,?,?,?,?,?,0,?,'N',?)"),
+                {db::text(p.nrdoc), db::text(ref), db::integer(plano.cdcli), plano.emissao,
+                 p.vencimento, p.vencimento, p.valor, p.valor, db::text(stamp)});
+        }
+        transaction.commit();
+        return true;
+    });
 }
 
 } // namespace receivables

@@ -21,24 +21,31 @@ namespace receivables {
 QString refdoc(qint64 osnr);
 // The row key: refdoc, then the instalment and the count.
 QString nrdoc(qint64 osnr, int parcela, int quantidade);
-// The key of the row that carries the amount already received.
-QString nrdocRecebido(qint64 osnr);
-// False for the row of the amount already received.
+// False for the row of the amount already received ("…000000").
 bool ehParcela(const QString& nrdoc);
 
-// The order total split evenly, rounded to cents; the remainder is left to
-// the user.
+// The order total split evenly, rounded to cents once from the exact
+// quotient; the remainder is left to the user.
 Decimal valorParcela(Decimal total, int quantidade);
 // A typed date: dd/mm/yyyy, or d/m/yyyy.
 std::optional<QDate> data(const QString& typed);
 // A first due date more than ten days before today.
 bool muitoRetroativo(const QDate& primeiro, const QDate& hoje);
 
+// A row on which money was received (vrpg not 0, or settled): a save
+// never deletes or rewrites it. What a save compares with the stored row.
+struct LinhaRecebida {
+    QString nrdoc;
+    Decimal vrorig, vrpg, vrab, juros, descontos;
+    QString pago;
+    bool operator==(const LinhaRecebida&) const = default;
+};
+
 struct ParcelaLida {
     QString nrdoc;
     Decimal vrorig;
     std::optional<QDate> dtv;
-    Decimal vrpg; // above zero: money was received on it
+    bool recebida = false; // kept as it is, locked on screen
 };
 struct PlanoLido {
     std::optional<QDate> emissao;
@@ -46,6 +53,8 @@ struct PlanoLido {
     QList<ParcelaLida> parcelas;
     // Received on the instalments plus what an earlier save carried over.
     Decimal recebido;
+    // Every received row of the order, the carried one included, by key.
+    QList<LinhaRecebida> recebidas;
 };
 PlanoLido le(db::Connection& connection, qint64 osnr);
 
@@ -65,6 +74,8 @@ struct PlanoDigitado {
     QString recebido;
     QString emissao;
     QList<ParcelaDigitada> parcelas;
+    // False after "Novo Plano" hid the rows: there is no plan to save.
+    bool parcelasNaTela = true;
 };
 
 struct ParcelaGravacao {
@@ -77,7 +88,6 @@ struct PlanoGravacao {
     qint64 cdcli = 0;
     QDate emissao;
     QList<ParcelaGravacao> parcelas;
-    Decimal recebido;
 };
 
 // Checks a plan in the order the user is told about its faults. Each good
@@ -85,8 +95,11 @@ struct PlanoGravacao {
 // later row fails.
 std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QDate& hoje);
 
-// Replaces every row of the order with the plan, all or nothing: the
-// instalments open, and the amount already received on a row of its own.
-void grava(db::Connection& connection, const PlanoGravacao& plano, const QString& stamp);
+// Replaces the order's untouched rows with the plan's instalments, open, all
+// or nothing; the received rows stay as they are and are not written again.
+// False, with nothing written, when the received rows are no longer those
+// the window loaded (`recebidas`): money was received or reversed meanwhile.
+bool grava(db::Connection& connection, const PlanoGravacao& plano,
+           const QList<LinhaRecebida>& recebidas, const QString& stamp);
 
 } // namespace receivables

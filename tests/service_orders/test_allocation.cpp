@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 
 using regtest::columnTexts;
 
@@ -244,6 +245,49 @@ TEST_F(Allocation, NoMoreThanWasBoughtEvenWhenTheListIsOld) {
     EXPECT_EQ(count(QStringLiteral("os_custos")), 0);
     // The list is read again, so what is left is offered.
     EXPECT_EQ(form->txtQtde->text(), QStringLiteral("1"));
+}
+
+// What another station did after the order was looked up, or a lock it
+// keeps through every attempt: nothing is allocated.
+TEST_F(Allocation, AStaleOrBusyAllocationWritesNothing) {
+    const struct {
+        const char* what;
+        const char* status; // the order's status set by the other station
+        const char* conflict;
+        QString message;
+    } cases[] = {
+        {"completed meanwhile", "4", nullptr,
+         QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!")},
+        {"kept in use", "3", "before insert on os_custos", supplytest::kEmUso},
+    };
+    auto form = open();
+    choose(*form, 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        cn.execute(QStringLiteral("update os_cab set ossit = '2' where osnr = ?"), {approved});
+        fill(*form, approved, 0, QStringLiteral("2"));
+        ASSERT_EQ(form->txtNmCli->text(), QStringLiteral("ANA LIMA"));
+        cn.execute(QStringLiteral("update os_cab set ossit = ? where osnr = ?"),
+                   {QString::fromLatin1(c.status), approved});
+        dialogs.clear();
+        {
+            std::optional<supplytest::LastingConflict> conflict;
+            if (c.conflict)
+                conflict.emplace(cn, QString::fromLatin1(c.conflict));
+            form->Command1_Click();
+        }
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0].text, c.message);
+        EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(qtdest("I1"), QStringLiteral("4.0000"));
+        EXPECT_EQ(count(QStringLiteral("os_custos")), 0);
+        EXPECT_TRUE(form->isEnabled());
+    }
+    // With the lock gone the same allocation goes through.
+    dialogs.clear();
+    form->Command1_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(qtdest("I1"), QStringLiteral("6.0000"));
 }
 
 TEST_F(Allocation, MoreThanFourDecimalsAreRoundedOnceForBoth) {

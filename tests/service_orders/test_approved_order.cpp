@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 
 class ApprovedOrder : public ordertest::OrderTest {
 protected:
@@ -95,7 +96,8 @@ TEST_F(ApprovedOrder, OpensEmptyAndLoadsTheOrderWithItsSummary) {
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
-// Completing needs a plan that adds up to the services to the last place.
+// Completing needs a plan that adds up to the services in cents, exactly
+// when "DIF" shows zero; completing stamps the closing moment, once.
 TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
     struct Case {
         const char* name;
@@ -117,7 +119,19 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
              servico(osnr, "1", "100", "0.004");
              receber("001001", "100", "0", "100");
          },
-         "R$ 100,00", "DIF: R$ 0,00", false},
+         "R$ 100,00", "DIF: R$ 0,00", true},
+        {"a discount leaving 94,9905",
+         [this] {
+             servico(osnr, "1", "99.99", "5");
+             receber("001001", "94.99", "0", "94.99");
+         },
+         "R$ 94,99", "DIF: R$ 0,00", true},
+        {"exactly half a cent",
+         [this] {
+             servico(osnr, "1", "100.005", "0");
+             receber("001001", "100.01", "0", "100.01");
+         },
+         "R$ 100,01", "DIF: R$ 0,00", true},
         {"amount already received",
          [this] {
              servico(osnr, "1", "500", "0");
@@ -126,11 +140,13 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
          },
          "R$ 700,00", "DIF: R$ 0,00", true},
     };
+    static const QRegularExpression stamp(
+        QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d TESTE$"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         for (const char* table : {"os_srv", "creceber"})
             cn.execute(QStringLiteral("delete from %1").arg(QLatin1String(table)));
-        cn.execute(QStringLiteral("update os_cab set ossit = '3'"));
+        cn.execute(QStringLiteral("update os_cab set ossit = '3', uev = 'CRIADA'"));
         c.fill();
         dialogs.clear();
         frmOs_MNT form;
@@ -143,6 +159,12 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
         if (c.completes) {
             EXPECT_EQ(dialogs.messages().front().text, QStringLiteral("Salvo com sucesso!"));
             EXPECT_EQ(stored("ossit"), QStringLiteral("4"));
+            EXPECT_TRUE(stamp.match(stored("uev")).hasMatch()) << stored("uev").toStdString();
+            // Saved again as completed: the closing stamp stays.
+            cn.execute(QStringLiteral("update os_cab set uev = 'FECHADA'"));
+            form.Command1_Click();
+            EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
+            EXPECT_EQ(stored("uev"), QStringLiteral("FECHADA"));
             continue;
         }
         EXPECT_EQ(dialogs.messages().front().text,
@@ -154,6 +176,7 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
         form.Command1_Click();
         EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
         EXPECT_EQ(stored("ossit"), QStringLiteral("2"));
+        EXPECT_EQ(stored("uev"), QStringLiteral("CRIADA"));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "platform/data_grid.h"
+#include "platform/db/connection.h"
 #include "registers/frmBuscaProd.h"
 #include "registers/frmBuscaVendedor.h"
 #include "service_orders/categoria_item.h"
@@ -15,6 +16,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
 
 using regtest::columnTexts;
 
@@ -42,6 +47,24 @@ protected:
         QTest::keyClick(form.txtCdPro, Qt::Key_Return);
         form.txtQt->setText(qt);
     }
+    // A purchase item of 10 with `qtdest` handed out, and supply lines of 3
+    // allocated from it.
+    void allocated(const char* qtdest, std::initializer_list<const char*> keys) {
+        cn.execute(QStringLiteral("insert into insumos_cmp (idlan, qtde, qtdest) values ('ITEM', "
+                                  "10, ?)"),
+                   {QString::fromLatin1(qtdest)});
+        for (const char* key : keys)
+            cn.execute(QStringLiteral("insert into os_custos (idlan, osnr, tipo, qtde, valor, "
+                                      "cdcat, idest) values (?, ?, 'P', 3, 2, 1, 'ITEM')"),
+                       {QString::fromLatin1(key), order});
+    }
+    // The row-selected gesture on a line, the question answered.
+    void remove(frmOS_Custos& form, int row, dlg::Answer answer) {
+        form.DataGrid1->setCurrentIndex(form.DataGrid1->model()->index(row, 0));
+        dialogs.answer(answer);
+        form.DataGrid1_DblClick();
+    }
+    QString itemQtdest() { return value(QStringLiteral("select qtdest from insumos_cmp")); }
     QString totals(const char* p, const char* s, const char* t) {
         return QStringLiteral("Produtos: R$ %1 Srv/M.Obr: R$ %2 Total: R$ %3")
             .arg(QLatin1String(p), QLatin1String(s), QLatin1String(t));
@@ -193,32 +216,105 @@ TEST_F(CostLines, SupplyPickerFillsTheCodeBox) {
     EXPECT_TRUE(form->txtQt->hasFocus());
 }
 
-TEST_F(CostLines, DeletingAnAllocatedLineLeavesThePurchaseItemAlone) {
-    cn.execute(QStringLiteral("insert into insumos_cmp (idlan, qtde, qtdest) values ('ITEM', 10, "
-                              "3)"));
-    for (const char* key : {"A", "B"})
-        cn.execute(QStringLiteral("insert into os_custos (idlan, osnr, tipo, qtde, valor, cdcat, "
-                                  "idest) values (?, ?, 'P', 3, 2, 1, 'ITEM')"),
-                   {QString::fromLatin1(key), order});
+// An allocated line gives its quantity back to the purchase item, as the
+// allocation's reversal does; a typed line only goes.
+TEST_F(CostLines, DeletingAnAllocatedLineReturnsItsQuantity) {
+    allocated("6", {"A", "B"});
+    cn.execute(QStringLiteral("insert into os_custos (idlan, osnr, tipo, qtde, valor, cdcat) "
+                              "values ('C', ?, 'S', 1, 5, 1)"),
+               {order});
     auto form = open();
-    EXPECT_EQ(form->lTL->text(), totals("12,00", "0,00", "12,00"));
-    form->DataGrid1->setCurrentIndex(form->DataGrid1->model()->index(1, 0));
-    dialogs.answer(dlg::Answer::No);
-    form->DataGrid1_DblClick();
-    EXPECT_EQ(count(QStringLiteral("os_custos")), 2);
+    EXPECT_EQ(form->lTL->text(), totals("12,00", "5,00", "17,00"));
+    remove(*form, 1, dlg::Answer::No);
+    EXPECT_EQ(count(QStringLiteral("os_custos")), 3);
     EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("Confirma a exclusão?"));
     EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("Atenção"));
     EXPECT_EQ(dialogs.messages()[0].defaultButton, dlg::Answer::No);
 
-    form->DataGrid1->setCurrentIndex(form->DataGrid1->model()->index(1, 0));
-    dialogs.answer(dlg::Answer::Yes);
-    form->DataGrid1_DblClick();
+    remove(*form, 1, dlg::Answer::Yes);
+    EXPECT_EQ(value(QStringLiteral("select group_concat(idlan order by idlan) from os_custos")),
+              QStringLiteral("A,C"));
+    EXPECT_EQ(itemQtdest(), QStringLiteral("3.0000"));
+    EXPECT_EQ(form->lTL->text(), totals("6,00", "5,00", "11,00"));
+    EXPECT_EQ(form->DataGrid1->model()->rowCount(), 2);
+    EXPECT_TRUE(form->isEnabled());
+
+    // The typed line takes nothing from the item.
+    remove(*form, 1, dlg::Answer::Yes);
     EXPECT_EQ(value(QStringLiteral("select group_concat(idlan) from os_custos")),
               QStringLiteral("A"));
-    EXPECT_EQ(value(QStringLiteral("select qtdest from insumos_cmp")), QStringLiteral("3.0000"));
-    EXPECT_EQ(form->lTL->text(), totals("6,00", "0,00", "6,00"));
-    EXPECT_EQ(form->DataGrid1->model()->rowCount(), 1);
+    EXPECT_EQ(itemQtdest(), QStringLiteral("3.0000"));
+
+    // A line another window deleted meanwhile gives nothing back; the list
+    // shows what is left.
+    cn.execute(QStringLiteral("delete from os_custos"));
+    dialogs.clear();
+    remove(*form, 0, dlg::Answer::Yes);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(itemQtdest(), QStringLiteral("3.0000"));
+    EXPECT_EQ(form->DataGrid1->model()->rowCount(), 0);
+    EXPECT_EQ(form->lTL->text(), totals("0,00", "0,00", "0,00"));
+}
+
+// Another station reverses the same line at the same moment: it holds the
+// line while this window asks to delete it, and the quantity comes back once.
+TEST_F(CostLines, ALineDeletedTwiceAtOnceReturnsItsQuantityOnce) {
+    allocated("3", {"A"});
+    auto form = open();
+    std::promise<void> held;
+    std::thread other;
+    std::atomic<bool> otherFailed = false;
+    dialogs.onMessage([&](const dlg::Message& m) {
+        if (m.text != QStringLiteral("Confirma a exclusão?"))
+            return;
+        other = std::thread([&] {
+            bool holding = false;
+            try {
+                db::Connection second(shared::gConexao);
+                second.open();
+                db::Transaction t(second);
+                second.query(QStringLiteral("select qtde from os_custos where idlan = 'A' for "
+                                            "update"));
+                held.set_value();
+                holding = true;
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                second.execute(QStringLiteral("delete from os_custos where idlan = 'A'"));
+                second.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest - 3"));
+                t.commit();
+            } catch (const db::DbError&) {
+                otherFailed = true;
+                if (!holding)
+                    held.set_value();
+            }
+        });
+        held.get_future().wait();
+    });
+    remove(*form, 0, dlg::Answer::Yes);
+    ASSERT_TRUE(other.joinable());
+    other.join();
+    EXPECT_FALSE(otherFailed);
+    EXPECT_EQ(itemQtdest(), QStringLiteral("0.0000"));
+    EXPECT_EQ(count(QStringLiteral("os_custos")), 0);
+    EXPECT_EQ(form->DataGrid1->model()->rowCount(), 0);
+}
+
+// A lock another station keeps through every attempt: nothing changes and
+// the user is told to try again.
+TEST_F(CostLines, ALineKeptInUseIsLeftAsItWas) {
+    allocated("3", {"A"});
+    auto form = open();
+    {
+        const supplytest::LastingConflict conflict(cn,
+                                                   QStringLiteral("before delete on os_custos"));
+        remove(*form, 0, dlg::Answer::Yes);
+    }
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[1].text, supplytest::kEmUso);
+    EXPECT_EQ(dialogs.messages()[1].title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(count(QStringLiteral("os_custos")), 1);
+    EXPECT_EQ(itemQtdest(), QStringLiteral("3.0000"));
     EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(CostLines, ListedByCategoryNameThenKeyAndTotalledByType) {

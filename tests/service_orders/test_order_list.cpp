@@ -99,35 +99,65 @@ TEST_F(OrderList, NewOrderIsOpenedInTheQuoteWindow) {
     EXPECT_EQ(numbers(list), QStringList{shown});
 }
 
-// Only the lines and the header go; costs and receivables stay.
+// Only an order with neither receivables nor cost lines goes, its service
+// lines with it; one already deleted elsewhere is said to be invalid.
 TEST_F(OrderList, DeletingAQuote) {
     const qint64 keep = ordem(QStringLiteral("0"));
-    const qint64 gone =
+    const qint64 billed =
         ordem(QStringLiteral("1"), cliente(QStringLiteral("JOSÉ")), QStringLiteral("2024-04-01"));
-    servico(gone, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
-    servico(keep, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
+    const qint64 costed = ordem(QStringLiteral("1"), 0, QStringLiteral("2024-04-02"));
+    const qint64 gone = ordem(QStringLiteral("1"), 0, QStringLiteral("2024-04-03"));
+    for (qint64 osnr : {keep, billed, costed, gone})
+        servico(osnr, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
     cn.execute(QStringLiteral("insert into os_custos (idlan, osnr, tipo) values ('C1', ?, 'P')"),
-               {db::integer(gone)});
+               {db::integer(costed)});
     cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc) values (?, ?)"),
-               {QStringLiteral("%1001001").arg(gone, 10, 10, QLatin1Char('0')),
-                QStringLiteral("%1").arg(gone, 10, 10, QLatin1Char('0'))});
+               {QStringLiteral("%1001001").arg(billed, 10, 10, QLatin1Char('0')),
+                QStringLiteral("%1").arg(billed, 10, 10, QLatin1Char('0'))});
 
     frmOS_ListaOrc list;
-    list.DataGrid1->setCurrentIndex(list.DataGrid1->model()->index(1, 0));
-    dialogs.answer(dlg::Answer::No);
-    list.Command3_Click();
+    auto remove = [&](int row, dlg::Answer answer) {
+        dialogs.clear();
+        list.DataGrid1->setCurrentIndex(list.DataGrid1->model()->index(row, 0));
+        dialogs.answer(answer);
+        list.Command3_Click();
+    };
+    remove(1, dlg::Answer::No);
     EXPECT_EQ(dialogs.messages().back().text,
               QStringLiteral("Confirma a exclusão do item selecionado?\nO.S. No: %1\nCliente: JOSÉ")
-                  .arg(gone));
-    EXPECT_EQ(count(QStringLiteral("os_cab")), 2);
+                  .arg(billed));
+    EXPECT_EQ(count(QStringLiteral("os_cab")), 4);
 
-    dialogs.answer(dlg::Answer::Yes);
-    list.Command3_Click();
+    for (int row : {1, 2}) {
+        SCOPED_TRACE(row == 1 ? "with a receivable" : "with a cost line");
+        remove(row, dlg::Answer::Yes);
+        ASSERT_EQ(dialogs.messages().size(), 2u);
+        EXPECT_EQ(dialogs.messages().back().text,
+                  QStringLiteral("--- ERRO --- ORDEM COM CONTAS A RECEBER OU CUSTOS NÃO PODE SER "
+                                 "EXCLUÍDA!"));
+        EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(dialogs.messages().back().icon, dlg::Icon::Critical);
+        EXPECT_EQ(count(QStringLiteral("os_cab")), 4);
+        EXPECT_EQ(count(QStringLiteral("os_srv")), 4);
+    }
+
+    remove(3, dlg::Answer::Yes);
     EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Excluído com sucesso!"));
-    EXPECT_EQ(numbers(list), QStringList{n(keep)});
-    EXPECT_EQ(count(QStringLiteral("os_srv")), 1);
+    EXPECT_EQ(numbers(list), (QStringList{n(keep), n(billed), n(costed)}));
+    EXPECT_EQ(count(QStringLiteral("os_srv")), 3);
     EXPECT_EQ(count(QStringLiteral("os_custos")), 1);
     EXPECT_EQ(count(QStringLiteral("creceber")), 1);
+
+    // Another station deletes the order while the question is open.
+    dialogs.onMessage([&](const dlg::Message& m) {
+        if (m.buttons == dlg::Buttons::YesNo)
+            cn.execute(QStringLiteral("delete from os_cab where osnr = ?"), {db::integer(keep)});
+    });
+    remove(0, dlg::Answer::Yes);
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
+    EXPECT_FALSE(dialogs.sawText(QStringLiteral("Excluído com sucesso!")));
+    EXPECT_EQ(numbers(list), (QStringList{n(billed), n(costed)}));
 }
 
 TEST_F(OrderList, EmptyListIgnoresRowCommands) {

@@ -2,7 +2,9 @@
 #include "platform/dates.h"
 #include "service_orders/compra_rules.h"
 #include "service_orders/frmInsumos_Compra.h"
+#include "service_orders/frmInsumos_Destino.h"
 #include "tests/service_orders/supply_test_support.h"
+#include "tests/support/modal.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -106,11 +108,97 @@ TEST_F(Purchase, ItemsAreAddedToTheInvoiceTyped) {
     EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 2);
     EXPECT_EQ(form->lST->text(), totals("3,5", "0,00", "61,25", "61,25"));
 
-    // The invoice typed again later, without its leading zero, is the same one.
+    // The invoice typed again later, as it was stored, lists its items.
     auto again = open();
-    enterPurchase(*again, "1");
+    enterPurchase(*again, "001");
     EXPECT_EQ(again->DataGrid1->model()->rowCount(), 2);
     EXPECT_EQ(again->txtDTe->text(), QStringLiteral("02/05/2024"));
+}
+
+// The invoice parts are the text stored: "123" and "000123" are two
+// invoices, for the list, the allocation and the closing alike.
+TEST_F(Purchase, InvoiceKeyIsTheTextTyped) {
+    auto form = open();
+    enterPurchase(*form, "1", "123");
+    addItem(*form, QStringLiteral("P1"), QStringLiteral("1"));
+    auto other = open();
+    enterPurchase(*other, "1", "000123");
+    EXPECT_EQ(other->DataGrid1->model()->rowCount(), 0);
+    addItem(*other, QStringLiteral("P2"), QStringLiteral("1"));
+    EXPECT_EQ(columnTexts(other->DataGrid1->model(), 1), QStringList{QStringLiteral("LIXA")});
+    const auto padded = *chaveCompra(QString::number(supplier), QStringLiteral("1"),
+                                     QStringLiteral("000123"), QStringLiteral("55"));
+    EXPECT_EQ(cn.query(itensCompra(padded)).rowCount(), 1);
+    cn.execute(encerraCompra(padded));
+    EXPECT_EQ(rows(QStringLiteral("select nfiscal, status from insumos_cmp order by nfiscal")),
+              (QStringList{QStringLiteral("000123|S"), QStringLiteral("123|N")}));
+    EXPECT_EQ(situacaoCompra(cn, *chaveCompra(QString::number(supplier), QStringLiteral("1"),
+                                              QStringLiteral("123"), QStringLiteral("55"))),
+              SituacaoCompra::Aberta);
+}
+
+// "Encerrar Compra" with no item: nothing to hand out, nothing to close.
+TEST_F(Purchase, AnEmptyPurchaseCannotBeClosed) {
+    auto form = open();
+    enterPurchase(*form);
+    bool allocationShown = false;
+    testsupport::whenModal<frmInsumos_Destino>(
+        [&](frmInsumos_Destino* allocation) {
+            allocationShown = true;
+            allocation->close();
+        },
+        500);
+    form->Command8_Click();
+    QTest::qWait(50);
+    EXPECT_FALSE(allocationShown);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("--- ERRO --- DADOS INVÁLIDO!"));
+    EXPECT_TRUE(form->isVisible());
+}
+
+// Another station closes the purchase while this window asks: the freight
+// and the deletion change nothing, and the window closes as for any closed
+// purchase.
+TEST_F(Purchase, APurchaseClosedMeanwhileTakesNoChange) {
+    struct Case {
+        const char* what;
+        std::function<void(frmInsumos_Compra&)> act;
+    };
+    const Case cases[] = {
+        {"freight",
+         [this](frmInsumos_Compra& f) {
+             dialogs.answerInput(QStringLiteral("8"));
+             f.Command5_Click();
+         }},
+        {"item deletion",
+         [](frmInsumos_Compra& f) {
+             f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(0, 0));
+             f.DataGrid1_DblClick();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        cn.execute(QStringLiteral("delete from insumos_cmp"));
+        auto form = open();
+        enterPurchase(*form);
+        addItem(*form, QStringLiteral("P1"), QStringLiteral("2"));
+        const QString items =
+            QStringLiteral("select idlan, cdpro, vfinal, vfrete, qtde, qtdest from insumos_cmp");
+        const QStringList before = rows(items);
+        dialogs.clear();
+        dialogs.onMessage([this](const dlg::Message& m) {
+            if (m.buttons == dlg::Buttons::YesNo)
+                cn.execute(QStringLiteral("update insumos_cmp set status = 'S'"));
+        });
+        dialogs.answer(dlg::Answer::Yes);
+        c.act(*form);
+        dialogs.onMessage({});
+        EXPECT_EQ(dialogs.messages().back().text,
+                  QStringLiteral("--- ERRO --- COMPRA JÁ ENCERRADA!"));
+        EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(rows(items), before);
+        EXPECT_FALSE(form->isVisible());
+    }
 }
 
 TEST_F(Purchase, ItemsAreCheckedInOrder) {

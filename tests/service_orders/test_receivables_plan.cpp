@@ -1,6 +1,7 @@
 #include "finance/parcelas.h"
 #include "platform/dates.h"
 #include "service_orders/frmOS_GerFinan.h"
+#include "service_orders/order_summary.h"
 #include "service_orders/receivables_plan.h"
 #include "tests/service_orders/core_order_test.h"
 #include "tests/support/modal.h"
@@ -8,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -35,6 +37,11 @@ TEST(PlanRules, ValuesDatesAndKeys) {
               QStringLiteral("33.33"));
     EXPECT_EQ(receivables::valorParcela(*Decimal::parse(QStringLiteral("0,05")), 2).toSql(2),
               QStringLiteral("0.03"));
+    // Rounded once from the exact quotient, not from one cut to four places.
+    EXPECT_EQ(receivables::valorParcela(*Decimal::parse(QStringLiteral("200,0099")), 2).toSql(2),
+              QStringLiteral("100.00"));
+    EXPECT_EQ(receivables::valorParcela(*Decimal::parse(QStringLiteral("200,01")), 2).toSql(2),
+              QStringLiteral("100.01"));
     const QDate first(2024, 1, 31);
     EXPECT_EQ(parcelas::vencimento(first, 1), QDate(2024, 2, 29));
     EXPECT_EQ(parcelas::vencimento(first, 2), QDate(2024, 3, 31));
@@ -81,12 +88,18 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
     const Case cases[] = {
         {"client name", [](auto& p) { p.nmcli = QStringLiteral(" "); },
          "--- ERRO --- DADOS INCOMPLETOS!", "ATENÇÃO", dlg::Icon::Exclamation},
-        {"no emission date", [](auto& p) { p.emissao.clear(); }, "--- ERRO --- DADOS INCOMPLETOS!",
-         "ATENÇÃO", dlg::Icon::Exclamation},
+        {"no emission date", [](auto& p) { p.emissao.clear(); },
+         "--- ERRO --- DATA DE EMISSÃO INVÁLIDA!", "ATENÇÃO", dlg::Icon::Exclamation},
+        {"emission date that does not exist",
+         [](auto& p) { p.emissao = QStringLiteral("30/02/2024"); },
+         "--- ERRO --- DATA DE EMISSÃO INVÁLIDA!", "ATENÇÃO", dlg::Icon::Exclamation},
         {"total", [](auto& p) { p.total = QStringLiteral("0"); },
          "--- ERRO --- VALOR DA ORDEM INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
         {"emission", [](auto& p) { p.emissao = QStringLiteral("16/03/2024"); },
          "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!", "ATENÇÃO", dlg::Icon::Exclamation},
+        {"rows hidden by a new plan", [](auto& p) { p.parcelasNaTela = false; },
+         "--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\nMinimo de 1 e máximo de 115", "ATENÇÃO",
+         dlg::Icon::Critical},
         {"first due", [](auto& p) { p.parcelas[0].vencimento = QStringLiteral("31/02/2024"); },
          "--- ERRO --- VENCIMENTO DA PRIMEIRA PARCELA INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
         {"first before emission",
@@ -284,23 +297,57 @@ TEST_F(ReceivablesPlan, SavedPlanReplacesTheOrdersRows) {
     }
 }
 
-// A plan on which money was received: its rows keep value and due date, the
-// count cannot change, and the save carries the amount on a row of its own,
-// together with what an earlier save carried.
+TEST_F(ReceivablesPlan, NewPlanThenSaveWritesNothing) {
+    frmOS_GerFinan form;
+    fill(form);
+    form.show();
+    build(form, QStringLiteral("3"), QDate::currentDate());
+    form.cmdretorna_Click();
+    // The checks of the boxes come first.
+    form.txtDTe->clear();
+    form.cmdsalva_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("--- ERRO --- DATA DE EMISSÃO INVÁLIDA!"));
+    form.txtDTe->setText(br(QDate::currentDate()));
+    form.cmdsalva_Click();
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
+                             "Minimo de 1 e máximo de 115"));
+    EXPECT_EQ(dialogs.messages().back().icon, dlg::Icon::Critical);
+    EXPECT_EQ(count(QStringLiteral("creceber")), 0);
+    EXPECT_TRUE(form.isVisible());
+}
+
+// A plan on which money was received: the received rows stay exactly as
+// they are, the count and "Novo Plano" cannot change them, only the
+// untouched rows are written again, and no row of the received amount is
+// added, so the order's open amount stays what it was.
 TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
     const QDate emission = QDate::currentDate().addDays(-40);
     auto insert = [&](const QString& key, const QDate& due, const char* orig, const char* paid,
-                      const char* open, const char* pago) {
+                      const char* interest, const char* discount, const char* open,
+                      const char* pago) {
         cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, dtp, "
-                                  "vrorig, vrpg, vrab, pago) values (?,?,1,?,?,?,?,?,?,?)"),
+                                  "vrorig, vrpg, juros, descontos, vrab, pago, evcad) values "
+                                  "(?,?,1,?,?,?,?,?,?,?,?,?,'ANA 01/02/2024 10:00:00')"),
                    {key, ref(), emission, due, due, QString::fromLatin1(orig),
-                    QString::fromLatin1(paid), QString::fromLatin1(open),
+                    QString::fromLatin1(paid), QString::fromLatin1(interest),
+                    QString::fromLatin1(discount), QString::fromLatin1(open),
                     QString::fromLatin1(pago)});
     };
-    // The carried row sorts before the instalments.
-    insert(receivables::nrdocRecebido(osnr), emission.addDays(-5), "0", "20", "20", "S");
-    insert(receivables::nrdoc(osnr, 1, 2), emission.addDays(30), "50", "30", "20", "N");
-    insert(receivables::nrdoc(osnr, 2, 2), emission.addDays(60), "50", "0", "50", "N");
+    // An earlier save's carried row, sorting before the instalments.
+    const QString carried = ref() + QStringLiteral("000000");
+    insert(carried, emission.addDays(-5), "0", "20", "0", "0", "20", "S");
+    // Partly received, with interest and a discount: 50 + 5 - 3 - 30.
+    insert(receivables::nrdoc(osnr, 1, 2), emission.addDays(30), "50", "30", "5", "3", "22", "N");
+    insert(receivables::nrdoc(osnr, 2, 2), emission.addDays(60), "50", "0", "0", "0", "50", "N");
+    const QString kept =
+        QStringLiteral("select * from creceber where nrdoc in (?, ?) order by nrdoc");
+    const QStringList before = rows(kept, {carried, receivables::nrdoc(osnr, 1, 2)});
+    const Decimal openBefore = ordersummary::le(cn, osnr).emAberto;
+    EXPECT_EQ(openBefore.toSql(2), QStringLiteral("92.00"));
 
     frmOS_GerFinan form;
     form.txtOsNR->setText(QString::number(osnr));
@@ -311,6 +358,7 @@ TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
     EXPECT_EQ(form.txtDTe->text(), br(emission));
     EXPECT_EQ(form.txtQtParc->text(), QStringLiteral("2"));
     EXPECT_FALSE(form.txtQtParc->isEnabled());
+    EXPECT_FALSE(form.cmdretorna->isEnabled());
     ASSERT_EQ(form.txtVR.size(), 2);
     EXPECT_EQ(form.txtVR[0]->text(), QStringLiteral("50,00"));
     EXPECT_FALSE(form.txtVR[0]->isEnabled());
@@ -320,18 +368,52 @@ TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
     EXPECT_EQ(form.txtVrDif->text(), QStringLiteral("R$ 50,00"));
     EXPECT_FALSE(form.frmVCT->isHidden());
 
+    form.txtVCT[1]->setText(br(emission.addDays(61)));
     dialogs.answer(dlg::Answer::Yes);
     form.cmdsalva_Click();
-    EXPECT_EQ(value(QStringLiteral("select count(*) from creceber where pago = 'N' and vrpg = 0")),
-              QStringLiteral("2"));
-    const db::Recordset carried = cn.query(QStringLiteral("select * from creceber where nrdoc = ?"),
-                                           {receivables::nrdocRecebido(osnr)});
-    ASSERT_EQ(carried.rowCount(), 1);
-    EXPECT_EQ(carried.text(QStringLiteral("vrorig")), QStringLiteral("0.00"));
-    EXPECT_EQ(carried.text(QStringLiteral("vrpg")), QStringLiteral("50.00"));
-    EXPECT_EQ(carried.text(QStringLiteral("vrab")), QStringLiteral("50.00"));
-    EXPECT_EQ(carried.text(QStringLiteral("pago")), QStringLiteral("S"));
-    EXPECT_EQ(carried.date(QStringLiteral("dtv")), emission);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(rows(kept, {carried, receivables::nrdoc(osnr, 1, 2)}), before);
+    EXPECT_EQ(count(QStringLiteral("creceber")), 3);
+    const db::Recordset rewritten = cn.query(
+        QStringLiteral("select * from creceber where nrdoc = ?"), {receivables::nrdoc(osnr, 2, 2)});
+    EXPECT_EQ(rewritten.date(QStringLiteral("dtv")), emission.addDays(61));
+    EXPECT_EQ(rewritten.text(QStringLiteral("vrab")), QStringLiteral("50.00"));
+    EXPECT_EQ(rewritten.text(QStringLiteral("pago")), QStringLiteral("N"));
+    EXPECT_TRUE(rewritten.text(QStringLiteral("evcad")).startsWith(QStringLiteral("TESTE ")));
+    EXPECT_EQ(ordersummary::le(cn, osnr).emAberto, openBefore);
+}
+
+// Money received by another station after the plan was read: the save
+// writes nothing and says so.
+TEST_F(ReceivablesPlan, PlanChangedMeanwhileIsNotSaved) {
+    for (int i = 1; i <= 2; ++i)
+        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, vrorig, "
+                                  "vrab) values (?, ?, 1, curdate(), ?, 50, 50)"),
+                   {receivables::nrdoc(osnr, i, 2), ref(), QDate::currentDate().addMonths(i)});
+    shared::gRetorno = QStringLiteral("N");
+    frmOS_GerFinan form;
+    fill(form);
+    form.show();
+    ASSERT_EQ(form.txtVR.size(), 2);
+    EXPECT_TRUE(form.cmdretorna->isEnabled());
+    const QString receipt =
+        QStringLiteral("update creceber set vrpg = 20, vrab = 30 where nrdoc = ?");
+    dialogs.onMessage([&](const dlg::Message& m) {
+        if (m.text == QLatin1String("Confirma?"))
+            cn.execute(receipt, {receivables::nrdoc(osnr, 2, 2)});
+    });
+    form.txtVR[0]->setText(QStringLiteral("40"));
+    form.txtVR[1]->setText(QStringLiteral("60"));
+    dialogs.answer(dlg::Answer::Yes);
+    form.cmdsalva_Click();
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("--- ERRO --- PLANO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
+    EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(rows(QStringLiteral("select nrdoc, vrorig, vrpg, vrab from creceber order by nrdoc")),
+              (QStringList{receivables::nrdoc(osnr, 1, 2) + QStringLiteral("|50.00|0.00|50.00"),
+                           receivables::nrdoc(osnr, 2, 2) + QStringLiteral("|50.00|20.00|30.00")}));
+    EXPECT_EQ(shared::gRetorno, QStringLiteral("N"));
+    EXPECT_TRUE(form.isVisible());
 }
 
 // A failing insert leaves the former plan whole.
@@ -339,10 +421,10 @@ TEST_F(ReceivablesPlan, FailedSaveChangesNothing) {
     cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, vrorig) values "
                               "(?, ?, 1, 100)"),
                {receivables::nrdoc(osnr, 1, 1), ref()});
-    receivables::PlanoGravacao plan{osnr, 1, QDate::currentDate(), {}, Decimal()};
+    receivables::PlanoGravacao plan{osnr, 1, QDate::currentDate(), {}};
     for (int i = 0; i < 2; ++i)
         plan.parcelas.append({receivables::nrdoc(osnr, 1, 2), Decimal::fromInt(50),
                               QDate::currentDate().addMonths(i)});
-    EXPECT_THROW(receivables::grava(cn, plan, QStringLiteral("TESTE")), db::DbError);
+    EXPECT_THROW(receivables::grava(cn, plan, {}, QStringLiteral("TESTE")), db::DbError);
     EXPECT_EQ(value(QStringLiteral("select nrdoc from creceber")), receivables::nrdoc(osnr, 1, 1));
 }
