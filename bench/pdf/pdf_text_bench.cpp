@@ -3,7 +3,8 @@
 // built beside the outside library of reference (Debian libhpdf-dev), the
 // same pages are also written with it, uncompressed, in the same run. Each
 // writer runs several times in turn; the best wall time of each and their
-// ratio are printed.
+// ratio are printed. The one argument, when given, is the number of runs
+// (5 by default).
 #include "pdf/font_folder.h"
 #include "pdf/pdf_printer.h"
 #include "platform/cp1252.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <sys/resource.h>
 #include <vector>
@@ -27,7 +29,6 @@ namespace {
 constexpr int kPages = 200;
 constexpr int kLines = 54;
 constexpr int kColumns = 151;
-constexpr int kRuns = 5;
 constexpr double kPageHeight = 595;
 
 // Line l of page p is entry (p - 1) * kLines + l - 1; it lies at y 20 + 10 l
@@ -119,6 +120,7 @@ double writeHpdf(const QString& file, const std::vector<QString>& lines) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     QTemporaryDir folder;
     if (!folder.isValid())
         return 1;
@@ -133,7 +135,7 @@ int main(int argc, char** argv) {
     try {
         // The program folder's metric files are set up once, not per document.
         const QString fonts = fontfolder::ensureFontFolder();
-        for (int run = 0; run < kRuns; ++run) {
+        for (int run = 0; run < runs; ++run) {
             bestOurs = std::min(bestOurs, writeOurs(ours, fonts, lines));
 #ifdef QUENDARO_BENCH_HPDF
             bestHpdf = std::min(bestHpdf, writeHpdf(theirs, lines));
@@ -146,7 +148,7 @@ int main(int argc, char** argv) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("pages: %d, lines: %d, characters: %d; best of %d runs\n", kPages, kPages * kLines,
-                kPages * kLines * kColumns, kRuns);
+                kPages * kLines * kColumns, runs);
     std::printf("writer:  %.3f s, %lld bytes\n", bestOurs,
                 static_cast<long long>(QFileInfo(ours).size()));
 #ifdef QUENDARO_BENCH_HPDF
