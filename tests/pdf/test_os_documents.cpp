@@ -170,21 +170,30 @@ TEST_F(OSDocuments, SameBytesAsTheCheckedDocuments) {
                     dataPath(QStringLiteral("expected/os_detalhada.pdf")));
 }
 
+// The digits as written name the file; the blanks around them do not.
 TEST_F(OSDocuments, NumberAsWrittenNamesTheFile) {
-    const qint64 osnr = ordem();
-    ASSERT_EQ(osnr, 1);
+    for (int i = 0; i < 7; ++i)
+        ordem();
     ASSERT_TRUE(ImprimeOSSimplificada(QStringLiteral("001")));
     EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/OS_001.pdf")));
     EXPECT_TRUE(pdfText(shared::gArquivoPDF).contains(QStringLiteral("Orçamento: 00001")));
+    ASSERT_TRUE(ImprimeOSDetalhada(QStringLiteral(" 7")));
+    EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/OS_7.pdf")));
+    EXPECT_TRUE(pdfText(shared::gArquivoPDF).contains(QStringLiteral("Orçamento: 00007")));
 }
 
+// Only digits make an order number: anything else writes nothing and leaves
+// no earlier path for the print command to open.
 TEST_F(OSDocuments, TextThatIsNoNumberWritesNothing) {
-    shared::gArquivoPDF = QStringLiteral("anterior.pdf");
-    for (const char* osnr : {"", "abc", "7a"}) {
-        EXPECT_FALSE(ImprimeOSSimplificada(QString::fromLatin1(osnr)));
-        EXPECT_FALSE(ImprimeOSDetalhada(QString::fromLatin1(osnr)));
+    ordem();
+    for (const char* osnr :
+         {"", " ", "abc", "7a", "7.5", "+7", "-7", "1 1", "1e1", "99999999999999999999"}) {
+        for (auto imprime : {ImprimeOSSimplificada, ImprimeOSDetalhada}) {
+            shared::gArquivoPDF = QStringLiteral("anterior.pdf");
+            EXPECT_FALSE(imprime(QString::fromLatin1(osnr))) << osnr;
+            EXPECT_TRUE(shared::gArquivoPDF.isEmpty()) << osnr;
+        }
     }
-    EXPECT_EQ(shared::gArquivoPDF, QStringLiteral("anterior.pdf"));
     EXPECT_FALSE(QDir(path(QStringLiteral("temp"))).exists());
 }
 
@@ -217,9 +226,10 @@ TEST_F(OSDocuments, MissingRowsLeaveTheirBlocksEmpty) {
 }
 
 TEST_F(OSDocuments, OrderThatDoesNotExistLeavesNoFile) {
+    shared::gArquivoPDF = QStringLiteral("anterior.pdf");
     EXPECT_THROW(ImprimeOSSimplificada(QStringLiteral("42")), PDFError);
-    EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/OS_42.pdf")));
-    EXPECT_FALSE(QFile::exists(shared::gArquivoPDF));
+    EXPECT_TRUE(shared::gArquivoPDF.isEmpty());
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("temp/OS_42.pdf"))));
 }
 
 TEST_F(OSDocuments, DetailedDocumentSumsCostsByTypeAndCategory) {
