@@ -4,12 +4,12 @@
 #include "pdf/font_folder.h"
 #include "pdf/os_document_page.h"
 #include "pdf/pdf_printer.h"
+#include "platform/digits.h"
 #include "platform/program_folder.h"
 #include "shell/shared_state.h"
 
 #include <QDir>
 #include <QFile>
-#include <algorithm>
 #include <optional>
 
 namespace {
