@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QDateTime>
-#include <QHash>
 #include <QString>
 #include <array>
 
@@ -13,21 +11,8 @@ using Widths = std::array<int, 256>;
 
 // Reads the encoded character lines; codes outside the section's first and
 // last code measure 0. Throws PDFError (MissingMetrics) when the file cannot
-// be read or a metric line is malformed.
+// be read, a metric line is malformed, a width is not a number from 0 to a
+// hundred times the font size, or the file ends inside the metric section.
 Widths readWidths(const QString& path);
-
-// Widths of files already read, read again when a file changes on disk.
-class WidthCache {
-public:
-    const Widths& widths(const QString& path);
-
-private:
-    struct Entry {
-        QDateTime modified;
-        qint64 size = -1;
-        Widths widths{};
-    };
-    QHash<QString, Entry> entries_;
-};
 
 } // namespace afm

@@ -5,6 +5,7 @@
 #include "platform/program_folder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 using pdfformat::AppendLine;
@@ -34,7 +35,15 @@ void PDFPrinter::PDFLoadAfm(const QString& sPathAFM) {
     if (table.isEmpty())
         return;
     fontTable_ = table;
-    afmFolder_ = sPathAFM;
+    SetAfmFolder(sPathAFM);
+}
+
+void PDFPrinter::SetAfmFolder(const QString& folder) {
+    if (folder == afmFolder_)
+        return;
+    afmFolder_ = folder;
+    fontWidths_.clear();
+    currentWidths_ = nullptr;
 }
 
 QString PDFPrinter::MetricsPath(const QString& fontName) const {
@@ -46,12 +55,38 @@ double PDFPrinter::PDFGetStringWidth(const QString& str_Txt, const QString& str_
     return MeasureBytes(Bytes(str_Txt), str_FName.isEmpty() ? fontName_ : str_FName, in_FSize);
 }
 
-double PDFPrinter::MeasureBytes(const QByteArray& text, const QString& font, int size) {
+const afm::Widths& PDFPrinter::FontWidths(const QString& font) {
+    if (currentWidths_ && font == fontName_)
+        return *currentWidths_;
     if (font.isEmpty())
         throw PDFError(
             PDFError::Kind::MissingMetrics,
             QStringLiteral("Nenhuma fonte foi escolhida (PDFSetFont) para medir o texto."));
-    const afm::Widths& widths = widths_.widths(MetricsPath(font));
+    auto found = fontWidths_.find(font);
+    if (found == fontWidths_.end())
+        found = fontWidths_.emplace(font, afm::readWidths(MetricsPath(font))).first;
+    if (font == fontName_)
+        currentWidths_ = &found->second;
+    return found->second;
+}
+
+void PDFPrinter::ResolveFontWidths() {
+    currentWidths_ = nullptr;
+    auto found = fontWidths_.find(fontName_);
+    if (found == fontWidths_.end()) {
+        const QString path = MetricsPath(fontName_);
+        if (!QFileInfo::exists(path))
+            return;
+        found = fontWidths_.emplace(fontName_, afm::readWidths(path)).first;
+    }
+    currentWidths_ = &found->second;
+}
+
+double PDFPrinter::MeasureBytes(const QByteArray& text, const QString& font, int size) {
+    return Measure(text, FontWidths(font), size);
+}
+
+double PDFPrinter::Measure(const QByteArray& text, const afm::Widths& widths, int size) {
     qint64 sum = 0;
     for (char c : text) {
         const auto code = static_cast<unsigned char>(c);

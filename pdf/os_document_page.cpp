@@ -1,6 +1,8 @@
 #include "pdf/os_document_page.h"
 
 #include "pdf/os_document_fields.h"
+#include "pdf/os_document_layout.h"
+#include "pdf/os_document_note.h"
 #include "pdf/pdf_printer.h"
 #include "platform/dates.h"
 #include "platform/moeda.h"
@@ -21,6 +23,10 @@ constexpr int kTimes = 2;
 constexpr int kNormal = 0;
 constexpr int kItalico = 1;
 constexpr int kNegrito = 2;
+
+// The additional information is wrapped inside the totals box, from x 20
+// to 570.
+constexpr double kLarguraDaNota = 550;
 
 const QString kEnderecoFabricante = QStringLiteral("www.quendaro.com.br");
 
@@ -57,6 +63,11 @@ void empresa(PDFPrinter& pdf, const Conteudo& c) {
     pdf.PDFDrawLine(15, 85, 575, 85);
 }
 
+QString linhaDaOrdem(const Conteudo& c) {
+    return QStringLiteral("Orçamento: ") +
+           QStringLiteral("%1").arg(c.numero, 5, 10, QLatin1Char('0'));
+}
+
 void quadros(PDFPrinter& pdf, const Conteudo& c) {
     pdf.PDFDrawRectangle(15, 90, 390, 45);
     pdf.PDFDrawRectangle(410, 90, 165, 45);
@@ -67,9 +78,7 @@ void quadros(PDFPrinter& pdf, const Conteudo& c) {
     pdf.PDFTextOut(cliente.endereco.trimmed() + QStringLiteral(" - ") + cliente.bairro, 20, 110);
     pdf.PDFTextOut(cliente.cidade, 20, 120);
     pdf.PDFTextOut(QStringLiteral("Cnpj: ") + cliente.cpf, 20, 130);
-    pdf.PDFTextOut(QStringLiteral("Orçamento: ") +
-                       QStringLiteral("%1").arg(c.numero, 5, 10, QLatin1Char('0')),
-                   415, 100);
+    pdf.PDFTextOut(linhaDaOrdem(c), 415, 100);
     pdf.PDFTextOut(QStringLiteral("Emissão: ") + c.ordem.data, 415, 110);
     pdf.PDFTextOut(QStringLiteral("Solicitante: ") + c.ordem.solicitante, 415, 120);
 }
@@ -82,43 +91,24 @@ void faixa(PDFPrinter& pdf, double y) {
     pdf.PDFSetLineWidth(0.2);
 }
 
-// A table row and the rule under it; the next row's position.
-double linhaDaTabela(PDFPrinter& pdf, const QString& row, double y) {
-    pdf.PDFTextOut(row, 20, y);
-    pdf.PDFDrawLine(15, y + 2, 575, y + 2);
-    return y + 10;
-}
-
-// The service lines from y 160; the position after the last one. Price and
-// quantity enter the totals as they are printed.
-double servicos(PDFPrinter& pdf, const Conteudo& c, Somas& somas) {
-    faixa(pdf, 145);
+// The services headings, white on their band at `y`; rows follow in black.
+void cabecalhoDosServicos(PDFPrinter& pdf, double y) {
+    faixa(pdf, y);
     pdf.PDFSetFont(kCourier, 8, kNegrito);
     pdf.PDFSetTextColor(kBranco);
     pdf.PDFTextOut(
         titulos({QStringLiteral("DESCRIÇÃO DOS SERVIÇOS"), QStringLiteral("UNID."),
                  QStringLiteral("QTDE"), QStringLiteral("PREÇO"), QStringLiteral("TOTAL")}),
-        20, 149);
+        20, y + 4);
     pdf.PDFSetLineColor(kPreto);
     pdf.PDFSetTextColor(kPreto);
-    double y = 160;
-    for (const Servico& s : c.servicos) {
-        const QString quantidade = s.qt.toBrTrimmed(0);
-        const QString preco = s.vu.toBrTrimmed(2);
-        const Decimal p = Decimal::parse(preco, false).value_or(Decimal());
-        const Decimal q = Decimal::parse(quantidade, false).value_or(Decimal());
-        y = linhaDaTabela(pdf, linha({s.dssrv, s.un, quantidade, preco, (p * q).toBr(2, false)}),
-                          y);
-        somas.subtotal += q * p;
-        somas.descontos += q * (s.pd * p / Decimal::fromInt(100));
-    }
-    return y;
 }
 
-// The costs section below the service lines; the position after it.
-double custos(PDFPrinter& pdf, const QList<Custo>& linhas, double y, Custos& totais) {
-    y += 20;
+// The costs headings at `y`, black on their band; rows follow in black.
+void cabecalhoDosCustos(PDFPrinter& pdf, double y) {
     faixa(pdf, y - 4);
+    pdf.PDFSetFont(kCourier, 8, kNegrito);
+    pdf.PDFSetTextColor(kPreto);
     pdf.PDFTextOut(titulos({QStringLiteral("CUSTOS POR CATEGORIA"),
                             QStringLiteral("TIPO"),
                             {},
@@ -127,19 +117,116 @@ double custos(PDFPrinter& pdf, const QList<Custo>& linhas, double y, Custos& tot
                    20, y);
     pdf.PDFSetLineColor(kPreto);
     pdf.PDFSetTextColor(kPreto);
-    y += 10;
-    for (const Custo& custo : linhas) {
+}
+
+// A table row and the rule under it.
+void linhaDaTabela(PDFPrinter& pdf, const QString& row, double y) {
+    pdf.PDFTextOut(row, 20, y);
+    pdf.PDFDrawLine(15, y + 2, 575, y + 2);
+}
+
+void fonteDaNota(PDFPrinter& pdf) {
+    pdf.PDFSetFont(kHelvetica, 8, kNegrito);
+    pdf.PDFSetTextColor(kPreto);
+}
+
+// The pages of one document: a part placed on a later page first ends the
+// current one with its footer and begins the next with the company header,
+// the order-number line and the headings the plan repeats there.
+class Paginas {
+public:
+    Paginas(PDFPrinter& pdf, const Conteudo& c, const Plano& plano)
+        : pdf_(pdf), c_(c), plano_(plano) {}
+
+    // True when a page began.
+    bool vaiPara(int pagina) {
+        const int antes = atual_;
+        while (atual_ < pagina) {
+            rodape();
+            pdf_.PDFEndPage();
+            pdf_.PDFNewPage();
+            ++atual_;
+            continuacao();
+        }
+        return atual_ != antes;
+    }
+
+    void rodape() {
+        pdf_.PDFSetLineColor(kPreto);
+        pdf_.PDFSetLineWidth(0.2);
+        pdf_.PDFDrawLine(15, 800, 575, 800);
+        pdf_.PDFSetFont(kCourier, 8, kItalico);
+        pdf_.PDFSetTextColor(kPreto);
+        pdf_.PDFTextOut(kEnderecoFabricante + QStringLiteral(" - ") + dates::stampBr(c_.agora), 20,
+                        810);
+        if (plano_.paginas() == 1)
+            return;
+        const QString pagina = QStringLiteral("Página %1 de %2").arg(atual_).arg(plano_.paginas());
+        // Right-aligned on the rule's end; the writer adds its one-point margin.
+        pdf_.PDFTextOut(pagina, 574 - pdf_.PDFGetStringWidth(pagina, QString(), 8), 810);
+    }
+
+private:
+    void continuacao() {
+        empresa(pdf_, c_);
+        pdf_.PDFSetFont(kTimes, 9, kNegrito);
+        pdf_.PDFSetTextColor(kPreto);
+        pdf_.PDFTextOut(linhaDaOrdem(c_), 415, kLinhaDaOrdem);
+        switch (plano_.repetidos.at(static_cast<std::size_t>(atual_ - 1))) {
+        case Cabecalho::Servicos:
+            cabecalhoDosServicos(pdf_, kFaixaDeContinuacao);
+            break;
+        case Cabecalho::Custos:
+            cabecalhoDosCustos(pdf_, kFaixaDeContinuacao + 4);
+            break;
+        case Cabecalho::Nenhum:
+            break;
+        }
+    }
+
+    PDFPrinter& pdf_;
+    const Conteudo& c_;
+    const Plano& plano_;
+    int atual_ = 1;
+};
+
+// The service lines. Price and quantity enter the totals as they are printed.
+void servicos(PDFPrinter& pdf, Paginas& paginas, const Conteudo& c, const Plano& plano,
+              Somas& somas) {
+    for (qsizetype i = 0; i < c.servicos.size(); ++i) {
+        const Servico& s = c.servicos.at(i);
+        const Lugar& lugar = plano.servicos.at(static_cast<std::size_t>(i));
+        paginas.vaiPara(lugar.pagina);
+        const QString quantidade = s.qt.toBrTrimmed(0);
+        const QString preco = s.vu.toBrTrimmed(2);
+        const Decimal p = Decimal::parse(preco, false).value_or(Decimal());
+        const Decimal q = Decimal::parse(quantidade, false).value_or(Decimal());
+        linhaDaTabela(pdf, linha({s.dssrv, s.un, quantidade, preco, (p * q).toBr(2, false)}),
+                      lugar.y);
+        somas.subtotal += q * p;
+        somas.descontos += q * (s.pd * p / Decimal::fromInt(100));
+    }
+}
+
+// The costs section below the service lines.
+void custos(PDFPrinter& pdf, Paginas& paginas, const QList<Custo>& linhas, const Plano& plano,
+            Custos& totais) {
+    paginas.vaiPara(plano.custos->pagina);
+    cabecalhoDosCustos(pdf, plano.custos->y);
+    for (qsizetype i = 0; i < linhas.size(); ++i) {
+        const Custo& custo = linhas.at(i);
+        const Lugar& lugar = plano.linhasDeCusto.at(static_cast<std::size_t>(i));
+        paginas.vaiPara(lugar.pagina);
         const bool insumo = custo.tipo == QLatin1String("P");
         (insumo ? totais.insumos : totais.maoDeObra) += custo.stotal;
-        y = linhaDaTabela(pdf,
-                          linha({custo.dsgrupo,
-                                 insumo ? QStringLiteral("INSUMOs") : QStringLiteral("M.OB."),
-                                 {},
-                                 {},
-                                 moeda(custo.stotal)}),
-                          y);
+        linhaDaTabela(pdf,
+                      linha({custo.dsgrupo,
+                             insumo ? QStringLiteral("INSUMOs") : QStringLiteral("M.OB."),
+                             {},
+                             {},
+                             moeda(custo.stotal)}),
+                      lugar.y);
     }
-    return y;
 }
 
 void totais(PDFPrinter& pdf, double y, const Somas& somas) {
@@ -174,31 +261,52 @@ void resumoDeCustos(PDFPrinter& pdf, double y, const Custos& custos) {
     }
 }
 
-void fechamento(PDFPrinter& pdf, const Conteudo& c, double y) {
+void caixaDosTotais(PDFPrinter& pdf, double y) {
     pdf.PDFDrawLine(365, y - 7, 365, y + 37);
     pdf.PDFDrawLine(15, y + 37, 575, y + 37);
-    pdf.PDFSetFont(kHelvetica, 8, kNegrito);
-    pdf.PDFSetTextColor(kPreto);
-    pdf.PDFTextOut(c.ordem.informacoes, 20, y + 45);
-    pdf.PDFDrawLine(15, 800, 575, 800);
-    pdf.PDFSetFont(kCourier, 8, kItalico);
-    pdf.PDFTextOut(kEnderecoFabricante + QStringLiteral(" - ") + dates::stampBr(c.agora), 20, 810);
+}
+
+void nota(PDFPrinter& pdf, Paginas& paginas, const QStringList& linhas, const Plano& plano) {
+    fonteDaNota(pdf);
+    for (qsizetype i = 0; i < linhas.size(); ++i) {
+        const Lugar& lugar = plano.nota.at(static_cast<std::size_t>(i));
+        if (paginas.vaiPara(lugar.pagina))
+            fonteDaNota(pdf);
+        if (!linhas.at(i).isEmpty())
+            pdf.PDFTextOut(linhas.at(i), 20, lugar.y);
+    }
 }
 
 } // namespace
 
 void desenha(PDFPrinter& pdf, const Conteudo& conteudo) {
+    fonteDaNota(pdf);
+    const QStringList linhasDaInformacao =
+        linhasDaNota(conteudo.ordem.informacoes, kLarguraDaNota, [&pdf](const QString& texto) {
+            return pdf.PDFGetStringWidth(texto, QString(), 8);
+        });
+    const Plano plano = planeja(
+        static_cast<int>(conteudo.servicos.size()),
+        conteudo.custos ? std::optional(static_cast<int>(conteudo.custos->size())) : std::nullopt,
+        static_cast<int>(linhasDaInformacao.size()));
+    Paginas paginas(pdf, conteudo, plano);
+
     empresa(pdf, conteudo);
     quadros(pdf, conteudo);
+    cabecalhoDosServicos(pdf, kFaixaDosServicos);
     Somas somas;
-    double y = servicos(pdf, conteudo, somas);
+    servicos(pdf, paginas, conteudo, plano, somas);
     Custos custosTotais;
     if (conteudo.custos)
-        y = custos(pdf, *conteudo.custos, y, custosTotais);
+        custos(pdf, paginas, *conteudo.custos, plano, custosTotais);
+    paginas.vaiPara(plano.totais.pagina);
+    const double y = plano.totais.y;
     totais(pdf, y, somas);
     if (conteudo.custos)
         resumoDeCustos(pdf, y, custosTotais);
-    fechamento(pdf, conteudo, y);
+    caixaDosTotais(pdf, y);
+    nota(pdf, paginas, linhasDaInformacao, plano);
+    paginas.rodape();
 }
 
 } // namespace osdoc

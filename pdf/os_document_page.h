@@ -22,7 +22,8 @@ struct Conteudo {
     QDateTime agora;
 };
 
-// Draws the page on a writer in points with its page begun.
+// Draws the document's pages on a writer in points with its first page
+// begun; the caller ends the last page.
 void desenha(PDFPrinter& pdf, const Conteudo& conteudo);
 
 } // namespace osdoc

@@ -4,26 +4,31 @@
 #include "pdf/font_folder.h"
 #include "pdf/os_document_page.h"
 #include "pdf/pdf_printer.h"
-#include "platform/decimal.h"
+#include "platform/digits.h"
 #include "platform/program_folder.h"
 #include "shell/shared_state.h"
 
 #include <QDir>
 #include <QFile>
+#include <optional>
 
 namespace {
 
-bool escreve(const QString& osnr, bool detalhada) {
-    const auto numero = Decimal::parse(osnr, false);
-    if (!numero)
-        return false;
-    const qint64 n = numero->truncatedUnits();
-    QDir().mkpath(programfolder::file(QStringLiteral("temp")));
-    shared::gArquivoPDF =
-        programfolder::file(QStringLiteral("temp/OS_") + osnr + QStringLiteral(".pdf"));
+// The order number as typed, blanks around it aside: digits only, and few
+// enough to be a number.
+std::optional<qint64> numeroDaOrdem(const QString& digitos) {
+    if (digitos.isEmpty() || !std::all_of(digitos.begin(), digitos.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        }))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 n = digitos.toLongLong(&ok);
+    return ok ? std::optional(n) : std::nullopt;
+}
 
+void escreve(const QString& arquivo, qint64 n, bool detalhada) {
     PDFPrinter pdf;
-    pdf.PDFFileName(shared::gArquivoPDF);
+    pdf.PDFFileName(arquivo);
     pdf.PDFLoadAfm(fontfolder::ensureFontFolder());
     pdf.PDFConfirm(false);
     // The print commands open the finished file themselves.
@@ -65,15 +70,30 @@ bool escreve(const QString& osnr, bool detalhada) {
     osdoc::desenha(pdf, conteudo);
     pdf.PDFEndPage();
     pdf.PDFEndDoc();
+}
+
+// gArquivoPDF names the document only once it is written, so that no caller
+// opens an earlier file after a refused or failed build.
+bool imprime(const QString& osnr, bool detalhada) {
+    shared::gArquivoPDF.clear();
+    const QString digitos = osnr.trimmed();
+    const auto n = numeroDaOrdem(digitos);
+    if (!n)
+        return false;
+    QDir().mkpath(programfolder::file(QStringLiteral("temp")));
+    const QString arquivo =
+        programfolder::file(QStringLiteral("temp/OS_") + digitos + QStringLiteral(".pdf"));
+    escreve(arquivo, *n, detalhada);
+    shared::gArquivoPDF = arquivo;
     return true;
 }
 
 } // namespace
 
 bool ImprimeOSSimplificada(const QString& osnr) {
-    return escreve(osnr, false);
+    return imprime(osnr, false);
 }
 
 bool ImprimeOSDetalhada(const QString& osnr) {
-    return escreve(osnr, true);
+    return imprime(osnr, true);
 }

@@ -253,10 +253,10 @@ void PDFPrinter::PutCatalog() {
     default:
         break;
     }
-    // One page mode only: the outlines win over the thumbnails.
-    if (useOutlines_) {
-        if (outlineRoot_ != 0)
-            AppendLine(object_, "/Outlines " + ref(outlineRoot_));
+    // One page mode only: the outlines win over the thumbnails, when there
+    // is an outline to show.
+    if (useOutlines_ && outlineRoot_ != 0) {
+        AppendLine(object_, "/Outlines " + ref(outlineRoot_));
         AppendLine(object_, "/PageMode /UseOutlines");
     } else if (useThumbs_) {
         AppendLine(object_, "/PageMode /UseThumbs");

@@ -8,10 +8,56 @@
 
 namespace pdfformat {
 
-QByteArray FormatDecimal(double value, int decimals) {
+namespace {
+
+// Most numbers of a page are whole points or carry few decimals: when the
+// value times 10^decimals is a whole number it is written from that integer,
+// which is what the shortest form rounds to as well.
+bool appendScaled(QByteArray& out, double value, int decimals) {
+    static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    if (decimals < 0 || decimals > 6)
+        return false;
+    const double scaled = value * kPowers[decimals];
+    if (!(std::fabs(scaled) < 1e15) || scaled != std::trunc(scaled))
+        return false;
+    const auto n = static_cast<long long>(scaled);
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, n < 0 ? -n : n).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    const auto places = static_cast<std::size_t>(decimals);
+    if (n < 0)
+        out += '-';
+    if (count <= places) {
+        out += "0.";
+        out.append(static_cast<qsizetype>(places - count), '0');
+        out.append(digits, static_cast<qsizetype>(count));
+        return true;
+    }
+    out.append(digits, static_cast<qsizetype>(count - places));
+    out += '.';
+    out.append(digits + (count - places), static_cast<qsizetype>(places));
+    return true;
+}
+
+void requireFinite(double value) {
     if (!std::isfinite(value))
         throw PDFError(PDFError::Kind::BadArgument,
                        QStringLiteral("Número inválido para o arquivo PDF."));
+}
+
+} // namespace
+
+void AppendDecimal(QByteArray& out, double value, int decimals) {
+    requireFinite(value);
+    if (!appendScaled(out, value, decimals))
+        out += FormatDecimal(value, decimals);
+}
+
+QByteArray FormatDecimal(double value, int decimals) {
+    requireFinite(value);
+    QByteArray fast;
+    if (appendScaled(fast, value, decimals))
+        return fast;
     // Shortest form "d.ddde±x": its digits and the place of the point.
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
@@ -82,17 +128,33 @@ void AppendLine(QByteArray& buffer, const QByteArray& line) {
 
 QByteArray EscapeLiteral(const QByteArray& text) {
     QByteArray out;
-    out.reserve(text.size() + 8);
-    for (char c : text) {
-        if (c == '\\' || c == '(' || c == ')')
-            out += '\\';
-        out += c;
-    }
+    AppendEscaped(out, text);
     return out;
 }
 
+void AppendEscaped(QByteArray& out, const QByteArray& text) {
+    const qsizetype start = out.size();
+    out.resize(start + 2 * text.size());
+    char* to = out.data() + start;
+    for (const char c : text) {
+        if (c == '\\' || c == '(' || c == ')')
+            *to++ = '\\';
+        *to++ = c;
+    }
+    out.truncate(to - out.constData());
+}
+
 QByteArray Bytes(const QString& text) {
-    return cp1252::encode(text);
+    // Latin-1 text, nearly every text of a page, maps byte for byte.
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* to = out.data();
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x100 || (u >= 0x80 && u < 0xA0))
+            return cp1252::encode(text);
+        *to++ = static_cast<char>(u);
+    }
+    return out;
 }
 
 } // namespace pdfformat

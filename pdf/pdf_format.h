@@ -11,6 +11,8 @@ namespace pdfformat {
 // from zero on its shortest decimal form; with 0 decimals the text ends with
 // the point. A value that rounds to zero carries no minus sign.
 QByteArray FormatDecimal(double value, int decimals);
+// out += FormatDecimal(value, decimals), without the temporary.
+void AppendDecimal(QByteArray& out, double value, int decimals);
 // The value with at most two decimals and no trailing zeros ("842", "595.28").
 QByteArray FormatShort(double value);
 // "0" characters in front until the text is 10 characters long.
@@ -21,6 +23,8 @@ int CInt(double value);
 void AppendLine(QByteArray& buffer, const QByteArray& line);
 // A PDF literal string body: "\" doubled, "(" and ")" escaped.
 QByteArray EscapeLiteral(const QByteArray& text);
+// out += EscapeLiteral(text), without the temporary.
+void AppendEscaped(QByteArray& out, const QByteArray& text);
 // Windows-1252 bytes of a text.
 QByteArray Bytes(const QString& text);
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -181,7 +182,17 @@ private:
     void PutFonts();
     void PutFont(const QByteArray& subtype, const QByteArray& name, const QByteArray& encoding);
     QString MetricsPath(const QString& fontName) const;
+    // The folder the metric files are read from; a new folder forgets the
+    // widths read from the old one.
+    void SetAfmFolder(const QString& folder);
+    // The font's widths, read from its file the first time the document
+    // needs them and kept for the document.
+    const afm::Widths& FontWidths(const QString& font);
+    // Called when a font is set: its widths are read now, once for the
+    // document. A font without a metric file fails at its first text.
+    void ResolveFontWidths();
     double MeasureBytes(const QByteArray& text, const QString& font, int size);
+    static double Measure(const QByteArray& text, const afm::Widths& widths, int size);
     QByteArray DrawUnderline(bool pageCoordinates, const QByteArray& text, double x, double y);
 
     // Outlines and watermark.
@@ -220,7 +231,9 @@ private:
     // Set-up state.
     QString afmFolder_;
     QStringList fontTable_;
-    afm::WidthCache widths_;
+    // Node-based: the current font's entry stays put while others are added.
+    std::map<QString, afm::Widths> fontWidths_;
+    const afm::Widths* currentWidths_ = nullptr; // of fontName_, once read
     QString fileName_;
     QString resolvedPath_;
     std::unique_ptr<QFile> output_;

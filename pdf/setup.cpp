@@ -80,7 +80,7 @@ QByteArray PDFPrinter::PagePoint(double x, double y) const {
 
 void PDFPrinter::PDFInit() {
     if (afmFolder_.isEmpty())
-        afmFolder_ = programfolder::path();
+        SetAfmFolder(programfolder::path());
     PDFLoadAfm(afmFolder_);
     offsets_.clear();
     pageObjects_.clear();
@@ -114,7 +114,7 @@ void PDFPrinter::PDFInit() {
 }
 
 void PDFPrinter::PDFPathConfiguration(const QString& sPathConfig) {
-    afmFolder_ = sPathConfig;
+    SetAfmFolder(sPathConfig);
 }
 
 void PDFPrinter::PDFSetViewerPreferences(qint32 pViewerPref) {
@@ -384,6 +384,7 @@ void PDFPrinter::PDFSetFont(qint32 str_Fontname, int in_FontSize, qint32 str_Sty
         italic_ = false;
         bold_ = false;
         fontSize_ = in_FontSize;
+        ResolveFontWidths();
         return;
     }
     const QString family = kFamilies.at(str_Fontname);
@@ -403,4 +404,5 @@ void PDFPrinter::PDFSetFont(qint32 str_Fontname, int in_FontSize, qint32 str_Sty
     else
         fontName_ = times ? QStringLiteral("Times-Roman") : family;
     fontSize_ = in_FontSize;
+    ResolveFontWidths();
 }

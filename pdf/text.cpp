@@ -5,9 +5,10 @@
 
 #include <cmath>
 
+using pdfformat::AppendDecimal;
+using pdfformat::AppendEscaped;
 using pdfformat::AppendLine;
 using pdfformat::Bytes;
-using pdfformat::EscapeLiteral;
 using pdfformat::FormatDecimal;
 
 void PDFPrinter::Atomically(const std::function<void()>& draw) {
@@ -51,7 +52,6 @@ void PDFPrinter::TextMatrix(double angle, double x, double y) {
 void PDFPrinter::PDFTextOut(const QString& str_Text, double x, double y) {
     RequirePage("PDFTextOut");
     const QByteArray bytes = Bytes(str_Text);
-    const QByteArray escaped = EscapeLiteral(bytes);
     if (x == 0)
         x = x_;
     if (y == 0)
@@ -61,26 +61,42 @@ void PDFPrinter::PDFTextOut(const QString& str_Text, double x, double y) {
     ApplyFontSizeRule();
     const double width = MeasureBytes(bytes, fontName_, fontSize_);
     const QByteArray underline = underline_ ? DrawUnderline(false, bytes, x * k_, y * k_) : "";
-    const bool coloured = !textColor_.isEmpty();
-    if (coloured)
-        AppendLine(content_, "q " + textColor_ + " ");
-    AppendLine(content_, "%DEBUT_TEXT/%");
-    AppendLine(content_, "BT");
-    if (rotation_ != 0) {
-        TextMatrix(rotation_, x, y);
-        rotation_ = 0;
-    } else {
-        AppendLine(content_, PagePoint(leftMargin_ + x, y) + " Td");
+    const double height = PageHeight();
+    // Appended piece by piece, as a report writes tens of thousands of texts;
+    // a position that is no number leaves the page as it was.
+    const qsizetype before = content_.size();
+    try {
+        if (!textColor_.isEmpty()) {
+            content_ += "q ";
+            content_ += textColor_;
+            content_ += " \r\n";
+        }
+        content_ += "%DEBUT_TEXT/%\r\nBT\r\n";
+        if (rotation_ != 0) {
+            TextMatrix(rotation_, x, y);
+        } else {
+            AppendDecimal(content_, (leftMargin_ + x) * k_, 2);
+            content_ += ' ';
+            AppendDecimal(content_, height - y * k_, 2);
+            content_ += " Td\r\n";
+        }
+        content_ += "/F";
+        content_ += QByteArray::number(index);
+        content_ += ' ';
+        AppendDecimal(content_, fontSize_, 2);
+        content_ += " Tf\r\n(";
+        AppendEscaped(content_, bytes);
+        content_ += ") Tj\r\nET\r\n";
+        if (underline_)
+            AppendLine(content_, underline);
+        if (!textColor_.isEmpty())
+            content_ += "Q\r\n";
+        content_ += "%FIN_TEXT/%\r\n";
+    } catch (...) {
+        content_.truncate(before);
+        throw;
     }
-    AppendLine(content_,
-               "/F" + QByteArray::number(index) + " " + FormatDecimal(fontSize_, 2) + " Tf");
-    AppendLine(content_, "(" + escaped + ") Tj");
-    AppendLine(content_, "ET");
-    if (underline_)
-        AppendLine(content_, underline);
-    if (coloured)
-        AppendLine(content_, "Q");
-    AppendLine(content_, "%FIN_TEXT/%");
+    rotation_ = 0;
     underline_ = false;
     x_ = x + width;
     y_ = y + fontSize_;

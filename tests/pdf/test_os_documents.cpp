@@ -5,6 +5,8 @@
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_database.h"
 
+#include <QRegularExpression>
+
 using namespace pdftest;
 
 namespace {
@@ -22,6 +24,67 @@ QByteArray line(double x1, double y1, double x2, double y2) {
 
 QByteArray textAt(double x, double top, const QByteArray& text) {
     return QByteArray::number(x + 1, 'f', 2) + " " + y(top) + " Td\r\n" + text;
+}
+
+// A word as pdftotext places it: page from 1, box in points from the top.
+struct Word {
+    int page = 0;
+    QString text;
+    double xMax = 0, yMin = 0, yMax = 0;
+};
+
+QList<Word> words(const QString& file) {
+    const ProcessResult r =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
+                                          QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+    static const QRegularExpression tag(
+        QStringLiteral("<page |<word xMin=\"[\\d.]+\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<Word> found;
+    int page = 0;
+    auto it = tag.globalMatch(QString::fromUtf8(r.out));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        found.append({page, m.captured(4), m.captured(2).toDouble(), m.captured(1).toDouble(),
+                      m.captured(3).toDouble()});
+    }
+    return found;
+}
+
+QString pageText(const QString& file, int page) {
+    const QString n = QString::number(page);
+    return QString::fromUtf8(
+               run(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-raw"),
+                    QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")})
+                   .out)
+        .simplified();
+}
+
+// Every word lies on the paper, and above the footer rule at 800 unless it
+// is the footer's own.
+void expectInsideThePages(const QList<Word>& all) {
+    for (const Word& w : all) {
+        EXPECT_LE(w.xMax, 595) << w.text.toStdString();
+        EXPECT_LE(w.yMax, 842) << w.text.toStdString();
+        EXPECT_TRUE(w.yMax < 800 || w.yMin > 800)
+            << w.text.toStdString() << " on page " << w.page << " at " << w.yMin;
+    }
+}
+
+// The pages on which a word stands, in order.
+QList<int> pagesOf(const QList<Word>& all, const QString& text) {
+    QList<int> pages;
+    for (const Word& w : all) {
+        if (w.text == text)
+            pages << w.page;
+    }
+    return pages;
 }
 
 } // namespace
@@ -170,21 +233,30 @@ TEST_F(OSDocuments, SameBytesAsTheCheckedDocuments) {
                     dataPath(QStringLiteral("expected/os_detalhada.pdf")));
 }
 
+// The digits as written name the file; the blanks around them do not.
 TEST_F(OSDocuments, NumberAsWrittenNamesTheFile) {
-    const qint64 osnr = ordem();
-    ASSERT_EQ(osnr, 1);
+    for (int i = 0; i < 7; ++i)
+        ordem();
     ASSERT_TRUE(ImprimeOSSimplificada(QStringLiteral("001")));
     EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/OS_001.pdf")));
     EXPECT_TRUE(pdfText(shared::gArquivoPDF).contains(QStringLiteral("Orçamento: 00001")));
+    ASSERT_TRUE(ImprimeOSDetalhada(QStringLiteral(" 7")));
+    EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/OS_7.pdf")));
+    EXPECT_TRUE(pdfText(shared::gArquivoPDF).contains(QStringLiteral("Orçamento: 00007")));
 }
 
+// Only digits make an order number: anything else writes nothing and leaves
+// no earlier path for the print command to open.
 TEST_F(OSDocuments, TextThatIsNoNumberWritesNothing) {
-    shared::gArquivoPDF = QStringLiteral("anterior.pdf");
-    for (const char* osnr : {"", "abc", "7a"}) {
-        EXPECT_FALSE(ImprimeOSSimplificada(QString::fromLatin1(osnr)));
-        EXPECT_FALSE(ImprimeOSDetalhada(QString::fromLatin1(osnr)));
+    ordem();
+    for (const char* osnr :
+         {"", " ", "abc", "7a", "7.5", "+7", "-7", "1 1", "1e1", "99999999999999999999"}) {
+        for (auto imprime : {ImprimeOSSimplificada, ImprimeOSDetalhada}) {
+            shared::gArquivoPDF = QStringLiteral("anterior.pdf");
+            EXPECT_FALSE(imprime(QString::fromLatin1(osnr))) << osnr;
+            EXPECT_TRUE(shared::gArquivoPDF.isEmpty()) << osnr;
+        }
     }
-    EXPECT_EQ(shared::gArquivoPDF, QStringLiteral("anterior.pdf"));
     EXPECT_FALSE(QDir(path(QStringLiteral("temp"))).exists());
 }
 
@@ -217,9 +289,10 @@ TEST_F(OSDocuments, MissingRowsLeaveTheirBlocksEmpty) {
 }
 
 TEST_F(OSDocuments, OrderThatDoesNotExistLeavesNoFile) {
+    shared::gArquivoPDF = QStringLiteral("anterior.pdf");
     EXPECT_THROW(ImprimeOSSimplificada(QStringLiteral("42")), PDFError);
-    EXPECT_EQ(shared::gArquivoPDF, path(QStringLiteral("temp/OS_42.pdf")));
-    EXPECT_FALSE(QFile::exists(shared::gArquivoPDF));
+    EXPECT_TRUE(shared::gArquivoPDF.isEmpty());
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("temp/OS_42.pdf"))));
 }
 
 TEST_F(OSDocuments, DetailedDocumentSumsCostsByTypeAndCategory) {
@@ -277,4 +350,125 @@ TEST_F(OSDocuments, DetailedDocumentWithoutCosts) {
     const QString text = pdfText(shared::gArquivoPDF).simplified();
     EXPECT_TRUE(text.contains(QStringLiteral("CUSTOS POR CATEGORIA")));
     EXPECT_TRUE(text.contains(QStringLiteral("Custo Total: 0,00")));
+}
+
+// An order of 70 lines continues on a second page that repeats the company,
+// the order number and the services headings, not the client; the totals
+// follow the last line, and each page is numbered.
+TEST_F(OSDocuments, LongOrderContinuesOnASecondPage) {
+    empresa();
+    cliente();
+    const qint64 osnr = ordem();
+    for (int i = 1; i <= 70; ++i)
+        servico(osnr, QStringLiteral("202403051%1").arg(i, 5, 10, QLatin1Char('0')),
+                QStringLiteral("LINHA%1").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("1"),
+                QStringLiteral("10"), QStringLiteral("0"));
+
+    ASSERT_TRUE(ImprimeOSSimplificada(QString::number(osnr)));
+    expectValid(shared::gArquivoPDF, QStringList(2, QStringLiteral("595 x 842")));
+    const QList<Word> all = words(shared::gArquivoPDF);
+    expectInsideThePages(all);
+    for (int i = 1; i <= 70; ++i)
+        EXPECT_EQ(pagesOf(all, QStringLiteral("LINHA%1").arg(i, 2, 10, QLatin1Char('0'))),
+                  QList<int>{i <= 64 ? 1 : 2})
+            << i;
+    EXPECT_EQ(pagesOf(all, QStringLiteral("SubTotal:")), QList<int>{2});
+    EXPECT_EQ(pagesOf(all, QStringLiteral("GARANTIA")), QList<int>{2});
+    EXPECT_EQ(pagesOf(all, QStringLiteral("MARIA")), QList<int>{1});
+    EXPECT_EQ(pagesOf(all, QStringLiteral("Orçamento:")), QList<int>({1, 2}));
+    EXPECT_EQ(pagesOf(all, QStringLiteral("OFICINA")), QList<int>({1, 2}));
+    EXPECT_EQ(pagesOf(all, QStringLiteral("DESCRIÇÃO")), QList<int>({1, 2}));
+    const QString second = pageText(shared::gArquivoPDF, 2);
+    EXPECT_TRUE(second.contains(QStringLiteral("SubTotal: 700,00 Descontos: 0,00 Total Líquido: "
+                                               "700,00")))
+        << second.toStdString();
+    EXPECT_TRUE(pageText(shared::gArquivoPDF, 1).contains(QStringLiteral("Página 1 de 2")));
+    EXPECT_TRUE(second.contains(QStringLiteral("Página 2 de 2")));
+}
+
+// Many cost rows continue under the repeated costs headings; the totals and
+// the costs summary come after the last row.
+TEST_F(OSDocuments, DetailedDocumentWithManyCostsContinues) {
+    const qint64 osnr = ordem();
+    for (int i = 1; i <= 3; ++i)
+        servico(osnr, QStringLiteral("2024030510000%1").arg(i), QStringLiteral("S%1").arg(i),
+                QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
+    for (int i = 1; i <= 80; ++i) {
+        cn.execute(
+            QStringLiteral("insert into categorias (cdgrupo, dsgrupo) values (?, ?)"),
+            {db::integer(i), db::text(QStringLiteral("CAT%1").arg(i, 2, 10, QLatin1Char('0')))});
+        custo(osnr, QStringLiteral("P"), i, QStringLiteral("1"), QStringLiteral("2"));
+    }
+
+    ASSERT_TRUE(ImprimeOSDetalhada(QString::number(osnr)));
+    expectValid(shared::gArquivoPDF, QStringList(2, QStringLiteral("595 x 842")));
+    const QList<Word> all = words(shared::gArquivoPDF);
+    expectInsideThePages(all);
+    // Three service rows from 160, the costs heading at 210, rows from 220
+    // to 790 on the first page.
+    for (int i = 1; i <= 80; ++i)
+        EXPECT_EQ(pagesOf(all, QStringLiteral("CAT%1").arg(i, 2, 10, QLatin1Char('0'))),
+                  QList<int>{i <= 58 ? 1 : 2})
+            << i;
+    EXPECT_EQ(pagesOf(all, QStringLiteral("CUSTOS")), QList<int>({1, 2}));
+    const QString second = pageText(shared::gArquivoPDF, 2);
+    for (const char* expected :
+         {"Insumos....: 160,00", "Custo Total: 160,00", "Total Líquido: 30,00", "Página 2 de 2"})
+        EXPECT_TRUE(second.contains(QString::fromUtf8(expected))) << expected << "\n"
+                                                                  << second.toStdString();
+}
+
+// A note longer than the box is wrapped inside it, whole; a note typed on
+// several lines keeps them, whichever line break the box stored, and goes on
+// on the next page when the first one is full. No text run holds a line break.
+TEST_F(OSDocuments, AdditionalInformationIsWrappedAndKeepsItsLines) {
+    QStringList palavras;
+    for (int i = 1; i <= 30; ++i)
+        palavras << QStringLiteral("PALAVRA%1").arg(i, 2, 10, QLatin1Char('0'));
+    const QString longa = palavras.join(QLatin1Char(' ')) + QStringLiteral("X");
+    ASSERT_EQ(longa.size(), 300);
+    ordem(1, longa);
+    ASSERT_TRUE(ImprimeOSSimplificada(QStringLiteral("1")));
+    expectValid(shared::gArquivoPDF, {QStringLiteral("595 x 842")});
+    const QList<Word> all = words(shared::gArquivoPDF);
+    expectInsideThePages(all);
+    QList<double> lines;
+    for (const QString& palavra : longa.split(QLatin1Char(' '))) {
+        const auto at =
+            std::find_if(all.begin(), all.end(), [&](const Word& w) { return w.text == palavra; });
+        ASSERT_NE(at, all.end()) << palavra.toStdString();
+        EXPECT_LE(at->xMax, 575);
+        if (!lines.contains(at->yMin))
+            lines << at->yMin;
+    }
+    EXPECT_EQ(lines.size(), 3);
+    EXPECT_FALSE(pdfText(shared::gArquivoPDF).contains(QStringLiteral("Página")));
+
+    for (const char* quebra : {"\r\n", "\r", "\n"}) {
+        cn.execute(QStringLiteral("update os_cab set infadicional = ? where osnr = 1"),
+                   {db::text(QStringLiteral("GARANTIA DE 90 DIAS") + QLatin1String(quebra) +
+                             QStringLiteral("PECAS TROCADAS DEVOLVIDAS"))});
+        ASSERT_TRUE(ImprimeOSSimplificada(QStringLiteral("1")));
+        EXPECT_TRUE(pdfText(shared::gArquivoPDF)
+                        .contains(QStringLiteral("GARANTIA DE 90 DIAS\nPECAS TROCADAS DEVOLVIDAS")))
+            << pdfText(shared::gArquivoPDF).toStdString();
+        EXPECT_TRUE(content().contains("(GARANTIA DE 90 DIAS) Tj"));
+    }
+
+    for (int i = 1; i <= 57; ++i)
+        servico(1, QStringLiteral("202403051%1").arg(i, 5, 10, QLatin1Char('0')),
+                QStringLiteral("S"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"));
+    cn.execute(QStringLiteral("update os_cab set infadicional = ? where osnr = 1"),
+               {db::text(QStringLiteral("NOTA1\r\nNOTA2\rNOTA3\nNOTA4\r\n\r\nNOTA6\r\n"))});
+    ASSERT_TRUE(ImprimeOSSimplificada(QStringLiteral("1")));
+    expectValid(shared::gArquivoPDF, QStringList(2, QStringLiteral("595 x 842")));
+    const QList<Word> continued = words(shared::gArquivoPDF);
+    expectInsideThePages(continued);
+    for (const auto& [palavra, page] :
+         {std::pair{"NOTA1", 1}, {"NOTA3", 1}, {"NOTA4", 2}, {"NOTA6", 2}})
+        EXPECT_EQ(pagesOf(continued, QLatin1String(palavra)), QList<int>{page}) << palavra;
+    const QByteArray file = readFile(shared::gArquivoPDF);
+    static const QRegularExpression runWithBreak(
+        QStringLiteral("\\([^)\\r\\n]*[\\r\\n][^)]*\\) Tj"));
+    EXPECT_FALSE(runWithBreak.match(QString::fromLatin1(file)).hasMatch());
 }

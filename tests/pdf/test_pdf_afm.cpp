@@ -44,19 +44,49 @@ TEST_F(Metrics, ReaderTakesTheEncodedSectionOnly) {
     EXPECT_EQ(courier[68], 0);
 }
 
-TEST_F(Metrics, BrokenOrMissingFilesAreReported) {
-    writeFile(path(QStringLiteral("Ruim.afm")),
-              "StartCharMetrics 1\nC 97 WX 500\nEndCharMetrics\n");
-    for (const QString& file :
-         {path(QStringLiteral("Ruim.afm")), path(QStringLiteral("Nada.afm"))}) {
+// A damaged file is refused as a whole, and a document whose font it is
+// leaves no file.
+TEST_F(Metrics, DamagedOrMissingFilesAreRefused) {
+    const QByteArray head = "StartFontMetrics 4.1\nStartCharMetrics 2\nC 97 ; WX 500 ; N a ;\n";
+    const std::pair<const char*, QByteArray> damaged[] = {
+        {"SemPontoEVirgula.afm", "StartCharMetrics 1\nC 97 WX 500\nEndCharMetrics\n"},
+        {"Enorme.afm", head + "C 98 ; WX 1e30 ; N b ;\nEndCharMetrics\n"},
+        {"NaoNumero.afm", head + "C 98 ; WX nan ; N b ;\nEndCharMetrics\n"},
+        {"Negativa.afm", head + "C 98 ; WX -5 ; N b ;\nEndCharMetrics\n"},
+        {"Cortada.afm", head + "C 98 ; WX 5"},
+        {"SemSecao.afm", "StartFontMetrics 4.1\nFontName Vazia\n"},
+    };
+    for (const auto& [name, bytes] : damaged) {
+        const QString file = path(QLatin1String(name));
+        writeFile(file, bytes);
         try {
             afm::readWidths(file);
-            ADD_FAILURE() << "read " << file.toStdString();
+            ADD_FAILURE() << "read " << name;
         } catch (const PDFError& e) {
             EXPECT_EQ(e.kind(), PDFError::Kind::MissingMetrics);
-            EXPECT_TRUE(e.message().contains(file));
+            EXPECT_EQ(e.message(),
+                      QStringLiteral("Arquivo de métricas de fonte inválido: %1.").arg(file));
         }
     }
+    EXPECT_THROW(afm::readWidths(path(QStringLiteral("Nada.afm"))), PDFError);
+
+    const QString fonts = path(QStringLiteral("fontes"));
+    QDir().mkpath(fonts);
+    QFile::copy(path(QStringLiteral("Cortada.afm")), QDir(fonts).filePath("Helvetica.afm"));
+    const QString document = path(QStringLiteral("documento.pdf"));
+    EXPECT_THROW(
+        {
+            PDFPrinter p;
+            p.PDFFileName(document);
+            p.PDFLoadAfm(fonts);
+            p.PDFBeginDoc();
+            p.PDFSetFont(0, 10, 0);
+            p.PDFTextOut(QStringLiteral("a"), 10, 10);
+            p.PDFEndPage();
+            p.PDFEndDoc();
+        },
+        PDFError);
+    EXPECT_FALSE(QFile::exists(document));
 }
 
 TEST_F(Metrics, StringWidthsFromTheFixtures) {
@@ -86,14 +116,34 @@ TEST_F(Metrics, StringWidthsFromTheFixtures) {
         K::MissingMetrics);
 }
 
-TEST_F(Metrics, AChangedFileIsReadAgain) {
+// A font's file is read once for the document: when the font is set, or at
+// its first measure; a new folder or a new document reads it again.
+TEST_F(Metrics, AFontIsReadOnceForTheDocument) {
+    const QString first = path(QStringLiteral("primeira"));
+    const QString second = path(QStringLiteral("segunda"));
+    QDir().mkpath(first);
+    QDir().mkpath(second);
+    auto metrics = [](const QString& folder, const char* font, int width) {
+        writeFile(QDir(folder).filePath(QLatin1String(font) + QStringLiteral(".afm")),
+                  "StartCharMetrics 1\nC 97 ; WX " + QByteArray::number(width) +
+                      " ; N a ;\nEndCharMetrics\n");
+    };
+    metrics(first, "Helvetica", 400);
+    metrics(first, "Muda", 500);
+    metrics(second, "Muda", 600);
     PDFPrinter p;
-    p.PDFLoadAfm(dir.path());
-    const QString file = path(QStringLiteral("Muda.afm"));
-    writeFile(file, "StartCharMetrics 1\nC 97 ; WX 500 ; N a ;\nEndCharMetrics\n");
+    p.PDFLoadAfm(first);
+    p.PDFSetFont(0, 10, 0);
+    QFile::remove(QDir(first).filePath(QStringLiteral("Helvetica.afm")));
+    EXPECT_EQ(p.PDFGetStringWidth(QStringLiteral("a"), QString(), 1000), 400);
     EXPECT_EQ(p.PDFGetStringWidth(QStringLiteral("a"), QStringLiteral("Muda"), 1000), 500);
-    writeFile(file, "StartCharMetrics 1\nC 97 ; WX 7000 ; N a ;\nEndCharMetrics\n");
-    EXPECT_EQ(p.PDFGetStringWidth(QStringLiteral("a"), QStringLiteral("Muda"), 1000), 7000);
+    metrics(first, "Muda", 7000);
+    EXPECT_EQ(p.PDFGetStringWidth(QStringLiteral("a"), QStringLiteral("Muda"), 1000), 500);
+    p.PDFLoadAfm(second);
+    EXPECT_EQ(p.PDFGetStringWidth(QStringLiteral("a"), QStringLiteral("Muda"), 1000), 600);
+    PDFPrinter next;
+    next.PDFLoadAfm(first);
+    EXPECT_EQ(next.PDFGetStringWidth(QStringLiteral("a"), QStringLiteral("Muda"), 1000), 7000);
 }
 
 TEST_F(Metrics, TableOrderIgnoresLetterCase) {

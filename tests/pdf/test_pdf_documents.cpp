@@ -197,14 +197,22 @@ TEST_F(Documents, CatalogFollowsZoomLayoutModesAndPreferences) {
         {[](PDFPrinter& p) { p.PDFSetViewerPreferences(0); }, "/ViewerPreferences<<\r\n>>\r\n", ""},
         {[](PDFPrinter& p) { p.PDFSetViewerPreferences(987654); },
          "<<\r\n/DisplayDocTitle true\r\n/CenterWindow true\r\n/FitWindow true\r\n>>", "Hide"},
-        // The outlines flag without a bookmark names no outline root.
-        {[](PDFPrinter& p) { p.PDFUseOutlines(true); }, "/PageMode /UseOutlines\r\n", "/Outlines"},
-        // Thumbnails and outlines: one page mode only.
+        // The outlines flag without a bookmark: no outline root, no page mode
+        // that opens an empty panel.
+        {[](PDFPrinter& p) { p.PDFUseOutlines(true); }, "/PageLayout /SinglePage\r\n>>",
+         "Outlines"},
         {[](PDFPrinter& p) {
              p.PDFUseThumbs(true);
              p.PDFUseOutlines(true);
          },
-         "/PageMode /UseOutlines\r\n", "UseThumbs"},
+         "/PageMode /UseThumbs\r\n", "Outlines"},
+        // With a bookmark, thumbnails and outlines: one page mode only.
+        {[](PDFPrinter& p) {
+             p.PDFUseThumbs(true);
+             p.PDFUseOutlines(true);
+             p.PDFSetBookmark(QStringLiteral("Início"), 0, 10);
+         },
+         "/Outlines 8 0 R\r\n/PageMode /UseOutlines\r\n", "UseThumbs"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected.toStdString());

@@ -29,6 +29,11 @@ TEST(FormatDecimal, RoundsHalfAwayFromZeroOnTheShortestForm) {
         {0.866025, 5, "0.86603"},
         {1.5, 2, "1.50"},
         {842, 2, "842.00"},
+        {-12, 2, "-12.00"},
+        {-0.0, 2, "0.00"},
+        {0.05, 2, "0.05"},
+        {565, 0, "565."},
+        {0.29, 2, "0.29"}, // 0.29 x 100 is 28.999999999999996
     };
     for (const DecimalCase& c : cases)
         EXPECT_EQ(FormatDecimal(c.value, c.decimals), QByteArray(c.text))
