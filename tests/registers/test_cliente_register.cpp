@@ -320,14 +320,39 @@ TEST_F(ClienteRegister, PostalLookupFillsOrKeepsTheAddress) {
         form.txtbairror->setText(QStringLiteral("BAIRRO"));
         form.txtCdMun->clear();
     };
-    // Unknown code, unreachable service, or not 8 characters: nothing changes.
-    for (const char* cep : {"99999999", "0100100", " 0100100"}) {
+    // A "|" inside a part stays in its own box.
+    server.set("/ws/02002000/xml/",
+               {200,
+                "<xmlcep><logradouro>A|B</logradouro><bairro>Centro</bairro><localidade>Campinas"
+                "</localidade><uf>SP</uf><ibge>3509502</ibge></xmlcep>",
+                "application/xml"});
+    form.txtcepr->setText(QStringLiteral("02002000"));
+    form.txtcepr_LostFocus();
+    EXPECT_EQ(form.txtruar->text(), QStringLiteral(" A B"));
+    EXPECT_EQ(form.txtbairror->text(), QStringLiteral("CENTRO"));
+    EXPECT_EQ(form.txtcidader->text(), QStringLiteral("CAMPINAS"));
+    EXPECT_EQ(form.txtufr->text(), QStringLiteral("SP"));
+    EXPECT_EQ(form.txtCdMun->text(), QStringLiteral("3509502"));
+
+    // An answer cut off mid-element or with mismatched tags, an unknown code,
+    // or not 8 characters: nothing changes.
+    server.set("/ws/03003000/xml/",
+               {200, "<xmlcep><logradouro>Rua Nova</logradouro><bairro>Cen", "application/xml"});
+    server.set("/ws/04004000/xml/",
+               {200, "<xmlcep><logradouro>Rua Nova</bairro><localidade>X</localidade></xmlcep>",
+                "application/xml"});
+    for (const char* cep : {"03003000", "04004000", "99999999", "0100100", " 0100100"}) {
         typeAddress();
+        form.txtcidader->setText(QStringLiteral("CIDADE DIGITADA"));
+        form.txtufr->setText(QStringLiteral("RJ"));
         form.txtcepr->setText(QString::fromLatin1(cep));
         form.txtcepr_LostFocus();
         EXPECT_EQ(form.txtruar->text(), QStringLiteral("RUA DIGITADA")) << cep;
+        EXPECT_EQ(form.txtbairror->text(), QStringLiteral("BAIRRO")) << cep;
+        EXPECT_EQ(form.txtcidader->text(), QStringLiteral("CIDADE DIGITADA")) << cep;
+        EXPECT_EQ(form.txtufr->text(), QStringLiteral("RJ")) << cep;
     }
-    EXPECT_EQ(server.requests().size(), 2); // the first code and the unknown one
+    EXPECT_EQ(server.requests().size(), 5); // every code of 8 characters
     qputenv("QUENDARO_CEP_URL", testsupport::unreachableBase().toUtf8());
     typeAddress();
     form.txtcepr->setText(QStringLiteral("01001000"));
