@@ -127,10 +127,11 @@ fi
 fiscal_file
 
 if [[ "$mode" == servidor ]]; then
+  addresses="$(ip -4 -o addr show scope global 2>/dev/null | awk '{print $4}' | cut -d/ -f1 |
+    tr '\n' ' ')"
   echo "Este computador guarda os dados e atende a rede na porta 3306."
-  echo "Endereços dele: $(ip -4 -o addr show scope global 2>/dev/null | awk '{print $4}' |
-    cut -d/ -f1 | tr '\n' ' ')"
-  echo "Em cada outra estação rode: scripts/run.sh --cliente <um desses endereços>"
+  echo "Seus endereços na rede: ${addresses:-nenhum por enquanto}"
+  echo "Em cada outra estação rode: scripts/run.sh --cliente <endereço deste computador>"
   echo "e informe a senha do banco: $password"
 fi
 
