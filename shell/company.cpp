@@ -34,18 +34,19 @@ QString problem(const Empresa& e) {
     return QString();
 }
 
-void save(db::Connection& cn, const Empresa& e, bool exists) {
+bool save(db::Connection& cn, const Empresa& e, bool exists) {
     if (exists)
-        cn.execute(QStringLiteral("update empresa set nmemp = ?, nmfant = ?,cpf = ?, rg = ?,rua = "
+        return cn.execute(
+                   QStringLiteral("update empresa set nmemp = ?, nmfant = ?,cpf = ?, rg = ?,rua = "
                                   "?,bairro = ?, cep = ?,cidade = ?, uf = ?, fone = ?,email = ?"),
                    {e.nmemp, e.nmfant, e.cpf, e.rg, e.rua, e.bairro, e.cep, e.cidade, e.uf, e.fone,
-                    e.email});
-    else
-        cn.execute(QStringLiteral("insert into empresa "
-                                  "(cpf,rg,nmemp,nmfant,rua,bairro,cep,cidade,uf,fone,email) "
-                                  "values (?,?,?,?,?,?,?,?,?,?,?)"),
-                   {e.cpf, e.rg, e.nmemp, e.nmfant, e.rua, e.bairro, e.cep, e.cidade, e.uf, e.fone,
-                    e.email});
+                    e.email}) > 0;
+    cn.execute(
+        QStringLiteral("insert into empresa "
+                       "(cpf,rg,nmemp,nmfant,rua,bairro,cep,cidade,uf,fone,email) "
+                       "values (?,?,?,?,?,?,?,?,?,?,?)"),
+        {e.cpf, e.rg, e.nmemp, e.nmfant, e.rua, e.bairro, e.cep, e.cidade, e.uf, e.fone, e.email});
+    return true;
 }
 
 bool cepIsNumber(const QString& cep) {

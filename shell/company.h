@@ -31,8 +31,9 @@ std::optional<Empresa> read(db::Connection& cn);
 QString problem(const Empresa& e);
 
 // Inserts the row, or (when one exists) rewrites every row of the table with
-// the texts as given.
-void save(db::Connection& cn, const Empresa& e, bool exists);
+// the texts as given. False when the rows to rewrite are gone: another
+// workstation deleted them since they were read.
+bool save(db::Connection& cn, const Empresa& e, bool exists);
 
 // A postal code that reads as a number, written with at least eight digits;
 // any other text unchanged.

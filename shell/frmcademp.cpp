@@ -112,8 +112,15 @@ void frmcademp::cmdok_Click() {
         return;
     }
     const bool exists = shared::gCodigoPesquisa == QLatin1String("S");
-    if (!shared::withConnection(nullptr, [&](db::Connection& cn) { company::save(cn, e, exists); }))
+    bool saved = false;
+    if (!shared::withConnection(nullptr,
+                                [&](db::Connection& cn) { saved = company::save(cn, e, exists); }))
         return;
+    if (!saved) {
+        dlg::inform(QStringLiteral("--- ERRO --- EMPRESA NÃO ENCONTRADA! CONSULTE NOVAMENTE."),
+                    QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+        return;
+    }
     FechaTabelas();
     close();
 }

@@ -211,10 +211,16 @@ void frmcadusuario::Command1_Click() {
         const QListWidgetItem* line = List1->item(i);
         profile.push_back({nameFromProfileLine(line->text()), line->checkState() == Qt::Checked});
     }
+    bool saved = false;
     if (!shared::withConnection(nullptr, [&](db::Connection& cn) {
-            users::save(cn, nome, txtsenha->text(), existe_ == QLatin1String("S"), profile);
+            saved = users::save(cn, nome, txtsenha->text(), existe_ == QLatin1String("S"), profile);
         }))
         return;
+    if (!saved) {
+        dlg::inform(QStringLiteral("--- ERRO --- USUÁRIO NÃO ENCONTRADO! CONSULTE NOVAMENTE."),
+                    QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+        return;
+    }
     dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),
                 dlg::Icon::Information);
     clearAll();

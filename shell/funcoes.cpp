@@ -67,53 +67,58 @@ QString cepServiceBase() {
 }
 
 QString BuscaCep(const QString& cep) {
-    QString tipo, logradouro, endereco, bairro, cidade, uf, ibge;
     const QString segment = QString::fromLatin1(QUrl::toPercentEncoding(cep));
     const http::Reply reply = http::get(
         QUrl(cepServiceBase() + QStringLiteral("/ws/") + segment + QStringLiteral("/xml/")));
-    if (reply.status == 200) {
-        // No DTD is processed and no external entity is ever fetched.
-        QXmlStreamReader xml(reply.body);
-        int depth = 0;
-        while (!xml.atEnd() && !xml.hasError()) {
-            const QXmlStreamReader::TokenType token = xml.readNext();
-            if (token == QXmlStreamReader::StartElement) {
+    if (reply.status != 200)
+        return QString();
+    QString tipo, logradouro, endereco, bairro, cidade, uf, ibge;
+    // No DTD is processed and no external entity is ever fetched.
+    QXmlStreamReader xml(reply.body);
+    int depth = 0;
+    while (!xml.atEnd() && !xml.hasError()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            if (depth != 2)
+                continue;
+            const QString name = xml.name().toString();
+            // The element's first child: its text, when it has any. A "|"
+            // would split the answer in the wrong place.
+            QString text;
+            bool hasText = false;
+            const QXmlStreamReader::TokenType first = xml.readNext();
+            if (first == QXmlStreamReader::Characters) {
+                text = xml.text().toString().toUpper().replace(QLatin1Char('|'), QLatin1Char(' '));
+                hasText = true;
+            } else if (first == QXmlStreamReader::StartElement) {
                 ++depth;
-                if (depth != 2)
-                    continue;
-                const QString name = xml.name().toString();
-                // The element's first child: its text, when it has any.
-                QString text;
-                bool hasText = false;
-                const QXmlStreamReader::TokenType first = xml.readNext();
-                if (first == QXmlStreamReader::Characters) {
-                    text = xml.text().toString().toUpper();
-                    hasText = true;
-                } else if (first == QXmlStreamReader::StartElement) {
-                    ++depth;
-                } else if (first == QXmlStreamReader::EndElement) {
-                    --depth;
-                }
-                if (hasText) {
-                    if (name == QLatin1String("tipo_logradouro"))
-                        tipo = text;
-                    else if (name == QLatin1String("logradouro"))
-                        logradouro = text;
-                    else if (name == QLatin1String("bairro"))
-                        bairro = text;
-                    else if (name == QLatin1String("localidade") || name == QLatin1String("cidade"))
-                        cidade = text;
-                    else if (name == QLatin1String("uf"))
-                        uf = text;
-                    else if (name == QLatin1String("ibge"))
-                        ibge = text;
-                }
-                endereco = tipo + QLatin1Char(' ') + logradouro;
-            } else if (token == QXmlStreamReader::EndElement) {
+            } else if (first == QXmlStreamReader::EndElement) {
                 --depth;
             }
+            if (hasText) {
+                if (name == QLatin1String("tipo_logradouro"))
+                    tipo = text;
+                else if (name == QLatin1String("logradouro"))
+                    logradouro = text;
+                else if (name == QLatin1String("bairro"))
+                    bairro = text;
+                else if (name == QLatin1String("localidade") || name == QLatin1String("cidade"))
+                    cidade = text;
+                else if (name == QLatin1String("uf"))
+                    uf = text;
+                else if (name == QLatin1String("ibge"))
+                    ibge = text;
+            }
+            endereco = tipo + QLatin1Char(' ') + logradouro;
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
         }
     }
+    // A cut-off or malformed answer is no answer: its fragments must not
+    // replace what the user typed.
+    if (xml.hasError())
+        return QString();
     return endereco + QLatin1Char('|') + bairro + QLatin1Char('|') + cidade + QLatin1Char('|') +
            uf + QLatin1Char('|') + ibge;
 }

@@ -14,7 +14,9 @@ void EnviaTeclas(const QString& teclas, bool espera = false);
 // day and the month), backspace passes, anything else becomes 0.
 void MascaraData(int& keyAscii, QLineEdit* caixa);
 
-// Postal-code lookup: "address|district|city|state|municipality code".
+// Postal-code lookup: "address|district|city|state|municipality code", a "|"
+// inside a part turned into a blank; empty text when there is no answer or
+// the answer is not a well-formed document.
 QString BuscaCep(const QString& cep);
 // Base address of the postal-code service (QUENDARO_CEP_URL overrides it).
 QString cepServiceBase();

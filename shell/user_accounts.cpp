@@ -44,15 +44,18 @@ std::vector<bool> allowedItems(db::Connection& cn, const QString& name, const QS
     return out;
 }
 
-void save(db::Connection& cn, const QString& name, const QString& password, bool exists,
+bool save(db::Connection& cn, const QString& name, const QString& password, bool exists,
           const std::vector<ProfileEntry>& profile) {
     db::Transaction transaction(cn);
-    if (exists)
-        cn.execute(QStringLiteral("update usuarios set ususenha = ? WHERE nmusuario = ?"),
-                   {db::text(password), db::text(name)});
-    else
+    if (exists) {
+        // Another workstation may have deleted the user since it was loaded.
+        if (cn.execute(QStringLiteral("update usuarios set ususenha = ? WHERE nmusuario = ?"),
+                       {db::text(password), db::text(name)}) == 0)
+            return false;
+    } else {
         cn.execute(QStringLiteral("insert into usuarios (nmusuario,ususenha) values (?,?)"),
                    {db::text(name), db::text(password)});
+    }
     cn.execute(QStringLiteral("delete from perfilusuario where nmusuario = ?"), {db::text(name)});
     for (const ProfileEntry& entry : profile)
         cn.execute(QStringLiteral("insert into perfilusuario (nmusuario,ususenha,campo,valor) "
@@ -60,6 +63,7 @@ void save(db::Connection& cn, const QString& name, const QString& password, bool
                    {db::text(name), db::text(password), db::text(profileField(entry.item)),
                     db::text(entry.allowed ? QStringLiteral("0") : QStringLiteral("1"))});
     transaction.commit();
+    return true;
 }
 
 void remove(db::Connection& cn, const QString& name) {

@@ -32,8 +32,9 @@ struct ProfileEntry {
 };
 
 // Inserts or updates the user and rewrites the whole profile under the new
-// password, all or nothing.
-void save(db::Connection& cn, const QString& name, const QString& password, bool exists,
+// password, all or nothing. False, with nothing written, when the user to
+// update no longer exists.
+bool save(db::Connection& cn, const QString& name, const QString& password, bool exists,
           const std::vector<ProfileEntry>& profile);
 // Deletes the profile and the user, all or nothing.
 void remove(db::Connection& cn, const QString& name);

@@ -300,40 +300,53 @@ TEST_F(ClienteRegister, DocumentBoxDecidesWhetherToOffer) {
 }
 
 TEST_F(ClienteRegister, PostalLookupFillsOrKeepsTheAddress) {
-    server.set("/ws/01001000/xml/",
-               {200,
-                "<xmlcep><cep>01001-000</cep><tipo_logradouro>Praça</tipo_logradouro>"
-                "<logradouro>da Sé</logradouro><bairro>Sé</bairro><localidade>São Paulo"
-                "</localidade><uf>SP</uf><ibge>3550308</ibge></xmlcep>",
-                "application/xml"});
+    const auto answer = [this](const QByteArray& cep, const QByteArray& xml) {
+        server.set("/ws/" + cep + "/xml/", {200, xml, "application/xml"});
+    };
+    answer("01001000", "<xmlcep><cep>01001-000</cep><tipo_logradouro>Praça</tipo_logradouro>"
+                       "<logradouro>da Sé</logradouro><bairro>Sé</bairro><localidade>São Paulo"
+                       "</localidade><uf>SP</uf><ibge>3550308</ibge></xmlcep>");
+    answer("02002000", "<xmlcep><logradouro>A|B</logradouro><bairro>Centro</bairro><localidade>"
+                       "Campinas</localidade><uf>SP</uf><ibge>3509502</ibge></xmlcep>");
+    answer("03003000", "<xmlcep><logradouro>Rua Nova</logradouro><bairro>Cen");
+    answer("04004000", "<xmlcep><logradouro>Rua Nova</bairro><localidade>X</localidade></xmlcep>");
     frmcadcli form;
-    form.txtcepr->setText(QStringLiteral("01001000"));
-    form.txtcepr_LostFocus();
-    EXPECT_EQ(form.txtruar->text(), QStringLiteral("PRAÇA DA SÉ"));
-    EXPECT_EQ(form.txtbairror->text(), QStringLiteral("SÉ"));
-    EXPECT_EQ(form.txtcidader->text(), QStringLiteral("SÃO PAULO"));
-    EXPECT_EQ(form.txtufr->text(), QStringLiteral("SP"));
-    EXPECT_EQ(form.txtCdMun->text(), QStringLiteral("3550308"));
-
-    const auto typeAddress = [&form] {
-        form.txtruar->setText(QStringLiteral("RUA DIGITADA"));
-        form.txtbairror->setText(QStringLiteral("BAIRRO"));
+    // The address boxes after the postal-code box is left with `cep`.
+    const auto lookUp = [&form](const QString& cep) {
+        form.txtcepr->setText(cep);
+        form.txtcepr_LostFocus();
+        return QStringList{form.txtruar->text(), form.txtbairror->text(), form.txtcidader->text(),
+                           form.txtufr->text(), form.txtCdMun->text()};
+    };
+    const QStringList typed = {QStringLiteral("RUA DIGITADA"), QStringLiteral("BAIRRO"),
+                               QStringLiteral("CIDADE DIGITADA"), QStringLiteral("RJ"), QString()};
+    const auto typeAddress = [&form, &typed] {
+        form.txtruar->setText(typed[0]);
+        form.txtbairror->setText(typed[1]);
+        form.txtcidader->setText(typed[2]);
+        form.txtufr->setText(typed[3]);
         form.txtCdMun->clear();
     };
-    // Unknown code, unreachable service, or not 8 characters: nothing changes.
-    for (const char* cep : {"99999999", "0100100", " 0100100"}) {
+
+    EXPECT_EQ(lookUp(QStringLiteral("01001000")),
+              (QStringList{QStringLiteral("PRAÇA DA SÉ"), QStringLiteral("SÉ"),
+                           QStringLiteral("SÃO PAULO"), QStringLiteral("SP"),
+                           QStringLiteral("3550308")}));
+    // A "|" inside a part stays in its own box.
+    EXPECT_EQ(
+        lookUp(QStringLiteral("02002000")),
+        (QStringList{QStringLiteral(" A B"), QStringLiteral("CENTRO"), QStringLiteral("CAMPINAS"),
+                     QStringLiteral("SP"), QStringLiteral("3509502")}));
+    // An answer cut off mid-element or with mismatched tags, an unknown code,
+    // or not 8 characters: nothing changes.
+    for (const char* cep : {"03003000", "04004000", "99999999", "0100100", " 0100100"}) {
         typeAddress();
-        form.txtcepr->setText(QString::fromLatin1(cep));
-        form.txtcepr_LostFocus();
-        EXPECT_EQ(form.txtruar->text(), QStringLiteral("RUA DIGITADA")) << cep;
+        EXPECT_EQ(lookUp(QString::fromLatin1(cep)), typed) << cep;
     }
-    EXPECT_EQ(server.requests().size(), 2); // the first code and the unknown one
+    EXPECT_EQ(server.requests().size(), 5); // every code of 8 characters
     qputenv("QUENDARO_CEP_URL", testsupport::unreachableBase().toUtf8());
     typeAddress();
-    form.txtcepr->setText(QStringLiteral("01001000"));
-    form.txtcepr_LostFocus();
-    EXPECT_EQ(form.txtruar->text(), QStringLiteral("RUA DIGITADA"));
-    EXPECT_EQ(form.txtbairror->text(), QStringLiteral("BAIRRO"));
+    EXPECT_EQ(lookUp(QStringLiteral("01001000")), typed);
     EXPECT_TRUE(dialogs.shown().empty());
 }
 

@@ -108,6 +108,21 @@ TEST_F(CompanyWindow, LaterChangeRewritesEveryRow) {
         after.at(0).startsWith(QStringLiteral("111.444.777-35|ISENTO|OFICINA D'ÁGUA LTDA|NOVA|")));
 }
 
+TEST_F(CompanyWindow, RowDeletedElsewhereBeforeTheSaveIsReported) {
+    check.execute(QStringLiteral("insert into empresa (cpf, nmemp) values ('11144477735', 'A')"));
+    frmcademp form;
+    ASSERT_EQ(shared::gCodigoPesquisa, QStringLiteral("S"));
+    check.execute(QStringLiteral("delete from empresa"));
+    fill(form);
+    form.cmdok_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().at(0).text,
+              QStringLiteral("--- ERRO --- EMPRESA NÃO ENCONTRADA! CONSULTE NOVAMENTE."));
+    EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(form.txtrazao->text(), QStringLiteral("OFICINA D'ÁGUA LTDA"));
+}
+
 TEST_F(CompanyWindow, IncompleteOrInvalidDataIsRefused) {
     struct Case {
         const char* what;

@@ -206,6 +206,34 @@ TEST_F(UserWindow, ExistingUserLoadsAndAPasswordChangeKeepsTheProfile) {
     EXPECT_EQ(checks(form), expected);
 }
 
+TEST_F(UserWindow, UserDeletedElsewhereBeforeTheSaveIsReportedNotRecreated) {
+    storeUser(QStringLiteral("ANA"), QStringLiteral("VELHA"), {});
+    frmcadusuario form;
+    enterName(form, QStringLiteral("ANA"));
+    ASSERT_TRUE(form.Command1->isEnabled());
+    // Another workstation deletes the user between the load and the save.
+    users::remove(check, QStringLiteral("ANA"));
+
+    enterPasswords(form, QStringLiteral("NOVA"), QStringLiteral("NOVA"));
+    form.Command1_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().at(0).text,
+              QStringLiteral("--- ERRO --- USUÁRIO NÃO ENCONTRADO! CONSULTE NOVAMENTE."));
+    EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
+    EXPECT_TRUE(users().isEmpty());
+    EXPECT_TRUE(profile(QStringLiteral("ANA")).empty());
+    EXPECT_EQ(form.List1->count(), 34);
+
+    // Looked up again, the name is a new user, and saving creates it.
+    dialogs.clear();
+    enterName(form, QStringLiteral("ANA"));
+    enterPasswords(form, QStringLiteral("NOVA"), QStringLiteral("NOVA"));
+    form.Command1_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Salvo com sucesso!")});
+    EXPECT_EQ(users(), QStringList{QStringLiteral("[ANA|NOVA]")});
+    EXPECT_EQ(profile(QStringLiteral("ANA")).size(), 34u);
+}
+
 TEST_F(UserWindow, NewNameThatBeginsAnExistingOneStaysAsTyped) {
     storeUser(QStringLiteral("ANABELA"), QStringLiteral("X"), {});
     frmcadusuario form;
