@@ -189,7 +189,7 @@ void RelatorioForm::Command1_Click() {
         l_Tit->setText(report.titleLine);
         List1->addItems(report.lines);
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
         return;
     }
     Command2->setEnabled(true);

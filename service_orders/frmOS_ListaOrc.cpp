@@ -49,7 +49,7 @@ bool naPropriaConexao(QWidget* busy, const std::function<void(db::Connection&)>&
         work(propria);
         return true;
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
         return false;
     }
 }
