@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QRegularExpression>
 #include <cstring>
+#include <optional>
 
 namespace db {
 
@@ -77,7 +78,7 @@ DbError errorOf(SQLSMALLINT type, SQLHANDLE handle, const QString& fallback) {
 
 void check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle, const char* what) {
     if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
-        fail(type, handle, QString::fromLatin1(what));
+        fail(type, handle, QString::fromUtf8(what));
 }
 
 SQLHENV environment() {
@@ -268,18 +269,25 @@ void Connection::makeReady() {
     ensureOpen();
 }
 
+template <class Work>
+auto Connection::attempt(Work& work, Loss loss) -> std::optional<decltype(work())> {
+    try {
+        return work();
+    } catch (const DbError& e) {
+        if (!e.isConnectionLoss())
+            throw;
+        drop();
+        if (loss == Loss::None)
+            return std::nullopt;
+        throw e.withLoss(loss);
+    }
+}
+
 template <class Work> auto Connection::guarded(Kind kind, Work&& work) {
     if (inTransaction_) {
         if (transactionLost_ || !h_->open)
             throw lostTransaction();
-        try {
-            return work();
-        } catch (const DbError& e) {
-            if (!e.isConnectionLoss())
-                throw;
-            drop();
-            throw e.withLoss(Loss::Transaction);
-        }
+        return *attempt(work, Loss::Transaction);
     }
     if (kind == Kind::FollowUp && !h_->open)
         throw DbError(3704, QStringLiteral("08003"),
@@ -289,24 +297,12 @@ template <class Work> auto Connection::guarded(Kind kind, Work&& work) {
         makeReady();
     else
         ensureOpen();
-    try {
-        return work();
-    } catch (const DbError& e) {
-        if (!e.isConnectionLoss())
-            throw;
-        drop();
-        if (kind != Kind::Read)
-            throw e.withLoss(Loss::Write);
-    }
+    if (kind != Kind::Read)
+        return *attempt(work, Loss::Write);
+    if (auto first = attempt(work, Loss::None))
+        return *std::move(first);
     open();
-    try {
-        return work();
-    } catch (const DbError& e) {
-        if (!e.isConnectionLoss())
-            throw;
-        drop();
-        throw e.withLoss(Loss::ServerDown);
-    }
+    return *attempt(work, Loss::ServerDown);
 }
 
 qint64 Connection::execute(const QString& sql, const Params& params) {
@@ -395,16 +391,9 @@ qint64 Connection::lastInsertId() {
 
 void Connection::beginTransaction() {
     makeReady();
-    const SQLRETURN rc = SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT,
-                                           reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0);
-    if (!SQL_SUCCEEDED(rc)) {
-        const DbError e =
-            errorOf(SQL_HANDLE_DBC, h_->dbc, QStringLiteral("Falha ao iniciar a transação"));
-        if (!e.isConnectionLoss())
-            throw e;
-        drop();
-        throw e.withLoss(Loss::Transaction);
-    }
+    checkHandle(SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT,
+                                  reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+                "Falha ao iniciar a transação", Loss::Transaction);
     inTransaction_ = true;
     transactionLost_ = false;
 }
@@ -412,17 +401,20 @@ void Connection::beginTransaction() {
 void Connection::commit() {
     if (transactionLost_ || !h_->open)
         throw lostTransaction();
-    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_COMMIT);
-    if (!SQL_SUCCEEDED(rc)) {
-        const DbError e =
-            errorOf(SQL_HANDLE_DBC, h_->dbc, QStringLiteral("Falha ao confirmar a transação"));
-        if (!e.isConnectionLoss())
-            throw e;
-        drop();
-        throw e.withLoss(Loss::Commit);
-    }
+    checkHandle(SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_COMMIT), "Falha ao confirmar a transação",
+                Loss::Commit);
     inTransaction_ = false;
     restoreAutocommit();
+}
+
+void Connection::checkHandle(short rc, const char* what, Loss loss) {
+    if (SQL_SUCCEEDED(rc))
+        return;
+    const DbError e = errorOf(SQL_HANDLE_DBC, h_->dbc, QString::fromUtf8(what));
+    if (!e.isConnectionLoss())
+        throw e;
+    drop();
+    throw e.withLoss(loss);
 }
 
 void Connection::rollback() {

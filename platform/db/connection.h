@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace db {
 
@@ -55,6 +56,12 @@ public:
 private:
     enum class Kind { Read, Write, FollowUp };
     template <class Work> auto guarded(Kind kind, Work&& work);
+    // The work's result; on a lost connection, the connection is dropped and
+    // the loss thrown as `loss`, or with Loss::None nothing is returned.
+    template <class Work> auto attempt(Work& work, Loss loss) -> std::optional<decltype(work())>;
+    // A failed call on the connection itself, thrown; as `loss` when the
+    // connection is gone.
+    void checkHandle(short rc, const char* what, Loss loss);
     qint64 executeOnce(const QString& sql, const Params& params);
     Recordset queryOnce(const QString& sql, const Params& params);
     // Forgets a connection known or found to be lost, handle and all, so the

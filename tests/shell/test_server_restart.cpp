@@ -65,14 +65,7 @@ protected:
         form.txtoksenha->setText(QStringLiteral("S1"));
         form.Command1_Click();
     }
-    QStringList users() {
-        const db::Recordset r =
-            check.query(QStringLiteral("select nmusuario from usuarios order by nmusuario"));
-        QStringList out;
-        for (qsizetype row = 0; row < r.rowCount(); ++row)
-            out << r.textAt(row, 0);
-        return out;
-    }
+    QStringList users() { return users::names(check); }
 
     bool down_ = false;
 };
