@@ -18,6 +18,13 @@ TEST_F(SharedWork, OpensTheSharedConnectionAndRunsTheWork) {
     }));
     EXPECT_EQ(users, 0);
     EXPECT_TRUE(shared::gCn().isOpen());
+    // Closed behind a window's back (a register does on its way out): the
+    // window's next statement opens it again.
+    shared::fechaConexao();
+    EXPECT_EQ(shared::gCn().execute(QStringLiteral("insert into usuarios (nmusuario) values "
+                                                   "('ANA')")),
+              1);
+    EXPECT_TRUE(shared::gCn().isOpen());
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
