@@ -335,7 +335,7 @@ void BaixaForm::Command10_Click() {
         feito = recibo::encerra(shared::gCn(), nrrec, *dtbx, linhas(), fechamento(nrrec, *dtbx));
     } catch (const db::DbError& e) {
         Command10->setEnabled(true);
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
         return;
     }
     if (!feito) {

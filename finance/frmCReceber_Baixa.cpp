@@ -253,7 +253,7 @@ void frmCReceber_Baixa::TotalizaRecibo() {
             descontos = somas.decimal(QStringLiteral("vrd"));
             totalRecibo = somas.decimal(QStringLiteral("vrp"));
         } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
+            dlg::showError(e);
         }
         totalPagamentos = recibo::soma(linhas());
         pagamentos = totalPagamentos;

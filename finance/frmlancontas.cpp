@@ -222,7 +222,7 @@ void frmlancontas::Form_Load() {
     try {
         shared::abreConexao();
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
     }
 }
 
@@ -285,7 +285,7 @@ void frmlancontas::txtcdfor_LostFocus() {
         const Statement s = lancamento::leitura(txtnrdoc->text(), *cdfor);
         r = shared::gCn().query(s);
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
         return;
     }
     if (r.isEmpty())

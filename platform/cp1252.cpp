@@ -49,6 +49,14 @@ QByteArray encode(const QString& text) {
     return out;
 }
 
+bool holds(const QString& text) {
+    for (QChar c : text) {
+        if (c != QLatin1Char('?') && byteOf(c) == '?')
+            return false;
+    }
+    return true;
+}
+
 QString decode(const QByteArray& bytes) {
     QString out;
     out.reserve(bytes.size());

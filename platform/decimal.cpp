@@ -65,15 +65,16 @@ bool allDigits(const QString& s) {
     return s.isEmpty() || isDigits(s);
 }
 
-// "1.234.567" with groups of three after the first, or plain digits.
-std::optional<QString> ungroup(const QString& whole) {
-    if (!whole.contains(QLatin1Char('.')))
-        return allDigits(whole) ? std::optional<QString>(whole) : std::nullopt;
+// "1.234.567": a first group of one to three digits not starting with 0, then
+// groups of exactly three, all joined by "."; the digits without the dots.
+std::optional<QString> thousands(const QString& whole) {
     const QStringList groups = whole.split(QLatin1Char('.'));
-    if (groups.first().isEmpty() || groups.first().size() > 3 || !allDigits(groups.first()))
+    const QString& first = groups.first();
+    if (groups.size() < 2 || first.isEmpty() || first.size() > 3 || !isDigits(first) ||
+        first.startsWith(QLatin1Char('0')))
         return std::nullopt;
     for (qsizetype i = 1; i < groups.size(); ++i) {
-        if (groups.at(i).size() != 3 || !allDigits(groups.at(i)))
+        if (groups.at(i).size() != 3 || !isDigits(groups.at(i)))
             return std::nullopt;
     }
     return groups.join(QString());
@@ -106,24 +107,22 @@ std::optional<Decimal> Decimal::parse(const QString& typed, bool allowCurrency) 
         const QString fraction = s.mid(comma + 1);
         if (!allDigits(fraction))
             return std::nullopt;
-        const auto whole = ungroup(s.left(comma));
-        if (!whole)
-            return std::nullopt;
-        return compose(negative, *whole, fraction);
+        const QString whole = s.left(comma);
+        if (!whole.contains(QLatin1Char('.')))
+            return allDigits(whole) ? compose(negative, whole, fraction) : std::nullopt;
+        const auto digits = thousands(whole);
+        return digits ? compose(negative, *digits, fraction) : std::nullopt;
     }
+    if (const auto digits = thousands(s))
+        return compose(negative, *digits, QString());
     const qsizetype point = s.indexOf(QLatin1Char('.'));
-    if (point >= 0) {
-        if (s.indexOf(QLatin1Char('.'), point + 1) >= 0)
-            return std::nullopt;
-        const QString whole = s.left(point);
-        const QString fraction = s.mid(point + 1);
-        if (!allDigits(whole) || !allDigits(fraction))
-            return std::nullopt;
-        return compose(negative, whole, fraction);
-    }
-    if (!allDigits(s))
+    if (point >= 0 && s.indexOf(QLatin1Char('.'), point + 1) >= 0)
         return std::nullopt;
-    return compose(negative, s, QString());
+    const QString whole = point >= 0 ? s.left(point) : s;
+    const QString fraction = point >= 0 ? s.mid(point + 1) : QString();
+    if (!allDigits(whole) || !allDigits(fraction))
+        return std::nullopt;
+    return compose(negative, whole, fraction);
 }
 
 std::optional<Decimal> Decimal::fromSql(const QString& text) {

@@ -20,8 +20,12 @@ public:
     }
     static constexpr Decimal fromInt(std::int64_t units) { return fromRaw(units * kScale); }
 
-    // A typed number: "1.234,50", "1234,5", "-3", "12.5" (one point and no
-    // comma: the point is the decimal mark); "R$ " in front when allowed.
+    // A typed number, as a Brazilian user means it. With a comma, the comma
+    // is the decimal mark and dots may group thousands ("1.234,50"). Without
+    // one, dots that each precede exactly three digits after a first group of
+    // one to three digits not starting with 0 group thousands ("1.500" is
+    // 1500); otherwise one dot is the decimal mark ("12.5", "0.125", "1.23").
+    // "R$ " in front when allowed; a sign is the caller's to accept or refuse.
     // More than four decimals round half away from zero.
     static std::optional<Decimal> parse(const QString& typed, bool allowCurrency = true);
     // A number as the database or a machine writes it: "-1234.5678".

@@ -33,4 +33,8 @@ void showError(int number, const QString& text) {
            Icon::Critical);
 }
 
+void showError(const db::DbError& error) {
+    inform(error.message(), QStringLiteral("ATENÇÃO"), Icon::Critical);
+}
+
 } // namespace dlg

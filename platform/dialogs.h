@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/db/db_error.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -74,7 +76,9 @@ inline Message critico(const QString& text) {
 inline void show(const Message& message) {
     dialogs().show(message);
 }
-// The system's report of a failed statement: "--- ERRO --- " with number and text.
+// The system's report of a failure: "--- ERRO --- " with number and text.
 void showError(int number, const QString& text);
+// A failed statement as the user is told of it (DbError::message).
+void showError(const db::DbError& error);
 
 } // namespace dlg

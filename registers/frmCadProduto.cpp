@@ -121,7 +121,7 @@ void frmCadProduto::Form_Load() {
     try {
         shared::abreConexao();
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
     }
     setListSource(tableList(QStringLiteral("produtos"), QStringLiteral("dspro")));
 }
@@ -175,7 +175,7 @@ void frmCadProduto::txtCdGrupo_Change() {
         txtDsGrupo->setText(r.isEmpty() ? QString() : r.textAt(0, 0));
     } catch (const db::DbError& e) {
         txtDsGrupo->clear();
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
     }
 }
 

@@ -33,7 +33,7 @@ bool refresh(db::DataControl* control, DataGrid* grid) {
         control->setConnectionString(shared::gConexao);
         control->refresh();
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
         return false;
     }
     if (grid->model()->rowCount() > 0)

@@ -49,7 +49,7 @@ void PickerForm::openRegister(const QString& menuItem, const std::function<void(
     try {
         shared::gResultado = PermissaoUsuario(shared::gUsuario, menuItem);
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
         return;
     }
     if (shared::gResultado.toString() == QLatin1String("1")) {

@@ -77,7 +77,7 @@ bool RegisterForm::runSave(const Statement& statement, bool update,
                 dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!"),
                             QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
             else
-                dlg::showError(e.number(), e.text());
+                dlg::showError(e);
             return false;
         }
     }

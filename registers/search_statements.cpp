@@ -8,12 +8,12 @@ Statement containsSearch(const QString& table, const QString& column, const QStr
                          const QString& text) {
     return {QStringLiteral("select * from %1 where %2 like concat('%', ?, '%') order by %3")
                 .arg(table, column, order),
-            {text}};
+            {db::likeText(text)}};
 }
 
 Statement phoneSearch(const QString& table, const QString& order, const QString& text) {
     return {QStringLiteral("select * from %1 where fonefixo like concat('%', ?, '%') or fonecel "
                            "like concat('%', ?, '%') order by %2")
                 .arg(table, order),
-            {text, text}};
+            {db::likeText(text), db::likeText(text)}};
 }

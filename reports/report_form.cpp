@@ -198,7 +198,7 @@ void RelatorioForm::Command1_Click() {
         l_Tit->setText(report.titleLine);
         List1->addItems(report.lines);
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
         return;
     }
     // The header names only the party kept to, by the name found for its code.

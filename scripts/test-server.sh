@@ -11,30 +11,17 @@ if (exec 3<>/dev/tcp/127.0.0.1/3306) 2>/dev/null; then
 fi
 
 work="$(mktemp -d /tmp/quendaro-test.XXXXXX)"
-pid=""
+# The restart tests stop and start the server through the same script.
+export QUENDARO_TEST_DB_DIR="$work" QUENDARO_TEST_DB_CONTROL="$root/scripts/test-db-server.sh"
 cleanup() {
-  if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-  fi
+  "$QUENDARO_TEST_DB_CONTROL" stop || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 mariadb-install-db --no-defaults --datadir="$work/data" --user=root \
   --auth-root-authentication-method=normal >"$work/install.log" 2>&1
-mariadbd --no-defaults --datadir="$work/data" --socket="$work/mysqld.sock" \
-  --pid-file="$work/mysqld.pid" --port=3306 --bind-address=127.0.0.1 --user=root \
-  --skip-name-resolve --innodb-buffer-pool-size=256M --innodb-flush-log-at-trx-commit=0 \
-  --character-set-server=utf8mb4 --collation-server=utf8mb4_general_ci \
-  --max-connections=500 >"$work/server.log" 2>&1 &
-pid=$!
-for _ in $(seq 1 100); do
-  if mariadb --no-defaults --socket="$work/mysqld.sock" -uroot -e 'select 1' >/dev/null 2>&1; then
-    break
-  fi
-  sleep 0.2
-done
+"$QUENDARO_TEST_DB_CONTROL" start
 mariadb --no-defaults --socket="$work/mysqld.sock" -uroot <<SQL
 CREATE USER 'quendaro'@'%' IDENTIFIED BY 'teste123';
 GRANT ALL PRIVILEGES ON *.* TO 'quendaro'@'%' WITH GRANT OPTION;

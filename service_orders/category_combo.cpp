@@ -14,7 +14,7 @@ void preencheCategorias(db::DataControl* control, QComboBox* combo) {
         control->setRecordSource(QStringLiteral("select * from categorias"));
         control->refresh();
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
         return;
     }
     db::Recordset rows = control->recordset();

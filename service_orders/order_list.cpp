@@ -18,7 +18,7 @@ Statement lista(const QString& condition, db::Params params) {
 Statement contendo(const QString& column, const QString& part) {
     return lista(column +
                      QStringLiteral(" like concat('%', ?, '%') order by c.nmcli,o.dtos,o.osnr"),
-                 {db::text(part)});
+                 {db::likeText(part)});
 }
 
 } // namespace

@@ -24,7 +24,7 @@ void imprimeOS(QWidget* window, bool (*documento)(const QString& osnr), const QS
         try {
             written = documento(osnr);
         } catch (const db::DbError& e) {
-            dlg::showError(e.number(), e.text());
+            dlg::showError(e);
             return;
         } catch (const std::exception& e) {
             informaFalha(QString::fromUtf8(e.what()));

@@ -19,7 +19,7 @@ void mostraFalha(const db::DbError& e) {
     if (db::isLockConflict(e))
         mostraEmUso();
     else
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
 }
 
 bool naConexao(QWidget* busy, const std::function<void(db::Connection&)>& work) {

@@ -90,7 +90,7 @@ std::optional<servicelines::Totais> ServiceLinesFrame::somaTotais() {
     try {
         Adodc2->refresh();
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
         return std::nullopt;
     }
     const servicelines::Totais totais = servicelines::totais(Adodc2->recordset());

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 
@@ -51,8 +52,7 @@ void frmConcuiUpdate::showEvent(QShowEvent* event) {
 void frmConcuiUpdate::Command1_Click() {
     Command1->setEnabled(false);
     QString message;
-    int errorNumber = 0;
-    QString errorText;
+    std::optional<db::DbError> error;
     {
         BusyGuard hourglass;
         try {
@@ -64,14 +64,13 @@ void frmConcuiUpdate::Command1_Click() {
             if (e.number() == kTableExists) {
                 message = QStringLiteral("Procedimento já executado!");
             } else {
-                errorNumber = e.number();
-                errorText = e.text();
+                error = e;
             }
         }
         shared::fechaConexao();
     }
-    if (message.isEmpty())
-        dlg::showError(errorNumber, errorText);
+    if (error)
+        dlg::showError(*error);
     else
         dlg::inform(message, QStringLiteral("Atenção"), dlg::Icon::Information);
 }

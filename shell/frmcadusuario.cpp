@@ -168,7 +168,7 @@ void frmcadusuario::Combo1_LostFocus() {
             List1->item(i)->setCheckState(allowed[i] ? Qt::Checked : Qt::Unchecked);
     } catch (const db::DbError& e) {
         List1->clear();
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
     }
 }
 

@@ -65,10 +65,15 @@ void frmconfig::Form_Load() {
 }
 
 void frmconfig::Command2_Click() {
+    const settings::Values values{txtString->text(), txtSenha->text(), txtNmBco->text(),
+                                  txtNmUsu->text()};
+    if (const auto refusal = settings::unsupportedValue(values)) {
+        dlg::show(*refusal);
+        return;
+    }
     if (!dlg::ask(QStringLiteral("Confirma os dados?"), QStringLiteral("Atenção")))
         return;
-    const QString error = settings::write(
-        settings::Values{txtString->text(), txtSenha->text(), txtNmBco->text(), txtNmUsu->text()});
+    const QString error = settings::write(values);
     if (!error.isEmpty()) {
         dlg::inform(QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL GRAVAR A CONFIGURAÇÃO!\n") +
                         error,

@@ -201,7 +201,7 @@ void frmtelainicial::Command1_Click() {
     try {
         AplicaPerfil();
     } catch (const db::DbError& e) {
-        dlg::showError(e.number(), e.text());
+        dlg::showError(e);
     }
     FechaTabelas();
     done_ = true;

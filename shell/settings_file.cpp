@@ -42,7 +42,11 @@ QString LeINI(const QString& section, const QString& key, const QString& default
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return defaultValue;
-    const QString text = cp1252::decode(f.readAll());
+    QByteArray bytes = f.readAll();
+    // Some editors start the file with the UTF-8 byte-order mark.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    const QString text = cp1252::decode(bytes);
     bool inSection = false;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.trimmed();
@@ -83,6 +87,19 @@ Values read() {
     v.database = key("banco");
     v.user = key("userbco");
     return v;
+}
+
+std::optional<dlg::Message> unsupportedValue(const Values& values) {
+    const std::pair<const QString*, const char*> boxes[] = {{&values.database, "BANCO"},
+                                                            {&values.user, "USUÁRIO"},
+                                                            {&values.password, "SENHA"},
+                                                            {&values.server, "SERVIDOR"}};
+    for (const auto& [value, name] : boxes) {
+        if (!cp1252::holds(value->trimmed()))
+            return dlg::alerta(QStringLiteral("--- ERRO --- %1 CONTÉM CARACTERES NÃO SUPORTADOS!")
+                                   .arg(QString::fromUtf8(name)));
+    }
+    return std::nullopt;
 }
 
 QString write(const Values& values) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/dialogs.h"
+
 #include <QString>
+#include <optional>
 
 // The settings file quendaro.ini in the program folder: section CONFIG with
 // the scrambled server, password, database and user.
@@ -25,6 +28,10 @@ QString LeINI(const QString& section, const QString& key, const QString& default
 
 // The four descrambled values; empty when the file does not exist.
 Values read();
+// The refusal of values the file's code page cannot keep (written as '?',
+// they would fail every later login), naming the first such box in the
+// window's order; none when every value fits.
+std::optional<dlg::Message> unsupportedValue(const Values& values);
 // Replaces the file with the five lines of the scrambled, blank-trimmed
 // values. Returns an error text, empty on success.
 QString write(const Values& values);

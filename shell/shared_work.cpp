@@ -22,7 +22,7 @@ bool withConnection(QWidget* busy, const std::function<void(db::Connection&)>& w
     }
     if (!error)
         return true;
-    dlg::showError(error->number(), error->text());
+    dlg::showError(*error);
     return false;
 }
 

@@ -4,11 +4,41 @@
 #include <sqlext.h>
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <cstring>
+#include <optional>
 
 namespace db {
 
 namespace {
+
+// The driver puts its own name and version, and the server's, in front of
+// every text ("[ma-3.1.15][10.11.19-MariaDB]Duplicate entry..."): noise to a user.
+QString withoutTags(const QString& text) {
+    static const QRegularExpression tags(QStringLiteral("^(\\[[^\\]]*\\])+"));
+    return QString(text).remove(tags);
+}
+
+// A failure to connect that means the server is not there, rather than a
+// refused login or a wrong setting.
+bool unreachable(const DbError& e) {
+    return e.sqlState() == QLatin1String("08001") || e.sqlState() == QLatin1String("08S01") ||
+           e.number() == 2002 || e.number() == 2003 || e.number() == 2006 || e.number() == 2013;
+}
+
+// What may safely run twice: it changes nothing.
+bool isRead(const QString& sql) {
+    QStringView s = QStringView(sql).trimmed();
+    while (s.startsWith(QLatin1Char('(')))
+        s = s.mid(1).trimmed();
+    return s.startsWith(QLatin1String("select"), Qt::CaseInsensitive) ||
+           s.startsWith(QLatin1String("show"), Qt::CaseInsensitive);
+}
+
+DbError lostTransaction() {
+    return DbError(2013, QStringLiteral("08S01"),
+                   QStringLiteral("A conexão da transação foi perdida."), Loss::Transaction);
+}
 
 QString diagnostics(SQLSMALLINT type, SQLHANDLE handle, int* native, QString* state) {
     QString text;
@@ -28,23 +58,27 @@ QString diagnostics(SQLSMALLINT type, SQLHANDLE handle, int* native, QString* st
         }
         if (!text.isEmpty())
             text += QLatin1Char('\n');
-        text += QString::fromUtf8(reinterpret_cast<const char*>(message));
+        text += withoutTags(QString::fromUtf8(reinterpret_cast<const char*>(message)));
     }
     return text;
 }
 
-[[noreturn]] void fail(SQLSMALLINT type, SQLHANDLE handle, const QString& fallback) {
+DbError errorOf(SQLSMALLINT type, SQLHANDLE handle, const QString& fallback) {
     int native = 0;
     QString state;
     QString text = handle ? diagnostics(type, handle, &native, &state) : QString();
     if (text.isEmpty())
         text = fallback;
-    throw DbError(native, state, text);
+    return DbError(native, state, text);
+}
+
+[[noreturn]] void fail(SQLSMALLINT type, SQLHANDLE handle, const QString& fallback) {
+    throw errorOf(type, handle, fallback);
 }
 
 void check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle, const char* what) {
     if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
-        fail(type, handle, QString::fromLatin1(what));
+        fail(type, handle, QString::fromUtf8(what));
 }
 
 SQLHENV environment() {
@@ -161,12 +195,7 @@ Connection::Connection(const QString& connectionString) : Connection() {
 }
 
 Connection::~Connection() {
-    try {
-        close();
-    } catch (...) {
-    }
-    if (h_->dbc != SQL_NULL_HDBC)
-        SQLFreeHandle(SQL_HANDLE_DBC, h_->dbc);
+    close();
 }
 
 void Connection::setConnectionString(const QString& connectionString) {
@@ -189,32 +218,37 @@ void Connection::open() {
     const SQLRETURN rc = SQLDriverConnectA(
         h_->dbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<char*>(text.constData())),
         static_cast<SQLSMALLINT>(text.size()), out, sizeof(out), &outLength, SQL_DRIVER_NOPROMPT);
-    check(rc, SQL_HANDLE_DBC, h_->dbc, "Falha ao abrir a conexão");
+    if (!SQL_SUCCEEDED(rc)) {
+        const DbError e =
+            errorOf(SQL_HANDLE_DBC, h_->dbc, QStringLiteral("Falha ao abrir a conexão"));
+        drop();
+        throw unreachable(e) ? e.withLoss(Loss::ServerDown) : e;
+    }
     h_->open = true;
-    inTransaction_ = false;
 }
 
 void Connection::close() {
-    if (!h_->open)
-        return;
-    if (inTransaction_) {
+    if (h_->open && inTransaction_)
         SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_ROLLBACK);
-        SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT,
-                          reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-        inTransaction_ = false;
+    drop();
+}
+
+void Connection::drop() {
+    if (h_->dbc != SQL_NULL_HDBC) {
+        if (h_->open && !SQL_SUCCEEDED(SQLDisconnect(h_->dbc))) {
+            SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_ROLLBACK);
+            SQLDisconnect(h_->dbc);
+        }
+        SQLFreeHandle(SQL_HANDLE_DBC, h_->dbc);
+        h_->dbc = SQL_NULL_HDBC;
     }
-    SQLDisconnect(h_->dbc);
     h_->open = false;
+    if (inTransaction_)
+        transactionLost_ = true;
 }
 
 bool Connection::isOpen() const {
     return h_->open;
-}
-
-void Connection::requireOpen() const {
-    if (!h_->open)
-        throw DbError(3704, QStringLiteral("08003"),
-                      QStringLiteral("A operação não é permitida com a conexão fechada."));
 }
 
 void Connection::ensureOpen() {
@@ -222,8 +256,65 @@ void Connection::ensureOpen() {
         open();
 }
 
+bool Connection::answers() {
+    SQLUINTEGER dead = SQL_CD_TRUE;
+    // The driver asks the server, so a connection dropped while idle shows.
+    return SQL_SUCCEEDED(SQLGetConnectAttr(h_->dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) &&
+           dead == SQL_CD_FALSE;
+}
+
+void Connection::makeReady() {
+    if (h_->open && !answers())
+        drop();
+    ensureOpen();
+}
+
+template <class Work>
+auto Connection::attempt(Work& work, Loss loss) -> std::optional<decltype(work())> {
+    try {
+        return work();
+    } catch (const DbError& e) {
+        if (!e.isConnectionLoss())
+            throw;
+        drop();
+        if (loss == Loss::None)
+            return std::nullopt;
+        throw e.withLoss(loss);
+    }
+}
+
+template <class Work> auto Connection::guarded(Kind kind, Work&& work) {
+    if (inTransaction_) {
+        if (transactionLost_ || !h_->open)
+            throw lostTransaction();
+        return *attempt(work, Loss::Transaction);
+    }
+    if (kind == Kind::FollowUp && !h_->open)
+        throw DbError(3704, QStringLiteral("08003"),
+                      QStringLiteral("A operação não é permitida com a conexão fechada."),
+                      Loss::Write);
+    if (kind == Kind::Write)
+        makeReady();
+    else
+        ensureOpen();
+    if (kind != Kind::Read)
+        return *attempt(work, Loss::Write);
+    if (auto first = attempt(work, Loss::None))
+        return *std::move(first);
+    open();
+    return *attempt(work, Loss::ServerDown);
+}
+
 qint64 Connection::execute(const QString& sql, const Params& params) {
-    requireOpen();
+    return guarded(isRead(sql) ? Kind::Read : Kind::Write,
+                   [&] { return executeOnce(sql, params); });
+}
+
+Recordset Connection::query(const QString& sql, const Params& params) {
+    return guarded(isRead(sql) ? Kind::Read : Kind::Write, [&] { return queryOnce(sql, params); });
+}
+
+qint64 Connection::executeOnce(const QString& sql, const Params& params) {
     Statement s(h_->dbc);
     run(s.stmt, sql, params);
     SQLLEN rows = 0;
@@ -231,8 +322,7 @@ qint64 Connection::execute(const QString& sql, const Params& params) {
     return rows;
 }
 
-Recordset Connection::query(const QString& sql, const Params& params) {
-    requireOpen();
+Recordset Connection::queryOnce(const QString& sql, const Params& params) {
     Statement s(h_->dbc);
     run(s.stmt, sql, params);
     SQLSMALLINT columns = 0;
@@ -293,34 +383,67 @@ Recordset Connection::query(const QString& sql, const Params& params) {
 }
 
 qint64 Connection::lastInsertId() {
-    Recordset r = query(QStringLiteral("SELECT LAST_INSERT_ID() AS id"));
+    const Recordset r = guarded(Kind::FollowUp, [this] {
+        return queryOnce(QStringLiteral("SELECT LAST_INSERT_ID() AS id"), {});
+    });
     return r.isEmpty() ? 0 : r.integer(QStringLiteral("id"));
 }
 
 void Connection::beginTransaction() {
-    requireOpen();
-    check(SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT,
-                            reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
-          SQL_HANDLE_DBC, h_->dbc, "Falha ao iniciar a transação");
+    makeReady();
+    checkHandle(SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT,
+                                  reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+                "Falha ao iniciar a transação", Loss::Transaction);
     inTransaction_ = true;
+    transactionLost_ = false;
 }
 
 void Connection::commit() {
-    check(SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_COMMIT), SQL_HANDLE_DBC, h_->dbc,
-          "Falha ao confirmar a transação");
+    if (transactionLost_ || !h_->open)
+        throw lostTransaction();
+    checkHandle(SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_COMMIT), "Falha ao confirmar a transação",
+                Loss::Commit);
     inTransaction_ = false;
-    SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
-                      0);
+    restoreAutocommit();
+}
+
+void Connection::checkHandle(short rc, const char* what, Loss loss) {
+    if (SQL_SUCCEEDED(rc))
+        return;
+    const DbError e = errorOf(SQL_HANDLE_DBC, h_->dbc, QString::fromUtf8(what));
+    if (!e.isConnectionLoss())
+        throw e;
+    drop();
+    throw e.withLoss(loss);
 }
 
 void Connection::rollback() {
+    inTransaction_ = false;
+    transactionLost_ = false;
     if (!h_->open)
         return;
     const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, h_->dbc, SQL_ROLLBACK);
-    inTransaction_ = false;
-    SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
-                      0);
-    check(rc, SQL_HANDLE_DBC, h_->dbc, "Falha ao desfazer a transação");
+    if (SQL_SUCCEEDED(rc)) {
+        restoreAutocommit();
+        return;
+    }
+    const DbError e =
+        errorOf(SQL_HANDLE_DBC, h_->dbc, QStringLiteral("Falha ao desfazer a transação"));
+    // A lost connection was rolled back by the server already.
+    if (e.isConnectionLoss()) {
+        drop();
+        return;
+    }
+    restoreAutocommit();
+    throw e;
+}
+
+void Connection::restoreAutocommit() {
+    // Failing here means the connection is gone; the next statement opens it.
+    if (h_->open &&
+        !SQL_SUCCEEDED(SQLSetConnectAttr(h_->dbc, SQL_ATTR_AUTOCOMMIT,
+                                         reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0)))
+        drop();
 }
 
 Transaction::Transaction(Connection& connection) : connection_(connection) {

@@ -18,6 +18,9 @@ void pauseBeforeRetry(int attempt);
 // returns; the unit commits when its work is done, and anything else rolls
 // back. On a lock conflict the transaction is rolled back and the unit runs
 // again from its start, up to three more times; then the conflict is thrown.
+// A connection the server dropped while idle is opened again before the unit
+// starts; one lost during the unit ends it (DbError::loss() says whether the
+// commit may have been done), never run again.
 // The unit must not show anything: it may run more than once.
 template <class Unit> auto unitOfWork(Connection& cn, Unit&& unit) {
     constexpr int retries = 3;

@@ -29,5 +29,11 @@ inline Value textOrNull(const QString& s) {
 inline Value dateOrNull(const std::optional<QDate>& d) {
     return d ? Value(*d) : Value(Null{});
 }
+// Typed text bound into "like concat('%', ?, '%')": a backslash is the
+// server's escape character there, so it is doubled to stand for itself; "%"
+// and "_" keep their wildcard meaning.
+inline Value likeText(const QString& typed) {
+    return Value(QString(typed).replace(QLatin1Char('\\'), QLatin1String("\\\\")));
+}
 
 } // namespace db

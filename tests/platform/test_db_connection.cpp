@@ -71,20 +71,31 @@ TEST_F(DbConnection, LastInsertIdAndAffectedRows) {
         cn.execute(QStringLiteral("UPDATE amostra SET nome = 'C' WHERE id = ?"), {qint64(-1)}), 0);
 }
 
-TEST_F(DbConnection, ErrorsCarryTheServerNumber) {
+TEST_F(DbConnection, ErrorsCarryTheServerNumberWithoutTheDriverTags) {
     cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('A')"));
     try {
         cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES (?)"), {QStringLiteral("A")});
         FAIL() << "duplicate accepted";
     } catch (const DbError& e) {
         EXPECT_EQ(e.number(), 1062);
-        EXPECT_TRUE(e.text().contains(QStringLiteral("Duplicate")));
+        EXPECT_TRUE(e.text().startsWith(QStringLiteral("Duplicate entry"))) << e.text();
+        EXPECT_EQ(e.message(), QStringLiteral("--- ERRO --- REGISTRO JÁ CADASTRADO!"));
+    }
+    try {
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES (?)"), {QString(61, 'x')});
+        FAIL() << "long text accepted";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), 1406);
+        EXPECT_EQ(e.message(), QStringLiteral("--- ERRO --- TEXTO MAIOR QUE O CAMPO PERMITE!"));
     }
     try {
         cn.query(QStringLiteral("SELECT * FROM nao_existe"));
         FAIL();
     } catch (const DbError& e) {
         EXPECT_EQ(e.number(), 1146);
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("--- ERRO --- 1146 - Table '%1.nao_existe' doesn't exist")
+                      .arg(testsupport::databaseName()));
     }
     // The connection goes on working after a failure.
     EXPECT_EQ(cn.query(QStringLiteral("SELECT 1 AS um")).integer(QStringLiteral("um")), 1);
@@ -113,12 +124,53 @@ TEST_F(DbConnection, TransactionRollsBackUnlessCommitted) {
     EXPECT_EQ(cn.query(QStringLiteral("SELECT * FROM amostra")).rowCount(), 1);
 }
 
-TEST_F(DbConnection, ClosedAndUnreachableConnectionsFail) {
+TEST_F(DbConnection, AStatementOpensAClosedConnection) {
     cn.close();
     EXPECT_FALSE(cn.isOpen());
-    EXPECT_THROW(cn.execute(QStringLiteral("SELECT 1")), DbError);
-    cn.ensureOpen();
+    EXPECT_EQ(cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('A')")), 1);
     EXPECT_TRUE(cn.isOpen());
+    cn.close();
+    EXPECT_EQ(cn.query(QStringLiteral("SELECT nome FROM amostra")).text(QStringLiteral("nome")),
+              QStringLiteral("A"));
+    cn.close();
+    {
+        db::Transaction t(cn);
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('B')"));
+        t.commit();
+    }
+    EXPECT_EQ(cn.query(QStringLiteral("SELECT * FROM amostra")).rowCount(), 2);
+    // Closed inside a transaction: the transaction is over and says so.
+    try {
+        db::Transaction t(cn);
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('C')"));
+        cn.close();
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome) VALUES ('D')"));
+        t.commit();
+        FAIL() << "the transaction went on after its connection closed";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.loss(), db::Loss::Transaction);
+    }
+    EXPECT_FALSE(cn.inTransaction());
+    EXPECT_EQ(cn.query(QStringLiteral("SELECT * FROM amostra")).rowCount(), 2);
+}
+
+TEST_F(DbConnection, UnreachableServerAndRefusedLogin) {
+    // Nothing listens on port 1.
+    Connection down(QStringLiteral("Driver={MySQL ODBC 8.0 ANSI Driver};Server=127.0.0.1;Port=1;"
+                                   "Database=;User=ninguem;Password=x;Option=3;"));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            down.query(QStringLiteral("SELECT 1"));
+            FAIL();
+        } catch (const DbError& e) {
+            EXPECT_EQ(e.loss(), db::Loss::ServerDown);
+            EXPECT_EQ(
+                e.message(),
+                QStringLiteral(
+                    "--- ERRO --- SERVIDOR DE BANCO DE DADOS INDISPONÍVEL! TENTE NOVAMENTE."));
+        }
+        EXPECT_FALSE(down.isOpen());
+    }
 
     Connection wrong(QStringLiteral("Driver={MySQL ODBC 8.0 ANSI Driver};Server=127.0.0.1;"
                                     "Database=;User=ninguem;Password=x;Option=3;"));
@@ -127,6 +179,7 @@ TEST_F(DbConnection, ClosedAndUnreachableConnectionsFail) {
         FAIL();
     } catch (const DbError& e) {
         EXPECT_EQ(e.number(), 1045);
+        EXPECT_EQ(e.loss(), db::Loss::None);
     }
     EXPECT_FALSE(wrong.isOpen());
 }

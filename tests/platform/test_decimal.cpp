@@ -11,31 +11,47 @@ QString sql(const QString& typed) {
 
 TEST(Decimal, TypedNumbersFollowTheBrazilianRule) {
     const std::vector<std::pair<const char*, const char*>> table = {
+        // Without a comma, dots before groups of three digits group thousands.
+        {"1.500", "1500.0000"},
+        {"1.234", "1234.0000"},
+        {"1.234.567", "1234567.0000"},
+        // Otherwise one dot is the decimal mark.
+        {"12.5", "12.5000"},
+        {"1234.50", "1234.5000"},
+        {"0.125", "0.1250"},
+        {"1.23", "1.2300"},
+        {"1.2345", "1.2345"},
+        {".500", "0.5000"},
+        // With a comma, the comma is the decimal mark.
         {"1.234,50", "1234.5000"},
         {"1234,5", "1234.5000"},
-        {"12.5", "12.5000"},
+        {"1.234.567,8", "1234567.8000"},
+        {",5", "0.5000"},
+        {"R$ 1.500,00", "1500.0000"},
         {"R$ 1.234,56", "1234.5600"},
         {"-3", "-3.0000"},
         {"- 2,5", "-2.5000"},
         {"R$ -7,10", "-7.1000"},
+        {"-1.500", "-1500.0000"},
         {"0,00005", "0.0001"},
         {"-0,00005", "-0.0001"},
         {"0,00004", "0.0000"},
         {"12,34567", "12.3457"},
-        {"1.234.567,8", "1234567.8000"},
-        {",5", "0.5000"},
         {"  42  ", "42.0000"},
-        {"1.234", "1.2340"},
         // Grouping in the wrong places, two marks, letters: not numbers.
+        {"1.23,5", "invalid"},
         {"1.23,4", "invalid"},
+        {"0.500,00", "invalid"},
+        {"1234.567,8", "invalid"},
         {"12.34.56", "invalid"},
+        {"1.234.5", "invalid"},
         {"1,2,3", "invalid"},
         {"1.2345,6", "invalid"},
         {"abc", "invalid"},
         {"", "invalid"},
         {"R$", "invalid"},
         {"1e3", "invalid"},
-        {"1.234.567", "invalid"},
+        {"1 500", "invalid"},
     };
     for (const auto& [typed, expected] : table)
         EXPECT_EQ(sql(QString::fromUtf8(typed)), QString::fromUtf8(expected)) << typed;

@@ -163,6 +163,25 @@ TEST_F(Pickers, NameSearchCancelKeepsAndEmptyListsAll) {
     }
 }
 
+TEST_F(Pickers, ABackslashTypedInASearchIsABackslash) {
+    for (const PickerCase& p : pickers()) {
+        SCOPED_TRACE(p.name);
+        SetUp();
+        for (const char* name : {"D\\ÁVILA", "DÁVILA", "D%VILA"})
+            add(p, QString::fromUtf8(name));
+        auto picker = open(p);
+        const QAbstractItemModel* list = picker->DataGrid1->model();
+        dialogs.answerInput(QStringLiteral("D\\ÁVILA"));
+        key(picker.get(), Qt::Key_F2);
+        EXPECT_EQ(columnTexts(list, 0), QStringList{QStringLiteral("D\\ÁVILA")});
+        // "%" keeps its wildcard meaning.
+        dialogs.answerInput(QStringLiteral("D%VILA"));
+        key(picker.get(), Qt::Key_F2);
+        EXPECT_EQ(list->rowCount(), 3);
+        picker->close();
+    }
+}
+
 TEST_F(Pickers, PhoneDocumentAndNicknameSearches) {
     for (const PickerCase& p : {pickers()[0], pickers()[2]}) {
         SCOPED_TRACE(p.name);

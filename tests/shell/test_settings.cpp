@@ -114,6 +114,14 @@ TEST_F(ProgramFolder, MissingFileAndMissingKeys) {
     EXPECT_FALSE(v.password.isEmpty());
 }
 
+TEST_F(ProgramFolder, ByteOrderMarkIsSkipped) {
+    writeFile(path(QStringLiteral("Quendaro.ini")),
+              "\xEF\xBB\xBF[CONFIG]\r\nconexao=565153\r\nsenha=\r\n");
+    const settings::Values v = settings::read();
+    EXPECT_EQ(v.server, QStringLiteral("abc"));
+    EXPECT_EQ(v.password, QString());
+}
+
 TEST_F(ProgramFolder, LongValuesAreReadWhole) {
     const QString longValue(300, QLatin1Char('s'));
     ASSERT_TRUE(settings::write({longValue, longValue, {}, {}}).isEmpty());
@@ -173,6 +181,37 @@ TEST_F(ProgramFolder, SettingsWindowSavesAndReloads) {
     EXPECT_EQ(again.txtNmUsu->text(), QStringLiteral("Admin"));
     EXPECT_EQ(again.txtSenha->text(), QStringLiteral("SeGrEdO"));
     EXPECT_EQ(again.txtString->text(), QStringLiteral("db.local"));
+}
+
+TEST_F(ProgramFolder, SettingsWindowRefusesWhatTheFileCannotKeep) {
+    testsupport::ScriptedDialogs dialogs;
+    frmconfig form;
+    form.txtNmBco->setText(QStringLiteral("quendaro"));
+    form.txtNmUsu->setText(QStringLiteral("admin"));
+    form.txtString->setText(QStringLiteral("db.local"));
+    form.txtSenha->setText(QStringLiteral("senhaЖ"));
+    form.Command2->click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().at(0).text,
+              QStringLiteral("--- ERRO --- SENHA CONTÉM CARACTERES NÃO SUPORTADOS!"));
+    EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
+    EXPECT_FALSE(settings::fileExists());
+
+    // The first box that cannot be kept is named, in the window's order.
+    dialogs.clear();
+    form.txtNmUsu->setText(QStringLiteral("usuário 😀"));
+    form.Command2->click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral(
+                                   "--- ERRO --- USUÁRIO CONTÉM CARACTERES NÃO SUPORTADOS!")});
+
+    // "€" has a byte of its own in the file's code page: kept.
+    dialogs.clear();
+    form.txtNmUsu->setText(QStringLiteral("admin"));
+    form.txtSenha->setText(QStringLiteral(" senha€ "));
+    dialogs.answer(dlg::Answer::Yes);
+    form.Command2->click();
+    EXPECT_TRUE(dialogs.sawText(QStringLiteral("Configuração salva com sucesso!")));
+    EXPECT_EQ(settings::read().password, QStringLiteral("senha€"));
 }
 
 TEST(SettingsWindow, FailedWriteIsNotReportedAsSaved) {

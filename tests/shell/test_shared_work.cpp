@@ -18,6 +18,13 @@ TEST_F(SharedWork, OpensTheSharedConnectionAndRunsTheWork) {
     }));
     EXPECT_EQ(users, 0);
     EXPECT_TRUE(shared::gCn().isOpen());
+    // Closed behind a window's back (a register does on its way out): the
+    // window's next statement opens it again.
+    shared::fechaConexao();
+    EXPECT_EQ(shared::gCn().execute(QStringLiteral("insert into usuarios (nmusuario) values "
+                                                   "('ANA')")),
+              1);
+    EXPECT_TRUE(shared::gCn().isOpen());
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
@@ -38,7 +45,24 @@ TEST_F(SharedWork, AFailureIsShownOnceTheWindowAndPointerAreBack) {
     EXPECT_TRUE(disabledMeanwhile);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
-    EXPECT_TRUE(dialogs.messages().at(0).text.startsWith(QStringLiteral("--- ERRO --- 1146")));
+    EXPECT_EQ(dialogs.messages().at(0).text,
+              QStringLiteral("--- ERRO --- 1146 - Table '%1.tabela_que_nao_existe' doesn't exist")
+                  .arg(testsupport::databaseName()));
     EXPECT_TRUE(windowBack);
     EXPECT_TRUE(pointerBack);
+}
+
+TEST_F(SharedWork, TheCommonUserCausedFailuresInPortuguese) {
+    auto insert = [](const char* name) {
+        return shared::withConnection(nullptr, [name](db::Connection& cn) {
+            cn.execute(QStringLiteral("insert into usuarios (nmusuario) values (?)"),
+                       {QString::fromUtf8(name)});
+        });
+    };
+    EXPECT_TRUE(insert("ANA"));
+    EXPECT_FALSE(insert("ANA"));
+    EXPECT_FALSE(insert("NOME COMPRIDO DEMAIS"));
+    EXPECT_EQ(dialogs.texts(), (QStringList{QStringLiteral("--- ERRO --- REGISTRO JÁ CADASTRADO!"),
+                                            QStringLiteral("--- ERRO --- TEXTO MAIOR QUE O CAMPO "
+                                                           "PERMITE!")}));
 }

@@ -1,0 +1,41 @@
+#include "platform/db/db_error.h"
+
+namespace db {
+
+bool DbError::isConnectionLoss() const {
+    // 1927: the session was killed at the server.
+    return sqlState_ == QLatin1String("08S01") || sqlState_ == QLatin1String("08003") ||
+           number_ == 2006 || number_ == 2013 || number_ == 1927;
+}
+
+QString DbError::message() const {
+    switch (loss_) {
+    case Loss::ServerDown:
+        return QStringLiteral(
+            "--- ERRO --- SERVIDOR DE BANCO DE DADOS INDISPONÍVEL! TENTE NOVAMENTE.");
+    case Loss::Write:
+        return QStringLiteral(
+            "--- ERRO --- CONEXÃO COM O SERVIDOR PERDIDA! CONSULTE OS DADOS ANTES DE REPETIR.");
+    case Loss::Transaction:
+        return QStringLiteral(
+            "--- ERRO --- CONEXÃO COM O SERVIDOR PERDIDA! NADA FOI GRAVADO. TENTE NOVAMENTE.");
+    case Loss::Commit:
+        return QStringLiteral("--- ERRO --- CONEXÃO PERDIDA AO CONFIRMAR A GRAVAÇÃO! CONSULTE OS "
+                              "DADOS ANTES DE REPETIR.");
+    case Loss::None:
+        break;
+    }
+    switch (number_) {
+    case 1406:
+        return QStringLiteral("--- ERRO --- TEXTO MAIOR QUE O CAMPO PERMITE!");
+    case 1062:
+        return QStringLiteral("--- ERRO --- REGISTRO JÁ CADASTRADO!");
+    case 1205:
+    case 1213:
+        return QStringLiteral("--- ERRO --- REGISTRO EM USO POR OUTRO USUÁRIO! TENTE NOVAMENTE.");
+    default:
+        return QStringLiteral("--- ERRO --- %1 - %2").arg(number_).arg(text_);
+    }
+}
+
+} // namespace db

@@ -1,0 +1,129 @@
+#include "platform/db/unit_of_work.h"
+#include "tests/support/test_database.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <future>
+#include <gtest/gtest.h>
+#include <thread>
+
+using db::Connection;
+using db::DbError;
+
+namespace {
+
+class UnitOfWork : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cn.setConnectionString(testsupport::freshDatabase());
+        cn.open();
+        cn.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS conta (id INT PRIMARY KEY, saldo "
+                                  "INT NOT NULL) ENGINE=InnoDB"));
+        cn.execute(QStringLiteral("DELETE FROM conta"));
+        cn.execute(
+            QStringLiteral("INSERT INTO conta VALUES (1, 0), (2, 0), (3, 0), (4, 0), (5, 0), "
+                           "(6, 0), (7, 0), (8, 0)"));
+        other.setConnectionString(cn.connectionString());
+        other.open();
+    }
+    QStringList saldos() {
+        const db::Recordset r =
+            other.query(QStringLiteral("SELECT saldo FROM conta WHERE id <= 2 ORDER BY id"));
+        return {r.textAt(0, 0), r.textAt(1, 0)};
+    }
+    void add(Connection& c, int id, int value) {
+        c.execute(QStringLiteral("UPDATE conta SET saldo = saldo + ? WHERE id = ?"),
+                  {qint64(value), qint64(id)});
+    }
+
+    Connection cn;
+    Connection other;
+};
+
+} // namespace
+
+TEST_F(UnitOfWork, ADeadlockLoserRunsAgainFromItsStartAndSucceeds) {
+    // The rival locks row 2 (and more, so the server picks the unit as the
+    // loser), the unit row 1; then each asks for the other's row.
+    std::promise<void> rivalHoldsTwo;
+    std::promise<void> unitHoldsOne;
+    std::optional<DbError> rivalFailed;
+    std::thread rival([&] {
+        try {
+            db::Transaction t(other);
+            other.execute(QStringLiteral("UPDATE conta SET saldo = saldo + 10 WHERE id >= 2"));
+            rivalHoldsTwo.set_value();
+            unitHoldsOne.get_future().wait();
+            add(other, 1, 10);
+            t.commit();
+        } catch (const DbError& e) {
+            rivalFailed = e;
+        }
+    });
+    int runs = 0;
+    db::unitOfWork(cn, [&](db::Transaction& t) {
+        ++runs;
+        add(cn, 1, 1);
+        if (runs == 1) {
+            rivalHoldsTwo.get_future().wait();
+            unitHoldsOne.set_value();
+        }
+        add(cn, 2, 1);
+        t.commit();
+    });
+    rival.join();
+    ASSERT_FALSE(rivalFailed) << rivalFailed->message().toStdString();
+    EXPECT_EQ(runs, 2);
+    // The first run left nothing behind: each row got one unit and one rival.
+    EXPECT_EQ(saldos(), (QStringList{QStringLiteral("11"), QStringLiteral("11")}));
+}
+
+TEST_F(UnitOfWork, ALockThatStaysHeldEndsInTheBusyMessage) {
+    db::Transaction holding(other);
+    add(other, 1, 5);
+    cn.execute(QStringLiteral("SET SESSION innodb_lock_wait_timeout = 1"));
+    int runs = 0;
+    try {
+        db::unitOfWork(cn, [&](db::Transaction& t) {
+            ++runs;
+            add(cn, 2, 1);
+            add(cn, 1, 1);
+            t.commit();
+        });
+        ADD_FAILURE() << "the unit went through a held lock";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), 1205);
+        EXPECT_EQ(e.message(), QStringLiteral("--- ERRO --- REGISTRO EM USO POR OUTRO USUÁRIO! "
+                                              "TENTE NOVAMENTE."));
+    }
+    EXPECT_EQ(runs, 4);
+    holding.commit();
+    // Row 2 was rolled back with each run.
+    EXPECT_EQ(saldos(), (QStringList{QStringLiteral("5"), QStringLiteral("0")}));
+}
+
+TEST_F(UnitOfWork, ALostConnectionEndsTheUnitWithNothingSaved) {
+    const qint64 session =
+        cn.query(QStringLiteral("SELECT CONNECTION_ID() AS id")).integer(QStringLiteral("id"));
+    int runs = 0;
+    try {
+        db::unitOfWork(cn, [&](db::Transaction& t) {
+            ++runs;
+            add(cn, 1, 1);
+            other.execute(QStringLiteral("KILL CONNECTION %1").arg(session));
+            add(cn, 2, 1);
+            t.commit();
+        });
+        ADD_FAILURE() << "the unit went on without its connection";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.loss(), db::Loss::Transaction);
+    }
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(saldos(), (QStringList{QStringLiteral("0"), QStringLiteral("0")}));
+    // The next unit opens the connection again.
+    db::unitOfWork(cn, [&](db::Transaction& t) {
+        add(cn, 1, 1);
+        t.commit();
+    });
+    EXPECT_EQ(saldos(), (QStringList{QStringLiteral("1"), QStringLiteral("0")}));
+}
