@@ -48,6 +48,16 @@ protected:
         f.txtcdfor->setText(cdfor);
         f.txtcdfor_LostFocus();
     }
+    // A new count typed, then a click straight from the count box into
+    // `target`; the plan asks for `value` and today.
+    void replanByClick(frmlancontas& f, const QString& count, const QString& value,
+                       QWidget* target) {
+        f.txtQtParc->setText(count);
+        f.txtQtParc->setFocus();
+        dialogs.answerInput(value);
+        dialogs.answerInput(hoje());
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
     // The window shown and active, as the user has it, for real clicks.
     void showActive(frmlancontas& f) {
         f.show();
@@ -344,22 +354,14 @@ TEST_F(Lancamento, ClicksStraightFromTheCountBox) {
     f.txtCdTPd->setText(QStringLiteral("1"));
     // Into "Fornecedor": the plan is built and the focus sent to its first
     // value; the supplier box the user only clicked into loads nothing.
-    f.txtQtParc->setText(QStringLiteral("3"));
-    f.txtQtParc->setFocus();
-    dialogs.answerInput(QStringLiteral("20"));
-    dialogs.answerInput(hoje());
-    QTest::mouseClick(f.txtcdfor, Qt::LeftButton);
+    replanByClick(f, QStringLiteral("3"), QStringLiteral("20"), f.txtcdfor);
     ASSERT_EQ(f.txtVR.size(), 3);
     EXPECT_FALSE(f.frmVCT->isHidden());
     EXPECT_TRUE(f.txtVR[0]->hasFocus());
     EXPECT_EQ(f.txtobs->text(), QStringLiteral("NOVA"));
     EXPECT_EQ(f.txtNmCentro->text(), QStringLiteral("OBRAS"));
     // Into a row of the plan being rebuilt: the new rows, and no crash.
-    f.txtQtParc->setText(QStringLiteral("2"));
-    f.txtQtParc->setFocus();
-    dialogs.answerInput(QStringLiteral("30"));
-    dialogs.answerInput(hoje());
-    QTest::mouseClick(f.txtVR[1], Qt::LeftButton);
+    replanByClick(f, QStringLiteral("2"), QStringLiteral("30"), f.txtVR[1]);
     ASSERT_EQ(f.txtVR.size(), 2);
     EXPECT_EQ(f.txtVR[1]->text(), QStringLiteral("30,00"));
     EXPECT_TRUE(f.txtVR[0]->hasFocus());
@@ -369,11 +371,7 @@ TEST_F(Lancamento, ClicksStraightFromTheCountBox) {
 
     // A stored unpaid bill planned anew keeps the new plan.
     load(f, QStringLiteral("500"));
-    f.txtQtParc->setText(QStringLiteral("4"));
-    f.txtQtParc->setFocus();
-    dialogs.answerInput(QStringLiteral("40"));
-    dialogs.answerInput(hoje());
-    QTest::mouseClick(f.txtcdfor, Qt::LeftButton);
+    replanByClick(f, QStringLiteral("4"), QStringLiteral("40"), f.txtcdfor);
     ASSERT_EQ(f.txtVR.size(), 4);
     save(f);
     EXPECT_EQ(value(QStringLiteral("select group_concat(vrorig) from cpagar")),
