@@ -284,14 +284,25 @@ CREATE TABLE cpagar (
   KEY idx_cpagar_recibo (nrrec, pago)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;
 
--- Payment lines of closed payables receipts (written once, never read back).
+-- Receipt numbers as they are issued, payables and receivables alike: a
+-- start reserves its number here first, so two windows starting in the same
+-- second never share one receipt.
+CREATE TABLE recibos_emitidos (
+  nrrec VARCHAR(22) NOT NULL,
+  evcad VARCHAR(45) NOT NULL DEFAULT '',
+  PRIMARY KEY (nrrec)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;
+
+-- Payment lines of closed payables receipts (written once; an add looks
+-- here to refuse a receipt already closed).
 CREATE TABLE cpagar_recibos (
   nrrec VARCHAR(22) NOT NULL DEFAULT '',
   dtbx DATE NULL DEFAULT NULL,
   cdmp VARCHAR(3) NOT NULL DEFAULT '',
   obs TEXT NOT NULL DEFAULT '',
   valor DECIMAL(15,2) NOT NULL DEFAULT 0,
-  evcad VARCHAR(45) NOT NULL DEFAULT ''
+  evcad VARCHAR(45) NOT NULL DEFAULT '',
+  KEY idx_cpagar_recibos_recibo (nrrec)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;
 
 -- Instalments received in receivables receipts: status 'X' while the

@@ -1,7 +1,7 @@
 #include "finance/baixa_form.h"
 
+#include "finance/escrita.h"
 #include "finance/frmCPagar_BaixaPendente.h"
-#include "platform/busy_guard.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "platform/db/data_control.h"
@@ -176,6 +176,10 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     connect(Command17, &QPushButton::clicked, this, &BaixaForm::Command17_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &BaixaForm::List1_DblClick);
     connect(Command10, &QPushButton::clicked, this, &BaixaForm::Command10_Click);
+    connect(txtNrRec, &QLineEdit::textChanged, this, [this](const QString& nrrec) {
+        if (nrrec.trimmed().isEmpty())
+            Command10->setEnabled(false);
+    });
     connect(Command13, &QPushButton::clicked, this, &BaixaForm::Command13_Click);
     connect(Command12, &QPushButton::clicked, this, &BaixaForm::Command12_Click);
     connect(DataGrid1, &DataGrid::rowSelected, this, [this] { DataGrid1_DblClick(); });
@@ -244,13 +248,41 @@ QStringList BaixaForm::linhas() const {
     return out;
 }
 
-bool BaixaForm::escreve(const std::function<bool(db::Connection&)>& escrita) {
-    bool feita = false;
-    if (!shared::withConnection(nullptr, [&](db::Connection& cn) { feita = escrita(cn); }))
+bool BaixaForm::escreve(
+    const std::function<std::optional<dlg::Message>(db::Connection&)>& escrita) {
+    std::optional<dlg::Message> recusa;
+    switch (escrita::executa(nullptr, [&](db::Connection& cn) { recusa = escrita(cn); })) {
+    case escrita::Desfecho::Falhou:
         return false;
-    if (!feita)
-        dlg::show(recibo::parcelaAlterada());
+    case escrita::Desfecho::Conflito:
+        recusa = recibo::parcelaAlterada();
+        break;
+    case escrita::Desfecho::Feita:
+        break;
+    }
+    if (recusa)
+        dlg::show(*recusa);
     return true;
+}
+
+std::optional<QString> BaixaForm::novoNumero() {
+    std::optional<QString> nrrec;
+    if (!shared::withConnection(nullptr, [&](db::Connection& cn) {
+            nrrec = recibo::reservaNumero(cn, shared::gUsuario);
+        }))
+        return std::nullopt;
+    if (!nrrec)
+        dlg::show(recibo::naoIniciado());
+    return nrrec;
+}
+
+bool BaixaForm::reciboIniciado() const {
+    return !txtNrRec->text().trimmed().isEmpty();
+}
+
+void BaixaForm::escondeQuadros() {
+    frmDest->hide();
+    frmMP->hide();
 }
 
 void BaixaForm::depoisDeAdicionar() {
@@ -264,7 +296,7 @@ void BaixaForm::ativaPagamento(bool ativo) {
     DataGrid2->setEnabled(ativo);
     for (QPushButton* b : meios)
         b->setEnabled(ativo);
-    Command10->setEnabled(ativo);
+    Command10->setEnabled(ativo && !txtNrRec->text().trimmed().isEmpty());
 }
 
 void BaixaForm::mostraItem(int row, const QString& documento) {
@@ -314,6 +346,10 @@ void BaixaForm::List1_DblClick() {
 void BaixaForm::Command10_Click() {
     if (!Command10->isEnabled())
         return;
+    if (!reciboIniciado()) {
+        dlg::show(recibo::reciboNaoIniciado());
+        return;
+    }
     if (totalPagamentos != totalRecibo) {
         dlg::show(recibo::divergencia());
         return;
@@ -328,24 +364,27 @@ void BaixaForm::Command10_Click() {
         return;
     Command10->setEnabled(false);
     bool feito = false;
-    try {
-        BusyGuard busy(this);
-        shared::abreConexao();
-        const QString nrrec = txtNrRec->text();
-        feito = recibo::encerra(shared::gCn(), nrrec, *dtbx, linhas(), fechamento(nrrec, *dtbx));
-    } catch (const db::DbError& e) {
+    const QString nrrec = txtNrRec->text();
+    const auto desfecho = escrita::executa(this, [&](db::Connection& cn) {
+        feito = recibo::encerra(cn, nrrec, *dtbx, linhas(), fechamento(nrrec, *dtbx));
+    });
+    if (desfecho == escrita::Desfecho::Falhou) {
         Command10->setEnabled(true);
-        dlg::showError(e);
         return;
     }
-    if (!feito) {
+    if (desfecho == escrita::Desfecho::Conflito || !feito) {
         // Another window changed the receipt: show what it holds now.
-        dlg::show(recibo::divergencia());
+        dlg::show(desfecho == escrita::Desfecho::Conflito ? recibo::parcelaAlterada()
+                                                          : recibo::divergencia());
         TotalizaRecibo();
         TotalizaMeiosPagamento();
         return;
     }
     dlg::show(recibo::sucesso());
+    escondeQuadros();
+    List1->clear();
+    totalRecibo = Decimal();
+    totalPagamentos = Decimal();
     limpaAposBaixa();
 }
 

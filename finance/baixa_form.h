@@ -103,8 +103,17 @@ protected:
     void linhaDoItem(const QString& rotulo, QWidget* caixa);
     // What the closing of this screen's receipt settles.
     virtual recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) const = 0;
-    // The screen ready for a new receipt after a closing.
+    // The screen ready for a new receipt after a closing; the frames are
+    // hidden, the payment list emptied and the totals zeroed before.
     virtual void limpaAposBaixa() = 0;
+    // A new receipt number, reserved; nothing when none could be had (what
+    // went wrong is shown).
+    std::optional<QString> novoNumero();
+    // Whether a receipt is shown that the screen may add to and close.
+    virtual bool reciboIniciado() const;
+    // Neither frame stays open on another receipt: every start, resume and
+    // closing hides them.
+    void escondeQuadros();
     QStringList linhas() const;
     // Shows a picker and takes its code into the code box.
     void escolheCodigo(const std::function<void()>& picker);
@@ -112,17 +121,18 @@ protected:
     // was chosen or the program is ending.
     QString escolheReciboPendente(const QString& modo);
     // Runs a write on the shared connection under the hourglass. A failed
-    // statement is shown and gives false. A write the rows refused because
-    // another window changed them is said and gives true: the lists are to
-    // be read again either way.
-    bool escreve(const std::function<bool(db::Connection&)>& escrita);
+    // statement is shown and gives false. A write refused (the refusal it
+    // gives, or a lock another window held past every retry) is said and
+    // gives true: the lists are to be read again either way.
+    bool escreve(const std::function<std::optional<dlg::Message>(db::Connection&)>& escrita);
     // The open list's row into the item frame, shown: its open value, no
     // interest or discount yet, and `documento`.
     void mostraItem(int row, const QString& documento);
     // After an item was added: both lists read again and the next open
     // instalment shown.
     void depoisDeAdicionar();
-    // The receipt list, the payment methods and the closing, together.
+    // The receipt list, the payment methods and the closing, together; the
+    // closing only while a receipt number is shown.
     void ativaPagamento(bool ativo);
     // Whether the frames are shown (whatever the window itself is).
     bool mostrando(QWidget* frame) const;

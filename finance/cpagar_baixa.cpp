@@ -1,6 +1,6 @@
 #include "finance/cpagar_baixa.h"
 
-#include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
 
 namespace cpagarbaixa {
 
@@ -35,29 +35,46 @@ Somas somas(db::Recordset itens) {
     return s;
 }
 
-bool adiciona(db::Connection& cn, const QString& idlan, const Decimal& aberto, const Decimal& juros,
-              const Decimal& descontos, const QString& nrrec) {
-    db::Transaction t(cn);
-    const qint64 n = cn.execute(
-        QStringLiteral("update cpagar set vrj = ?, vrd = ?, vrpg = ?, pago = 'X', nrrec = ? where "
-                       "idlan = ? and vrab = ? and (pago = 'N' or (pago = 'X' and nrrec = ?))"),
-        {juros, descontos, aberto + juros - descontos, nrrec, idlan, aberto, nrrec});
-    if (n == 0)
-        return false;
-    t.commit();
-    return true;
+std::optional<dlg::Message> adiciona(db::Connection& cn, const QString& idlan,
+                                     const Decimal& aberto, const Decimal& juros,
+                                     const Decimal& descontos, const QString& nrrec) {
+    return db::unitOfWork(cn, [&](db::Transaction& t) -> std::optional<dlg::Message> {
+        // Read locking, so a closing of this receipt in another window is
+        // waited for and seen.
+        const bool encerrado =
+            !cn.query(QStringLiteral("select 1 from cpagar where nrrec = ? and pago = 'S' limit 1 "
+                                     "for update"),
+                      {nrrec})
+                 .isEmpty() ||
+            !cn.query(QStringLiteral("select 1 from cpagar_recibos where nrrec = ? limit 1"),
+                      {nrrec})
+                 .isEmpty();
+        if (encerrado)
+            return recibo::reciboEncerrado();
+        const qint64 n = cn.execute(
+            QStringLiteral("update cpagar set vrj = ?, vrd = ?, vrpg = ?, pago = 'X', nrrec = ? "
+                           "where idlan = ? and vrab = ? and (pago = 'N' or (pago = 'X' and "
+                           "nrrec = ?))"),
+            {juros, descontos, aberto + juros - descontos, nrrec, idlan, aberto, nrrec});
+        if (n == 0)
+            return recibo::parcelaAlterada();
+        t.commit();
+        return std::nullopt;
+    });
 }
 
-bool estorna(db::Connection& cn, const QString& idlan, const QString& nrrec) {
-    db::Transaction t(cn);
-    const qint64 n = cn.execute(
-        QStringLiteral("update cpagar set vrj = 0, vrd = 0, vrpg = 0, pago = 'N', nrrec = 'em "
-                       "aberto' where idlan = ? and pago = 'X' and nrrec = ?"),
-        {idlan, nrrec});
-    if (n == 0)
-        return false;
-    t.commit();
-    return true;
+std::optional<dlg::Message> estorna(db::Connection& cn, const QString& idlan,
+                                    const QString& nrrec) {
+    return db::unitOfWork(cn, [&](db::Transaction& t) -> std::optional<dlg::Message> {
+        const qint64 n = cn.execute(
+            QStringLiteral("update cpagar set vrj = 0, vrd = 0, vrpg = 0, pago = 'N', nrrec = 'em "
+                           "aberto' where idlan = ? and pago = 'X' and nrrec = ?"),
+            {idlan, nrrec});
+        if (n == 0)
+            return recibo::parcelaAlterada();
+        t.commit();
+        return std::nullopt;
+    });
 }
 
 recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) {

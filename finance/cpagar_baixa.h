@@ -26,12 +26,15 @@ struct Somas {
 Somas somas(db::Recordset itens);
 
 // Takes the instalment into the receipt with this interest and discount,
-// while it still has the open value shown and is open or already in this
-// receipt; false when another window changed it.
-bool adiciona(db::Connection& cn, const QString& idlan, const Decimal& aberto, const Decimal& juros,
-              const Decimal& descontos, const QString& nrrec);
-// Takes an item back out of the receipt; false when it is no longer in it.
-bool estorna(db::Connection& cn, const QString& idlan, const QString& nrrec);
+// while the receipt is still open and the instalment still has the open
+// value shown and is open or already in this receipt; otherwise nothing is
+// written and the refusal is given. Each runs as a unit of work: a lock
+// conflict that outlasts its retries is thrown.
+std::optional<dlg::Message> adiciona(db::Connection& cn, const QString& idlan,
+                                     const Decimal& aberto, const Decimal& juros,
+                                     const Decimal& descontos, const QString& nrrec);
+// Takes an item back out of the receipt; refused when it is no longer in it.
+std::optional<dlg::Message> estorna(db::Connection& cn, const QString& idlan, const QString& nrrec);
 // The closing of a receipt: its items settled on the settlement date.
 recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx);
 

@@ -2,7 +2,7 @@
 
 #include "finance/parcelas.h"
 #include "platform/dates.h"
-#include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
 #include "registers/register_codes.h"
 
 namespace lancamento {
@@ -28,6 +28,15 @@ db::Recordset guardadas(db::Connection& cn, const QString& nrdoc, qint64 cdfor) 
     return cn.query(
         QStringLiteral("select pago, vrpg from cpagar where nrdoc = ? and cdfor = ? for update"),
         {nrdoc, cdfor});
+}
+
+// Another document under this number and supplier, locked against a second
+// one coming in meanwhile.
+bool outroDocumento(db::Connection& cn, const QString& nrdoc, qint64 cdfor, const Chave& lido) {
+    return !cn.query(QStringLiteral("select 1 from cpagar where nrdoc = ? and cdfor = ? and not "
+                                    "(nrdoc = ? and cdfor = ?) limit 1 for update"),
+                     {nrdoc, cdfor, lido.nrdoc, lido.cdfor})
+                .isEmpty();
 }
 
 bool algumaTravada(db::Recordset linhas) {
@@ -98,52 +107,72 @@ std::optional<dlg::Message> confere(const Documento& doc, std::vector<Parcela>& 
     return std::nullopt;
 }
 
-Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parcela>& parcelas,
-                Gravacao modo, const QString& carimbo) {
-    const qint64 cdfor = codigo(doc.cdfor);
-    const QDate dte = *dates::parseBr(doc.dte);
-    db::Transaction t(cn);
-    const db::Recordset linhas = guardadas(cn, doc.nrdoc, cdfor);
-    if (modo == Gravacao::Nova && !linhas.isEmpty())
-        return Resultado::JaExiste;
-    if (modo == Gravacao::Regrava) {
-        if (algumaTravada(linhas))
-            return Resultado::Alterado;
-        cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"),
-                   {doc.nrdoc, cdfor});
-    }
-    for (const Parcela& p : parcelas) {
-        const Decimal valor = Decimal::parse(p.valor, false)->rounded(2);
-        const QDate dtv = *dates::parseBr(p.vencimento);
-        if (modo != Gravacao::Altera) {
-            cn.execute(QStringLiteral("insert into cpagar (idlan,nrdoc,refdoc,cdfor,dte,obs,cdcen,"
-                                      "cdscen,dtv,vrorig,vrpg,vrab,parcela,evcad,ultev) values "
-                                      "(?,?,?,?,?,?,?,?,?,?,0,?,?,?,?)"),
-                       {chave(doc.nrdoc, p.rotulo, QString::number(cdfor)), doc.nrdoc,
-                        doc.refdoc.trimmed(), cdfor, dte, doc.obs, codigo(doc.cdcen),
-                        codigo(doc.cdscen), dtv, valor, valor, p.rotulo, carimbo, carimbo});
-        } else if (!p.travada) {
-            const qint64 n = cn.execute(
-                QStringLiteral("update cpagar set refdoc = ?, dte = ?, obs = ?, cdcen = ?, "
-                               "cdscen = ?, dtv = ?, vrorig = ?, vrab = ?, ultev = ? where idlan "
-                               "= ? and nrdoc = ? and cdfor = ? and vrpg = 0 and pago = 'N'"),
-                {doc.refdoc, dte, doc.obs, codigo(doc.cdcen), codigo(doc.cdscen), dtv, valor, valor,
-                 carimbo, p.idlan, doc.nrdoc, cdfor});
-            if (n == 0)
-                return Resultado::Alterado;
-        }
-    }
-    t.commit();
-    return Resultado::Gravado;
+bool mudou(const Chave& lido, const QString& nrdoc, const QString& cdfor) {
+    return nrdoc != lido.nrdoc || wholeCode(cdfor) != lido.cdfor;
 }
 
-bool exclui(db::Connection& cn, const QString& nrdoc, qint64 cdfor) {
-    db::Transaction t(cn);
-    if (algumaTravada(guardadas(cn, nrdoc, cdfor)))
-        return false;
-    cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"), {nrdoc, cdfor});
-    t.commit();
-    return true;
+std::optional<dlg::Message> confereTroca(Gravacao modo, const Chave& lido, const Documento& doc) {
+    if (modo == Gravacao::Altera && mudou(lido, doc.nrdoc, doc.cdfor))
+        return trocaComParcelaPaga();
+    return std::nullopt;
+}
+
+Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parcela>& parcelas,
+                Gravacao modo, const Chave& lido, const QString& carimbo) {
+    const qint64 cdfor = codigo(doc.cdfor);
+    const QDate dte = *dates::parseBr(doc.dte);
+    return db::unitOfWork(cn, [&](db::Transaction& t) {
+        if (modo == Gravacao::Nova) {
+            if (!guardadas(cn, doc.nrdoc, cdfor).isEmpty())
+                return Resultado::JaExiste;
+        } else {
+            const db::Recordset linhas = guardadas(cn, lido.nrdoc, lido.cdfor);
+            if (modo == Gravacao::Regrava) {
+                if (algumaTravada(linhas))
+                    return Resultado::Alterado;
+                if (outroDocumento(cn, doc.nrdoc, cdfor, lido))
+                    return Resultado::JaExiste;
+                cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"),
+                           {lido.nrdoc, lido.cdfor});
+            }
+        }
+        for (const Parcela& p : parcelas) {
+            const Decimal valor = Decimal::parse(p.valor, false)->rounded(2);
+            const QDate dtv = *dates::parseBr(p.vencimento);
+            if (modo != Gravacao::Altera) {
+                cn.execute(
+                    QStringLiteral("insert into cpagar (idlan,nrdoc,refdoc,cdfor,dte,obs,cdcen,"
+                                   "cdscen,dtv,vrorig,vrpg,vrab,parcela,evcad,ultev) values "
+                                   "(?,?,?,?,?,?,?,?,?,?,0,?,?,?,?)"),
+                    {chave(doc.nrdoc, p.rotulo, QString::number(cdfor)), doc.nrdoc,
+                     doc.refdoc.trimmed(), cdfor, dte, doc.obs, codigo(doc.cdcen),
+                     codigo(doc.cdscen), dtv, valor, valor, p.rotulo, carimbo, carimbo});
+            } else if (!p.travada) {
+                const qint64 n = cn.execute(
+                    QStringLiteral("update cpagar set refdoc = ?, dte = ?, obs = ?, cdcen = ?, "
+                                   "cdscen = ?, dtv = ?, vrorig = ?, vrab = ?, ultev = ? where "
+                                   "idlan = ? and nrdoc = ? and cdfor = ? and vrpg = 0 and pago "
+                                   "= 'N'"),
+                    {doc.refdoc, dte, doc.obs, codigo(doc.cdcen), codigo(doc.cdscen), dtv, valor,
+                     valor, carimbo, p.idlan, lido.nrdoc, lido.cdfor});
+                if (n == 0)
+                    return Resultado::Alterado;
+            }
+        }
+        t.commit();
+        return Resultado::Gravado;
+    });
+}
+
+bool exclui(db::Connection& cn, const Chave& documento) {
+    return db::unitOfWork(cn, [&](db::Transaction& t) {
+        if (algumaTravada(guardadas(cn, documento.nrdoc, documento.cdfor)))
+            return false;
+        cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"),
+                   {documento.nrdoc, documento.cdfor});
+        t.commit();
+        return true;
+    });
 }
 
 dlg::Message documentoJaExiste() {
@@ -152,8 +181,13 @@ dlg::Message documentoJaExiste() {
 }
 
 dlg::Message documentoAlterado() {
-    return dlg::alerta(QStringLiteral("--- ERRO --- DESPESA ALTERADA POR OUTRO USUÁRIO! CONSULTE "
-                                      "NOVAMENTE."));
+    return dlg::alerta(
+        QStringLiteral("--- ERRO --- DESPESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
+}
+
+dlg::Message trocaComParcelaPaga() {
+    return dlg::alerta(QStringLiteral(
+        "--- ERRO --- DESPESA COM PARCELA PAGA NÃO PODE TER NÚMERO OU FORNECEDOR ALTERADO!"));
 }
 
 dlg::Message naoPodeExcluir() {

@@ -54,23 +54,39 @@ struct Parcela {
 std::optional<dlg::Message> confere(const Documento& doc, std::vector<Parcela>& parcelas,
                                     const QDate& hoje, Decimal& total);
 
+// The number and supplier a stored document was read with: a save or a
+// delete acts on that document, whatever the boxes hold since.
+struct Chave {
+    QString nrdoc;
+    qint64 cdfor = 0;
+};
+// Whether the boxes name another document than the one read.
+bool mudou(const Chave& lido, const QString& nrdoc, const QString& cdfor);
+
 // How a save stores the document.
 enum class Gravacao {
     Nova,    // not stored yet: every row inserted
-    Regrava, // stored, nothing paid: deleted and inserted again
+    Regrava, // stored, nothing paid: deleted and inserted again, under the
+             // number and supplier now typed
     Altera,  // stored, partly paid: only the open rows updated
 };
+// A partly paid document keeps the number and supplier it was read with.
+std::optional<dlg::Message> confereTroca(Gravacao modo, const Chave& lido, const Documento& doc);
+
 enum class Resultado { Gravado, JaExiste, Alterado };
-// One transaction; nothing is written unless the stored rows are still as
-// the window read them.
+// One unit of work; nothing is written unless the rows read as `lido` are
+// still as the window showed them and no other document holds the number
+// and supplier typed. A lock conflict that outlasts the unit's retries is
+// thrown.
 Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parcela>& parcelas,
-                Gravacao modo, const QString& carimbo);
+                Gravacao modo, const Chave& lido, const QString& carimbo);
 // Deletes the document unless one of its rows is paid or in a receipt;
-// false when that refused it.
-bool exclui(db::Connection& cn, const QString& nrdoc, qint64 cdfor);
+// false when that refused it. A unit of work, as the save.
+bool exclui(db::Connection& cn, const Chave& documento);
 
 dlg::Message documentoJaExiste();
 dlg::Message documentoAlterado();
+dlg::Message trocaComParcelaPaga();
 dlg::Message naoPodeExcluir();
 
 // Every row with its supplier's name, by name then issue date.

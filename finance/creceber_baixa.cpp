@@ -1,9 +1,22 @@
 #include "finance/creceber_baixa.h"
 
-#include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
 #include "registers/audit_stamp.h"
 
 namespace creceberbaixa {
+
+namespace {
+
+dlg::Message maiorQueAReceber() {
+    return dlg::alerta(
+        QStringLiteral("--- ERRO --- VALOR RECEBIDO NÃO PODE SER MAIOR QUE O VALOR A RECEBER!"));
+}
+
+dlg::Message deOutroCliente() {
+    return dlg::atencao(QStringLiteral("--- ERRO --- PARCELA NÃO PERTENCE AO CLIENTE DO RECIBO!"));
+}
+
+} // namespace
 
 Statement abertasDoCliente(qint64 cdcli) {
     return {QStringLiteral("select * from creceber where cdcli = ? and vrab > 0 and pago = 'N' "
@@ -44,57 +57,76 @@ std::optional<dlg::Message> confere(Caixas& c) {
     const Decimal total = recibo::valor(c.aberto) + juros->rounded(2) - descontos->rounded(2);
     c.total = recibo::texto(total);
     if (total < recebido->rounded(2))
-        return dlg::alerta(QStringLiteral(
-            "--- ERRO --- VALOR RECEBIDO NÃO PODE SER MAIOR QUE O VALOR A RECEBER!"));
+        return maiorQueAReceber();
     if (c.documento.trimmed().isEmpty())
         return recibo::idInvalido();
     return std::nullopt;
 }
 
-bool adiciona(db::Connection& cn, const Item& item, const QString& nrrec, const QDate& dtbx) {
-    db::Transaction t(cn);
-    // The balance is computed before the sums it reads change, so the result
-    // does not depend on the order the server assigns in.
-    const qint64 n = cn.execute(
-        QStringLiteral("update creceber set vrab = (vrorig + juros + ?) - (descontos + ?) - (vrpg "
-                       "+ ?), juros = juros + ?, descontos = descontos + ?, vrpg = vrpg + ? where "
-                       "nrdoc = ? and pago = 'N' and vrab = ?"),
-        {item.juros, item.descontos, item.recebido, item.juros, item.descontos, item.recebido,
-         item.nrdoc, item.aberto});
-    if (n == 0)
-        return false;
-    cn.execute(
-        QStringLiteral("insert into creceber_recibos (dte,dtv,cdcli,nrrec,nrdoc,dtbx,status,"
-                       "vrab,juros,descontos,vrpg,evcad) values (?,?,?,?,?,?,'X',?,?,?,?,?)"),
-        {item.dte.isValid() ? db::Value(item.dte) : db::Value(db::Null{}),
-         item.dtv.isValid() ? db::Value(item.dtv) : db::Value(db::Null{}), item.cdcli, nrrec,
-         item.nrdoc, dtbx, item.aberto, item.juros, item.descontos, item.recebido, auditStamp()});
-    t.commit();
-    return true;
+std::optional<dlg::Message> adiciona(db::Connection& cn, const Item& item, const QString& nrrec,
+                                     qint64 cdcli, const QDate& dtbx) {
+    return db::unitOfWork(cn, [&](db::Transaction& t) -> std::optional<dlg::Message> {
+        // Read locking, so a closing of this receipt in another window is
+        // waited for and seen.
+        if (!cn.query(QStringLiteral("select 1 from creceber_recibos where nrrec = ? and status = "
+                                     "'S' limit 1 for update"),
+                      {nrrec})
+                 .isEmpty())
+            return recibo::reciboEncerrado();
+        const db::Recordset parcela = cn.query(
+            QStringLiteral("select cdcli, vrab from creceber where nrdoc = ? and pago = 'N' for "
+                           "update"),
+            {item.nrdoc});
+        if (parcela.isEmpty())
+            return recibo::parcelaAlterada();
+        if (parcela.integer(QStringLiteral("cdcli")) != cdcli)
+            return deOutroCliente();
+        // The balance before this receipt, as it stands now.
+        const Decimal saldo = parcela.decimal(QStringLiteral("vrab"));
+        if (saldo + item.juros - item.descontos < item.recebido)
+            return maiorQueAReceber();
+        // The balance is computed before the sums it reads change, so the
+        // result does not depend on the order the server assigns in.
+        cn.execute(QStringLiteral(
+                       "update creceber set vrab = (vrorig + juros + ?) - (descontos + ?) - "
+                       "(vrpg + ?), juros = juros + ?, descontos = descontos + ?, vrpg = vrpg + "
+                       "? where nrdoc = ?"),
+                   {item.juros, item.descontos, item.recebido, item.juros, item.descontos,
+                    item.recebido, item.nrdoc});
+        cn.execute(
+            QStringLiteral("insert into creceber_recibos (dte,dtv,cdcli,nrrec,nrdoc,dtbx,status,"
+                           "vrab,juros,descontos,vrpg,evcad) values (?,?,?,?,?,?,'X',?,?,?,?,?)"),
+            {db::dateOrNull(item.dte), db::dateOrNull(item.dtv), cdcli, nrrec, item.nrdoc, dtbx,
+             saldo, item.juros, item.descontos, item.recebido, auditStamp()});
+        t.commit();
+        return std::nullopt;
+    });
 }
 
-bool estorna(db::Connection& cn, qint64 id) {
-    db::Transaction t(cn);
-    const db::Recordset item =
-        cn.query(QStringLiteral("select nrdoc, juros, descontos, vrpg from creceber_recibos where "
-                                "id = ? and status = 'X' for update"),
-                 {id});
-    if (item.isEmpty())
-        return false;
-    const Decimal juros = item.decimal(QStringLiteral("juros"));
-    const Decimal descontos = item.decimal(QStringLiteral("descontos"));
-    const Decimal recebido = item.decimal(QStringLiteral("vrpg"));
-    const qint64 n = cn.execute(
-        QStringLiteral("update creceber set vrab = (vrorig + juros - ?) - (descontos - ?) - (vrpg "
-                       "- ?), juros = juros - ?, descontos = descontos - ?, vrpg = vrpg - ?, pago "
-                       "= 'N' where nrdoc = ? and vrpg >= ?"),
-        {juros, descontos, recebido, juros, descontos, recebido, item.text(QStringLiteral("nrdoc")),
-         recebido});
-    if (n == 0)
-        return false;
-    cn.execute(QStringLiteral("delete from creceber_recibos where id = ?"), {id});
-    t.commit();
-    return true;
+std::optional<dlg::Message> estorna(db::Connection& cn, qint64 id) {
+    return db::unitOfWork(cn, [&](db::Transaction& t) -> std::optional<dlg::Message> {
+        const db::Recordset item = cn.query(
+            QStringLiteral("select nrdoc, juros, descontos, vrpg from creceber_recibos where id = "
+                           "? and status = 'X' for update"),
+            {id});
+        if (item.isEmpty())
+            return recibo::parcelaAlterada();
+        const Decimal juros = item.decimal(QStringLiteral("juros"));
+        const Decimal descontos = item.decimal(QStringLiteral("descontos"));
+        const Decimal recebido = item.decimal(QStringLiteral("vrpg"));
+        const qint64 n = cn.execute(
+            QStringLiteral(
+                "update creceber set vrab = (vrorig + juros - ?) - (descontos - ?) - "
+                "(vrpg - ?), juros = juros - ?, descontos = descontos - ?, vrpg = vrpg - "
+                "?, pago = 'N' where nrdoc = ? and vrpg >= ?"),
+            {juros, descontos, recebido, juros, descontos, recebido,
+             item.text(QStringLiteral("nrdoc")), recebido});
+        if (n == 0)
+            return recibo::parcelaAlterada();
+        cn.execute(QStringLiteral("delete from creceber_recibos where id = ?"), {id});
+        t.commit();
+        return std::nullopt;
+    });
 }
 
 recibo::Fechamento fechamento(qint64 cdcli, const QString& nrrec, const QDate& dtbx) {

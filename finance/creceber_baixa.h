@@ -17,13 +17,11 @@ Statement saldoAberto(qint64 cdcli);
 // Interest, discount and amount received of the receipt, as vrj, vrd, vrp.
 Statement somasDoRecibo(const QString& nrrec);
 
-// One instalment received now, with the balance it showed.
+// One instalment received now.
 struct Item {
     QString nrdoc;
-    qint64 cdcli = 0;
-    QDate dte;
-    QDate dtv;
-    Decimal aberto;
+    std::optional<QDate> dte;
+    std::optional<QDate> dtv;
     Decimal juros;
     Decimal descontos;
     Decimal recebido;
@@ -41,14 +39,20 @@ struct Caixas {
 };
 std::optional<dlg::Message> confere(Caixas& caixas);
 
-// Receives the item into the receipt: the instalment's amounts grow and its
-// balance falls, and the receipt row is written, together. False when the
-// instalment no longer has the balance shown (nothing written).
-bool adiciona(db::Connection& cn, const Item& item, const QString& nrrec, const QDate& dtbx);
+// Receives the item into receipt `nrrec` of client `cdcli`: the
+// instalment's amounts grow and its balance falls, and the receipt row is
+// written, together. Checked on the instalment's locked row, so two windows
+// can never receive more than its balance: refused (nothing written) when
+// the receipt was closed meanwhile, the instalment is no longer open or is
+// another client's, or the amount exceeds its balance + interest - discount.
+// Each runs as a unit of work: a lock conflict that outlasts its retries is
+// thrown.
+std::optional<dlg::Message> adiciona(db::Connection& cn, const Item& item, const QString& nrrec,
+                                     qint64 cdcli, const QDate& dtbx);
 // Takes a receipt row back out: its amounts come off the instalment and the
-// row is deleted, together. False when the row is no longer in an open
+// row is deleted, together. Refused when the row is no longer in an open
 // receipt or the instalment no longer holds what it received.
-bool estorna(db::Connection& cn, qint64 id);
+std::optional<dlg::Message> estorna(db::Connection& cn, qint64 id);
 // The closing: the client's zero-balance instalments settled and the
 // receipt's rows closed on the settlement date.
 recibo::Fechamento fechamento(qint64 cdcli, const QString& nrrec, const QDate& dtbx);

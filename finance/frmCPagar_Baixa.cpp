@@ -75,6 +75,7 @@ frmCPagar_Baixa::frmCPagar_Baixa(QWidget* parent) : BaixaForm(parent, desenho())
 }
 
 void frmCPagar_Baixa::abreRecibo(const QString& nrrec) {
+    escondeQuadros();
     Command1->setEnabled(false);
     txtNrRec->setText(nrrec);
     List1->clear();
@@ -93,7 +94,10 @@ void frmCPagar_Baixa::Command1_Click() {
     if (!Command1->isEnabled())
         return;
     QApplication::processEvents();
-    abreRecibo(recibo::numero(QDateTime::currentDateTime(), shared::gUsuario));
+    const std::optional<QString> nrrec = novoNumero();
+    if (!nrrec)
+        return;
+    abreRecibo(*nrrec);
 }
 
 void frmCPagar_Baixa::buscaParte() {
@@ -156,8 +160,8 @@ void frmCPagar_Baixa::Command15_Click() {
         dlg::show(recibo::idInvalido());
         return;
     }
-    // After a closing the frame may still show an instalment: no receipt takes it.
-    if (txtNrRec->text().trimmed().isEmpty()) {
+    // With no receipt shown nothing may take the instalment.
+    if (!reciboIniciado()) {
         dlg::show(recibo::reciboNaoIniciado());
         return;
     }
@@ -217,7 +221,6 @@ void frmCPagar_Baixa::limpaAposBaixa() {
     txtNrRec->clear();
     txtDtBX->clear();
     txtCdFor->clear();
-    List1->clear();
     Adodc2->close();
     Command11->setEnabled(false);
     TotalizaRecibo();

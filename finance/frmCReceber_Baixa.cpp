@@ -50,6 +50,11 @@ QString dataSql(const QString& iso) {
     return d.isValid() ? dates::toSql(d) : QString();
 }
 
+std::optional<QDate> dataDoRotulo(const QString& texto) {
+    const QDate d = QDate::fromString(texto, QStringLiteral("yyyy/MM/dd"));
+    return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
+}
+
 } // namespace
 
 frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenho()) {
@@ -107,6 +112,7 @@ void frmCReceber_Baixa::buscaParte() {
 void frmCReceber_Baixa::txtCdFor_Change() {
     txtNmFor->clear();
     txtNrRec->clear();
+    escondeQuadros();
 }
 
 void frmCReceber_Baixa::txtCdFor_LostFocus() {
@@ -138,13 +144,18 @@ void frmCReceber_Baixa::listaRecibo() {
 void frmCReceber_Baixa::Command2_Click() {
     if (!Command2->isEnabled())
         return;
-    txtNrRec->setText(recibo::numero(QDateTime::currentDateTime(), shared::gUsuario));
-    if (txtNmFor->text().trimmed().isEmpty() || txtNrRec->text().trimmed().isEmpty() ||
-        !dates::parseBr(txtDtBX->text()) || !wholeCode(txtCdFor->text())) {
+    // A refused start leaves the receipt shown as it was.
+    if (txtNmFor->text().trimmed().isEmpty() || !dates::parseBr(txtDtBX->text()) ||
+        !wholeCode(txtCdFor->text())) {
         dlg::show(recibo::dadosInvalidos());
         return;
     }
+    const std::optional<QString> nrrec = novoNumero();
+    if (!nrrec)
+        return;
     BusyGuard busy;
+    escondeQuadros();
+    txtNrRec->setText(*nrrec);
     Command2->setEnabled(false);
     List1->clear();
     txtDtBX->setText(dates::toBr(QDate::currentDate()));
@@ -165,7 +176,6 @@ void frmCReceber_Baixa::DataGrid1_DblClick() {
     };
     lEMS->setText(dataSql(campo("dte")));
     lVCT->setText(dataSql(campo("dtv")));
-    itemCdcli_ = campo("cdcli").toLongLong();
     txtVRpg->clear();
     mostraItem(row, campo("nrdoc"));
 }
@@ -193,17 +203,21 @@ void frmCReceber_Baixa::Command15_Click() {
         return;
     }
     const creceberbaixa::Item item{lPro->text(),
-                                   itemCdcli_,
-                                   QDate::fromString(lEMS->text(), QStringLiteral("yyyy/MM/dd")),
-                                   QDate::fromString(lVCT->text(), QStringLiteral("yyyy/MM/dd")),
-                                   recibo::valor(txtVRa->text()),
+                                   dataDoRotulo(lEMS->text()),
+                                   dataDoRotulo(lVCT->text()),
                                    recibo::valor(txtVRj->text()),
                                    recibo::valor(txtVRd->text()),
                                    recibo::valor(txtVRpg->text())};
     const QString nrrec = txtNrRec->text();
-    if (escreve(
-            [&](db::Connection& cn) { return creceberbaixa::adiciona(cn, item, nrrec, *dtbx); }))
-        depoisDeAdicionar();
+    const qint64 cdcli = wholeCode(txtCdFor->text()).value_or(0);
+    if (!escreve([&](db::Connection& cn) {
+            return creceberbaixa::adiciona(cn, item, nrrec, cdcli, *dtbx);
+        }))
+        return;
+    depoisDeAdicionar();
+    // The last open instalment received: nothing is left to show.
+    if (DataGrid1->model()->rowCount() == 0)
+        Command14_Click();
 }
 
 void frmCReceber_Baixa::Command14_Click() {
@@ -275,10 +289,11 @@ void frmCReceber_Baixa::limpaAposBaixa() {
     txtNrRec->clear();
     txtDtBX->clear();
     txtCdFor->clear();
-    List1->clear();
     Adodc1->close();
     Adodc2->close();
     TotalizaRecibo();
+    // With no client the sums are not read: the caption is zeroed here.
+    lST->setText(QStringLiteral("Valor Total em Aberto: ") + moeda(Decimal()));
     DataGrid1->setEnabled(false);
 }
 
@@ -287,6 +302,7 @@ void frmCReceber_Baixa::Command18_Click() {
     if (escolhido.isEmpty())
         return;
     QApplication::processEvents();
+    escondeQuadros();
     const QStringList partes = escolhido.split(QLatin1Char('|'));
     const QString nrrec = partes.value(0).trimmed();
     shared::gCodigoPesquisa = nrrec;

@@ -30,11 +30,9 @@ protected:
     recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) const override;
     void limpaAposBaixa() override;
     void escPressed() override;
+    bool reciboIniciado() const override;
 
 private:
-    bool reciboIniciado() const;
     // Lists the client's open instalments and the receipt's items.
     void listaRecibo();
-
-    qint64 itemCdcli_ = 0;
 };

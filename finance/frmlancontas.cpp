@@ -1,6 +1,7 @@
 #include "finance/frmlancontas.h"
 
 #include "finance/centro_tabela.h"
+#include "finance/escrita.h"
 #include "finance/frmBuscaCentroCusto.h"
 #include "finance/frmBuscaSubCentroCusto.h"
 #include "finance/parcelas.h"
@@ -190,6 +191,7 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
     connect(Command3, &QPushButton::clicked, this, &frmlancontas::Command3_Click);
     connect(Command7, &QPushButton::clicked, this, &frmlancontas::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &frmlancontas::Command8_Click);
+    connect(txtnrdoc, &QLineEdit::textChanged, this, &frmlancontas::redigitado);
     connect(txtcdfor, &QLineEdit::textChanged, this, &frmlancontas::txtcdfor_Change);
     connect(txtCdCentro, &QLineEdit::textChanged, this, &frmlancontas::txtCdCentro_Change);
     connect(txtCdTPd, &QLineEdit::textChanged, this, &frmlancontas::txtCdTPd_Change);
@@ -247,7 +249,14 @@ void frmlancontas::buscaNome(QLineEdit* code, QLineEdit* name,
 }
 
 void frmlancontas::txtcdfor_Change() {
+    redigitado();
     buscaNome(txtcdfor, txtnmfor, fornecedorNome);
+}
+
+void frmlancontas::redigitado() {
+    if (encontrado == QLatin1String("S") &&
+        lancamento::mudou(lido_, txtnrdoc->text(), txtcdfor->text()))
+        cmdexclu->setEnabled(false);
 }
 
 void frmlancontas::txtCdCentro_Change() {
@@ -291,6 +300,7 @@ void frmlancontas::txtcdfor_LostFocus() {
     if (r.isEmpty())
         return;
     encontrado = QStringLiteral("S");
+    lido_ = {txtnrdoc->text(), *cdfor};
     cmdexclu->setEnabled(true);
     txtref->setText(r.text(QStringLiteral("refdoc")));
     if (const auto dte = r.date(QStringLiteral("dte")))
@@ -416,21 +426,27 @@ void frmlancontas::montaLinhas(int total) {
 }
 
 void frmlancontas::LimpaParcelas() {
-    for (qsizetype i = txtVR.size() - 1; i >= 1; --i) {
-        delete txtVR.takeLast();
-        delete txtVCT.takeLast();
-        delete lblParc.takeLast();
-        delete txtIdLan.takeLast();
-    }
+    // A click may be giving one of these boxes the focus right now, and the
+    // rebuild runs while it does: they are hidden at once and deleted once
+    // that is over.
+    QList<QWidget*> saem;
+    while (txtVR.size() > 1)
+        saem << txtVR.takeLast() << txtVCT.takeLast() << lblParc.takeLast() << txtIdLan.takeLast();
     for (QMap<int, QLabel*>* headings : {&lblVR, &lblVCT, &lblParcela}) {
         for (auto it = headings->begin(); it != headings->end();) {
             if (it.key() == 0) {
                 ++it;
                 continue;
             }
-            delete it.value();
+            saem << it.value();
             it = headings->erase(it);
         }
+    }
+    if (saem.contains(QApplication::focusWidget()))
+        txtVR[0]->setFocus();
+    for (QWidget* w : saem) {
+        w->hide();
+        w->deleteLater();
     }
 }
 
@@ -468,45 +484,68 @@ void frmlancontas::cmdsalva_Click() {
         dlg::show(*aviso);
         return;
     }
-    cmdVR->setText(QStringLiteral("Vr Total: ") + moeda(total));
-    QApplication::processEvents();
-    if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
-        return;
     const lancamento::Gravacao modo = encontrado != QLatin1String("S")
                                           ? lancamento::Gravacao::Nova
                                           : (txtQtParc->isEnabled() ? lancamento::Gravacao::Regrava
                                                                     : lancamento::Gravacao::Altera);
-    lancamento::Resultado resultado;
-    if (!shared::withConnection(this, [&](db::Connection& cn) {
-            resultado = lancamento::grava(cn, doc, linhas, modo, auditStamp());
-        }))
+    if (const auto troca = lancamento::confereTroca(modo, lido_, doc)) {
+        dlg::show(*troca);
         return;
+    }
+    cmdVR->setText(QStringLiteral("Vr Total: ") + moeda(total));
+    QApplication::processEvents();
+    if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
+        return;
+    lancamento::Resultado resultado = lancamento::Resultado::Gravado;
+    const auto desfecho = escrita::executa(this, [&](db::Connection& cn) {
+        resultado = lancamento::grava(cn, doc, linhas, modo, lido_, auditStamp());
+    });
+    if (desfecho == escrita::Desfecho::Falhou)
+        return;
+    if (desfecho == escrita::Desfecho::Conflito)
+        resultado = lancamento::Resultado::Alterado;
     if (resultado == lancamento::Resultado::JaExiste) {
         dlg::show(lancamento::documentoJaExiste());
         return;
     }
     if (resultado == lancamento::Resultado::Alterado) {
         dlg::show(lancamento::documentoAlterado());
+        recarrega();
         return;
     }
     encontrado = QStringLiteral("N");
     cmdretorna_Click();
 }
 
+void frmlancontas::recarrega() {
+    if (encontrado == QLatin1String("S")) {
+        txtnrdoc->setText(lido_.nrdoc);
+        txtcdfor->setText(QString::number(lido_.cdfor));
+    }
+    txtcdfor_LostFocus();
+}
+
 void frmlancontas::cmdexclu_Click() {
+    if (!cmdexclu->isEnabled())
+        return;
     cmdexclu->setEnabled(false);
     if (!txtQtParc->isEnabled()) {
         dlg::show(lancamento::naoPodeExcluir());
         return;
     }
-    const auto cdfor = wholeCode(txtcdfor->text());
-    if (!cdfor || !dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Atenção")))
+    if (encontrado != QLatin1String("S") ||
+        !dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Atenção")))
         return;
     bool excluido = false;
-    if (!shared::withConnection(this, [&](db::Connection& cn) {
-            excluido = lancamento::exclui(cn, txtnrdoc->text(), *cdfor);
-        }))
+    const auto desfecho = escrita::executa(
+        this, [&](db::Connection& cn) { excluido = lancamento::exclui(cn, lido_); });
+    if (desfecho == escrita::Desfecho::Falhou)
         return;
+    if (desfecho == escrita::Desfecho::Conflito) {
+        dlg::show(lancamento::documentoAlterado());
+        recarrega();
+        return;
+    }
     if (!excluido) {
         dlg::show(lancamento::naoPodeExcluir());
         return;

@@ -85,6 +85,13 @@ private:
     void destrava(bool livre);
     void buscaNome(QLineEdit* code, QLineEdit* name,
                    const std::function<Statement(qint64)>& statement);
+    // A number or supplier retyped after a load: no delete until a load.
+    void redigitado();
+    // The document read again as stored, after another station changed it.
+    void recarrega();
     lancamento::Documento documento() const;
     std::vector<lancamento::Parcela> parcelas() const;
+
+    // The number and supplier of the document read, while `encontrado` is "S".
+    lancamento::Chave lido_;
 };

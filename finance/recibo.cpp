@@ -1,8 +1,10 @@
 #include "finance/recibo.h"
 
 #include "platform/dates.h"
-#include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
 #include "registers/audit_stamp.h"
+
+#include <QThread>
 
 namespace recibo {
 
@@ -10,10 +12,30 @@ namespace {
 constexpr int kCampoValor = 15;
 // The largest amount whose field fits 15 characters: 999999999999,99.
 const Decimal kMaiorValor = Decimal::fromInt(1000000000000LL);
+constexpr int kNovasTentativas = 3;
 } // namespace
 
 QString numero(const QDateTime& agora, const QString& usuario) {
     return dates::keyStamp(agora) + usuario.trimmed();
+}
+
+std::optional<QString> reservaNumero(db::Connection& cn, const QString& usuario,
+                                     const std::function<QDateTime()>& agora) {
+    for (int tentativa = 0;; ++tentativa) {
+        const QDateTime momento = agora();
+        const QString nrrec = numero(momento, usuario);
+        try {
+            cn.execute(QStringLiteral("insert into recibos_emitidos (nrrec, evcad) values (?, ?)"),
+                       {nrrec, auditStamp()});
+            return nrrec;
+        } catch (const db::DbError& e) {
+            if (!e.isDuplicateKey())
+                throw;
+        }
+        if (tentativa == kNovasTentativas)
+            return std::nullopt;
+        QThread::msleep(static_cast<unsigned long>(1000 - momento.time().msec()));
+    }
 }
 
 const QList<Meio>& meios() {
@@ -83,21 +105,23 @@ Decimal valor(const QString& texto) {
 
 bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const QStringList& linhas,
              const Fechamento& fechamento) {
-    db::Transaction t(cn);
-    const db::Recordset total = cn.query(fechamento.totalDoRecibo);
-    const Decimal doRecibo = total.isEmpty() ? Decimal() : total.decimal(QStringLiteral("total"));
-    if (doRecibo.rounded(2) != soma(linhas))
-        return false;
     const QString insert =
         QStringLiteral("insert into %1 (nrrec,dtbx,cdmp,obs,valor,evcad) values (?,?,?,?,?,?)")
             .arg(fechamento.tabelaLinhas);
-    for (const QString& texto : linhas) {
-        const Linha l = leLinha(texto);
-        cn.execute(insert, {nrrec, dtbx, l.codigo, l.obs, l.valor, auditStamp()});
-    }
-    fechamento.baixa(cn);
-    t.commit();
-    return true;
+    return db::unitOfWork(cn, [&](db::Transaction& t) {
+        const db::Recordset total = cn.query(fechamento.totalDoRecibo);
+        const Decimal doRecibo =
+            total.isEmpty() ? Decimal() : total.decimal(QStringLiteral("total"));
+        if (doRecibo.rounded(2) != soma(linhas))
+            return false;
+        for (const QString& texto : linhas) {
+            const Linha l = leLinha(texto);
+            cn.execute(insert, {nrrec, dtbx, l.codigo, l.obs, l.valor, auditStamp()});
+        }
+        fechamento.baixa(cn);
+        t.commit();
+        return true;
+    });
 }
 
 dlg::Message divergencia() {
@@ -129,6 +153,15 @@ dlg::Message idInvalido() {
 dlg::Message parcelaAlterada() {
     return dlg::alerta(
         QStringLiteral("--- ERRO --- PARCELA ALTERADA POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
+}
+
+dlg::Message reciboEncerrado() {
+    return dlg::alerta(QStringLiteral("--- ERRO --- RECIBO JÁ ENCERRADO!"));
+}
+
+dlg::Message naoIniciado() {
+    return dlg::alerta(
+        QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL INICIAR O RECIBO! TENTE NOVAMENTE."));
 }
 
 } // namespace recibo

@@ -21,6 +21,13 @@ namespace recibo {
 
 // "yymmddhhmmss" and the user without outer blanks: 261208143005CAIXA.
 QString numero(const QDateTime& agora, const QString& usuario);
+// A new receipt number, reserved at once among the numbers issued so that no
+// other window starts a receipt under it. A number already issued (another
+// window in the same second) waits for the next second and tries again, up
+// to three times; nothing when every try found its number taken.
+std::optional<QString>
+reservaNumero(db::Connection& cn, const QString& usuario,
+              const std::function<QDateTime()>& agora = &QDateTime::currentDateTime);
 
 struct Meio {
     QString legenda; // the button's caption
@@ -59,10 +66,11 @@ QString texto(const Decimal& valor);
 // A box's amount, zero when it holds no number.
 Decimal valor(const QString& texto);
 
-// The closing of a receipt, in one transaction: the receipt's own total is
+// The closing of a receipt, as one unit of work: the receipt's own total is
 // read again (its rows locked) and must still equal the payment lines; then
 // every line is written and `baixa` settles the receipt. False (nothing
-// written) when the total no longer matches.
+// written) when the total no longer matches. A lock conflict that outlasts
+// the unit's retries is thrown.
 struct Fechamento {
     QString tabelaLinhas;    // cpagar_recibos, creceber_recibos_mp
     Statement totalDoRecibo; // one row: the receipt's sum as "total", its rows locked
@@ -79,5 +87,7 @@ dlg::Message jurosInvalidos();
 dlg::Message idInvalido();
 // The instalment or the receipt item changed in another window meanwhile.
 dlg::Message parcelaAlterada();
+dlg::Message reciboEncerrado();
+dlg::Message naoIniciado();
 
 } // namespace recibo

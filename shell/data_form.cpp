@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTextEdit>
 
 DataForm::DataForm(QWidget* parent) : QDialog(parent) {
@@ -132,11 +133,19 @@ void DataForm::showEvent(QShowEvent* event) {
 }
 
 void DataForm::focusChanged(QWidget* old, QWidget* now) {
-    if (old != nullptr && now != nullptr && now->window() == this && old->window() == this) {
+    const bool byUser = handling_ == 0;
+    ++handling_;
+    const auto done = qScopeGuard([this] { --handling_; });
+    const QPointer<QWidget> entered(now);
+    if (byUser && old != nullptr && now != nullptr && now->window() == this &&
+        old->window() == this) {
         const auto it = leaveHandlers_.constFind(old);
         if (it != leaveHandlers_.constEnd() && it.value())
             it.value()();
     }
+    // The leave handler may have sent the focus on (or removed the box).
+    if (entered.isNull() || QApplication::focusWidget() != entered)
+        return;
     const auto it = enterHandlers_.constFind(now);
     if (it != enterHandlers_.constEnd() && it.value())
         it.value()();

@@ -12,19 +12,22 @@ class QKeyEvent;
 
 // Base of the data windows: sees keys before its controls, makes Enter move
 // to the next control, types capitals, routes Esc to the window's own Esc,
-// keeps buttons from becoming default, and tells when a box is left for
-// another control of the same window.
+// keeps buttons from becoming default, and tells when the user leaves a box
+// for another control of the same window.
 class DataForm : public QDialog {
     Q_OBJECT
 public:
     explicit DataForm(QWidget* parent = nullptr);
     ~DataForm() override;
 
-    // Runs `handler` when focus leaves `box` for another control of this
-    // window (not when a message box opens or the window deactivates).
+    // Runs `handler` when the user moves the focus from `box` to another
+    // control of this window (not when a message box opens or the window
+    // deactivates). A move made while a leave or entry handler runs, by the
+    // handler itself or by a picker it opened, is not the user leaving the box
+    // the focus was in, so it runs no leave handler.
     void onLeave(QWidget* box, std::function<void()> handler);
     // Runs `handler` each time `box` gets the focus, after any leave handler
-    // of the control it came from.
+    // of the control it came from, unless that handler moved the focus on.
     void onEnter(QWidget* box, std::function<void()> handler);
     // Nothing opens once the program is ending.
     int exec() override;
@@ -57,6 +60,8 @@ private:
     bool uppercase_ = true;
     bool enterMovesFocus_ = true;
     bool resending_ = false;
+    // Leave and entry handlers running now, nested ones included.
+    int handling_ = 0;
     QHash<QWidget*, std::function<void()>> leaveHandlers_;
     QHash<QWidget*, std::function<void()>> enterHandlers_;
 };

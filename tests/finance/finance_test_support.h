@@ -14,8 +14,8 @@ protected:
     void SetUp() override {
         startClean(QStringLiteral("CAIXA"),
                    {"centrocusto", "subcentrocusto", "cpagar", "cpagar_recibos", "creceber",
-                    "creceber_recibos", "creceber_recibos_mp", "fornecedores", "cliente",
-                    "perfilusuario"});
+                    "creceber_recibos", "creceber_recibos_mp", "recibos_emitidos", "fornecedores",
+                    "cliente", "perfilusuario"});
     }
 
     void addSupplier(const QString& name) {

@@ -1,5 +1,6 @@
 #include "finance/frmCPagar_Baixa.h"
 #include "finance/frmCPagar_BaixaPendente.h"
+#include "finance/recibo.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "tests/finance/finance_test_support.h"
@@ -136,6 +137,10 @@ TEST_F(CPagarBaixa, AddPayAndClose) {
     pay(f, 4, QStringLiteral("50,75"), QStringLiteral("banco|x"));
     pay(f, 1, QStringLiteral("50,75"));
     f.txtDtBX->setText(dates::toBr(hoje(-1)));
+    // Both frames left open on the receipt being closed.
+    f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(0, 0));
+    f.DataGrid1_DblClick();
+    f.escolheMeio(2);
     dialogs.clear();
     close(f);
     EXPECT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
@@ -148,13 +153,18 @@ TEST_F(CPagarBaixa, AddPayAndClose) {
     EXPECT_EQ(rows(QStringLiteral("select pago, vrab, vrpg, dtp from cpagar where idlan = "
                                   "'1/001/001/1'")),
               QStringList{QStringLiteral("S|0.00|101.50|") + hoje(-1).toString(Qt::ISODate)});
-    // Back to no receipt.
+    // Back to no receipt: nothing of the closed one is left to act on.
     EXPECT_TRUE(f.txtNrRec->text().isEmpty());
     EXPECT_EQ(f.List1->count(), 0);
+    EXPECT_TRUE(f.frmDest->isHidden());
+    EXPECT_TRUE(f.frmMP->isHidden());
+    EXPECT_EQ(f.lST->text(), QStringLiteral("Vr AB: R$ 0,00 St.Juros: R$ 0,00 St.Desc.: R$ 0,00 "
+                                            "Total: R$ 0,00"));
+    EXPECT_EQ(f.lPG->text(), QStringLiteral("Vr MP: R$ 0,00 Falta: R$ 0,00"));
     EXPECT_TRUE(f.Command1->isEnabled());
     EXPECT_FALSE(f.Command10->isEnabled());
     EXPECT_FALSE(f.DataGrid1->isEnabled());
-    // The frame still shows an instalment, but no receipt takes it.
+    // A "Salvar" still reaching the hidden frame takes nothing.
     dialogs.clear();
     f.Command15_Click();
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- RECIBO NÃO INICIADO!")});
@@ -191,7 +201,6 @@ TEST_F(CPagarBaixa, TwoWindowsCannotTakeTheSameInstalment) {
     frmCPagar_Baixa b;
     start(a);
     start(b);
-    b.txtNrRec->setText(b.txtNrRec->text() + QStringLiteral("B"));
     b.DataGrid1_DblClick();
     add(a, 0);
     const QString first = row(QStringLiteral("1/001/001/1"));
@@ -205,6 +214,71 @@ TEST_F(CPagarBaixa, TwoWindowsCannotTakeTheSameInstalment) {
     a.txtVRj->setText(QStringLiteral("3"));
     a.Command15_Click();
     EXPECT_TRUE(row(QStringLiteral("1/001/001/1")).startsWith(QStringLiteral("3.00|0.00|103.00")));
+}
+
+TEST_F(CPagarBaixa, ReceiptNumbersAreReservedOnce) {
+    // A number already issued waits for the next second; when every try
+    // finds its number taken, none is given.
+    const QDateTime t(QDate(2026, 12, 9), QTime(10, 0, 5, 999));
+    const auto relogio = [](QList<QDateTime> momentos) {
+        return [momentos]() mutable {
+            return momentos.size() > 1 ? momentos.takeFirst() : momentos.first();
+        };
+    };
+    const QString usuario = QStringLiteral("CAIXA");
+    EXPECT_EQ(recibo::reservaNumero(cn, usuario, relogio({t})),
+              QStringLiteral("261209100005CAIXA"));
+    EXPECT_EQ(recibo::reservaNumero(cn, usuario, relogio({t, t.addSecs(1)})),
+              QStringLiteral("261209100006CAIXA"));
+    EXPECT_EQ(recibo::reservaNumero(cn, usuario, relogio({t})), std::nullopt);
+    EXPECT_EQ(count(QStringLiteral("recibos_emitidos")), 2);
+
+    // Two windows starting in one second keep their receipts apart.
+    instalment(QStringLiteral("1/001/001/1"), 1, hoje(), QStringLiteral("100"));
+    instalment(QStringLiteral("2/001/001/1"), 1, hoje(1), QStringLiteral("20"));
+    frmCPagar_Baixa a;
+    frmCPagar_Baixa b;
+    start(a);
+    start(b);
+    EXPECT_NE(a.txtNrRec->text(), b.txtNrRec->text());
+    add(a, 0);
+    add(b, 1);
+    a.Command14_Click();
+    b.Command14_Click();
+    EXPECT_EQ(columnTexts(a.DataGrid2->model(), 0), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(columnTexts(b.DataGrid2->model(), 0), QStringList{QStringLiteral("2")});
+    EXPECT_EQ(count(QStringLiteral("recibos_emitidos")), 4);
+
+    // No number to be had: no receipt starts.
+    cn.execute(QStringLiteral("create trigger tomado before insert on recibos_emitidos for each "
+                              "row signal sqlstate '23000' set mysql_errno = 1062"));
+    frmCPagar_Baixa c;
+    dialogs.clear();
+    c.Command1_Click();
+    cn.execute(QStringLiteral("drop trigger tomado"));
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL INICIAR O RECIBO! TENTE "
+                                         "NOVAMENTE.")});
+    EXPECT_TRUE(c.txtNrRec->text().isEmpty());
+    EXPECT_TRUE(c.Command1->isEnabled());
+}
+
+TEST_F(CPagarBaixa, AddingToAReceiptClosedElsewhereIsRefused) {
+    instalment(QStringLiteral("1/001/001/1"), 1, hoje(), QStringLiteral("100"));
+    instalment(QStringLiteral("2/001/001/1"), 1, hoje(1), QStringLiteral("20"));
+    frmCPagar_Baixa f;
+    start(f);
+    add(f, 0);
+    // Another window closes the receipt.
+    const QString nrrec = f.txtNrRec->text();
+    cn.execute(QStringLiteral("insert into cpagar_recibos (nrrec, cdmp, valor) values (?, 'DIN', "
+                              "100)"),
+               {nrrec});
+    cn.execute(QStringLiteral("update cpagar set pago = 'S', vrab = 0 where nrrec = ?"), {nrrec});
+    dialogs.clear();
+    add(f, 0);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- RECIBO JÁ ENCERRADO!")});
+    EXPECT_EQ(row(QStringLiteral("2/001/001/1")), QStringLiteral("0.00|0.00|0.00|20.00|N|"));
 }
 
 TEST_F(CPagarBaixa, ClosingRechecksTheReceiptAndIsAllOrNothing) {

@@ -95,6 +95,10 @@ TEST_F(CReceberBaixa, PartialReceiptsUntilTheInstalmentIsSettled) {
     EXPECT_EQ(f.lPG->text(), QStringLiteral("Juros: R$ 10,00 Descontos: R$ 0,00 Total Baixado: "
                                             "R$ 50,00 Falta: R$ 50,00"));
     pay(f, QStringLiteral("50"));
+    // Both frames left open on the receipt being closed.
+    f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(1, 0));
+    f.DataGrid1_DblClick();
+    f.escolheMeio(0);
     close(f);
     EXPECT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
     EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|50.00|60.00|N"));
@@ -102,9 +106,17 @@ TEST_F(CReceberBaixa, PartialReceiptsUntilTheInstalmentIsSettled) {
               QStringLiteral("S") + QDate::currentDate().toString(Qt::ISODate));
     EXPECT_EQ(rows(QStringLiteral("select cdmp, valor from creceber_recibos_mp")),
               QStringList{QStringLiteral("PIX|50.00")});
+    // Nothing of the closed receipt is left on the screen to act on.
     EXPECT_TRUE(f.txtCdFor->text().isEmpty());
     EXPECT_FALSE(f.DataGrid1->isEnabled());
     EXPECT_FALSE(f.Command10->isEnabled());
+    EXPECT_TRUE(f.frmDest->isHidden());
+    EXPECT_TRUE(f.frmMP->isHidden());
+    EXPECT_EQ(f.List1->count(), 0);
+    EXPECT_EQ(f.totalRecibo, Decimal());
+    EXPECT_EQ(f.lST->text(), QStringLiteral("Valor Total em Aberto: R$ 0,00"));
+    EXPECT_EQ(f.lPG->text(), QStringLiteral("Juros: R$ 0,00 Descontos: R$ 0,00 Total Baixado: "
+                                            "R$ 0,00 Falta: R$ 0,00"));
 
     // A second receipt brings the balance to zero: it leaves the list and is
     // settled at the closing.
@@ -153,6 +165,11 @@ TEST_F(CReceberBaixa, AmountReceivedIsBoundedByWhatIsDue) {
     receive(f, 0, QStringLiteral("105"), QStringLiteral("7"), QStringLiteral("2"));
     EXPECT_TRUE(dialogs.texts().isEmpty());
     EXPECT_EQ(stored(kDoc1), QStringLiteral("7.00|2.00|105.00|0.00|N"));
+    // The last open instalment received: the frame shows nothing stale.
+    EXPECT_EQ(f.DataGrid1->model()->rowCount(), 0);
+    EXPECT_TRUE(f.frmDest->isHidden());
+    EXPECT_EQ(f.lPG->text(), QStringLiteral("Juros: R$ 7,00 Descontos: R$ 2,00 Total Baixado: "
+                                            "R$ 105,00 Falta: R$ 105,00"));
 }
 
 TEST_F(CReceberBaixa, ReversalTakesBackExactlyWhatTheItemAdded) {
@@ -190,19 +207,30 @@ TEST_F(CReceberBaixa, ReversalTakesBackExactlyWhatTheItemAdded) {
 
 TEST_F(CReceberBaixa, ChecksBeforeAReceiptIsShown) {
     instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    instalment(kDoc2, 18, 0, QStringLiteral("0"));
     frmCReceber_Baixa f;
     f.txtCdFor->setText(QStringLiteral("17"));
     f.txtCdFor_LostFocus();
     EXPECT_EQ(f.txtNmFor->text(), QStringLiteral("JOANA"));
     f.Command2_Click();
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- DADOS INVÁLIDO!")});
-    EXPECT_FALSE(f.txtNrRec->text().isEmpty());
+    EXPECT_TRUE(f.txtNrRec->text().isEmpty());
     EXPECT_TRUE(f.Command2->isEnabled());
     f.txtDtBX->setText(QStringLiteral("15/06/2024"));
     f.Command2_Click();
-    // Changing the client drops the receipt from the screen.
+    EXPECT_TRUE(f.Command10->isEnabled());
+    // Changing the client drops the receipt from the screen, and with it
+    // the closing: even pressed, F12 settles nothing of the new client.
     f.txtCdFor->setText(QStringLiteral("18"));
     EXPECT_TRUE(f.txtNrRec->text().isEmpty());
+    f.txtCdFor_LostFocus();
+    EXPECT_FALSE(f.Command10->isEnabled());
+    f.Command10->setEnabled(true);
+    dialogs.clear();
+    f.Command10_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- RECIBO NÃO INICIADO!")});
+    EXPECT_EQ(stored(kDoc2), QStringLiteral("0.00|0.00|0.00|0.00|N"));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos_mp")), 0);
     dialogs.clear();
     f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(0, 0));
     f.DataGrid1_DblClick();
@@ -216,34 +244,123 @@ TEST_F(CReceberBaixa, ChecksBeforeAReceiptIsShown) {
 
 TEST_F(CReceberBaixa, TwoWindowsCannotReceiveTheSameBalanceTwice) {
     instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    instalment(kDoc2, 17, 30, QStringLiteral("100"));
     frmCReceber_Baixa a;
     frmCReceber_Baixa b;
     start(a);
     start(b);
+    // Two partial receipts that together fit the balance are both taken:
+    // each is weighed against the balance as it stands, not as shown.
     b.DataGrid1->setCurrentIndex(b.DataGrid1->model()->index(0, 0));
     b.DataGrid1_DblClick();
-    receive(a, 0, QStringLiteral("100"));
-    b.txtVRpg->setText(QStringLiteral("100"));
+    receive(a, 0, QStringLiteral("60"));
+    b.txtVRpg->setText(QStringLiteral("40"));
     dialogs.clear();
     b.Command15_Click();
-    EXPECT_EQ(dialogs.texts(), QStringList{kAlterada});
+    EXPECT_TRUE(dialogs.texts().isEmpty());
     EXPECT_EQ(stored(kDoc1), QStringLiteral("0.00|0.00|100.00|0.00|N"));
+    EXPECT_EQ(rows(QStringLiteral("select vrab, vrpg from creceber_recibos order by id")),
+              (QStringList{QStringLiteral("100.00|60.00"), QStringLiteral("40.00|40.00")}));
+    // One beyond what another window left is refused, nothing written.
+    ASSERT_EQ(b.lPro->text(), kDoc2);
+    receive(a, 1, QStringLiteral("70"));
+    b.txtVRpg->setText(QStringLiteral("50"));
+    dialogs.clear();
+    b.Command15_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- VALOR RECEBIDO NÃO PODE "
+                                                          "SER MAIOR QUE O VALOR A RECEBER!")});
+    EXPECT_EQ(stored(kDoc2), QStringLiteral("0.00|0.00|70.00|30.00|N"));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 3);
+    // Rows another window holds past every retry: said as its change.
+    EXPECT_EQ(b.txtVRa->text(), QStringLiteral("30,00"));
+    cn.execute(QStringLiteral("create trigger trava before update on creceber for each row "
+                              "signal sqlstate '40001' set mysql_errno = 1213"));
+    b.txtVRpg->setText(QStringLiteral("30"));
+    dialogs.clear();
+    b.Command15_Click();
+    cn.execute(QStringLiteral("drop trigger trava"));
+    EXPECT_EQ(dialogs.texts(), QStringList{kAlterada});
+    EXPECT_EQ(stored(kDoc2), QStringLiteral("0.00|0.00|70.00|30.00|N"));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 3);
+}
+
+TEST_F(CReceberBaixa, AnInstalmentGoesOnlyIntoItsClientsReceipt) {
+    instalment(kDoc1, 17, 0, QStringLiteral("10"));
+    instalment(kDoc2, 18, 0, QStringLiteral("50"));
+    frmCReceber_Baixa f;
+    start(f);
+    f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(0, 0));
+    f.DataGrid1_DblClick();
+    f.escolheMeio(0);
+    ASSERT_FALSE(f.frmDest->isHidden());
+    // Another client's receipt: the frames of the first one go.
+    start(f, QStringLiteral("18"));
+    EXPECT_TRUE(f.frmDest->isHidden());
+    EXPECT_TRUE(f.frmMP->isHidden());
+    // A "Salvar" still reaching the old frame takes nothing.
+    f.txtVRpg->setText(QStringLiteral("10"));
+    dialogs.clear();
+    f.Command15_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral(
+                                   "--- ERRO --- PARCELA NÃO PERTENCE AO CLIENTE DO RECIBO!")});
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("0.00|0.00|0.00|10.00|N"));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 0);
+}
+
+TEST_F(CReceberBaixa, AddingToAReceiptClosedElsewhereIsRefused) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    instalment(kDoc2, 17, 30, QStringLiteral("100"));
+    frmCReceber_Baixa f;
+    start(f);
+    receive(f, 0, QStringLiteral("10"));
+    // Another window closes the receipt.
+    cn.execute(QStringLiteral("update creceber_recibos set status = 'S' where nrrec = ?"),
+               {f.txtNrRec->text()});
+    dialogs.clear();
+    receive(f, 1, QStringLiteral("20"));
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- RECIBO JÁ ENCERRADO!")});
+    EXPECT_EQ(stored(kDoc2), QStringLiteral("0.00|0.00|0.00|100.00|N"));
     EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 1);
+}
+
+TEST_F(CReceberBaixa, ARefusedListingKeepsTheReceiptShown) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    frmCReceber_Baixa f;
+    start(f);
+    receive(f, 0, QStringLiteral("10"));
+    f.Command14_Click();
+    const QString nrrec = f.txtNrRec->text();
+    // The code box left again enables "F10 Listar"; the date is emptied.
+    f.txtCdFor_LostFocus();
+    f.txtDtBX->clear();
+    dialogs.clear();
+    f.Command2_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- DADOS INVÁLIDO!")});
+    EXPECT_EQ(f.txtNrRec->text(), nrrec);
+    EXPECT_EQ(columnTexts(f.DataGrid2->model(), 0), QStringList{kDoc1});
+    // The next add goes into the receipt shown, and no number was issued.
+    f.txtDtBX->setText(dates::toBr(QDate::currentDate()));
+    receive(f, 0, QStringLiteral("5"));
+    EXPECT_EQ(rows(QStringLiteral("select distinct nrrec from creceber_recibos")),
+              QStringList{nrrec});
+    EXPECT_EQ(count(QStringLiteral("recibos_emitidos")), 1);
 }
 
 TEST_F(CReceberBaixa, ClosingSettlesZeroBalancesAndIsAllOrNothing) {
     instalment(kDoc1, 17, 0, QStringLiteral("100"));
     instalment(kDoc2, 17, 30, QStringLiteral("40"));
     // Another open receipt of the client already brought kDoc2 to zero.
+    QString outro;
     {
         frmCReceber_Baixa other;
         start(other);
-        // Started in the same second the two numbers would be one receipt.
-        other.txtNrRec->setText(other.txtNrRec->text() + QStringLiteral("B"));
         receive(other, 1, QStringLiteral("40"));
+        outro = other.txtNrRec->text();
     }
+    // Started in the same second, the two receipts still have a number each.
     frmCReceber_Baixa f;
     start(f);
+    EXPECT_NE(f.txtNrRec->text(), outro);
     receive(f, 0, QStringLiteral("25"));
     f.Command14_Click();
     pay(f, QStringLiteral("25"));

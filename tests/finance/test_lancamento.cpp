@@ -20,6 +20,7 @@ protected:
     void SetUp() override {
         FinanceTest::SetUp();
         addSupplier(QStringLiteral("ACME"));
+        addSupplier(QStringLiteral("BETA"));
         cn.execute(QStringLiteral("insert into centrocusto (nmcen) values ('OBRAS')"));
         cn.execute(QStringLiteral("insert into subcentrocusto (nmscen) values ('MATERIAL')"));
     }
@@ -41,6 +42,26 @@ protected:
     void save(frmlancontas& f) {
         dialogs.answer(dlg::Answer::Yes);
         f.cmdsalva_Click();
+    }
+    void load(frmlancontas& f, const QString& nrdoc, const QString& cdfor = QStringLiteral("1")) {
+        f.txtnrdoc->setText(nrdoc);
+        f.txtcdfor->setText(cdfor);
+        f.txtcdfor_LostFocus();
+    }
+    // A new count typed, then a click straight from the count box into
+    // `target`; the plan asks for `value` and today.
+    void replanByClick(frmlancontas& f, const QString& count, const QString& value,
+                       QWidget* target) {
+        f.txtQtParc->setText(count);
+        f.txtQtParc->setFocus();
+        dialogs.answerInput(value);
+        dialogs.answerInput(hoje());
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+    // The window shown and active, as the user has it, for real clicks.
+    void showActive(frmlancontas& f) {
+        f.show();
+        QApplication::setActiveWindow(&f);
     }
     QStringList stored() {
         return rows(QStringLiteral("select idlan, nrdoc, parcela, vrorig, vrab, vrpg, pago, "
@@ -197,10 +218,9 @@ TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
     frmlancontas f;
     plan(f, QStringLiteral("99"), QStringLiteral("2"), QStringLiteral("30"), hoje());
     save(f);
-    f.txtnrdoc->setText(QStringLiteral("99"));
-    f.txtcdfor->setText(QStringLiteral("1"));
-    f.txtcdfor_LostFocus();
+    load(f, QStringLiteral("99"));
     ASSERT_TRUE(f.txtQtParc->isEnabled());
+    f.txtVR[0]->setText(QStringLiteral("35"));
     // Another window takes an instalment into a receipt.
     cn.execute(QStringLiteral("update cpagar set vrpg = 30, pago = 'X', nrrec = 'R9' where "
                               "parcela = '002/002'"));
@@ -209,11 +229,17 @@ TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
     save(f);
     EXPECT_EQ(
         dialogs.texts().last(),
-        QStringLiteral("--- ERRO --- DESPESA ALTERADA POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
+        QStringLiteral("--- ERRO --- DESPESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
+    EXPECT_EQ(stored(), before);
+    // Read again: the row paid meanwhile shows locked, the typed value is gone.
+    EXPECT_FALSE(f.frmVCT->isHidden());
+    EXPECT_EQ(f.txtVR[0]->text(), QStringLiteral("30,00"));
+    EXPECT_TRUE(f.txtVR[0]->isEnabled());
+    EXPECT_FALSE(f.txtVR[1]->isEnabled());
+    EXPECT_FALSE(f.txtQtParc->isEnabled());
     dialogs.clear();
-    dialogs.answer(dlg::Answer::Yes);
     f.cmdexclu_Click();
-    EXPECT_EQ(dialogs.texts().last(), QStringLiteral("Despesa não pode ser excluída!"));
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Despesa não pode ser excluída!")});
     EXPECT_EQ(stored(), before);
     // A new document under the same number and supplier is refused too.
     f.cmdretorna_Click();
@@ -232,6 +258,60 @@ TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
     EXPECT_EQ(stored(), before);
 }
 
+TEST_F(Lancamento, RetypedNumberOrSupplierActsOnTheDocumentLoaded) {
+    frmlancontas f;
+    plan(f, QStringLiteral("NF123"), QStringLiteral("2"), QStringLiteral("10"), hoje());
+    save(f);
+    plan(f, QStringLiteral("NF200"), QStringLiteral("1"), QStringLiteral("5"), hoje());
+    save(f);
+    load(f, QStringLiteral("NF123"));
+    ASSERT_TRUE(f.cmdexclu->isEnabled());
+    // Retyped, the number no longer names the document shown: no delete.
+    f.txtnrdoc->setText(QStringLiteral("NF124"));
+    EXPECT_FALSE(f.cmdexclu->isEnabled());
+    f.cmdexclu_Click();
+    EXPECT_EQ(count(QStringLiteral("cpagar")), 3);
+    // Saved, the document moves to the new number: stored once.
+    save(f);
+    EXPECT_EQ(rows(QStringLiteral("select idlan, nrdoc from cpagar where cdfor = 1 and nrdoc <> "
+                                  "'NF200' order by idlan")),
+              (QStringList{QStringLiteral("NF124/001/002/1|NF124"),
+                           QStringLiteral("NF124/002/002/1|NF124")}));
+    // So does the supplier.
+    load(f, QStringLiteral("NF124"));
+    f.txtcdfor->setText(QStringLiteral("2"));
+    EXPECT_FALSE(f.cmdexclu->isEnabled());
+    save(f);
+    EXPECT_EQ(value(QStringLiteral("select group_concat(idlan order by idlan) from cpagar where "
+                                   "nrdoc = 'NF124'")),
+              QStringLiteral("NF124/001/002/2,NF124/002/002/2"));
+    // Onto a number that already holds a document of that supplier: refused.
+    load(f, QStringLiteral("NF124"), QStringLiteral("2"));
+    f.txtcdfor->setText(QStringLiteral("1"));
+    f.txtnrdoc->setText(QStringLiteral("NF200"));
+    const QStringList before = stored();
+    dialogs.clear();
+    save(f);
+    EXPECT_EQ(dialogs.texts().last(),
+              QStringLiteral("--- ERRO --- DOCUMENTO JÁ CADASTRADO PARA ESTE FORNECEDOR!"));
+    EXPECT_EQ(stored(), before);
+
+    // A partly paid document keeps its number and supplier.
+    cn.execute(QStringLiteral("update cpagar set vrpg = 10, pago = 'S' where idlan = "
+                              "'NF124/001/002/2'"));
+    const QStringList paid = stored();
+    load(f, QStringLiteral("NF124"), QStringLiteral("2"));
+    ASSERT_FALSE(f.txtQtParc->isEnabled());
+    f.txtnrdoc->setText(QStringLiteral("NF125"));
+    EXPECT_FALSE(f.cmdexclu->isEnabled());
+    dialogs.clear();
+    save(f);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- DESPESA COM PARCELA PAGA "
+                                                          "NÃO PODE TER NÚMERO OU FORNECEDOR "
+                                                          "ALTERADO!")});
+    EXPECT_EQ(stored(), paid);
+}
+
 TEST_F(Lancamento, FailedStatementRollsTheWholeSaveBack) {
     frmlancontas f;
     plan(f, QStringLiteral("55"), QStringLiteral("2"), QStringLiteral("10"), hoje());
@@ -240,9 +320,7 @@ TEST_F(Lancamento, FailedStatementRollsTheWholeSaveBack) {
     cn.execute(QStringLiteral("create trigger falha before insert on cpagar for each row begin "
                               "if new.parcela = '002/002' then signal sqlstate '45000' set "
                               "message_text = 'falhou'; end if; end"));
-    f.txtnrdoc->setText(QStringLiteral("55"));
-    f.txtcdfor->setText(QStringLiteral("1"));
-    f.txtcdfor_LostFocus();
+    load(f, QStringLiteral("55"));
     f.txtVR[0]->setText(QStringLiteral("11"));
     dialogs.clear();
     save(f);
@@ -251,6 +329,61 @@ TEST_F(Lancamento, FailedStatementRollsTheWholeSaveBack) {
     EXPECT_EQ(stored(), before);
     EXPECT_EQ(f.txtVR[0]->text(), QStringLiteral("11,00"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // Rows another station holds past every retry: said as its change, and
+    // the document read again.
+    cn.execute(QStringLiteral("create trigger trava before insert on cpagar for each row signal "
+                              "sqlstate '40001' set mysql_errno = 1213"));
+    dialogs.clear();
+    save(f);
+    cn.execute(QStringLiteral("drop trigger trava"));
+    EXPECT_EQ(
+        dialogs.texts().last(),
+        QStringLiteral("--- ERRO --- DESPESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(f.txtVR[0]->text(), QStringLiteral("10,00"));
+}
+
+TEST_F(Lancamento, ClicksStraightFromTheCountBox) {
+    frmlancontas f;
+    showActive(f);
+    f.txtnrdoc->setText(QStringLiteral("500"));
+    f.txtref->setText(QStringLiteral("NF 5"));
+    f.txtcdfor->setText(QStringLiteral("1"));
+    f.txtobs->setText(QStringLiteral("NOVA"));
+    f.txtCdCentro->setText(QStringLiteral("1"));
+    f.txtCdTPd->setText(QStringLiteral("1"));
+    // Into "Fornecedor": the plan is built and the focus sent to its first
+    // value; the supplier box the user only clicked into loads nothing.
+    replanByClick(f, QStringLiteral("3"), QStringLiteral("20"), f.txtcdfor);
+    ASSERT_EQ(f.txtVR.size(), 3);
+    EXPECT_FALSE(f.frmVCT->isHidden());
+    EXPECT_TRUE(f.txtVR[0]->hasFocus());
+    EXPECT_EQ(f.txtobs->text(), QStringLiteral("NOVA"));
+    EXPECT_EQ(f.txtNmCentro->text(), QStringLiteral("OBRAS"));
+    // Into a row of the plan being rebuilt: the new rows, and no crash.
+    replanByClick(f, QStringLiteral("2"), QStringLiteral("30"), f.txtVR[1]);
+    ASSERT_EQ(f.txtVR.size(), 2);
+    EXPECT_EQ(f.txtVR[1]->text(), QStringLiteral("30,00"));
+    EXPECT_TRUE(f.txtVR[0]->hasFocus());
+    save(f);
+    EXPECT_EQ(value(QStringLiteral("select group_concat(vrorig) from cpagar")),
+              QStringLiteral("30.00,30.00"));
+
+    // A stored unpaid bill planned anew keeps the new plan.
+    load(f, QStringLiteral("500"));
+    replanByClick(f, QStringLiteral("4"), QStringLiteral("40"), f.txtcdfor);
+    ASSERT_EQ(f.txtVR.size(), 4);
+    save(f);
+    EXPECT_EQ(value(QStringLiteral("select group_concat(vrorig) from cpagar")),
+              QStringLiteral("40.00,40.00,40.00,40.00"));
+    // Leaving "Fornecedor" by a click into a row reads the document again.
+    load(f, QStringLiteral("500"));
+    f.txtVR[2]->setText(QStringLiteral("1"));
+    f.txtcdfor->setFocus();
+    QTest::mouseClick(f.txtVR[2], Qt::LeftButton);
+    ASSERT_EQ(f.txtVR.size(), 4);
+    EXPECT_EQ(f.txtVR[2]->text(), QStringLiteral("40,00"));
+    EXPECT_EQ(dialogs.pending(), 0);
 }
 
 TEST_F(Lancamento, EscWaitsUntilThePanelIsHidden) {

@@ -23,7 +23,10 @@ public:
         onLeave(first, [this] {
             ++leaves;
             events << QStringLiteral("leave first");
+            if (sendTo != nullptr)
+                sendTo->setFocus();
         });
+        onLeave(second, [this] { events << QStringLiteral("leave second"); });
         onEnter(notes, [this] { events << QStringLiteral("enter notes"); });
     }
     QLineEdit* first = new QLineEdit;
@@ -35,6 +38,8 @@ public:
     int clicks = 0;
     int leaves = 0;
     QStringList events;
+    // Where the first box's leave handler sends the focus, if anywhere.
+    QWidget* sendTo = nullptr;
 
 protected:
     void escPressed() override { ++escapes; }
@@ -114,4 +119,28 @@ TEST_F(DataFormTest, EnteringABoxRunsItsHandlerAfterTheLeavingOne) {
     QApplication::processEvents();
     EXPECT_EQ(form.events.size(), 3);
     EXPECT_EQ(form.events.last(), QStringLiteral("enter notes"));
+}
+
+TEST_F(DataFormTest, AMoveMadeByAHandlerLeavesNoBox) {
+    // The user clicks from the first box into the second; the first box's
+    // handler sends the focus on to the notes. The user never left the second
+    // box, so its handler does not run; the notes are entered all the same.
+    form.sendTo = form.notes;
+    QTest::mouseClick(form.second, Qt::LeftButton);
+    EXPECT_TRUE(form.notes->hasFocus());
+    EXPECT_EQ(form.events,
+              QStringList({QStringLiteral("leave first"), QStringLiteral("enter notes")}));
+    // Left by the user afterwards, the second box runs its handler.
+    form.events.clear();
+    QTest::keyClick(form.notes, Qt::Key_Return);
+    ASSERT_TRUE(form.second->hasFocus());
+    QTest::keyClick(form.second, Qt::Key_Return);
+    EXPECT_EQ(form.events, QStringList{QStringLiteral("leave second")});
+    // A click the handler overrides does not enter the box clicked either.
+    form.first->setFocus();
+    form.events.clear();
+    form.sendTo = form.second;
+    QTest::mouseClick(form.notes->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(form.second->hasFocus());
+    EXPECT_EQ(form.events, QStringList{QStringLiteral("leave first")});
 }
