@@ -16,7 +16,6 @@
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/order_boxes.h"
-#include "service_orders/record_in_use.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
@@ -305,7 +304,7 @@ void frmInsumos_Compra::Command5_Click() {
     }
     const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
     bool gravado = false;
-    if (!recordinuse::naConexao(
+    if (!shared::withConnection(
             this, [&](db::Connection& cn) { gravado = gravaFrete(cn, listada_, fretes); }))
         return;
     if (!gravado) {

@@ -16,7 +16,6 @@
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmInsumos_Compra.h"
 #include "service_orders/order_boxes.h"
-#include "service_orders/record_in_use.h"
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
 
@@ -217,7 +216,7 @@ void frmInsumos_Destino::Command1_Click() {
         return;
     }
     auto destino = Destino::Feito;
-    if (!recordinuse::naConexao(this, [&](db::Connection& cn) {
+    if (!shared::withConnection(this, [&](db::Connection& cn) {
             destino =
                 destina(cn, item, ordem().value_or(0), check.cdcat, check.qtde, shared::gUsuario);
         }))
@@ -249,7 +248,7 @@ void frmInsumos_Destino::DataGrid2_DblClick() {
     const QString idlan = listbinding::text(Adodc2, row, QStringLiteral("idlan"));
     const QString idest = listbinding::text(Adodc2, row, QStringLiteral("idest"));
     const qint64 osnr = listbinding::text(Adodc2, row, QStringLiteral("osnr")).toLongLong();
-    if (!recordinuse::naConexao(this, [&](db::Connection& cn) { estorna(cn, idlan, osnr); }))
+    if (!shared::withConnection(this, [&](db::Connection& cn) { estorna(cn, idlan, osnr); }))
         return;
     releItens(idest);
     listbinding::refresh(Adodc2, DataGrid2);

@@ -15,7 +15,6 @@
 #include "service_orders/custo_rules.h"
 #include "service_orders/destino_rules.h"
 #include "service_orders/order_boxes.h"
-#include "service_orders/record_in_use.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
@@ -215,7 +214,7 @@ void frmOS_Custos::DataGrid1_DblClick() {
     const QString idlan = listbinding::text(Adodc1, row, QStringLiteral("idlan"));
     // A line allocated from a purchase gives its quantity back to the item,
     // as a reversal in the allocation window does; one already gone, nothing.
-    if (!recordinuse::naConexao(
+    if (!shared::withConnection(
             this, [&](db::Connection& cn) { estorna(cn, idlan, ordem().value_or(0)); }))
         return;
     CalculaTotaisCustos();

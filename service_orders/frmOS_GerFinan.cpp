@@ -11,7 +11,6 @@
 #include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
 #include "service_orders/receivables_plan.h"
-#include "service_orders/record_in_use.h"
 #include "shell/date_mask.h"
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
@@ -304,7 +303,7 @@ void frmOS_GerFinan::cmdsalva_Click() {
     if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
         return;
     bool gravado = false;
-    if (!recordinuse::naConexao(this, [&](db::Connection& cn) {
+    if (!shared::withConnection(this, [&](db::Connection& cn) {
             gravado = receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido),
                                          recebidas_, auditStamp());
         }))

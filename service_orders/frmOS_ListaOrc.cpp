@@ -13,7 +13,6 @@
 #include "service_orders/order_windows.h"
 #include "service_orders/os_stamp.h"
 #include "service_orders/print_command.h"
-#include "service_orders/record_in_use.h"
 #include "shell/auto_resize.h"
 #include "shell/program_end.h"
 #include "shell/shared_state.h"
@@ -50,7 +49,7 @@ bool naPropriaConexao(QWidget* busy, const std::function<void(db::Connection&)>&
         work(propria);
         return true;
     } catch (const db::DbError& e) {
-        recordinuse::mostraFalha(e);
+        dlg::showError(e);
         return false;
     }
 }
