@@ -48,11 +48,14 @@ db_own_server() {
   "${admin[@]}" -e 'select 1' >/dev/null
 }
 
-# The program's database and its tables, the first time only.
+# The program's database and its tables, the first time only; a database made
+# by an earlier version gets what that version lacked.
 db_schema() {
   if [[ -z "$("${admin[@]}" -N -e "SHOW DATABASES LIKE '$database'")" ]]; then
     "${admin[@]}" -e "CREATE DATABASE $database CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci"
     "${admin[@]}" "$database" <"$db_root/db/schema.sql"
+  else
+    "${admin[@]}" "$database" <"$db_root/db/upgrade.sql"
   fi
 }
 
