@@ -203,10 +203,12 @@ void frmcadcli::TXTCPF_LostFocus() {
 }
 
 void frmcadcli::preencheDaReceita() {
+    RespostaCnpj resposta;
     std::optional<DadosEmpresa> dados;
     {
         BusyGuard busy;
-        dados = dadosEmpresa(ConsultarCNPJ(TXTCPF->text()));
+        resposta = ConsultarCNPJ(TXTCPF->text());
+        dados = dadosEmpresa(resposta);
         if (dados) {
             txtnome->setText(dados->nome);
             txtcontato->setText(dados->fantasia);
@@ -223,8 +225,7 @@ void frmcadcli::preencheDaReceita() {
         }
     }
     if (!dados)
-        dlg::inform(QStringLiteral("--- ERRO --- CNPJ NÃO ENCONTRADO OU SERVIÇO INDISPONÍVEL!"),
-                    QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+        dlg::inform(falhaDaConsulta(resposta), QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
 }
 
 void frmcadcli::txtcepr_LostFocus() {
