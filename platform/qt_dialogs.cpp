@@ -1,7 +1,8 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/viewer.h"
+
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QTreeView>
-#include <QUrl>
 
 namespace dlg {
 
@@ -222,10 +222,8 @@ QString QtDialogs::folder(const QString& title) {
     return chosenFile(*fileBox({title, QString(), QString(), QString()}, FilePurpose::Folder));
 }
 
-bool QtDialogs::openDocument(const QString& target) {
-    const QUrl url =
-        target.contains(QLatin1String("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
-    return QDesktopServices::openUrl(url);
+void QtDialogs::openDocument(const QString& target) {
+    viewer::open(target);
 }
 
 bool QtDialogs::startProgram(const QString& program, const QStringList& arguments) {

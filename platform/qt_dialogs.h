@@ -17,7 +17,7 @@ public:
     QString openFileName(const FileChoice& request) override;
     QString saveFileName(const FileChoice& request) override;
     QString folder(const QString& title) override;
-    bool openDocument(const QString& target) override;
+    void openDocument(const QString& target) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
 
     // The boxes as they are built, before they open.
