@@ -1,4 +1,5 @@
 #include "finance/finance_windows.h"
+#include "platform/qt_portuguese.h"
 #include "registers/register_windows.h"
 #include "reports/report_windows.h"
 #include "service_orders/order_windows.h"
@@ -13,6 +14,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendaro"));
+    loadQtPortuguese();
     registerShellWindows();
     registerRegisterWindows();
     registerReportWindows();

@@ -46,12 +46,10 @@ QLabel* total(QWidget* parent, const char* name) {
     return l;
 }
 
+// A hidden frame leaves its room to the lists.
 QGroupBox* quadro(QWidget* parent, const char* name) {
     auto* g = new QGroupBox(parent);
     g->setObjectName(QString::fromLatin1(name));
-    QSizePolicy p = g->sizePolicy();
-    p.setRetainSizeWhenHidden(true);
-    g->setSizePolicy(p);
     g->hide();
     return g;
 }

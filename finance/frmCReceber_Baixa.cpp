@@ -28,7 +28,7 @@ BaixaForm::Desenho desenho() {
     return {
         QStringLiteral("Cliente - F2 Pesquisar"),
         QStringLiteral("CONTAS EM ABERTO"),
-        {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 28},
+        {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 28, ListFormat::Code},
          {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 12, ListFormat::Date},
          {QStringLiteral("VALOR ABERTO"), QStringLiteral("vrab"), 12, ListFormat::Currency},
          {QStringLiteral("VALOR JÁ PAGO"), QStringLiteral("vrpg"), 12, ListFormat::Currency},
@@ -36,7 +36,7 @@ BaixaForm::Desenho desenho() {
          {QStringLiteral("DESCONTOS AC."), QStringLiteral("descontos"), 12, ListFormat::Currency},
          {QStringLiteral("VALOR ORIGINAL"), QStringLiteral("vrorig"), 12, ListFormat::Currency}},
         QStringLiteral("CONTAS BAIXADAS"),
-        {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 33},
+        {{QStringLiteral("DOCUMENTO No"), QStringLiteral("nrdoc"), 33, ListFormat::Code},
          {QStringLiteral("VENCIMENTO"), QStringLiteral("dtv"), 13, ListFormat::Date},
          {QStringLiteral("VR ABERTO"), QStringLiteral("vrab"), 13, ListFormat::Currency},
          {QStringLiteral("JUROS"), QStringLiteral("juros"), 13, ListFormat::Currency},

@@ -9,7 +9,7 @@ CodeNameTable centroRegisterTable(const CentroTabela& tabela, const QString& for
             tabela.nome,
             tabela.chave,
             tabela.coluna,
-            {{QStringLiteral("CÓDIGO"), tabela.chave, 870},
+            {{QStringLiteral("CÓDIGO"), tabela.chave, 870, ListFormat::Code},
              {QStringLiteral("NOME"), tabela.coluna, 4680}},
             9,
             45,

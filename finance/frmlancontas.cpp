@@ -43,8 +43,8 @@ bool novaColuna(int i) {
 
 const QList<ListColumn>& colunasDaLista() {
     static const QList<ListColumn> c = {
-        {QStringLiteral("ID"), QStringLiteral("idlan"), 2445},
-        {QStringLiteral("Documento No"), QStringLiteral("nrdoc"), 1515},
+        {QStringLiteral("ID"), QStringLiteral("idlan"), 2445, ListFormat::Code},
+        {QStringLiteral("Documento No"), QStringLiteral("nrdoc"), 1515, ListFormat::Code},
         {QStringLiteral("Valor Aberto"), QStringLiteral("vrab"), 1515, ListFormat::Currency},
         {QStringLiteral("Emissão"), QStringLiteral("dte"), 945, ListFormat::Date},
         {QStringLiteral("Fornecedor"), QStringLiteral("nmfor"), 3615},

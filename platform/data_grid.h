@@ -7,13 +7,23 @@
 class DataGrid : public QTableView {
     Q_OBJECT
 public:
+    // How a column claims its width: in twips of the window's design, or in
+    // percent of the grid's visible width. No column is narrower than its
+    // heading, and a whole column (dates, amounts, codes, documents) never
+    // narrower than its widest value. Twips columns keep their design width
+    // where it is wider; width left over goes to the widest free-text
+    // column, a shortfall is taken from the free-text columns first. Share
+    // columns that must show whole take what they need and the free-text
+    // columns share the rest by their shares.
+    struct Column {
+        int size = 0;
+        bool whole = false;
+    };
+
     explicit DataGrid(QWidget* parent = nullptr);
 
-    // Column widths in pixels, in column order.
-    void setColumnWidths(const QList<int>& widths);
-    // Column widths as percentages of the grid's visible width, kept as the
-    // grid is resized.
-    void setColumnShares(const QList<int>& percents);
+    void setColumnTwips(const QList<Column>& columns);
+    void setColumnShares(const QList<Column>& columns);
     // Whether double-click and Enter raise rowSelected() (pickers select
     // with their own key instead).
     void setRowSelectedGesture(bool on) { gesture_ = on; }
@@ -29,12 +39,16 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // What each column needs to show its heading and whole values; measured
+    // when the rows or the font change, not on every resize.
+    void measure();
     void applyWidths();
-    void applyShares();
-    QList<int> widths_;
-    QList<int> shares_;
+    QList<Column> columns_;
+    bool shares_ = false;
+    QList<int> needed_;
     bool gesture_ = true;
 };

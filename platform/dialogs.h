@@ -46,8 +46,9 @@ public:
     virtual QString openFileName(const FileChoice& request) = 0;
     virtual QString saveFileName(const FileChoice& request) = 0;
     virtual QString folder(const QString& title) = 0;
-    // The desktop's "open" action on a file or web address.
-    virtual bool openDocument(const QString& target) = 0;
+    // The desktop's "open" action on a file or web address, not waited for;
+    // a failure is told in a box that names the file.
+    virtual void openDocument(const QString& target) = 0;
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
 };
 

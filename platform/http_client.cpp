@@ -10,6 +10,21 @@ namespace http {
 
 namespace {
 
+// Shown inside the program's Portuguese messages, never Qt's English text.
+QString falha(QNetworkReply::NetworkError error) {
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("servidor não encontrado");
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError: // our time limits abort the transfer
+        return QStringLiteral("tempo de espera esgotado");
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("conexão recusada");
+    default:
+        return QStringLiteral("falha de rede (código %1)").arg(int(error));
+    }
+}
+
 // A GET given up after `stallMs` without a byte and, when `totalMs` is
 // positive, after that long in all. The error text is kept whenever the
 // transfer failed, answer or not.
@@ -37,7 +52,7 @@ Reply fetch(const QUrl& url, const Headers& headers, int stallMs, int totalMs) {
     out.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     out.body = reply->readAll();
     if (out.status == 0 || reply->error() != QNetworkReply::NoError)
-        out.error = reply->errorString();
+        out.error = falha(reply->error());
     reply->deleteLater();
     return out;
 }

@@ -14,7 +14,7 @@ namespace http {
 struct Reply {
     int status = 0;
     QByteArray body;
-    QString error; // network error text when there was no answer
+    QString error; // why there was no answer, in Portuguese
     bool answered() const { return status != 0; }
 };
 

@@ -1,15 +1,19 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/viewer.h"
+
 #include <QApplication>
-#include <QDesktopServices>
-#include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
-#include <QInputDialog>
+#include <QGridLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QUrl>
+#include <QSpacerItem>
+#include <QTreeView>
 
 namespace dlg {
 
@@ -37,6 +41,21 @@ protected:
     }
 };
 
+// Qt's translation lacks the type of a folder in the file list.
+class PortugueseTypes : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& info) const override {
+        return info.isDir() && !info.isRoot() ? QStringLiteral("Pasta")
+                                              : QFileIconProvider::type(info);
+    }
+};
+
+// Room for the title and the title bar's buttons, so the window manager
+// shows the title whole.
+int titleRoom(const QString& title) {
+    return QFontMetrics(QApplication::font()).horizontalAdvance(title) + 120;
+}
+
 QMessageBox::Icon toQt(Icon icon) {
     switch (icon) {
     case Icon::Information:
@@ -60,6 +79,10 @@ Answer QtDialogs::show(const Message& message) {
     box.setWindowTitle(message.title);
     box.setText(message.text);
     box.setIcon(toQt(message.icon));
+    // The box sizes itself from its layout's minimum.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleRoom(message.title), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     struct Choice {
         Answer answer;
         QString text;
@@ -110,41 +133,97 @@ Answer QtDialogs::show(const Message& message) {
     return escape;
 }
 
-std::optional<QString> QtDialogs::input(const Input& request) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
-                              QLineEdit::Normal, request.defaultText, &ok);
-    if (!ok)
-        return std::nullopt;
-    return text;
+std::unique_ptr<QInputDialog> QtDialogs::inputBox(const Input& request) {
+    auto box = std::make_unique<QInputDialog>(QApplication::activeWindow());
+    box->setInputMode(QInputDialog::TextInput);
+    box->setWindowTitle(request.title);
+    box->setLabelText(request.prompt);
+    box->setTextValue(request.defaultText);
+    box->setOkButtonText(QStringLiteral("OK"));
+    box->setCancelButtonText(QStringLiteral("Cancelar"));
+    // The box's layout fixes its size from its controls' minimums.
+    if (auto* edit = box->findChild<QLineEdit*>()) {
+        const QMargins margins =
+            box->layout() != nullptr ? box->layout()->contentsMargins() : QMargins();
+        edit->setMinimumWidth(titleRoom(request.title) - margins.left() - margins.right());
+    }
+    return box;
 }
 
-QString QtDialogs::openFileName(const FileChoice& request) {
+std::optional<QString> QtDialogs::input(const Input& request) {
+    const std::unique_ptr<QInputDialog> box = inputBox(request);
+    if (box->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box->textValue();
+}
+
+std::unique_ptr<QFileDialog> QtDialogs::fileBox(const FileChoice& request, FilePurpose purpose) {
     QString start = request.folder;
     if (!request.fileName.isEmpty())
         start = QFileInfo(request.folder, request.fileName).filePath();
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, start,
-                                        request.filter);
+    auto box = std::make_unique<QFileDialog>(QApplication::activeWindow(), request.title, start,
+                                             request.filter);
+    // Qt's own dialog everywhere, so its texts are the ones set here.
+    box->setOption(QFileDialog::DontUseNativeDialog);
+    static PortugueseTypes types;
+    box->setIconProvider(&types);
+    box->setLabelText(QFileDialog::LookIn, QStringLiteral("Examinar:"));
+    box->setLabelText(QFileDialog::FileType, QStringLiteral("Arquivos do tipo:"));
+    box->setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    switch (purpose) {
+    case FilePurpose::Open:
+        box->setFileMode(QFileDialog::ExistingFile);
+        box->setAcceptMode(QFileDialog::AcceptOpen);
+        box->setLabelText(QFileDialog::FileName, QStringLiteral("Nome do arquivo:"));
+        box->setLabelText(QFileDialog::Accept, QStringLiteral("Abrir"));
+        break;
+    case FilePurpose::Save:
+        box->setFileMode(QFileDialog::AnyFile);
+        box->setAcceptMode(QFileDialog::AcceptSave);
+        box->setLabelText(QFileDialog::FileName, QStringLiteral("Nome do arquivo:"));
+        box->setLabelText(QFileDialog::Accept, QStringLiteral("Salvar"));
+        break;
+    case FilePurpose::Folder:
+        box->setFileMode(QFileDialog::Directory);
+        box->setOption(QFileDialog::ShowDirsOnly);
+        box->setLabelText(QFileDialog::FileName, QStringLiteral("Pasta:"));
+        box->setLabelText(QFileDialog::Accept, QStringLiteral("Escolher"));
+        break;
+    }
+    // The list shows its headings, sizes, types and dates whole; names take the rest.
+    box->resize(qMax(800, titleRoom(request.title)), 480);
+    if (auto* list = box->findChild<QTreeView*>()) {
+        list->header()->setStretchLastSection(false);
+        list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    return box;
+}
+
+namespace {
+
+QString chosenFile(QFileDialog& box) {
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return QString();
+    return box.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString QtDialogs::openFileName(const FileChoice& request) {
+    return chosenFile(*fileBox(request, FilePurpose::Open));
 }
 
 QString QtDialogs::saveFileName(const FileChoice& request) {
-    QString start = request.folder;
-    if (!request.fileName.isEmpty())
-        start = QFileInfo(request.folder, request.fileName).filePath();
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start,
-                                        request.filter);
+    return chosenFile(*fileBox(request, FilePurpose::Save));
 }
 
 QString QtDialogs::folder(const QString& title) {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, QString(),
-                                             QFileDialog::ShowDirsOnly);
+    return chosenFile(*fileBox({title, QString(), QString(), QString()}, FilePurpose::Folder));
 }
 
-bool QtDialogs::openDocument(const QString& target) {
-    const QUrl url =
-        target.contains(QLatin1String("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
-    return QDesktopServices::openUrl(url);
+void QtDialogs::openDocument(const QString& target) {
+    viewer::open(target);
 }
 
 bool QtDialogs::startProgram(const QString& program, const QStringList& arguments) {

@@ -15,12 +15,12 @@ BuscaPessoa::BuscaPessoa(QWidget* parent, const PickerTable& tabela, const QStri
     : PickerForm(parent,
                  {{QStringLiteral("NOME"), tabela.coluna, 3090},
                   {QStringLiteral("APELIDO"), QStringLiteral("nmfant"), 2715},
-                  {QStringLiteral("CPF/CNPJ"), QStringLiteral("cpf"), 1515},
-                  {QStringLiteral("FONE CEL"), QStringLiteral("fonecel"), 1515},
-                  {QStringLiteral("FONE FIXO"), QStringLiteral("fonefixo"), 1515},
+                  {QStringLiteral("CPF/CNPJ"), QStringLiteral("cpf"), 1515, ListFormat::Code},
+                  {QStringLiteral("FONE CEL"), QStringLiteral("fonecel"), 1515, ListFormat::Code},
+                  {QStringLiteral("FONE FIXO"), QStringLiteral("fonefixo"), 1515, ListFormat::Code},
                   {QStringLiteral("CIDADE"), QStringLiteral("cidade"), 2385},
                   {QStringLiteral("E-MAIL"), QStringLiteral("email"), 4125},
-                  {QStringLiteral("CÓDIGO"), tabela.chave, 1515}},
+                  {QStringLiteral("CÓDIGO"), tabela.chave, 1515, ListFormat::Code}},
                  tabela.chave, tabela.coluna),
       tabela_(tabela) {
     Command1 = button(this, "Command1", QStringLiteral("F2 PESQUISA NOME"));

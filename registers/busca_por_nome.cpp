@@ -13,7 +13,7 @@ using namespace formwidgets;
 BuscaPorNome::BuscaPorNome(QWidget* parent, const PickerTable& tabela, bool tabDoNovo)
     : PickerForm(parent,
                  {{QStringLiteral("NOME"), tabela.coluna, 5115},
-                  {QStringLiteral("CÓDIGO"), tabela.chave, 1515}},
+                  {QStringLiteral("CÓDIGO"), tabela.chave, 1515, ListFormat::Code}},
                  tabela.chave, tabela.coluna),
       tabela_(tabela) {
     Command1 = button(this, "Command1", QStringLiteral("F2 PESQUISA NOME"));

@@ -73,3 +73,10 @@ std::optional<DadosEmpresa> dadosEmpresa(const RespostaCnpj& resposta) {
     d.email = ValorCampoJson(json, QStringLiteral("email"));
     return d;
 }
+
+QString falhaDaConsulta(const RespostaCnpj& resposta) {
+    QString texto = QStringLiteral("--- ERRO --- CNPJ NÃO ENCONTRADO OU SERVIÇO INDISPONÍVEL!");
+    if (resposta.status == 0)
+        texto += QLatin1Char('\n') + resposta.texto;
+    return texto;
+}

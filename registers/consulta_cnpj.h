@@ -30,3 +30,5 @@ struct DadosEmpresa {
 };
 // Only a successful answer that names the company fills anything.
 std::optional<DadosEmpresa> dadosEmpresa(const RespostaCnpj& resposta);
+// What the user reads when nothing was filled; without an answer, also why.
+QString falhaDaConsulta(const RespostaCnpj& resposta);

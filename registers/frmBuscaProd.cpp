@@ -15,7 +15,7 @@ frmBuscaProd::frmBuscaProd(QWidget* parent)
     : PickerForm(parent,
                  {{QStringLiteral("NOME"), QStringLiteral("dspro"), 5115},
                   {QStringLiteral("UN"), QStringLiteral("un"), 600},
-                  {QStringLiteral("CÓDIGO"), QStringLiteral("cdpro"), 1515}},
+                  {QStringLiteral("CÓDIGO"), QStringLiteral("cdpro"), 1515, ListFormat::Code}},
                  QStringLiteral("cdpro"), QString()) {
     setObjectName(QStringLiteral("frmBuscaProd"));
     setWindowTitle(QStringLiteral("Pesquisa Insumos"));

@@ -9,15 +9,16 @@
 #include <QPlainTextEdit>
 
 frmCadFor::frmCadFor(QWidget* parent)
-    : PessoaRegister(parent, kFornecedores,
-                     {{QStringLiteral("NOME"), QStringLiteral("nmfor"), 4185},
-                      {QStringLiteral("APELIDO"), QStringLiteral("nmfant"), 2400},
-                      {QStringLiteral("CPF/CNPJ"), QStringLiteral("cpf"), 1515},
-                      {QStringLiteral("FONE FIXO"), QStringLiteral("fonefixo"), 1515},
-                      {QStringLiteral("CELULAR"), QStringLiteral("fonecel"), 1515},
-                      {QStringLiteral("MUNICIPIO"), QStringLiteral("cidade"), 2385},
-                      {QStringLiteral("CÓDIGO"), QStringLiteral("cdfor"), 870}},
-                     QStringLiteral("Pesquisa fornecedor já cadastrado")) {
+    : PessoaRegister(
+          parent, kFornecedores,
+          {{QStringLiteral("NOME"), QStringLiteral("nmfor"), 4185},
+           {QStringLiteral("APELIDO"), QStringLiteral("nmfant"), 2400},
+           {QStringLiteral("CPF/CNPJ"), QStringLiteral("cpf"), 1515, ListFormat::Code},
+           {QStringLiteral("FONE FIXO"), QStringLiteral("fonefixo"), 1515, ListFormat::Code},
+           {QStringLiteral("CELULAR"), QStringLiteral("fonecel"), 1515, ListFormat::Code},
+           {QStringLiteral("MUNICIPIO"), QStringLiteral("cidade"), 2385},
+           {QStringLiteral("CÓDIGO"), QStringLiteral("cdfor"), 870, ListFormat::Code}},
+          QStringLiteral("Pesquisa fornecedor já cadastrado")) {
     setObjectName(QStringLiteral("frmCadFor"));
     setWindowTitle(QStringLiteral("Fornecedores"));
 }

@@ -36,8 +36,8 @@ frmCadProduto::frmCadProduto(QWidget* parent)
     : RegisterForm(parent, QStringLiteral("cdpro"),
                    {{QStringLiteral("PRODUTO"), QStringLiteral("dspro"), 4185},
                     {QStringLiteral("UN"), QStringLiteral("un"), 600},
-                    {QStringLiteral("ULT.CMP"), QStringLiteral("dtucmp"), 1200},
-                    {QStringLiteral("CÓDIGO"), QStringLiteral("cdpro"), 1515}}) {
+                    {QStringLiteral("ULT.CMP"), QStringLiteral("dtucmp"), 1200, ListFormat::Code},
+                    {QStringLiteral("CÓDIGO"), QStringLiteral("cdpro"), 1515, ListFormat::Code}}) {
     setObjectName(QStringLiteral("frmCadProduto"));
     setWindowTitle(QStringLiteral("Cadastro de Insumos"));
     buildLayout();

@@ -37,14 +37,15 @@ QString today() {
 } // namespace
 
 frmcadcli::frmcadcli(QWidget* parent)
-    : RegisterForm(parent, QStringLiteral("cdcli"),
-                   {{QStringLiteral("NOME"), QStringLiteral("nmcli"), 4185},
-                    {QStringLiteral("APELIDO"), QStringLiteral("nmfant"), 2400},
-                    {QStringLiteral("CPF/CNPJ"), QStringLiteral("cpf"), 1515},
-                    {QStringLiteral("FONE FIXO"), QStringLiteral("fonefixo"), 1515},
-                    {QStringLiteral("CELULAR"), QStringLiteral("fonecel"), 1515},
-                    {QStringLiteral("MUNICIPIO"), QStringLiteral("cidade"), 2385},
-                    {QStringLiteral("CÓDIGO"), QStringLiteral("cdcli"), 870}}) {
+    : RegisterForm(
+          parent, QStringLiteral("cdcli"),
+          {{QStringLiteral("NOME"), QStringLiteral("nmcli"), 4185},
+           {QStringLiteral("APELIDO"), QStringLiteral("nmfant"), 2400},
+           {QStringLiteral("CPF/CNPJ"), QStringLiteral("cpf"), 1515, ListFormat::Code},
+           {QStringLiteral("FONE FIXO"), QStringLiteral("fonefixo"), 1515, ListFormat::Code},
+           {QStringLiteral("CELULAR"), QStringLiteral("fonecel"), 1515, ListFormat::Code},
+           {QStringLiteral("MUNICIPIO"), QStringLiteral("cidade"), 2385},
+           {QStringLiteral("CÓDIGO"), QStringLiteral("cdcli"), 870, ListFormat::Code}}) {
     setObjectName(QStringLiteral("frmcadcli"));
     setWindowTitle(QStringLiteral("CLIENTES"));
     buildLayout();
@@ -202,10 +203,12 @@ void frmcadcli::TXTCPF_LostFocus() {
 }
 
 void frmcadcli::preencheDaReceita() {
+    RespostaCnpj resposta;
     std::optional<DadosEmpresa> dados;
     {
         BusyGuard busy;
-        dados = dadosEmpresa(ConsultarCNPJ(TXTCPF->text()));
+        resposta = ConsultarCNPJ(TXTCPF->text());
+        dados = dadosEmpresa(resposta);
         if (dados) {
             txtnome->setText(dados->nome);
             txtcontato->setText(dados->fantasia);
@@ -222,8 +225,7 @@ void frmcadcli::preencheDaReceita() {
         }
     }
     if (!dados)
-        dlg::inform(QStringLiteral("--- ERRO --- CNPJ NÃO ENCONTRADO OU SERVIÇO INDISPONÍVEL!"),
-                    QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+        dlg::inform(falhaDaConsulta(resposta), QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
 }
 
 void frmcadcli::txtcepr_LostFocus() {

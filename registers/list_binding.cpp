@@ -12,19 +12,22 @@ void bind(db::DataControl* control, DataGrid* grid, const QList<ListColumn>& col
     control->setObjectName(QStringLiteral("Adodc1"));
     control->setConnectionString(shared::gConexao);
     grid->setObjectName(QStringLiteral("DataGrid1"));
+    QList<DataGrid::Column> widths;
+    for (const ListColumn& c : columns)
+        widths.append({c.twips, showsWhole(c.format)});
     grid->setModel(new ListColumnsModel(control->model(), columns, grid));
-    grid->setColumnWidths(columnPixels(columns));
+    grid->setColumnTwips(widths);
 }
 
 void bindShares(db::DataControl* control, DataGrid* grid, const QList<ShareColumn>& columns) {
     QList<ListColumn> shown;
-    QList<int> percents;
+    QList<DataGrid::Column> shares;
     for (const ShareColumn& c : columns) {
         shown.append({c.heading, c.column, 0, c.format});
-        percents << c.percent;
+        shares.append({c.percent, showsWhole(c.format)});
     }
     grid->setModel(new ListColumnsModel(control->model(), shown, grid));
-    grid->setColumnShares(percents);
+    grid->setColumnShares(shares);
 }
 
 bool refresh(db::DataControl* control, DataGrid* grid) {

@@ -4,12 +4,11 @@
 #include "platform/db/recordset_model.h"
 #include "platform/decimal.h"
 #include "platform/moeda.h"
-#include "platform/twips.h"
 
 namespace {
 
 QString formatted(const QString& text, ListFormat format) {
-    if (text.isEmpty() || format == ListFormat::Text)
+    if (text.isEmpty() || format == ListFormat::Text || format == ListFormat::Code)
         return text;
     if (format == ListFormat::Date) {
         const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
@@ -26,6 +25,7 @@ QString formatted(const QString& text, ListFormat format) {
     case ListFormat::Currency:
         return moeda(*number);
     case ListFormat::Text:
+    case ListFormat::Code:
     case ListFormat::Date:
         break;
     }
@@ -39,11 +39,8 @@ bool isNumeric(ListFormat format) {
 
 } // namespace
 
-QList<int> columnPixels(const QList<ListColumn>& columns) {
-    QList<int> pixels;
-    for (const ListColumn& c : columns)
-        pixels << twipsToPixels(c.twips);
-    return pixels;
+bool showsWhole(ListFormat format) {
+    return format != ListFormat::Text;
 }
 
 ListColumnsModel::ListColumnsModel(db::RecordsetModel* source, QList<ListColumn> columns,

@@ -10,7 +10,8 @@ class RecordsetModel;
 
 // How a column shows what the database gives.
 enum class ListFormat {
-    Text,     // as it comes
+    Text,     // as it comes; may be cut where the grid is narrow
+    Code,     // as it comes, always whole: codes, documents, phones
     Date,     // dd/mm/yyyy
     Plain,    // "1234,5": no grouping, no trailing zeros
     Price,    // "12,50", "10,125": two to four decimals, no grouping
@@ -18,7 +19,7 @@ enum class ListFormat {
 };
 
 // One column a list shows: its heading, the query column it shows, its
-// width in twips (a fifteenth of a pixel) and how it shows its values.
+// width in twips of the window's design and how it shows its values.
 struct ListColumn {
     QString heading;
     QString column;
@@ -26,7 +27,8 @@ struct ListColumn {
     ListFormat format = ListFormat::Text;
 };
 
-QList<int> columnPixels(const QList<ListColumn>& columns);
+// Dates, amounts, codes and documents show whole; free text may be cut.
+bool showsWhole(ListFormat format);
 
 // Shows chosen columns of a list's query, in the list's own order, over the
 // rows the data control read (nothing is copied); values are formatted only

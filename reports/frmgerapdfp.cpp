@@ -243,8 +243,8 @@ QString frmgerapdfp::SaveDialog(const QString& Filter, const QString& Title, con
 
 void frmgerapdfp::btnOpen_Click() {
     const QString chosen =
-        OpenDialog(QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"),
-                   QStringLiteral("Select a text file"), QString());
+        OpenDialog(QStringLiteral("Arquivos de texto (*.txt)|*.txt|Todos os arquivos (*.*)|*.*"),
+                   QStringLiteral("Selecione um arquivo de texto"), QString());
     if (chosen.isEmpty())
         return;
     txtFilename->setText(chosen);
@@ -252,9 +252,8 @@ void frmgerapdfp::btnOpen_Click() {
 }
 
 void frmgerapdfp::btnSave_Click() {
-    const QString chosen =
-        SaveDialog(QStringLiteral("Portable Document Format files (*.pdf)|*.pdf"),
-                   QStringLiteral("Save PDF As"), QString(), QString());
+    const QString chosen = SaveDialog(QStringLiteral("Arquivos PDF (*.pdf)|*.pdf"),
+                                      QStringLiteral("Salvar PDF como"), QString(), QString());
     if (!chosen.isEmpty())
         txtOutputFile->setText(chosen);
 }

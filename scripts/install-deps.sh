@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   unixodbc unixodbc-dev odbcinst odbc-mariadb
   libsqlite3-dev sqlite3 libxlsxwriter-dev libgtest-dev libbenchmark-dev
   mariadb-server-core mariadb-client-core

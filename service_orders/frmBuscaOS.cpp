@@ -17,8 +17,8 @@ using namespace formwidgets;
 
 frmBuscaOS::frmBuscaOS(QWidget* parent)
     : PickerForm(parent,
-                 {{QStringLiteral("ORDEM No"), QStringLiteral("osnr"), 1425},
-                  {QStringLiteral("STATUS"), QStringLiteral("ossit"), 930},
+                 {{QStringLiteral("ORDEM No"), QStringLiteral("osnr"), 1425, ListFormat::Code},
+                  {QStringLiteral("STATUS"), QStringLiteral("ossit"), 930, ListFormat::Code},
                   {QStringLiteral("DATA"), QStringLiteral("dtos"), 1515, ListFormat::Date},
                   {QStringLiteral("CLIENTE"), QStringLiteral("nmcli"), 5655},
                   {QStringLiteral("SOLICITANTE"), QStringLiteral("nmsol"), 3255}},

@@ -147,11 +147,8 @@ void frmInsumos_Compra::Form_Load() {
 }
 
 void frmInsumos_Compra::Form_Activate() {
-    const int width = DataGrid1->viewport()->width();
-    QList<int> widths;
-    for (int share : {15, 30, 5, 8, 14, 14, 14})
-        widths << width * share / 100;
-    DataGrid1->setColumnWidths(widths);
+    // Code, quantity and amounts show whole; product and operator may be cut.
+    DataGrid1->setColumnShares({{15, true}, {30}, {5}, {8, true}, {14, true}, {14, true}, {14}});
 }
 
 bool frmInsumos_Compra::AtualizaCompra() {

@@ -54,7 +54,7 @@ void frmInsumos_Destino::buildLayout() {
     DataGrid1 = new DataGrid(this);
     listbinding::bind(
         Adodc1, DataGrid1,
-        {{QStringLiteral("CÓDIGO"), QStringLiteral("cdpro"), 1500},
+        {{QStringLiteral("CÓDIGO"), QStringLiteral("cdpro"), 1500, ListFormat::Code},
          {QStringLiteral("DESCRIÇÃO"), QStringLiteral("dspro"), 4500},
          {QStringLiteral("UN"), QStringLiteral("un"), 600},
          {QStringLiteral("QTDE CMP"), QStringLiteral("qtde"), 1200, ListFormat::Price},
@@ -101,10 +101,10 @@ void frmInsumos_Destino::buildLayout() {
     Adodc2 = new db::DataControl(this);
     DataGrid2 = new DataGrid(this);
     listbinding::bind(Adodc2, DataGrid2,
-                      {{QStringLiteral("ORDEM NO"), QStringLiteral("osnr"), 1200},
+                      {{QStringLiteral("ORDEM NO"), QStringLiteral("osnr"), 1200, ListFormat::Code},
                        {QStringLiteral("QTDE"), QStringLiteral("qtde"), 1200, ListFormat::Price},
                        {QStringLiteral("CATEGORIA"), QStringLiteral("dsgrupo"), 3000},
-                       {QStringLiteral("ID"), QStringLiteral("idlan"), 4500}});
+                       {QStringLiteral("ID"), QStringLiteral("idlan"), 4500, ListFormat::Code}});
     Adodc2->setObjectName(QStringLiteral("Adodc2"));
     DataGrid2->setObjectName(QStringLiteral("DataGrid2"));
     DataGrid2->setEnabled(false);

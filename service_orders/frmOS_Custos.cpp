@@ -93,7 +93,7 @@ void frmOS_Custos::buildLayout() {
     listbinding::bind(
         Adodc1, DataGrid1,
         {{QStringLiteral("Categoria"), QStringLiteral("dsgrupo"), 1800},
-         {QStringLiteral("Código"), QStringLiteral("cdpro"), 1200},
+         {QStringLiteral("Código"), QStringLiteral("cdpro"), 1200, ListFormat::Code},
          {QStringLiteral("Descrição"), QStringLiteral("dspro"), 4200},
          {QStringLiteral("UN"), QStringLiteral("un"), 600},
          {QStringLiteral("Qtde"), QStringLiteral("qtde"), 1050, ListFormat::Price},

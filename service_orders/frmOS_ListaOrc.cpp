@@ -28,13 +28,13 @@ using namespace formwidgets;
 namespace {
 
 const QList<listbinding::ShareColumn> kColunas = {
-    {QStringLiteral("Os No"), QStringLiteral("osnr"), 10},
+    {QStringLiteral("Os No"), QStringLiteral("osnr"), 10, ListFormat::Code},
     {QStringLiteral("Data"), QStringLiteral("dtos"), 10, ListFormat::Date},
-    {QStringLiteral("Situação"), QStringLiteral("ossit"), 5},
+    {QStringLiteral("Situação"), QStringLiteral("ossit"), 5, ListFormat::Code},
     {QStringLiteral("Cliente"), QStringLiteral("nmcli"), 30},
     {QStringLiteral("Cidade"), QStringLiteral("cidade"), 20},
     {QStringLiteral("Solicitante"), QStringLiteral("nmsol"), 15},
-    {QStringLiteral("Telefone"), QStringLiteral("fone"), 10},
+    {QStringLiteral("Telefone"), QStringLiteral("fone"), 10, ListFormat::Code},
 };
 
 const QString kAtencao = QStringLiteral("Atenção");

@@ -15,6 +15,22 @@
 #include <QScopeGuard>
 #include <QTextEdit>
 
+namespace {
+
+// One capital per character typed; a character without a one-character
+// capital ("ß", "ﬁ") stays as it is.
+QString capitals(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        const char32_t upper = QChar::toUpper(c);
+        out += QString::fromUcs4(&upper, 1);
+    }
+    return out;
+}
+
+} // namespace
+
 DataForm::DataForm(QWidget* parent) : QDialog(parent) {
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &DataForm::focusChanged);
@@ -69,7 +85,7 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
 
     if (type == QEvent::InputMethod) {
         auto* im = static_cast<QInputMethodEvent*>(event);
-        const QString upper = im->commitString().toUpper();
+        const QString upper = capitals(im->commitString());
         if (!uppercase_ || upper == im->commitString())
             return false;
         QInputMethodEvent copy(im->preeditString(), im->attributes());
@@ -98,9 +114,9 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
         enterPressed(widget);
         return true;
     }
-    if (uppercase_ && !key->text().isEmpty() && key->text() != key->text().toUpper() &&
+    const QString upper = capitals(key->text());
+    if (uppercase_ && upper != key->text() &&
         !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        const QString upper = key->text().toUpper();
         QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(),
                        static_cast<ushort>(key->count()));
         resend(watched, &copy);

@@ -43,7 +43,7 @@ TEST(DataGrid, DoubleClickOrEnterSelectsARowAndWidthsSurviveRefresh) {
     model.setRecordset(builder.finish());
     DataGrid grid;
     grid.setModel(&model);
-    grid.setColumnWidths({50, 120});
+    grid.setColumnTwips({{750, true}, {1800}});
     grid.show();
     QSignalSpy selected(&grid, &DataGrid::rowSelected);
     grid.setCurrentRow(1);
@@ -54,8 +54,9 @@ TEST(DataGrid, DoubleClickOrEnterSelectsARowAndWidthsSurviveRefresh) {
     grid.setRowSelectedGesture(false);
     QTest::keyClick(&grid, Qt::Key_Return);
     EXPECT_EQ(selected.count(), 1);
+    const int width = grid.columnWidth(1);
     model.setRecordset(model.recordset());
-    EXPECT_EQ(grid.columnWidth(1), 120);
+    EXPECT_EQ(grid.columnWidth(1), width);
     // A row the list lacks leaves none current.
     grid.setCurrentRow(0);
     grid.setCurrentRow(2);
@@ -78,7 +79,7 @@ TEST(BusyGuard, RestoresWidgetAndPointerOnEveryExit) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST(HttpGet, AnswersStatusesAndGivesUpOnSilence) {
+TEST(HttpGet, AnswersStatusesAndTellsFailuresInPortuguese) {
     testsupport::HttpServer server;
     server.set("/ok", {200, "corpo"});
     server.set("/mudo", {200, {}, "text/plain", true});
@@ -87,9 +88,23 @@ TEST(HttpGet, AnswersStatusesAndGivesUpOnSilence) {
     EXPECT_EQ(ok.status, 200);
     EXPECT_EQ(ok.body, QByteArray("corpo"));
     EXPECT_EQ(server.requests().at(0).headers.value("user-agent"), QByteArray("Mozilla/5.0"));
-    EXPECT_EQ(http::get(QUrl(server.base() + QStringLiteral("/outro"))).status, 404);
-    const http::Reply silent = http::get(QUrl(server.base() + QStringLiteral("/mudo")), {}, 300);
-    EXPECT_FALSE(silent.answered());
-    EXPECT_FALSE(silent.error.isEmpty());
-    EXPECT_FALSE(http::get(QUrl(testsupport::unreachableBase())).answered());
+    const http::Reply missing = http::get(QUrl(server.base() + QStringLiteral("/outro")));
+    EXPECT_EQ(missing.status, 404);
+    EXPECT_TRUE(missing.error.isEmpty());
+    struct Case {
+        QString url;
+        QString error;
+    };
+    for (const Case& c :
+         {Case{server.base() + QStringLiteral("/mudo"), QStringLiteral("tempo de espera esgotado")},
+          Case{testsupport::unreachableBase(), QStringLiteral("conexão recusada")},
+          Case{QStringLiteral("http://nao-existe.invalid/"),
+               QStringLiteral("servidor não encontrado")},
+          Case{QStringLiteral("gopher://127.0.0.1/"),
+               QStringLiteral("falha de rede (código 301)")}}) {
+        SCOPED_TRACE(c.url.toStdString());
+        const http::Reply failed = http::get(QUrl(c.url), {}, 300);
+        EXPECT_FALSE(failed.answered());
+        EXPECT_EQ(failed.error, c.error);
+    }
 }

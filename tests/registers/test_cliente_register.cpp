@@ -246,16 +246,17 @@ TEST_F(ClienteRegister, FailedCompanyLookupsChangeNothing) {
     struct Case {
         const char* name;
         std::function<void()> arrange;
+        QString why; // the second line, when no answer came
     };
     const std::vector<Case> cases = {
-        {"404", [] {}},
+        {"404", [] {}, {}},
         {"answer without a name",
-         [this] {
-             answerCompany("11444777000161", 200, R"({"status": "ERROR", "message": "x"})");
-         }},
-        {"server error", [this] { answerCompany("11444777000161", 500, R"({"nome": "X"})"); }},
+         [this] { answerCompany("11444777000161", 200, R"({"status": "ERROR", "message": "x"})"); },
+         {}},
+        {"server error", [this] { answerCompany("11444777000161", 500, R"({"nome": "X"})"); }, {}},
         {"unreachable",
-         [] { qputenv("QUENDARO_CNPJ_URL", testsupport::unreachableBase().toUtf8()); }},
+         [] { qputenv("QUENDARO_CNPJ_URL", testsupport::unreachableBase().toUtf8()); },
+         QStringLiteral("\nconexão recusada")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -268,7 +269,8 @@ TEST_F(ClienteRegister, FailedCompanyLookupsChangeNothing) {
         form.TXTCPF_LostFocus();
         ASSERT_EQ(dialogs.messages().size(), 2u);
         EXPECT_EQ(dialogs.messages()[1].text,
-                  QStringLiteral("--- ERRO --- CNPJ NÃO ENCONTRADO OU SERVIÇO INDISPONÍVEL!"));
+                  QStringLiteral("--- ERRO --- CNPJ NÃO ENCONTRADO OU SERVIÇO INDISPONÍVEL!") +
+                      c.why);
         EXPECT_EQ(dialogs.messages()[1].title, QStringLiteral("ATENÇÃO"));
         EXPECT_EQ(form.txtnome->text(), QStringLiteral("JÁ DIGITADO"));
         EXPECT_EQ(form.txtcepr->text(), QStringLiteral("12345678"));

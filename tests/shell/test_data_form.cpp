@@ -65,6 +65,14 @@ TEST_F(DataFormTest, TypedLettersBecomeCapitalsOneForOne) {
     im.setCommitString(QStringLiteral("ção"));
     QApplication::sendEvent(form.first, &im);
     EXPECT_EQ(form.first->text(), QStringLiteral("JOÃO ÇÁ 1BÇÃO"));
+    // Letters without a one-letter capital stay as typed, never two letters.
+    form.second->setFocus();
+    testsupport::type(form.second, QStringLiteral("aßçéﬁ"));
+    EXPECT_EQ(form.second->text(), QStringLiteral("AßÇÉﬁ"));
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("ßﬁé"));
+    QApplication::sendEvent(form.second, &composed);
+    EXPECT_EQ(form.second->text(), QStringLiteral("AßÇÉﬁßﬁÉ"));
 }
 
 TEST_F(DataFormTest, EnterMovesOnWithoutTypingIntoMultiLineBoxes) {

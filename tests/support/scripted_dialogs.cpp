@@ -111,9 +111,8 @@ QString ScriptedDialogs::folder(const QString& title) {
     return f;
 }
 
-bool ScriptedDialogs::openDocument(const QString& target) {
+void ScriptedDialogs::openDocument(const QString& target) {
     shown_.push_back(Shown{QStringLiteral("document"), {}, target, {}});
-    return documentOpens;
 }
 
 bool ScriptedDialogs::startProgram(const QString& program, const QStringList& arguments) {

@@ -39,14 +39,13 @@ public:
     int pending() const;
 
     bool programStarts = true;
-    bool documentOpens = true;
 
     dlg::Answer show(const dlg::Message& message) override;
     std::optional<QString> input(const dlg::Input& request) override;
     QString openFileName(const dlg::FileChoice& request) override;
     QString saveFileName(const dlg::FileChoice& request) override;
     QString folder(const QString& title) override;
-    bool openDocument(const QString& target) override;
+    void openDocument(const QString& target) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
 
 private:
