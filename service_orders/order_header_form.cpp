@@ -34,8 +34,8 @@ OrderHeaderForm::OrderHeaderForm(QWidget* parent, int primeira, int ultima)
     orderstatus::preenche(cboSit, primeira_, ultima_);
     txtCdCli = box(this, "txtCdCli", 0, 8);
     txtNmCli = box(this, "txtNmCli", 50, 40);
-    txtCNPJ = box(this, "txtCNPJ", 14, 18);
-    txtIE = box(this, "txtIE", 14, 16);
+    txtCNPJ = box(this, "txtCNPJ", 22, 18);
+    txtIE = box(this, "txtIE", 22, 16);
     txtRua = box(this, "txtRua", 50, 40);
     txtNr = box(this, "txtNr", 10, 8);
     txtBairro = box(this, "txtBairro", 30, 24);

@@ -33,7 +33,8 @@ protected:
 
     qint64 cliente(const QString& nome, const QString& cidade = QStringLiteral("CAMPINAS")) {
         cn.execute(QStringLiteral("insert into cliente (nmcli, cpf, rg, rua, nrcasa, cep, bairro, "
-                                  "cidade, uf) values (?, '52998224725', '123', 'AV. BRASIL', "
+                                  "cidade, uf) values (?, '11.444.777/0001-61', '110.042.490.114', "
+                                  "'AV. BRASIL', "
                                   "'200', '13000000', 'JARDIM', ?, 'SP')"),
                    {db::text(nome), db::text(cidade)});
         return cn.lastInsertId();

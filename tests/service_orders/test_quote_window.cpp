@@ -50,7 +50,9 @@ TEST_F(QuoteWindow, LoadingShowsTheStoredOrder) {
     EXPECT_EQ(form.cboSit->currentText(), QStringLiteral("1 - Em Negociação"));
     EXPECT_EQ(form.txtNmCli->text(), QStringLiteral("MARIA"));
     EXPECT_EQ(form.txtCidade->text(), QStringLiteral("CAMPINAS"));
-    EXPECT_EQ(form.txtCNPJ->text(), QStringLiteral("52998224725"));
+    // Read-only boxes show the stored document whole, punctuation included.
+    EXPECT_EQ(form.txtCNPJ->text(), QStringLiteral("11.444.777/0001-61"));
+    EXPECT_EQ(form.txtIE->text(), QStringLiteral("110.042.490.114"));
     EXPECT_EQ(form.txtNmVen->text(), QStringLiteral("PEDRO"));
     EXPECT_EQ(form.txtNmSol->text(), QStringLiteral("JOÃO"));
     EXPECT_EQ(form.txtIA->toPlainText(), QStringLiteral("INFO"));
