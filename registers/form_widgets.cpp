@@ -37,6 +37,12 @@ QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars) {
         edit->setMaxLength(maxLength);
     const QFontMetrics metrics(edit->font());
     edit->setFixedWidth(metrics.averageCharWidth() * chars + 12);
+    // A text the program puts in shows its beginning, as a longer name would
+    // otherwise show only its end.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] {
+        if (!edit->hasFocus() && !edit->isModified())
+            edit->setCursorPosition(0);
+    });
     return edit;
 }
 

@@ -53,6 +53,7 @@ TEST_F(QuoteWindow, LoadingShowsTheStoredOrder) {
     // Read-only boxes show the stored document whole, punctuation included.
     EXPECT_EQ(form.txtCNPJ->text(), QStringLiteral("11.444.777/0001-61"));
     EXPECT_EQ(form.txtIE->text(), QStringLiteral("110.042.490.114"));
+    EXPECT_EQ(form.txtCNPJ->cursorPosition(), 0);
     EXPECT_EQ(form.txtNmVen->text(), QStringLiteral("PEDRO"));
     EXPECT_EQ(form.txtNmSol->text(), QStringLiteral("JOÃO"));
     EXPECT_EQ(form.txtIA->toPlainText(), QStringLiteral("INFO"));
