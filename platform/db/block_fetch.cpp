@@ -10,11 +10,13 @@ namespace db {
 
 namespace {
 
-// Values wider than this are read piece by piece rather than bound.
-constexpr SQLLEN kWidestBound = 4096;
 // Room the bound arrays take, and the most rows a block holds.
-constexpr SQLLEN kBlockBytes = 1 << 20;
+constexpr SQLLEN kBlockBytes = 4 << 20;
 constexpr SQLLEN kBlockRows = 1000;
+// Columns wider than this (long texts and bytes) are read value by value.
+constexpr SQLLEN kWidestBound = kBlockBytes / 16;
+// Rows read before the size of the rest is foreseen.
+constexpr qsizetype kSampleRows = 200;
 
 struct Column {
     QString name;
@@ -24,19 +26,16 @@ struct Column {
     std::vector<SQLLEN> indicators;
 };
 
-bool isLong(SQLSMALLINT type) {
-    return type == SQL_LONGVARCHAR || type == SQL_WLONGVARCHAR || type == SQL_LONGVARBINARY;
-}
-
 // The bytes a value of the column takes as text: its octets for texts (four
 // per character), twice them for bytes shown as hex digits, its display
 // size for numbers and dates, never under what the widest number needs.
+// Long texts and bytes come out far wider than a block.
 SQLLEN textWidth(SQLHSTMT stmt, SQLUSMALLINT column, SQLSMALLINT type) {
     SQLLEN octets = 0;
     SQLLEN display = 0;
     SQLColAttribute(stmt, column, SQL_DESC_OCTET_LENGTH, nullptr, 0, nullptr, &octets);
     SQLColAttribute(stmt, column, SQL_DESC_DISPLAY_SIZE, nullptr, 0, nullptr, &display);
-    const bool binary = type == SQL_BINARY || type == SQL_VARBINARY;
+    const bool binary = type == SQL_BINARY || type == SQL_VARBINARY || type == SQL_LONGVARBINARY;
     return std::max({binary ? 2 * octets : octets, display, SQLLEN(64)}) + 1;
 }
 
@@ -52,7 +51,7 @@ std::vector<Column> describe(SQLHSTMT stmt, SQLSMALLINT count, const Check& chec
         Column& column = columns[static_cast<std::size_t>(c - 1)];
         column.name = QString::fromUtf8(reinterpret_cast<const char*>(name));
         column.width = textWidth(stmt, static_cast<SQLUSMALLINT>(c), type);
-        column.bound = !isLong(type) && column.width <= kWidestBound;
+        column.bound = column.width <= kWidestBound;
     }
     return columns;
 }
@@ -130,11 +129,21 @@ Recordset fetchAll(SQLHSTMT stmt, const Check& check) {
               "Falha ao preparar a leitura");
     }
 
+    // The driver tells how many rows a query brought; once the first rows
+    // show their size, the recordset takes room for them all.
+    SQLLEN expected = 0;
+    SQLRowCount(stmt, &expected);
+    bool reserved = expected <= 0;
     for (;;) {
         const SQLRETURN rc = SQLFetch(stmt);
         if (rc == SQL_NO_DATA)
             break;
         check(rc, "Falha ao ler registros");
+        if (!reserved && builder.cellCount() >= kSampleRows * count) {
+            const qsizetype read = builder.cellCount() / count;
+            builder.reserve(expected, builder.byteCount() / read + 1);
+            reserved = true;
+        }
         for (SQLULEN r = 0; r < fetched; ++r) {
             if (status[r] == SQL_ROW_ERROR)
                 check(SQL_ERROR, "Falha ao ler registros");

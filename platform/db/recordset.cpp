@@ -84,11 +84,19 @@ qint64 Recordset::integer(const QString& column) const {
 }
 
 Decimal Recordset::decimal(const QString& column) const {
-    return Decimal::fromSql(text(column)).value_or(Decimal());
+    return decimalAt(row_, require(column));
 }
 
 std::optional<QDate> Recordset::date(const QString& column) const {
-    const QString t = text(column);
+    return dateAt(row_, require(column));
+}
+
+Decimal Recordset::decimalAt(qsizetype row, int column) const {
+    return Decimal::fromSql(textAt(row, column)).value_or(Decimal());
+}
+
+std::optional<QDate> Recordset::dateAt(qsizetype row, int column) const {
+    const QString t = textAt(row, column);
     if (t.isEmpty())
         return std::nullopt;
     const QDate d = QDate::fromString(t.left(10), Qt::ISODate);
@@ -103,6 +111,21 @@ bool Recordset::isNull(const QString& column) const {
 
 Recordset::Builder::Builder(QStringList names) : data_(std::make_shared<Recordset::Data>()) {
     data_->names = std::move(names);
+}
+
+void Recordset::Builder::reserve(qsizetype rows, qsizetype rowBytes) {
+    const qsizetype cells = rows * data_->names.size();
+    data_->bytes.reserve(rows * rowBytes);
+    data_->ends.reserve(static_cast<std::size_t>(cells));
+    data_->nulls.reserve(static_cast<std::size_t>(cells));
+}
+
+qsizetype Recordset::Builder::byteCount() const {
+    return data_->bytes.size();
+}
+
+qsizetype Recordset::Builder::cellCount() const {
+    return static_cast<qsizetype>(data_->ends.size());
 }
 
 void Recordset::Builder::addCell(const char* bytes, qsizetype size) {

@@ -48,6 +48,8 @@ public:
 
     // Values of any row by position.
     QString textAt(qsizetype row, int column) const;
+    Decimal decimalAt(qsizetype row, int column) const;
+    std::optional<QDate> dateAt(qsizetype row, int column) const;
     QByteArray bytesAt(qsizetype row, int column) const;
     bool isNullAt(qsizetype row, int column) const;
 
@@ -71,6 +73,11 @@ private:
 class Recordset::Builder {
 public:
     explicit Builder(QStringList names);
+    // Room for `rows` rows of about `rowBytes` bytes, so a large result is
+    // not copied as it grows.
+    void reserve(qsizetype rows, qsizetype rowBytes);
+    qsizetype byteCount() const;
+    qsizetype cellCount() const;
     void addCell(const char* bytes, qsizetype size);
     void addNull();
     Recordset finish();
