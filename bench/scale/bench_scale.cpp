@@ -14,6 +14,7 @@
 #include "reports/frmOS_Relatorios.h"
 #include "reports/frmRel_Contas.h"
 #include "reports/os_report.h"
+#include "reports/report_lines_view.h"
 #include "service_orders/frmOS_ListaOrc.h"
 #include "service_orders/frmOS_Orc.h"
 #include "service_orders/service_lines_frame.h"
@@ -25,7 +26,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <cstdio>

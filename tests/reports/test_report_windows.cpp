@@ -3,6 +3,7 @@
 #include "registers/frmBuscaFornecedor.h"
 #include "reports/frmOS_Relatorios.h"
 #include "reports/frmRel_Contas.h"
+#include "reports/report_lines_view.h"
 #include "reports/report_windows.h"
 #include "shell/window_registry.h"
 #include "tests/reports/report_test_support.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
