@@ -2,6 +2,8 @@
 
 #include "platform/db/db_error.h"
 
+#include <limits>
+
 namespace db {
 
 Recordset::Recordset() : data_(std::make_shared<Data>()) {}
@@ -129,13 +131,17 @@ qsizetype Recordset::Builder::cellCount() const {
 }
 
 void Recordset::Builder::addCell(const char* bytes, qsizetype size) {
+    // Offsets are kept in four bytes: a list holds far less than 4 GB.
+    if (data_->bytes.size() + size > std::numeric_limits<quint32>::max())
+        throw DbError(0, QStringLiteral("HY000"),
+                      QStringLiteral("Consulta grande demais para ser lida de uma vez"));
     data_->bytes.append(bytes, size);
-    data_->ends.push_back(data_->bytes.size());
+    data_->ends.push_back(static_cast<quint32>(data_->bytes.size()));
     data_->nulls.push_back(false);
 }
 
 void Recordset::Builder::addNull() {
-    data_->ends.push_back(data_->bytes.size());
+    data_->ends.push_back(static_cast<quint32>(data_->bytes.size()));
     data_->nulls.push_back(true);
 }
 

@@ -59,9 +59,9 @@ public:
 private:
     struct Data {
         QStringList names;
-        QByteArray bytes;            // every cell's UTF-8 text, one after another
-        std::vector<qsizetype> ends; // end offset of each cell in `bytes`
-        std::vector<bool> nulls;     // one per cell
+        QByteArray bytes;          // every cell's UTF-8 text, one after another
+        std::vector<quint32> ends; // end offset of each cell in `bytes`
+        std::vector<bool> nulls;   // one per cell
     };
     int require(const QString& column) const;
     qsizetype cell(qsizetype row, int column) const { return row * data_->names.size() + column; }
