@@ -135,20 +135,31 @@ std::vector<Action> actions() {
          [] {
              return opening<frmcadcli>([](frmcadcli&) {},
                                        [](frmcadcli& f) { return rowsOf(f.DataGrid1); });
-         }},
+         },
+         true,
+         {}},
         {QStringLiteral("client picker (F2 of a client box)"),
          [] {
              return opening<frmBuscaCliente>(
                  [](frmBuscaCliente&) {}, [](frmBuscaCliente& f) { return rowsOf(f.DataGrid1); });
-         }},
-        {QStringLiteral("order list, mode \"O\""), [] { return orderList(QStringLiteral("O")); }},
-        {QStringLiteral("order list, mode \"A\""), [] { return orderList(QStringLiteral("A")); }},
+         },
+         true,
+         {}},
+        {QStringLiteral("order list, mode \"O\""),
+         [] { return orderList(QStringLiteral("O")); },
+         true,
+         {}},
+        {QStringLiteral("order list, mode \"A\""),
+         [] { return orderList(QStringLiteral("A")); },
+         true,
+         {}},
         {QStringLiteral("opening a quote"),
          [] {
              return opening<frmOS_Orc>(openQuote,
                                        [](frmOS_Orc& f) { return rowsOf(f.Frame1->DataGrid1); });
          },
-         false},
+         false,
+         {}},
         {QStringLiteral("adding a line"),
          [] {
              auto form = std::make_shared<frmOS_Orc>();
@@ -163,7 +174,8 @@ std::vector<Action> actions() {
                  form, [](frmOS_Orc& f) { f.Frame1->Command2_Click(); },
                  [](frmOS_Orc& f) { return rowsOf(f.Frame1->DataGrid1); });
          },
-         false},
+         false,
+         {}},
         {QStringLiteral("starting a receipt"),
          [] {
              auto form = std::make_shared<frmCReceber_Baixa>();
@@ -174,7 +186,8 @@ std::vector<Action> actions() {
                  form, [](frmCReceber_Baixa& f) { f.Command2_Click(); },
                  [](frmCReceber_Baixa& f) { return rowsOf(f.DataGrid1); });
          },
-         false},
+         false,
+         {}},
     };
 }
 
