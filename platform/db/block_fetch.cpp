@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace db {
@@ -22,7 +23,8 @@ struct Column {
     QString name;
     bool bound = false;
     SQLLEN width = 0; // bytes of one value, the terminating zero included
-    std::vector<char> values;
+    // Left unfilled: only what the driver writes is ever touched.
+    std::unique_ptr<char[]> values;
     std::vector<SQLLEN> indicators;
 };
 
@@ -103,11 +105,17 @@ Recordset fetchAll(SQLHSTMT stmt, const Check& check) {
     if (count == 0)
         return builder.finish();
 
+    // The driver tells how many rows a query brought: a lookup of one row
+    // takes arrays of one row.
+    SQLLEN expected = 0;
+    SQLRowCount(stmt, &expected);
     // The driver reads a long value only from the first row of a block, so
     // a result with one comes a row at a time.
-    const SQLLEN rows =
-        anyLong ? 1
-                : std::clamp(kBlockBytes / std::max(rowBytes, SQLLEN(1)), SQLLEN(1), kBlockRows);
+    SQLLEN rows = std::clamp(kBlockBytes / std::max(rowBytes, SQLLEN(1)), SQLLEN(1), kBlockRows);
+    if (anyLong)
+        rows = 1;
+    else if (expected > 0)
+        rows = std::min(rows, expected);
     SQLULEN fetched = 0;
     std::vector<SQLUSMALLINT> status(static_cast<std::size_t>(rows));
     check(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_BIND_TYPE, SQL_BIND_BY_COLUMN, 0),
@@ -122,17 +130,14 @@ Recordset fetchAll(SQLHSTMT stmt, const Check& check) {
         Column& c = columns[i];
         if (!c.bound)
             continue;
-        c.values.resize(static_cast<std::size_t>(c.width * rows));
+        c.values.reset(new char[static_cast<std::size_t>(c.width * rows)]);
         c.indicators.resize(static_cast<std::size_t>(rows));
-        check(SQLBindCol(stmt, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR, c.values.data(),
+        check(SQLBindCol(stmt, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR, c.values.get(),
                          c.width, c.indicators.data()),
               "Falha ao preparar a leitura");
     }
 
-    // The driver tells how many rows a query brought; once the first rows
-    // show their size, the recordset takes room for them all.
-    SQLLEN expected = 0;
-    SQLRowCount(stmt, &expected);
+    // Once the first rows show their size, the recordset takes room for them all.
     bool reserved = expected <= 0;
     for (;;) {
         const SQLRETURN rc = SQLFetch(stmt);
@@ -164,7 +169,7 @@ Recordset fetchAll(SQLHSTMT stmt, const Check& check) {
                         check(SQL_ERROR, "Falha ao ler valor");
                     readWhole(stmt, number, builder, check);
                 } else {
-                    builder.addCell(c.values.data() + r * c.width,
+                    builder.addCell(c.values.get() + r * c.width,
                                     static_cast<qsizetype>(indicator));
                 }
             }
