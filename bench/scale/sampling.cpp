@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
+#include <malloc.h>
 
 namespace sampling {
 
@@ -24,6 +25,7 @@ double median(std::vector<double> values) {
 }
 
 void resetPeak() {
+    malloc_trim(0);
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
     if (refs.open(QIODevice::WriteOnly))
         refs.write("5");

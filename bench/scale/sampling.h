@@ -11,10 +11,10 @@ namespace sampling {
 double elapsedMs(const std::function<void()>& work);
 double median(std::vector<double> values);
 
-// The process's peak resident memory is reset to what it holds now, so
-// peakMiB() afterwards is the peak of what ran in between. Freed heap is
-// left to the allocator, as in the program, so that an action finds the
-// memory the earlier ones used.
+// The process's peak resident memory is reset to what it holds now (freed
+// heap given back first), so peakMiB() afterwards is the peak of what ran
+// in between. Timed runs leave freed heap to the allocator, as the program
+// does, so memory is measured on a run of its own.
 void resetPeak();
 double peakMiB();
 
