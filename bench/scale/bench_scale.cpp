@@ -2,9 +2,10 @@
 // offscreen, each run followed by the plain mariadb client fetching the
 // same statements, and the everyday single-record actions. Prints medians;
 // checks nothing.
-#include "bench/scale/plain_client.h"
 #include "bench/scale/sampling.h"
 #include "bench/scale/server_watch.h"
+#include "bench/support/bench_database.h"
+#include "bench/support/plain_client.h"
 #include "finance/frmCReceber_Baixa.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -27,7 +28,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -220,14 +220,9 @@ void printRow(const QString& name, qsizetype rows, double ms, double clientMs, d
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (qEnvironmentVariable("QUENDARO_RUN_BENCH") != QLatin1String("1")) {
-        std::puts("bench_scale: run it through bench/scale/run.sh");
+    if (!benchsupport::asked("bench_scale", "run it through bench/scale/run.sh"))
         return 77;
-    }
-    shared::gConexao = testsupport::freshDatabase();
-    shared::gUsuario = QStringLiteral("BENCH");
-    const QString database =
-        QRegularExpression(QStringLiteral("Database=([^;]*);")).match(shared::gConexao).captured(1);
+    const QString database = benchsupport::freshDatabase();
     {
         db::Connection cn(shared::gConexao);
         cn.open();

@@ -1,7 +1,6 @@
-#include "bench/scale/plain_client.h"
+#include "bench/support/plain_client.h"
 
-#include "bench/scale/sampling.h"
-
+#include <QElapsedTimer>
 #include <QProcess>
 
 PlainClient::PlainClient(const QString& database)
@@ -15,12 +14,13 @@ PlainClient::PlainClient(const QString& database)
 double PlainClient::fetchMs(const QStringList& statements) const {
     const QStringList arguments =
         arguments_ + QStringList{QStringLiteral("-e"), statements.join(QStringLiteral(";\n"))};
-    return sampling::elapsedMs([&] {
-        QProcess client;
-        client.setStandardOutputFile(QProcess::nullDevice());
-        client.start(QStringLiteral("mariadb"), arguments);
-        client.waitForFinished(-1);
-    });
+    QElapsedTimer timer;
+    timer.start();
+    QProcess client;
+    client.setStandardOutputFile(QProcess::nullDevice());
+    client.start(QStringLiteral("mariadb"), arguments);
+    client.waitForFinished(-1);
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
 double PlainClient::startMs() const {
