@@ -34,7 +34,7 @@
 
 namespace {
 
-constexpr int kRuns = 7;
+constexpr int kRuns = 9;
 const QDate kFirst(2021, 1, 1);
 const QDate kLast(2025, 12, 31);
 constexpr qint64 kQuote = 5; // an order in status 0, with three lines
