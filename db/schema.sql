@@ -133,7 +133,10 @@ CREATE TABLE produtos (
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;
 
 -- Service-order headers. ossit: 0 quote, 1 negotiation, 2 approved,
--- 3 in progress, 4 concluded. uev is stamped once, at creation.
+-- 3 in progress, 4 concluded. uev is stamped at creation and again when
+-- the order is concluded.
+-- idx_os_cab_lista holds what the order lists of two statuses read, in
+-- their order, so the server reads them from it without sorting.
 CREATE TABLE os_cab (
   osnr INT NOT NULL AUTO_INCREMENT,
   dtos DATE NULL DEFAULT NULL,
@@ -147,6 +150,7 @@ CREATE TABLE os_cab (
   infadicional TEXT NOT NULL DEFAULT '',
   PRIMARY KEY (osnr),
   KEY idx_os_cab_situacao (ossit, dtos),
+  KEY idx_os_cab_lista (dtos, osnr, ossit, cdcli, nmsol, fone),
   KEY idx_os_cab_cliente (cdcli)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;
 

@@ -8,3 +8,5 @@ CREATE TABLE IF NOT EXISTS recibos_emitidos (
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci;
 
 CREATE INDEX IF NOT EXISTS idx_cpagar_recibos_recibo ON cpagar_recibos (nrrec);
+
+CREATE INDEX IF NOT EXISTS idx_os_cab_lista ON os_cab (dtos, osnr, ossit, cdcli, nmsol, fone);

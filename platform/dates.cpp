@@ -16,7 +16,16 @@ std::optional<QDate> parseBr(const QString& text) {
 }
 
 QString toBr(const QDate& date) {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
+    if (!date.isValid() || date.year() < 1000 || date.year() > 9999)
+        return date.toString(QStringLiteral("dd/MM/yyyy"));
+    // Without the format parser: reports write many thousand dates.
+    const int day = date.day(), month = date.month(), year = date.year();
+    const char text[10] = {
+        char('0' + day / 10),    char('0' + day % 10),        '/',
+        char('0' + month / 10),  char('0' + month % 10),      '/',
+        char('0' + year / 1000), char('0' + year / 100 % 10), char('0' + year / 10 % 10),
+        char('0' + year % 10)};
+    return QString::fromLatin1(text, 10);
 }
 
 QString toSql(const QDate& date) {

@@ -3,6 +3,7 @@
 #include "platform/digits.h"
 
 #include <QStringList>
+#include <QVarLengthArray>
 #include <stdexcept>
 
 namespace {
@@ -38,7 +39,7 @@ i128 pow10(int n) {
 }
 
 // Digits of a whole part and a fraction, both plain digit runs.
-std::optional<Decimal> compose(bool negative, const QString& whole, const QString& fraction) {
+std::optional<Decimal> compose(bool negative, QStringView whole, QStringView fraction) {
     if (whole.isEmpty() && fraction.isEmpty())
         return std::nullopt;
     if (whole.size() > 15)
@@ -61,7 +62,7 @@ std::optional<Decimal> compose(bool negative, const QString& whole, const QStrin
 }
 
 // Digits or nothing: a whole part or a fraction may be left out.
-bool allDigits(const QString& s) {
+bool allDigits(QStringView s) {
     return s.isEmpty() || isDigits(s);
 }
 
@@ -126,15 +127,15 @@ std::optional<Decimal> Decimal::parse(const QString& typed, bool allowCurrency) 
 }
 
 std::optional<Decimal> Decimal::fromSql(const QString& text) {
-    QString s = text.trimmed();
+    QStringView s = QStringView(text).trimmed();
     bool negative = false;
     if (s.startsWith(QLatin1Char('-'))) {
         negative = true;
         s = s.mid(1);
     }
     const qsizetype point = s.indexOf(QLatin1Char('.'));
-    const QString whole = point >= 0 ? s.left(point) : s;
-    const QString fraction = point >= 0 ? s.mid(point + 1) : QString();
+    const QStringView whole = point >= 0 ? s.left(point) : s;
+    const QStringView fraction = point >= 0 ? s.mid(point + 1) : QStringView();
     if (!allDigits(whole) || !allDigits(fraction))
         return std::nullopt;
     return compose(negative, whole, fraction);
@@ -159,21 +160,34 @@ Decimal Decimal::operator/(Decimal o) const {
 
 QString Decimal::toBr(int places, bool grouping) const {
     const Decimal r = rounded(places);
-    const std::int64_t absRaw = r.raw_ < 0 ? -r.raw_ : r.raw_;
-    QString whole = QString::number(absRaw / kScale);
-    if (grouping) {
-        for (qsizetype i = whole.size() - 3; i > 0; i -= 3)
-            whole.insert(i, QLatin1Char('.'));
-    }
-    QString out = r.raw_ < 0 ? QStringLiteral("-") + whole : whole;
+    const std::uint64_t absRaw =
+        r.raw_ < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(r.raw_) : r.raw_;
+    // Written from the right into one buffer: reports format many thousand.
+    QVarLengthArray<char, 64> text(32 + std::max(places, 0));
+    char* const end = text.data() + text.size();
+    char* p = end;
     if (places > 0) {
-        const QString frac =
-            QStringLiteral("%1").arg(absRaw % kScale, kPlaces, 10, QLatin1Char('0'));
-        out += QLatin1Char(',') + frac.left(std::min(places, kPlaces));
         for (int i = kPlaces; i < places; ++i)
-            out += QLatin1Char('0');
+            *--p = '0';
+        std::uint64_t fraction = absRaw % kScale;
+        for (int i = kPlaces; i > places; --i)
+            fraction /= 10;
+        for (int i = std::min(places, kPlaces); i > 0; --i) {
+            *--p = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        *--p = ',';
     }
-    return out;
+    std::uint64_t whole = absRaw / kScale;
+    for (int count = 0; count == 0 || whole > 0; ++count) {
+        if (grouping && count > 0 && count % 3 == 0)
+            *--p = '.';
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    }
+    if (r.raw_ < 0)
+        *--p = '-';
+    return QString::fromLatin1(p, end - p);
 }
 
 QString Decimal::toBrTrimmed(int keep) const {

@@ -3,7 +3,7 @@
 #include <QString>
 
 // A non-empty text of the digits 0 to 9 only.
-inline bool isDigits(const QString& text) {
+inline bool isDigits(QStringView text) {
     if (text.isEmpty())
         return false;
     for (QChar c : text) {

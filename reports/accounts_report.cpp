@@ -127,21 +127,28 @@ ReportList build(db::Connection& cn, Kind kind, const QDate& first, const QDate&
     }
     db::Recordset rows = cn.query(sql + d.order, params);
 
+    QList<int> indexes;
+    for (const Field& f : d.fields)
+        indexes << rows.columnIndex(f.name);
+
     ReportList report{reportfields::titleLine(columns), {}};
+    report.lines.reserve(rows.rowCount() + 2);
     Decimal total;
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        QStringList values;
-        for (const Field& f : d.fields) {
+    QStringList values;
+    for (qsizetype r = 0; r < rows.rowCount(); ++r) {
+        values.clear();
+        for (qsizetype i = 0; i < d.fields.size(); ++i) {
+            const Field& f = d.fields.at(i);
             if (f.kind == Shown::Amount) {
                 // The total adds each amount as the line shows it: rounded to cents.
-                const Decimal shown = rows.decimal(f.name).rounded(2);
+                const Decimal shown = rows.decimalAt(r, indexes.at(i)).rounded(2);
                 values << moeda(shown);
                 if (f.total)
                     total += shown;
             } else if (f.kind == Shown::Date) {
-                values << reportfields::date(rows.date(f.name));
+                values << reportfields::date(rows.dateAt(r, indexes.at(i)));
             } else {
-                values << rows.text(f.name);
+                values << rows.textAt(r, indexes.at(i));
             }
         }
         report.lines << reportfields::line(columns, values);

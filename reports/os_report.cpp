@@ -84,11 +84,13 @@ ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDa
     const bool withCosts = status != QLatin1Char('0') && status != QLatin1Char('1');
     const QHash<QPair<qint64, QString>, Decimal> costSums =
         withCosts ? costs(cn, f) : QHash<QPair<qint64, QString>, Decimal>();
+    // Each order's value summed apart, so the orders come in the order of the
+    // status and date index with no grouping and no sort.
     db::Recordset rows = cn.query(
-        QStringLiteral("select o.uev,o.osnr,o.dtos,sum((s.vu-(s.vu*s.pd/100))*s.qt) as vros,"
-                       "c.nmcli from os_cab o left join os_srv s on o.osnr = s.osnr "
+        QStringLiteral("select o.uev,o.osnr,o.dtos,(select sum((s.vu-(s.vu*s.pd/100))*s.qt) "
+                       "from os_srv s where s.osnr = o.osnr) as vros,c.nmcli from os_cab o "
                        "left join cliente c on o.cdcli = c.cdcli") +
-            f.sql + QStringLiteral(" group by o.osnr,o.dtos,o.uev,c.nmcli order by o.dtos, o.osnr"),
+            f.sql + QStringLiteral(" order by o.dtos, o.osnr"),
         f.params);
 
     ReportList report{reportfields::titleLine(columns()), {}};

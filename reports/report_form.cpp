@@ -12,6 +12,7 @@
 #include "registers/register_codes.h"
 #include "reports/frmgerapdfp.h"
 #include "reports/report_file.h"
+#include "reports/report_lines_view.h"
 #include "shell/auto_resize.h"
 #include "shell/company.h"
 #include "shell/date_mask.h"
@@ -26,7 +27,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -84,7 +84,7 @@ RelatorioForm::RelatorioForm(QWidget* parent, const QString& prefix, const QStri
     l_Tit->setObjectName(QStringLiteral("l_Tit"));
     l_Tit->setTextFormat(Qt::PlainText);
     l_Tit->setFont(reportFont());
-    List1 = new QListWidget(this);
+    List1 = new ReportLinesView(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(reportFont());
     // The titles stand over the columns of the list's text.
@@ -196,7 +196,7 @@ void RelatorioForm::Command1_Click() {
         shared::abreConexao();
         const ReportList report = build(shared::gCn(), *first, *last, party);
         l_Tit->setText(report.titleLine);
-        List1->addItems(report.lines);
+        List1->setLines(report.lines);
     } catch (const db::DbError& e) {
         dlg::showError(e);
         return;
@@ -227,11 +227,8 @@ void RelatorioForm::Command2_Click() {
         const reportfile::Paths paths = reportfile::freePaths(prefix_);
         shared::gArquivoTXT = paths.text;
         shared::gArquivoPDF = paths.pdf;
-        QStringList items;
-        for (int i = 0; i < List1->count(); ++i)
-            items << List1->item(i)->text();
         const QString error = reportfile::write(
-            paths.text, reportfile::render(items, [this] { return pageHeader(); }));
+            paths.text, reportfile::render(List1->lines(), [this] { return pageHeader(); }));
         if (!error.isEmpty()) {
             dlg::showError(75, error);
             return;

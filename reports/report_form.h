@@ -11,8 +11,8 @@ class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+class ReportLinesView;
 namespace db {
 class Connection;
 }
@@ -33,7 +33,7 @@ public:
     QPushButton* Command1;
     QPushButton* Command2;
     QLabel* l_Tit;
-    QListWidget* List1;
+    ReportLinesView* List1;
     AutoResize* Resize;
 
     void cboSit_Click();

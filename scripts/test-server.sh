@@ -1,6 +1,7 @@
 #!/bin/bash
 # Starts a throwaway MariaDB on 127.0.0.1:3306, registers the ODBC driver in a
-# private odbcinst.ini, runs ctest and stops the server. Arguments go to ctest.
+# private odbcinst.ini, runs ctest in build/ (or QUENDARO_BUILD_DIR) and stops
+# the server. Arguments go to ctest.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -36,7 +37,7 @@ export QUENDARO_TEST_DB_SERVER=127.0.0.1 QUENDARO_TEST_DB_USER=quendaro \
 export QUENDARO_SOURCE_DIR="$root"
 
 set +e
-(cd "$root/build" && ctest --output-on-failure -j"$(nproc)" "$@")
+(cd "${QUENDARO_BUILD_DIR:-$root/build}" && ctest --output-on-failure -j"$(nproc)" "$@")
 status=$?
 set -e
 exit $status

@@ -8,7 +8,6 @@
 #include "registers/list_binding.h"
 #include "service_orders/order_header.h"
 #include "service_orders/os_stamp.h"
-#include "shell/shared_state.h"
 #include "shell/shared_work.h"
 
 #include <QHBoxLayout>
@@ -44,8 +43,6 @@ ServiceLinesFrame::ServiceLinesFrame(QWidget* parent, QLineEdit* numero)
     lTL->setObjectName(QStringLiteral("lTL"));
     Adodc1 = new db::DataControl(this);
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
-    Adodc2 = new db::DataControl(this);
-    Adodc2->setObjectName(QStringLiteral("Adodc2"));
     DataGrid1 = new DataGrid(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     listbinding::bindShares(Adodc1, DataGrid1, kColunas);
@@ -84,18 +81,13 @@ std::optional<servicelines::Totais> ServiceLinesFrame::somaTotais() {
     const auto osnr = numeroOrdem();
     if (!osnr)
         return std::nullopt;
-    const Statement somas = servicelines::somas(*osnr);
-    Adodc2->setConnectionString(shared::gConexao);
-    Adodc2->setRecordSource(somas);
-    try {
-        Adodc2->refresh();
-    } catch (const db::DbError& e) {
-        dlg::showError(e);
-        return std::nullopt;
-    }
-    const servicelines::Totais totais = servicelines::totais(Adodc2->recordset());
-    Adodc2->close();
-    lTL->setText(servicelines::linhaTotais(totais));
+    // The sums are read on the shared connection: they need none of their own.
+    std::optional<servicelines::Totais> totais;
+    shared::withConnection(nullptr, [&](db::Connection& cn) {
+        totais = servicelines::totais(cn.query(servicelines::somas(*osnr)));
+    });
+    if (totais)
+        lTL->setText(servicelines::linhaTotais(*totais));
     return totais;
 }
 

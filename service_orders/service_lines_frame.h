@@ -31,7 +31,6 @@ public:
     DataGrid* DataGrid1;
     QLabel* lTL;
     db::DataControl* Adodc1;
-    db::DataControl* Adodc2;
 
     // Reads the lines of the order in the number box; false when it failed.
     bool carregaLinhas();

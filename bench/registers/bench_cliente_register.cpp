@@ -1,18 +1,17 @@
 // Opens the client register over 100,000 clients until its list shows rows,
 // runs a name search, and fetches the same SELECTs with the plain mariadb
 // client. Reports; checks nothing.
+#include "bench/support/bench_database.h"
+#include "bench/support/plain_client.h"
 #include "platform/data_grid.h"
 #include "platform/db/connection.h"
 #include "platform/db/data_control.h"
 #include "registers/frmcadcli.h"
 #include "shell/shared_state.h"
 #include "tests/support/scripted_dialogs.h"
-#include "tests/support/test_database.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -57,36 +56,17 @@ void fill(db::Connection& cn) {
 }
 
 // The plain client fetching a statement; its own start-up is measured apart.
-double clientMs(const QString& database, const QString& sql) {
-    const QStringList arguments = {
-        QStringLiteral("--no-defaults"),
-        QStringLiteral("--batch"),
-        QStringLiteral("-h") + qEnvironmentVariable("QUENDARO_TEST_DB_SERVER"),
-        QStringLiteral("-u") + qEnvironmentVariable("QUENDARO_TEST_DB_USER"),
-        QStringLiteral("-p") + qEnvironmentVariable("QUENDARO_TEST_DB_PASSWORD"),
-        database,
-        QStringLiteral("-e"),
-        sql};
-    return medianMs([&] {
-        QProcess client;
-        client.setStandardOutputFile(QProcess::nullDevice());
-        client.start(QStringLiteral("mariadb"), arguments);
-        client.waitForFinished(-1);
-    });
+double clientMs(const PlainClient& client, const QString& sql) {
+    return medianMs([&] { client.fetchMs({sql}); });
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (qEnvironmentVariable("QUENDARO_RUN_BENCH") != QLatin1String("1")) {
-        std::puts("bench_registers: set QUENDARO_RUN_BENCH=1 to run it");
+    if (!benchsupport::asked("bench_registers", "set QUENDARO_RUN_BENCH=1 to run it"))
         return 77;
-    }
-    shared::gConexao = testsupport::freshDatabase();
-    shared::gUsuario = QStringLiteral("BENCH");
-    const QString database =
-        QRegularExpression(QStringLiteral("Database=([^;]*);")).match(shared::gConexao).captured(1);
+    const PlainClient client(benchsupport::freshDatabase());
     db::Connection cn(shared::gConexao);
     cn.open();
     QElapsedTimer loading;
@@ -118,11 +98,11 @@ int main(int argc, char** argv) {
         return bytes * static_cast<double>(r.rowCount());
     }();
 
-    const double startMs = clientMs(database, QStringLiteral("select 1"));
-    const double clientOpenMs = clientMs(database, kOpenSql);
+    const double startMs = clientMs(client, QStringLiteral("select 1"));
+    const double clientOpenMs = clientMs(client, kOpenSql);
     const double clientSearchMs = clientMs(
-        database, QStringLiteral("select * from cliente where nmcli like '%%1%' order by nmcli")
-                      .arg(kSearchText));
+        client, QStringLiteral("select * from cliente where nmcli like '%%1%' order by nmcli")
+                    .arg(kSearchText));
 
     std::printf("\n%-36s %10s %14s %8s\n", "median of 5 runs (ms)", "register", "mariadb -e",
                 "ratio");

@@ -1,5 +1,7 @@
 #include "platform/db/connection.h"
 
+#include "platform/db/block_fetch.h"
+
 #include <sql.h>
 #include <sqlext.h>
 
@@ -325,61 +327,8 @@ qint64 Connection::executeOnce(const QString& sql, const Params& params) {
 Recordset Connection::queryOnce(const QString& sql, const Params& params) {
     Statement s(h_->dbc);
     run(s.stmt, sql, params);
-    SQLSMALLINT columns = 0;
-    check(SQLNumResultCols(s.stmt, &columns), SQL_HANDLE_STMT, s.stmt, "Falha ao ler colunas");
-    QStringList names;
-    for (SQLSMALLINT c = 1; c <= columns; ++c) {
-        SQLCHAR name[256] = {};
-        SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
-        SQLULEN size = 0;
-        check(SQLDescribeColA(s.stmt, c, name, sizeof(name), &nameLength, &type, &size, &digits,
-                              &nullable),
-              SQL_HANDLE_STMT, s.stmt, "Falha ao ler colunas");
-        names << QString::fromUtf8(reinterpret_cast<const char*>(name));
-    }
-    Recordset::Builder builder(names);
-    if (columns == 0)
-        return builder.finish();
-    std::vector<char> buffer(8192);
-    QByteArray large;
-    for (;;) {
-        const SQLRETURN rc = SQLFetch(s.stmt);
-        if (rc == SQL_NO_DATA)
-            break;
-        check(rc, SQL_HANDLE_STMT, s.stmt, "Falha ao ler registros");
-        for (SQLSMALLINT c = 1; c <= columns; ++c) {
-            SQLLEN indicator = 0;
-            SQLRETURN g = SQLGetData(s.stmt, c, SQL_C_CHAR, buffer.data(),
-                                     static_cast<SQLLEN>(buffer.size()), &indicator);
-            check(g, SQL_HANDLE_STMT, s.stmt, "Falha ao ler valor");
-            if (indicator == SQL_NULL_DATA) {
-                builder.addNull();
-                continue;
-            }
-            if (g != SQL_SUCCESS_WITH_INFO) {
-                builder.addCell(buffer.data(), static_cast<qsizetype>(indicator));
-                continue;
-            }
-            // Longer than the buffer: gather the pieces (each but the last
-            // ends with the terminating zero).
-            large.clear();
-            large.append(buffer.data(), static_cast<qsizetype>(buffer.size() - 1));
-            while (g == SQL_SUCCESS_WITH_INFO) {
-                g = SQLGetData(s.stmt, c, SQL_C_CHAR, buffer.data(),
-                               static_cast<SQLLEN>(buffer.size()), &indicator);
-                if (g == SQL_NO_DATA)
-                    break;
-                check(g, SQL_HANDLE_STMT, s.stmt, "Falha ao ler valor");
-                const qsizetype piece = (g == SQL_SUCCESS_WITH_INFO || indicator == SQL_NO_TOTAL ||
-                                         indicator >= static_cast<SQLLEN>(buffer.size()))
-                                            ? static_cast<qsizetype>(buffer.size() - 1)
-                                            : static_cast<qsizetype>(indicator);
-                large.append(buffer.data(), piece);
-            }
-            builder.addCell(large.constData(), large.size());
-        }
-    }
-    return builder.finish();
+    return fetchAll(
+        s.stmt, [&](SQLRETURN rc, const char* what) { check(rc, SQL_HANDLE_STMT, s.stmt, what); });
 }
 
 qint64 Connection::lastInsertId() {

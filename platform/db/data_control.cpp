@@ -23,7 +23,6 @@ void DataControl::refresh() {
 
 void DataControl::close() {
     model_.setRecordset(Recordset());
-    connection_.close();
 }
 
 } // namespace db

@@ -24,7 +24,8 @@ public:
     // Opens the connection when closed and reads the record source; throws
     // DbError, leaving the rows shown as they were.
     void refresh();
-    // Closes the list and its connection.
+    // Closes the list. Its connection stays open for the next refresh and
+    // closes with the control, that is with its window.
     void close();
 
     RecordsetModel* model() { return &model_; }

@@ -2,6 +2,8 @@
 
 #include "platform/db/db_error.h"
 
+#include <limits>
+
 namespace db {
 
 Recordset::Recordset() : data_(std::make_shared<Data>()) {}
@@ -84,11 +86,19 @@ qint64 Recordset::integer(const QString& column) const {
 }
 
 Decimal Recordset::decimal(const QString& column) const {
-    return Decimal::fromSql(text(column)).value_or(Decimal());
+    return decimalAt(row_, require(column));
 }
 
 std::optional<QDate> Recordset::date(const QString& column) const {
-    const QString t = text(column);
+    return dateAt(row_, require(column));
+}
+
+Decimal Recordset::decimalAt(qsizetype row, int column) const {
+    return Decimal::fromSql(textAt(row, column)).value_or(Decimal());
+}
+
+std::optional<QDate> Recordset::dateAt(qsizetype row, int column) const {
+    const QString t = textAt(row, column);
     if (t.isEmpty())
         return std::nullopt;
     const QDate d = QDate::fromString(t.left(10), Qt::ISODate);
@@ -105,14 +115,33 @@ Recordset::Builder::Builder(QStringList names) : data_(std::make_shared<Recordse
     data_->names = std::move(names);
 }
 
+void Recordset::Builder::reserve(qsizetype rows, qsizetype rowBytes) {
+    const qsizetype cells = rows * data_->names.size();
+    data_->bytes.reserve(rows * rowBytes);
+    data_->ends.reserve(static_cast<std::size_t>(cells));
+    data_->nulls.reserve(static_cast<std::size_t>(cells));
+}
+
+qsizetype Recordset::Builder::byteCount() const {
+    return data_->bytes.size();
+}
+
+qsizetype Recordset::Builder::cellCount() const {
+    return static_cast<qsizetype>(data_->ends.size());
+}
+
 void Recordset::Builder::addCell(const char* bytes, qsizetype size) {
+    // Offsets are kept in four bytes: a list holds far less than 4 GB.
+    if (data_->bytes.size() + size > std::numeric_limits<quint32>::max())
+        throw DbError(0, QStringLiteral("HY000"),
+                      QStringLiteral("Consulta grande demais para ser lida de uma vez"));
     data_->bytes.append(bytes, size);
-    data_->ends.push_back(data_->bytes.size());
+    data_->ends.push_back(static_cast<quint32>(data_->bytes.size()));
     data_->nulls.push_back(false);
 }
 
 void Recordset::Builder::addNull() {
-    data_->ends.push_back(data_->bytes.size());
+    data_->ends.push_back(static_cast<quint32>(data_->bytes.size()));
     data_->nulls.push_back(true);
 }
 

@@ -48,6 +48,8 @@ public:
 
     // Values of any row by position.
     QString textAt(qsizetype row, int column) const;
+    Decimal decimalAt(qsizetype row, int column) const;
+    std::optional<QDate> dateAt(qsizetype row, int column) const;
     QByteArray bytesAt(qsizetype row, int column) const;
     bool isNullAt(qsizetype row, int column) const;
 
@@ -57,9 +59,9 @@ public:
 private:
     struct Data {
         QStringList names;
-        QByteArray bytes;            // every cell's UTF-8 text, one after another
-        std::vector<qsizetype> ends; // end offset of each cell in `bytes`
-        std::vector<bool> nulls;     // one per cell
+        QByteArray bytes;          // every cell's UTF-8 text, one after another
+        std::vector<quint32> ends; // end offset of each cell in `bytes`
+        std::vector<bool> nulls;   // one per cell
     };
     int require(const QString& column) const;
     qsizetype cell(qsizetype row, int column) const { return row * data_->names.size() + column; }
@@ -71,6 +73,11 @@ private:
 class Recordset::Builder {
 public:
     explicit Builder(QStringList names);
+    // Room for `rows` rows of about `rowBytes` bytes, so a large result is
+    // not copied as it grows.
+    void reserve(qsizetype rows, qsizetype rowBytes);
+    qsizetype byteCount() const;
+    qsizetype cellCount() const;
     void addCell(const char* bytes, qsizetype size);
     void addNull();
     Recordset finish();

@@ -10,6 +10,8 @@ TEST(Dates, StrictDayMonthYear) {
         EXPECT_FALSE(dates::parseBr(QString::fromLatin1(bad)).has_value()) << bad;
     EXPECT_EQ(dates::toSql(QDate(2026, 1, 5)), QStringLiteral("2026/01/05"));
     EXPECT_EQ(dates::toBr(QDate(2026, 1, 5)), QStringLiteral("05/01/2026"));
+    EXPECT_EQ(dates::toBr(QDate(999, 12, 31)), QStringLiteral("31/12/0999"));
+    EXPECT_EQ(dates::toBr(QDate()), QString());
     EXPECT_EQ(dates::stampBr(QDateTime(QDate(2026, 1, 5), QTime(7, 8, 9))),
               QStringLiteral("05/01/2026 07:08:09"));
 }

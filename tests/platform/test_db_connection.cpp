@@ -183,3 +183,56 @@ TEST_F(DbConnection, UnreachableServerAndRefusedLogin) {
     }
     EXPECT_FALSE(wrong.isOpen());
 }
+
+TEST_F(DbConnection, RowsComeWholeAcrossBlocksWithLongValuesAndNulls) {
+    cn.execute(QStringLiteral("CREATE TABLE bloco (id INT PRIMARY KEY, nome VARCHAR(60), "
+                              "texto TEXT, longo MEDIUMTEXT, valor DECIMAL(15,4), dia DATE, "
+                              "momento DATETIME) "
+                              "DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_general_ci"));
+    cn.execute(QStringLiteral(
+        "INSERT INTO bloco SELECT seq, IF(seq % 7 = 0, NULL, CONCAT('AÇÃO ', seq)), "
+        "IF(seq % 500 = 0, REPEAT('é', 9000 + seq), IF(seq % 3 = 0, NULL, CONCAT('obs ', seq))), "
+        "IF(seq % 400 = 0, REPEAT('ü', 20000 + seq), CONCAT('longo ', seq)), "
+        "seq / 4, '2024-01-01' + INTERVAL seq DAY, '2024-01-01 10:00:00' + INTERVAL seq SECOND "
+        "FROM seq_1_to_2500"));
+    // Every column the query has, checked in row `row` against the row `n` made.
+    const auto expect = [](const db::Recordset& r, qsizetype row, int n) {
+        const auto at = [&](const char* name) {
+            return r.textAt(row, r.columnIndex(QString::fromLatin1(name)));
+        };
+        EXPECT_EQ(at("id"), QString::number(n));
+        EXPECT_EQ(r.isNullAt(row, r.columnIndex(QStringLiteral("nome"))), n % 7 == 0) << n;
+        EXPECT_EQ(at("nome"), n % 7 == 0 ? QString() : QStringLiteral("AÇÃO %1").arg(n));
+        EXPECT_EQ(r.isNullAt(row, r.columnIndex(QStringLiteral("texto"))),
+                  n % 500 != 0 && n % 3 == 0)
+            << n;
+        EXPECT_EQ(at("texto"), n % 500 == 0 ? QString(9000 + n, QChar(0xE9))
+                               : n % 3 == 0 ? QString()
+                                            : QStringLiteral("obs %1").arg(n));
+        if (r.columnIndex(QStringLiteral("longo")) >= 0) {
+            EXPECT_EQ(at("longo"), n % 400 == 0 ? QString(20000 + n, QChar(0xFC))
+                                                : QStringLiteral("longo %1").arg(n));
+        }
+        EXPECT_EQ(at("valor"), Decimal::fromRaw(n * 2500).toSql(4)) << n;
+        EXPECT_EQ(at("dia"), QDate(2024, 1, 1).addDays(n).toString(Qt::ISODate));
+        EXPECT_EQ(at("momento"), QDateTime(QDate(2024, 1, 1), QTime(10, 0))
+                                     .addSecs(n)
+                                     .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    };
+    // A column too long for a block brings the rows one by one; without it
+    // they come in blocks; then the same through a statement with bound values.
+    const QString shortColumns = QStringLiteral("id, nome, texto, valor, dia, momento");
+    for (const QString& columns : {QStringLiteral("*"), shortColumns}) {
+        const db::Recordset all =
+            cn.query(QStringLiteral("SELECT %1 FROM bloco ORDER BY id").arg(columns));
+        ASSERT_EQ(all.rowCount(), 2500) << columns.toStdString();
+        for (int n = 1; n <= 2500; ++n)
+            expect(all, n - 1, n);
+    }
+    const db::Recordset some =
+        cn.query(QStringLiteral("SELECT %1 FROM bloco WHERE id > ? ORDER BY id").arg(shortColumns),
+                 {qint64(1490)});
+    ASSERT_EQ(some.rowCount(), 1010);
+    for (int n = 1491; n <= 2500; ++n)
+        expect(some, n - 1491, n);
+}

@@ -67,6 +67,8 @@ TEST(Decimal, FormatsWithCommaAndGrouping) {
     EXPECT_EQ(Decimal::parse(QStringLiteral("-0,004"))->toBr(), QStringLiteral("0,00"));
     EXPECT_EQ(Decimal::parse(QStringLiteral("999,995"))->toBr(2, false), QStringLiteral("1000,00"));
     EXPECT_EQ(Decimal::fromInt(7).toBr(0), QStringLiteral("7"));
+    EXPECT_EQ(Decimal::fromRaw(-1234567).toBr(6), QStringLiteral("-123,456700"));
+    EXPECT_EQ(Decimal::fromRaw(-INT64_MAX).toBr(), QStringLiteral("-922.337.203.685.477,58"));
     EXPECT_EQ(Decimal::parse(QStringLiteral("2,5"))->toSql(2), QStringLiteral("2.50"));
 }
 

@@ -33,6 +33,20 @@ TEST(DataControl, RefreshReadsTheRecordSourceOnItsOwnConnection) {
     EXPECT_EQ(model->rowCount(), 1);
     list.close();
     EXPECT_EQ(model->rowCount(), 0);
+
+    // Refreshes and closes keep the list's one connection, not the caller's.
+    const auto connectionId = [&list] {
+        list.setRecordSource(QStringLiteral("SELECT CONNECTION_ID() AS id"));
+        list.refresh();
+        const qint64 id = list.recordset().integer(QStringLiteral("id"));
+        list.close();
+        return id;
+    };
+    const qint64 own = connectionId();
+    EXPECT_EQ(connectionId(), own);
+    EXPECT_NE(
+        cn.query(QStringLiteral("SELECT CONNECTION_ID() AS id")).integer(QStringLiteral("id")),
+        own);
 }
 
 TEST(DataGrid, DoubleClickOrEnterSelectsARowAndWidthsSurviveRefresh) {

@@ -5,6 +5,7 @@
 #include "reports/frmRel_Contas.h"
 #include "reports/frmgerapdfp.h"
 #include "reports/report_file.h"
+#include "reports/report_lines_view.h"
 #include "reports/report_windows.h"
 #include "shell/window_registry.h"
 #include "tests/reports/report_test_support.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
