@@ -58,7 +58,8 @@ protected:
         const size_t opened = shown(QStringLiteral("document")).size();
         QStringList whileOpen;
         whenModal<frmgerapdfp>([&](frmgerapdfp* assistant) {
-            QTest::qWaitFor([&] { return shown(QStringLiteral("document")).size() > opened; });
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return shown(QStringLiteral("document")).size() > opened; }));
             whileOpen = temp();
             assistant->close();
         });
