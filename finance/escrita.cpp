@@ -1,6 +1,6 @@
 #include "finance/escrita.h"
 
-#include "platform/db/unit_of_work.h"
+#include "platform/db/db_error.h"
 #include "shell/shared_work.h"
 
 namespace escrita {
@@ -11,7 +11,7 @@ Desfecho executa(QWidget* busy, const std::function<void(db::Connection&)>& work
         try {
             work(cn);
         } catch (const db::DbError& e) {
-            if (!db::isLockConflict(e))
+            if (!e.isLockConflict())
                 throw;
             conflito = true;
         }

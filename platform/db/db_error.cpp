@@ -25,17 +25,13 @@ QString DbError::message() const {
     case Loss::None:
         break;
     }
-    switch (number_) {
-    case 1406:
-        return QStringLiteral("--- ERRO --- TEXTO MAIOR QUE O CAMPO PERMITE!");
-    case 1062:
-        return QStringLiteral("--- ERRO --- REGISTRO JÁ CADASTRADO!");
-    case 1205:
-    case 1213:
+    if (isLockConflict())
         return QStringLiteral("--- ERRO --- REGISTRO EM USO POR OUTRO USUÁRIO! TENTE NOVAMENTE.");
-    default:
-        return QStringLiteral("--- ERRO --- %1 - %2").arg(number_).arg(text_);
-    }
+    if (isDuplicateKey())
+        return QStringLiteral("--- ERRO --- REGISTRO JÁ CADASTRADO!");
+    if (number_ == 1406)
+        return QStringLiteral("--- ERRO --- TEXTO MAIOR QUE O CAMPO PERMITE!");
+    return QStringLiteral("--- ERRO --- %1 - %2").arg(number_).arg(text_);
 }
 
 } // namespace db

@@ -28,6 +28,10 @@ public:
     bool isDuplicateKey() const { return number_ == 1062; }
     // The connection itself is gone (network, server restart, killed).
     bool isConnectionLoss() const;
+    // A deadlock or a lock wait time-out: another connection held the rows.
+    // The server rolled back the deadlock's loser whole, and a lock wait
+    // time-out only its last statement, so the work may run again.
+    bool isLockConflict() const { return number_ == 1213 || number_ == 1205; }
     const QString& sqlState() const { return sqlState_; }
     const QString& text() const { return text_; }
     Loss loss() const { return loss_; }

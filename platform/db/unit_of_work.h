@@ -4,12 +4,6 @@
 
 namespace db {
 
-// Lock conflicts a unit survives by running again: the server rolled back the
-// deadlock's loser whole, and a lock wait time-out only its last statement.
-inline bool isLockConflict(const DbError& e) {
-    return e.number() == 1213 || e.number() == 1205;
-}
-
 // Sleeps a short random while, longer at each attempt, so two units that met
 // do not meet again in step.
 void pauseBeforeRetry(int attempt);
@@ -29,7 +23,7 @@ template <class Unit> auto unitOfWork(Connection& cn, Unit&& unit) {
             Transaction t(cn);
             return unit(t);
         } catch (const DbError& e) {
-            if (!isLockConflict(e) || attempt == retries)
+            if (!e.isLockConflict() || attempt == retries)
                 throw;
         }
         pauseBeforeRetry(attempt);
