@@ -4,15 +4,12 @@
 #include "platform/db/unit_of_work.h"
 #include "registers/audit_stamp.h"
 
-#include <QThread>
-
 namespace recibo {
 
 namespace {
 constexpr int kCampoValor = 15;
 // The largest amount whose field fits 15 characters: 999999999999,99.
 const Decimal kMaiorValor = Decimal::fromInt(1000000000000LL);
-constexpr int kNovasTentativas = 3;
 } // namespace
 
 QString numero(const QDateTime& agora, const QString& usuario) {
@@ -20,21 +17,21 @@ QString numero(const QDateTime& agora, const QString& usuario) {
 }
 
 std::optional<QString> reservaNumero(db::Connection& cn, const QString& usuario,
-                                     const std::function<QDateTime()>& agora) {
-    for (int tentativa = 0;; ++tentativa) {
-        const QDateTime momento = agora();
-        const QString nrrec = numero(momento, usuario);
-        try {
-            cn.execute(QStringLiteral("insert into recibos_emitidos (nrrec, evcad) values (?, ?)"),
-                       {nrrec, auditStamp()});
-            return nrrec;
-        } catch (const db::DbError& e) {
-            if (!e.isDuplicateKey())
-                throw;
-        }
-        if (tentativa == kNovasTentativas)
-            return std::nullopt;
-        QThread::msleep(static_cast<unsigned long>(1000 - momento.time().msec()));
+                                     const db::Relogio& agora) {
+    try {
+        const QDateTime momento = db::insereComChaveDoMomento(
+            cn,
+            [&](const QDateTime& m) {
+                return Statement{QStringLiteral("insert into recibos_emitidos (nrrec, evcad) "
+                                                "values (?, ?)"),
+                                 {numero(m, usuario), auditStamp()}};
+            },
+            agora);
+        return numero(momento, usuario);
+    } catch (const db::DbError& e) {
+        if (!e.isDuplicateKey())
+            throw;
+        return std::nullopt;
     }
 }
 

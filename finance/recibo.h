@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/moment_key.h"
 #include "platform/db/statement.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
@@ -25,9 +26,8 @@ QString numero(const QDateTime& agora, const QString& usuario);
 // other window starts a receipt under it. A number already issued (another
 // window in the same second) waits for the next second and tries again, up
 // to three times; nothing when every try found its number taken.
-std::optional<QString>
-reservaNumero(db::Connection& cn, const QString& usuario,
-              const std::function<QDateTime()>& agora = &QDateTime::currentDateTime);
+std::optional<QString> reservaNumero(db::Connection& cn, const QString& usuario,
+                                     const db::Relogio& agora = &QDateTime::currentDateTime);
 
 struct Meio {
     QString legenda; // the button's caption

@@ -1,5 +1,7 @@
 #include "platform/dates.h"
 
+#include <QThread>
+
 namespace dates {
 
 std::optional<QDate> parseBr(const QString& text) {
@@ -38,6 +40,10 @@ QString stampBr(const QDateTime& moment) {
 
 QString keyStamp(const QDateTime& moment) {
     return moment.toString(QStringLiteral("yyMMddHHmmss"));
+}
+
+void waitForNextSecond(const QDateTime& moment) {
+    QThread::msleep(static_cast<unsigned long>(1000 - moment.time().msec()));
 }
 
 } // namespace dates

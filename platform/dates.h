@@ -17,5 +17,8 @@ QString stampBr(const QDateTime& moment);
 // "yymmddhhmmss", the moment inside the keys, receipt numbers and file names
 // the program makes.
 QString keyStamp(const QDateTime& moment);
+// Sleeps until the second after the one `moment` falls in begins, for a key
+// or a name made from the second that was found taken.
+void waitForNextSecond(const QDateTime& moment);
 
 } // namespace dates

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
 
 namespace reportfile {
 
@@ -40,7 +39,7 @@ Paths freePaths(const QString& prefix) {
         const Paths free = paths(prefix, now);
         if (!QFileInfo::exists(free.text) && !QFileInfo::exists(free.pdf))
             return free;
-        QThread::msleep(static_cast<unsigned long>(1000 - now.time().msec()));
+        dates::waitForNextSecond(now);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/db/moment_key.h"
 #include "platform/db/unit_of_work.h"
 #include "platform/dialogs.h"
 #include "platform/digits.h"
@@ -9,7 +10,6 @@
 #include "registers/audit_stamp.h"
 #include "registers/insumo_rules.h"
 #include "registers/register_codes.h"
-#include "service_orders/moment_key.h"
 
 namespace {
 
@@ -114,7 +114,7 @@ ChecagemItem checaItem(const ItemDigitado& d) {
 }
 
 void insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario) {
-    insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
+    db::insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
         const ChaveCompra& k = item.chave;
         return Statement{
             QStringLiteral("insert into insumos_cmp (idlan,cdfor,serie,nfiscal,modelo,dte,dtc,"

@@ -2,11 +2,11 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/db/moment_key.h"
 #include "platform/dialogs.h"
 #include "platform/moeda.h"
 #include "registers/register_codes.h"
 #include "service_orders/categoria_item.h"
-#include "service_orders/moment_key.h"
 #include "service_orders/os_stamp.h"
 
 QString chaveCusto(qint64 osnr, const QDateTime& moment, const QString& usuario) {
@@ -49,7 +49,7 @@ ChecagemCusto checaCusto(const CustoDigitado& d) {
 }
 
 void insereCusto(db::Connection& cn, const LinhaCusto& l, const QString& usuario) {
-    insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
+    db::insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
         return Statement{
             QStringLiteral("insert into os_custos "
                            "(idlan,osnr,tipo,cdpro,dspro,un,qtde,valor,cdcat,idest,evcad) "

@@ -47,7 +47,7 @@ struct ChecagemCusto {
 };
 ChecagemCusto checaCusto(const CustoDigitado& digitado);
 
-// Inserts a cost line stamped with the present moment (see moment_key.h).
+// Inserts a cost line stamped with the present moment (see platform/db/moment_key.h).
 void insereCusto(db::Connection& cn, const LinhaCusto& linha, const QString& usuario);
 
 // The supply code a typed code looks up: its whole number, without leading

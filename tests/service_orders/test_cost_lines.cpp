@@ -1,11 +1,11 @@
 #include "platform/data_grid.h"
 #include "platform/db/connection.h"
+#include "platform/db/moment_key.h"
 #include "registers/frmBuscaProd.h"
 #include "registers/frmBuscaVendedor.h"
 #include "service_orders/categoria_item.h"
 #include "service_orders/custo_rules.h"
 #include "service_orders/frmOS_Custos.h"
-#include "service_orders/moment_key.h"
 #include "service_orders/os_stamp.h"
 #include "tests/service_orders/supply_test_support.h"
 #include "tests/support/modal.h"
@@ -389,9 +389,9 @@ TEST_F(SameSecond, TwoLinesInOneSecondAreBothKept) {
     const QDateTime first(QDate(2024, 5, 2), QTime(9, 8, 7));
     int calls = 0;
     // The clock stands still for the first two readings, then moves on.
-    const Relogio clock = [&] { return calls++ < 2 ? first : first.addSecs(1); };
+    const db::Relogio clock = [&] { return calls++ < 2 ? first : first.addSecs(1); };
     for (int i = 0; i < 2; ++i) {
-        insereComChaveDoMomento(
+        db::insereComChaveDoMomento(
             cn,
             [&](const QDateTime& moment) {
                 return Statement{QStringLiteral("insert into os_custos (idlan, osnr, evcad) values "
