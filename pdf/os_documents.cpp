@@ -17,9 +17,7 @@ namespace {
 // The order number as typed, blanks around it aside: digits only, and few
 // enough to be a number.
 std::optional<qint64> numeroDaOrdem(const QString& digitos) {
-    if (digitos.isEmpty() || !std::all_of(digitos.begin(), digitos.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        }))
+    if (!isDigits(digitos))
         return std::nullopt;
     bool ok = false;
     const qint64 n = digitos.toLongLong(&ok);
