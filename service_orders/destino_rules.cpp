@@ -25,6 +25,14 @@ ItemDestino itemDaLista(const db::Recordset& rows, qsizetype row) {
             at.decimal(QStringLiteral("vfinal")), at.decimal(QStringLiteral("vfrete"))};
 }
 
+bool aceitaDestino(const QString& ossit) {
+    return ossit == QLatin1String("2") || ossit == QLatin1String("3");
+}
+
+dlg::Message ordemSemStatus() {
+    return dlg::alerta(QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!"));
+}
+
 ChecagemDestino checaDestino(const QString& categoria, const QString& ossit, const QString& qtde,
                              Decimal restante) {
     ChecagemDestino c;
@@ -34,9 +42,8 @@ ChecagemDestino checaDestino(const QString& categoria, const QString& ossit, con
                               dlg::Icon::Exclamation);
         return c;
     }
-    if (ossit != QLatin1String("2") && ossit != QLatin1String("3")) {
-        c.erro = dlg::atencao(QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!"),
-                              dlg::Icon::Exclamation);
+    if (!aceitaDestino(ossit)) {
+        c.erro = ordemSemStatus();
         return c;
     }
     const auto quantidade = Decimal::parse(qtde, false);
@@ -86,8 +93,7 @@ Destino destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64
         // typed; the lock keeps it from doing so until this is written.
         const db::Recordset ordem =
             cn.query(QStringLiteral("select ossit from os_cab where osnr = ? for update"), {osnr});
-        const QString ossit = ordem.isEmpty() ? QString() : ordem.text(QStringLiteral("ossit"));
-        if (ossit != QLatin1String("2") && ossit != QLatin1String("3"))
+        if (ordem.isEmpty() || !aceitaDestino(ordem.text(QStringLiteral("ossit"))))
             return Destino::OrdemFechada;
         // Checked again by the server, so two windows together cannot hand
         // out more than was bought.

@@ -33,6 +33,10 @@ struct ItemDestino {
 };
 ItemDestino itemDaLista(const db::Recordset& rows, qsizetype row);
 
+// Supplies go to an order while it is approved or in progress.
+bool aceitaDestino(const QString& ossit);
+dlg::Message ordemSemStatus();
+
 // The checks of an allocation, in their order, against the remaining
 // quantity of the item as the list last read it.
 struct ChecagemDestino {

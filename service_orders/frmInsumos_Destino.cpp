@@ -222,7 +222,7 @@ void frmInsumos_Destino::Command1_Click() {
         }))
         return;
     if (destino == Destino::OrdemFechada) {
-        dlg::show(dlg::alerta(QStringLiteral("--- ERRO --- O.S. NÃO POSSUI STATUS 2 OU 3!")));
+        dlg::show(ordemSemStatus());
         // The order as it stands now, so the next try is checked against it.
         txtOS_LostFocus();
         return;
