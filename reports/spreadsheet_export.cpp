@@ -60,14 +60,6 @@ bool startsLikeEscape(QByteArrayView text) {
            isHex(text[3]) && isHex(text[4]) && isHex(text[5]) && text[6] == '_';
 }
 
-QByteArrayView withoutBlanks(QByteArrayView part) {
-    while (!part.isEmpty() && part.front() == ' ')
-        part = part.sliced(1);
-    while (!part.isEmpty() && part.back() == ' ')
-        part.chop(1);
-    return part;
-}
-
 // Calls `cell(column, text)` for each part of the line between "|" that is
 // not a rule ("==="), with the text without its outer blanks; the number of
 // parts.
@@ -79,7 +71,7 @@ template <typename Cell> qsizetype forEachCell(QByteArrayView line, Cell&& cell)
             bar != nullptr ? static_cast<const char*>(bar) - line.data() : line.size();
         const QByteArrayView part = line.sliced(start, end - start);
         if (!part.startsWith("==="))
-            cell(column, withoutBlanks(part));
+            cell(column, trimBlanks(part));
         if (bar == nullptr)
             return column + 1;
         start = end + 1;

@@ -49,12 +49,10 @@ bool LineReader::next(QByteArray& line) {
     }
 }
 
-QByteArray trimBlanks(const QByteArray& line) {
-    qsizetype start = 0;
-    qsizetype end = line.size();
-    while (start < end && line.at(start) == ' ')
-        ++start;
-    while (end > start && line.at(end - 1) == ' ')
-        --end;
-    return line.mid(start, end - start);
+QByteArrayView trimBlanks(QByteArrayView line) {
+    while (!line.isEmpty() && line.front() == ' ')
+        line = line.sliced(1);
+    while (!line.isEmpty() && line.back() == ' ')
+        line.chop(1);
+    return line;
 }

@@ -27,4 +27,4 @@ private:
 };
 
 // Without its leading and trailing blanks; tabs and form feeds stay.
-QByteArray trimBlanks(const QByteArray& line);
+QByteArrayView trimBlanks(QByteArrayView line);

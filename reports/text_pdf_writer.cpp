@@ -292,7 +292,7 @@ void TextPdfWriter::writebody() {
         ++lineCounter_;
         newPageIfFull(line.contains('\f'));
         // Cut before escaping, so an escape neither widens a line nor splits.
-        QByteArray rest = trimBlanks(line);
+        QByteArray rest = trimBlanks(line).toByteArray();
         if (rest.size() <= charsPerLine_) {
             textline(rest);
             continue;
