@@ -270,7 +270,7 @@ std::optional<QString> BaixaForm::novoNumero() {
         }))
         return std::nullopt;
     if (!nrrec)
-        dlg::show(recibo::naoIniciado());
+        dlg::show(recibo::semNumeroLivre());
     return nrrec;
 }
 

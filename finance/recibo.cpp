@@ -156,7 +156,7 @@ dlg::Message reciboEncerrado() {
     return dlg::alerta(QStringLiteral("--- ERRO --- RECIBO JÁ ENCERRADO!"));
 }
 
-dlg::Message naoIniciado() {
+dlg::Message semNumeroLivre() {
     return dlg::alerta(
         QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL INICIAR O RECIBO! TENTE NOVAMENTE."));
 }

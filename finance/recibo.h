@@ -88,6 +88,7 @@ dlg::Message idInvalido();
 // The instalment or the receipt item changed in another window meanwhile.
 dlg::Message parcelaAlterada();
 dlg::Message reciboEncerrado();
-dlg::Message naoIniciado();
+// No receipt number was free to be reserved.
+dlg::Message semNumeroLivre();
 
 } // namespace recibo
