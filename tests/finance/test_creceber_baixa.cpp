@@ -4,6 +4,7 @@
 #include "platform/dates.h"
 #include "platform/db/data_control.h"
 #include "tests/finance/finance_test_support.h"
+#include "tests/support/lasting_conflict.h"
 #include "tests/support/modal.h"
 
 #include <QGroupBox>
@@ -273,12 +274,13 @@ TEST_F(CReceberBaixa, TwoWindowsCannotReceiveTheSameBalanceTwice) {
     EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 3);
     // Rows another window holds past every retry: said as its change.
     EXPECT_EQ(b.txtVRa->text(), QStringLiteral("30,00"));
-    cn.execute(QStringLiteral("create trigger trava before update on creceber for each row "
-                              "signal sqlstate '40001' set mysql_errno = 1213"));
     b.txtVRpg->setText(QStringLiteral("30"));
-    dialogs.clear();
-    b.Command15_Click();
-    cn.execute(QStringLiteral("drop trigger trava"));
+    {
+        const testsupport::LastingConflict conflict(cn,
+                                                    QStringLiteral("before update on creceber"));
+        dialogs.clear();
+        b.Command15_Click();
+    }
     EXPECT_EQ(dialogs.texts(), QStringList{kAlterada});
     EXPECT_EQ(stored(kDoc2), QStringLiteral("0.00|0.00|70.00|30.00|N"));
     EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 3);

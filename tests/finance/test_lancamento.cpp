@@ -2,6 +2,7 @@
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "tests/finance/finance_test_support.h"
+#include "tests/support/lasting_conflict.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -331,11 +332,11 @@ TEST_F(Lancamento, FailedStatementRollsTheWholeSaveBack) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     // Rows another station holds past every retry: said as its change, and
     // the document read again.
-    cn.execute(QStringLiteral("create trigger trava before insert on cpagar for each row signal "
-                              "sqlstate '40001' set mysql_errno = 1213"));
-    dialogs.clear();
-    save(f);
-    cn.execute(QStringLiteral("drop trigger trava"));
+    {
+        const testsupport::LastingConflict conflict(cn, QStringLiteral("before insert on cpagar"));
+        dialogs.clear();
+        save(f);
+    }
     EXPECT_EQ(
         dialogs.texts().last(),
         QStringLiteral("--- ERRO --- DESPESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));

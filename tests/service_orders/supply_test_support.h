@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/service_orders/core_order_test.h"
+#include "tests/support/lasting_conflict.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -9,28 +10,6 @@ namespace supplytest {
 
 inline const QString kEmUso =
     QStringLiteral("--- ERRO --- REGISTRO EM USO POR OUTRO USUÁRIO! TENTE NOVAMENTE.");
-
-// While it lives, every `event` ("before delete on os_custos") fails as a
-// deadlock that never clears: another station's lock held through every
-// attempt.
-class LastingConflict {
-public:
-    LastingConflict(db::Connection& cn, const QString& event) : cn_(cn) {
-        cn_.execute(QStringLiteral("create trigger em_uso ") + event +
-                    QStringLiteral(" for each row signal sqlstate '40001' set mysql_errno = 1213"));
-    }
-    ~LastingConflict() {
-        try {
-            cn_.execute(QStringLiteral("drop trigger if exists em_uso"));
-        } catch (const db::DbError&) {
-        }
-    }
-    LastingConflict(const LastingConflict&) = delete;
-    LastingConflict& operator=(const LastingConflict&) = delete;
-
-private:
-    db::Connection& cn_;
-};
 
 // The order fixture with the category and purchase tables emptied too, and
 // helpers that put rows in place the way other windows would.

@@ -271,7 +271,7 @@ TEST_F(Allocation, AStaleOrBusyAllocationWritesNothing) {
                    {QString::fromLatin1(c.status), approved});
         dialogs.clear();
         {
-            std::optional<supplytest::LastingConflict> conflict;
+            std::optional<testsupport::LastingConflict> conflict;
             if (c.conflict)
                 conflict.emplace(cn, QString::fromLatin1(c.conflict));
             form->Command1_Click();

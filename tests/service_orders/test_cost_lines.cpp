@@ -304,8 +304,8 @@ TEST_F(CostLines, ALineKeptInUseIsLeftAsItWas) {
     allocated("3", {"A"});
     auto form = open();
     {
-        const supplytest::LastingConflict conflict(cn,
-                                                   QStringLiteral("before delete on os_custos"));
+        const testsupport::LastingConflict conflict(cn,
+                                                    QStringLiteral("before delete on os_custos"));
         remove(*form, 0, dlg::Answer::Yes);
     }
     ASSERT_EQ(dialogs.messages().size(), 2u);
