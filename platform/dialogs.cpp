@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 
+#include "platform/db/db_error.h"
 #include "platform/qt_dialogs.h"
 
 namespace dlg {

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "platform/db/db_error.h"
-
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+namespace db {
+class DbError;
+}
 
 // Every box, input, file or folder choice, "open" of a document and program
 // start goes through here, so tests can script the answers and read what was
