@@ -7,6 +7,7 @@
 #include "platform/moeda.h"
 #include "registers/register_codes.h"
 #include "service_orders/categoria_item.h"
+#include "service_orders/order_lock.h"
 #include "service_orders/os_stamp.h"
 
 QString chaveCusto(qint64 osnr, const QDateTime& moment, const QString& usuario) {
@@ -58,6 +59,11 @@ void insereCusto(db::Connection& cn, const LinhaCusto& l, const QString& usuario
              l.valor, l.cdcat, l.idest ? db::Value(*l.idest) : db::Value(db::Null{}),
              osStamp(moment, usuario)}};
     });
+}
+
+std::optional<dlg::Message> gravaCusto(db::Connection& cn, const LinhaCusto& linha,
+                                       const QString& usuario) {
+    return orderlock::alteraOrdem(cn, linha.osnr, [&] { insereCusto(cn, linha, usuario); });
 }
 
 std::optional<QString> codigoInsumoDigitado(const QString& typed) {

@@ -49,6 +49,10 @@ ChecagemCusto checaCusto(const CustoDigitado& digitado);
 
 // Inserts a cost line stamped with the present moment (see platform/db/moment_key.h).
 void insereCusto(db::Connection& cn, const LinhaCusto& linha, const QString& usuario);
+// The same, as a unit of work under the order's header lock; the refusal,
+// with nothing written, when the order is gone or completed.
+std::optional<dlg::Message> gravaCusto(db::Connection& cn, const LinhaCusto& linha,
+                                       const QString& usuario);
 
 // The supply code a typed code looks up: its whole number, without leading
 // zeros or decimals ("007" looks up "7"); none for a text that is no number.

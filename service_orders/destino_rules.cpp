@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "service_orders/categoria_item.h"
 #include "service_orders/custo_rules.h"
+#include "service_orders/order_lock.h"
 
 std::optional<OrdemDestino> leOrdemDestino(db::Connection& cn, qint64 osnr) {
     const db::Recordset row = cn.query(
@@ -89,11 +90,13 @@ Destino destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64
     linha.cdcat = cdcat;
     linha.idest = item.idlan;
     return db::unitOfWork(cn, [&](db::Transaction& transaction) {
-        // Another station may have completed the order since its number was
-        // typed; the lock keeps it from doing so until this is written.
-        const db::Recordset ordem =
-            cn.query(QStringLiteral("select ossit from os_cab where osnr = ? for update"), {osnr});
-        if (ordem.isEmpty() || !aceitaDestino(ordem.text(QStringLiteral("ossit"))))
+        // Another station may have completed or deleted the order since its
+        // number was typed; the lock keeps it from doing so until this is
+        // written.
+        const auto ossit = orderlock::trava(cn, osnr);
+        if (!ossit)
+            return Destino::OrdemInexistente;
+        if (!aceitaDestino(*ossit))
             return Destino::OrdemFechada;
         // Checked again by the server, so two windows together cannot hand
         // out more than was bought.

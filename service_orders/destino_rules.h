@@ -52,8 +52,9 @@ Statement destinosDoItem(const QString& idlan);
 
 enum class Destino {
     Feito,
-    SemSaldo,    // the item no longer has that much left
-    OrdemFechada // the order is no longer in status 2 or 3
+    SemSaldo,        // the item no longer has that much left
+    OrdemFechada,    // the order is no longer in status 2 or 3
+    OrdemInexistente // another station deleted the order
 };
 // Allocates `qtde` of the item to the order: the item's allocated quantity
 // and the order's supply cost line (at purchase value plus unit freight) are

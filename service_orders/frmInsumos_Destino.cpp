@@ -16,6 +16,7 @@
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmInsumos_Compra.h"
 #include "service_orders/order_boxes.h"
+#include "service_orders/order_lock.h"
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
 
@@ -221,8 +222,9 @@ void frmInsumos_Destino::Command1_Click() {
                 destina(cn, item, ordem().value_or(0), check.cdcat, check.qtde, shared::gUsuario);
         }))
         return;
-    if (destino == Destino::OrdemFechada) {
-        dlg::show(ordemSemStatus());
+    if (destino == Destino::OrdemFechada || destino == Destino::OrdemInexistente) {
+        dlg::show(destino == Destino::OrdemFechada ? ordemSemStatus()
+                                                   : orderlock::ordemInexistente());
         // The order as it stands now, so the next try is checked against it.
         txtOS_LostFocus();
         return;

@@ -194,9 +194,14 @@ void frmOS_Custos::Command2_Click() {
     LinhaCusto& linha = check.linha;
     linha.osnr = *osnr;
     linha.tipo = txtCdPro->isEnabled() ? QStringLiteral("P") : QStringLiteral("S");
+    std::optional<dlg::Message> recusa;
     if (!shared::withConnection(
-            Frame1, [&](db::Connection& cn) { insereCusto(cn, linha, shared::gUsuario); }))
+            Frame1, [&](db::Connection& cn) { recusa = gravaCusto(cn, linha, shared::gUsuario); }))
         return;
+    if (recusa) {
+        dlg::show(*recusa);
+        return;
+    }
     listbinding::refresh(Adodc1, DataGrid1);
     txtCdPro->setEnabled(true);
     for (QLineEdit* box : {txtCdPro, txtDsSRV, txtUn, txtQt, txtVU})

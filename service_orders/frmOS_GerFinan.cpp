@@ -302,15 +302,14 @@ void frmOS_GerFinan::cmdsalva_Click() {
     QApplication::processEvents();
     if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
         return;
-    bool gravado = false;
+    std::optional<dlg::Message> recusa;
     if (!shared::withConnection(this, [&](db::Connection& cn) {
-            gravado = receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido),
-                                         recebidas_, auditStamp());
+            recusa = receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido),
+                                        recebidas_, auditStamp());
         }))
         return;
-    if (!gravado) {
-        dlg::show(dlg::alerta(
-            QStringLiteral("--- ERRO --- PLANO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE.")));
+    if (recusa) {
+        dlg::show(*recusa);
         return;
     }
     shared::gRetorno = QStringLiteral("S");

@@ -97,6 +97,13 @@ void frmOS_Orc::Command4_Click() {
     }
 }
 
+// Printing stays: the document is made from what is stored.
+void frmOS_Orc::apenasConsulta(bool consulta) {
+    Command1->setEnabled(!consulta);
+    Command4->setEnabled(!consulta);
+    Frame1->apenasConsulta(consulta);
+}
+
 void frmOS_Orc::escPressed() {
     Frame1->Adodc1->close();
     close();

@@ -29,6 +29,7 @@ public:
 
 protected:
     void escPressed() override;
+    void apenasConsulta(bool consulta) override;
 
 private:
     bool aprova();

@@ -115,16 +115,19 @@ bool frmOs_MNT::CalculaResumo() {
 void frmOs_MNT::Command1_Click() {
     if (!cabecalhoCompleto())
         return;
-    if (orderstatus::digito(cboSit) == QLatin1String("4")) {
+    const bool conclui = orderstatus::concluida(orderstatus::digito(cboSit));
+    if (conclui) {
         if (!CalculaResumo())
             return;
         if (!resumo_.planoFecha()) {
-            dlg::inform(QStringLiteral("--- ERRO --- DIVERGENCIA NO FINANCEIRO DA ORDEM!"),
-                        QStringLiteral("ATENÇÃO"), dlg::Icon::Critical);
+            dlg::show(ordersummary::divergencia());
             return;
         }
     }
-    gravaCabecalho();
+    // The save checks again under lock: another station may have changed the
+    // services or the plan since; the summary then shows them as they are.
+    if (!gravaCabecalho() && conclui)
+        CalculaResumo();
 }
 
 void frmOs_MNT::Command3_Click() {
@@ -165,6 +168,12 @@ void frmOs_MNT::Command6_Click() {
     mostraPlano(resumo_.servicos);
     if (!program::ending())
         CalculaResumo();
+}
+
+// Printing stays: the document is made from what is stored.
+void frmOs_MNT::apenasConsulta(bool consulta) {
+    for (QPushButton* altera : {Command1, Command2, Command5, Command6})
+        altera->setEnabled(!consulta);
 }
 
 bool frmOs_MNT::previewKey(QKeyEvent* event) {

@@ -42,6 +42,7 @@ public:
 
 protected:
     bool previewKey(QKeyEvent* event) override;
+    void apenasConsulta(bool consulta) override;
 
 private:
     void mostraResumo(const ordersummary::Legendas& legendas);

@@ -2,7 +2,11 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
 #include "platform/decimal.h"
+#include "service_orders/order_lock.h"
+#include "service_orders/order_status.h"
+#include "service_orders/order_summary.h"
 
 namespace orderheader {
 
@@ -46,17 +50,27 @@ bool completo(const Digitado& h) {
            dates::parseBr(h.data).has_value();
 }
 
-bool grava(db::Connection& connection, const Gravacao& header) {
-    const qint64 rows = connection.execute(
-        // uev comes first: assignments run left to right, and it must see
-        // the status stored before this save.
-        QStringLiteral("update os_cab set uev = if(? = '4' and ossit <> '4', ?, uev), dtos = ?, "
-                       "infadicional = ?, cdcli = ?, ossit = ?, nmsol = ?, fone = ?, cdven = ? "
-                       "where osnr = ?"),
-        {db::text(header.ossit), db::text(header.stamp), header.dtos, db::text(header.infadicional),
-         db::integer(header.cdcli), db::text(header.ossit), db::text(header.nmsol),
-         db::text(header.fone), db::integer(header.cdven), db::integer(header.osnr)});
-    return rows > 0;
+std::optional<dlg::Message> grava(db::Connection& connection, const Gravacao& header) {
+    return db::unitOfWork(connection, [&](db::Transaction& transaction) {
+        if (auto recusa = orderlock::travaParaAlterar(connection, header.osnr))
+            return recusa;
+        if (orderstatus::concluida(header.ossit) &&
+            !ordersummary::planoFechaSobTrava(connection, header.osnr))
+            return std::optional(ordersummary::divergencia());
+        connection.execute(
+            // uev comes first: assignments run left to right, and it must see
+            // the status stored before this save.
+            QStringLiteral(
+                "update os_cab set uev = if(? = '4' and ossit <> '4', ?, uev), dtos = ?, "
+                "infadicional = ?, cdcli = ?, ossit = ?, nmsol = ?, fone = ?, cdven = ? "
+                "where osnr = ?"),
+            {db::text(header.ossit), db::text(header.stamp), header.dtos,
+             db::text(header.infadicional), db::integer(header.cdcli), db::text(header.ossit),
+             db::text(header.nmsol), db::text(header.fone), db::integer(header.cdven),
+             db::integer(header.osnr)});
+        transaction.commit();
+        return std::optional<dlg::Message>();
+    });
 }
 
 } // namespace orderheader

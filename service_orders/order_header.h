@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/dialogs.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -56,7 +58,10 @@ struct Gravacao {
     // the save completes the order (status 4 over another status).
     QString stamp;
 };
-// Rewrites the header columns; false when the order no longer exists.
-bool grava(db::Connection& connection, const Gravacao& header);
+// Rewrites the header columns under the header's lock; a save that
+// completes the order first checks its plan against its services under that
+// lock. The refusal, with nothing written, when the order is gone, already
+// completed or its plan no longer adds up.
+std::optional<dlg::Message> grava(db::Connection& connection, const Gravacao& header);
 
 } // namespace orderheader

@@ -132,6 +132,7 @@ bool OrderHeaderForm::carregaOrdem() {
         return false;
     carregado_ = numero;
     orderlookups::carregaCabecalho(*orderheader::parteInteira(numero), cabecalho());
+    apenasConsulta(orderstatus::concluida(orderstatus::digito(cboSit)));
     txtCdCli_LostFocus();
     return true;
 }
@@ -145,10 +146,13 @@ bool OrderHeaderForm::cabecalhoCompleto() {
     return false;
 }
 
-void OrderHeaderForm::gravaCabecalho() {
-    if (orderlookups::gravaCabecalho(txtOsNo, cabecalho()))
-        dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),
-                    dlg::Icon::Information);
+bool OrderHeaderForm::gravaCabecalho() {
+    if (!orderlookups::gravaCabecalho(txtOsNo, cabecalho()))
+        return false;
+    apenasConsulta(orderstatus::concluida(orderstatus::digito(cboSit)));
+    dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),
+                dlg::Icon::Information);
+    return true;
 }
 
 void OrderHeaderForm::mostraPlano(Decimal total, const std::optional<QDate>& emissao) {

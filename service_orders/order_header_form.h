@@ -62,8 +62,12 @@ protected:
     bool carregaOrdem();
     // False, the user told, when the header may not be stored.
     bool cabecalhoCompleto();
-    // Stores the header boxes and tells the user it did.
-    void gravaCabecalho();
+    // Stores the header boxes and tells the user it did; false (the user
+    // told why) when nothing was stored.
+    bool gravaCabecalho();
+    // A completed order opens for viewing and printing only: the window
+    // disables whatever would change it. Set at each load and save.
+    virtual void apenasConsulta(bool consulta) = 0;
     // Shows the receivables plan of the order for `total` and the client in
     // the boxes; a plan still to be made is issued on `emissao`.
     void mostraPlano(Decimal total, const std::optional<QDate>& emissao = std::nullopt);

@@ -4,6 +4,7 @@
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
 #include "service_orders/order_header.h"
+#include "service_orders/order_lock.h"
 #include "service_orders/order_status.h"
 #include "service_orders/os_stamp.h"
 #include "shell/shared_work.h"
@@ -70,15 +71,13 @@ bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
                                        caixas.fone->text(),
                                        orderheader::parteInteira(caixas.cdven->text()).value_or(0),
                                        osStamp()};
-    bool gravado = false;
+    std::optional<dlg::Message> recusa = orderlock::ordemInexistente();
     if (osnr && !shared::withConnection(
-                    nullptr, [&](db::Connection& cn) { gravado = orderheader::grava(cn, header); }))
+                    nullptr, [&](db::Connection& cn) { recusa = orderheader::grava(cn, header); }))
         return false;
-    // No row took the header: the order is gone.
-    if (!gravado)
-        dlg::inform(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"),
-                    QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
-    return gravado;
+    if (recusa)
+        dlg::show(*recusa);
+    return !recusa;
 }
 
 } // namespace orderlookups

@@ -35,4 +35,8 @@ QString digito(const QComboBox* box) {
     return box->currentText().left(1);
 }
 
+bool concluida(const QString& digit) {
+    return digit == QLatin1String("4");
+}
+
 } // namespace orderstatus

@@ -17,5 +17,7 @@ void preenche(QComboBox* box, int first, int last);
 void mostra(QComboBox* box, const QString& digit);
 // The digit a save writes: the first character of the shown item.
 QString digito(const QComboBox* box);
+// A completed order ("4") opens for viewing and printing only.
+bool concluida(const QString& digit);
 
 } // namespace orderstatus

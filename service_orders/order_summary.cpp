@@ -23,6 +23,23 @@ Resumo le(db::Connection& connection, qint64 osnr) {
     return resumo;
 }
 
+bool planoFechaSobTrava(db::Connection& connection, qint64 osnr) {
+    Resumo resumo;
+    Statement somas = servicelines::somas(osnr);
+    somas.sql += QStringLiteral(" for update");
+    resumo.servicos = servicelines::totais(connection.query(somas)).total();
+    const db::Recordset plano = connection.query(
+        QStringLiteral("select sum(vrorig) as stotal from creceber where refdoc = ? for update"),
+        {db::text(receivables::refdoc(osnr))});
+    if (!plano.isEmpty())
+        resumo.plano = plano.decimal(QStringLiteral("stotal"));
+    return resumo.planoFecha();
+}
+
+dlg::Message divergencia() {
+    return dlg::critico(QStringLiteral("--- ERRO --- DIVERGENCIA NO FINANCEIRO DA ORDEM!"));
+}
+
 Legendas legendas(const Resumo& resumo) {
     return {moeda(resumo.servicos),
             moeda(resumo.custos.produtos + resumo.custos.servicos),

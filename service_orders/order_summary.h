@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/decimal.h"
+#include "platform/dialogs.h"
 #include "service_orders/custo_rules.h"
 
 #include <QString>
@@ -28,6 +29,12 @@ struct Resumo {
     bool planoFecha() const { return diferenca().isZero(); }
 };
 Resumo le(db::Connection& connection, qint64 osnr);
+// Whether the plan adds up to the services, read under lock inside the
+// completing save's unit of work: no line or instalment of the order can
+// change until it ends.
+bool planoFechaSobTrava(db::Connection& connection, qint64 osnr);
+// The refusal of a completion whose plan does not add up to the services.
+dlg::Message divergencia();
 
 // The captions of the summary's display buttons.
 struct Legendas {

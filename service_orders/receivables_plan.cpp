@@ -6,6 +6,7 @@
 #include "platform/db/unit_of_work.h"
 #include "platform/dialogs.h"
 #include "platform/moeda.h"
+#include "service_orders/order_lock.h"
 
 #include <QSet>
 #include <algorithm>
@@ -161,14 +162,16 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
     return gravacao;
 }
 
-bool grava(db::Connection& connection, const PlanoGravacao& plano,
-           const QList<LinhaRecebida>& recebidas, const QString& stamp) {
+std::optional<dlg::Message> grava(db::Connection& connection, const PlanoGravacao& plano,
+                                  const QList<LinhaRecebida>& recebidas, const QString& stamp) {
     const QString ref = refdoc(plano.osnr);
     QSet<QString> mantidas;
     for (const LinhaRecebida& r : recebidas)
         mantidas.insert(r.nrdoc);
     const QList<LinhaRecebida> esperadas = porChave(recebidas);
     return db::unitOfWork(connection, [&](db::Transaction& transaction) {
+        if (auto recusa = orderlock::travaParaAlterar(connection, plano.osnr))
+            return recusa;
         db::Recordset rows = connection.query(
             QStringLiteral("select nrdoc,vrorig,vrpg,vrab,juros,descontos,pago from creceber "
                            "where refdoc = ? and (vrpg <> 0 or pago = 'S') for update"),
@@ -177,7 +180,8 @@ bool grava(db::Connection& connection, const PlanoGravacao& plano,
         for (rows.moveFirst(); !rows.eof(); rows.moveNext())
             agora.append(linhaRecebida(rows));
         if (porChave(agora) != esperadas)
-            return false;
+            return std::optional(dlg::alerta(QStringLiteral(
+                "--- ERRO --- PLANO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE.")));
         connection.execute(
             QStringLiteral("delete from creceber where refdoc = ? and vrpg = 0 and pago = 'N'"),
             {db::text(ref)});
@@ -192,7 +196,7 @@ bool grava(db::Connection& connection, const PlanoGravacao& plano,
                  p.vencimento, p.vencimento, p.valor, p.valor, db::text(stamp)});
         }
         transaction.commit();
-        return true;
+        return std::optional<dlg::Message>();
     });
 }
 

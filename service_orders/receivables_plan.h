@@ -96,10 +96,11 @@ struct PlanoGravacao {
 std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QDate& hoje);
 
 // Replaces the order's untouched rows with the plan's instalments, open, all
-// or nothing; the received rows stay as they are and are not written again.
-// False, with nothing written, when the received rows are no longer those
+// or nothing, under the order's header lock; the received rows stay as they
+// are and are not written again. The refusal, with nothing written, when the
+// order is gone or completed, or when the received rows are no longer those
 // the window loaded (`recebidas`): money was received or reversed meanwhile.
-bool grava(db::Connection& connection, const PlanoGravacao& plano,
-           const QList<LinhaRecebida>& recebidas, const QString& stamp);
+std::optional<dlg::Message> grava(db::Connection& connection, const PlanoGravacao& plano,
+                                  const QList<LinhaRecebida>& recebidas, const QString& stamp);
 
 } // namespace receivables

@@ -3,6 +3,7 @@
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
 #include "platform/moeda.h"
+#include "service_orders/order_lock.h"
 
 namespace servicelines {
 
@@ -38,21 +39,29 @@ QString idsrv(const QDateTime& moment) {
     return moment.toString(QStringLiteral("yyyyMMddhhmmss"));
 }
 
-void grava(db::Connection& connection, qint64 osnr, const Linha& linha, const QString& id,
-           const QString& stamp) {
-    connection.execute(QStringLiteral("insert into os_srv (osnr, idsrv, dssrv, un, qt, vu, pd, "
-                                      "evcad) values (?, ?, ?, ?, ?, ?, ?, ?)"),
-                       {db::integer(osnr), db::text(id), db::text(linha.dssrv), db::text(linha.un),
-                        linha.qt, linha.vu, linha.pd, db::text(stamp)});
+std::optional<dlg::Message> grava(db::Connection& connection, qint64 osnr, const Linha& linha,
+                                  const QString& id, const QString& stamp) {
+    return orderlock::alteraOrdem(connection, osnr, [&] {
+        connection.execute(QStringLiteral("insert into os_srv (osnr, idsrv, dssrv, un, qt, vu, pd, "
+                                          "evcad) values (?, ?, ?, ?, ?, ?, ?, ?)"),
+                           {db::integer(osnr), db::text(id), db::text(linha.dssrv),
+                            db::text(linha.un), linha.qt, linha.vu, linha.pd, db::text(stamp)});
+    });
 }
 
-void exclui(db::Connection& connection, qint64 id) {
-    connection.execute(QStringLiteral("delete from os_srv where id = ?"), {db::integer(id)});
+std::optional<dlg::Message> exclui(db::Connection& connection, qint64 osnr, qint64 id) {
+    return orderlock::alteraOrdem(connection, osnr, [&] {
+        connection.execute(QStringLiteral("delete from os_srv where id = ? and osnr = ?"),
+                           {db::integer(id), db::integer(osnr)});
+    });
 }
 
-void descontoGeral(db::Connection& connection, qint64 osnr, Decimal pd, const QString& stamp) {
-    connection.execute(QStringLiteral("update os_srv set pd = ?, evcad = ? where osnr = ?"),
-                       {pd, db::text(stamp), db::integer(osnr)});
+std::optional<dlg::Message> descontoGeral(db::Connection& connection, qint64 osnr, Decimal pd,
+                                          const QString& stamp) {
+    return orderlock::alteraOrdem(connection, osnr, [&] {
+        connection.execute(QStringLiteral("update os_srv set pd = ?, evcad = ? where osnr = ?"),
+                           {pd, db::text(stamp), db::integer(osnr)});
+    });
 }
 
 Statement somas(qint64 osnr) {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/db/statement.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
-#include "platform/db/statement.h"
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
 #include <variant>
 
 namespace db {
@@ -37,11 +38,14 @@ std::variant<Linha, dlg::Message> confere(const QString& descricao, const QStrin
 
 // The line's identifier: the moment of entry as yyyymmddhhmmss.
 QString idsrv(const QDateTime& moment);
-void grava(db::Connection& connection, qint64 osnr, const Linha& linha, const QString& id,
-           const QString& stamp);
-void exclui(db::Connection& connection, qint64 id);
+// Each change is made under the order's header lock; the refusal, with
+// nothing written, when the order is gone or completed.
+std::optional<dlg::Message> grava(db::Connection& connection, qint64 osnr, const Linha& linha,
+                                  const QString& id, const QString& stamp);
+std::optional<dlg::Message> exclui(db::Connection& connection, qint64 osnr, qint64 id);
 // One discount on every line of the order, stamped alike.
-void descontoGeral(db::Connection& connection, qint64 osnr, Decimal pd, const QString& stamp);
+std::optional<dlg::Message> descontoGeral(db::Connection& connection, qint64 osnr, Decimal pd,
+                                          const QString& stamp);
 
 struct Totais {
     Decimal subtotal;

@@ -95,15 +95,25 @@ void ServiceLinesFrame::aplicaDesconto(Decimal pd) {
     const auto osnr = numeroOrdem();
     if (!osnr)
         return;
+    std::optional<dlg::Message> recusa;
     {
         BusyGuard busy(this);
         carregaLinhas();
         shared::withConnection(nullptr, [&](db::Connection& cn) {
-            servicelines::descontoGeral(cn, *osnr, pd, osStamp());
+            recusa = servicelines::descontoGeral(cn, *osnr, pd, osStamp());
         });
         carregaLinhas();
     }
+    if (recusa)
+        dlg::show(*recusa);
     Q_EMIT linhasMudaram();
+}
+
+void ServiceLinesFrame::apenasConsulta(bool consulta) {
+    consulta_ = consulta;
+    for (QWidget* entrada :
+         std::initializer_list<QWidget*>{txtDsSRV, txtUn, txtQt, txtVU, txtPD, Command2})
+        entrada->setEnabled(!consulta);
 }
 
 void ServiceLinesFrame::Command2_Click() {
@@ -116,17 +126,25 @@ void ServiceLinesFrame::Command2_Click() {
         dlg::dialogs().show(*recusa);
         return;
     }
+    std::optional<dlg::Message> recusa;
     {
         BusyGuard busy(this);
         const bool gravada = shared::withConnection(nullptr, [&](db::Connection& cn) {
             const QDateTime agora = QDateTime::currentDateTime();
-            servicelines::grava(cn, *osnr, std::get<servicelines::Linha>(conferida),
-                                servicelines::idsrv(agora), osStamp(agora));
+            recusa = servicelines::grava(cn, *osnr, std::get<servicelines::Linha>(conferida),
+                                         servicelines::idsrv(agora), osStamp(agora));
         });
         if (!gravada)
             return;
-        carregaLinhas();
-        limpaEntrada();
+        if (!recusa) {
+            carregaLinhas();
+            limpaEntrada();
+        }
+    }
+    // Nothing was written: the line stays typed.
+    if (recusa) {
+        dlg::show(*recusa);
+        return;
     }
     Q_EMIT linhasMudaram();
     txtDsSRV->setFocus();
@@ -134,13 +152,18 @@ void ServiceLinesFrame::Command2_Click() {
 
 void ServiceLinesFrame::DataGrid1_DblClick() {
     const int row = DataGrid1->currentRow();
-    if (row < 0 || row >= Adodc1->recordset().rowCount())
+    const auto osnr = numeroOrdem();
+    if (consulta_ || !osnr || row < 0 || row >= Adodc1->recordset().rowCount())
         return;
     if (!dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Atenção"),
                   dlg::Answer::Yes))
         return;
     const qint64 id = listbinding::text(Adodc1, row, QStringLiteral("id")).toLongLong();
-    shared::withConnection(window(), [&](db::Connection& cn) { servicelines::exclui(cn, id); });
+    std::optional<dlg::Message> recusa;
+    shared::withConnection(
+        window(), [&](db::Connection& cn) { recusa = servicelines::exclui(cn, *osnr, id); });
+    if (recusa)
+        dlg::show(*recusa);
     Q_EMIT linhasMudaram();
     carregaLinhas();
 }

@@ -39,6 +39,8 @@ public:
     std::optional<servicelines::Totais> somaTotais();
     // Sets one discount on every line of the order.
     void aplicaDesconto(Decimal pd);
+    // The lines of a completed order are shown, never added or deleted.
+    void apenasConsulta(bool consulta);
     void Command2_Click();
     void DataGrid1_DblClick();
 
@@ -51,4 +53,5 @@ private:
     void limpaEntrada();
 
     QLineEdit* numero_;
+    bool consulta_ = false;
 };

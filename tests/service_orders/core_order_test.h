@@ -62,6 +62,20 @@ protected:
     QTemporaryDir folder;
 };
 
+// What another station does to an order open here, and what the user is
+// then told when something is to be written under it.
+struct OrdemAlterada {
+    const char* what;
+    const char* change; // run on the other station's connection
+    QString message;
+};
+inline const OrdemAlterada kConcluidaOuExcluida[] = {
+    {"completed meanwhile", "update os_cab set ossit = '4'",
+     QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")},
+    {"deleted meanwhile", "delete from os_cab",
+     QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!")},
+};
+
 inline void press(QWidget* target, int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(target, &press);

@@ -288,6 +288,16 @@ TEST_F(Allocation, AStaleOrBusyAllocationWritesNothing) {
     form->Command1_Click();
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(qtdest("I1"), QStringLiteral("6.0000"));
+
+    // An order deleted after it was looked up is said to be gone.
+    fill(*form, approved, 0, QStringLiteral("1"));
+    cn.execute(QStringLiteral("delete from os_cab where osnr = ?"), {approved});
+    dialogs.clear();
+    form->Command1_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
+    EXPECT_EQ(qtdest("I2"), QStringLiteral("0.0000"));
+    EXPECT_EQ(count(QStringLiteral("os_custos")), 1);
 }
 
 TEST_F(Allocation, MoreThanFourDecimalsAreRoundedOnceForBoth) {

@@ -9,6 +9,7 @@
 #include "service_orders/order_windows.h"
 #include "tests/service_orders/core_order_test.h"
 #include "tests/support/modal.h"
+#include "tests/support/other_station.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -97,7 +98,8 @@ TEST_F(ApprovedOrder, OpensEmptyAndLoadsTheOrderWithItsSummary) {
 }
 
 // Completing needs a plan that adds up to the services in cents, exactly
-// when "DIF" shows zero; completing stamps the closing moment, once.
+// when "DIF" shows zero; completing stamps the closing moment, once, and
+// leaves the order for viewing and printing only.
 TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
     struct Case {
         const char* name;
@@ -151,6 +153,9 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
         dialogs.clear();
         frmOs_MNT form;
         open(form);
+        // Another station with the same order open.
+        frmOs_MNT earlier;
+        open(earlier);
         EXPECT_EQ(form.cmdFinan->text(), c.emAberto);
         EXPECT_EQ(form.cmdDif->text(), c.diferenca);
         form.cboSit->setCurrentIndex(2);
@@ -160,11 +165,23 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
             EXPECT_EQ(dialogs.messages().front().text, QStringLiteral("Salvo com sucesso!"));
             EXPECT_EQ(stored("ossit"), QStringLiteral("4"));
             EXPECT_TRUE(stamp.match(stored("uev")).hasMatch()) << stored("uev").toStdString();
-            // Saved again as completed: the closing stamp stays.
+            for (QPushButton* change : {form.Command1, form.Command2, form.Command5, form.Command6})
+                EXPECT_FALSE(change->isEnabled()) << change->text().toStdString();
+            EXPECT_TRUE(form.Command3->isEnabled());
+            // Saved again from the other window: refused, the closing stamp
+            // stays.
             cn.execute(QStringLiteral("update os_cab set uev = 'FECHADA'"));
-            form.Command1_Click();
-            EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
+            earlier.Command1_Click();
+            EXPECT_EQ(dialogs.messages().back().text,
+                      QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!"));
+            EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
+            EXPECT_EQ(stored("ossit"), QStringLiteral("4"));
             EXPECT_EQ(stored("uev"), QStringLiteral("FECHADA"));
+            // Opened again, it is shown for viewing only.
+            frmOs_MNT again;
+            open(again);
+            EXPECT_EQ(again.cboSit->currentText(), QStringLiteral("4 - Concluída"));
+            EXPECT_FALSE(again.Command6->isEnabled());
             continue;
         }
         EXPECT_EQ(dialogs.messages().front().text,
@@ -225,6 +242,9 @@ TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
          [](frmOs_MNT& f) { f.txtCdVen->setText(QStringLiteral("1A")); }, incompleto},
         {"date that does not exist",
          [](frmOs_MNT& f) { f.txtDt->setText(QStringLiteral("31/02/2026")); }, incompleto},
+        {"order completed meanwhile",
+         [this](frmOs_MNT&) { cn.execute(QStringLiteral("update os_cab set ossit = '4'")); },
+         QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")},
         {"order deleted meanwhile",
          [this](frmOs_MNT&) { cn.execute(QStringLiteral("delete from os_cab")); },
          QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!")},
@@ -241,6 +261,35 @@ TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
         EXPECT_EQ(dialogs.messages().front().text, c.message);
         EXPECT_NE(stored("nmsol"), QStringLiteral("OUTRO"));
     }
+}
+
+// Another station adds a service line while this one completes the order:
+// the completion waits for it, reads the services and the plan again and
+// refuses; the summary then shows the difference.
+TEST_F(ApprovedOrder, CompletionIsCheckedAgainUnderLock) {
+    servico(osnr, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("0"));
+    receber("001001", "100", "0", "100");
+    cn.execute(QStringLiteral("update os_cab set uev = 'CRIADA'"));
+    frmOs_MNT form;
+    open(form);
+    EXPECT_EQ(form.cmdDif->text(), QStringLiteral("DIF: R$ 0,00"));
+    form.cboSit->setCurrentIndex(2);
+    testsupport::OtherStation other(shared::gConexao, [this](db::Connection& second) {
+        second.query(QStringLiteral("select ossit from os_cab where osnr = ? for update"), {osnr});
+        second.execute(QStringLiteral("insert into os_srv (osnr, idsrv, dssrv, un, qt, vu, pd) "
+                                      "values (?, '20240305110000', 'EXTRA', 'UN', 1, 50, 0)"),
+                       {osnr});
+    });
+    form.Command1_Click();
+    EXPECT_TRUE(other.join());
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().front().text,
+              QStringLiteral("--- ERRO --- DIVERGENCIA NO FINANCEIRO DA ORDEM!"));
+    EXPECT_EQ(dialogs.messages().front().icon, dlg::Icon::Critical);
+    EXPECT_EQ(stored("ossit"), QStringLiteral("3"));
+    EXPECT_EQ(stored("uev"), QStringLiteral("CRIADA"));
+    EXPECT_EQ(form.cmdDif->text(), QStringLiteral("DIF: R$ 50,00"));
+    EXPECT_TRUE(form.Command1->isEnabled());
 }
 
 // The codes are written only as the numbers whose names were found.

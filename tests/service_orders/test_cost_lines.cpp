@@ -9,6 +9,7 @@
 #include "service_orders/os_stamp.h"
 #include "tests/service_orders/supply_test_support.h"
 #include "tests/support/modal.h"
+#include "tests/support/other_station.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,10 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <atomic>
-#include <chrono>
-#include <future>
-#include <thread>
+#include <optional>
 
 using regtest::columnTexts;
 
@@ -117,6 +115,26 @@ TEST_F(CostLines, SupplyLineLooksUpTheCodeAsANumberAndIsSaved) {
     EXPECT_EQ(columnTexts(list, 0), QStringList{QStringLiteral("PINTURA")});
     EXPECT_EQ(columnTexts(list, 4), QStringList{QStringLiteral("1234,50")});
     EXPECT_EQ(columnTexts(list, 5), QStringList{QStringLiteral("12,50")});
+}
+
+// Another station deleted or completed the order while the line was typed:
+// nothing is written, the line stays typed and the user is told why.
+TEST_F(CostLines, NoLineUnderAnOrderGoneOrCompleted) {
+    auto form = open();
+    for (const auto& c : ordertest::kConcluidaOuExcluida) {
+        SCOPED_TRACE(c.what);
+        dialogs.clear();
+        typeSupplyLine(*form, QStringLiteral("7"), QStringLiteral("2"));
+        cn.execute(QString::fromLatin1(c.change));
+        form->Command2->click();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0].text, c.message);
+        EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(count(QStringLiteral("os_custos")), 0);
+        EXPECT_EQ(form->txtDsSRV->text(), QStringLiteral("TINTA ACRÍLICA"));
+        EXPECT_EQ(form->txtQt->text(), QStringLiteral("2"));
+        EXPECT_TRUE(form->Frame1->isEnabled());
+    }
 }
 
 TEST_F(CostLines, IncompleteOrWrongLinesAreRefusedInOrder) {
@@ -261,38 +279,24 @@ TEST_F(CostLines, DeletingAnAllocatedLineReturnsItsQuantity) {
 TEST_F(CostLines, ALineDeletedTwiceAtOnceReturnsItsQuantityOnce) {
     allocated("3", {"A"});
     auto form = open();
-    std::promise<void> held;
-    std::thread other;
-    std::atomic<bool> otherFailed = false;
+    std::optional<testsupport::OtherStation> other;
     dialogs.onMessage([&](const dlg::Message& m) {
         if (m.text != QStringLiteral("Confirma a exclusão?"))
             return;
-        other = std::thread([&] {
-            bool holding = false;
-            try {
-                db::Connection second(shared::gConexao);
-                second.open();
-                db::Transaction t(second);
+        other.emplace(
+            shared::gConexao,
+            [](db::Connection& second) {
                 second.query(QStringLiteral("select qtde from os_custos where idlan = 'A' for "
                                             "update"));
-                held.set_value();
-                holding = true;
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            },
+            [](db::Connection& second) {
                 second.execute(QStringLiteral("delete from os_custos where idlan = 'A'"));
                 second.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest - 3"));
-                t.commit();
-            } catch (const db::DbError&) {
-                otherFailed = true;
-                if (!holding)
-                    held.set_value();
-            }
-        });
-        held.get_future().wait();
+            });
     });
     remove(*form, 0, dlg::Answer::Yes);
-    ASSERT_TRUE(other.joinable());
-    other.join();
-    EXPECT_FALSE(otherFailed);
+    ASSERT_TRUE(other);
+    EXPECT_TRUE(other->join());
     EXPECT_EQ(itemQtdest(), QStringLiteral("0.0000"));
     EXPECT_EQ(count(QStringLiteral("os_custos")), 0);
     EXPECT_EQ(form->DataGrid1->model()->rowCount(), 0);

@@ -3,11 +3,14 @@
 #include "service_orders/frmOS_ListaOrc.h"
 #include "service_orders/frmOS_Orc.h"
 #include "service_orders/order_windows.h"
+#include "service_orders/service_lines_frame.h"
 #include "shell/window_registry.h"
 #include "tests/service_orders/core_order_test.h"
 #include "tests/support/modal.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -209,20 +212,75 @@ TEST_F(OrderList, Filters) {
     EXPECT_EQ(menu.arguments, QStringList{QStringLiteral("ESCOLHA UMA OPÇÃO ABAIXO")});
 }
 
+// A filter brings back orders of any status into the quote window; a
+// completed one opens there for viewing and printing only.
 TEST_F(OrderList, FilteredOrderOfAnyStatusOpensInTheQuoteWindow) {
-    const qint64 osnr = ordem(QStringLiteral("3"), cliente(QStringLiteral("MARIA")));
+    const qint64 cli = cliente(QStringLiteral("MARIA"));
+    const qint64 vendedor = colaborador(QStringLiteral("PEDRO"));
+    const qint64 running = ordem(QStringLiteral("3"), cli, QStringLiteral("2024-03-05"),
+                                 QStringLiteral("JOÃO"), vendedor);
+    const qint64 done = ordem(QStringLiteral("4"), cli, QStringLiteral("2024-03-06"),
+                              QStringLiteral("JOÃO"), vendedor);
+    servico(done, QStringLiteral("1"), QStringLiteral("222"), QStringLiteral("0"));
+    const QStringList before = rows(QStringLiteral("select * from os_srv"));
+    const QString header = QStringLiteral("select * from os_cab where osnr = ?");
+    const QStringList doneHeader = rows(header, {done});
     frmOS_ListaOrc list;
     list.show();
     dialogs.answerInput(QStringLiteral("1"));
     dialogs.answerInput(QStringLiteral("MARIA"));
     list.Command4_Click();
-    QString opened;
-    testsupport::whenModal<frmOS_Orc>([&](frmOS_Orc* quote) {
-        opened = quote->txtOsNo->text();
-        quote->close();
+    ASSERT_EQ(numbers(list), (QStringList{n(running), n(done)}));
+
+    struct Seen {
+        QString number, status;
+        bool salvar = false, descontos = false, linha = false, imprimir = false;
+    };
+    auto openRow = [&](int row, const std::function<void(frmOS_Orc*)>& act) {
+        Seen seen;
+        list.DataGrid1->setCurrentIndex(list.DataGrid1->model()->index(row, 0));
+        testsupport::whenModal<frmOS_Orc>([&](frmOS_Orc* quote) {
+            ordertest::leave(quote->txtOsNo, quote->txtDt);
+            seen = {quote->txtOsNo->text(),
+                    quote->cboSit->currentText(),
+                    quote->Command1->isEnabled(),
+                    quote->Command4->isEnabled(),
+                    quote->Frame1->Command2->isEnabled(),
+                    quote->Command3->isEnabled()};
+            act(quote);
+            quote->close();
+        });
+        ordertest::press(list.DataGrid1, Qt::Key_F3);
+        return seen;
+    };
+    const Seen open = openRow(0, [](frmOS_Orc*) {});
+    EXPECT_EQ(open.number, n(running));
+    EXPECT_TRUE(open.salvar && open.descontos && open.linha && open.imprimir);
+
+    dialogs.clear();
+    const Seen completed = openRow(1, [&](frmOS_Orc* quote) {
+        ServiceLinesFrame* f = quote->Frame1;
+        EXPECT_FALSE(f->txtDsSRV->isEnabled());
+        EXPECT_FALSE(f->txtVU->isEnabled());
+        // Clicks on what is disabled, and the grid's row gesture, do nothing.
+        quote->Command1->click();
+        quote->Command4->click();
+        f->Command2->click();
+        f->DataGrid1->setCurrentIndex(f->DataGrid1->model()->index(0, 0));
+        ordertest::press(f->DataGrid1, Qt::Key_Return);
+        EXPECT_TRUE(dialogs.shown().empty());
+        EXPECT_EQ(f->lTL->text(),
+                  QStringLiteral("SubTotal: R$ 222,00 Descontos: R$ 0,00 Total: R$ 222,00"));
+        quote->Command3->click();
     });
-    ordertest::press(list.DataGrid1, Qt::Key_F3);
-    EXPECT_EQ(opened, n(osnr));
+    EXPECT_EQ(completed.number, n(done));
+    EXPECT_EQ(completed.status, QStringLiteral("4 - Concluída"));
+    EXPECT_FALSE(completed.salvar || completed.descontos || completed.linha);
+    EXPECT_TRUE(completed.imprimir);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown().front().kind, QStringLiteral("document"));
+    EXPECT_EQ(rows(QStringLiteral("select * from os_srv")), before);
+    EXPECT_EQ(rows(header, {done}), doneHeader);
 }
 
 TEST_F(OrderList, PrintWritesAndOpensTheSimplifiedDocument) {

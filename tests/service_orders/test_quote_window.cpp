@@ -101,15 +101,44 @@ TEST_F(QuoteWindow, SavingAQuoteStoresTheHeader) {
     EXPECT_EQ(stored("cdven"), QString::number(cdven));
 }
 
-// An order deleted meanwhile is not reported as saved.
-TEST_F(QuoteWindow, SavingAnOrderThatIsGone) {
-    frmOS_Orc form;
-    open(form, osnr);
-    cn.execute(QStringLiteral("delete from os_cab"));
-    form.Command1_Click();
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages().front().text,
-              QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
+// Another station deleted or completed the order after it was opened: the
+// header, a new line, the discount and a line deletion write nothing, and
+// the user is told why.
+TEST_F(QuoteWindow, NothingIsWrittenUnderAnOrderGoneOrCompleted) {
+    servico(osnr, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
+    for (const auto& c : ordertest::kConcluidaOuExcluida) {
+        SCOPED_TRACE(c.what);
+        cn.execute(QStringLiteral("update os_cab set ossit = '1'"));
+        frmOS_Orc form;
+        open(form, osnr);
+        form.show();
+        cn.execute(QString::fromLatin1(c.change));
+        auto refused = [&](const std::function<void()>& action) {
+            dialogs.clear();
+            action();
+            ASSERT_FALSE(dialogs.messages().empty());
+            EXPECT_EQ(dialogs.messages().back().text, c.message);
+            EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
+        };
+        refused([&] { form.Command1->click(); });
+        ServiceLinesFrame* f = form.Frame1;
+        f->txtDsSRV->setText(QStringLiteral("PINTURA"));
+        f->txtUn->setText(QStringLiteral("UN"));
+        f->txtQt->setText(QStringLiteral("1"));
+        f->txtVU->setText(QStringLiteral("20"));
+        f->txtPD->setText(QStringLiteral("0"));
+        refused([&] { f->Command2->click(); });
+        EXPECT_EQ(f->txtDsSRV->text(), QStringLiteral("PINTURA"));
+        dialogs.answerInput(QStringLiteral("10"));
+        refused([&] { form.Command4->click(); });
+        f->DataGrid1->setCurrentIndex(f->DataGrid1->model()->index(0, 0));
+        dialogs.answer(dlg::Answer::Yes);
+        refused([&] { Q_EMIT f->DataGrid1->rowSelected(); });
+        EXPECT_EQ(rows(QStringLiteral("select qt, vu, pd from os_srv")),
+                  QStringList{QStringLiteral("1.0000|10.0000|0.0000")});
+        EXPECT_EQ(f->lTL->text(),
+                  QStringLiteral("SubTotal: R$ 10,00 Descontos: R$ 0,00 Total: R$ 10,00"));
+    }
 }
 
 TEST_F(QuoteWindow, IncompleteHeaderIsNotStored) {

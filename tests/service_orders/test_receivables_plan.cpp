@@ -416,6 +416,32 @@ TEST_F(ReceivablesPlan, PlanChangedMeanwhileIsNotSaved) {
     EXPECT_TRUE(form.isVisible());
 }
 
+// Another station deleted or completed the order while "Confirma?" was
+// open: no instalment is written and the user is told why.
+TEST_F(ReceivablesPlan, NoPlanForAnOrderGoneOrCompleted) {
+    for (const auto& c : ordertest::kConcluidaOuExcluida) {
+        SCOPED_TRACE(c.what);
+        shared::gRetorno = QStringLiteral("N");
+        dialogs.clear();
+        frmOS_GerFinan form;
+        fill(form);
+        form.show();
+        build(form, QStringLiteral("2"), QDate::currentDate());
+        dialogs.onMessage([&](const dlg::Message& m) {
+            if (m.text == QLatin1String("Confirma?"))
+                cn.execute(QString::fromLatin1(c.change));
+        });
+        dialogs.answer(dlg::Answer::Yes);
+        form.cmdsalva->click();
+        dialogs.onMessage({});
+        EXPECT_EQ(dialogs.messages().back().text, c.message);
+        EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(count(QStringLiteral("creceber")), 0);
+        EXPECT_EQ(shared::gRetorno, QStringLiteral("N"));
+        EXPECT_TRUE(form.isVisible());
+    }
+}
+
 // A failing insert leaves the former plan whole.
 TEST_F(ReceivablesPlan, FailedSaveChangesNothing) {
     cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, vrorig) values "
