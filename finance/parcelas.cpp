@@ -14,14 +14,15 @@ QDate vencimento(const QDate& primeiro, int i) {
     return primeiro.addMonths(i);
 }
 
-std::variant<int, dlg::Message> quantidade(const QString& texto) {
+std::variant<int, dlg::Message> quantidade(const QString& texto, int minimo) {
     const auto n = Decimal::parse(texto, false);
     if (!n)
-        return dlg::critico(
-            QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\nMinimo de 1 "
-                           "e máximo de 115"));
+        return dlg::critico(QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\nMinimo "
+                                           "de %1 e máximo de 115")
+                                .arg(minimo));
     // A fraction of an instalment would give labels that do not count the rows.
-    if (*n <= Decimal() || *n > Decimal::fromInt(kMaximo) || n->raw() % Decimal::kScale != 0)
+    if (*n < Decimal::fromInt(minimo) || *n > Decimal::fromInt(kMaximo) ||
+        n->raw() % Decimal::kScale != 0)
         return dlg::critico(
             QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
     return static_cast<int>(n->truncatedUnits());

@@ -17,8 +17,8 @@ constexpr int kMaximo = 115;
 QString rotulo(int numero, int total);
 // The due date of instalment `i` (from 0): a month after the one before.
 QDate vencimento(const QDate& primeiro, int i);
-// The typed count of instalments, 1 to 115, or why it is refused.
-std::variant<int, dlg::Message> quantidade(const QString& texto);
+// The typed count of instalments, `minimo` to 115, or why it is refused.
+std::variant<int, dlg::Message> quantidade(const QString& texto, int minimo = 1);
 // The due-date checks of one instalment: the first may not come before the
 // emission, the others must be dates after the one before.
 std::optional<dlg::Message> confereVencimento(const QString& rotulo,

@@ -169,17 +169,33 @@ std::vector<FreteItem> rateiaFrete(db::Recordset rows, Decimal valor, Decimal in
     return fretes;
 }
 
-bool gravaFrete(db::Connection& cn, const ChaveCompra& chave,
-                const std::vector<FreteItem>& fretes) {
+Frete gravaFrete(db::Connection& cn, const ChaveCompra& chave,
+                 const std::vector<FreteItem>& fretes) {
+    // The cost lines allocated from the purchase's items.
+    const QString alocadas = QStringLiteral("os_custos c join insumos_cmp i on c.idest = i.idlan");
+    const QString daCompraI =
+        QStringLiteral(" where i.cdfor = ? and i.serie = ? and i.nfiscal = ? and i.modelo = ?");
     return db::unitOfWork(cn, [&](db::Transaction& transaction) {
         // Held until the end, so the purchase cannot be closed halfway.
         if (situacao(cn, chave, QStringLiteral(" for update")) == SituacaoCompra::Encerrada)
-            return false;
+            return Frete::Encerrada;
+        // The orders of those lines are held too: none is completed before
+        // its lines carry the freight.
+        db::Recordset ordens = cn.query(QStringLiteral("select o.ossit from ") + alocadas +
+                                            QStringLiteral(" join os_cab o on o.osnr = c.osnr") +
+                                            daCompraI + QStringLiteral(" for update"),
+                                        daCompra(chave));
+        for (ordens.moveFirst(); !ordens.eof(); ordens.moveNext())
+            if (ordens.text(QStringLiteral("ossit")) == QLatin1String("4"))
+                return Frete::OrdemConcluida;
         for (const FreteItem& f : fretes)
             cn.execute(QStringLiteral("update insumos_cmp set vfrete = ? where idlan = ? and "
                                       "status = 'N'"),
                        {f.vfrete, f.idlan});
+        cn.execute(QStringLiteral("update ") + alocadas +
+                       QStringLiteral(" set c.valor = i.vfinal + i.vfrete") + daCompraI,
+                   daCompra(chave));
         transaction.commit();
-        return true;
+        return Frete::Gravado;
     });
 }

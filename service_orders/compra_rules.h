@@ -100,6 +100,12 @@ struct FreteItem {
     Decimal vfrete;
 };
 std::vector<FreteItem> rateiaFrete(db::Recordset rows, Decimal valor, Decimal insumos);
-// Writes every unit freight or none, and none once the purchase is closed:
-// false then.
-bool gravaFrete(db::Connection& cn, const ChaveCompra& chave, const std::vector<FreteItem>& fretes);
+enum class Frete {
+    Gravado,
+    Encerrada,     // the purchase was closed meanwhile
+    OrdemConcluida // a line allocated from the purchase is on a completed order
+};
+// Writes every unit freight, and the value of every cost line allocated from
+// the items (purchase value plus the new unit freight), or nothing at all.
+Frete gravaFrete(db::Connection& cn, const ChaveCompra& chave,
+                 const std::vector<FreteItem>& fretes);

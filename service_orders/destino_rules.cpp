@@ -86,7 +86,6 @@ Destino destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64
     linha.dspro = item.dspro;
     linha.un = item.un;
     linha.qtde = qtde;
-    linha.valor = item.vfinal + item.vfrete;
     linha.cdcat = cdcat;
     linha.idest = item.idlan;
     return db::unitOfWork(cn, [&](db::Transaction& transaction) {
@@ -104,26 +103,44 @@ Destino destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64
                                       "and qtde - qtdest >= ?"),
                        {qtde, item.idlan, qtde}) == 0)
             return Destino::SemSaldo;
+        // The unit freight as it stands under the lock just taken, should a
+        // freight have been spread since the list was read.
+        linha.valor = cn.query(QStringLiteral("select vfinal + vfrete as valor from insumos_cmp "
+                                              "where idlan = ?"),
+                               {item.idlan})
+                          .decimal(QStringLiteral("valor"));
         insereCusto(cn, linha, usuario);
         transaction.commit();
         return Destino::Feito;
     });
 }
 
-bool estorna(db::Connection& cn, const QString& idlan, qint64 osnr) {
+Estorno estorna(db::Connection& cn, const QString& idlan, qint64 osnr) {
     return db::unitOfWork(cn, [&](db::Transaction& transaction) {
         const db::Recordset line =
             cn.query(QStringLiteral("select qtde, idest from os_custos "
                                     "where idlan = ? and osnr = ? for update"),
                      {idlan, osnr});
         if (line.isEmpty())
-            return false;
+            return Estorno::Ausente;
+        if (!line.isNull(QStringLiteral("idest"))) {
+            const QString idest = line.text(QStringLiteral("idest"));
+            const Decimal qtde = line.decimal(QStringLiteral("qtde"));
+            if (cn.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest - ? where "
+                                          "idlan = ? and qtdest >= ?"),
+                           {qtde, idest, qtde}) == 0 &&
+                !cn.query(QStringLiteral("select idlan from insumos_cmp where idlan = ?"), {idest})
+                     .isEmpty())
+                return Estorno::EstoqueInconsistente;
+        }
         cn.execute(QStringLiteral("delete from os_custos where idlan = ? and osnr = ?"),
                    {idlan, osnr});
-        if (!line.isNull(QStringLiteral("idest")))
-            cn.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest - ? where idlan = ?"),
-                       {line.decimal(QStringLiteral("qtde")), line.text(QStringLiteral("idest"))});
         transaction.commit();
-        return true;
+        return Estorno::Feito;
     });
+}
+
+dlg::Message estoqueInconsistente() {
+    return dlg::alerta(
+        QStringLiteral("--- ERRO --- ESTOQUE DO ITEM INCONSISTENTE! CONSULTE A COMPRA."));
 }

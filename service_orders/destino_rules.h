@@ -63,8 +63,14 @@ enum class Destino {
 // lasts is thrown.
 Destino destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64 cdcat,
                 Decimal qtde, const QString& usuario);
+enum class Estorno {
+    Feito,
+    Ausente,             // the line is already gone
+    EstoqueInconsistente // the item holds less allocated than the line
+};
 // Deletes a cost line; one allocated from a purchase item gives its stored
-// quantity back to the item, together. False, with nothing changed, when the
-// line is already gone. Runs again on a lock conflict; one that lasts is
-// thrown.
-bool estorna(db::Connection& cn, const QString& idlan, qint64 osnr);
+// quantity back to the item, together, and never takes the item's allocated
+// quantity below zero. Nothing is changed unless it is done. Runs again on a
+// lock conflict; one that lasts is thrown.
+Estorno estorna(db::Connection& cn, const QString& idlan, qint64 osnr);
+dlg::Message estoqueInconsistente();

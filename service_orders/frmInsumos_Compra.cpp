@@ -300,12 +300,17 @@ void frmInsumos_Compra::Command5_Click() {
         return;
     }
     const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
-    bool gravado = false;
+    auto frete = Frete::Gravado;
     if (!shared::withConnection(
-            this, [&](db::Connection& cn) { gravado = gravaFrete(cn, listada_, fretes); }))
+            this, [&](db::Connection& cn) { frete = gravaFrete(cn, listada_, fretes); }))
         return;
-    if (!gravado) {
+    if (frete == Frete::Encerrada) {
         encerradaPorOutro();
+        return;
+    }
+    if (frete == Frete::OrdemConcluida) {
+        dlg::show(
+            dlg::alerta(QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")));
         return;
     }
     AtualizaCompra();

@@ -250,8 +250,15 @@ void frmInsumos_Destino::DataGrid2_DblClick() {
     const QString idlan = listbinding::text(Adodc2, row, QStringLiteral("idlan"));
     const QString idest = listbinding::text(Adodc2, row, QStringLiteral("idest"));
     const qint64 osnr = listbinding::text(Adodc2, row, QStringLiteral("osnr")).toLongLong();
-    if (!shared::withConnection(this, [&](db::Connection& cn) { estorna(cn, idlan, osnr); }))
+    auto estorno = Estorno::Feito;
+    if (!shared::withConnection(this,
+                                [&](db::Connection& cn) { estorno = estorna(cn, idlan, osnr); }))
         return;
+    if (estorno == Estorno::EstoqueInconsistente)
+        dlg::show(estoqueInconsistente());
+    else if (estorno == Estorno::Ausente)
+        dlg::show(dlg::alerta(QStringLiteral(
+            "--- ERRO --- REGISTRO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE.")));
     releItens(idest);
     listbinding::refresh(Adodc2, DataGrid2);
     txtOS->setFocus();

@@ -219,9 +219,12 @@ void frmOS_Custos::DataGrid1_DblClick() {
     const QString idlan = listbinding::text(Adodc1, row, QStringLiteral("idlan"));
     // A line allocated from a purchase gives its quantity back to the item,
     // as a reversal in the allocation window does; one already gone, nothing.
+    auto estorno = Estorno::Feito;
     if (!shared::withConnection(
-            this, [&](db::Connection& cn) { estorna(cn, idlan, ordem().value_or(0)); }))
+            this, [&](db::Connection& cn) { estorno = estorna(cn, idlan, ordem().value_or(0)); }))
         return;
+    if (estorno == Estorno::EstoqueInconsistente)
+        dlg::show(estoqueInconsistente());
     CalculaTotaisCustos();
     listbinding::refresh(Adodc1, DataGrid1);
 }

@@ -207,32 +207,47 @@ void frmOS_GerFinan::Form_Activate() {
                     plano.quantidade);
         for (int k = 0; k < plano.parcelas.size(); ++k) {
             const receivables::ParcelaLida& parcela = plano.parcelas.at(k);
-            txtVR[k]->setText(parcela.vrorig.toBr(2, false));
-            txtVCT[k]->setText(parcela.dtv ? dates::toBr(*parcela.dtv) : QString());
-            lblParc[k]->setText(parcela.nrdoc.mid(10, 3) + QLatin1Char('/') +
-                                parcela.nrdoc.mid(13, 3));
-            txtIdLan[k]->setText(parcela.nrdoc);
-            // Money was received on it: it keeps its value and due date, and
-            // the plan its count; no new plan can take its place.
-            if (parcela.recebida) {
-                txtVR[k]->setEnabled(false);
-                txtVCT[k]->setEnabled(false);
-                txtQtParc->setEnabled(false);
-                cmdretorna->setEnabled(false);
-            }
+            preencheLinha(k, parcela.nrdoc, parcela.vrorig, parcela.dtv, parcela.recebida);
+            if (parcela.recebida)
+                travadas_.append(parcela);
         }
         mostraQuadro();
     }
     txtVrDif->setText(moeda(plano.recebido));
 }
 
+void frmOS_GerFinan::preencheLinha(int i, const QString& nrdoc, const Decimal& valor,
+                                   const std::optional<QDate>& vencimento, bool travada) {
+    txtVR[i]->setText(valor.toBr(2, false));
+    txtVCT[i]->setText(vencimento ? dates::toBr(*vencimento) : QString());
+    lblParc[i]->setText(receivables::rotulo(nrdoc));
+    txtIdLan[i]->setText(nrdoc);
+    // Money was received on it: it keeps its value and due date.
+    txtVR[i]->setEnabled(!travada);
+    txtVCT[i]->setEnabled(!travada);
+}
+
+void frmOS_GerFinan::mostraTravadas(int quantidade) {
+    LimpaParcelas();
+    montaLinhas(quantidade, quantidade);
+    for (int k = 0; k < travadas_.size(); ++k) {
+        const receivables::ParcelaLida& travada = travadas_.at(k);
+        preencheLinha(k, travada.nrdoc, travada.vrorig, travada.dtv, true);
+    }
+}
+
 void frmOS_GerFinan::txtQtParc_LostFocus() {
-    const auto contagem = parcelas::quantidade(txtQtParc->text());
+    const auto contagem =
+        parcelas::quantidade(txtQtParc->text(), std::max(1, static_cast<int>(travadas_.size())));
     if (const auto* aviso = std::get_if<dlg::Message>(&contagem)) {
         dlg::dialogs().show(*aviso);
         return;
     }
     const int n = std::get<int>(contagem);
+    if (!travadas_.isEmpty()) {
+        refazEmVoltaDasTravadas(n);
+        return;
+    }
     LimpaParcelas();
     const Decimal valor =
         receivables::valorParcela(Decimal::parse(txtnrdoc->text()).value_or(Decimal()), n);
@@ -275,7 +290,38 @@ void frmOS_GerFinan::txtQtParc_LostFocus() {
     txtVR[0]->selectAll();
 }
 
+void frmOS_GerFinan::refazEmVoltaDasTravadas(int quantidade) {
+    const qint64 osnr = orderheader::parteInteira(txtOsNR->text()).value_or(0);
+    const auto novas = receivables::refazEmVolta(
+        osnr, Decimal::parse(txtnrdoc->text()).value_or(Decimal()), travadas_, quantidade);
+    if (const auto* aviso = std::get_if<dlg::Message>(&novas)) {
+        dlg::dialogs().show(*aviso);
+        return;
+    }
+    const auto& linhas = std::get<QList<receivables::ParcelaGravacao>>(novas);
+    const int primeira = static_cast<int>(travadas_.size());
+    {
+        BusyGuard busy;
+        mostraTravadas(quantidade);
+        for (int j = 0; j < linhas.size(); ++j)
+            preencheLinha(primeira + j, linhas.at(j).nrdoc, linhas.at(j).valor,
+                          linhas.at(j).vencimento, false);
+        mostraQuadro();
+    }
+    if (linhas.isEmpty()) {
+        cmdsalva->setFocus();
+        return;
+    }
+    txtVR[primeira]->setFocus();
+    txtVR[primeira]->selectAll();
+}
+
 void frmOS_GerFinan::cmdretorna_Click() {
+    // The received rows stay in any plan: only the untouched ones go.
+    if (!travadas_.isEmpty()) {
+        mostraTravadas(static_cast<int>(travadas_.size()));
+        return;
+    }
     LimpaParcelas();
     frmVCT->hide();
 }
@@ -288,7 +334,8 @@ void frmOS_GerFinan::cmdsalva_Click() {
                                         txtVrDif->text(),
                                         txtDTe->text(),
                                         {},
-                                        !frmVCT->isHidden()};
+                                        !frmVCT->isHidden(),
+                                        receivables::valorTravado(travadas_)};
     for (int i = 0; i < txtVR.size(); ++i)
         digitado.parcelas.append(
             {txtVR[i]->text(), txtVCT[i]->text(), lblParc[i]->text(), txtIdLan[i]->text()});

@@ -59,10 +59,17 @@ private:
     void criaLinha(int i);
     void criaTitulos(int index, int column);
     void mostraQuadro();
+    void preencheLinha(int i, const QString& nrdoc, const Decimal& valor,
+                       const std::optional<QDate>& vencimento, bool travada);
+    // Only the received rows, first, in `quantidade` rows.
+    void mostraTravadas(int quantidade);
+    void refazEmVoltaDasTravadas(int quantidade);
 
     QString primeiraAtivacao_ = QStringLiteral("N");
     // The received rows as the plan was read: a save finding them changed
     // writes nothing.
     QList<receivables::LinhaRecebida> recebidas_;
+    // The instalments received on, in the order read: a new plan keeps them.
+    QList<receivables::ParcelaLida> travadas_;
     QGridLayout* grade_;
 };

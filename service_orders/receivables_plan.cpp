@@ -57,6 +57,10 @@ LinhaRecebida linhaRecebida(const db::Recordset& row) {
             row.text(QStringLiteral("pago"))};
 }
 
+dlg::Message servicosMenores() {
+    return dlg::critico(QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!"));
+}
+
 QList<LinhaRecebida> porChave(QList<LinhaRecebida> linhas) {
     std::sort(linhas.begin(), linhas.end(),
               [](const LinhaRecebida& a, const LinhaRecebida& b) { return a.nrdoc < b.nrdoc; });
@@ -75,6 +79,10 @@ QString nrdoc(qint64 osnr, int parcela, int quantidade) {
 
 bool ehParcela(const QString& nrdoc) {
     return nrdoc.mid(10, 6) != QLatin1String("000000");
+}
+
+QString rotulo(const QString& nrdoc) {
+    return nrdoc.mid(10, 3) + QLatin1Char('/') + nrdoc.mid(13, 3);
 }
 
 Decimal valorParcela(Decimal total, int quantidade) {
@@ -119,8 +127,43 @@ PlanoLido le(db::Connection& connection, qint64 osnr) {
         plano.parcelas.append({key, rows.decimal(QStringLiteral("vrorig")),
                                rows.date(QStringLiteral("dtv")), jaRecebida});
     }
+    plano.quantidade = std::max(plano.quantidade, static_cast<int>(plano.parcelas.size()));
     plano.recebidas = porChave(plano.recebidas);
     return plano;
+}
+
+Decimal valorTravado(const QList<ParcelaLida>& travadas) {
+    Decimal travado;
+    for (const ParcelaLida& p : travadas)
+        travado += p.vrorig;
+    return travado;
+}
+
+std::variant<QList<ParcelaGravacao>, dlg::Message>
+refazEmVolta(qint64 osnr, Decimal total, const QList<ParcelaLida>& travadas, int quantidade) {
+    int ultimoNumero = 0;
+    std::optional<QDate> ultimoVencimento;
+    for (const ParcelaLida& p : travadas) {
+        ultimoNumero = std::max(ultimoNumero, p.nrdoc.mid(10, 3).toInt());
+        if (p.dtv && (!ultimoVencimento || *p.dtv > *ultimoVencimento))
+            ultimoVencimento = p.dtv;
+    }
+    const Decimal resto = total - valorTravado(travadas);
+    if (resto.isNegative())
+        return servicosMenores();
+    const int novas = quantidade - static_cast<int>(travadas.size());
+    QList<ParcelaGravacao> linhas;
+    if (novas <= 0)
+        return linhas;
+    const Decimal valor = valorParcela(resto, novas);
+    if (valor <= Decimal())
+        return dlg::critico(
+            QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
+    const QDate base = ultimoVencimento.value_or(QDate::currentDate());
+    for (int i = 1; i <= novas; ++i)
+        linhas.append(
+            {nrdoc(osnr, ultimoNumero + i, quantidade), valor, parcelas::vencimento(base, i)});
+    return linhas;
 }
 
 std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QDate& hoje) {
@@ -133,6 +176,8 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
         return dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
     if (*total <= Decimal())
         return dlg::critico(QStringLiteral("--- ERRO --- VALOR DA ORDEM INVÁLIDO!"));
+    if (*total < plano.travado)
+        return servicosMenores();
     if (!emissao)
         return dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO INVÁLIDA!"));
     if (*emissao > hoje)

@@ -23,6 +23,8 @@ QString refdoc(qint64 osnr);
 QString nrdoc(qint64 osnr, int parcela, int quantidade);
 // False for the row of the amount already received ("…000000").
 bool ehParcela(const QString& nrdoc);
+// "002/003": the instalment and the count a key holds.
+QString rotulo(const QString& nrdoc);
 
 // The order total split evenly, rounded to cents once from the exact
 // quotient; the remainder is left to the user.
@@ -49,7 +51,9 @@ struct ParcelaLida {
 };
 struct PlanoLido {
     std::optional<QDate> emissao;
-    int quantidade = 0; // from the first instalment's key
+    // From the first instalment's key, but never fewer than the instalments:
+    // a plan rebuilt around received rows keeps their older keys.
+    int quantidade = 0;
     QList<ParcelaLida> parcelas;
     // Received on the instalments plus what an earlier save carried over.
     Decimal recebido;
@@ -57,6 +61,8 @@ struct PlanoLido {
     QList<LinhaRecebida> recebidas;
 };
 PlanoLido le(db::Connection& connection, qint64 osnr);
+// What received instalments hold: their vrorig, which stays in the plan.
+Decimal valorTravado(const QList<ParcelaLida>& travadas);
 
 // One instalment row as typed in the window.
 struct ParcelaDigitada {
@@ -76,6 +82,9 @@ struct PlanoDigitado {
     QList<ParcelaDigitada> parcelas;
     // False after "Novo Plano" hid the rows: there is no plan to save.
     bool parcelasNaTela = true;
+    // What the received instalments hold (their vrorig): a total below it
+    // can never be planned.
+    Decimal travado{};
 };
 
 struct ParcelaGravacao {
@@ -83,6 +92,15 @@ struct ParcelaGravacao {
     Decimal valor;
     QDate vencimento;
 };
+
+// The new rows of a plan rebuilt around its received instalments
+// (`travadas`), `quantidade` rows in all counting those: the total less what
+// they hold, split evenly, the first due a month after the last received
+// one and numbered after it, so no key of a received row comes back. Refused
+// when the total is below what they hold, or a new row would be of 0 or less.
+std::variant<QList<ParcelaGravacao>, dlg::Message>
+refazEmVolta(qint64 osnr, Decimal total, const QList<ParcelaLida>& travadas, int quantidade);
+
 struct PlanoGravacao {
     qint64 osnr = 0;
     qint64 cdcli = 0;

@@ -1,4 +1,5 @@
 #include "platform/data_grid.h"
+#include "service_orders/custo_rules.h"
 #include "service_orders/frmBuscaOS.h"
 #include "service_orders/frmInsumos_Compra.h"
 #include "service_orders/frmInsumos_Destino.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <optional>
 
 using regtest::columnTexts;
@@ -69,6 +71,25 @@ protected:
         form.cboCT->setFocus();
         form.cboCT->setCurrentIndex(category);
         form.txtQtde->setText(qtde);
+    }
+    // The purchase window listing the items, its key boxes left as a user
+    // leaves them.
+    void listPurchase() {
+        showActive(purchase.get());
+        purchase->txtSerie->setFocus();
+        purchase->txtModelo->setFocus();
+        purchase->txtDTe->setFocus();
+    }
+    // "Encerrar Compra": `allocate` done in the allocation window, which is
+    // then left, and the purchase kept open.
+    void allocateKeepingOpen(const std::function<void(frmInsumos_Destino&)>& allocate) {
+        testsupport::whenModal<frmInsumos_Destino>([&](frmInsumos_Destino* form) {
+            allocate(*form);
+            form->Command2_Click();
+            QTest::keyClick(form->DataGrid1, Qt::Key_Escape);
+        });
+        dialogs.answer(dlg::Answer::No);
+        purchase->Command8_Click();
     }
     QString qtdest(const char* idlan) {
         return value(QStringLiteral("select qtdest from insumos_cmp where idlan = ?"),
@@ -204,16 +225,94 @@ TEST_F(Allocation, AReversalReturnsExactlyThatLine) {
     EXPECT_EQ(columnTexts(form->DataGrid1->model(), 4).value(0), QStringLiteral("4,00"));
     EXPECT_TRUE(form->isEnabled());
 
-    // A line the cost window deleted meanwhile gives nothing back.
+    // A line another station reversed while the question was open gives
+    // nothing back a second time: said so, and both lists read again.
     fill(*form, approved, 0, QStringLiteral("2"));
     form->Command1_Click();
     form->Command4_Click();
-    cn.execute(QStringLiteral("delete from os_custos where idlan <> 'TYPED'"));
     form->DataGrid2->setCurrentIndex(form->DataGrid2->model()->index(0, 0));
+    dialogs.clear();
+    dialogs.onMessage([this](const dlg::Message& m) {
+        if (m.buttons != dlg::Buttons::YesNo)
+            return;
+        cn.execute(QStringLiteral("delete from os_custos where idlan <> 'TYPED'"));
+        cn.execute(QStringLiteral("update insumos_cmp set qtdest = qtdest - 2 where idlan = 'I1'"));
+    });
     dialogs.answer(dlg::Answer::Yes);
     form->DataGrid2_DblClick();
-    EXPECT_EQ(qtdest("I1"), QStringLiteral("6.0000"));
+    dialogs.onMessage({});
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(
+        dialogs.messages()[1].text,
+        QStringLiteral("--- ERRO --- REGISTRO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
+    EXPECT_EQ(dialogs.messages()[1].title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(qtdest("I1"), QStringLiteral("4.0000"));
     EXPECT_EQ(form->DataGrid2->model()->rowCount(), 0);
+    EXPECT_EQ(columnTexts(form->DataGrid1->model(), 4).value(0), QStringLiteral("4,00"));
+
+    // An item holding less than the line gave it is never taken below zero:
+    // nothing is written.
+    fill(*form, approved, 0, QStringLiteral("3"));
+    form->Command1_Click();
+    form->Command4_Click();
+    cn.execute(QStringLiteral("update insumos_cmp set qtdest = 1 where idlan = 'I1'"));
+    form->DataGrid2->setCurrentIndex(form->DataGrid2->model()->index(0, 0));
+    dialogs.clear();
+    dialogs.answer(dlg::Answer::Yes);
+    form->DataGrid2_DblClick();
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[1].text,
+              QStringLiteral("--- ERRO --- ESTOQUE DO ITEM INCONSISTENTE! CONSULTE A COMPRA."));
+    EXPECT_EQ(qtdest("I1"), QStringLiteral("1.0000"));
+    EXPECT_EQ(count(QStringLiteral("os_custos")), 2);
+    EXPECT_EQ(form->DataGrid2->model()->rowCount(), 1);
+    EXPECT_EQ(columnTexts(form->DataGrid1->model(), 4).value(0), QStringLiteral("1,00"));
+    EXPECT_TRUE(form->isEnabled());
+}
+
+// Freight spread after an allocation reaches the cost lines allocated from
+// the items, so the orders' supplies cost carries it; a line on a completed
+// order cannot change, and then no freight is written at all.
+TEST_F(Allocation, FreightAfterAnAllocationReachesItsCostLines) {
+    const qint64 other = addOrder(QStringLiteral("3"));
+    listPurchase();
+    allocateKeepingOpen([&](frmInsumos_Destino& form) {
+        choose(form, 1);
+        fill(form, approved, 0, QStringLiteral("4"));
+        form.Command1_Click();
+        fill(form, other, 0, QStringLiteral("1"));
+        form.Command1_Click();
+    });
+    const QString lines = QStringLiteral("select group_concat(valor order by osnr) from os_custos");
+    const QString freight = QStringLiteral(
+        "select group_concat(vfrete order by idlan) from insumos_cmp where serie = '1'");
+    EXPECT_EQ(value(lines), QStringLiteral("2.0000,3.0000"));
+
+    // 13,80 over goods of 138,00: a tenth of each unit value.
+    dialogs.clear();
+    dialogs.answerInput(QStringLiteral("13,80"));
+    dialogs.answer(dlg::Answer::Yes);
+    purchase->Command5_Click();
+    EXPECT_EQ(value(freight), QStringLiteral("1.2500,0.2000,0.3000"));
+    EXPECT_EQ(value(lines), QStringLiteral("2.2000,3.3000"));
+    EXPECT_EQ(leTotaisCustos(cn, approved).produtos.toSql(2), QStringLiteral("8.80"));
+
+    // Another station completes the other order while the question is open.
+    dialogs.clear();
+    dialogs.onMessage([&](const dlg::Message& m) {
+        if (m.buttons == dlg::Buttons::YesNo)
+            cn.execute(QStringLiteral("update os_cab set ossit = '4' where osnr = ?"), {other});
+    });
+    dialogs.answerInput(QStringLiteral("27,60"));
+    dialogs.answer(dlg::Answer::Yes);
+    purchase->Command5_Click();
+    dialogs.onMessage({});
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!"));
+    EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(value(freight), QStringLiteral("1.2500,0.2000,0.3000"));
+    EXPECT_EQ(value(lines), QStringLiteral("2.2000,3.3000"));
+    EXPECT_TRUE(purchase->isVisible());
 }
 
 TEST_F(Allocation, QuantityAndCostLineAreWrittenTogether) {
@@ -382,21 +481,14 @@ TEST_F(Allocation, WithoutAPurchaseKeyNothingIsListed) {
 }
 
 TEST_F(Allocation, ClosingThePurchaseAfterItsAllocation) {
-    showActive(purchase.get());
-    purchase->txtSerie->setFocus();
-    purchase->txtModelo->setFocus();
-    purchase->txtDTe->setFocus();
+    listPurchase();
     ASSERT_EQ(purchase->DataGrid1->model()->rowCount(), 3);
     // Allocated, but not closed.
-    testsupport::whenModal<frmInsumos_Destino>([this](frmInsumos_Destino* form) {
-        choose(*form, 1);
-        fill(*form, approved, 0, QStringLiteral("5"));
-        form->Command1_Click();
-        form->Command2_Click();
-        QTest::keyClick(form->DataGrid1, Qt::Key_Escape);
+    allocateKeepingOpen([this](frmInsumos_Destino& form) {
+        choose(form, 1);
+        fill(form, approved, 0, QStringLiteral("5"));
+        form.Command1_Click();
     });
-    dialogs.answer(dlg::Answer::No);
-    purchase->Command8_Click();
     EXPECT_TRUE(purchase->isVisible());
     EXPECT_EQ(qtdest("I2"), QStringLiteral("5.0000"));
     EXPECT_EQ(value(QStringLiteral("select count(*) from insumos_cmp where status = 'S'")),

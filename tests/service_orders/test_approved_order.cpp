@@ -12,6 +12,7 @@
 #include "tests/support/other_station.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -195,6 +196,50 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
         EXPECT_EQ(stored("ossit"), QStringLiteral("2"));
         EXPECT_EQ(stored("uev"), QStringLiteral("CRIADA"));
     }
+}
+
+// A service added after part of the plan was received: the plan is rebuilt
+// around the received row, which stays as it is, and the order completes.
+TEST_F(ApprovedOrder, ServiceAddedAfterAPartialReceiptIsPlannedAndCompleted) {
+    servico(osnr, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("0"));
+    receber("001001", "100", "50", "50");
+    const QString received = QStringLiteral("select * from creceber where nrdoc = ?");
+    const QString key = QStringLiteral("%1001001").arg(osnr, 10, 10, QLatin1Char('0'));
+    const QStringList before = rows(received, {key});
+    frmOs_MNT form;
+    open(form);
+    form.show();
+    form.txtNmSol->setFocus();
+    testsupport::whenModal<frmOS_Servicos>([&](frmOS_Servicos* w) {
+        servico(osnr, QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("0"));
+        w->close();
+    });
+    ordertest::press(form.txtNmSol, Qt::Key_F4);
+    EXPECT_EQ(form.cmdDif->text(), QStringLiteral("DIF: R$ 50,00"));
+
+    QStringList plan;
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* w) {
+        EXPECT_TRUE(w->txtQtParc->isEnabled());
+        w->txtQtParc->setText(QStringLiteral("2"));
+        ordertest::leave(w->txtQtParc, w->txtDTe);
+        for (int i = 0; i < w->txtVR.size(); ++i)
+            plan << w->txtVR[i]->text() + QLatin1Char(' ') + w->lblParc[i]->text();
+        dialogs.answer(dlg::Answer::Yes);
+        w->cmdsalva->click();
+    });
+    ordertest::press(form.txtNmSol, Qt::Key_F6);
+    EXPECT_EQ(plan,
+              (QStringList{QStringLiteral("100,00 001/001"), QStringLiteral("50,00 002/002")}));
+    EXPECT_EQ(rows(received, {key}), before);
+    EXPECT_EQ(form.cmdFinan->text(), QStringLiteral("R$ 100,00"));
+    EXPECT_EQ(form.cmdDif->text(), QStringLiteral("DIF: R$ 0,00"));
+
+    dialogs.clear();
+    form.cboSit->setCurrentIndex(2);
+    form.Command1_Click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().front().text, QStringLiteral("Salvo com sucesso!"));
+    EXPECT_EQ(stored("ossit"), QStringLiteral("4"));
 }
 
 TEST_F(ApprovedOrder, SavingStoresTheHeaderOnly) {

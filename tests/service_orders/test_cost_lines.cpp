@@ -249,6 +249,15 @@ TEST_F(CostLines, DeletingAnAllocatedLineReturnsItsQuantity) {
     EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("Atenção"));
     EXPECT_EQ(dialogs.messages()[0].defaultButton, dlg::Answer::No);
 
+    // An item holding less than the line gave it keeps the line.
+    cn.execute(QStringLiteral("update insumos_cmp set qtdest = 2"));
+    remove(*form, 1, dlg::Answer::Yes);
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("--- ERRO --- ESTOQUE DO ITEM INCONSISTENTE! CONSULTE A COMPRA."));
+    EXPECT_EQ(count(QStringLiteral("os_custos")), 3);
+    EXPECT_EQ(itemQtdest(), QStringLiteral("2.0000"));
+    cn.execute(QStringLiteral("update insumos_cmp set qtdest = 6"));
+
     remove(*form, 1, dlg::Answer::Yes);
     EXPECT_EQ(value(QStringLiteral("select group_concat(idlan order by idlan) from os_custos")),
               QStringLiteral("A,C"));

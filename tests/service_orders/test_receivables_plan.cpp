@@ -56,6 +56,23 @@ TEST(PlanRules, ValuesDatesAndKeys) {
     EXPECT_FALSE(receivables::data(QStringLiteral("31/02/2024")));
 }
 
+// New rows follow the last received one, by number and by due date, so a
+// gap among the received rows never gives a key back.
+TEST(PlanRules, RebuiltRowsFollowTheLastReceivedOne) {
+    const QList<receivables::ParcelaLida> received = {
+        {receivables::nrdoc(7, 1, 3), Decimal::fromInt(30), QDate(2024, 1, 31), true},
+        {receivables::nrdoc(7, 3, 3), Decimal::fromInt(30), QDate(2024, 3, 31), true}};
+    const auto rebuilt = receivables::refazEmVolta(7, Decimal::fromInt(100), received, 4);
+    ASSERT_TRUE(std::holds_alternative<QList<receivables::ParcelaGravacao>>(rebuilt));
+    const auto& rows = std::get<QList<receivables::ParcelaGravacao>>(rebuilt);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].nrdoc, receivables::nrdoc(7, 4, 4));
+    EXPECT_EQ(rows[1].nrdoc, receivables::nrdoc(7, 5, 4));
+    EXPECT_EQ(rows[0].vencimento, QDate(2024, 4, 30));
+    EXPECT_EQ(rows[1].vencimento, QDate(2024, 5, 31));
+    EXPECT_EQ(rows[0].valor.toSql(2), QStringLiteral("20.00"));
+}
+
 namespace {
 
 receivables::PlanoDigitado plano(const QStringList& valores, const QStringList& vencimentos) {
@@ -95,6 +112,13 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
          "--- ERRO --- DATA DE EMISSÃO INVÁLIDA!", "ATENÇÃO", dlg::Icon::Exclamation},
         {"total", [](auto& p) { p.total = QStringLiteral("0"); },
          "--- ERRO --- VALOR DA ORDEM INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
+        {"below what received rows hold",
+         [](auto& p) {
+             p.travado = Decimal::fromInt(101);
+             p.emissao = QStringLiteral("16/03/2024");
+         },
+         "--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!", "ATENÇÃO",
+         dlg::Icon::Critical},
         {"emission", [](auto& p) { p.emissao = QStringLiteral("16/03/2024"); },
          "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!", "ATENÇÃO", dlg::Icon::Exclamation},
         {"rows hidden by a new plan", [](auto& p) { p.parcelasNaTela = false; },
@@ -172,6 +196,19 @@ protected:
     }
 
     QString ref() const { return receivables::refdoc(osnr); }
+
+    // A stored row of the order's plan, emitted `emissao`.
+    void linha(const QString& key, const QDate& emissao, const QDate& due, const char* orig,
+               const char* paid, const char* interest, const char* discount, const char* open,
+               const char* pago) {
+        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, dtp, "
+                                  "vrorig, vrpg, juros, descontos, vrab, pago, evcad) values "
+                                  "(?,?,1,?,?,?,?,?,?,?,?,?,'ANA 01/02/2024 10:00:00')"),
+                   {key, ref(), emissao, due, due, QString::fromLatin1(orig),
+                    QString::fromLatin1(paid), QString::fromLatin1(interest),
+                    QString::fromLatin1(discount), QString::fromLatin1(open),
+                    QString::fromLatin1(pago)});
+    }
 
     qint64 osnr = 0;
 };
@@ -321,21 +358,15 @@ TEST_F(ReceivablesPlan, NewPlanThenSaveWritesNothing) {
 }
 
 // A plan on which money was received: the received rows stay exactly as
-// they are, the count and "Novo Plano" cannot change them, only the
-// untouched rows are written again, and no row of the received amount is
-// added, so the order's open amount stays what it was.
+// they are, their boxes locked, only the untouched rows are written again,
+// and no row of the received amount is added, so the order's open amount
+// stays what it was.
 TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
     const QDate emission = QDate::currentDate().addDays(-40);
     auto insert = [&](const QString& key, const QDate& due, const char* orig, const char* paid,
                       const char* interest, const char* discount, const char* open,
                       const char* pago) {
-        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, dtp, "
-                                  "vrorig, vrpg, juros, descontos, vrab, pago, evcad) values "
-                                  "(?,?,1,?,?,?,?,?,?,?,?,?,'ANA 01/02/2024 10:00:00')"),
-                   {key, ref(), emission, due, due, QString::fromLatin1(orig),
-                    QString::fromLatin1(paid), QString::fromLatin1(interest),
-                    QString::fromLatin1(discount), QString::fromLatin1(open),
-                    QString::fromLatin1(pago)});
+        linha(key, emission, due, orig, paid, interest, discount, open, pago);
     };
     // An earlier save's carried row, sorting before the instalments.
     const QString carried = ref() + QStringLiteral("000000");
@@ -357,8 +388,8 @@ TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
     form.show();
     EXPECT_EQ(form.txtDTe->text(), br(emission));
     EXPECT_EQ(form.txtQtParc->text(), QStringLiteral("2"));
-    EXPECT_FALSE(form.txtQtParc->isEnabled());
-    EXPECT_FALSE(form.cmdretorna->isEnabled());
+    EXPECT_TRUE(form.txtQtParc->isEnabled());
+    EXPECT_TRUE(form.cmdretorna->isEnabled());
     ASSERT_EQ(form.txtVR.size(), 2);
     EXPECT_EQ(form.txtVR[0]->text(), QStringLiteral("50,00"));
     EXPECT_FALSE(form.txtVR[0]->isEnabled());
@@ -381,6 +412,110 @@ TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
     EXPECT_EQ(rewritten.text(QStringLiteral("pago")), QStringLiteral("N"));
     EXPECT_TRUE(rewritten.text(QStringLiteral("evcad")).startsWith(QStringLiteral("TESTE ")));
     EXPECT_EQ(ordersummary::le(cn, osnr).emAberto, openBefore);
+}
+
+// Rebuilt, the plan keeps its received rows first and counted, and spreads
+// what they do not hold over new rows due monthly after the last of them,
+// keyed after it; "Novo Plano" clears only the untouched rows.
+TEST_F(ReceivablesPlan, RebuiltAroundTheReceivedRows) {
+    const QDate emission = QDate::currentDate().addDays(-40);
+    const QDate first = emission.addDays(30), second = emission.addDays(60);
+    linha(receivables::nrdoc(osnr, 1, 3), emission, first, "33.33", "10", "0", "0", "23.33", "N");
+    linha(receivables::nrdoc(osnr, 2, 3), emission, second, "33.33", "33.33", "0", "0", "0", "S");
+    linha(receivables::nrdoc(osnr, 3, 3), emission, emission.addDays(90), "33.34", "0", "0", "0",
+          "33.34", "N");
+    const QString kept =
+        QStringLiteral("select * from creceber where nrdoc in (?, ?) order by nrdoc");
+    const db::Params keys = {receivables::nrdoc(osnr, 1, 3), receivables::nrdoc(osnr, 2, 3)};
+    const QStringList before = rows(kept, keys);
+    const QString untouched = QStringLiteral("select nrdoc, vrorig, vrab, dtv from creceber where "
+                                             "vrpg = 0 and pago = 'N' order by nrdoc");
+    auto screen = [](const frmOS_GerFinan& f) {
+        QStringList shown;
+        for (int i = 0; i < f.txtVR.size(); ++i)
+            shown << f.txtVR[i]->text() + QLatin1Char(' ') + f.txtVCT[i]->text() +
+                         QLatin1Char(' ') + f.lblParc[i]->text() +
+                         (f.txtVR[i]->isEnabled() ? QString() : QStringLiteral(" travada"));
+        return shown;
+    };
+    auto count = [](frmOS_GerFinan& f, const QString& typed) {
+        f.txtQtParc->setText(typed);
+        ordertest::leave(f.txtQtParc, f.txtDTe);
+    };
+
+    frmOS_GerFinan form;
+    fill(form, QStringLiteral("120"));
+    form.show();
+    EXPECT_EQ(form.txtQtParc->text(), QStringLiteral("3"));
+    // The count cannot leave a received row out.
+    const struct {
+        const char* typed;
+        const char* message;
+    } refused[] = {
+        {"abc", "--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\nMinimo de 2 e máximo de 115"},
+        {"1", "--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"},
+        {"116", "--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"},
+    };
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.typed);
+        dialogs.clear();
+        count(form, QString::fromLatin1(r.typed));
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages().front().text, QString::fromUtf8(r.message));
+        EXPECT_EQ(form.txtVR.size(), 3);
+    }
+    form.cmdretorna->click();
+    EXPECT_FALSE(form.frmVCT->isHidden());
+    EXPECT_EQ(screen(form), (QStringList{"33,33 " + br(first) + " 001/003 travada",
+                                         "33,33 " + br(second) + " 002/003 travada"}));
+
+    // 120 less the 66,66 of the received rows, in two; no first due date is
+    // asked.
+    dialogs.clear();
+    count(form, QStringLiteral("4"));
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(screen(form), (QStringList{"33,33 " + br(first) + " 001/003 travada",
+                                         "33,33 " + br(second) + " 002/003 travada",
+                                         "26,67 " + br(second.addMonths(1)) + " 003/004",
+                                         "26,67 " + br(second.addMonths(2)) + " 004/004"}));
+    EXPECT_EQ(form.focusWidget(), form.txtVR[2]);
+    dialogs.answer(dlg::Answer::Yes);
+    form.cmdsalva->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(rows(kept, keys), before);
+    EXPECT_EQ(rows(untouched), (QStringList{receivables::nrdoc(osnr, 3, 4) + "|26.67|26.67|" +
+                                                second.addMonths(1).toString(Qt::ISODate),
+                                            receivables::nrdoc(osnr, 4, 4) + "|26.67|26.67|" +
+                                                second.addMonths(2).toString(Qt::ISODate)}));
+
+    // Services below what the received rows hold can be planned in no way.
+    frmOS_GerFinan lower;
+    fill(lower, QStringLiteral("60"));
+    lower.show();
+    dialogs.clear();
+    count(lower, QStringLiteral("3"));
+    const QString menor =
+        QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!");
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().front().text, menor);
+    EXPECT_EQ(lower.txtVR.size(), 4);
+    lower.cmdsalva->click();
+    EXPECT_EQ(dialogs.messages().back().text, menor);
+    EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(rows(untouched).size(), 2);
+    // Just what they hold leaves nothing for a new row.
+    lower.txtnrdoc->setText(QStringLiteral("66,66"));
+    dialogs.clear();
+    count(lower, QStringLiteral("3"));
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
+    count(lower, QStringLiteral("2"));
+    EXPECT_EQ(lower.focusWidget(), lower.cmdsalva);
+    dialogs.answer(dlg::Answer::Yes);
+    lower.cmdsalva->click();
+    EXPECT_FALSE(lower.isVisible());
+    EXPECT_EQ(rows(untouched), QStringList());
+    EXPECT_EQ(rows(kept, keys), before);
 }
 
 // Money received by another station after the plan was read: the save
