@@ -6,6 +6,7 @@
 #include "service_orders/categoria_item.h"
 #include "service_orders/custo_rules.h"
 #include "service_orders/order_lock.h"
+#include "service_orders/order_status.h"
 
 std::optional<OrdemDestino> leOrdemDestino(db::Connection& cn, qint64 osnr) {
     const db::Recordset row = cn.query(
@@ -117,6 +118,12 @@ Destino destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64
 
 Estorno estorna(db::Connection& cn, const QString& idlan, qint64 osnr) {
     return db::unitOfWork(cn, [&](db::Transaction& transaction) {
+        // The header first, as every write under an order takes it.
+        const auto ossit = orderlock::trava(cn, osnr);
+        if (!ossit)
+            return Estorno::Ausente;
+        if (orderstatus::concluida(*ossit))
+            return Estorno::OrdemConcluida;
         const db::Recordset line =
             cn.query(QStringLiteral("select qtde, idest from os_custos "
                                     "where idlan = ? and osnr = ? for update"),
@@ -140,7 +147,11 @@ Estorno estorna(db::Connection& cn, const QString& idlan, qint64 osnr) {
     });
 }
 
-dlg::Message estoqueInconsistente() {
-    return dlg::alerta(
-        QStringLiteral("--- ERRO --- ESTOQUE DO ITEM INCONSISTENTE! CONSULTE A COMPRA."));
+std::optional<dlg::Message> recusaDoEstorno(Estorno estorno) {
+    if (estorno == Estorno::EstoqueInconsistente)
+        return dlg::alerta(
+            QStringLiteral("--- ERRO --- ESTOQUE DO ITEM INCONSISTENTE! CONSULTE A COMPRA."));
+    if (estorno == Estorno::OrdemConcluida)
+        return orderlock::ordemConcluida();
+    return std::nullopt;
 }

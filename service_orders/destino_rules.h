@@ -65,12 +65,15 @@ Destino destina(db::Connection& cn, const ItemDestino& item, qint64 osnr, qint64
                 Decimal qtde, const QString& usuario);
 enum class Estorno {
     Feito,
-    Ausente,             // the line is already gone
-    EstoqueInconsistente // the item holds less allocated than the line
+    Ausente,              // the line is already gone
+    EstoqueInconsistente, // the item holds less allocated than the line
+    OrdemConcluida        // the order was completed: its costs stay
 };
 // Deletes a cost line; one allocated from a purchase item gives its stored
 // quantity back to the item, together, and never takes the item's allocated
-// quantity below zero. Nothing is changed unless it is done. Runs again on a
+// quantity below zero. A completed order keeps its lines. Nothing is changed
+// unless it is done. Runs again on a
 // lock conflict; one that lasts is thrown.
 Estorno estorna(db::Connection& cn, const QString& idlan, qint64 osnr);
-dlg::Message estoqueInconsistente();
+// The refusal a window shows for a reversal not done; none when it was.
+std::optional<dlg::Message> recusaDoEstorno(Estorno estorno);

@@ -16,6 +16,7 @@
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/order_boxes.h"
+#include "service_orders/order_lock.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
@@ -309,8 +310,7 @@ void frmInsumos_Compra::Command5_Click() {
         return;
     }
     if (frete == Frete::OrdemConcluida) {
-        dlg::show(
-            dlg::alerta(QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")));
+        dlg::show(orderlock::ordemConcluida());
         return;
     }
     AtualizaCompra();

@@ -254,8 +254,8 @@ void frmInsumos_Destino::DataGrid2_DblClick() {
     if (!shared::withConnection(this,
                                 [&](db::Connection& cn) { estorno = estorna(cn, idlan, osnr); }))
         return;
-    if (estorno == Estorno::EstoqueInconsistente)
-        dlg::show(estoqueInconsistente());
+    if (const auto recusa = recusaDoEstorno(estorno))
+        dlg::show(*recusa);
     else if (estorno == Estorno::Ausente)
         dlg::show(dlg::alerta(QStringLiteral(
             "--- ERRO --- REGISTRO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE.")));

@@ -223,8 +223,8 @@ void frmOS_Custos::DataGrid1_DblClick() {
     if (!shared::withConnection(
             this, [&](db::Connection& cn) { estorno = estorna(cn, idlan, ordem().value_or(0)); }))
         return;
-    if (estorno == Estorno::EstoqueInconsistente)
-        dlg::show(estoqueInconsistente());
+    if (const auto recusa = recusaDoEstorno(estorno))
+        dlg::show(*recusa);
     CalculaTotaisCustos();
     listbinding::refresh(Adodc1, DataGrid1);
 }

@@ -19,7 +19,7 @@ std::optional<dlg::Message> travaParaAlterar(db::Connection& cn, qint64 osnr) {
     if (!ossit)
         return ordemInexistente();
     if (orderstatus::concluida(*ossit))
-        return dlg::alerta(QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!"));
+        return ordemConcluida();
     return std::nullopt;
 }
 
@@ -36,6 +36,10 @@ std::optional<dlg::Message> alteraOrdem(db::Connection& cn, qint64 osnr,
 
 dlg::Message ordemInexistente() {
     return dlg::atencao(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
+}
+
+dlg::Message ordemConcluida() {
+    return dlg::alerta(QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!"));
 }
 
 } // namespace orderlock

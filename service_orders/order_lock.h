@@ -29,5 +29,6 @@ std::optional<dlg::Message> alteraOrdem(db::Connection& cn, qint64 osnr,
                                         const std::function<void()>& work);
 
 dlg::Message ordemInexistente();
+dlg::Message ordemConcluida();
 
 } // namespace orderlock

@@ -258,6 +258,15 @@ TEST_F(CostLines, DeletingAnAllocatedLineReturnsItsQuantity) {
     EXPECT_EQ(itemQtdest(), QStringLiteral("2.0000"));
     cn.execute(QStringLiteral("update insumos_cmp set qtdest = 6"));
 
+    // An order another station completed meanwhile keeps its costs.
+    cn.execute(QStringLiteral("update os_cab set ossit = '4'"));
+    remove(*form, 1, dlg::Answer::Yes);
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!"));
+    EXPECT_EQ(count(QStringLiteral("os_custos")), 3);
+    EXPECT_EQ(itemQtdest(), QStringLiteral("6.0000"));
+    cn.execute(QStringLiteral("update os_cab set ossit = '2'"));
+
     remove(*form, 1, dlg::Answer::Yes);
     EXPECT_EQ(value(QStringLiteral("select group_concat(idlan order by idlan) from os_custos")),
               QStringLiteral("A,C"));
