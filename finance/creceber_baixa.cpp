@@ -16,6 +16,11 @@ dlg::Message deOutroCliente() {
     return dlg::atencao(QStringLiteral("--- ERRO --- PARCELA NÃO PERTENCE AO CLIENTE DO RECIBO!"));
 }
 
+dlg::Message recebimentosPosteriores() {
+    return dlg::alerta(
+        QStringLiteral("--- ERRO --- ESTORNE ANTES OS RECEBIMENTOS POSTERIORES DESTA PARCELA!"));
+}
+
 } // namespace
 
 Statement abertasDoCliente(qint64 cdcli) {
@@ -111,16 +116,31 @@ std::optional<dlg::Message> estorna(db::Connection& cn, qint64 id) {
             {id});
         if (item.isEmpty())
             return recibo::parcelaAlterada();
+        const QString nrdoc = item.text(QStringLiteral("nrdoc"));
         const Decimal juros = item.decimal(QStringLiteral("juros"));
         const Decimal descontos = item.decimal(QStringLiteral("descontos"));
         const Decimal recebido = item.decimal(QStringLiteral("vrpg"));
+        const db::Recordset parcela = cn.query(
+            QStringLiteral("select vrpg, vrorig + juros - descontos - vrpg as saldo from creceber "
+                           "where nrdoc = ? for update"),
+            {nrdoc});
+        if (parcela.isEmpty() || parcela.decimal(QStringLiteral("vrpg")) < recebido)
+            return recibo::parcelaAlterada();
+        // What the balance gets back. A later receipt of the instalment may
+        // have used up what this item left open: taking it back would leave
+        // the balance below zero.
+        const Decimal devolvido = descontos + recebido - juros;
+        if (parcela.decimal(QStringLiteral("saldo")) + devolvido < Decimal())
+            return recebimentosPosteriores();
+        // A bound amount turns the server's arithmetic into floating point,
+        // so the new balance and its floor are weighed as an exact decimal;
+        // the balance is set before the sums it reads change.
         const qint64 n = cn.execute(
-            QStringLiteral(
-                "update creceber set vrab = (vrorig + juros - ?) - (descontos - ?) - "
-                "(vrpg - ?), juros = juros - ?, descontos = descontos - ?, vrpg = vrpg - "
-                "?, pago = 'N' where nrdoc = ? and vrpg >= ?"),
-            {juros, descontos, recebido, juros, descontos, recebido,
-             item.text(QStringLiteral("nrdoc")), recebido});
+            QStringLiteral("update creceber set vrab = vrorig + juros - descontos - vrpg + cast(? "
+                           "as decimal(19, 4)), juros = juros - ?, descontos = descontos - ?, "
+                           "vrpg = vrpg - ?, pago = 'N' where nrdoc = ? and vrpg >= ? and vrorig "
+                           "+ juros - descontos - vrpg + cast(? as decimal(19, 4)) >= 0"),
+            {devolvido, juros, descontos, recebido, nrdoc, recebido, devolvido});
         if (n == 0)
             return recibo::parcelaAlterada();
         cn.execute(QStringLiteral("delete from creceber_recibos where id = ?"), {id});

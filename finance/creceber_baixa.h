@@ -51,7 +51,8 @@ std::optional<dlg::Message> adiciona(db::Connection& cn, const Item& item, const
                                      qint64 cdcli, const QDate& dtbx);
 // Takes a receipt row back out: its amounts come off the instalment and the
 // row is deleted, together. Refused when the row is no longer in an open
-// receipt or the instalment no longer holds what it received.
+// receipt, the instalment no longer holds what it received, or a later
+// receipt of the instalment would leave its balance below zero.
 std::optional<dlg::Message> estorna(db::Connection& cn, qint64 id);
 // The closing: the client's zero-balance instalments settled and the
 // receipt's rows closed on the settlement date.

@@ -276,6 +276,24 @@ void frmlancontas::destrava(bool livre) {
 void frmlancontas::txtcdfor_LostFocus() {
     if (!isNumeric(txtcdfor->text()))
         return;
+    const auto cdfor = wholeCode(txtcdfor->text());
+    db::Recordset r;
+    if (cdfor) {
+        try {
+            BusyGuard busy;
+            const Statement s = lancamento::leitura(txtnrdoc->text(), *cdfor);
+            r = shared::gCn().query(s);
+        } catch (const db::DbError& e) {
+            dlg::showError(e);
+            return;
+        }
+    }
+    // Nothing under a number or supplier retyped over a stored document: it
+    // stays the one shown, so the save moves it (or refuses to) instead of
+    // storing it a second time.
+    if (r.isEmpty() && encontrado == QLatin1String("S") &&
+        lancamento::mudou(lido_, txtnrdoc->text(), txtcdfor->text()))
+        return;
     frmVCT->hide();
     txtDTe->setText(dates::toBr(QDate::currentDate()));
     txtobs->clear();
@@ -285,18 +303,6 @@ void frmlancontas::txtcdfor_LostFocus() {
     cmdexclu->setEnabled(false);
     // A document read afresh locks only its own paid rows.
     destrava(true);
-    const auto cdfor = wholeCode(txtcdfor->text());
-    if (!cdfor)
-        return;
-    db::Recordset r;
-    try {
-        BusyGuard busy;
-        const Statement s = lancamento::leitura(txtnrdoc->text(), *cdfor);
-        r = shared::gCn().query(s);
-    } catch (const db::DbError& e) {
-        dlg::showError(e);
-        return;
-    }
     if (r.isEmpty())
         return;
     encontrado = QStringLiteral("S");
@@ -454,6 +460,8 @@ void frmlancontas::DataGrid1_DblClick() {
     const int row = DataGrid1->currentRow();
     if (row < 0)
         return;
+    // A row of the list names its own document, never the one shown retyped.
+    encontrado = QStringLiteral("N");
     txtnrdoc->setText(listbinding::text(Adodc1, row, QStringLiteral("nrdoc")));
     txtcdfor->setText(listbinding::text(Adodc1, row, QStringLiteral("cdfor")));
     txtcdfor_LostFocus();

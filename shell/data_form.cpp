@@ -57,7 +57,25 @@ int DataForm::exec() {
 }
 
 bool DataForm::previewKey(QKeyEvent* event) {
-    return keys_.press(event);
+    const QPointer<QAbstractButton> button = keys_.button(event);
+    if (button.isNull())
+        return false;
+    if (!button->isEnabled())
+        return true;
+    // The key stands for a click on its button, so the box the user was in
+    // is left first, as the click would leave it; where the button's work
+    // then puts the focus (a picker handing back its code) leaves no box.
+    ++handling_;
+    const auto done = qScopeGuard([this] { --handling_; });
+    QWidget* focused = QApplication::focusWidget();
+    if (focused != nullptr && focused != button && focused->window() == this) {
+        const auto it = leaveHandlers_.constFind(focused);
+        if (it != leaveHandlers_.constEnd() && it.value())
+            it.value()();
+    }
+    if (!button.isNull())
+        button->click();
+    return true;
 }
 
 void DataForm::escPressed() {

@@ -34,7 +34,8 @@ public:
 
 protected:
     // A function key that presses a button of this window; keys are tested
-    // in the order bound, before the focused control sees them.
+    // in the order bound, before the focused control sees them. Pressing
+    // the key leaves the box the focus is in, as a click on the button would.
     void bindKey(int key, QAbstractButton* button) { keys_.bind(key, button); }
     void setUppercaseTyping(bool on) { uppercase_ = on; }
     void setEnterMovesFocus(bool on) { enterMovesFocus_ = on; }

@@ -7,12 +7,10 @@ void FunctionKeys::bind(int key, QAbstractButton* button) {
     keys_.append({key, button});
 }
 
-bool FunctionKeys::press(const QKeyEvent* event) const {
+QAbstractButton* FunctionKeys::button(const QKeyEvent* event) const {
     for (const auto& [key, button] : keys_) {
-        if (event->key() == key) {
-            button->click();
-            return true;
-        }
+        if (event->key() == key)
+            return button;
     }
-    return false;
+    return nullptr;
 }

@@ -6,12 +6,12 @@
 class QAbstractButton;
 class QKeyEvent;
 
-// Function keys that press a window's buttons, tested in the order bound.
+// Function keys bound to a window's buttons, tested in the order bound.
 class FunctionKeys {
 public:
     void bind(int key, QAbstractButton* button);
-    // Presses the bound button; true when the key was one of them.
-    bool press(const QKeyEvent* event) const;
+    // The button bound to the key, if any.
+    QAbstractButton* button(const QKeyEvent* event) const;
 
 private:
     QList<QPair<int, QAbstractButton*>> keys_;

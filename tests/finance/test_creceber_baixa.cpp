@@ -70,6 +70,19 @@ protected:
                     {nrdoc})
             .value(0);
     }
+    // The receipt's item that received `vrpg` chosen in the receipt list
+    // and its reversal confirmed.
+    void reverse(frmCReceber_Baixa& f, const QString& vrpg) {
+        const db::Recordset& items = f.Adodc2->recordset();
+        const int column = items.columnIndex(QStringLiteral("vrpg"));
+        qsizetype row = 0;
+        while (row < items.rowCount() && items.textAt(row, column) != vrpg)
+            ++row;
+        ASSERT_LT(row, items.rowCount());
+        f.DataGrid2->setCurrentIndex(f.DataGrid2->model()->index(static_cast<int>(row), 0));
+        dialogs.answer(dlg::Answer::Yes);
+        f.DataGrid2_DblClick();
+    }
     QStringList receiptRows() {
         return rows(QStringLiteral("select nrdoc, cdcli, status, vrab, juros, descontos, vrpg "
                                    "from creceber_recibos order by id"));
@@ -204,6 +217,34 @@ TEST_F(CReceberBaixa, ReversalTakesBackExactlyWhatTheItemAdded) {
     f.DataGrid2_DblClick();
     EXPECT_EQ(dialogs.texts().last(), kAlterada);
     EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|80.00|30.00|N"));
+}
+
+TEST_F(CReceberBaixa, AnEarlierItemIsReversedOnlyAfterTheLaterOnes) {
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    frmCReceber_Baixa f;
+    start(f);
+    receive(f, 0, QStringLiteral("5"), QStringLiteral("10"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|5.00|105.00|N"));
+    receive(f, 0, QStringLiteral("105"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|110.00|0.00|N"));
+    f.Command14_Click();
+    // Taking back the first item would leave the instalment owing -5,00.
+    const QStringList before = receiptRows();
+    reverse(f, QStringLiteral("5.00"));
+    EXPECT_EQ(
+        dialogs.texts().last(),
+        QStringLiteral("--- ERRO --- ESTORNE ANTES OS RECEBIMENTOS POSTERIORES DESTA PARCELA!"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|110.00|0.00|N"));
+    EXPECT_EQ(receiptRows(), before);
+    EXPECT_EQ(f.DataGrid2->model()->rowCount(), 2);
+    // The later item first, then the earlier one.
+    reverse(f, QStringLiteral("105.00"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("10.00|0.00|5.00|105.00|N"));
+    reverse(f, QStringLiteral("5.00"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("0.00|0.00|0.00|100.00|N"));
+    EXPECT_TRUE(receiptRows().isEmpty());
+    EXPECT_EQ(f.DataGrid2->model()->rowCount(), 0);
+    EXPECT_EQ(f.DataGrid1->model()->rowCount(), 1);
 }
 
 TEST_F(CReceberBaixa, ChecksBeforeAReceiptIsShown) {

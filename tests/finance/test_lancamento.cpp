@@ -1,14 +1,18 @@
+#include "finance/frmBuscaCentroCusto.h"
 #include "finance/frmlancontas.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "tests/finance/finance_test_support.h"
 #include "tests/support/lasting_conflict.h"
+#include "tests/support/modal.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+using fintest::columnTexts;
 
 namespace {
 QString hoje(int days = 0) {
@@ -63,6 +67,38 @@ protected:
     void showActive(frmlancontas& f) {
         f.show();
         QApplication::setActiveWindow(&f);
+    }
+    // Into `box` and its text typed over.
+    void retype(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    // Enter pressed until the focus reaches `target`.
+    void enterUntil(QWidget* target) {
+        for (int i = 0; i < 10 && !target->hasFocus(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        ASSERT_TRUE(target->hasFocus());
+    }
+    // "Salvar Dados" clicked, the save confirmed.
+    void clickSave(frmlancontas& f) {
+        dialogs.answer(dlg::Answer::Yes);
+        QTest::mouseClick(f.cmdsalva, Qt::LeftButton);
+        EXPECT_EQ(dialogs.pending(), 0);
+    }
+    // F3 in "Fornecedor"; once the picker closes, the window is active
+    // again, as a window manager makes it.
+    void pressF3(frmlancontas& f) {
+        QTest::keyClick(f.txtcdfor, Qt::Key_F3);
+        QApplication::setActiveWindow(&f);
+    }
+    // The cost-centre picker, when it opens, hands back the centre `name`.
+    void pickCentre(const QString& name) {
+        testsupport::whenModal<frmBuscaCentroCusto>([name](frmBuscaCentroCusto* p) {
+            const int row = static_cast<int>(columnTexts(p->DataGrid1->model(), 0).indexOf(name));
+            p->DataGrid1->setCurrentIndex(p->DataGrid1->model()->index(row, 0));
+            QTest::keyClick(p->DataGrid1, Qt::Key_F10);
+        });
     }
     QStringList stored() {
         return rows(QStringLiteral("select idlan, nrdoc, parcela, vrorig, vrab, vrpg, pago, "
@@ -261,56 +297,116 @@ TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
 
 TEST_F(Lancamento, RetypedNumberOrSupplierActsOnTheDocumentLoaded) {
     frmlancontas f;
+    showActive(f);
     plan(f, QStringLiteral("NF123"), QStringLiteral("2"), QStringLiteral("10"), hoje());
+    f.txtobs->setText(QStringLiteral("PECAS"));
     save(f);
     plan(f, QStringLiteral("NF200"), QStringLiteral("1"), QStringLiteral("5"), hoje());
     save(f);
     load(f, QStringLiteral("NF123"));
     ASSERT_TRUE(f.cmdexclu->isEnabled());
-    // Retyped, the number no longer names the document shown: no delete.
-    f.txtnrdoc->setText(QStringLiteral("NF124"));
+    // Retyped and walked through with Enter, the number no longer names the
+    // document shown: no delete, and leaving "Fornecedor", which finds
+    // nothing under it, keeps the document as loaded.
+    retype(f.txtnrdoc, QStringLiteral("NF124"));
+    EXPECT_FALSE(f.cmdexclu->isEnabled());
+    enterUntil(f.txtDTe);
+    EXPECT_EQ(f.encontrado, QStringLiteral("S"));
+    EXPECT_EQ(f.txtobs->text(), QStringLiteral("PECAS"));
+    EXPECT_EQ(f.txtNmCentro->text(), QStringLiteral("OBRAS"));
+    EXPECT_EQ(f.txtNmTPd->text(), QStringLiteral("MATERIAL"));
+    EXPECT_FALSE(f.frmVCT->isHidden());
     EXPECT_FALSE(f.cmdexclu->isEnabled());
     f.cmdexclu_Click();
     EXPECT_EQ(count(QStringLiteral("cpagar")), 3);
     // Saved, the document moves to the new number: stored once.
-    save(f);
-    EXPECT_EQ(rows(QStringLiteral("select idlan, nrdoc from cpagar where cdfor = 1 and nrdoc <> "
-                                  "'NF200' order by idlan")),
-              (QStringList{QStringLiteral("NF124/001/002/1|NF124"),
-                           QStringLiteral("NF124/002/002/1|NF124")}));
-    // So does the supplier.
+    clickSave(f);
+    EXPECT_EQ(rows(QStringLiteral("select idlan, nrdoc, obs, cdcen from cpagar where cdfor = 1 "
+                                  "and nrdoc <> 'NF200' order by idlan")),
+              (QStringList{QStringLiteral("NF124/001/002/1|NF124|PECAS|1"),
+                           QStringLiteral("NF124/002/002/1|NF124|PECAS|1")}));
+    // So does the supplier, left by a click elsewhere.
     load(f, QStringLiteral("NF124"));
-    f.txtcdfor->setText(QStringLiteral("2"));
-    EXPECT_FALSE(f.cmdexclu->isEnabled());
-    save(f);
+    retype(f.txtcdfor, QStringLiteral("2"));
+    QTest::mouseClick(f.txtobs, Qt::LeftButton);
+    EXPECT_EQ(f.encontrado, QStringLiteral("S"));
+    EXPECT_EQ(f.txtNmCentro->text(), QStringLiteral("OBRAS"));
+    clickSave(f);
     EXPECT_EQ(value(QStringLiteral("select group_concat(idlan order by idlan) from cpagar where "
                                    "nrdoc = 'NF124'")),
               QStringLiteral("NF124/001/002/2,NF124/002/002/2"));
+    EXPECT_EQ(count(QStringLiteral("cpagar")), 3);
     // Onto a number that already holds a document of that supplier: refused.
     load(f, QStringLiteral("NF124"), QStringLiteral("2"));
-    f.txtcdfor->setText(QStringLiteral("1"));
-    f.txtnrdoc->setText(QStringLiteral("NF200"));
+    retype(f.txtcdfor, QStringLiteral("1"));
+    retype(f.txtnrdoc, QStringLiteral("NF200"));
     const QStringList before = stored();
     dialogs.clear();
-    save(f);
+    clickSave(f);
     EXPECT_EQ(dialogs.texts().last(),
               QStringLiteral("--- ERRO --- DOCUMENTO JÁ CADASTRADO PARA ESTE FORNECEDOR!"));
     EXPECT_EQ(stored(), before);
 
-    // A partly paid document keeps its number and supplier.
+    // A partly paid document keeps its number and supplier, however they
+    // were retyped and left.
     cn.execute(QStringLiteral("update cpagar set vrpg = 10, pago = 'S' where idlan = "
                               "'NF124/001/002/2'"));
     const QStringList paid = stored();
-    load(f, QStringLiteral("NF124"), QStringLiteral("2"));
-    ASSERT_FALSE(f.txtQtParc->isEnabled());
-    f.txtnrdoc->setText(QStringLiteral("NF125"));
-    EXPECT_FALSE(f.cmdexclu->isEnabled());
-    dialogs.clear();
+    for (const bool numero : {true, false}) {
+        SCOPED_TRACE(numero ? "number" : "supplier");
+        load(f, QStringLiteral("NF124"), QStringLiteral("2"));
+        ASSERT_FALSE(f.txtQtParc->isEnabled());
+        if (numero) {
+            retype(f.txtnrdoc, QStringLiteral("NF125"));
+            enterUntil(f.txtDTe);
+        } else {
+            retype(f.txtcdfor, QStringLiteral("1"));
+            QTest::mouseClick(f.txtobs, Qt::LeftButton);
+        }
+        EXPECT_FALSE(f.cmdexclu->isEnabled());
+        EXPECT_FALSE(f.txtQtParc->isEnabled());
+        dialogs.clear();
+        QTest::mouseClick(f.cmdsalva, Qt::LeftButton);
+        EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- DESPESA COM PARCELA "
+                                                              "PAGA NÃO PODE TER NÚMERO OU "
+                                                              "FORNECEDOR ALTERADO!")});
+        EXPECT_EQ(stored(), paid);
+    }
+}
+
+TEST_F(Lancamento, PickerKeysInFornecedorLoadTheBillFirst) {
+    cn.execute(QStringLiteral("insert into centrocusto (nmcen) values ('ADM'), ('FROTA')"));
+    frmlancontas f;
+    showActive(f);
+    plan(f, QStringLiteral("NF300"), QStringLiteral("2"), QStringLiteral("10"), hoje());
+    f.txtobs->setText(QStringLiteral("PECAS"));
     save(f);
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- DESPESA COM PARCELA PAGA "
-                                                          "NÃO PODE TER NÚMERO OU FORNECEDOR "
-                                                          "ALTERADO!")});
-    EXPECT_EQ(stored(), paid);
+    // The number and supplier of the stored bill typed, then F3 in
+    // "Fornecedor": the bill is read before the picker opens, and the
+    // centre picked stays.
+    retype(f.txtnrdoc, QStringLiteral("NF300"));
+    retype(f.txtcdfor, QStringLiteral("1"));
+    pickCentre(QStringLiteral("ADM"));
+    pressF3(f);
+    EXPECT_EQ(f.encontrado, QStringLiteral("S"));
+    ASSERT_EQ(f.txtVR.size(), 2);
+    EXPECT_EQ(f.txtobs->text(), QStringLiteral("PECAS"));
+    EXPECT_EQ(f.txtCdCentro->text(), QStringLiteral("2"));
+    EXPECT_EQ(f.txtNmCentro->text(), QStringLiteral("ADM"));
+    EXPECT_TRUE(f.txtCdCentro->hasFocus());
+    // The supplier retyped, F3 again: the bill stays loaded, takes the new
+    // centre and moves to the new supplier.
+    retype(f.txtcdfor, QStringLiteral("2"));
+    pickCentre(QStringLiteral("FROTA"));
+    pressF3(f);
+    EXPECT_EQ(f.encontrado, QStringLiteral("S"));
+    EXPECT_EQ(f.txtNmCentro->text(), QStringLiteral("FROTA"));
+    EXPECT_EQ(f.txtNmTPd->text(), QStringLiteral("MATERIAL"));
+    EXPECT_EQ(f.txtobs->text(), QStringLiteral("PECAS"));
+    clickSave(f);
+    EXPECT_EQ(rows(QStringLiteral("select idlan, cdcen, obs from cpagar order by idlan")),
+              (QStringList{QStringLiteral("NF300/001/002/2|3|PECAS"),
+                           QStringLiteral("NF300/002/002/2|3|PECAS")}));
 }
 
 TEST_F(Lancamento, FailedStatementRollsTheWholeSaveBack) {
