@@ -3,6 +3,7 @@
 
 #include "pdf/creation_clock.h"
 #include "pdf/pdf_format.h"
+#include "platform/files.h"
 
 using pdfformat::AppendLine;
 using pdfformat::EscapeLiteral;
@@ -23,11 +24,10 @@ QByteArray ref(int object) {
 } // namespace
 
 void PDFPrinter::WriteLine(const QByteArray& line) {
-    const QByteArray bytes = line + "\r\n";
-    if (output_->write(bytes) != bytes.size())
+    if (const QString failure = files::write(*output_, line + "\r\n"); !failure.isEmpty())
         throw PDFError(PDFError::Kind::Output,
                        QStringLiteral("Não foi possível gravar o arquivo PDF %1: %2.")
-                           .arg(resolvedPath_, output_->errorString()));
+                           .arg(resolvedPath_, failure));
 }
 
 void PDFPrinter::AddObjectOffset(qsizetype length) {

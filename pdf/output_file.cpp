@@ -2,6 +2,7 @@
 #include "pdf/pdf_printer.h"
 
 #include "platform/dialogs.h"
+#include "platform/files.h"
 
 void PDFPrinter::PDFFileName(const QString& str_FileName) {
     if (stage_ != Stage::SetUp)
@@ -39,15 +40,14 @@ void PDFPrinter::PDFView(bool boView) {
 void PDFPrinter::CloseOutput(bool keep) {
     if (!output_)
         return;
-    output_->close();
-    const bool written = output_->error() == QFileDevice::NoError;
-    if (!keep || !written)
+    const QString failure = files::close(*output_);
+    if (!keep || !failure.isEmpty())
         output_->remove();
     output_.reset();
-    if (keep && !written)
-        throw PDFError(
-            PDFError::Kind::Output,
-            QStringLiteral("Não foi possível gravar o arquivo PDF %1.").arg(resolvedPath_));
+    if (keep && !failure.isEmpty())
+        throw PDFError(PDFError::Kind::Output,
+                       QStringLiteral("Não foi possível gravar o arquivo PDF %1: %2.")
+                           .arg(resolvedPath_, failure));
 }
 
 void PDFPrinter::AfterEndDoc() {

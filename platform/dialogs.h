@@ -51,7 +51,13 @@ public:
     // The desktop's "open" action on a file or web address, not waited for;
     // a failure is told in a box that names the file.
     virtual void openDocument(const QString& target) = 0;
-    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // The desktop's mail composer with the file attached (none when empty),
+    // not waited for; a failure is told in a box that names the file.
+    virtual void composeMail(const QString& attachment) = 0;
+    // Started and left running; false with the system's reason in `error`
+    // when it could not start.
+    virtual bool startProgram(const QString& program, const QStringList& arguments,
+                              QString* error = nullptr) = 0;
 };
 
 Dialogs& dialogs();

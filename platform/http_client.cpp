@@ -20,14 +20,25 @@ QString falha(QNetworkReply::NetworkError error) {
         return QStringLiteral("tempo de espera esgotado");
     case QNetworkReply::ConnectionRefusedError:
         return QStringLiteral("conexão recusada");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("conexão encerrada pelo servidor");
     default:
         return QStringLiteral("falha de rede (código %1)").arg(int(error));
     }
 }
 
+// Qt's errors for an HTTP status (401, 404, 500...): the answer came whole.
+bool isStatusError(QNetworkReply::NetworkError error) {
+    return (error >= QNetworkReply::ContentAccessDenied &&
+            error <= QNetworkReply::UnknownContentError) ||
+           (error >= QNetworkReply::InternalServerError &&
+            error <= QNetworkReply::UnknownServerError);
+}
+
 // A GET given up after `stallMs` without a byte and, when `totalMs` is
 // positive, after that long in all. The error text is kept whenever the
-// transfer failed, answer or not.
+// transfer failed, answer or not, and a 200 whose body broke off is no
+// answer: its bytes are not the document.
 Reply fetch(const QUrl& url, const Headers& headers, int stallMs, int totalMs) {
     static QNetworkAccessManager* manager = new QNetworkAccessManager();
     QNetworkRequest request(url);
@@ -51,8 +62,11 @@ Reply fetch(const QUrl& url, const Headers& headers, int stallMs, int totalMs) {
     Reply out;
     out.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     out.body = reply->readAll();
-    if (out.status == 0 || reply->error() != QNetworkReply::NoError)
+    if (out.status == 0 ||
+        (reply->error() != QNetworkReply::NoError && !isStatusError(reply->error())))
         out.error = falha(reply->error());
+    if (out.status == 200 && !out.error.isEmpty())
+        out.status = 0;
     reply->deleteLater();
     return out;
 }
@@ -60,20 +74,11 @@ Reply fetch(const QUrl& url, const Headers& headers, int stallMs, int totalMs) {
 } // namespace
 
 Reply get(const QUrl& url, const Headers& headers, int timeoutMs) {
-    Reply out = fetch(url, headers, timeoutMs, timeoutMs + 1000);
-    if (out.answered())
-        out.error.clear();
-    return out;
+    return fetch(url, headers, timeoutMs, timeoutMs + 1000);
 }
 
 Reply download(const QUrl& url, const Headers& headers, int stallMs) {
-    Reply out = fetch(url, headers, stallMs, 0);
-    // A 200 whose body broke off is no answer: its bytes are not the file.
-    if (out.status == 200 && !out.error.isEmpty())
-        out.status = 0;
-    else if (out.answered())
-        out.error.clear();
-    return out;
+    return fetch(url, headers, stallMs, 0);
 }
 
 QString baseAddress(const char* variable, const QString& fallback) {

@@ -226,8 +226,19 @@ void QtDialogs::openDocument(const QString& target) {
     viewer::open(target);
 }
 
-bool QtDialogs::startProgram(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
+void QtDialogs::composeMail(const QString& attachment) {
+    viewer::mail(attachment);
+}
+
+bool QtDialogs::startProgram(const QString& program, const QStringList& arguments, QString* error) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    if (process.startDetached())
+        return true;
+    if (error != nullptr)
+        *error = process.errorString();
+    return false;
 }
 
 } // namespace dlg

@@ -18,7 +18,9 @@ public:
     QString saveFileName(const FileChoice& request) override;
     QString folder(const QString& title) override;
     void openDocument(const QString& target) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
+    void composeMail(const QString& attachment) override;
+    bool startProgram(const QString& program, const QStringList& arguments,
+                      QString* error = nullptr) override;
 
     // The boxes as they are built, before they open.
     static std::unique_ptr<QInputDialog> inputBox(const Input& request);

@@ -4,35 +4,33 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QStringList>
 
 namespace viewer {
 
 namespace {
 
-QString failureText(const QString& target) {
-    const QString where =
-        target.contains(QLatin1String("://")) ? target : QFileInfo(target).absoluteFilePath();
-    return QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL ABRIR O DOCUMENTO NO VISUALIZADOR.\n") +
-           where;
+QString where(const QString& target) {
+    return target.contains(QLatin1String("://")) ? target : QFileInfo(target).absoluteFilePath();
 }
 
-} // namespace
-
-void open(const QString& target, const QString& command) {
+// Runs the command without waiting for it and watches how it ends: when it
+// cannot start or exits with a failure, `failure` is shown.
+void handOff(const QString& command, const QStringList& arguments, const QString& failure) {
     // Not owned by any window: a viewer still open when the program ends
     // keeps running.
     auto* process = new QProcess;
     process->setProgram(command);
-    process->setArguments({target});
+    process->setArguments(arguments);
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
-    const auto failed = [process, target] {
+    const auto failed = [process, failure] {
         process->deleteLater();
-        dlg::show(dlg::alerta(failureText(target)));
+        dlg::show(dlg::alerta(failure));
     };
     QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process, failed](QProcess::ProcessError error) {
+                     [failed](QProcess::ProcessError error) {
                          if (error == QProcess::FailedToStart)
                              failed();
                      });
@@ -44,6 +42,24 @@ void open(const QString& target, const QString& command) {
                              process->deleteLater();
                      });
     process->start();
+}
+
+} // namespace
+
+void open(const QString& target, const QString& command) {
+    handOff(command, {target},
+            QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL ABRIR O DOCUMENTO NO VISUALIZADOR.\n") +
+                where(target));
+}
+
+void mail(const QString& attachment, const QString& command) {
+    QString failure = QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL ABRIR O PROGRAMA DE E-MAIL.");
+    QStringList arguments;
+    if (!attachment.isEmpty()) {
+        arguments << QStringLiteral("--attach") << attachment;
+        failure += QLatin1Char('\n') + where(attachment);
+    }
+    handOff(command, arguments, failure);
 }
 
 } // namespace viewer

@@ -56,9 +56,11 @@ QString ValorCampoJson(const QString& json, const QString& key) {
 }
 
 std::optional<DadosEmpresa> dadosEmpresa(const RespostaCnpj& resposta) {
-    if (resposta.status != 200)
-        return std::nullopt;
     const QString& json = resposta.texto;
+    // Only a JSON object is a company: a network's login page may well hold
+    // the word "nome".
+    if (resposta.status != 200 || !json.trimmed().startsWith(QLatin1Char('{')))
+        return std::nullopt;
     DadosEmpresa d;
     d.nome = ValorCampoJson(json, QStringLiteral("nome"));
     if (d.nome.trimmed().isEmpty())

@@ -28,7 +28,8 @@ QString ValorCampoJson(const QString& json, const QString& key);
 struct DadosEmpresa {
     QString nome, fantasia, cep, logradouro, numero, bairro, municipio, uf, email;
 };
-// Only a successful answer that names the company fills anything.
+// Only a successful answer, a JSON object that names the company, fills
+// anything.
 std::optional<DadosEmpresa> dadosEmpresa(const RespostaCnpj& resposta);
 // What the user reads when nothing was filled; without an answer, also why.
 QString falhaDaConsulta(const RespostaCnpj& resposta);

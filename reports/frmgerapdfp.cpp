@@ -278,7 +278,8 @@ void frmgerapdfp::Command2_Click() {
 }
 
 void frmgerapdfp::Command1_Click() {
-    if (!txtFilename->text().isEmpty() && !txtOutputFile->text().isEmpty())
-        convertWithBoxes();
+    // A failed conversion has said why; no composer opens without the PDF.
+    if (!txtFilename->text().isEmpty() && !txtOutputFile->text().isEmpty() && !convertWithBoxes())
+        return;
     sendByMail(txtOutputFile->text());
 }

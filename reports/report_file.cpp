@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/dates.h"
+#include "platform/files.h"
 #include "platform/program_folder.h"
 
 #include <QDir>
@@ -84,15 +85,11 @@ QString write(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
         return QStringLiteral("Não foi possível criar a pasta %1.").arg(info.absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.close();
-        QFile::remove(path);
-        return QStringLiteral("Não foi possível gravar %1: %2").arg(path, error);
-    }
-    return QString();
+    const QString error = files::write(path, QIODevice::WriteOnly | QIODevice::Truncate, bytes);
+    if (error.isEmpty())
+        return QString();
+    QFile::remove(path);
+    return QStringLiteral("Não foi possível gravar %1: %2").arg(path, error);
 }
 
 } // namespace reportfile

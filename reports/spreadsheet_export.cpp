@@ -1,6 +1,7 @@
 #include "reports/spreadsheet_export.h"
 
 #include "platform/cp1252.h"
+#include "platform/files.h"
 #include "reports/text_lines.h"
 
 #include <QFile>
@@ -198,8 +199,9 @@ QString exportReport(const QString& reportPath, const QString& workbookPath) {
         return kTooBig;
     if (!closed)
         return writeError;
-    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
+    // The temporary file is the owner's alone; the workbook is as any file
+    // the user saves.
+    part.setPermissions(files::newFilePermissions());
     if (std::rename(partName.constData(), QFile::encodeName(workbookPath).constData()) != 0)
         return writeError;
     part.setAutoRemove(false);

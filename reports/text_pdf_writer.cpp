@@ -4,6 +4,7 @@
 #include "pdf/pdf_format.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "reports/text_lines.h"
 
 #include <QFile>
@@ -54,6 +55,11 @@ QByteArray pdfName(const QByteArray& name) {
     return out;
 }
 
+QString writeFailure(const QString& path, const QString& reason) {
+    return QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL GRAVAR O ARQUIVO '") + path +
+           QStringLiteral("'!\n") + reason;
+}
+
 // How many characters of the text's width a line may hold per point size.
 double widthFactor(const QString& fontName) {
     const QString name = fontName.toLower();
@@ -90,16 +96,23 @@ bool TextPdfWriter::ConvertToPDF(const QString& filename, const QString& outputf
                                  const PdfInfo& info, const QString& fontName, int fontSize,
                                  int rotation, float pwidth, float pheight) {
     if (!FileExists(filename)) {
-        dlg::inform(QStringLiteral("Arquivo '") + filename + QStringLiteral("' não existe."));
+        dlg::inform(QStringLiteral("--- ERRO --- ARQUIVO '") + filename +
+                    QStringLiteral("' NÃO EXISTE!"));
+        return false;
+    }
+    // The output is emptied before the input is read.
+    const QString canonical = QFileInfo(outputfile).canonicalFilePath();
+    if (!canonical.isEmpty() && canonical == QFileInfo(filename).canonicalFilePath()) {
+        dlg::inform(QStringLiteral("--- ERRO --- O ARQUIVO DE SAÍDA NÃO PODE SER O DE ENTRADA!"));
         return false;
     }
     if (fontSize <= 0 || pwidth <= 0 || pheight <= 0) {
-        dlg::inform(QStringLiteral("Tamanho de página ou de fonte inválido."));
+        dlg::inform(QStringLiteral("--- ERRO --- TAMANHO DE PÁGINA OU DE FONTE INVÁLIDO!"));
         return false;
     }
     QFile old(outputfile);
     if (FileExists(outputfile) && !old.remove()) {
-        dlg::inform(old.errorString());
+        dlg::inform(writeFailure(outputfile, old.errorString()));
         return false;
     }
     setuppage(fontName, fontSize, rotation, pwidth, pheight);
@@ -107,21 +120,20 @@ bool TextPdfWriter::ConvertToPDF(const QString& filename, const QString& outputf
     input_ = filename;
     output_ = outputfile;
     // The writer only appends: the file starts empty.
-    QFile start(output_);
-    if (!start.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        writeError_ = start.errorString();
-    start.close();
+    writeError_ = files::write(output_, QIODevice::WriteOnly | QIODevice::Truncate, {});
 
     writeheader();
     writeobjects();
     writebody();
     endpdf();
-    if (writeError_.isEmpty())
+    if (writeError_.isEmpty() && readError_.isEmpty())
         return true;
     // Half a PDF is never left behind as if it were the report.
     QFile::remove(output_);
-    dlg::inform(QStringLiteral("Não foi possível gravar o arquivo '") + output_ +
-                QStringLiteral("': ") + writeError_);
+    dlg::inform(readError_.isEmpty()
+                    ? writeFailure(output_, writeError_)
+                    : QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL LER O ARQUIVO '") + input_ +
+                          QStringLiteral("'!\n") + readError_);
     return false;
 }
 
@@ -144,6 +156,7 @@ void TextPdfWriter::setuppage(const QString& fontName, int fontSize, int rotatio
     lineCounter_ = 0;
     buffer_.clear();
     writeError_.clear();
+    readError_.clear();
 }
 
 void TextPdfWriter::writebuffer(const QByteArray& text, bool flush) {
@@ -155,11 +168,9 @@ void TextPdfWriter::append(const QByteArray& bytes, bool flush) {
     buffer_ += bytes;
     if (buffer_.size() <= kFlushSize && !flush)
         return;
-    QFile file(output_);
-    if (!file.open(QIODevice::Append) || file.write(buffer_) != buffer_.size()) {
-        if (writeError_.isEmpty())
-            writeError_ = file.errorString();
-    }
+    const QString error = files::write(output_, QIODevice::Append, buffer_);
+    if (writeError_.isEmpty())
+        writeError_ = error;
     buffer_.clear();
 }
 
@@ -282,7 +293,7 @@ void TextPdfWriter::newPageIfFull(bool formFeed) {
 void TextPdfWriter::writebody() {
     QFile file(input_);
     if (!file.open(QIODevice::ReadOnly)) {
-        dlg::inform(file.errorString());
+        readError_ = file.errorString();
         return;
     }
     streamStart_ = startpage();
@@ -313,6 +324,8 @@ void TextPdfWriter::writebody() {
         ++lineCounter_;
         textline(rest);
     }
+    if (lines.failed())
+        readError_ = file.errorString();
     pagefoot();
     endpage(streamStart_);
 }

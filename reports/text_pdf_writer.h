@@ -77,4 +77,5 @@ private:
     qint64 streamStart_ = 0;
     QByteArray buffer_;
     QString writeError_;
+    QString readError_;
 };

@@ -61,6 +61,17 @@ int valueOf(QChar c, bool letters) {
     return 0;
 }
 
+// Whether only digits (and, for an alphanumeric CNPJ, capitals) are left once
+// the separators and the blanks around the text are removed: a letter or
+// symbol would otherwise count as 0 and pass for a digit.
+bool onlyDocumentCharacters(const QString& text, const QString& separators, bool letters) {
+    for (QChar c : text.trimmed()) {
+        if (!separators.contains(c) && !isDigit(c) && !(letters && isCapital(c)))
+            return false;
+    }
+    return true;
+}
+
 // The modulo-11 check of a laid-out text: the characters before the last two,
 // separators skipped, weighed by position n (from 1) with `first` and
 // `second`; the last two characters must read as the two check digits.
@@ -87,9 +98,11 @@ DocumentCheck cpfRoute(const QString& document) {
     if (copy.size() == 11 && isDigits(copy))
         copy = QStringLiteral("%1.%2.%3-%4")
                    .arg(copy.left(3), copy.mid(3, 3), copy.mid(6, 3), copy.mid(9, 2));
-    const bool valid = checkDigitsMatch(
-        copy, QStringLiteral(".-"), false, [](int n) { return 11 - n; },
-        [](int n) { return 12 - n; });
+    const QString separators = QStringLiteral(".-");
+    const bool valid =
+        onlyDocumentCharacters(copy, separators, false) &&
+        checkDigitsMatch(
+            copy, separators, false, [](int n) { return 11 - n; }, [](int n) { return 12 - n; });
     return DocumentCheck{valid, valid ? copy : QString(), document};
 }
 
@@ -99,9 +112,11 @@ DocumentCheck cnpjRoute(const QString& document) {
     if (doc.size() == 14 && (isDigits(doc) || letters))
         doc = QStringLiteral("%1.%2.%3/%4-%5")
                   .arg(doc.left(2), doc.mid(2, 3), doc.mid(5, 3), doc.mid(8, 4), doc.mid(12, 2));
-    const bool valid = checkDigitsMatch(
-        doc, QStringLiteral("./-"), letters, [](int n) { return n < 5 ? 6 - n : 14 - n; },
-        [](int n) { return n < 6 ? 7 - n : 15 - n; });
+    const QString separators = QStringLiteral("./-");
+    const bool valid = onlyDocumentCharacters(doc, separators, letters) &&
+                       checkDigitsMatch(
+                           doc, separators, letters, [](int n) { return n < 5 ? 6 - n : 14 - n; },
+                           [](int n) { return n < 6 ? 7 - n : 15 - n; });
     return DocumentCheck{valid, valid ? doc : QString(), doc};
 }
 

@@ -145,6 +145,7 @@ void frmcadusuario::Combo1_LostFocus() {
         return;
     }
     try {
+        loaded_ = true;
         shared::abreConexao();
         db::Connection& cn = shared::gCn();
         const users::Stored stored = users::find(cn, nome);
@@ -167,7 +168,12 @@ void frmcadusuario::Combo1_LostFocus() {
         for (int i = 0; i < List1->count(); ++i)
             List1->item(i)->setCheckState(allowed[i] ? Qt::Checked : Qt::Unchecked);
     } catch (const db::DbError& e) {
+        loaded_ = false;
         List1->clear();
+        txtsenha->clear();
+        txtoksenha->clear();
+        existe_ = QStringLiteral("N");
+        setButtons(false);
         dlg::showError(e);
     }
 }
@@ -186,11 +192,13 @@ void frmcadusuario::txtoksenha_Change() {
 }
 
 void frmcadusuario::evaluateButtons() {
-    setButtons(!txtsenha->text().trimmed().isEmpty() && !txtoksenha->text().trimmed().isEmpty() &&
-               txtsenha->text() == txtoksenha->text());
+    setButtons(loaded_ && !txtsenha->text().trimmed().isEmpty() &&
+               !txtoksenha->text().trimmed().isEmpty() && txtsenha->text() == txtoksenha->text());
 }
 
 void frmcadusuario::Command1_Click() {
+    if (!loaded_)
+        return;
     if (txtsenha->text().isEmpty() || Combo1->currentText().isEmpty()) {
         dlg::inform(QStringLiteral("Existem campos em branco que não podem ficar em branco."),
                     QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
@@ -227,6 +235,8 @@ void frmcadusuario::Command1_Click() {
 }
 
 void frmcadusuario::Command3_Click() {
+    if (!loaded_)
+        return;
     if (!dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Exclusão de Usuário"),
                   dlg::Answer::Yes))
         return;

@@ -44,4 +44,7 @@ private:
 
     // "S" when the last lookup of the typed name found the user.
     QString existe_ = QStringLiteral("N");
+    // False after a lookup that failed: the list and passwords are not the
+    // user's, so nothing may be saved or deleted until a lookup succeeds.
+    bool loaded_ = true;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "shell/settings_file.h"
+#include "shell/shared_state.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,6 +30,10 @@ frmconfig::frmconfig(QWidget* parent) : DataForm(parent) {
     txtNmUsu = addRow(1, QStringLiteral("Usuário"), "txtNmUsu");
     txtSenha = addRow(2, QStringLiteral("Senha"), "txtSenha");
     txtString = addRow(3, QStringLiteral("String de Conexão"), "txtString");
+    // Reached without a login (a start-up failure), the window must not show
+    // the password every workstation uses; it is still kept and saved.
+    if (shared::gLogado != QLatin1String("S"))
+        txtSenha->setEchoMode(QLineEdit::Password);
 
     Command2 = new QPushButton(QStringLiteral("Salvar/Sair"), this);
     Command2->setObjectName(QStringLiteral("Command2"));

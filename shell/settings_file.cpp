@@ -7,7 +7,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace settings {
 
@@ -27,6 +29,21 @@ QString connectionValue(const QString& value) {
     return value;
 }
 
+// CR LF, LF or CR alone.
+const QRegularExpression kLineEnd(QStringLiteral("\r\n|\r|\n"));
+
+// The file's text: Windows-1252, or what its byte-order mark names (some
+// editors save UTF-8 or UTF-16 with one).
+QString fileText(QByteArray bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return cp1252::decode(bytes.remove(0, 3));
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.sliced(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.sliced(2));
+    return cp1252::decode(bytes);
+}
+
 } // namespace
 
 QString filePath() {
@@ -42,13 +59,8 @@ QString LeINI(const QString& section, const QString& key, const QString& default
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return defaultValue;
-    QByteArray bytes = f.readAll();
-    // Some editors start the file with the UTF-8 byte-order mark.
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    const QString text = cp1252::decode(bytes);
     bool inSection = false;
-    for (QString line : text.split(QLatin1Char('\n'))) {
+    for (QString line : fileText(f.readAll()).split(kLineEnd)) {
         line = line.trimmed();
         if (line.startsWith(QLatin1Char('['))) {
             const qsizetype close = line.indexOf(QLatin1Char(']'));

@@ -8,6 +8,7 @@
 #include "shell/program_end.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QProgressBar>
 #include <QSaveFile>
 #include <memory>
@@ -24,6 +25,18 @@ QString writeWhole(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return file.errorString();
     return QString();
+}
+
+// The saved bytes as a program: executable by whoever may read it. The
+// error text, empty on success.
+QString makeExecutable(const QString& path) {
+    QFile file(path);
+    QFileDevice::Permissions permissions = file.permissions() | QFileDevice::ExeOwner;
+    if (permissions & QFileDevice::ReadGroup)
+        permissions |= QFileDevice::ExeGroup;
+    if (permissions & QFileDevice::ReadOther)
+        permissions |= QFileDevice::ExeOther;
+    return file.setPermissions(permissions) ? QString() : file.errorString();
 }
 
 } // namespace
@@ -45,7 +58,7 @@ void mnu_update_Click(QWidget* mainWindow) {
 }
 
 void BaixaAtualizacao(QWidget* mainWindow) {
-    QString failure;
+    dlg::Message failure{dlg::kProgramTitle, QString()};
     {
         BusyGuard hourglass;
         QApplication::processEvents();
@@ -69,18 +82,25 @@ void BaixaAtualizacao(QWidget* mainWindow) {
             if (error.isEmpty()) {
                 progress->ProgressBar1->setValue(3);
                 QApplication::processEvents();
-                // The program ends even when the update program fails to start.
-                dlg::dialogs().startProgram(target, {});
-                program::End();
-                return;
+                // Without its start the program would end with nothing to
+                // replace it: it stays open and says why.
+                QString reason = makeExecutable(target);
+                if (reason.isEmpty() && dlg::dialogs().startProgram(target, {}, &reason)) {
+                    program::End();
+                    return;
+                }
+                failure = dlg::alerta(
+                    QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL INICIAR A ATUALIZAÇÃO!\n") +
+                    reason);
+            } else {
+                failure.text = QStringLiteral("Erro ao baixar atualização. Código: 0\n") + error;
             }
-            failure = QStringLiteral("Erro ao baixar atualização. Código: 0\n") + error;
         } else if (answer.status == 0) {
-            failure = QStringLiteral("Erro ao baixar atualização. Código: 0\n") + answer.error;
+            failure.text = QStringLiteral("Erro ao baixar atualização. Código: 0\n") + answer.error;
         } else {
-            failure = QStringLiteral("Erro ao baixar atualização. Código: ") +
-                      QString::number(answer.status);
+            failure.text = QStringLiteral("Erro ao baixar atualização. Código: ") +
+                           QString::number(answer.status);
         }
     }
-    dlg::inform(failure);
+    dlg::show(failure);
 }

@@ -1,8 +1,11 @@
 #include "tests/pdf/pdf_test_support.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scripted_dialogs.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 using namespace pdftest;
@@ -335,6 +338,27 @@ TEST_F(Documents, AnUnfinishedDocumentLeavesNoFile) {
         p.PDFEndPage();
         p.PDFNewPage();                         // a second page...
         EXPECT_THROW(p.PDFNewPage(), PDFError); // ...without PDFEndPage
+    }
+    EXPECT_FALSE(QFileInfo::exists(file));
+
+    // A disk that fills up: the system's reason, and no file.
+    {
+        PDFPrinter p;
+        p.PDFFileName(file);
+        p.PDFBeginDoc();
+        for (int line = 0; line < 200; ++line)
+            p.PDFDrawLine(20, 20 + line, 180, 20 + line);
+        p.PDFEndPage();
+        const testsupport::FileSizeLimit full(2048);
+        try {
+            p.PDFEndDoc();
+            ADD_FAILURE() << "a document cut short was taken as written";
+        } catch (const PDFError& e) {
+            EXPECT_EQ(e.kind(), PDFError::Kind::Output);
+            EXPECT_TRUE(e.message().endsWith(QString::fromLocal8Bit(std::strerror(EFBIG)) +
+                                             QLatin1Char('.')))
+                << e.message().toStdString();
+        }
     }
     EXPECT_FALSE(QFileInfo::exists(file));
 }

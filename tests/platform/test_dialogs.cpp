@@ -5,10 +5,13 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -19,6 +22,17 @@ QStringList buttonTexts(const QWidget& box) {
             texts << b->text();
     }
     return texts;
+}
+
+// The box a hand-off shows once its command has ended; none for a command
+// that did its work.
+std::optional<dlg::Message> handOffBox(testsupport::ScriptedDialogs& dialogs,
+                                       const std::function<void()>& start, int waitMs = 10000) {
+    dialogs.clear();
+    start();
+    if (!QTest::qWaitFor([&] { return !dialogs.messages().empty(); }, waitMs))
+        return std::nullopt;
+    return dialogs.messages().at(0);
 }
 
 } // namespace
@@ -53,15 +67,57 @@ TEST(Viewer, AFailedHandOffSaysWhereTheDocumentIs) {
     for (const QString& command :
          {QStringLiteral("false"), folder.filePath(QStringLiteral("nada"))}) {
         SCOPED_TRACE(command.toStdString());
-        dialogs.clear();
-        viewer::open(pdf, command);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.messages().empty(); }, 10000));
-        EXPECT_EQ(dialogs.messages().at(0).text, expected);
-        EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
+        const auto box = handOffBox(dialogs, [&] { viewer::open(pdf, command); });
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->text, expected);
+        EXPECT_EQ(box->title, QStringLiteral("ATENÇÃO"));
     }
     // A viewer that opens the file says nothing.
-    dialogs.clear();
-    viewer::open(pdf, QStringLiteral("true"));
-    QTest::qWait(300);
-    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_FALSE(handOffBox(
+        dialogs, [&] { viewer::open(pdf, QStringLiteral("true")); }, 300));
+}
+
+TEST(Viewer, NoMailProgramSaysWhereTheAttachmentIs) {
+    testsupport::ScriptedDialogs dialogs;
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("relcontas.pdf"));
+    const QString failure =
+        QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL ABRIR O PROGRAMA DE E-MAIL.");
+    // No mail program on the path, and one that fails.
+    const QByteArray path = qgetenv("PATH");
+    const auto absent = handOffBox(dialogs, [&] {
+        qputenv("PATH", folder.path().toLocal8Bit());
+        viewer::mail(pdf);
+        qputenv("PATH", path);
+    });
+    ASSERT_TRUE(absent.has_value());
+    EXPECT_EQ(absent->text, failure + QLatin1Char('\n') + pdf);
+    EXPECT_EQ(absent->title, QStringLiteral("ATENÇÃO"));
+    const auto failing = handOffBox(dialogs, [&] { viewer::mail(pdf, QStringLiteral("false")); });
+    ASSERT_TRUE(failing.has_value());
+    EXPECT_EQ(failing->text, failure + QLatin1Char('\n') + pdf);
+    // Without an attachment there is no path to give.
+    const auto bare =
+        handOffBox(dialogs, [&] { viewer::mail(QString(), QStringLiteral("false")); });
+    ASSERT_TRUE(bare.has_value());
+    EXPECT_EQ(bare->text, failure);
+    // A composer that opens says nothing.
+    EXPECT_FALSE(handOffBox(
+        dialogs, [&] { viewer::mail(pdf, QStringLiteral("true")); }, 300));
+}
+
+TEST(QtDialogs, AProgramThatCannotStartSaysWhy) {
+    QTemporaryDir folder;
+    const QString program = folder.filePath(QStringLiteral("upbrivon.exe"));
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n");
+    file.close();
+    QString error;
+    EXPECT_FALSE(dlg::QtDialogs().startProgram(program, {}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    ASSERT_TRUE(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+    error.clear();
+    EXPECT_TRUE(dlg::QtDialogs().startProgram(program, {}, &error));
+    EXPECT_TRUE(error.isEmpty());
 }

@@ -254,6 +254,20 @@ TEST_F(ClienteRegister, FailedCompanyLookupsChangeNothing) {
          [this] { answerCompany("11444777000161", 200, R"({"status": "ERROR", "message": "x"})"); },
          {}},
         {"server error", [this] { answerCompany("11444777000161", 500, R"({"nome": "X"})"); }, {}},
+        // The name arrived, the address did not.
+        {"cut off",
+         [this] {
+             server.set("/v1/cnpj/11444777000161",
+                        {200, R"({"nome": "EMPRESA TESTE LTDA", "cep": "01.001-000"})",
+                         "application/json", false, 30});
+         },
+         QStringLiteral("\nconexão encerrada pelo servidor")},
+        {"not a JSON object",
+         [this] {
+             answerCompany("11444777000161", 200,
+                           R"(<html><form>"nome": "Entre na rede Wi-Fi"</form></html>)");
+         },
+         {}},
         {"unreachable",
          [] { qputenv("QUENDARO_CNPJ_URL", testsupport::unreachableBase().toUtf8()); },
          QStringLiteral("\nconexão recusada")},

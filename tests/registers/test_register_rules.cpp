@@ -95,6 +95,10 @@ TEST(DadosEmpresa, OnlyASuccessfulAnswerWithANameFills) {
     EXPECT_FALSE(dadosEmpresa({0, QStringLiteral("Connection refused")}));
     EXPECT_FALSE(dadosEmpresa({200, QStringLiteral(R"({"status": "ERROR", "nome": ""})")}));
     EXPECT_FALSE(dadosEmpresa({200, QStringLiteral(R"({"nome": "   "})")}));
+    // Only a JSON object, blanks before it allowed.
+    EXPECT_FALSE(dadosEmpresa({200, QStringLiteral(R"(<p>"nome": "ACME"</p>)")}));
+    EXPECT_FALSE(dadosEmpresa({200, QStringLiteral(R"(["nome": "ACME"])")}));
+    EXPECT_TRUE(dadosEmpresa({200, QStringLiteral(" \r\n\t") + body}));
 }
 
 TEST(ConsultarCNPJ, RequestAndAnswers) {

@@ -1,5 +1,6 @@
 #include "reports/frmgerapdfp.h"
 #include "tests/reports/report_test_support.h"
+#include "tests/support/file_size_limit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -7,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 using namespace reporttest;
 
@@ -38,11 +41,12 @@ protected:
         ASSERT_TRUE(form.isVisible());
         dialogs.clear();
     }
-    QList<QStringList> programs() const {
-        QList<QStringList> out;
+    // The attachments handed to the mail composer.
+    QStringList mails() const {
+        QStringList out;
         for (const auto& s : dialogs.shown())
-            if (s.kind == QLatin1String("program"))
-                out << (QStringList{s.text} + s.arguments);
+            if (s.kind == QLatin1String("mail"))
+                out << s.text;
         return out;
     }
     int documents() const {
@@ -100,8 +104,8 @@ TEST_F(Converter, MissingInputOpensNothing) {
     writeFile(shared::gArquivoPDF, "velho");
     frmgerapdfp form;
     open(form);
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Arquivo '") + shared::gArquivoTXT +
-                                           QStringLiteral("' não existe.")});
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- ARQUIVO '") +
+                                           shared::gArquivoTXT + QStringLiteral("' NÃO EXISTE!")});
     EXPECT_EQ(documents(), 0);
     EXPECT_TRUE(form.isVisible());
 }
@@ -165,10 +169,9 @@ TEST_F(Converter, ConvertedReportIsExportedAndMailed) {
         EXPECT_EQ(asked.buttons, dlg::Buttons::YesNo);
         EXPECT_EQ(asked.defaultButton, dlg::Answer::No);
         if (c.answer == dlg::Answer::Yes)
-            EXPECT_EQ(programs(), (QList<QStringList>{{QStringLiteral("xdg-email"),
-                                                       QStringLiteral("--attach"), saved}}));
+            EXPECT_EQ(mails(), QStringList{saved});
         else
-            EXPECT_TRUE(programs().isEmpty());
+            EXPECT_TRUE(mails().isEmpty());
         EXPECT_TRUE(form.isVisible());
     }
 }
@@ -186,7 +189,7 @@ TEST_F(Converter, ExportCancelledOrFailingKeepsTheReport) {
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("--- ERRO --- ")));
     EXPECT_TRUE(QFile::exists(shared::gArquivoTXT));
-    EXPECT_TRUE(programs().isEmpty());
+    EXPECT_TRUE(mails().isEmpty());
 }
 
 TEST_F(Converter, MailConvertsWithoutOpening) {
@@ -198,12 +201,68 @@ TEST_F(Converter, MailConvertsWithoutOpening) {
     expectQpdfClean(pdf);
     EXPECT_EQ(documents(), 0);
     EXPECT_TRUE(QFile::exists(shared::gArquivoTXT));
-    EXPECT_EQ(programs(),
-              (QList<QStringList>{{QStringLiteral("xdg-email"), QStringLiteral("--attach"), pdf}}));
+    EXPECT_EQ(mails(), QStringList{pdf});
 
     // With no file to attach, the composer opens without one.
     dialogs.clear();
     form.txtOutputFile->clear();
     form.Command1->click();
-    EXPECT_EQ(programs(), QList<QStringList>{{QStringLiteral("xdg-email")}});
+    EXPECT_EQ(mails(), QStringList{QString()});
+
+    // A conversion that fails says why and hands nothing on.
+    dialogs.clear();
+    form.txtOutputFile->setText(path(QStringLiteral("falta/enviar.pdf")));
+    form.Command1->click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages()[0].text.startsWith(
+        QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL GRAVAR O ARQUIVO '") +
+        path(QStringLiteral("falta/enviar.pdf")) + QStringLiteral("'!\n")));
+    EXPECT_TRUE(mails().isEmpty());
+}
+
+TEST_F(Converter, TheReportIsNeverItsOwnPdf) {
+    const QByteArray report = readFile(shared::gArquivoTXT);
+    frmgerapdfp form;
+    openWithoutPdfPath(form);
+    // The same file, however it is named.
+    const QString linked = path(QStringLiteral("ligado.pdf"));
+    ASSERT_TRUE(QFile::link(shared::gArquivoTXT, linked));
+    for (const QString& output :
+         {shared::gArquivoTXT, path(QStringLiteral("./relos_250307140509.txt")), linked}) {
+        SCOPED_TRACE(output.toStdString());
+        form.txtOutputFile->setText(output);
+        for (QPushButton* button : {form.btnConvert, form.Command1}) {
+            dialogs.clear();
+            button->click();
+            EXPECT_EQ(dialogs.texts(),
+                      QStringList{QStringLiteral(
+                          "--- ERRO --- O ARQUIVO DE SAÍDA NÃO PODE SER O DE ENTRADA!")});
+            EXPECT_EQ(documents(), 0);
+            EXPECT_TRUE(mails().isEmpty());
+            EXPECT_EQ(readFile(shared::gArquivoTXT), report);
+        }
+    }
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Converter, APdfCutShortByAFullDiskIsRemovedNotOpened) {
+    QStringList lines;
+    for (int i = 1; i <= 300; ++i)
+        lines << QStringLiteral("%1 | linha de um relatório longo").arg(i);
+    writeFile(shared::gArquivoTXT, crlfLines(lines));
+    frmgerapdfp form;
+    openWithoutPdfPath(form);
+    const QString pdf = path(QStringLiteral("cheio.pdf"));
+    form.txtOutputFile->setText(pdf);
+    {
+        const testsupport::FileSizeLimit full(4096);
+        form.btnConvert->click();
+    }
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL GRAVAR O ARQUIVO '") + pdf +
+                          QStringLiteral("'!\n") + QString::fromLocal8Bit(std::strerror(EFBIG))});
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(documents(), 0);
+    EXPECT_TRUE(QFile::exists(shared::gArquivoTXT));
+    EXPECT_TRUE(form.isVisible());
 }

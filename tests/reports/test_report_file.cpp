@@ -1,5 +1,10 @@
 #include "reports/report_file.h"
 #include "tests/reports/report_test_support.h"
+#include "tests/support/file_size_limit.h"
+
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 
 using namespace reporttest;
 
@@ -96,4 +101,12 @@ TEST_F(FileTest, PathsInTheTempFolderAndWriting) {
     EXPECT_EQ(readFile(p.text), "b\r\n");
     // A folder that cannot be made is reported.
     EXPECT_FALSE(reportfile::write(path(QStringLiteral("x/rel.txt")), "b").isEmpty());
+    // A disk that fills up: the system's reason, and no file.
+    {
+        const testsupport::FileSizeLimit full(100);
+        EXPECT_EQ(reportfile::write(p.text, QByteArray(500, 'a')),
+                  QStringLiteral("Não foi possível gravar %1: %2")
+                      .arg(p.text, QString::fromLocal8Bit(std::strerror(EFBIG))));
+    }
+    EXPECT_FALSE(QFileInfo::exists(p.text));
 }

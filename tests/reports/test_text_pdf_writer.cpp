@@ -209,8 +209,8 @@ TEST_F(Writer, MissingInputAndUnwritableOutput) {
     EXPECT_FALSE(writer.ConvertToPDF(path(QStringLiteral("nada.txt")), out, {},
                                      QStringLiteral("Courier"), 10, 0, 14, 11));
     EXPECT_EQ(dialogs.texts(),
-              QStringList{QStringLiteral("Arquivo '") + path(QStringLiteral("nada.txt")) +
-                          QStringLiteral("' não existe.")});
+              QStringList{QStringLiteral("--- ERRO --- ARQUIVO '") +
+                          path(QStringLiteral("nada.txt")) + QStringLiteral("' NÃO EXISTE!")});
     EXPECT_FALSE(QFile::exists(out));
 
     // An empty file counts as missing.
@@ -224,14 +224,16 @@ TEST_F(Writer, MissingInputAndUnwritableOutput) {
     const QString nowhere = path(QStringLiteral("falta/rel.pdf"));
     EXPECT_FALSE(writer.ConvertToPDF(in, nowhere, {}, QStringLiteral("Courier"), 10, 0, 14, 11));
     ASSERT_EQ(dialogs.texts().size(), 1);
-    EXPECT_TRUE(dialogs.texts().at(0).startsWith(QStringLiteral("Não foi possível gravar")));
+    EXPECT_TRUE(dialogs.texts().at(0).startsWith(
+        QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL GRAVAR O ARQUIVO '") + nowhere +
+        QStringLiteral("'!\n")));
     EXPECT_FALSE(QFile::exists(nowhere));
 
     // No page size: refused, where cutting every line to no width would never end.
     dialogs.clear();
     EXPECT_FALSE(writer.ConvertToPDF(in, out, {}, QStringLiteral("Courier"), 10, 0, 0, 0));
     EXPECT_EQ(dialogs.texts(),
-              QStringList{QStringLiteral("Tamanho de página ou de fonte inválido.")});
+              QStringList{QStringLiteral("--- ERRO --- TAMANHO DE PÁGINA OU DE FONTE INVÁLIDO!")});
     EXPECT_FALSE(QFile::exists(out));
 
     // An older PDF of the same name is replaced.

@@ -2,7 +2,9 @@
 #include "tests/reports/report_test_support.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <sys/stat.h>
 
 using namespace reporttest;
 
@@ -111,4 +113,25 @@ TEST_F(Workbook, NamesAndFailures) {
     EXPECT_EQ(
         QDir(path(QStringLiteral("."))).entryList(QDir::Hidden | QDir::Files).filter("planilha"),
         QStringList{QStringLiteral("planilha.xlsx")});
+}
+
+TEST_F(Workbook, CreatedWithThePermissionsTheUmaskGives) {
+    struct Case {
+        mode_t umask;
+        QFileDevice::Permissions expected;
+    };
+    const QFileDevice::Permissions owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadUser | QFileDevice::WriteUser;
+    const mode_t previous = ::umask(0);
+    for (const Case& c :
+         {Case{077, owner}, Case{022, owner | QFileDevice::ReadGroup | QFileDevice::ReadOther},
+          Case{002, owner | QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                        QFileDevice::ReadOther}}) {
+        SCOPED_TRACE(c.umask);
+        ::umask(c.umask);
+        QFile::remove(book);
+        exportLines("a|b\r\n");
+        EXPECT_EQ(QFileInfo(book).permissions(), c.expected);
+    }
+    ::umask(previous);
 }

@@ -56,9 +56,20 @@ TEST(CpfCnpj, ValidationTable) {
     }
 }
 
-TEST(CpfCnpj, NonDigitsInsideCountAsZero) {
-    // Not a number: the 11-character text is used unchanged, "x" valued 0.
-    const DocumentCheck check = checkCpfCnpj(QStringLiteral("0x000000000"));
-    EXPECT_TRUE(check.valid);
-    EXPECT_EQ(check.formatted, QStringLiteral("0x000000000"));
+TEST(CpfCnpj, ALetterOrSymbolLeftMakesTheDocumentInvalid) {
+    // Each would pass if the character counted as 0: 100.000.000-19 and
+    // 00.000.000/0001-91 are valid.
+    for (const char* input :
+         {"0x000000000", "1A0.000.000-19", "1+0.000.000-19", "1 0.000.000-19", "100.000.000/19",
+          "0a.000.000/0001-91", "0a000000000191", "0*.000.000/0001-91", "00.000.000/0001+91"}) {
+        SCOPED_TRACE(input);
+        QString doc = QString::fromLatin1(input);
+        ValidaCpfCnpj(doc);
+        EXPECT_FALSE(shared::gResultado.toBool());
+        EXPECT_TRUE(shared::gDocFormatado.isEmpty());
+    }
+    // Separators are not counted.
+    EXPECT_TRUE(checkCpfCnpj(QStringLiteral("100.000.000-19")).valid);
+    EXPECT_TRUE(checkCpfCnpj(QStringLiteral("00.000.000/0001-91")).valid);
+    EXPECT_TRUE(checkCpfCnpj(QStringLiteral("12.ABC.345/01DE-35")).valid);
 }

@@ -114,12 +114,22 @@ TEST_F(ProgramFolder, MissingFileAndMissingKeys) {
     EXPECT_FALSE(v.password.isEmpty());
 }
 
-TEST_F(ProgramFolder, ByteOrderMarkIsSkipped) {
-    writeFile(path(QStringLiteral("Quendaro.ini")),
-              "\xEF\xBB\xBF[CONFIG]\r\nconexao=565153\r\nsenha=\r\n");
-    const settings::Values v = settings::read();
-    EXPECT_EQ(v.server, QStringLiteral("abc"));
-    EXPECT_EQ(v.password, QString());
+TEST_F(ProgramFolder, ByteOrderMarksAndLineEndsOfOtherEditorsAreRead) {
+    const QByteArray lines = "[CONFIG]\r\nconexao=565153\r\nsenha=\r\nbanco=5651\r\n";
+    QByteArray utf16le = "\xFF\xFE", utf16be = "\xFE\xFF";
+    for (const char c : lines) {
+        utf16le += QByteArray(1, c) + '\0';
+        utf16be += QByteArray(1, '\0') + c;
+    }
+    for (const QByteArray& bytes : {"\xEF\xBB\xBF" + lines, QByteArray(lines).replace("\r\n", "\n"),
+                                    QByteArray(lines).replace("\r\n", "\r"), utf16le, utf16be}) {
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        writeFile(path(QStringLiteral("Quendaro.ini")), bytes);
+        const settings::Values v = settings::read();
+        EXPECT_EQ(v.server, QStringLiteral("abc"));
+        EXPECT_EQ(v.password, QString());
+        EXPECT_EQ(v.database, QStringLiteral("ab"));
+    }
 }
 
 TEST_F(ProgramFolder, LongValuesAreReadWhole) {
@@ -160,8 +170,12 @@ TEST_F(ProgramFolder, PasswordWithSemicolonAndBraceConnects) {
 
 TEST_F(ProgramFolder, SettingsWindowSavesAndReloads) {
     testsupport::ScriptedDialogs dialogs;
+    // Before any login, as the start-up failure opens it: the password is
+    // masked, and saved as typed.
+    shared::gLogado.clear();
     {
         frmconfig form;
+        EXPECT_EQ(form.txtSenha->echoMode(), QLineEdit::Password);
         EXPECT_TRUE(form.txtNmBco->text().isEmpty());
         form.txtNmBco->setText(QStringLiteral("  Quendaro "));
         form.txtNmUsu->setText(QStringLiteral("Admin"));
@@ -176,11 +190,16 @@ TEST_F(ProgramFolder, SettingsWindowSavesAndReloads) {
         EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("Atenção"));
         EXPECT_EQ(dialogs.messages().at(0).defaultButton, dlg::Answer::No);
     }
+    EXPECT_EQ(settings::read().password, QStringLiteral("SeGrEdO"));
+    // From the menu, after a login, it is shown.
+    shared::gLogado = QStringLiteral("S");
     frmconfig again;
+    EXPECT_EQ(again.txtSenha->echoMode(), QLineEdit::Normal);
     EXPECT_EQ(again.txtNmBco->text(), QStringLiteral("Quendaro"));
     EXPECT_EQ(again.txtNmUsu->text(), QStringLiteral("Admin"));
     EXPECT_EQ(again.txtSenha->text(), QStringLiteral("SeGrEdO"));
     EXPECT_EQ(again.txtString->text(), QStringLiteral("db.local"));
+    shared::gLogado.clear();
 }
 
 TEST_F(ProgramFolder, SettingsWindowRefusesWhatTheFileCannotKeep) {

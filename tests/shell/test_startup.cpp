@@ -138,22 +138,68 @@ TEST_F(Startup, InvalidOrMissingCompanyAsksFirstAccessAndEnds) {
 }
 
 TEST_F(Startup, UnreachableServerOffersTheSettingsWindowThenEnds) {
+    const QString down = QStringLiteral("--- ERRO --- SERVIDOR DE BANCO DE DADOS INDISPONÍVEL! "
+                                        "VERIFIQUE SE O SERVIDOR ESTÁ LIGADO.");
+    const QString question =
+        QStringLiteral("SE FOR O PRIMEIRO ACESSO CLIQUE SIM!\nOU CONTATE O SUPORTE!");
     writeSettings(QStringLiteral("127.0.0.2"));
+    {
+        frmPrincipal w;
+        dialogs.answer(dlg::Answer::Yes);
+        bool offered = false;
+        whenModal<frmconfig>([&](frmconfig* form) {
+            offered = true;
+            // No one has logged in: the password is there but not shown.
+            EXPECT_EQ(form->txtSenha->echoMode(), QLineEdit::Password);
+            EXPECT_EQ(form->txtSenha->text(), qEnvironmentVariable("QUENDARO_TEST_DB_PASSWORD"));
+            form->Command1->click();
+        });
+        w.Form_Activate();
+        EXPECT_TRUE(offered);
+        ASSERT_EQ(dialogs.messages().size(), 2u);
+        EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(dialogs.messages()[0].text, down);
+        EXPECT_EQ(dialogs.messages()[1].text, question);
+        EXPECT_TRUE(program::ending());
+    }
+
+    // A server that refuses the login keeps its number and text.
+    program::resetForTests();
+    dialogs.clear();
+    ASSERT_TRUE(settings::write({qEnvironmentVariable("QUENDARO_TEST_DB_SERVER"),
+                                 QStringLiteral("errada"), testsupport::databaseName(),
+                                 qEnvironmentVariable("QUENDARO_TEST_DB_USER")})
+                    .isEmpty());
+    {
+        frmPrincipal w;
+        dialogs.answer(dlg::Answer::No);
+        w.Form_Activate();
+        ASSERT_EQ(dialogs.messages().size(), 2u);
+        EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("1045\n")))
+            << dialogs.messages()[0].text;
+        EXPECT_EQ(dialogs.messages()[1].text, question);
+        EXPECT_TRUE(program::ending());
+    }
+
+    // The server goes away while a user is logged in: the log-off says so too.
+    program::resetForTests();
+    dialogs.clear();
+    shared::gLogado.clear();
+    writeSettings(qEnvironmentVariable("QUENDARO_TEST_DB_SERVER"));
+    addUser(QStringLiteral("ANA"), QStringLiteral("1"));
+    addCompany(QStringLiteral("11444777000161"));
     frmPrincipal w;
-    dialogs.answer(dlg::Answer::Yes);
-    bool offered = false;
-    whenModal<frmconfig>([&](frmconfig* form) {
-        offered = true;
-        form->Command1->click();
-    });
+    login(QStringLiteral("ANA"), QStringLiteral("1"));
     w.Form_Activate();
-    EXPECT_TRUE(offered);
+    ASSERT_EQ(shared::gLogado, QStringLiteral("S"));
+    shared::gConexao = settings::connectionString(
+        {QStringLiteral("127.0.0.2"), qEnvironmentVariable("QUENDARO_TEST_DB_PASSWORD"),
+         testsupport::databaseName(), qEnvironmentVariable("QUENDARO_TEST_DB_USER")});
+    dialogs.answer(dlg::Answer::No);
+    w.mnu_f10_Click();
     ASSERT_EQ(dialogs.messages().size(), 2u);
-    EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
-    EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("2002\n")))
-        << dialogs.messages()[0].text;
-    EXPECT_EQ(dialogs.messages()[1].text,
-              QStringLiteral("SE FOR O PRIMEIRO ACESSO CLIQUE SIM!\nOU CONTATE O SUPORTE!"));
+    EXPECT_EQ(dialogs.messages()[0].text, down);
+    EXPECT_EQ(dialogs.messages()[1].text, question);
     EXPECT_TRUE(program::ending());
 }
 

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -102,11 +104,35 @@ TEST_F(UpdateDownload, ShorterDownloadReplacesAStaleLongerFile) {
         stale.write(QByteArray(50000, 'x'));
     }
     server.set("/dl/upbrivon.exe", {200, "MZ-novo", "application/octet-stream"});
-    // Even when the update program cannot start, the program ends.
-    dialogs.programStarts = false;
     BaixaAtualizacao(nullptr);
     EXPECT_EQ(bytesOf(target()), QByteArray("MZ-novo"));
     EXPECT_TRUE(program::ending());
+}
+
+TEST_F(UpdateDownload, TheSavedProgramRunsAndAFailedStartKeepsTheProgramOpen) {
+    const QString ran = folder.filePath(QStringLiteral("rodou"));
+    server.set("/dl/upbrivon.exe",
+               {200, "#!/bin/sh\ntouch '" + ran.toUtf8() + "'\n", "application/octet-stream"});
+    BaixaAtualizacao(nullptr);
+    ASSERT_TRUE(started());
+    // Saved as a program the system can run.
+    EXPECT_TRUE(QFileInfo(target()).isExecutable());
+    EXPECT_EQ(QProcess::execute(target(), {}), 0);
+    EXPECT_TRUE(QFile::exists(ran));
+    EXPECT_TRUE(program::ending());
+
+    program::resetForTests();
+    dialogs.clear();
+    dialogs.programFailure = QStringLiteral("Permissão negada");
+    BaixaAtualizacao(nullptr);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    const dlg::Message m = dialogs.messages().at(0);
+    EXPECT_EQ(m.text, QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL INICIAR A ATUALIZAÇÃO!\n"
+                                     "Permissão negada"));
+    EXPECT_EQ(m.title, QStringLiteral("ATENÇÃO"));
+    EXPECT_FALSE(leftBehind);
+    EXPECT_FALSE(progressWindowLeft());
+    EXPECT_FALSE(program::ending());
 }
 
 TEST_F(UpdateDownload, ServerErrorReportsItsCodeAndWritesNothing) {

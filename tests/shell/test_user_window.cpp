@@ -50,6 +50,15 @@ protected:
         form.Combo1->setEditText(name);
         form.Combo1_LostFocus();
     }
+    // Shows the window and types the name into its box, leaving it with Enter.
+    static void typeName(frmcadusuario& form, const QString& typed) {
+        form.show();
+        form.activateWindow();
+        form.Combo1->setFocus();
+        QApplication::processEvents();
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
     static void enterPasswords(frmcadusuario& form, const QString& senha, const QString& ok) {
         form.txtsenha->setText(senha);
         form.txtoksenha->setText(ok);
@@ -234,15 +243,55 @@ TEST_F(UserWindow, UserDeletedElsewhereBeforeTheSaveIsReportedNotRecreated) {
     EXPECT_EQ(profile(QStringLiteral("ANA")).size(), 34u);
 }
 
+TEST_F(UserWindow, FailedLookUpAllowsNoSaveOrDeleteUntilALookUpSucceeds) {
+    storeUser(QStringLiteral("ANA"), QStringLiteral("VELHA"), {QStringLiteral("mnu_cadcli")});
+    // The user is found, the profile cannot be read.
+    check.execute(QStringLiteral("RENAME TABLE perfilusuario TO perfil_guardado"));
+    frmcadusuario form;
+    typeName(form, QStringLiteral("ana"));
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages().at(0).text.startsWith(QStringLiteral("--- ERRO --- ")));
+    EXPECT_EQ(form.List1->count(), 0);
+    EXPECT_TRUE(form.txtsenha->text().isEmpty());
+    EXPECT_TRUE(form.txtoksenha->text().isEmpty());
+    EXPECT_FALSE(form.Command1->isEnabled());
+    EXPECT_FALSE(form.Command3->isEnabled());
+
+    // Passwords typed again do not bring the buttons back, and neither a
+    // save nor a delete runs.
+    form.txtsenha->setFocus();
+    QTest::keyClicks(form.txtsenha, QStringLiteral("nova"));
+    form.txtoksenha->setFocus();
+    QTest::keyClicks(form.txtoksenha, QStringLiteral("nova"));
+    EXPECT_FALSE(form.Command1->isEnabled());
+    EXPECT_FALSE(form.Command3->isEnabled());
+    dialogs.clear();
+    form.Command1_Click();
+    form.Command3_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    check.execute(QStringLiteral("RENAME TABLE perfil_guardado TO perfilusuario"));
+    EXPECT_EQ(users(), QStringList{QStringLiteral("[ANA|VELHA]")});
+    EXPECT_EQ(profile(QStringLiteral("ANA")).size(), 34u);
+
+    // A look-up that succeeds makes the window whole again.
+    form.Combo1->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(form.txtsenha->text(), QStringLiteral("VELHA"));
+    ASSERT_EQ(form.List1->count(), 34);
+    EXPECT_EQ(form.List1->item(1)->checkState(), Qt::Unchecked); // mnu_cadcli
+    EXPECT_EQ(form.List1->item(2)->checkState(), Qt::Checked);
+    EXPECT_TRUE(form.Command1->isEnabled());
+    EXPECT_TRUE(form.Command3->isEnabled());
+    form.Command1->click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Salvo com sucesso!")});
+    EXPECT_EQ(profile(QStringLiteral("ANA")).size(), 34u);
+}
+
 TEST_F(UserWindow, NewNameThatBeginsAnExistingOneStaysAsTyped) {
     storeUser(QStringLiteral("ANABELA"), QStringLiteral("X"), {});
     frmcadusuario form;
-    form.show();
-    form.activateWindow();
-    form.Combo1->setFocus();
-    QApplication::processEvents();
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ana"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    typeName(form, QStringLiteral("ana"));
     EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("ANA"));
     EXPECT_TRUE(form.txtsenha->text().isEmpty());
 }

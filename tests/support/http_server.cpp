@@ -45,7 +45,7 @@ void HttpServer::serve() {
             out += "Content-Type: " + answer.contentType + "\r\n";
             out += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
             out += "Connection: close\r\n\r\n";
-            out += answer.body;
+            out += answer.cutAfter < 0 ? answer.body : answer.body.left(answer.cutAfter);
             socket->write(out);
             socket->disconnectFromHost();
         });

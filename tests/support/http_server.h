@@ -18,6 +18,9 @@ public:
         QByteArray body;
         QByteArray contentType = "text/plain";
         bool silent = false; // accept and never answer
+        // When not negative, the body breaks off after this many bytes and
+        // the connection closes; the length sent is the whole body's.
+        qsizetype cutAfter = -1;
     };
     struct Request {
         QByteArray method;

@@ -115,9 +115,18 @@ void ScriptedDialogs::openDocument(const QString& target) {
     shown_.push_back(Shown{QStringLiteral("document"), {}, target, {}});
 }
 
-bool ScriptedDialogs::startProgram(const QString& program, const QStringList& arguments) {
+void ScriptedDialogs::composeMail(const QString& attachment) {
+    shown_.push_back(Shown{QStringLiteral("mail"), {}, attachment, {}});
+}
+
+bool ScriptedDialogs::startProgram(const QString& program, const QStringList& arguments,
+                                   QString* error) {
     shown_.push_back(Shown{QStringLiteral("program"), {}, program, arguments});
-    return programStarts;
+    if (programFailure.isEmpty())
+        return true;
+    if (error != nullptr)
+        *error = programFailure;
+    return false;
 }
 
 } // namespace testsupport

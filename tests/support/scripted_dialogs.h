@@ -15,7 +15,8 @@ namespace testsupport {
 class ScriptedDialogs : public dlg::Dialogs {
 public:
     struct Shown {
-        QString kind; // "message", "input", "open", "save", "folder", "document", "program"
+        QString kind; // "message", "input", "open", "save", "folder", "document", "mail",
+                      // "program"
         dlg::Message message;
         QString text; // prompt, title, target or program
         QStringList arguments;
@@ -38,7 +39,8 @@ public:
     void clear();
     int pending() const;
 
-    bool programStarts = true;
+    // When not empty, a program start fails with this reason.
+    QString programFailure;
 
     dlg::Answer show(const dlg::Message& message) override;
     std::optional<QString> input(const dlg::Input& request) override;
@@ -46,7 +48,9 @@ public:
     QString saveFileName(const dlg::FileChoice& request) override;
     QString folder(const QString& title) override;
     void openDocument(const QString& target) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
+    void composeMail(const QString& attachment) override;
+    bool startProgram(const QString& program, const QStringList& arguments,
+                      QString* error = nullptr) override;
 
 private:
     std::vector<Shown> shown_;
