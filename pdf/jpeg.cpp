@@ -4,6 +4,7 @@
 #include "pdf/pdf_format.h"
 
 #include <QFile>
+#include <algorithm>
 
 using pdfformat::AppendLine;
 using pdfformat::FormatDecimal;
@@ -106,6 +107,8 @@ std::optional<PDFPrinter::JpegImage> PDFPrinter::ReadJpeg(const QString& fileNam
             }
             image.densityUnit = kUnits[unit];
         }
+        if (marker == "FFEE" && bytes.mid(p + 3, 5) == "Adobe")
+            image.adobe = true;
         if (IsStartOfFrame(marker)) {
             image.width = ReadWord(bytes, p + 7);
             image.height = ReadWord(bytes, p + 5);
@@ -160,13 +163,23 @@ void PDFPrinter::PDFImage(const QString& pFileName, double x, double y, double w
         w = h * pixelsWide / pixelsHigh;
     if (h == 0)
         h = w * pixelsHigh / pixelsWide;
+    // A picture the document already holds, the logo of every page, is drawn
+    // from its one image object.
+    const auto held = std::find_if(images_.begin(), images_.end(), [&](const JpegImage& other) {
+        return other.data == image->data;
+    });
+    const bool embedded = held != images_.end();
+    const int heldNumber = static_cast<int>(held - images_.begin()) + 1;
     Atomically([&] {
-        images_.push_back(std::move(*image));
-        ++imageCount_;
+        int n = heldNumber;
+        if (!embedded) {
+            images_.push_back(std::move(*image));
+            n = ++imageCount_;
+        }
         AppendLine(content_, "q");
         AppendLine(content_, FormatDecimal(w * k_, 2) + " 0 0 " + FormatDecimal(h * k_, 2) + " " +
-                                 PagePoint(x, y + h) + " cm /ImgJPEG" +
-                                 QByteArray::number(imageCount_) + " Do Q");
+                                 PagePoint(x, y + h) + " cm /ImgJPEG" + QByteArray::number(n) +
+                                 " Do Q");
         lastImageWidth_ = w;
         lastImageHeight_ = h;
         CheckLinkTarget(URLLink, "IMAGE", x, y);
@@ -185,6 +198,8 @@ void PDFPrinter::PutImage(int n) {
     AppendLine(object_, "/Height " + QByteArray::number(image.height));
     AppendLine(object_, "/ColorSpace /" + image.colourSpace);
     AppendLine(object_, "/BitsPerComponent " + QByteArray::number(image.bitsPerComponent));
+    if (image.adobe && image.colourSpace == "DeviceCMYK")
+        AppendLine(object_, "/Decode [1 0 1 0 1 0 1 0]");
     AppendLine(object_, "/Length " + QByteArray::number(image.size));
     AppendLine(object_, "/Name /ImgJPEG" + QByteArray::number(n) + ">>");
     AppendLine(object_, "stream");

@@ -7,6 +7,8 @@
 #include "platform/dates.h"
 #include "platform/moeda.h"
 
+#include <algorithm>
+
 namespace osdoc {
 
 namespace {
@@ -40,12 +42,41 @@ struct Custos {
     Decimal maoDeObra;
 };
 
-void empresa(PDFPrinter& pdf, const Conteudo& c) {
+// The logo in its frame: as large as the 50 x 50 box at (23, 27) allows,
+// its proportions kept, centred in the box.
+struct Logo {
+    bool moldura = false; // the file exists
+    QString arquivo;      // empty when the picture cannot be drawn
+    double x = 0, y = 0, largura = 0, altura = 0;
+};
+
+// A picture that cannot be read is reported once, by the writer, and leaves
+// the frame empty on every page.
+Logo logoDe(PDFPrinter& pdf, const QString& arquivo) {
+    constexpr double kCaixa = 50;
+    Logo logo;
+    if (arquivo.isEmpty())
+        return logo;
+    logo.moldura = true;
+    const double pixelsLargura = pdf.PDFImageWidth(arquivo);
+    if (pixelsLargura <= 0)
+        return logo;
+    const double pixelsAltura = pdf.PDFImageHeight(arquivo);
+    const double escala = kCaixa / std::max(pixelsLargura, pixelsAltura);
+    logo.arquivo = arquivo;
+    logo.largura = pixelsLargura * escala;
+    logo.altura = pixelsAltura * escala;
+    logo.x = 23 + (kCaixa - logo.largura) / 2;
+    logo.y = 27 + (kCaixa - logo.altura) / 2;
+    return logo;
+}
+
+void empresa(PDFPrinter& pdf, const Conteudo& c, const Logo& logo) {
     pdf.PDFDrawLine(15, 22, 575, 22);
-    if (!c.logo.isEmpty()) {
+    if (logo.moldura)
         pdf.PDFDrawRectangle(21, 25, 54, 54);
-        pdf.PDFImage(c.logo, 23, 27, 50, 50);
-    }
+    if (!logo.arquivo.isEmpty())
+        pdf.PDFImage(logo.arquivo, logo.x, logo.y, logo.largura, logo.altura);
     const Empresa& e = c.empresa;
     pdf.PDFSetFont(kHelvetica, 12, kNegrito);
     pdf.PDFSetTextColor(kPreto);
@@ -135,8 +166,8 @@ void fonteDaNota(PDFPrinter& pdf) {
 // the order-number line and the headings the plan repeats there.
 class Paginas {
 public:
-    Paginas(PDFPrinter& pdf, const Conteudo& c, const Plano& plano)
-        : pdf_(pdf), c_(c), plano_(plano) {}
+    Paginas(PDFPrinter& pdf, const Conteudo& c, const Logo& logo, const Plano& plano)
+        : pdf_(pdf), c_(c), logo_(logo), plano_(plano) {}
 
     // True when a page began.
     bool vaiPara(int pagina) {
@@ -168,7 +199,7 @@ public:
 
 private:
     void continuacao() {
-        empresa(pdf_, c_);
+        empresa(pdf_, c_, logo_);
         pdf_.PDFSetFont(kTimes, 9, kNegrito);
         pdf_.PDFSetTextColor(kPreto);
         pdf_.PDFTextOut(linhaDaOrdem(c_), 415, kLinhaDaOrdem);
@@ -186,6 +217,7 @@ private:
 
     PDFPrinter& pdf_;
     const Conteudo& c_;
+    const Logo& logo_;
     const Plano& plano_;
     int atual_ = 1;
 };
@@ -289,9 +321,10 @@ void desenha(PDFPrinter& pdf, const Conteudo& conteudo) {
         static_cast<int>(conteudo.servicos.size()),
         conteudo.custos ? std::optional(static_cast<int>(conteudo.custos->size())) : std::nullopt,
         static_cast<int>(linhasDaInformacao.size()));
-    Paginas paginas(pdf, conteudo, plano);
+    const Logo logo = logoDe(pdf, conteudo.logo);
+    Paginas paginas(pdf, conteudo, logo, plano);
 
-    empresa(pdf, conteudo);
+    empresa(pdf, conteudo, logo);
     quadros(pdf, conteudo);
     cabecalhoDosServicos(pdf, kFaixaDosServicos);
     Somas somas;

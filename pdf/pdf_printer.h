@@ -136,6 +136,8 @@ private:
         QByteArray data; // the file's bytes, unchanged
         QString densityUnit;
         qint64 size = 0;
+        // Adobe's own APP14 segment: a CMYK picture stored inverted.
+        bool adobe = false;
     };
 
     struct OutlineItem {

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
@@ -77,7 +78,8 @@ inline QByteArray crlf(QByteArray text) {
 }
 
 // The fixture metrics, Helvetica at 10 chosen: Courier /F1, Helvetica /F2
-// ("a" 278, "b" 556, the blank 278, "(" and ")" 333; no "u" or "p").
+// ("a" 278, "b" 556, the blank 278, "(" and ")" 333; a glyph the file lacks,
+// "u" or "p", measures as the blank).
 inline void fixtureFonts(PDFPrinter& p) {
     p.PDFLoadAfm(dataPath(QStringLiteral("fixtures/afm")));
     p.PDFSetFont(0, 10, 0);
@@ -168,6 +170,17 @@ inline QStringList pageSizes(const QString& file) {
 inline void expectValid(const QString& file, const QStringList& sizes) {
     expectQpdfClean(file);
     EXPECT_EQ(pageSizes(file), sizes);
+}
+
+// The first page as a viewer shows it, at 72 dots an inch: a point is a
+// pixel, counted from the top-left corner. Null when it cannot be drawn.
+inline QImage firstPage(const QString& file) {
+    const QString image = file + QStringLiteral(".png");
+    const ProcessResult r = run(QStringLiteral("pdftoppm"),
+                                {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
+                                 QStringLiteral("-singlefile"), file, file});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+    return QImage(image);
 }
 
 inline QString pdfText(const QString& file) {

@@ -5,6 +5,7 @@
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_database.h"
 
+#include <QImage>
 #include <QRegularExpression>
 
 using namespace pdftest;
@@ -30,7 +31,7 @@ QByteArray textAt(double x, double top, const QByteArray& text) {
 struct Word {
     int page = 0;
     QString text;
-    double xMax = 0, yMin = 0, yMax = 0;
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
 };
 
 QList<Word> words(const QString& file) {
@@ -39,7 +40,7 @@ QList<Word> words(const QString& file) {
                                           QStringLiteral("UTF-8"), file, QStringLiteral("-")});
     EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
     static const QRegularExpression tag(
-        QStringLiteral("<page |<word xMin=\"[\\d.]+\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                        "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     QList<Word> found;
     int page = 0;
@@ -50,8 +51,8 @@ QList<Word> words(const QString& file) {
             ++page;
             continue;
         }
-        found.append({page, m.captured(4), m.captured(2).toDouble(), m.captured(1).toDouble(),
-                      m.captured(3).toDouble()});
+        found.append({page, m.captured(5), m.captured(1).toDouble(), m.captured(3).toDouble(),
+                      m.captured(2).toDouble(), m.captured(4).toDouble()});
     }
     return found;
 }
@@ -386,6 +387,70 @@ TEST_F(OSDocuments, LongOrderContinuesOnASecondPage) {
     EXPECT_TRUE(second.contains(QStringLiteral("Página 2 de 2")));
 }
 
+// The logo stands once in the file and is drawn from every page, inside its
+// frame with its proportions kept: a wide or tall one centred in the 50 x 50
+// box, a square one filling it.
+TEST_F(OSDocuments, LogoIsOneImageDrawnInsideItsBox) {
+    empresa();
+    cliente();
+    const qint64 osnr = ordem();
+    for (int i = 1; i <= 140; ++i)
+        servico(osnr, QStringLiteral("202403051%1").arg(i, 5, 10, QLatin1Char('0')),
+                QStringLiteral("LINHA%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("1"),
+                QStringLiteral("10"), QStringLiteral("0"));
+    const QString arquivoDoLogo = path(QStringLiteral("logo.jpg"));
+    auto logo = [&](int largura, int altura) {
+        QImage imagem(largura, altura, QImage::Format_RGB32);
+        imagem.fill(QColor(0, 100, 0));
+        ASSERT_TRUE(imagem.save(arquivoDoLogo, "JPG"));
+    };
+    const QByteArray moldura = "21.00 817.00 54.00 -54.00 re";
+
+    logo(300, 100);
+    ASSERT_TRUE(ImprimeOSSimplificada(QString::number(osnr)));
+    expectValid(shared::gArquivoPDF, QStringList(3, QStringLiteral("595 x 842")));
+    const QByteArray file = readFile(shared::gArquivoPDF);
+    EXPECT_EQ(file.count("/Subtype /Image"), 1);
+    EXPECT_EQ(file.count(readFile(arquivoDoLogo)), 1);
+    // 50 x 16.67, from y 27 + 16.67 to 27 + 33.33.
+    EXPECT_EQ(file.count("q\r\n50.00 0 0 16.67 23.00 781.67 cm /ImgJPEG1 Do Q"), 3);
+    EXPECT_EQ(file.count(moldura), 3);
+    EXPECT_EQ(pagesOf(words(shared::gArquivoPDF), QStringLiteral("LINHA140")), QList<int>{3});
+    const ProcessResult list =
+        run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), shared::gArquivoPDF});
+    EXPECT_EQ(list.out.count(" image     300   100  rgb     3   8  jpeg"), 3)
+        << list.out.toStdString();
+    // As a viewer shows the first page: white above and below the picture
+    // inside the frame, the picture across the box's middle.
+    const QImage pagina = firstPage(shared::gArquivoPDF);
+    ASSERT_FALSE(pagina.isNull());
+    for (const QPoint& branco : {QPoint(48, 35), QPoint(48, 68)})
+        EXPECT_EQ(pagina.pixelColor(branco), QColor(Qt::white)) << branco.y();
+    for (const QPoint& verde : {QPoint(25, 52), QPoint(48, 52), QPoint(71, 52)}) {
+        EXPECT_LT(pagina.pixelColor(verde).red(), 60) << verde.x();
+        EXPECT_GT(pagina.pixelColor(verde).green(), 70) << verde.x();
+    }
+
+    logo(100, 300);
+    ASSERT_TRUE(ImprimeOSSimplificada(QString::number(osnr)));
+    EXPECT_EQ(readFile(shared::gArquivoPDF).count("16.67 0 0 50.00 39.67 765.00 cm /ImgJPEG1 Do Q"),
+              3);
+    logo(120, 120);
+    ASSERT_TRUE(ImprimeOSSimplificada(QString::number(osnr)));
+    EXPECT_EQ(readFile(shared::gArquivoPDF).count("50.00 0 0 50.00 23.00 765.00 cm /ImgJPEG1 Do Q"),
+              3);
+
+    // A file that is no picture is reported once, and every frame stays empty.
+    ASSERT_TRUE(dialogs.messages().empty());
+    writeFile(arquivoDoLogo, QByteArray(100, 'x'));
+    ASSERT_TRUE(ImprimeOSSimplificada(QString::number(osnr)));
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages()[0].text.startsWith(QStringLiteral("Fichier image non JPEG.")));
+    const QByteArray semLogo = readFile(shared::gArquivoPDF);
+    EXPECT_EQ(semLogo.count(moldura), 3);
+    EXPECT_EQ(semLogo.count("/ImgJPEG"), 0);
+}
+
 // Many cost rows continue under the repeated costs headings; the totals and
 // the costs summary come after the last row.
 TEST_F(OSDocuments, DetailedDocumentWithManyCostsContinues) {
@@ -443,6 +508,40 @@ TEST_F(OSDocuments, AdditionalInformationIsWrappedAndKeepsItsLines) {
     }
     EXPECT_EQ(lines.size(), 3);
     EXPECT_FALSE(pdfText(shared::gArquivoPDF).contains(QStringLiteral("Página")));
+
+    // Portuguese capitals, and the same note in lower case, measured as they
+    // are drawn: every word on the paper, in its order, inside the box rule.
+    const QString portugues = QStringLiteral(
+        "SUBSTITUIÇÃO DA VEDAÇÃO E INSPEÇÃO DA INSTALAÇÃO ELÉTRICA; VERIFICAÇÃO DA PRESSÃO, "
+        "LUBRIFICAÇÃO DAS CONEXÕES E REGULAGEM DA VÁLVULA DE SEGURANÇA; LIMPEZA DO "
+        "RESERVATÓRIO, TROCA DO CONDUTOR DE ALIMENTAÇÃO E MEDIÇÃO DA ISOLAÇÃO; GARANTIA DE "
+        "NOVENTA DIAS EM PEÇAS E SERVIÇOS, SEGUNDO A LEGISLAÇÃO; ORIENTAÇÃO AO CLIENTE");
+    ASSERT_EQ(portugues.size(), 316);
+    for (const QString& nota : {portugues, portugues.toLower()}) {
+        SCOPED_TRACE(nota.left(12).toStdString());
+        cn.execute(QStringLiteral("update os_cab set infadicional = ? where osnr = 1"),
+                   {db::text(nota)});
+        ASSERT_TRUE(ImprimeOSSimplificada(QStringLiteral("1")));
+        expectValid(shared::gArquivoPDF, {QStringLiteral("595 x 842")});
+        const QList<Word> todas = words(shared::gArquivoPDF);
+        expectInsideThePages(todas);
+        // The note's words, from its first one on.
+        const QStringList palavrasDaNota = nota.split(QLatin1Char(' '));
+        const auto inicio = std::find_if(todas.begin(), todas.end(), [&](const Word& w) {
+            return w.text == palavrasDaNota.first();
+        });
+        QStringList achadas;
+        QList<double> linhas;
+        for (auto w = inicio; w != todas.end() && w->yMax < 800; ++w) {
+            achadas << w->text;
+            EXPECT_GE(w->xMin, 15) << w->text.toStdString();
+            EXPECT_LE(w->xMax, 575) << w->text.toStdString();
+            if (!linhas.contains(w->yMin))
+                linhas << w->yMin;
+        }
+        EXPECT_EQ(achadas, palavrasDaNota);
+        EXPECT_GE(linhas.size(), 3);
+    }
 
     for (const char* quebra : {"\r\n", "\r", "\n"}) {
         cn.execute(QStringLiteral("update os_cab set infadicional = ? where osnr = 1"),

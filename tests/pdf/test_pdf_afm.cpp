@@ -1,6 +1,8 @@
 #include "pdf/afm_metrics.h"
 #include "tests/pdf/pdf_test_support.h"
 
+#include <map>
+
 using namespace pdftest;
 
 class Metrics : public PdfTest {
@@ -26,22 +28,49 @@ protected:
     }
 };
 
-TEST_F(Metrics, ReaderTakesTheEncodedSectionOnly) {
+// Every glyph up to EndCharMetrics counts, the unencoded ones too, and a
+// byte takes the width of the glyph WinAnsiEncoding names for it.
+TEST_F(Metrics, ReaderMeasuresEachByteByItsGlyphName) {
     const afm::Widths helvetica =
         afm::readWidths(dataPath(QStringLiteral("fixtures/afm/Helvetica.afm")));
     EXPECT_EQ(helvetica[32], 278);
     EXPECT_EQ(helvetica[40], 333);
     EXPECT_EQ(helvetica[98], 556);
-    EXPECT_EQ(helvetica[233], 556); // whole part of 556.7
-    EXPECT_EQ(helvetica[99], 0);    // not listed
-    EXPECT_EQ(helvetica[31], 0);    // below the first code
-    EXPECT_EQ(helvetica[250], 0);   // after the first unencoded character
-    // A section closed by EndCharMetrics alone ends at its last line.
+    EXPECT_EQ(helvetica[233], 556); // eacute, whole part of 556.7
+    EXPECT_EQ(helvetica[193], 667); // Aacute, listed unencoded
+    EXPECT_EQ(helvetica[160], 278); // the no-break space draws a space
+    // A glyph the file lacks measures as the blank, as the file has no
+    // .notdef: "c", a control code, "uacute" (the code 250 line names
+    // another glyph).
+    for (int code : {99, 31, 1, 250})
+        EXPECT_EQ(helvetica[static_cast<std::size_t>(code)], 278) << code;
+    // Neither .notdef nor a blank: the widest glyph.
     const afm::Widths courier =
         afm::readWidths(dataPath(QStringLiteral("fixtures/afm/Courier.afm")));
     EXPECT_EQ(courier[65], 600);
     EXPECT_EQ(courier[67], 600);
-    EXPECT_EQ(courier[68], 0);
+    EXPECT_EQ(courier[68], 600);
+
+    const QString own = path(QStringLiteral("Propria.afm"));
+    writeFile(own, "StartFontMetrics 4.1\nEncodingScheme AdobeStandardEncoding\n"
+                   "StartCharMetrics 5\nC 39 ; WX 222 ; N quoteright ;\n"
+                   "C 96 ; WX 221 ; N quoteleft ;\nC -1 ; WX 191 ; N quotesingle ;\n"
+                   "C -1 ; WX 333 ; N grave ;\nC -1 ; WX 300 ; N .notdef ;\n"
+                   "EndCharMetrics\n");
+    const afm::Widths quotes = afm::readWidths(own);
+    EXPECT_EQ(quotes[39], 191);
+    EXPECT_EQ(quotes[96], 333);
+    EXPECT_EQ(quotes[146], 222); // quoteright
+    EXPECT_EQ(quotes[145], 221);
+    EXPECT_EQ(quotes[65], 300); // .notdef before the blank
+    // A font of its own encoding draws the glyph listed under the byte.
+    const QString symbols = path(QStringLiteral("Simbolos.afm"));
+    writeFile(symbols, "StartFontMetrics 4.1\nEncodingScheme FontSpecific\n"
+                       "StartCharMetrics 3\nC 32 ; WX 250 ; N space ;\n"
+                       "C 97 ; WX 631 ; N alpha ;\nC -1 ; WX 500 ; N a ;\nEndCharMetrics\n");
+    const afm::Widths symbol = afm::readWidths(symbols);
+    EXPECT_EQ(symbol[97], 631);
+    EXPECT_EQ(symbol[98], 250);
 }
 
 // A damaged file is refused as a whole, and a document whose font it is
@@ -53,6 +82,11 @@ TEST_F(Metrics, DamagedOrMissingFilesAreRefused) {
         {"Enorme.afm", head + "C 98 ; WX 1e30 ; N b ;\nEndCharMetrics\n"},
         {"NaoNumero.afm", head + "C 98 ; WX nan ; N b ;\nEndCharMetrics\n"},
         {"Negativa.afm", head + "C 98 ; WX -5 ; N b ;\nEndCharMetrics\n"},
+        {"MenosUm.afm", head + "C 98 ; WX -1 ; N b ;\nEndCharMetrics\n"},
+        {"SemNome.afm", head + "C 98 ; WX 500 ;\nEndCharMetrics\n"},
+        {"Codigo.afm", head + "C 256 ; WX 500 ; N b ;\nEndCharMetrics\n"},
+        // Only EndCharMetrics ends the list.
+        {"SemFim.afm", head + "C -1 ; WX 500 ; N b ;\n"},
         {"Cortada.afm", head + "C 98 ; WX 5"},
         {"SemSecao.afm", "StartFontMetrics 4.1\nFontName Vazia\n"},
     };
@@ -97,8 +131,11 @@ TEST_F(Metrics, StringWidthsFromTheFixtures) {
     EXPECT_DOUBLE_EQ(p.PDFGetStringWidth(QString(), QStringLiteral("Helvetica"), 10), 0);
     EXPECT_DOUBLE_EQ(p.PDFGetStringWidth(QStringLiteral("(é)"), QStringLiteral("Helvetica"), 12),
                      (333 + 556 + 333) * 12 / 1000.0);
+    EXPECT_DOUBLE_EQ(p.PDFGetStringWidth(QStringLiteral("Áú"), QStringLiteral("Helvetica"), 10),
+                     (667 + 278) / 100.0);
+    // "D", not in the file, as its widest glyph.
     EXPECT_DOUBLE_EQ(p.PDFGetStringWidth(QStringLiteral("ABCD"), QStringLiteral("Courier"), 10),
-                     18);
+                     24);
     p.PDFSetFont(1, 10, 0); // an empty font name means the current one
     EXPECT_DOUBLE_EQ(p.PDFGetStringWidth(QStringLiteral("AB"), QString(), 5), 6);
     using K = PDFError::Kind;
@@ -194,6 +231,55 @@ TEST_F(Metrics, RealMetricsUnderTheStandardNames) {
         (556 + 278 + 556) / 100.0);
     EXPECT_DOUBLE_EQ(
         p.PDFGetStringWidth(QStringLiteral("Ordem 12|x"), QStringLiteral("Courier"), 12), 72);
+
+    // Portuguese letters, and the two ASCII characters whose WinAnsi glyphs
+    // differ from the standard ones, by their names in the file; the rest of
+    // printable ASCII by the code the file lists, as always.
+    const std::pair<QChar, const char*> glyphs[] = {
+        {u'Ç', "Ccedilla"},     {u'Ã', "Atilde"},      {u'É', "Eacute"},
+        {u'Ó', "Oacute"},       {u'Ú', "Uacute"},      {u'Á', "Aacute"},
+        {u'Â', "Acircumflex"},  {u'Ê', "Ecircumflex"}, {u'Ô', "Ocircumflex"},
+        {u'Õ', "Otilde"},       {u'Í', "Iacute"},      {u'À', "Agrave"},
+        {u'ç', "ccedilla"},     {u'ã', "atilde"},      {u'é', "eacute"},
+        {u'ó', "oacute"},       {u'ú', "uacute"},      {u'á', "aacute"},
+        {u'â', "acircumflex"},  {u'ê', "ecircumflex"}, {u'ô', "ocircumflex"},
+        {u'õ', "otilde"},       {u'í', "iacute"},      {u'à', "agrave"},
+        {u'º', "ordmasculine"}, {u'ª', "ordfeminine"}, {u'\'', "quotesingle"},
+        {u'`', "grave"}};
+    for (const char* font : {"Helvetica", "Helvetica-Bold", "Times-Roman", "Courier-Bold"}) {
+        SCOPED_TRACE(font);
+        std::map<QByteArray, int> byName;
+        std::map<int, int> byCode;
+        static const QRegularExpression metric(
+            QStringLiteral("^C (-?\\d+) ; WX (\\d+) ; N (\\S+) ;"));
+        for (const QByteArray& line :
+             readFile(QDir(folder).filePath(QLatin1String(font) + QStringLiteral(".afm")))
+                 .split('\n')) {
+            const auto m = metric.match(QString::fromLatin1(line));
+            if (!m.hasMatch())
+                continue;
+            byName.emplace(m.captured(3).toLatin1(), m.captured(2).toInt());
+            byCode.emplace(m.captured(1).toInt(), m.captured(2).toInt());
+        }
+        QString text;
+        int sum = 0;
+        for (const auto& [letter, name] : glyphs) {
+            ASSERT_TRUE(byName.count(name)) << name;
+            EXPECT_GT(byName.at(name), 0) << name;
+            text += letter;
+            sum += byName.at(name);
+        }
+        EXPECT_DOUBLE_EQ(p.PDFGetStringWidth(text, QLatin1String(font), 10), sum / 100.0);
+        QString ascii;
+        sum = 0;
+        for (char c = 32; c < 127; ++c) {
+            if (c == '\'' || c == '`')
+                continue;
+            ascii += QLatin1Char(c);
+            sum += byCode.at(c);
+        }
+        EXPECT_DOUBLE_EQ(p.PDFGetStringWidth(ascii, QLatin1String(font), 10), sum / 100.0);
+    }
 }
 
 TEST_F(Metrics, AFolderWithMetricsIsLeftAlone) {

@@ -7,7 +7,8 @@
 using namespace pdftest;
 
 // Links with the fixture metrics (Helvetica /F2 at 10: "ab" is 8.34 wide, and
-// "u", "p" measure 0), pictures from a JPEG made for the tests (200 x 100).
+// "u", "p", not in the file, measure as the blank, 278), pictures from a JPEG made for the tests
+// (200 x 100).
 class LinksImages : public PdfTest {
 protected:
     static QString logo() { return dataPath(QStringLiteral("fixtures/logo.jpg")); }
@@ -18,8 +19,9 @@ protected:
         return file.mid(file.indexOf("/Type /Page\r\n"));
     }
 
-    QString jpegVariant(const QString& name, const std::function<void(QByteArray&)>& change) {
-        QByteArray bytes = readFile(logo());
+    QString jpegVariant(const QString& name, const std::function<void(QByteArray&)>& change,
+                        const QString& from = logo()) {
+        QByteArray bytes = readFile(from);
         change(bytes);
         writeFile(path(name), bytes);
         return path(name);
@@ -33,7 +35,7 @@ TEST_F(LinksImages, TextLinkIsUnderlinedAndAnnotated) {
     });
     EXPECT_TRUE(
         content.startsWith(crlf("%DEBUT_LINK/%\nq 0 g \n%DEBUT_TEXT/%\nBT\n21.00 791.89 Td\n"
-                                "/F2 10.00 Tf\n(ab) Tj\nET\n21.00 789.89 8.34 -0.02 re f\n"
+                                "/F2 10.00 Tf\n(ab) Tj\nET\n21.00 789.95 8.34 -0.02 re f\n"
                                 "Q\n%FIN_TEXT/%\n%FIN_LINK/%\n")))
         << content.toStdString();
     EXPECT_EQ(content.count(" re f"), 1);
@@ -57,7 +59,8 @@ TEST_F(LinksImages, ShapesAndPicturesCarryLinks) {
                               "(http://x/\\(1\\)\\\\)>>>>\r\n"));
     EXPECT_TRUE(page.contains("/Rect [300 741.89 350 716.89] /Border [0 0 0] /A <</S /URI /URI "
                               "(https://img)>>>>\r\n"));
-    EXPECT_TRUE(page.contains("/Rect [380 432.89 380 422.89]"));
+    // "LINK" as four blanks.
+    EXPECT_TRUE(page.contains("/Rect [380 432.89 391 422.89]"));
     EXPECT_EQ(page.count("/Annot "), 3);
 }
 
@@ -81,6 +84,7 @@ TEST_F(LinksImages, LinksBelongToTheirPage) {
     expectValid(file, QStringList(2, QStringLiteral("595.28 x 841.89")));
 }
 
+// The same picture placed three times is one image object drawn thrice.
 TEST_F(LinksImages, PicturesAreEmbeddedAsTheyAre) {
     const QString file = path(QStringLiteral("picture.pdf"));
     {
@@ -98,13 +102,19 @@ TEST_F(LinksImages, PicturesAreEmbeddedAsTheyAre) {
     }
     expectSameBytes(readFile(file), dataPath(QStringLiteral("expected/picture.pdf")));
     expectValid(file, {QStringLiteral("595.28 x 841.89")});
+    const QByteArray bytes = readFile(file);
+    EXPECT_EQ(bytes.count("/Subtype /Image"), 1);
+    EXPECT_EQ(bytes.count(readFile(logo())), 1);
+    EXPECT_EQ(streamOf(bytes, 2).count(" cm /ImgJPEG1 Do Q"), 3);
     const ProcessResult list = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
     EXPECT_EQ(list.exitCode, 0);
     EXPECT_EQ(list.out.count(" image     200   100  rgb     3   8  jpeg"), 3)
         << list.out.toStdString();
 }
 
-TEST_F(LinksImages, GreyAndProgressivePictures) {
+// Grey, progressive and CMYK files keep their own colour spaces; a CMYK file
+// with Adobe's segment is stored inverted, and its Decode array turns it back.
+TEST_F(LinksImages, GreyProgressiveAndCmykPictures) {
     QImage grey(64, 32, QImage::Format_Grayscale8);
     grey.fill(128);
     ASSERT_TRUE(grey.save(path(QStringLiteral("cinza.jpg")), "JPG"));
@@ -114,17 +124,47 @@ TEST_F(LinksImages, GreyAndProgressivePictures) {
     colour.fill(Qt::red);
     ASSERT_TRUE(writer.write(colour));
     ASSERT_TRUE(readFile(path(QStringLiteral("progressiva.jpeg"))).contains("\xFF\xC2"));
+    // 32 x 16, red ink on the left half and blue on the right.
+    const QString cmyk = dataPath(QStringLiteral("fixtures/cmyk.jpg"));
+    ASSERT_TRUE(readFile(cmyk).startsWith("\xFF\xD8\xFF\xEE\x00\x0E"
+                                          "Adobe"));
+    // The same data without the segment: nothing says it is inverted.
+    const QString plain = jpegVariant(
+        QStringLiteral("cmyk-sem-adobe.jpg"), [](QByteArray& b) { b.remove(2, 16); }, cmyk);
     pageContent([](PDFPrinter&) {},
                 [&](PDFPrinter& p) {
                     p.PDFImage(path(QStringLiteral("cinza.jpg")), 10, 10);
                     p.PDFImage(path(QStringLiteral("progressiva.jpeg")), 10, 100);
+                    p.PDFImage(cmyk, 100, 100, 320, 160);
+                    p.PDFImage(plain, 100, 300, 32, 16);
                 });
-    const QByteArray bytes = readFile(path(QStringLiteral("pagina.pdf")));
-    EXPECT_TRUE(bytes.contains("/Width 64\r\n/Height 32\r\n/ColorSpace /DeviceGray\r\n"));
-    EXPECT_TRUE(bytes.contains("/Width 40\r\n/Height 30\r\n/ColorSpace /DeviceRGB\r\n"));
-    const ProcessResult list = run(QStringLiteral("pdfimages"),
-                                   {QStringLiteral("-list"), path(QStringLiteral("pagina.pdf"))});
+    const QString file = path(QStringLiteral("pagina.pdf"));
+    const QByteArray bytes = readFile(file);
+    EXPECT_TRUE(bytes.contains("/Width 64\r\n/Height 32\r\n/ColorSpace /DeviceGray\r\n"
+                               "/BitsPerComponent 8\r\n/Length"));
+    EXPECT_TRUE(bytes.contains("/Width 40\r\n/Height 30\r\n/ColorSpace /DeviceRGB\r\n"
+                               "/BitsPerComponent 8\r\n/Length"));
+    EXPECT_TRUE(bytes.contains("/Width 32\r\n/Height 16\r\n/ColorSpace /DeviceCMYK\r\n"
+                               "/BitsPerComponent 8\r\n/Decode [1 0 1 0 1 0 1 0]\r\n"
+                               "/Length 389\r\n/Name /ImgJPEG3>>"));
+    EXPECT_TRUE(bytes.contains("/ColorSpace /DeviceCMYK\r\n/BitsPerComponent 8\r\n"
+                               "/Length 373\r\n/Name /ImgJPEG4>>"));
+    EXPECT_EQ(bytes.count("/Decode"), 1);
+    const ProcessResult list = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
     EXPECT_EQ(list.out.count(" gray "), 1) << list.out.toStdString();
+    EXPECT_EQ(list.out.count(" cmyk "), 2) << list.out.toStdString();
+
+    // As a viewer shows it: red and blue, not a dark negative.
+    const QImage page = firstPage(file);
+    ASSERT_FALSE(page.isNull());
+    const QColor left = page.pixelColor(180, 180);
+    const QColor right = page.pixelColor(340, 180);
+    EXPECT_GT(left.red(), 200);
+    EXPECT_LT(left.green(), 80);
+    EXPECT_LT(left.blue(), 80);
+    EXPECT_LT(right.red(), 80);
+    EXPECT_LT(right.green(), 80);
+    EXPECT_GT(right.blue(), 120);
 }
 
 TEST_F(LinksImages, RefusedPicturesAreReported) {
