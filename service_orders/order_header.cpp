@@ -18,10 +18,10 @@ std::optional<Cabecalho> le(db::Connection& connection, qint64 osnr) {
                                          {db::integer(osnr)});
     if (row.isEmpty())
         return std::nullopt;
-    return Cabecalho{row.date(QStringLiteral("dtos")),        row.integer(QStringLiteral("cdcli")),
-                     row.text(QStringLiteral("ossit")),       row.text(QStringLiteral("nmsol")),
-                     row.text(QStringLiteral("fone")),        row.integer(QStringLiteral("cdven")),
-                     row.text(QStringLiteral("infadicional"))};
+    return Cabecalho{row.date(QStringLiteral("dtos")),         row.integer(QStringLiteral("cdcli")),
+                     row.text(QStringLiteral("ossit")),        row.text(QStringLiteral("nmsol")),
+                     row.text(QStringLiteral("fone")),         row.integer(QStringLiteral("cdven")),
+                     row.text(QStringLiteral("infadicional")), db::LoadedRow::of(row)};
 }
 
 std::optional<Cliente> cliente(db::Connection& connection, qint64 cdcli) {
@@ -46,17 +46,24 @@ bool completo(const Digitado& h) {
            dates::parseBr(h.data).has_value();
 }
 
-bool grava(db::Connection& connection, const Gravacao& header) {
-    const qint64 rows = connection.execute(
-        // uev comes first: assignments run left to right, and it must see
-        // the status stored before this save.
-        QStringLiteral("update os_cab set uev = if(? = '4' and ossit <> '4', ?, uev), dtos = ?, "
-                       "infadicional = ?, cdcli = ?, ossit = ?, nmsol = ?, fone = ?, cdven = ? "
-                       "where osnr = ?"),
-        {db::text(header.ossit), db::text(header.stamp), header.dtos, db::text(header.infadicional),
-         db::integer(header.cdcli), db::text(header.ossit), db::text(header.nmsol),
-         db::text(header.fone), db::integer(header.cdven), db::integer(header.osnr)});
-    return rows > 0;
+db::SaveOver grava(db::Connection& connection, const Gravacao& header, const db::LoadedRow& lida) {
+    return db::saveOverLoaded(
+        connection,
+        {QStringLiteral("select * from os_cab where osnr = ? for update"),
+         {db::integer(header.osnr)}},
+        lida, [&](db::Connection& cn) {
+            cn.execute(
+                // uev comes first: assignments run left to right, and it must
+                // see the status stored before this save.
+                QStringLiteral(
+                    "update os_cab set uev = if(? = '4' and ossit <> '4', ?, uev), dtos = ?, "
+                    "infadicional = ?, cdcli = ?, ossit = ?, nmsol = ?, fone = ?, cdven = ? "
+                    "where osnr = ?"),
+                {db::text(header.ossit), db::text(header.stamp), header.dtos,
+                 db::text(header.infadicional), db::integer(header.cdcli), db::text(header.ossit),
+                 db::text(header.nmsol), db::text(header.fone), db::integer(header.cdven),
+                 db::integer(header.osnr)});
+        });
 }
 
 } // namespace orderheader

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "platform/db/loaded_row.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
-
-namespace db {
-class Connection;
-}
 
 // The header of one service order as the order windows show and save it.
 namespace orderheader {
@@ -23,6 +21,7 @@ struct Cabecalho {
     QString fone;
     qint64 cdven = 0;
     QString infadicional;
+    db::LoadedRow lida; // the row as read, which a save may write over
 };
 std::optional<Cabecalho> le(db::Connection& connection, qint64 osnr);
 
@@ -56,7 +55,8 @@ struct Gravacao {
     // the save completes the order (status 4 over another status).
     QString stamp;
 };
-// Rewrites the header columns; false when the order no longer exists.
-bool grava(db::Connection& connection, const Gravacao& header);
+// Rewrites the header columns, only while the order's row is still as
+// `lida` holds it; otherwise writes nothing (the order changed or is gone).
+db::SaveOver grava(db::Connection& connection, const Gravacao& header, const db::LoadedRow& lida);
 
 } // namespace orderheader

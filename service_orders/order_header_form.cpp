@@ -103,6 +103,7 @@ void OrderHeaderForm::txtOsNo_Change() {
     txtIA->clear();
     orderstatus::preenche(cboSit, primeira_, ultima_);
     carregado_.clear();
+    lida_ = {};
 }
 
 void OrderHeaderForm::txtCdCli_Change() {
@@ -131,7 +132,7 @@ bool OrderHeaderForm::carregaOrdem() {
     if (numero.trimmed().isEmpty() || numero == carregado_)
         return false;
     carregado_ = numero;
-    orderlookups::carregaCabecalho(*orderheader::parteInteira(numero), cabecalho());
+    lida_ = orderlookups::carregaCabecalho(*orderheader::parteInteira(numero), cabecalho());
     txtCdCli_LostFocus();
     return true;
 }
@@ -146,9 +147,27 @@ bool OrderHeaderForm::cabecalhoCompleto() {
 }
 
 void OrderHeaderForm::gravaCabecalho() {
-    if (orderlookups::gravaCabecalho(txtOsNo, cabecalho()))
+    auto gravado = orderlookups::gravaCabecalho(txtOsNo, cabecalho(), lida_);
+    if (!gravado)
+        return;
+    switch (gravado->outcome) {
+    case db::Overwrite::Saved:
+        gravado->stored.moveLast();
+        lida_ = db::LoadedRow::of(gravado->stored);
         dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),
                     dlg::Icon::Information);
+        return;
+    case db::Overwrite::Gone:
+        dlg::inform(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"),
+                    QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
+        return;
+    case db::Overwrite::Changed:
+        dlg::show(dlg::alerta(
+            QStringLiteral("--- ERRO --- ORDEM ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.")));
+        carregado_.clear();
+        txtOsNo_LostFocus();
+        return;
+    }
 }
 
 void OrderHeaderForm::mostraPlano(Decimal total, const std::optional<QDate>& emissao) {

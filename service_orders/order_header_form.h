@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/loaded_row.h"
 #include "platform/decimal.h"
 #include "service_orders/order_lookups.h"
 #include "shell/data_form.h"
@@ -62,7 +63,9 @@ protected:
     bool carregaOrdem();
     // False, the user told, when the header may not be stored.
     bool cabecalhoCompleto();
-    // Stores the header boxes and tells the user it did.
+    // Stores the header boxes and tells the user it did; over an order
+    // another station changed since it was loaded, stores nothing, says so
+    // and loads the order again.
     void gravaCabecalho();
     // Shows the receivables plan of the order for `total` and the client in
     // the boxes; a plan still to be made is issued on `emissao`.
@@ -77,4 +80,5 @@ private:
     int primeira_;
     int ultima_;
     QString carregado_;
+    db::LoadedRow lida_;
 };

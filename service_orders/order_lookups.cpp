@@ -2,7 +2,6 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
-#include "platform/dialogs.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_status.h"
 #include "service_orders/os_stamp.h"
@@ -44,12 +43,12 @@ QString nomeColaborador(const QString& codigo) {
     return nome;
 }
 
-void carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
+db::LoadedRow carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
     std::optional<orderheader::Cabecalho> row;
     if (!shared::withConnection(nullptr,
                                 [&](db::Connection& cn) { row = orderheader::le(cn, osnr); }) ||
         !row)
-        return;
+        return {};
     caixas.dt->setText(row->dtos ? dates::toBr(*row->dtos) : QString());
     caixas.cdcli->setText(QString::number(row->cdcli));
     orderstatus::mostra(caixas.sit, row->ossit);
@@ -57,9 +56,11 @@ void carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
     caixas.nmsol->setText(row->nmsol);
     caixas.fone->setText(row->fone);
     caixas.cdven->setText(QString::number(row->cdven));
+    return row->lida;
 }
 
-bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
+std::optional<db::SaveOver> gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas,
+                                           const db::LoadedRow& lida) {
     const auto osnr = orderheader::parteInteira(osno->text());
     const orderheader::Gravacao header{osnr.value_or(0),
                                        *dates::parseBr(caixas.dt->text()),
@@ -70,14 +71,11 @@ bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
                                        caixas.fone->text(),
                                        orderheader::parteInteira(caixas.cdven->text()).value_or(0),
                                        osStamp()};
-    bool gravado = false;
-    if (osnr && !shared::withConnection(
-                    nullptr, [&](db::Connection& cn) { gravado = orderheader::grava(cn, header); }))
-        return false;
-    // No row took the header: the order is gone.
-    if (!gravado)
-        dlg::inform(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"),
-                    QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
+    db::SaveOver gravado;
+    if (osnr && !shared::withConnection(nullptr, [&](db::Connection& cn) {
+            gravado = orderheader::grava(cn, header, lida);
+        }))
+        return std::nullopt;
     return gravado;
 }
 

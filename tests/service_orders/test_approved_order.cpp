@@ -160,9 +160,11 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
             EXPECT_EQ(dialogs.messages().front().text, QStringLiteral("Salvo com sucesso!"));
             EXPECT_EQ(stored("ossit"), QStringLiteral("4"));
             EXPECT_TRUE(stamp.match(stored("uev")).hasMatch()) << stored("uev").toStdString();
-            // Saved again as completed: the closing stamp stays.
+            // Opened and saved again as completed: the closing stamp stays.
             cn.execute(QStringLiteral("update os_cab set uev = 'FECHADA'"));
-            form.Command1_Click();
+            frmOs_MNT again;
+            open(again);
+            again.Command1_Click();
             EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
             EXPECT_EQ(stored("uev"), QStringLiteral("FECHADA"));
             continue;
