@@ -38,14 +38,19 @@ bool LoadedRow::holds(const Recordset& stored) const {
     return true;
 }
 
+SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded) {
+    SaveOver out{Overwrite::Saved, cn.query(stored)};
+    if (!loaded.holds(out.stored))
+        out.outcome = out.stored.isEmpty() ? Overwrite::Gone : Overwrite::Changed;
+    return out;
+}
+
 SaveOver saveOverLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded,
                         const std::function<void(Connection&)>& write) {
     return unitOfWork(cn, [&](Transaction& t) {
-        SaveOver out{Overwrite::Saved, cn.query(stored)};
-        if (!loaded.holds(out.stored)) {
-            out.outcome = out.stored.isEmpty() ? Overwrite::Gone : Overwrite::Changed;
+        SaveOver out = checkLoaded(cn, stored, loaded);
+        if (out.outcome != Overwrite::Saved)
             return out;
-        }
         write(cn);
         out.stored = cn.query(stored);
         t.commit();

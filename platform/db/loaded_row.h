@@ -47,9 +47,13 @@ struct SaveOver {
     Recordset stored;
 };
 
-// One unit of work: reads `stored` (a SELECT ... FOR UPDATE of the rows the
-// save writes over) and, while it still is as loaded, runs `write` and
-// commits; otherwise writes nothing. Throws DbError.
+// Inside a unit of work: reads `stored` (a SELECT ... FOR UPDATE of the rows
+// a save writes over) and tells whether they still are as loaded (Saved: the
+// save may write), with the rows as read.
+SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded);
+
+// One unit of work: checkLoaded and, while the rows still are as loaded,
+// runs `write` and commits; otherwise writes nothing. Throws DbError.
 SaveOver saveOverLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded,
                         const std::function<void(Connection&)>& write);
 

@@ -171,8 +171,9 @@ TEST_F(UnitOfWork, SaveOverLoadedWritesOnlyOverTheRowAsLoaded) {
         const db::SaveOver result = db::saveOverLoaded(cn, stored, loaded, write);
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(nome(), c.after);
-        if (c.outcome != db::Overwrite::Gone)
+        if (c.outcome != db::Overwrite::Gone) {
             EXPECT_EQ(result.stored.text(QStringLiteral("nome")), nome());
+        }
     }
     // A window that found no row writes only while there is still none.
     EXPECT_EQ(db::saveOverLoaded(cn, stored, db::LoadedRow::none(), write).outcome,
