@@ -23,7 +23,7 @@ Statement codeNameUpdate(const CodeNameTable& t, qint64 code, const QString& nam
 }
 
 CodeNameRegister::CodeNameRegister(QWidget* parent, CodeNameTable table)
-    : RegisterForm(parent, table.keyColumn, table.columns), table_(std::move(table)) {
+    : RegisterForm(parent, table.table, table.keyColumn, table.columns), table_(std::move(table)) {
     setObjectName(table_.formName);
     setWindowTitle(table_.title);
 
@@ -68,10 +68,12 @@ void CodeNameRegister::Form_Load() {
 }
 
 void CodeNameRegister::txtcodcli_LostFocus() {
-    loadCode([this](const db::Recordset& row) {
-        Command1->setEnabled(true);
-        txtnome->setText(row.text(table_.nameColumn));
-    });
+    loadCode([this](const db::Recordset& row) { preenche(row); });
+}
+
+void CodeNameRegister::preenche(const db::Recordset& row) {
+    Command1->setEnabled(true);
+    txtnome->setText(row.text(table_.nameColumn));
 }
 
 void CodeNameRegister::cmdsalva_Click() {
@@ -82,10 +84,12 @@ void CodeNameRegister::cmdsalva_Click() {
     const auto key = saveTarget();
     if (!key)
         return;
-    const bool update = key->kind == SaveKey::Update;
-    if (!runSave(update ? codeNameUpdate(table_, key->code, txtnome->text())
-                        : codeNameInsert(table_, txtnome->text()),
-                 update))
+    const bool saved =
+        key->kind == SaveKey::Update
+            ? runUpdate(key->code, codeNameUpdate(table_, key->code, txtnome->text()),
+                        [this](const db::Recordset& row) { preenche(row); })
+            : runInsert(codeNameInsert(table_, txtnome->text()));
+    if (!saved)
         return;
     refreshList();
     cmdretorna_Click();

@@ -46,5 +46,7 @@ protected:
     void LimpaTela() override;
 
 private:
+    void preenche(const db::Recordset& row);
+
     CodeNameTable table_;
 };

@@ -30,16 +30,23 @@ QString withoutTrailingBlanks(QString text) {
     return text;
 }
 
+// Codes compare as the database compares them: letter case and trailing
+// blanks ignored.
+bool sameCode(const QString& a, const QString& b) {
+    return withoutTrailingBlanks(a).compare(withoutTrailingBlanks(b), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 frmCadProduto::frmCadProduto(QWidget* parent)
-    : RegisterForm(parent, QStringLiteral("cdpro"),
+    : RegisterForm(parent, QStringLiteral("produtos"), QStringLiteral("cdpro"),
                    {{QStringLiteral("PRODUTO"), QStringLiteral("dspro"), 4185},
                     {QStringLiteral("UN"), QStringLiteral("un"), 600},
                     {QStringLiteral("ULT.CMP"), QStringLiteral("dtucmp"), 1200, ListFormat::Code},
                     {QStringLiteral("CÓDIGO"), QStringLiteral("cdpro"), 1515, ListFormat::Code}}) {
     setObjectName(QStringLiteral("frmCadProduto"));
     setWindowTitle(QStringLiteral("Cadastro de Insumos"));
+    setSaveConnection(SaveConnection::KeptOpen);
     buildLayout();
     setCodeBox(txtCdPro);
     selectAllOnEntry(txtCdPro);
@@ -129,9 +136,8 @@ void frmCadProduto::Form_Load() {
 std::optional<qsizetype> frmCadProduto::listedRow(const QString& code) const {
     const db::Recordset& rows = Adodc1->recordset();
     const int column = rows.columnIndex(QStringLiteral("cdpro"));
-    const QString wanted = withoutTrailingBlanks(code);
     for (qsizetype r = 0; column >= 0 && r < rows.rowCount(); ++r) {
-        if (withoutTrailingBlanks(rows.textAt(r, column)).compare(wanted, Qt::CaseInsensitive) == 0)
+        if (sameCode(rows.textAt(r, column), code))
             return r;
     }
     return std::nullopt;
@@ -152,6 +158,12 @@ void frmCadProduto::txtCdPro_LostFocus() {
     db::Recordset row = Adodc1->recordset();
     row.moveTo(*found);
     DataGrid1->setCurrentRow(static_cast<int>(*found));
+    remember(row);
+    preenche(row);
+}
+
+void frmCadProduto::preenche(const db::Recordset& row) {
+    carregado_ = row.text(QStringLiteral("cdpro"));
     txtDsPro->setText(row.text(QStringLiteral("dspro")));
     txtUN->setText(row.text(QStringLiteral("un")));
     txtCdGrupo->setText(row.text(QStringLiteral("cdgrupo")));
@@ -214,10 +226,19 @@ bool frmCadProduto::grava(const ProdutoDados& dados) {
                     QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
         return false;
     }
-    const bool update = listedRow(dados.cdpro).has_value();
     const QString stamp = auditStamp();
-    return runSave(update ? produtoUpdate(dados, stamp) : produtoInsert(dados, stamp, auditStamp()),
-                   update, runOnSharedConnection);
+    // The code as stored: of the listed row, or of the row the boxes show when
+    // the list no longer holds it (narrowed since, or deleted elsewhere).
+    QString stored;
+    if (const auto listed = listedRow(dados.cdpro))
+        stored = Adodc1->recordset().textAt(
+            *listed, Adodc1->recordset().columnIndex(QStringLiteral("cdpro")));
+    else if (sameCode(carregado_, dados.cdpro))
+        stored = carregado_;
+    else
+        return runInsert(produtoInsert(dados, stamp, auditStamp()));
+    return runUpdate(stored, produtoUpdate(dados, stamp),
+                     [this](const db::Recordset& row) { preenche(row); });
 }
 
 void frmCadProduto::cmdretorna_Click() {
@@ -227,6 +248,7 @@ void frmCadProduto::cmdretorna_Click() {
 }
 
 void frmCadProduto::LimpaTela() {
+    carregado_.clear();
     cmdsalva->setEnabled(true);
     txtDsPro->clear();
     txtUN->clear();

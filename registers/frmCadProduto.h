@@ -46,9 +46,12 @@ protected:
 
 private:
     void buildLayout();
+    void preenche(const db::Recordset& row);
     // The listed row with the typed code (letter case and trailing blanks
     // ignored, as the database compares it).
     std::optional<qsizetype> listedRow(const QString& code) const;
     // Writes the row; true when saved.
     bool grava(const ProdutoDados& dados);
+
+    QString carregado_; // the code of the row the boxes show, as stored
 };

@@ -38,7 +38,7 @@ QString today() {
 
 frmcadcli::frmcadcli(QWidget* parent)
     : RegisterForm(
-          parent, QStringLiteral("cdcli"),
+          parent, QStringLiteral("cliente"), QStringLiteral("cdcli"),
           {{QStringLiteral("NOME"), QStringLiteral("nmcli"), 4185},
            {QStringLiteral("APELIDO"), QStringLiteral("nmfant"), 2400},
            {QStringLiteral("CPF/CNPJ"), QStringLiteral("cpf"), 1515, ListFormat::Code},
@@ -303,11 +303,11 @@ bool frmcadcli::grava(std::optional<QDate> nascimento) {
                              txtufr->text(),
                              txtmemo->toPlainText(),
                              txtcepr->text()};
-    const bool update = key->kind == SaveKey::Update;
     const QString stamp = auditStamp();
-    return runSave(update ? clienteUpdate(key->code, dados, stamp)
-                          : clienteInsert(dados, stamp, auditStamp()),
-                   update);
+    if (key->kind == SaveKey::Update)
+        return runUpdate(key->code, clienteUpdate(key->code, dados, stamp),
+                         [this](const db::Recordset& row) { preenche(row); });
+    return runInsert(clienteInsert(dados, stamp, auditStamp()));
 }
 
 void frmcadcli::cmdretorna_Click() {

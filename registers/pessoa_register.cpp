@@ -18,7 +18,8 @@ using namespace formwidgets;
 
 PessoaRegister::PessoaRegister(QWidget* parent, const PessoaTabela& tabela,
                                const QList<ListColumn>& columns, const QString& searchTitle)
-    : RegisterForm(parent, tabela.chave, columns), tabela_(tabela), searchTitle_(searchTitle) {
+    : RegisterForm(parent, tabela.tabela, tabela.chave, columns), tabela_(tabela),
+      searchTitle_(searchTitle) {
     buildLayout();
     setCodeBox(txtcodcli);
     selectAllOnEntry(txtcodcli);
@@ -182,11 +183,12 @@ void PessoaRegister::cmdsalva_Click() {
     const auto key = saveTarget();
     if (!key)
         return;
-    const bool update = key->kind == SaveKey::Update;
     const QString stamp = auditStamp();
-    if (!runSave(update ? pessoaUpdate(tabela_, key->code, dados(), stamp)
-                        : pessoaInsert(tabela_, dados(), stamp, auditStamp()),
-                 update))
+    const bool saved = key->kind == SaveKey::Update
+                           ? runUpdate(key->code, pessoaUpdate(tabela_, key->code, dados(), stamp),
+                                       [this](const db::Recordset& row) { preenche(row); })
+                           : runInsert(pessoaInsert(tabela_, dados(), stamp, auditStamp()));
+    if (!saved)
         return;
     depoisDeGravar();
     refreshList();

@@ -9,10 +9,11 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <optional>
 
-RegisterForm::RegisterForm(QWidget* parent, const QString& keyColumn,
+RegisterForm::RegisterForm(QWidget* parent, const QString& table, const QString& keyColumn,
                            const QList<ListColumn>& columns)
-    : DataForm(parent), keyColumn_(keyColumn) {
+    : DataForm(parent), table_(table), keyColumn_(keyColumn) {
     Adodc1 = new db::DataControl(this);
     DataGrid1 = new DataGrid(this);
     listbinding::bind(Adodc1, DataGrid1, columns);
@@ -65,30 +66,62 @@ std::optional<SaveKey> RegisterForm::saveTarget() {
     return key;
 }
 
-bool RegisterForm::runSave(const Statement& statement, bool update,
-                           const std::function<qint64(const Statement&)>& run) {
-    qint64 rows = 0;
-    {
-        BusyGuard busy;
-        try {
-            rows = run(statement);
-        } catch (const db::DbError& e) {
-            if (!update && e.isDuplicateKey())
-                dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!"),
-                            QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
-            else
-                dlg::showError(e);
-            return false;
-        }
+namespace {
+
+// Runs a save under the hourglass; what it threw, once the pointer is back.
+std::optional<db::DbError> busySave(const std::function<void()>& save) {
+    BusyGuard busy;
+    try {
+        save();
+    } catch (const db::DbError& e) {
+        return e;
     }
-    if (update && rows == 0) {
-        showCodeNotFound();
-        return false;
-    }
-    return true;
+    return std::nullopt;
 }
 
-void RegisterForm::loadCode(const std::function<void(const db::Recordset&)>& fill) {
+} // namespace
+
+bool RegisterForm::runInsert(const Statement& insert) {
+    const auto error = busySave([&] { runRegisterInsert(saveConnection_, insert); });
+    if (!error)
+        return true;
+    if (error->isDuplicateKey())
+        dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!"), QStringLiteral("ATENÇÃO"),
+                    dlg::Icon::Information);
+    else
+        dlg::showError(*error);
+    return false;
+}
+
+bool RegisterForm::runUpdate(const db::Value& key, const Statement& update, const Fill& fill) {
+    const Statement stored{
+        QStringLiteral("select * from %1 where %2 = ? for update").arg(table_, keyColumn_), {key}};
+    db::SaveOver result;
+    if (const auto error = busySave(
+            [&] { result = runRegisterUpdate(saveConnection_, stored, loaded_, update); })) {
+        dlg::showError(*error);
+        return false;
+    }
+    switch (result.outcome) {
+    case db::Overwrite::Saved:
+        return true;
+    case db::Overwrite::Gone:
+        dlg::show(dlg::alerta(
+            QStringLiteral("--- ERRO --- CADASTRO NÃO ENCONTRADO! CONSULTE NOVAMENTE.")));
+        return false;
+    case db::Overwrite::Changed:
+        dlg::show(dlg::alerta(QStringLiteral(
+            "--- ERRO --- CADASTRO ALTERADO EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.")));
+        result.stored.moveLast();
+        remember(result.stored);
+        fill(result.stored);
+        refreshList();
+        return false;
+    }
+    return false;
+}
+
+void RegisterForm::loadCode(const Fill& fill) {
     db::Recordset row;
     switch (lookupCode(row)) {
     case Lookup::NotNumber:
@@ -101,6 +134,7 @@ void RegisterForm::loadCode(const std::function<void(const db::Recordset&)>& fil
         LimpaTela();
         return;
     case Lookup::Found:
+        remember(row);
         fill(row);
         return;
     }

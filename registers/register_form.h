@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/db/loaded_row.h"
 #include "platform/db/recordset.h"
+#include "platform/db/statement.h"
 #include "registers/list_columns_model.h"
 #include "registers/register_codes.h"
 #include "registers/register_save.h"
-#include "platform/db/statement.h"
 #include "shell/data_form.h"
 
 #include <functional>
@@ -19,8 +20,9 @@ class DataControl;
 
 // What every register window shares: a list bound to a query on its own
 // connection, a code box that loads a row when left, a save that inserts or
-// updates, searches that narrow the list until the window closes, and Esc
-// closing the list and the shared connection.
+// writes over the row loaded (only while it is still stored as loaded),
+// searches that narrow the list until the window closes, and Esc closing the
+// list and the shared connection.
 class RegisterForm : public DataForm {
     Q_OBJECT
 public:
@@ -33,8 +35,10 @@ public:
 
 protected:
     enum class Lookup { NotNumber, NotFound, Found, Failed };
+    using Fill = std::function<void(const db::Recordset&)>;
 
-    RegisterForm(QWidget* parent, const QString& keyColumn, const QList<ListColumn>& columns);
+    RegisterForm(QWidget* parent, const QString& table, const QString& keyColumn,
+                 const QList<ListColumn>& columns);
 
     // The code box the lookups and the list's row selection use.
     void setCodeBox(QLineEdit* box) { codeBox_ = box; }
@@ -53,13 +57,20 @@ protected:
     // What "SALVAR" does with the code box; nothing (and the user is told)
     // when the box holds a number that names no row.
     std::optional<SaveKey> saveTarget();
-    // Runs a save; shows what went wrong (a failed statement, an insert of a
-    // code already there, an update that found no row) and returns false then.
-    bool runSave(const Statement& statement, bool update,
-                 const std::function<qint64(const Statement&)>& run = runRegisterSave);
+    void setSaveConnection(SaveConnection use) { saveConnection_ = use; }
+    // The row the boxes were just filled from: an update writes over it.
+    void remember(const db::Recordset& row) { loaded_ = db::LoadedRow::of(row); }
+    // Runs an insert; false, the user told, when it failed (a code already
+    // there included).
+    bool runInsert(const Statement& insert);
+    // Runs `update` over the row of `key`, only while it is still stored as
+    // the window loaded it. Otherwise nothing is written and the user is
+    // told: a row changed by another station is loaded again through `fill`,
+    // a row deleted meanwhile is not written back. True when written.
+    bool runUpdate(const db::Value& key, const Statement& update, const Fill& fill);
     // The code box left: fills the window from the row of its code, or clears
     // it, saying so when a number found no row. A failed read changes nothing.
-    void loadCode(const std::function<void(const db::Recordset&)>& fill);
+    void loadCode(const Fill& fill);
     virtual void LimpaTela() = 0;
 
     void showCodeNotFound();
@@ -70,6 +81,9 @@ protected:
     void enterPressed(QWidget* from) override;
 
 private:
+    QString table_;
     QString keyColumn_;
     QLineEdit* codeBox_ = nullptr;
+    SaveConnection saveConnection_ = SaveConnection::Reopened;
+    db::LoadedRow loaded_;
 };

@@ -8,22 +8,39 @@ namespace {
 
 // The connection is closed on every way out, as after any save.
 struct ClosesSharedConnection {
-    ~ClosesSharedConnection() { shared::fechaConexao(); }
+    bool closes;
+    ~ClosesSharedConnection() {
+        if (closes)
+            shared::fechaConexao();
+    }
 };
+
+template <class Work> auto onSharedConnection(SaveConnection use, Work&& work) {
+    const bool reopened = use == SaveConnection::Reopened;
+    if (reopened)
+        shared::fechaConexao();
+    ClosesSharedConnection closer{reopened};
+    shared::abreConexao();
+    return work(shared::gCn());
+}
+
+void execute(db::Connection& cn, const Statement& statement) {
+    db::Command& command = shared::gCmd();
+    command.setActiveConnection(&cn);
+    command.setCommandText(statement.sql, statement.params);
+    command.execute();
+}
 
 } // namespace
 
-qint64 runRegisterSave(const Statement& statement) {
-    shared::fechaConexao();
-    ClosesSharedConnection closer;
-    shared::abreConexao();
-    db::Command& command = shared::gCmd();
-    command.setActiveConnection(&shared::gCn());
-    command.setCommandText(statement.sql, statement.params);
-    return command.execute();
+void runRegisterInsert(SaveConnection use, const Statement& insert) {
+    onSharedConnection(use, [&](db::Connection& cn) { execute(cn, insert); });
 }
 
-qint64 runOnSharedConnection(const Statement& statement) {
-    shared::abreConexao();
-    return shared::gCn().execute(statement);
+db::SaveOver runRegisterUpdate(SaveConnection use, const Statement& stored,
+                               const db::LoadedRow& loaded, const Statement& update) {
+    return onSharedConnection(use, [&](db::Connection& cn) {
+        return db::saveOverLoaded(cn, stored, loaded,
+                                  [&](db::Connection& on) { execute(on, update); });
+    });
 }

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "platform/db/loaded_row.h"
 #include "platform/db/statement.h"
 
-// Runs a register's save on the shared connection, which is opened for it and
-// closed again whatever happens. Returns the rows the statement matched;
-// throws db::DbError.
-qint64 runRegisterSave(const Statement& statement);
+// How a register's save uses the shared connection: most close it, open it
+// for the save and close it again whatever happens; the supply register
+// opens it when closed and leaves it open.
+enum class SaveConnection { Reopened, KeptOpen };
 
-// Runs a save on the shared connection, opening it when closed and leaving it
-// open. Returns the rows matched; throws db::DbError.
-qint64 runOnSharedConnection(const Statement& statement);
+// Runs a register's insert on the shared connection; throws db::DbError.
+void runRegisterInsert(SaveConnection use, const Statement& insert);
+
+// Runs a register's update on the shared connection over the row `stored`
+// reads, only while that row is still as loaded; throws db::DbError.
+db::SaveOver runRegisterUpdate(SaveConnection use, const Statement& stored,
+                               const db::LoadedRow& loaded, const Statement& update);

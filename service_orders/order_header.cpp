@@ -2,6 +2,7 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/db/statement.h"
 #include "platform/db/unit_of_work.h"
 #include "platform/decimal.h"
 #include "service_orders/order_lock.h"
@@ -22,10 +23,10 @@ std::optional<Cabecalho> le(db::Connection& connection, qint64 osnr) {
                                          {db::integer(osnr)});
     if (row.isEmpty())
         return std::nullopt;
-    return Cabecalho{row.date(QStringLiteral("dtos")),        row.integer(QStringLiteral("cdcli")),
-                     row.text(QStringLiteral("ossit")),       row.text(QStringLiteral("nmsol")),
-                     row.text(QStringLiteral("fone")),        row.integer(QStringLiteral("cdven")),
-                     row.text(QStringLiteral("infadicional"))};
+    return Cabecalho{row.date(QStringLiteral("dtos")),         row.integer(QStringLiteral("cdcli")),
+                     row.text(QStringLiteral("ossit")),        row.text(QStringLiteral("nmsol")),
+                     row.text(QStringLiteral("fone")),         row.integer(QStringLiteral("cdven")),
+                     row.text(QStringLiteral("infadicional")), db::LoadedRow::of(row)};
 }
 
 std::optional<Cliente> cliente(db::Connection& connection, qint64 cdcli) {
@@ -50,13 +51,21 @@ bool completo(const Digitado& h) {
            dates::parseBr(h.data).has_value();
 }
 
-std::optional<dlg::Message> grava(db::Connection& connection, const Gravacao& header) {
+Gravado grava(db::Connection& connection, const Gravacao& header, const db::LoadedRow& lida) {
     return db::unitOfWork(connection, [&](db::Transaction& transaction) {
-        if (auto recusa = orderlock::travaParaAlterar(connection, header.osnr))
-            return recusa;
+        Gravado out;
+        if ((out.recusa = orderlock::travaParaAlterar(connection, header.osnr)))
+            return out;
+        const Statement stored{QStringLiteral("select * from os_cab where osnr = ? for update"),
+                               {db::integer(header.osnr)}};
+        out.salvo = db::checkLoaded(connection, stored, lida);
+        if (out.salvo.outcome != db::Overwrite::Saved)
+            return out;
         if (orderstatus::concluida(header.ossit) &&
-            !ordersummary::planoFechaSobTrava(connection, header.osnr))
-            return std::optional(ordersummary::divergencia());
+            !ordersummary::planoFechaSobTrava(connection, header.osnr)) {
+            out.recusa = ordersummary::divergencia();
+            return out;
+        }
         connection.execute(
             // uev comes first: assignments run left to right, and it must see
             // the status stored before this save.
@@ -68,8 +77,9 @@ std::optional<dlg::Message> grava(db::Connection& connection, const Gravacao& he
              db::text(header.infadicional), db::integer(header.cdcli), db::text(header.ossit),
              db::text(header.nmsol), db::text(header.fone), db::integer(header.cdven),
              db::integer(header.osnr)});
+        out.salvo.stored = connection.query(stored);
         transaction.commit();
-        return std::optional<dlg::Message>();
+        return out;
     });
 }
 

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "platform/db/loaded_row.h"
 #include "platform/dialogs.h"
 
 #include <QDate>
 #include <QString>
 #include <optional>
-
-namespace db {
-class Connection;
-}
 
 // The header of one service order as the order windows show and save it.
 namespace orderheader {
@@ -25,6 +22,7 @@ struct Cabecalho {
     QString fone;
     qint64 cdven = 0;
     QString infadicional;
+    db::LoadedRow lida; // the row as read, which a save may write over
 };
 std::optional<Cabecalho> le(db::Connection& connection, qint64 osnr);
 
@@ -58,10 +56,18 @@ struct Gravacao {
     // the save completes the order (status 4 over another status).
     QString stamp;
 };
-// Rewrites the header columns under the header's lock; a save that
-// completes the order first checks its plan against its services under that
-// lock. The refusal, with nothing written, when the order is gone, already
-// completed or its plan no longer adds up.
-std::optional<dlg::Message> grava(db::Connection& connection, const Gravacao& header);
+// What a header save came to: the row check's outcome, with the rows as
+// stored now, or a refusal.
+struct Gravado {
+    db::SaveOver salvo;
+    std::optional<dlg::Message> recusa;
+};
+// Rewrites the header columns under the header's lock, only while the
+// order's row is still as `lida` holds it; a save that completes the order
+// first checks its plan against its services under that lock. A refusal,
+// with nothing written, when the order is gone, already completed or its
+// plan no longer adds up; `Changed`, nothing written, when another station
+// saved it since it was loaded.
+Gravado grava(db::Connection& connection, const Gravacao& header, const db::LoadedRow& lida);
 
 } // namespace orderheader

@@ -103,6 +103,7 @@ void OrderHeaderForm::txtOsNo_Change() {
     txtIA->clear();
     orderstatus::preenche(cboSit, primeira_, ultima_);
     carregado_.clear();
+    lida_ = {};
 }
 
 void OrderHeaderForm::txtCdCli_Change() {
@@ -131,7 +132,7 @@ bool OrderHeaderForm::carregaOrdem() {
     if (numero.trimmed().isEmpty() || numero == carregado_)
         return false;
     carregado_ = numero;
-    orderlookups::carregaCabecalho(*orderheader::parteInteira(numero), cabecalho());
+    lida_ = orderlookups::carregaCabecalho(*orderheader::parteInteira(numero), cabecalho());
     apenasConsulta(orderstatus::concluida(orderstatus::digito(cboSit)));
     txtCdCli_LostFocus();
     return true;
@@ -147,8 +148,22 @@ bool OrderHeaderForm::cabecalhoCompleto() {
 }
 
 bool OrderHeaderForm::gravaCabecalho() {
-    if (!orderlookups::gravaCabecalho(txtOsNo, cabecalho()))
+    auto gravado = orderlookups::gravaCabecalho(txtOsNo, cabecalho(), lida_);
+    if (!gravado)
         return false;
+    if (gravado->recusa) {
+        dlg::show(*gravado->recusa);
+        return false;
+    }
+    if (gravado->salvo.outcome != db::Overwrite::Saved) {
+        dlg::show(dlg::alerta(
+            QStringLiteral("--- ERRO --- ORDEM ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.")));
+        carregado_.clear();
+        txtOsNo_LostFocus();
+        return false;
+    }
+    gravado->salvo.stored.moveLast();
+    lida_ = db::LoadedRow::of(gravado->salvo.stored);
     apenasConsulta(orderstatus::concluida(orderstatus::digito(cboSit)));
     dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),
                 dlg::Icon::Information);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/loaded_row.h"
 #include "platform/decimal.h"
 #include "service_orders/order_lookups.h"
 #include "shell/data_form.h"
@@ -63,7 +64,8 @@ protected:
     // False, the user told, when the header may not be stored.
     bool cabecalhoCompleto();
     // Stores the header boxes and tells the user it did; false (the user
-    // told why) when nothing was stored.
+    // told why) when nothing was stored. Over an order another station
+    // changed since it was loaded, it also loads the order again.
     bool gravaCabecalho();
     // A completed order opens for viewing and printing only: the window
     // disables whatever would change it. Set at each load and save.
@@ -81,4 +83,5 @@ private:
     int primeira_;
     int ultima_;
     QString carregado_;
+    db::LoadedRow lida_;
 };

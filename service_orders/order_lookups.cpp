@@ -2,7 +2,6 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
-#include "platform/dialogs.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_lock.h"
 #include "service_orders/order_status.h"
@@ -45,12 +44,12 @@ QString nomeColaborador(const QString& codigo) {
     return nome;
 }
 
-void carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
+db::LoadedRow carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
     std::optional<orderheader::Cabecalho> row;
     if (!shared::withConnection(nullptr,
                                 [&](db::Connection& cn) { row = orderheader::le(cn, osnr); }) ||
         !row)
-        return;
+        return {};
     caixas.dt->setText(row->dtos ? dates::toBr(*row->dtos) : QString());
     caixas.cdcli->setText(QString::number(row->cdcli));
     orderstatus::mostra(caixas.sit, row->ossit);
@@ -58,9 +57,11 @@ void carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
     caixas.nmsol->setText(row->nmsol);
     caixas.fone->setText(row->fone);
     caixas.cdven->setText(QString::number(row->cdven));
+    return row->lida;
 }
 
-bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
+std::optional<orderheader::Gravado> gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas,
+                                                   const db::LoadedRow& lida) {
     const auto osnr = orderheader::parteInteira(osno->text());
     const orderheader::Gravacao header{osnr.value_or(0),
                                        *dates::parseBr(caixas.dt->text()),
@@ -71,13 +72,12 @@ bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas) {
                                        caixas.fone->text(),
                                        orderheader::parteInteira(caixas.cdven->text()).value_or(0),
                                        osStamp()};
-    std::optional<dlg::Message> recusa = orderlock::ordemInexistente();
-    if (osnr && !shared::withConnection(
-                    nullptr, [&](db::Connection& cn) { recusa = orderheader::grava(cn, header); }))
-        return false;
-    if (recusa)
-        dlg::show(*recusa);
-    return !recusa;
+    orderheader::Gravado gravado{{}, orderlock::ordemInexistente()};
+    if (osnr && !shared::withConnection(nullptr, [&](db::Connection& cn) {
+            gravado = orderheader::grava(cn, header, lida);
+        }))
+        return std::nullopt;
+    return gravado;
 }
 
 } // namespace orderlookups

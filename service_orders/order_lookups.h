@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/db/loaded_row.h"
+#include "service_orders/order_header.h"
+
 #include <QString>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -28,11 +32,14 @@ struct Cabecalho {
     QLineEdit* cdven;
     QPlainTextEdit* ia;
 };
-// Fills the header boxes from the order's row, when there is one.
-void carregaCabecalho(qint64 osnr, const Cabecalho& caixas);
+// Fills the header boxes from the order's row, when there is one; the row as
+// read, which a save may write over (nothing when none was read).
+db::LoadedRow carregaCabecalho(qint64 osnr, const Cabecalho& caixas);
 
 // Stores the header boxes into the order's row, whose date box holds a
-// checked date; false (the user told why) when nothing was stored.
-bool gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas);
+// checked date, while it is still as `lida` holds it. Nothing when the
+// statement failed (the user told why).
+std::optional<orderheader::Gravado> gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas,
+                                                   const db::LoadedRow& lida);
 
 } // namespace orderlookups

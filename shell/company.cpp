@@ -7,18 +7,26 @@
 
 namespace company {
 
+Stored stored(const db::Recordset& rows) {
+    if (rows.isEmpty())
+        return {std::nullopt, db::LoadedRow::none()};
+    db::Recordset r = rows;
+    r.moveLast();
+    return {Empresa{r.text(QStringLiteral("cpf")), r.text(QStringLiteral("rg")),
+                    r.text(QStringLiteral("nmemp")), r.text(QStringLiteral("nmfant")),
+                    r.text(QStringLiteral("rua")), r.text(QStringLiteral("bairro")),
+                    r.text(QStringLiteral("cep")), r.text(QStringLiteral("cidade")),
+                    r.text(QStringLiteral("uf")), r.text(QStringLiteral("fone")),
+                    r.text(QStringLiteral("email"))},
+            db::LoadedRow::of(r)};
+}
+
+Stored load(db::Connection& cn) {
+    return stored(cn.query(QStringLiteral("select * from empresa")));
+}
+
 std::optional<Empresa> read(db::Connection& cn) {
-    db::Recordset r = cn.query(QStringLiteral("select * from empresa"));
-    std::optional<Empresa> out;
-    for (r.moveFirst(); !r.eof(); r.moveNext()) {
-        out = Empresa{r.text(QStringLiteral("cpf")),   r.text(QStringLiteral("rg")),
-                      r.text(QStringLiteral("nmemp")), r.text(QStringLiteral("nmfant")),
-                      r.text(QStringLiteral("rua")),   r.text(QStringLiteral("bairro")),
-                      r.text(QStringLiteral("cep")),   r.text(QStringLiteral("cidade")),
-                      r.text(QStringLiteral("uf")),    r.text(QStringLiteral("fone")),
-                      r.text(QStringLiteral("email"))};
-    }
-    return out;
+    return load(cn).empresa;
 }
 
 QString problem(const Empresa& e) {
@@ -34,19 +42,24 @@ QString problem(const Empresa& e) {
     return QString();
 }
 
-bool save(db::Connection& cn, const Empresa& e, bool exists) {
-    if (exists)
-        return cn.execute(
-                   QStringLiteral("update empresa set nmemp = ?, nmfant = ?,cpf = ?, rg = ?,rua = "
-                                  "?,bairro = ?, cep = ?,cidade = ?, uf = ?, fone = ?,email = ?"),
-                   {e.nmemp, e.nmfant, e.cpf, e.rg, e.rua, e.bairro, e.cep, e.cidade, e.uf, e.fone,
-                    e.email}) > 0;
-    cn.execute(
-        QStringLiteral("insert into empresa "
-                       "(cpf,rg,nmemp,nmfant,rua,bairro,cep,cidade,uf,fone,email) "
-                       "values (?,?,?,?,?,?,?,?,?,?,?)"),
-        {e.cpf, e.rg, e.nmemp, e.nmfant, e.rua, e.bairro, e.cep, e.cidade, e.uf, e.fone, e.email});
-    return true;
+db::SaveOver save(db::Connection& cn, const Empresa& e, bool exists, const db::LoadedRow& loaded) {
+    return db::saveOverLoaded(
+        cn, {QStringLiteral("select * from empresa for update"), {}}, loaded,
+        [&](db::Connection& on) {
+            if (exists)
+                on.execute(QStringLiteral("update empresa set nmemp = ?, nmfant = ?,cpf = ?, rg = "
+                                          "?,rua = ?,bairro = ?, cep = ?,cidade = ?, uf = ?, fone "
+                                          "= ?,email = ?"),
+                           {e.nmemp, e.nmfant, e.cpf, e.rg, e.rua, e.bairro, e.cep, e.cidade, e.uf,
+                            e.fone, e.email});
+            else
+                on.execute(
+                    QStringLiteral("insert into empresa "
+                                   "(cpf,rg,nmemp,nmfant,rua,bairro,cep,cidade,uf,fone,email) "
+                                   "values (?,?,?,?,?,?,?,?,?,?,?)"),
+                    {e.cpf, e.rg, e.nmemp, e.nmfant, e.rua, e.bairro, e.cep, e.cidade, e.uf, e.fone,
+                     e.email});
+        });
 }
 
 bool cepIsNumber(const QString& cep) {

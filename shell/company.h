@@ -1,11 +1,9 @@
 #pragma once
 
+#include "platform/db/loaded_row.h"
+
 #include <QString>
 #include <optional>
-
-namespace db {
-class Connection;
-}
 
 // The one company that uses the program (table `empresa`).
 namespace company {
@@ -24,6 +22,13 @@ struct Empresa {
     QString email;
 };
 
+// The table as read: the company is its last row.
+struct Stored {
+    std::optional<Empresa> empresa; // none when the table is empty
+    db::LoadedRow loaded;           // what a save may write over
+};
+Stored stored(const db::Recordset& rows);
+Stored load(db::Connection& cn);
 // The last row read, or none when the table is empty.
 std::optional<Empresa> read(db::Connection& cn);
 
@@ -31,9 +36,10 @@ std::optional<Empresa> read(db::Connection& cn);
 QString problem(const Empresa& e);
 
 // Inserts the row, or (when one exists) rewrites every row of the table with
-// the texts as given. False when the rows to rewrite are gone: another
-// workstation deleted them since they were read.
-bool save(db::Connection& cn, const Empresa& e, bool exists);
+// the texts as given; only while the table still holds what was loaded (no
+// row, for an insert). Otherwise nothing is written: the rows were deleted,
+// or another workstation saved the company since it was read.
+db::SaveOver save(db::Connection& cn, const Empresa& e, bool exists, const db::LoadedRow& loaded);
 
 // A postal code that reads as a number, written with at least eight digits;
 // any other text unchanged.

@@ -74,21 +74,28 @@ frmcademp::frmcademp(QWidget* parent) : DataForm(parent) {
 
 void frmcademp::Form_Load() {
     shared::gCodigoPesquisa = QStringLiteral("N");
-    std::optional<company::Empresa> e;
-    if (!shared::withConnection(nullptr, [&](db::Connection& cn) { e = company::read(cn); }) || !e)
+    company::Stored stored;
+    if (shared::withConnection(nullptr, [&](db::Connection& cn) { stored = company::load(cn); }))
+        preenche(stored);
+}
+
+void frmcademp::preenche(const company::Stored& stored) {
+    loaded_ = stored.loaded;
+    if (!stored.empresa)
         return;
+    const company::Empresa& e = *stored.empresa;
     shared::gCodigoPesquisa = QStringLiteral("S");
-    txtrazao->setText(e->nmemp);
-    txtnmf->setText(e->nmfant);
-    txtcgc->setText(e->cpf);
-    txtIE->setText(e->rg);
-    txtRua->setText(e->rua);
-    txtBairro->setText(e->bairro);
-    txtCep->setText(e->cep);
-    txtCidade->setText(e->cidade);
-    txtUF->setText(e->uf);
-    txtFone->setText(e->fone);
-    txtforo->setText(e->email);
+    txtrazao->setText(e.nmemp);
+    txtnmf->setText(e.nmfant);
+    txtcgc->setText(e.cpf);
+    txtIE->setText(e.rg);
+    txtRua->setText(e.rua);
+    txtBairro->setText(e.bairro);
+    txtCep->setText(e.cep);
+    txtCidade->setText(e.cidade);
+    txtUF->setText(e.uf);
+    txtFone->setText(e.fone);
+    txtforo->setText(e.email);
 }
 
 void frmcademp::txtcgc_LostFocus() {
@@ -112,17 +119,25 @@ void frmcademp::cmdok_Click() {
         return;
     }
     const bool exists = shared::gCodigoPesquisa == QLatin1String("S");
-    bool saved = false;
-    if (!shared::withConnection(nullptr,
-                                [&](db::Connection& cn) { saved = company::save(cn, e, exists); }))
+    db::SaveOver result;
+    if (!shared::withConnection(
+            nullptr, [&](db::Connection& cn) { result = company::save(cn, e, exists, loaded_); }))
         return;
-    if (!saved) {
-        dlg::inform(QStringLiteral("--- ERRO --- EMPRESA NÃO ENCONTRADA! CONSULTE NOVAMENTE."),
-                    QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+    switch (result.outcome) {
+    case db::Overwrite::Saved:
+        FechaTabelas();
+        close();
+        return;
+    case db::Overwrite::Gone:
+        dlg::show(dlg::alerta(
+            QStringLiteral("--- ERRO --- EMPRESA NÃO ENCONTRADA! CONSULTE NOVAMENTE.")));
+        return;
+    case db::Overwrite::Changed:
+        dlg::show(dlg::alerta(
+            QStringLiteral("--- ERRO --- EMPRESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.")));
+        preenche(company::stored(result.stored));
         return;
     }
-    FechaTabelas();
-    close();
 }
 
 void frmcademp::FechaTabelas() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/company.h"
 #include "shell/data_form.h"
 
 class QLineEdit;
@@ -32,4 +33,9 @@ public:
 
 protected:
     void escPressed() override;
+
+private:
+    void preenche(const company::Stored& stored);
+
+    db::LoadedRow loaded_;
 };

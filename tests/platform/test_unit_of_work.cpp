@@ -1,3 +1,4 @@
+#include "platform/db/loaded_row.h"
 #include "platform/db/unit_of_work.h"
 #include "tests/support/test_database.h"
 
@@ -126,4 +127,60 @@ TEST_F(UnitOfWork, ALostConnectionEndsTheUnitWithNothingSaved) {
         t.commit();
     });
     EXPECT_EQ(saldos(), (QStringList{QStringLiteral("1"), QStringLiteral("0")}));
+}
+
+// A save writes over a row only while it is stored byte for byte as loaded:
+// NULL is not empty text, and letter case and trailing blanks count, which
+// the table's own comparison ignores.
+TEST_F(UnitOfWork, SaveOverLoadedWritesOnlyOverTheRowAsLoaded) {
+    cn.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS ficha (id INT PRIMARY KEY, nome "
+                              "VARCHAR(20) NULL) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 "
+                              "COLLATE=utf8mb4_general_ci"));
+    cn.execute(QStringLiteral("DELETE FROM ficha"));
+    cn.execute(QStringLiteral("INSERT INTO ficha VALUES (1, NULL)"));
+    const Statement stored{QStringLiteral("SELECT * FROM ficha WHERE id = 1 FOR UPDATE"), {}};
+    const auto nome = [this] {
+        const db::Recordset r = other.query(QStringLiteral("SELECT nome FROM ficha"));
+        return r.isEmpty()        ? QStringLiteral("<none>")
+               : r.isNullAt(0, 0) ? QStringLiteral("<null>")
+                                  : r.textAt(0, 0);
+    };
+    const auto write = [](Connection& c) {
+        c.execute(QStringLiteral("REPLACE INTO ficha VALUES (1, 'ESCRITO')"));
+    };
+    struct Case {
+        const char* meanwhile; // by the other station, after the load
+        db::Overwrite outcome;
+        QString after;
+    };
+    const Case cases[] = {
+        {"UPDATE ficha SET nome = ''", db::Overwrite::Changed, QString()},
+        {"UPDATE ficha SET nome = 'abc'", db::Overwrite::Changed, QStringLiteral("abc")},
+        {"UPDATE ficha SET nome = 'ABC'", db::Overwrite::Changed, QStringLiteral("ABC")},
+        {"UPDATE ficha SET nome = 'ABC '", db::Overwrite::Changed, QStringLiteral("ABC ")},
+        {"UPDATE ficha SET id = id", db::Overwrite::Saved, QStringLiteral("ESCRITO")},
+        // Writing what is stored already is a save, not a conflict.
+        {"UPDATE ficha SET id = id", db::Overwrite::Saved, QStringLiteral("ESCRITO")},
+        {"DELETE FROM ficha", db::Overwrite::Gone, QStringLiteral("<none>")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.meanwhile);
+        const db::LoadedRow loaded =
+            db::LoadedRow::of(cn.query(QStringLiteral("SELECT * FROM ficha WHERE id = 1")));
+        other.execute(QString::fromLatin1(c.meanwhile));
+        const db::SaveOver result = db::saveOverLoaded(cn, stored, loaded, write);
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(nome(), c.after);
+        if (c.outcome != db::Overwrite::Gone) {
+            EXPECT_EQ(result.stored.text(QStringLiteral("nome")), nome());
+        }
+    }
+    // A window that found no row writes only while there is still none.
+    EXPECT_EQ(db::saveOverLoaded(cn, stored, db::LoadedRow::none(), write).outcome,
+              db::Overwrite::Saved);
+    EXPECT_EQ(db::saveOverLoaded(cn, stored, db::LoadedRow::none(), write).outcome,
+              db::Overwrite::Changed);
+    // Nothing loaded: no stored row is the one loaded.
+    EXPECT_EQ(db::saveOverLoaded(cn, stored, db::LoadedRow(), write).outcome,
+              db::Overwrite::Changed);
 }

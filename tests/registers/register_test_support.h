@@ -19,4 +19,11 @@ protected:
 
 using testsupport::columnTexts;
 
+// What a register says of a save over a row another station changed or
+// deleted since the window loaded it.
+inline const QString kChangedElsewhere =
+    QStringLiteral("--- ERRO --- CADASTRO ALTERADO EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.");
+inline const QString kGoneElsewhere =
+    QStringLiteral("--- ERRO --- CADASTRO NÃO ENCONTRADO! CONSULTE NOVAMENTE.");
+
 } // namespace regtest

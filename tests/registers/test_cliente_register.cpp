@@ -6,7 +6,9 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 
 using regtest::columnTexts;
 
@@ -163,6 +165,53 @@ TEST_F(ClienteRegister, UpdateRewritesOnlyTheChangeStamp) {
     EXPECT_TRUE(
         QRegularExpression(kStampPattern).match(column(QStringLiteral("ultev"))).hasMatch());
     EXPECT_EQ(count(QStringLiteral("cliente")), 1);
+}
+
+// Two stations on one client, logged in under one name: each save writes
+// only over the row as that window loaded it.
+TEST_F(ClienteRegister, TwoStationsSaveOnlyOverWhatTheyLoaded) {
+    const QString stamp = QStringLiteral("TESTE 01/01/2024 10:00:00");
+    addClient(QStringLiteral("DORA"), QStringLiteral("DODO"));
+    cn.execute(QStringLiteral("update cliente set fonefixo = '1111', ultev = ?"), {stamp});
+    frmcadcli a;
+    frmcadcli b;
+    testsupport::retypeAndEnter(a.txtcodcli, QStringLiteral("1"));
+    testsupport::retypeAndEnter(b.txtcodcli, QStringLiteral("1"));
+    ASSERT_EQ(b.txtcontato->text(), QStringLiteral("DODO"));
+    testsupport::activate(&a);
+    testsupport::retype(a.txtFone, QStringLiteral("2222"));
+    testsupport::click(a.cmdsalva);
+    // Saved in the second B loaded in: the stamp is the very one B holds.
+    cn.execute(QStringLiteral("update cliente set ultev = ?"), {stamp});
+
+    testsupport::activate(&b);
+    testsupport::retype(b.txtcontato, QStringLiteral("DOROTEIA"));
+    testsupport::click(b.cmdsalva);
+    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kChangedElsewhere});
+    EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(rows(QStringLiteral("select fonefixo, nmfant from cliente")),
+              QStringList{QStringLiteral("2222|DODO")});
+    EXPECT_EQ(b.txtcodcli->text(), QStringLiteral("1"));
+    EXPECT_EQ(b.txtFone->text(), QStringLiteral("2222"));
+    EXPECT_EQ(b.txtcontato->text(), QStringLiteral("DODO"));
+    EXPECT_TRUE(b.Frame1->isEnabled());
+
+    testsupport::retype(b.txtcontato, QStringLiteral("DOROTEIA"));
+    dialogs.clear();
+    testsupport::click(b.cmdsalva);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(rows(QStringLiteral("select fonefixo, nmfant from cliente")),
+              QStringList{QStringLiteral("2222|DOROTEIA")});
+    EXPECT_TRUE(b.txtcodcli->text().isEmpty());
+
+    // Deleted by the other station: nothing is written, nor inserted again.
+    testsupport::retypeAndEnter(a.txtcodcli, QStringLiteral("1"));
+    cn.execute(QStringLiteral("delete from cliente"));
+    testsupport::retype(a.txtnome, QStringLiteral("DORA LIMA"));
+    testsupport::click(a.cmdsalva);
+    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kGoneElsewhere});
+    EXPECT_EQ(count(QStringLiteral("cliente")), 0);
+    EXPECT_EQ(a.txtnome->text(), QStringLiteral("DORA LIMA"));
 }
 
 TEST_F(ClienteRegister, NullBirthDateLoadsAsNaoInformado) {

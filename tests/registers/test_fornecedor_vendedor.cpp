@@ -116,6 +116,17 @@ TEST_F(Fornecedor, SaveCopiesIntoTheFiscalFileAndASecondSaveRewritesTheRow) {
     EXPECT_EQ(fiscal.rows(QStringLiteral("select nmcli, cduf, contato from cliente")),
               QStringList{QStringLiteral("ACME NOVA|35|")});
     EXPECT_EQ(count(QStringLiteral("fornecedores")), 1);
+    // A save refused over another station's change copies nothing either.
+    form.txtcodcli->setText(QStringLiteral("1"));
+    form.txtcodcli_LostFocus();
+    cn.execute(QStringLiteral("update fornecedores set fonefixo = '2222'"));
+    form.txtnome->setText(QStringLiteral("ACME OUTRA"));
+    form.cmdsalva_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kChangedElsewhere});
+    EXPECT_EQ(fiscal.rows(QStringLiteral("select nmcli, fone from cliente")),
+              QStringList{QStringLiteral("ACME NOVA|1133334444")});
+    EXPECT_EQ(form.txtfone->text(), QStringLiteral("2222"));
+    form.cmdretorna_Click();
     // The same document punctuated is the same fiscal row.
     fill(form, QStringLiteral("11.444.777/0001-61"));
     form.cmdsalva_Click();

@@ -79,23 +79,55 @@ TEST_F(GrupoEstoque, SaveRefusesWhatWouldLoseAnEdit) {
     form.txtnome->setText(QStringLiteral("OUTRO"));
     form.cmdsalva_Click();
     EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!")));
-    // A row deleted meanwhile: the update is reported, the boxes are kept.
+    // A row deleted meanwhile: the update is reported, nothing is inserted
+    // again, the boxes are kept.
     dialogs.clear();
     form.txtcodcli->setText(QStringLiteral("1"));
     form.txtcodcli_LostFocus();
     cn.execute(QStringLiteral("delete from grupoestoque"));
     form.txtnome->setText(QStringLiteral("MUDADO"));
     form.cmdsalva_Click();
-    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!")));
+    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kGoneElsewhere});
     EXPECT_EQ(form.txtnome->text(), QStringLiteral("MUDADO"));
     EXPECT_EQ(count(QStringLiteral("grupoestoque")), 0);
-    // Saving the same values again still counts as found.
+    // Saving the values loaded unchanged is no conflict.
     addGroup(QStringLiteral("TINTAS"));
     dialogs.clear();
     form.txtcodcli->setText(QStringLiteral("2"));
-    form.txtnome->setText(QStringLiteral("TINTAS"));
+    form.txtcodcli_LostFocus();
     form.cmdsalva_Click();
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// Two stations on one group, a table without a stamp: each save writes only
+// over the name as that window loaded it.
+TEST_F(GrupoEstoque, TwoStationsSaveOnlyOverWhatTheyLoaded) {
+    addGroup(QStringLiteral("TINTAS"));
+    frmCadGrupoEstoque a;
+    frmCadGrupoEstoque b;
+    testsupport::retypeAndEnter(a.txtcodcli, QStringLiteral("1"));
+    testsupport::retypeAndEnter(b.txtcodcli, QStringLiteral("1"));
+    ASSERT_EQ(b.txtnome->text(), QStringLiteral("TINTAS"));
+    testsupport::activate(&a);
+    testsupport::retype(a.txtnome, QStringLiteral("TINTAS A"));
+    testsupport::click(a.cmdsalva);
+
+    testsupport::activate(&b);
+    testsupport::retype(b.txtnome, QStringLiteral("TINTAS B"));
+    testsupport::click(b.cmdsalva);
+    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kChangedElsewhere});
+    EXPECT_EQ(value(QStringLiteral("select dsgrupo from grupoestoque")),
+              QStringLiteral("TINTAS A"));
+    EXPECT_EQ(b.txtcodcli->text(), QStringLiteral("1"));
+    EXPECT_EQ(b.txtnome->text(), QStringLiteral("TINTAS A"));
+    EXPECT_EQ(columnTexts(b.DataGrid1->model(), 0), QStringList{QStringLiteral("TINTAS A")});
+
+    testsupport::retype(b.txtnome, QStringLiteral("TINTAS B"));
+    dialogs.clear();
+    testsupport::click(b.cmdsalva);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(rows(QStringLiteral("select dsgrupo from grupoestoque")),
+              QStringList{QStringLiteral("TINTAS B")});
 }
 
 TEST_F(GrupoEstoque, TextsAreStoredExactlyAsTyped) {
@@ -172,7 +204,14 @@ TEST_F(GrupoEstoque, DatabaseFailuresLeaveTheWindowUsable) {
     EXPECT_EQ(columnTexts(form.DataGrid1->model(), 0), QStringList{QStringLiteral("TINTAS")});
     EXPECT_EQ(value(QStringLiteral("select dsgrupo from grupoestoque")), QStringLiteral("TINTAS"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    // Once the server answers again the same save goes through.
+    // Once the server answers again, the row the failed lookup never showed
+    // is not written over: it is shown first, and the next save goes through.
+    dialogs.clear();
+    form.cmdsalva_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kChangedElsewhere});
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("TINTAS"));
+    EXPECT_EQ(value(QStringLiteral("select dsgrupo from grupoestoque")), QStringLiteral("TINTAS"));
+    form.txtnome->setText(QStringLiteral("NOVO"));
     dialogs.clear();
     form.cmdsalva_Click();
     EXPECT_TRUE(dialogs.shown().empty());

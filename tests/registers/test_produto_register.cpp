@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -167,13 +168,66 @@ TEST_F(Produto, ACodeOutsideTheNarrowedListIsNeverDuplicatedNorOverwritten) {
     EXPECT_EQ(count(QStringLiteral("produtos")), 1);
     EXPECT_EQ(column("dspro"), QStringLiteral("ORIGINAL"));
     EXPECT_EQ(form.txtDsPro->text(), QStringLiteral("TINTA BRANCA"));
-    // Within the whole list the same code updates.
+    // Within the whole list the code is there, but the window never loaded
+    // it: the stored supply is shown rather than written over, and then saved.
     dialogs.answerInput(QString());
     form.Command3_Click();
     dialogs.clear();
     form.cmdsalva_Click();
+    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kChangedElsewhere});
+    EXPECT_EQ(column("dspro"), QStringLiteral("ORIGINAL"));
+    EXPECT_EQ(form.txtDsPro->text(), QStringLiteral("ORIGINAL"));
+    EXPECT_EQ(form.txtQtde->text(), QStringLiteral("***"));
+    form.txtDsPro->setText(QStringLiteral("TINTA BRANCA"));
+    dialogs.clear();
+    form.cmdsalva_Click();
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(column("dspro"), QStringLiteral("TINTA BRANCA"));
+}
+
+// Two stations on one supply, logged in under one name: each save writes
+// only over the row as that window loaded it.
+TEST_F(Produto, TwoStationsSaveOnlyOverWhatTheyLoaded) {
+    const QString stamp = QStringLiteral("TESTE 01/01/2024 10:00:00");
+    cn.execute(QStringLiteral("insert into produtos (cdpro, dspro, un, cdgrupo, vcusto, qmin, "
+                              "ultev) values ('TB-01', 'ORIGINAL', 'UN', 1, 7, 1, ?)"),
+               {stamp});
+    frmCadProduto a;
+    frmCadProduto b;
+    testsupport::retypeAndEnter(a.txtCdPro, QStringLiteral("TB-01"));
+    testsupport::retypeAndEnter(b.txtCdPro, QStringLiteral("TB-01"));
+    ASSERT_EQ(b.txtDsPro->text(), QStringLiteral("ORIGINAL"));
+    testsupport::activate(&a);
+    testsupport::retype(a.txtFator, QStringLiteral("9,5"));
+    testsupport::click(a.cmdsalva);
+    // Saved in the second B loaded in: the stamp is the very one B holds.
+    cn.execute(QStringLiteral("update produtos set ultev = ?"), {stamp});
+
+    testsupport::activate(&b);
+    testsupport::retype(b.txtDsPro, QStringLiteral("TINTA GELO"));
+    testsupport::click(b.cmdsalva);
+    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kChangedElsewhere});
+    EXPECT_EQ(rows(QStringLiteral("select dspro, vcusto from produtos")),
+              QStringList{QStringLiteral("ORIGINAL|9.5000")});
+    EXPECT_EQ(b.txtCdPro->text(), QStringLiteral("TB-01"));
+    EXPECT_EQ(b.txtFator->text(), QStringLiteral("9,50"));
+    EXPECT_EQ(b.txtDsPro->text(), QStringLiteral("ORIGINAL"));
+
+    testsupport::retype(b.txtDsPro, QStringLiteral("TINTA GELO"));
+    dialogs.clear();
+    testsupport::click(b.cmdsalva);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(rows(QStringLiteral("select dspro, vcusto from produtos")),
+              QStringList{QStringLiteral("TINTA GELO|9.5000")});
+
+    // Deleted by the other station: nothing is written, nor inserted again.
+    testsupport::retypeAndEnter(a.txtCdPro, QStringLiteral("TB-01"));
+    cn.execute(QStringLiteral("delete from produtos"));
+    testsupport::retype(a.txtDsPro, QStringLiteral("TINTA AZUL"));
+    testsupport::click(a.cmdsalva);
+    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kGoneElsewhere});
+    EXPECT_EQ(count(QStringLiteral("produtos")), 0);
+    EXPECT_EQ(a.txtDsPro->text(), QStringLiteral("TINTA AZUL"));
 }
 
 TEST_F(Produto, GroupLookupFollowsEveryChange) {

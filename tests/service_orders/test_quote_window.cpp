@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 class QuoteWindow : public ordertest::OrderTest {
 protected:
@@ -139,6 +140,43 @@ TEST_F(QuoteWindow, NothingIsWrittenUnderAnOrderGoneOrCompleted) {
         EXPECT_EQ(f->lTL->text(),
                   QStringLiteral("SubTotal: R$ 10,00 Descontos: R$ 0,00 Total: R$ 10,00"));
     }
+}
+
+// Two stations on one order: a header save writes only over the row as that
+// window loaded it, or last saved it.
+TEST_F(QuoteWindow, TwoStationsSaveOnlyOverWhatTheyLoaded) {
+    frmOS_Orc a;
+    frmOS_Orc b;
+    open(a, osnr);
+    open(b, osnr);
+    testsupport::activate(&a);
+    testsupport::retype(a.txtNmSol, QStringLiteral("ANA"));
+    testsupport::click(a.Command1);
+    testsupport::retype(a.txtFone, QStringLiteral("5555"));
+    testsupport::click(a.Command1);
+    EXPECT_EQ(dialogs.texts(), (QStringList{QStringLiteral("Salvo com sucesso!"),
+                                            QStringLiteral("Salvo com sucesso!")}));
+
+    testsupport::activate(&b);
+    testsupport::retype(b.txtFone, QStringLiteral("9999"));
+    dialogs.clear();
+    testsupport::click(b.Command1);
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral(
+                  "--- ERRO --- ORDEM ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.")});
+    EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(rows(QStringLiteral("select nmsol, fone from os_cab")),
+              QStringList{QStringLiteral("ANA|5555")});
+    EXPECT_EQ(b.txtNmSol->text(), QStringLiteral("ANA"));
+    EXPECT_EQ(b.txtFone->text(), QStringLiteral("5555"));
+    EXPECT_EQ(b.txtNmCli->text(), QStringLiteral("MARIA"));
+
+    testsupport::retype(b.txtFone, QStringLiteral("9999"));
+    dialogs.clear();
+    testsupport::click(b.Command1);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Salvo com sucesso!")});
+    EXPECT_EQ(rows(QStringLiteral("select nmsol, fone from os_cab")),
+              QStringList{QStringLiteral("ANA|9999")});
 }
 
 TEST_F(QuoteWindow, IncompleteHeaderIsNotStored) {

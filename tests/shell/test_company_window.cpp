@@ -3,6 +3,7 @@
 #include "shell/frmcademp.h"
 #include "shell/shared_state.h"
 #include "tests/shell/window_database_test.h"
+#include "tests/support/typing.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,10 +16,11 @@ namespace {
 
 class CompanyWindow : public WindowDatabaseTest {
 protected:
-    QStringList rows() {
-        db::Recordset r = check.query(QStringLiteral(
-            "select concat_ws('|', cpf, rg, nmemp, nmfant, rua, bairro, cep, cidade, uf, fone, "
-            "email) from empresa"));
+    // Every row, the columns named joined by "|".
+    QStringList rows(const QString& columns = QStringLiteral(
+                         "cpf, rg, nmemp, nmfant, rua, bairro, cep, cidade, uf, fone, email")) {
+        db::Recordset r =
+            check.query(QStringLiteral("select concat_ws('|', %1) from empresa").arg(columns));
         QStringList out;
         for (qsizetype row = 0; row < r.rowCount(); ++row)
             out << r.textAt(row, 0);
@@ -121,6 +123,56 @@ TEST_F(CompanyWindow, RowDeletedElsewhereBeforeTheSaveIsReported) {
     EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_EQ(form.txtrazao->text(), QStringLiteral("OFICINA D'ÁGUA LTDA"));
+}
+
+// Two stations on the company: a save writes only over the table as that
+// window read it, empty or not.
+TEST_F(CompanyWindow, TwoStationsSaveOnlyOverWhatTheyLoaded) {
+    const QString changed =
+        QStringLiteral("--- ERRO --- EMPRESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.");
+    const auto stored = [this] { return rows(QStringLiteral("nmfant, fone")); };
+    {
+        // Both open on an empty table: the second save adds no second company.
+        frmcademp a;
+        frmcademp b;
+        fill(a);
+        testsupport::click(a.cmdok);
+        EXPECT_FALSE(a.isVisible());
+        fill(b);
+        testsupport::activate(&b);
+        testsupport::retype(b.txtnmf, QStringLiteral("OUTRA"));
+        testsupport::click(b.cmdok);
+        EXPECT_EQ(dialogs.texts(), QStringList{changed});
+        EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(stored(), QStringList{QStringLiteral("D'ÁGUA|")});
+        EXPECT_TRUE(b.isVisible());
+        EXPECT_EQ(b.txtnmf->text(), QStringLiteral("D'ÁGUA"));
+        EXPECT_EQ(shared::gCodigoPesquisa, QStringLiteral("S"));
+        testsupport::retype(b.txtnmf, QStringLiteral("OUTRA"));
+        dialogs.clear();
+        testsupport::click(b.cmdok);
+        EXPECT_TRUE(dialogs.shown().empty());
+        EXPECT_FALSE(b.isVisible());
+        EXPECT_EQ(stored(), QStringList{QStringLiteral("OUTRA|")});
+    }
+    // Both open on the stored company; A changes the phones, B the trade name.
+    frmcademp a;
+    frmcademp b;
+    testsupport::activate(&a);
+    testsupport::retype(a.txtFone, QStringLiteral("1133334444"));
+    testsupport::click(a.cmdok);
+    testsupport::activate(&b);
+    testsupport::retype(b.txtnmf, QStringLiteral("TERCEIRA"));
+    testsupport::click(b.cmdok);
+    EXPECT_EQ(dialogs.texts(), QStringList{changed});
+    EXPECT_EQ(stored(), QStringList{QStringLiteral("OUTRA|1133334444")});
+    EXPECT_EQ(b.txtFone->text(), QStringLiteral("1133334444"));
+    EXPECT_EQ(b.txtnmf->text(), QStringLiteral("OUTRA"));
+    testsupport::retype(b.txtnmf, QStringLiteral("TERCEIRA"));
+    dialogs.clear();
+    testsupport::click(b.cmdok);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(stored(), QStringList{QStringLiteral("TERCEIRA|1133334444")});
 }
 
 TEST_F(CompanyWindow, IncompleteOrInvalidDataIsRefused) {

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/db/connection.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace db {
+
+// A row as a window loaded it. A save writes over the stored row only while
+// it still holds every column as loaded, byte for byte and NULL for NULL: a
+// change stamp alone cannot tell apart two saves made in one second under one
+// user name, and the tables' case-blind comparison would miss a change of
+// letter case.
+class LoadedRow {
+public:
+    // Nothing loaded: no stored row is the one loaded.
+    LoadedRow() = default;
+    // The window found no row; that holds while none is stored.
+    static LoadedRow none();
+    // The current row of `row`, every column.
+    static LoadedRow of(const Recordset& row);
+
+    // Whether `stored`, read again, is still what was loaded: its last row
+    // (the one a window shows of several), or no row where none was found.
+    bool holds(const Recordset& stored) const;
+
+private:
+    enum class Kind { Nothing, NoRow, Row };
+    Kind kind_ = Kind::Nothing;
+    QStringList names_;
+    std::vector<QByteArray> values_;
+    std::vector<bool> nulls_;
+};
+
+enum class Overwrite {
+    Saved,
+    Changed, // another station saved first (or stored a row where none was)
+    Gone,    // the row loaded is no longer stored
+};
+
+struct SaveOver {
+    Overwrite outcome = Overwrite::Gone;
+    // The rows as stored now: after the write when saved, else as found.
+    Recordset stored;
+};
+
+// Inside a unit of work: reads `stored` (a SELECT ... FOR UPDATE of the rows
+// a save writes over) and tells whether they still are as loaded (Saved: the
+// save may write), with the rows as read.
+SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded);
+
+// One unit of work: checkLoaded and, while the rows still are as loaded,
+// runs `write` and commits; otherwise writes nothing. Throws DbError.
+SaveOver saveOverLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded,
+                        const std::function<void(Connection&)>& write);
+
+} // namespace db
