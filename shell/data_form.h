@@ -36,6 +36,8 @@ protected:
     // A function key that presses a button of this window; keys are tested
     // in the order bound, before the focused control sees them.
     void bindKey(int key, QAbstractButton* button) { keys_.bind(key, button); }
+    // A function key that presses `button` only while it is shown and enabled.
+    void bindKeyWhileShown(int key, QAbstractButton* button) { keys_.bindWhileShown(key, button); }
     void setUppercaseTyping(bool on) { uppercase_ = on; }
     void setEnterMovesFocus(bool on) { enterMovesFocus_ = on; }
     // Key preview: return true to consume the key before the control sees it.

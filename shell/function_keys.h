@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QPair>
 
 class QAbstractButton;
 class QKeyEvent;
@@ -10,9 +9,17 @@ class QKeyEvent;
 class FunctionKeys {
 public:
     void bind(int key, QAbstractButton* button);
+    // The key presses `button` only while it is shown and enabled; otherwise
+    // the next button bound to the same key is tried.
+    void bindWhileShown(int key, QAbstractButton* button);
     // Presses the bound button; true when the key was one of them.
     bool press(const QKeyEvent* event) const;
 
 private:
-    QList<QPair<int, QAbstractButton*>> keys_;
+    struct Binding {
+        int key;
+        QAbstractButton* button;
+        bool whileShown;
+    };
+    QList<Binding> keys_;
 };
