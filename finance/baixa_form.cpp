@@ -170,6 +170,13 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     resize(1000, 720);
     Resize = AutoResize::attach(this);
 
+    // The keys the captions name, while their buttons are there to press: F12
+    // steps back in the item frame and closes the receipt otherwise.
+    for (int i = 0; i < meios.size(); ++i)
+        bindKeyWhileShown(Qt::Key_F3 + i, meios.at(i));
+    bindKeyWhileShown(Qt::Key_F12, Command12);
+    bindKeyWhileShown(Qt::Key_F12, Command10);
+
     connect(Command16, &QPushButton::clicked, this, &BaixaForm::Command16_Click);
     connect(Command17, &QPushButton::clicked, this, &BaixaForm::Command17_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &BaixaForm::List1_DblClick);
@@ -190,6 +197,11 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
 void BaixaForm::Form_Load() {
     Adodc1->setConnectionString(shared::gConexao);
     Adodc2->setConnectionString(shared::gConexao);
+}
+
+void BaixaForm::mostraNome(const QString& nome) {
+    txtNmFor->setText(nome);
+    txtNmFor->setCursorPosition(0);
 }
 
 void BaixaForm::escolheCodigo(const std::function<void()>& picker) {

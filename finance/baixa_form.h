@@ -115,6 +115,9 @@ protected:
     // closing hides them.
     void escondeQuadros();
     QStringList linhas() const;
+    // The name the code found, shown from its beginning even when Enter has
+    // already taken the focus into the name box.
+    void mostraNome(const QString& nome);
     // Shows a picker and takes its code into the code box.
     void escolheCodigo(const std::function<void()>& picker);
     // The open receipt chosen in the picker of mode `modo`; empty when none

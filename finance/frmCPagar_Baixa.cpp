@@ -114,7 +114,7 @@ void frmCPagar_Baixa::txtCdFor_LostFocus() {
     txtNmFor->clear();
     shared::withConnection(nullptr, [&](db::Connection& cn) {
         if (const auto nome = leNome(cn, txtCdFor->text(), fornecedorNome)) {
-            txtNmFor->setText(*nome);
+            mostraNome(*nome);
             Command2->setEnabled(true);
         }
     });

@@ -6,6 +6,7 @@
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -13,7 +14,7 @@
 frmCPagar_BaixaPendente::frmCPagar_BaixaPendente(QWidget* parent) : DataForm(parent) {
     setObjectName(QStringLiteral("frmCPagar_BaixaPendente"));
     setWindowTitle(QStringLiteral("Baixas Pendentes"));
-    // Only a double-click chooses; Enter and typing do nothing here.
+    // A double-click or the space bar chooses; Enter and typing do nothing here.
     setEnterMovesFocus(false);
     setUppercaseTyping(false);
     List1 = new QListWidget(this);
@@ -39,6 +40,15 @@ void frmCPagar_BaixaPendente::List1_DblClick() {
     const QListWidgetItem* item = List1->currentItem();
     shared::gCodigoPesquisa = item != nullptr ? item->text() : QString();
     close();
+}
+
+bool frmCPagar_BaixaPendente::previewKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier &&
+        List1->hasFocus() && List1->currentItem() != nullptr) {
+        List1_DblClick();
+        return true;
+    }
+    return DataForm::previewKey(event);
 }
 
 void frmCPagar_BaixaPendente::escPressed() {

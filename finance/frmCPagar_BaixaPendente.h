@@ -20,5 +20,6 @@ public:
     void List1_DblClick();
 
 protected:
+    bool previewKey(QKeyEvent* event) override;
     void escPressed() override;
 };

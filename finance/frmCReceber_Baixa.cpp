@@ -79,6 +79,7 @@ frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenh
     setTabOrder(txtDtBX, txtCdFor);
 
     bindKey(Qt::Key_F10, Command2);
+    bindKeyWhileShown(Qt::Key_F11, Command13);
     connect(Command2, &QPushButton::clicked, this, &frmCReceber_Baixa::Command2_Click);
     connect(Command18, &QPushButton::clicked, this, &frmCReceber_Baixa::Command18_Click);
     connect(Command15, &QPushButton::clicked, this, &frmCReceber_Baixa::Command15_Click);
@@ -125,7 +126,7 @@ void frmCReceber_Baixa::txtCdFor_LostFocus() {
             txtNrRec->clear();
             return;
         }
-        txtNmFor->setText(*nome);
+        mostraNome(*nome);
         Command2->setEnabled(true);
     });
 }

@@ -81,7 +81,7 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
     txtcdfor = box(Frame1, "txtcdfor", 9, 6);
     txtnmfor = box(Frame1, "txtnmfor", 0, 30);
     txtnmfor->setReadOnly(true);
-    Command3 = button(Frame1, "Command3", QStringLiteral("F2 Fornecedor"));
+    Command3 = pickerButton(Frame1, "Command3", QStringLiteral("F2 Fornecedor"));
     txtDTe = box(Frame1, "txtDTe", 10, 10);
     txtDTe->setAlignment(Qt::AlignCenter);
     installDateMask(txtDTe);
@@ -89,11 +89,11 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
     txtCdCentro = box(Frame1, "txtCdCentro", 9, 6);
     txtNmCentro = box(Frame1, "txtNmCentro", 0, 24);
     txtNmCentro->setReadOnly(true);
-    Command7 = button(Frame1, "Command7", QStringLiteral("F3 Pesquisar"));
+    Command7 = pickerButton(Frame1, "Command7", QStringLiteral("F3 Pesquisar"));
     txtCdTPd = box(Frame1, "txtCdTPd", 9, 6);
     txtNmTPd = box(Frame1, "txtNmTPd", 0, 24);
     txtNmTPd->setReadOnly(true);
-    Command8 = button(Frame1, "Command8", QStringLiteral("F4 Pesquisar"));
+    Command8 = pickerButton(Frame1, "Command8", QStringLiteral("F4 Pesquisar"));
     txtQtParc = box(Frame1, "txtQtParc", 3, 5);
     txtQtParc->setAlignment(Qt::AlignCenter);
     txtQtParc->setText(QStringLiteral("1"));

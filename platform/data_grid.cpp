@@ -72,6 +72,9 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     setWordWrap(false);
+    // Tab and Shift+Tab go on to the window's next and previous control;
+    // the arrows walk the rows.
+    setTabKeyNavigation(false);
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (gesture_ && index.isValid())
             Q_EMIT rowSelected();

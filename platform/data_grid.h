@@ -3,7 +3,7 @@
 #include <QTableView>
 
 // The list of a register or picker: read-only, whole rows. A double-click or
-// Enter on a row raises rowSelected().
+// Enter on a row raises rowSelected(); Tab leaves the list.
 class DataGrid : public QTableView {
     Q_OBJECT
 public:

@@ -1,18 +1,24 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/program_folder.h"
 #include "platform/viewer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QStandardPaths>
 #include <QTreeView>
 
 namespace dlg {
@@ -50,10 +56,47 @@ public:
     }
 };
 
-// Room for the title and the title bar's buttons, so the window manager
-// shows the title whole.
+// The dates and sizes of the file list in the default locale; Qt's own
+// list takes the system's, which may be another.
+class PortugueseDetails : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || files == nullptr)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        if (index.column() == kSize && !files->isDir(source))
+            return QLocale().formattedDataSize(files->size(source));
+        if (index.column() == kDate)
+            return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    static constexpr int kSize = 1;
+    static constexpr int kDate = 3;
+};
+
+// Room for the title and what a window manager puts beside it (an icon and
+// three buttons), measured in the bold font title bars use, so the title
+// shows whole.
 int titleRoom(const QString& title) {
-    return QFontMetrics(QApplication::font()).horizontalAdvance(title) + 120;
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + 200;
+}
+
+QString existingFolder(const QString& folder) {
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+// Files start in the program's own temp/, a folder choice at the desktop.
+QString startFolder(QtDialogs::FilePurpose purpose) {
+    if (purpose == QtDialogs::FilePurpose::Folder)
+        return existingFolder(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    return existingFolder(programfolder::file(QStringLiteral("temp")));
 }
 
 QMessageBox::Icon toQt(Icon icon) {
@@ -158,15 +201,16 @@ std::optional<QString> QtDialogs::input(const Input& request) {
 }
 
 std::unique_ptr<QFileDialog> QtDialogs::fileBox(const FileChoice& request, FilePurpose purpose) {
-    QString start = request.folder;
+    QString start = request.folder.isEmpty() ? startFolder(purpose) : request.folder;
     if (!request.fileName.isEmpty())
-        start = QFileInfo(request.folder, request.fileName).filePath();
+        start = QFileInfo(QDir(start), request.fileName).filePath();
     auto box = std::make_unique<QFileDialog>(QApplication::activeWindow(), request.title, start,
                                              request.filter);
     // Qt's own dialog everywhere, so its texts are the ones set here.
     box->setOption(QFileDialog::DontUseNativeDialog);
     static PortugueseTypes types;
     box->setIconProvider(&types);
+    box->setProxyModel(new PortugueseDetails(box.get()));
     box->setLabelText(QFileDialog::LookIn, QStringLiteral("Examinar:"));
     box->setLabelText(QFileDialog::FileType, QStringLiteral("Arquivos do tipo:"));
     box->setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 bool loadQtPortuguese() {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
                           QStringLiteral("_"),

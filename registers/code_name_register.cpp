@@ -61,6 +61,7 @@ CodeNameRegister::CodeNameRegister(QWidget* parent, CodeNameTable table)
     connect(Command1, &QPushButton::clicked, this, &CodeNameRegister::Command1_Click);
     onLeave(txtcodcli, [this] { txtcodcli_LostFocus(); });
     Form_Load();
+    txtcodcli->setFocus();
 }
 
 void CodeNameRegister::Form_Load() {

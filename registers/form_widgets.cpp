@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 
 namespace formwidgets {
@@ -28,6 +30,25 @@ protected:
     }
 };
 
+// Makes `box` exactly wide enough to show `text` whole in its font.
+void fitToText(QLineEdit* box, const QString& text) {
+    // As the box measures its own size hint: text, inner margins, frame.
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    const QFontMetrics metrics(box->font());
+    const QMargins margins = box->textMargins();
+    constexpr int innerMargin = 2; // each side, beside the text margins
+    const int width = metrics.horizontalAdvance(text) + 2 * innerMargin + margins.left() +
+                      margins.right() + 1; // the caret after the last character
+    box->setFixedWidth(
+        box->style()
+            ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, metrics.height()), box)
+            .width());
+}
+
 } // namespace
 
 QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars) {
@@ -46,6 +67,25 @@ QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars) {
     return edit;
 }
 
+QLineEdit* documentBox(QWidget* parent, const char* name, int maxLength) {
+    QLineEdit* edit = box(parent, name, maxLength, 0);
+    const QFontMetrics metrics(edit->font());
+    auto widest = [&metrics](const QString& from) {
+        QChar out = from.at(0);
+        for (QChar c : from) {
+            if (metrics.horizontalAdvance(c) > metrics.horizontalAdvance(out))
+                out = c;
+        }
+        return out;
+    };
+    // Twelve letters or digits, two check digits.
+    const QChar any = widest(QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    const QChar digit = widest(QStringLiteral("0123456789"));
+    fitToText(edit, QString(2, any) + u'.' + QString(3, any) + u'.' + QString(3, any) + u'/' +
+                        QString(4, any) + u'-' + QString(2, digit));
+    return edit;
+}
+
 QPlainTextEdit* memo(QWidget* parent, const char* name) {
     auto* edit = new QPlainTextEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
@@ -59,6 +99,12 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
+    return b;
+}
+
+QPushButton* pickerButton(QWidget* parent, const char* name, const QString& caption) {
+    QPushButton* b = button(parent, name, caption);
+    b->setFocusPolicy(Qt::ClickFocus);
     return b;
 }
 

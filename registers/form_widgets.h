@@ -13,8 +13,14 @@ namespace formwidgets {
 
 // A one-line box named `name`, `chars` average characters wide.
 QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars);
+// The CPF/CNPJ box: wide enough for the widest punctuated CNPJ, letters
+// included ("12.ABC.345/01DE-35").
+QLineEdit* documentBox(QWidget* parent, const char* name, int maxLength);
 QPlainTextEdit* memo(QWidget* parent, const char* name);
 QPushButton* button(QWidget* parent, const char* name, const QString& caption);
+// A button that opens a picker: pressed by its function key or the mouse,
+// never a stop of Enter or Tab between the boxes.
+QPushButton* pickerButton(QWidget* parent, const char* name, const QString& caption);
 // A label standing over its box; a `stretch` lets the box take spare width.
 void addLabelled(QBoxLayout* row, QWidget* parent, const QString& label, QWidget* box,
                  int stretch = 0);

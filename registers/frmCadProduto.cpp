@@ -80,7 +80,7 @@ void frmCadProduto::buildLayout() {
     txtmemo = memo(this, "txtmemo");
     cmdsalva = button(this, "cmdsalva", QStringLiteral("SALVAR"));
     cmdretorna = button(this, "cmdretorna", QStringLiteral("LIMPA"));
-    Command2 = button(this, "Command2", QStringLiteral("F2 Pesq,Grupo"));
+    Command2 = pickerButton(this, "Command2", QStringLiteral("F2 Pesq,Grupo"));
     Command3 = button(this, "Command3", QStringLiteral("F10 Pesquisa Produto"));
 
     auto* row1 = new QHBoxLayout;

@@ -78,7 +78,7 @@ void frmcadcli::buildLayout() {
     QWidget* f = Frame1;
     txtcodcli = box(f, "txtcodcli", 6, 7);
     txtdtcad = box(f, "txtdtcad", 10, 11);
-    TXTCPF = box(f, "TXTCPF", 22, 19);
+    TXTCPF = documentBox(f, "TXTCPF", 22);
     TXTRG = box(f, "TXTRG", 22, 16);
     txtdtnasc = box(f, "txtdtnasc", 10, 13);
     txtnome = box(f, "txtnome", 45, 36);

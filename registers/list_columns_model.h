@@ -11,7 +11,7 @@ class RecordsetModel;
 // How a column shows what the database gives.
 enum class ListFormat {
     Text,     // as it comes; may be cut where the grid is narrow
-    Code,     // as it comes, always whole: codes, documents, phones
+    Code,     // as it comes, always whole: codes, documents, phones, category names
     Date,     // dd/mm/yyyy
     Plain,    // "1234,5": no grouping, no trailing zeros
     Price,    // "12,50", "10,125": two to four decimals, no grouping

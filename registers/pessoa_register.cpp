@@ -40,7 +40,7 @@ PessoaRegister::PessoaRegister(QWidget* parent, const PessoaTabela& tabela,
 
 void PessoaRegister::buildLayout() {
     txtcodcli = box(this, "txtcodcli", 6, 7);
-    TXTCPF = box(this, "TXTCPF", 22, 19);
+    TXTCPF = documentBox(this, "TXTCPF", 22);
     TXTRG = box(this, "TXTRG", 22, 16);
     txtnome = box(this, "txtnome", 45, 36);
     if (tabela_.apelido)

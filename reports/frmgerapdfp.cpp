@@ -99,9 +99,9 @@ void frmgerapdfp::buildLayout() {
     band->addWidget(imgIcon);
 
     txtFilename = pathBox(this, "txtFilename");
-    btnOpen = button(this, "btnOpen", QStringLiteral("&Procurar."));
+    btnOpen = pickerButton(this, "btnOpen", QStringLiteral("&Procurar."));
     txtOutputFile = pathBox(this, "txtOutputFile");
-    btnSave = button(this, "btnSave", QStringLiteral("&Procurar."));
+    btnSave = pickerButton(this, "btnSave", QStringLiteral("&Procurar."));
     txtAuthor = pathBox(this, "txtAuthor");
     txtCreator = pathBox(this, "txtCreator");
     txtTitle = pathBox(this, "txtTitle");

@@ -24,11 +24,7 @@ db_own_server() {
     if [[ "$("${admin[@]}" -N -e 'select @@bind_address')" == "$address" ]]; then
       return 0
     fi
-    "${admin[@]}" -e 'shutdown'
-    for _ in $(seq 1 150); do
-      [[ -e "$folder/mysqld.pid" ]] || break
-      sleep 0.2
-    done
+    db_stop_own_server "$folder" || true
   fi
   mkdir -p "$folder"
   if [[ ! -d "$folder/data/mysql" ]]; then
@@ -46,6 +42,23 @@ db_own_server() {
     sleep 0.2
   done
   "${admin[@]}" -e 'select 1' >/dev/null
+}
+
+# Stops the server kept in <folder> through its own socket, the way it shuts
+# down cleanly, and waits until it has ended; no other server is touched.
+# Returns 1 when none answers there, 2 when it has not ended after a minute.
+db_stop_own_server() {
+  local folder="$1"
+  local own=(mariadb --no-defaults --socket="$folder/mysqld.sock" -uroot)
+  if ! "${own[@]}" -e 'select 1' >/dev/null 2>&1; then
+    return 1
+  fi
+  "${own[@]}" -e 'shutdown'
+  for _ in $(seq 1 300); do
+    [[ -e "$folder/mysqld.pid" ]] || return 0
+    sleep 0.2
+  done
+  return 2
 }
 
 # The program's database and its tables, the first time only; a database made

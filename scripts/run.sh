@@ -7,6 +7,8 @@
 #                              with a database user for the other computers
 #   run.sh --cliente <server>  on another computer: installs, builds and
 #                              writes the settings file for that server only
+#   run.sh --parar             stops the database server kept under var/ and
+#                              nothing else
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 var="$root/var"
@@ -18,14 +20,29 @@ mode=local
 case "$#:${1:-}" in
   0:) ;;
   1:--servidor) mode=servidor ;;
+  1:--parar) mode=parar ;;
   2:--cliente)
     mode=cliente
     server="$2"
     ;;
 esac
 if [[ "$mode" == local && $# -gt 0 || "$mode" == cliente && -z "$server" ]]; then
-  echo "uso: scripts/run.sh [--servidor | --cliente <endereço do servidor>]" >&2
+  echo "uso: scripts/run.sh [--servidor | --cliente <endereço do servidor> | --parar]" >&2
   exit 2
+fi
+
+if [[ "$mode" == parar ]]; then
+  status=0
+  db_stop_own_server "$var/mariadb" || status=$?
+  case $status in
+    0) echo "O banco de dados do programa (var/mariadb/) foi parado." ;;
+    1) echo "O banco de dados do programa (var/mariadb/) não está rodando; nada foi parado." ;;
+    *)
+      echo "O banco de dados do programa não terminou em um minuto; veja var/mariadb/server.log." >&2
+      exit 1
+      ;;
+  esac
+  exit 0
 fi
 
 "$root/scripts/install-deps.sh" xdg-utils

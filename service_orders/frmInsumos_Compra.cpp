@@ -75,8 +75,8 @@ void frmInsumos_Compra::buildLayout() {
     formwidgets::setDisplayOnly(txtUN);
     txtVR = box(this, "txtVR", 0, 12);
     txtQtde = box(this, "txtQtde", 0, 10);
-    Command2 = button(this, "Command2", QStringLiteral("F2 Pesquisar"));
-    Command3 = button(this, "Command3", QStringLiteral("F3 Pesquisar"));
+    Command2 = pickerButton(this, "Command2", QStringLiteral("F2 Pesquisar"));
+    Command3 = pickerButton(this, "Command3", QStringLiteral("F3 Pesquisar"));
     Command1 = button(this, "Command1", QStringLiteral("Salvar"));
     Command5 = button(this, "Command5", QStringLiteral("Ratear Frete"));
     Command8 = button(this, "Command8", QStringLiteral("Encerrar Compra"));

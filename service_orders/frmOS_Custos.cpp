@@ -60,8 +60,8 @@ void frmOS_Custos::buildLayout() {
     txtUn = box(Frame1, "txtUn", 4, 5);
     txtQt = box(Frame1, "txtQt", 0, 10);
     txtVU = box(Frame1, "txtVU", 0, 12);
-    Command1 = button(Frame1, "Command1", QStringLiteral("F2 Pesquisar"));
-    Command3 = button(Frame1, "Command3", QStringLiteral("F3 Mão de Obra"));
+    Command1 = pickerButton(Frame1, "Command1", QStringLiteral("F2 Pesquisar"));
+    Command3 = pickerButton(Frame1, "Command3", QStringLiteral("F3 Mão de Obra"));
     Command2 = button(Frame1, "Command2", QStringLiteral("Salvar"));
 
     auto* first = new QHBoxLayout;
@@ -92,7 +92,7 @@ void frmOS_Custos::buildLayout() {
     DataGrid1 = new DataGrid(this);
     listbinding::bind(
         Adodc1, DataGrid1,
-        {{QStringLiteral("Categoria"), QStringLiteral("dsgrupo"), 1800},
+        {{QStringLiteral("Categoria"), QStringLiteral("dsgrupo"), 1800, ListFormat::Code},
          {QStringLiteral("Código"), QStringLiteral("cdpro"), 1200, ListFormat::Code},
          {QStringLiteral("Descrição"), QStringLiteral("dspro"), 4200},
          {QStringLiteral("UN"), QStringLiteral("un"), 600},

@@ -103,6 +103,8 @@ void frmOS_ListaOrc::Form_Load() {
     } else {
         Command1->setEnabled(false);
         Command3->setEnabled(false);
+        // Its filters are the quotes' own.
+        Command4->setEnabled(false);
         setWindowTitle(QStringLiteral("Ordem de Serviço - Em Andamento"));
     }
     listbinding::setSource(Adodc1, DataGrid1, orderlist::porModo(modo_));

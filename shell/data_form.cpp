@@ -57,10 +57,11 @@ int DataForm::exec() {
 }
 
 bool DataForm::previewKey(QKeyEvent* event) {
-    const QPointer<QAbstractButton> button = keys_.button(event);
-    if (button.isNull())
+    const auto bound = keys_.button(event);
+    if (!bound)
         return false;
-    if (!button->isEnabled())
+    const QPointer<QAbstractButton> button = *bound;
+    if (button.isNull() || !button->isEnabled())
         return true;
     // The key stands for a click on its button, so the box the user was in
     // is left first, as the click would leave it; where the button's work

@@ -37,6 +37,8 @@ protected:
     // in the order bound, before the focused control sees them. Pressing
     // the key leaves the box the focus is in, as a click on the button would.
     void bindKey(int key, QAbstractButton* button) { keys_.bind(key, button); }
+    // A function key that presses `button` only while it is shown and enabled.
+    void bindKeyWhileShown(int key, QAbstractButton* button) { keys_.bindWhileShown(key, button); }
     void setUppercaseTyping(bool on) { uppercase_ = on; }
     void setEnterMovesFocus(bool on) { enterMovesFocus_ = on; }
     // Key preview: return true to consume the key before the control sees it.

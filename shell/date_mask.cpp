@@ -16,8 +16,8 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        // Only characters are filtered; arrows, Delete and the like pass.
-        if (key->text().isEmpty())
+        // Only characters are filtered; arrows, Delete, Tab and the like pass.
+        if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
             return false;
         int code = key->key() == Qt::Key_Backspace ? 8 : key->text().at(0).unicode();
         MascaraData(code, static_cast<QLineEdit*>(watched));

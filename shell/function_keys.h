@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QList>
-#include <QPair>
+#include <optional>
 
 class QAbstractButton;
 class QKeyEvent;
@@ -10,9 +10,18 @@ class QKeyEvent;
 class FunctionKeys {
 public:
     void bind(int key, QAbstractButton* button);
-    // The button bound to the key, if any.
-    QAbstractButton* button(const QKeyEvent* event) const;
+    // The key presses `button` only while it is shown and enabled; otherwise
+    // the next button bound to the same key is tried.
+    void bindWhileShown(int key, QAbstractButton* button);
+    // The button the key stands for now; a null one when the key is bound
+    // but none of its buttons may be pressed; nothing when it is not bound.
+    std::optional<QAbstractButton*> button(const QKeyEvent* event) const;
 
 private:
-    QList<QPair<int, QAbstractButton*>> keys_;
+    struct Binding {
+        int key;
+        QAbstractButton* button;
+        bool whileShown;
+    };
+    QList<Binding> keys_;
 };

@@ -124,6 +124,11 @@ TEST_F(Centros, RowChosenInTheListLoadsThatRow) {
         auto form = l.makeRegister();
         form->show();
         QApplication::setActiveWindow(form.get());
+        // The window opens in the code box, so a code typed at once loads.
+        ASSERT_EQ(QApplication::focusWidget(), form->txtcodcli);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(form->txtnome->text(), QStringLiteral("ZETA"));
         form->DataGrid1->setFocus();
         form->DataGrid1->setCurrentIndex(form->DataGrid1->model()->index(0, 0));
         QTest::keyClick(form->DataGrid1, Qt::Key_Return);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 using fintest::columnTexts;
@@ -352,10 +353,11 @@ TEST_F(CPagarBaixa, AnOpenReceiptIsResumed) {
     }
     frmCPagar_Baixa f;
     shared::gNomePesquisa = QStringLiteral("C");
+    // The space bar chooses the receipt the list opens on.
     testsupport::whenModal<frmCPagar_BaixaPendente>([](frmCPagar_BaixaPendente* p) {
         ASSERT_EQ(p->List1->count(), 1);
-        p->List1->setCurrentRow(0);
-        p->List1_DblClick();
+        ASSERT_TRUE(p->List1->hasFocus());
+        QTest::keyClick(p->List1, Qt::Key_Space);
     });
     f.Command18_Click();
     EXPECT_EQ(shared::gNomePesquisa, QStringLiteral("P"));
@@ -373,6 +375,91 @@ TEST_F(CPagarBaixa, AnOpenReceiptIsResumed) {
     f.txtNrRec->setText(QStringLiteral("OUTRO"));
     f.Command18_Click();
     EXPECT_EQ(f.txtNrRec->text(), QStringLiteral("OUTRO"));
+}
+
+TEST_F(CPagarBaixa, FunctionKeysPressTheButtonsTheyName) {
+    instalment(QStringLiteral("1/001/001/1"), 1, hoje(), QStringLiteral("100"));
+    instalment(QStringLiteral("2/001/001/1"), 1, hoje(), QStringLiteral("20"));
+    frmCPagar_Baixa f;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    f.Command1->click();
+    ASSERT_FALSE(f.txtNrRec->text().isEmpty());
+    // No item yet: the payment methods and the closing are not there to press.
+    press(Qt::Key_F4);
+    press(Qt::Key_F12);
+    EXPECT_TRUE(f.frmMP->isHidden());
+    EXPECT_TRUE(dialogs.shown().empty());
+
+    f.txtCdFor->setFocus();
+    QTest::keyClicks(f.txtCdFor, QStringLiteral("1"));
+    press(Qt::Key_Return);
+    // Enter is in the name box before the name is found: it shows from its start.
+    ASSERT_TRUE(f.txtNmFor->hasFocus());
+    EXPECT_EQ(f.txtNmFor->text(), QStringLiteral("ACME"));
+    EXPECT_EQ(f.txtNmFor->cursorPosition(), 0);
+    press(Qt::Key_F10);
+    ASSERT_EQ(f.DataGrid1->model()->rowCount(), 2);
+    f.DataGrid1->setFocus();
+    f.DataGrid1->setCurrentRow(1);
+    QTest::keyClick(f.DataGrid1, Qt::Key_Return);
+    EXPECT_EQ(f.lPro->text(), QStringLiteral("2 001/001"));
+    // With the item frame shown F12 steps back, and F11 still lists the day.
+    press(Qt::Key_F12);
+    EXPECT_EQ(f.lPro->text(), QStringLiteral("1 001/001"));
+    press(Qt::Key_F11);
+    EXPECT_EQ(f.lPro->text(), QStringLiteral("1 001/001"));
+    EXPECT_EQ(f.DataGrid1->model()->rowCount(), 2);
+    EXPECT_TRUE(dialogs.shown().empty());
+
+    f.Command15->click();
+    f.Command14->click();
+    press(Qt::Key_F4);
+    ASSERT_FALSE(f.frmMP->isHidden());
+    EXPECT_EQ(f.lMP->text(), QStringLiteral("DIN - Dinheiro"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("100"));
+    f.Command16->click();
+    EXPECT_EQ(f.List1->count(), 1);
+    // Without the item frame F12 closes the receipt.
+    dialogs.answer(dlg::Answer::No);
+    press(Qt::Key_F12);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Confirma a baixa?")});
+    dialogs.answer(dlg::Answer::Yes);
+    press(Qt::Key_F12);
+    EXPECT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
+    EXPECT_EQ(row(QStringLiteral("1/001/001/1")).section(QLatin1Char('|'), 3, 4),
+              QStringLiteral("0.00|S"));
+}
+
+TEST_F(CPagarBaixa, TabLeavesTheListsForTheButtons) {
+    for (const char* idlan : {"1/001/001/1", "2/001/001/1", "3/001/001/1"})
+        instalment(QString::fromLatin1(idlan), 1, hoje(), QStringLiteral("100"));
+    frmCPagar_Baixa f;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    start(f);
+    add(f, 0);
+    f.Command14_Click();
+    f.DataGrid1->setFocus();
+    f.DataGrid1->setCurrentRow(0);
+    QTest::keyClick(f.DataGrid1, Qt::Key_Down);
+    EXPECT_EQ(f.DataGrid1->currentRow(), 1);
+    QTest::keyClick(f.DataGrid1, Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    EXPECT_NE(next, f.DataGrid1);
+    QTest::keyClick(next, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), f.DataGrid1);
+    // Tab after Tab reaches the receipt's list, the payment methods and the
+    // closing.
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    EXPECT_TRUE(reached.contains(f.meios.at(0)));
+    EXPECT_TRUE(reached.contains(f.Command10));
+    EXPECT_TRUE(reached.contains(f.DataGrid2));
 }
 
 TEST_F(CPagarBaixa, OpenReceiptPickerModes) {

@@ -437,6 +437,7 @@ TEST_F(CReceberBaixa, ClosingSettlesZeroBalancesAndIsAllOrNothing) {
 
 TEST_F(CReceberBaixa, ResumeAnOpenReceiptAndEscClosesFramesFirst) {
     instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    instalment(kDoc2, 17, 30, QStringLiteral("50"));
     QString nrrec;
     {
         frmCReceber_Baixa first;
@@ -459,7 +460,7 @@ TEST_F(CReceberBaixa, ResumeAnOpenReceiptAndEscClosesFramesFirst) {
     EXPECT_EQ(shared::gCodigoPesquisa, nrrec);
     EXPECT_TRUE(shared::gNomePesquisa.isEmpty());
     EXPECT_EQ(f.DataGrid2->model()->rowCount(), 1);
-    EXPECT_EQ(f.DataGrid1->model()->rowCount(), 1);
+    EXPECT_EQ(f.DataGrid1->model()->rowCount(), 2);
     EXPECT_EQ(f.totalRecibo.toSql(2), QStringLiteral("10.00"));
 
     f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(0, 0));
@@ -471,11 +472,37 @@ TEST_F(CReceberBaixa, ResumeAnOpenReceiptAndEscClosesFramesFirst) {
     QTest::keyClick(f.DataGrid1, Qt::Key_Escape);
     EXPECT_TRUE(f.frmMP->isHidden());
     EXPECT_TRUE(f.isVisible());
-    // F3 to F9 and F12 are not bound here.
-    QTest::keyClick(f.DataGrid1, Qt::Key_F3);
-    QTest::keyClick(f.DataGrid1, Qt::Key_F12);
+
+    // The keys the captions name press their buttons while these are shown:
+    // in the item frame F11 and F12 step, outside it F12 closes the receipt.
+    // The window is active again once the picker has closed.
+    QApplication::setActiveWindow(&f);
+    auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    QTest::keyClick(f.DataGrid1, Qt::Key_Return);
+    ASSERT_FALSE(f.frmDest->isHidden());
+    EXPECT_EQ(f.lPro->text(), kDoc1);
+    press(Qt::Key_F11);
+    EXPECT_EQ(f.lPro->text(), kDoc2);
+    press(Qt::Key_F12);
+    EXPECT_EQ(f.lPro->text(), kDoc1);
+    EXPECT_TRUE(dialogs.texts().isEmpty());
+    press(Qt::Key_Escape);
+    press(Qt::Key_F4);
+    ASSERT_FALSE(f.frmMP->isHidden());
+    EXPECT_EQ(f.lMP->text(), QStringLiteral("DIN - Dinheiro"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10"));
+    f.Command16->click();
+    dialogs.answer(dlg::Answer::Yes);
+    press(Qt::Key_F12);
+    EXPECT_EQ(dialogs.texts(), (QStringList{QStringLiteral("Confirma a baixa?"),
+                                            QStringLiteral("Baixa efetuada com sucesso!")}));
+    EXPECT_EQ(value(QStringLiteral("select status from creceber_recibos")), QStringLiteral("S"));
+    // Closed: the payment methods are disabled, so their keys do nothing.
+    dialogs.clear();
+    press(Qt::Key_F3);
+    press(Qt::Key_F12);
     EXPECT_TRUE(f.frmMP->isHidden());
     EXPECT_TRUE(dialogs.texts().isEmpty());
-    QTest::keyClick(f.DataGrid1, Qt::Key_Escape);
+    press(Qt::Key_Escape);
     EXPECT_FALSE(f.isVisible());
 }

@@ -1,14 +1,21 @@
 #include "platform/qt_dialogs.h"
 #include "platform/qt_portuguese.h"
 #include "platform/viewer.h"
+#include "tests/support/modal.h"
 #include "tests/support/scripted_dialogs.h"
 
+#include <QAbstractProxyModel>
+#include <QApplication>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -55,6 +62,80 @@ TEST(QtDialogs, BoxesSpeakPortuguese) {
         EXPECT_TRUE(texts.contains(QString::fromUtf8(accept))) << texts.join(u'|').toStdString();
         EXPECT_TRUE(texts.contains(QStringLiteral("Cancelar")));
     }
+}
+
+TEST(QtDialogs, PtBrIsTheDefaultLocaleAndTheFileListsUseIt) {
+    ASSERT_TRUE(loadQtPortuguese());
+    EXPECT_EQ(QLocale().name(), QStringLiteral("pt_BR"));
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("relatorio.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1536, 'x'));
+    file.flush();
+    file.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(14, 30)),
+                     QFileDevice::FileModificationTime);
+    file.close();
+    const auto box = dlg::QtDialogs::fileBox({QStringLiteral("Abrir"), folder.path(), {}, {}},
+                                             dlg::QtDialogs::FilePurpose::Open);
+    const QAbstractItemModel* list = box->proxyModel();
+    ASSERT_NE(list, nullptr);
+    QModelIndex row;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        const QModelIndexList found =
+            list->match(list->index(0, 0, box->findChild<QTreeView*>()->rootIndex()),
+                        Qt::DisplayRole, QStringLiteral("relatorio.txt"), 1, Qt::MatchExactly);
+        row = found.value(0);
+        return row.isValid();
+    }));
+    // Whatever the system's locale, as the users write them.
+    EXPECT_EQ(row.siblingAtColumn(3).data().toString(), QStringLiteral("09/12/2026 14:30"));
+    EXPECT_EQ(row.siblingAtColumn(1).data().toString(), QStringLiteral("1,50 KiB"));
+}
+
+TEST(QtDialogs, FilesStartInTheProgramsTempAndFoldersAtTheDesktop) {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("QUENDARO_DIR", home.filePath(QStringLiteral("programa")).toLocal8Bit());
+    using Purpose = dlg::QtDialogs::FilePurpose;
+    auto startsIn = [](Purpose purpose) {
+        return QDir(dlg::QtDialogs::fileBox({QStringLiteral("Escolha"), {}, {}, {}}, purpose)
+                        ->directory())
+            .canonicalPath();
+    };
+    const QString homePath = QDir(home.path()).canonicalPath();
+    // Without the folders, the user's home.
+    EXPECT_EQ(startsIn(Purpose::Save), homePath);
+    EXPECT_EQ(startsIn(Purpose::Folder), homePath);
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("programa/temp")));
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Desktop")));
+    EXPECT_EQ(startsIn(Purpose::Open), homePath + QStringLiteral("/programa/temp"));
+    EXPECT_EQ(startsIn(Purpose::Save), homePath + QStringLiteral("/programa/temp"));
+    EXPECT_EQ(startsIn(Purpose::Folder), homePath + QStringLiteral("/Desktop"));
+    // A folder the caller names is where it starts.
+    EXPECT_EQ(QDir(dlg::QtDialogs::fileBox({QStringLiteral("Escolha"), home.path(), {}, {}},
+                                           Purpose::Save)
+                       ->directory())
+                  .canonicalPath(),
+              homePath);
+    qunsetenv("QUENDARO_DIR");
+    qputenv("HOME", oldHome);
+}
+
+TEST(QtDialogs, TitlesHaveRoomBesideTheWindowButtons) {
+    const QString title = QStringLiteral("Pesquisa cliente já cadastrado");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int room = QFontMetrics(bold).horizontalAdvance(title) + 200;
+    const auto input = dlg::QtDialogs::inputBox({QStringLiteral("Nome: "), title, {}});
+    EXPECT_GE(input->minimumSizeHint().width(), room);
+    int shown = 0;
+    testsupport::whenModal<QMessageBox>([&](QMessageBox* box) {
+        shown = box->width();
+        box->buttons().constFirst()->click();
+    });
+    dlg::QtDialogs().show({title, QStringLiteral("OK?"), dlg::Icon::Information});
+    EXPECT_GE(shown, room);
 }
 
 TEST(Viewer, AFailedHandOffSaysWhereTheDocumentIs) {

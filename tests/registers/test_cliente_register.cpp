@@ -1,4 +1,5 @@
 #include "platform/data_grid.h"
+#include "registers/frmCadFor.h"
 #include "registers/frmcadcli.h"
 #include "tests/registers/register_test_support.h"
 #include "tests/support/http_server.h"
@@ -362,6 +363,26 @@ TEST_F(ClienteRegister, DocumentBoxDecidesWhetherToOffer) {
         EXPECT_EQ(dialogs.shown().size(), c.asked ? 1u : 0u);
     }
     EXPECT_TRUE(server.requests().isEmpty());
+}
+
+TEST_F(ClienteRegister, DocumentBoxShowsAWholeAlphanumericCnpj) {
+    frmcadcli client;
+    frmCadFor supplier;
+    for (QLineEdit* box : {client.TXTCPF, supplier.TXTCPF}) {
+        SCOPED_TRACE(box->window()->objectName().toStdString());
+        box->window()->show();
+        QApplication::setActiveWindow(box->window());
+        box->setFocus();
+        for (const QString& cnpj :
+             {QStringLiteral("12.ABC.345/01DE-35"), QStringLiteral("WM.MWM.WMW/MWMW-00")}) {
+            box->clear();
+            testsupport::type(box, cnpj.toLower());
+            EXPECT_EQ(box->text(), cnpj);
+            EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(cnpj), regtest::textRoom(box))
+                << cnpj.toStdString();
+        }
+        box->clear();
+    }
 }
 
 TEST_F(ClienteRegister, PostalLookupFillsOrKeepsTheAddress) {

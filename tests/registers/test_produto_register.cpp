@@ -263,6 +263,39 @@ TEST_F(Produto, GroupPickerFillsTheGroupBox) {
     EXPECT_EQ(form.txtCdGrupo->text(), QStringLiteral("1"));
 }
 
+TEST_F(Produto, EnterGoesFromTheGroupToTheCostAndF2StaysThePicker) {
+    cn.execute(QStringLiteral("insert into grupoestoque (dsgrupo) values ('ABRASIVOS')"));
+    frmCadProduto form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    auto typed = [](const QString& text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    ASSERT_EQ(QApplication::focusWidget(), form.txtCdPro);
+    typed(QStringLiteral("LX-120"));
+    typed(QStringLiteral("LIXA 120"));
+    typed(QStringLiteral("FL"));
+    typed(QStringLiteral("1"));
+    EXPECT_EQ(QApplication::focusWidget(), form.txtFator);
+    typed(QStringLiteral("3,5"));
+    EXPECT_EQ(QApplication::focusWidget(), form.txtDtUA);
+    EXPECT_EQ(form.txtDsGrupo->text(), QStringLiteral("TINTAS"));
+    // The picker's button is no stop of Tab either; F2 opens the picker.
+    form.txtCdGrupo->setFocus();
+    QTest::keyClick(form.txtCdGrupo, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form.txtFator);
+    QTimer::singleShot(0, [] {
+        QWidget* picker = QApplication::activeModalWidget();
+        ASSERT_NE(picker, nullptr);
+        QTest::keyClick(picker, Qt::Key_F10);
+    });
+    QTest::keyClick(form.txtFator, Qt::Key_F2);
+    // The picker lists by name: its first row is the other group.
+    EXPECT_EQ(form.txtCdGrupo->text(), QStringLiteral("2"));
+    EXPECT_EQ(form.focusWidget(), form.txtCdGrupo);
+}
+
 TEST_F(Produto, LimpaEmptiesTheStockMarkAndTheCode) {
     cn.execute(QStringLiteral("insert into produtos (cdpro, dspro, un, cdgrupo) values ('A1', "
                               "'LIXA', 'FL', 1)"));

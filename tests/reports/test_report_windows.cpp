@@ -80,6 +80,8 @@ protected:
 TEST_F(ReportWindows, AccountsWindowFollowsTheType) {
     frmRel_Contas form;
     show(form);
+    // It opens in its first filter box, the type.
+    EXPECT_EQ(QApplication::focusWidget(), form.cboTP);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Relatório de Contas a Pagar / Receber"));
     EXPECT_EQ(form.Label4->text(), QStringLiteral("Cliente - F2 = Pesquisar"));
     EXPECT_TRUE(form.l_Tit->text().isEmpty());
@@ -128,6 +130,7 @@ TEST_F(ReportWindows, ANameWithoutAFoundCodeDoesNotFilterNorHeadThePrint) {
 TEST_F(ReportWindows, EveryChangeClearsTheList) {
     frmOS_Relatorios form;
     show(form);
+    EXPECT_EQ(QApplication::focusWidget(), form.cboSit);
     cn.execute(QStringLiteral("insert into os_cab (osnr, dtos, cdcli, ossit) values "
                               "(1, '2025-03-02', 17, '0')"));
     auto generate = [&form] {

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <optional>
 
@@ -364,6 +365,15 @@ TEST_F(CostLines, ListedByCategoryNameThenKeyAndTotalledByType) {
     EXPECT_EQ(columnTexts(list, 5), (QStringList{QStringLiteral("0,3333"), QStringLiteral("0,50"),
                                                  QStringLiteral("1000,25")}));
     EXPECT_EQ(form->lTL->text(), totals("2.001,00", "1,00", "2.002,00"));
+    // A category shows whole, however long its name.
+    cn.execute(QStringLiteral("update categorias set dsgrupo = 'PEÇAS E MATERIAIS' where "
+                              "dsgrupo = 'PINTURA'"));
+    form = open();
+    const DataGrid* grid = form->DataGrid1;
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    EXPECT_GE(grid->columnWidth(0),
+              QFontMetrics(grid->font()).horizontalAdvance(QStringLiteral("PEÇAS E MATERIAIS")) +
+                  margins);
 }
 
 TEST_F(CostLines, AFailedSaveKeepsTheLineTyped) {

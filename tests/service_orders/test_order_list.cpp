@@ -61,6 +61,7 @@ TEST_F(OrderList, EachModeListsItsStatusesByDate) {
     EXPECT_EQ(progress.DataGrid1->model()->index(0, 3).data().toString(), QString());
     EXPECT_FALSE(progress.Command1->isEnabled());
     EXPECT_FALSE(progress.Command3->isEnabled());
+    EXPECT_FALSE(progress.Command4->isEnabled());
     // F2, F4 and F5 do nothing for orders in progress.
     for (int key : {Qt::Key_F2, Qt::Key_F4, Qt::Key_F5})
         ordertest::press(progress.DataGrid1, key);

@@ -52,6 +52,22 @@ TEST(MascaraData, TypingSequences) {
     key = 8;
     MascaraData(key, &box);
     EXPECT_EQ(key, 8);
+    // Tab and Shift+Tab are no characters of a date: they move on.
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* date = new QLineEdit;
+    auto* next = new QLineEdit;
+    layout->addWidget(date);
+    layout->addWidget(next);
+    installDateMask(date);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    date->setFocus();
+    QTest::keyClick(date, Qt::Key_Tab);
+    EXPECT_TRUE(next->hasFocus());
+    QTest::keyClick(next, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(date, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(next->hasFocus());
 }
 
 TEST(EnviaTeclas, TabMovesFocusWithoutTypingIntoMultiLineBoxes) {
