@@ -10,7 +10,9 @@ namespace testsupport {
 // Acts on the next modal window of type Form once it is shown, from inside
 // the event loop that shows it. Gives up after `timeoutMs`.
 template <typename Form> void whenModal(std::function<void(Form*)> action, int timeoutMs = 5000) {
-    auto* timer = new QTimer();
+    // Owned by the application, so a timer still waiting when the test ends
+    // (the modal never opened) goes with it.
+    auto* timer = new QTimer(qApp);
     auto elapsed = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, elapsed, action, timeoutMs] {
         *elapsed += 10;
