@@ -116,17 +116,27 @@ void ServiceLinesFrame::Command2_Click() {
         dlg::dialogs().show(*recusa);
         return;
     }
+    std::optional<dlg::Message> recusa;
     {
         BusyGuard busy(this);
         const bool gravada = shared::withConnection(nullptr, [&](db::Connection& cn) {
+            const auto& linha = std::get<servicelines::Linha>(conferida);
+            recusa = servicelines::confereTotal(cn, *osnr, linha);
+            if (recusa)
+                return;
             const QDateTime agora = QDateTime::currentDateTime();
-            servicelines::grava(cn, *osnr, std::get<servicelines::Linha>(conferida),
-                                servicelines::idsrv(agora), osStamp(agora));
+            servicelines::grava(cn, *osnr, linha, servicelines::idsrv(agora), osStamp(agora));
         });
         if (!gravada)
             return;
-        carregaLinhas();
-        limpaEntrada();
+        if (!recusa) {
+            carregaLinhas();
+            limpaEntrada();
+        }
+    }
+    if (recusa) {
+        dlg::show(*recusa);
+        return;
     }
     Q_EMIT linhasMudaram();
     txtDsSRV->setFocus();
