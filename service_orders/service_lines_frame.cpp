@@ -86,8 +86,11 @@ std::optional<servicelines::Totais> ServiceLinesFrame::somaTotais() {
     shared::withConnection(nullptr, [&](db::Connection& cn) {
         totais = servicelines::totais(cn.query(servicelines::somas(*osnr)));
     });
+    // Sums that could not be read are not shown as zeros.
     if (totais)
         lTL->setText(servicelines::linhaTotais(*totais));
+    else
+        lTL->clear();
     return totais;
 }
 

@@ -8,7 +8,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -64,4 +67,46 @@ TEST(Viewer, AFailedHandOffSaysWhereTheDocumentIs) {
     viewer::open(pdf, QStringLiteral("true"));
     QTest::qWait(300);
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST(LastGuard, AnExceptionFromAHandlerEndsOnlyThatOperation) {
+    testsupport::ScriptedDialogs dialogs;
+    QWidget window;
+    auto* button = new QPushButton(QStringLiteral("Falha"), &window);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] {
+        ++clicks;
+        throw std::runtime_error("estado impossível da gravação");
+    });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const QString told =
+        QStringLiteral("--- ERRO --- OCORREU UM ERRO INTERNO! A OPERAÇÃO NÃO FOI CONCLUÍDA.");
+    // A click, then Space on the focused button: each is told, written to
+    // standard error, and fails the test it happened in with its text.
+    testing::internal::CaptureStderr();
+    EXPECT_NONFATAL_FAILURE(QTest::mouseClick(button, Qt::LeftButton),
+                            "estado impossível da gravação");
+    button->setFocus();
+    EXPECT_NONFATAL_FAILURE(QTest::keyClick(button, Qt::Key_Space),
+                            "estado impossível da gravação");
+    const std::string written = testing::internal::GetCapturedStderr();
+    EXPECT_NE(written.find("estado impossível da gravação"), std::string::npos) << written;
+    EXPECT_EQ(clicks, 2);
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    for (const dlg::Message& m : dialogs.messages()) {
+        EXPECT_EQ(m.text, told);
+        EXPECT_EQ(m.title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(m.icon, dlg::Icon::Critical);
+    }
+    EXPECT_TRUE(window.isVisible());
+    // Timers and anything else the event loop delivers are guarded alike.
+    dialogs.clear();
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QTimer::singleShot(0, &window, [] { throw std::logic_error("temporizador"); });
+            QTest::qWait(20);
+        },
+        "temporizador");
+    EXPECT_EQ(dialogs.texts(), QStringList{told});
 }
