@@ -52,14 +52,7 @@ TEST(Decimal, TypedNumbersFollowTheBrazilianRule) {
         {"R$", "invalid"},
         {"1e3", "invalid"},
         {"1 500", "invalid"},
-    };
-    for (const auto& [typed, expected] : table)
-        EXPECT_EQ(sql(QString::fromUtf8(typed)), QString::fromUtf8(expected)) << typed;
-    EXPECT_FALSE(Decimal::parse(QStringLiteral("R$ 5"), false).has_value());
-}
-
-TEST(Decimal, TypedNumbersHoldOneSignAndFitTheirColumn) {
-    const std::vector<std::pair<const char*, const char*>> table = {
+        // One sign at most, before or after "R$".
         {"-R$ 5", "-5.0000"},
         {"+R$ 5", "5.0000"},
         {"R$ +5", "5.0000"},
@@ -83,7 +76,11 @@ TEST(Decimal, TypedNumbersHoldOneSignAndFitTheirColumn) {
     };
     for (const auto& [typed, expected] : table)
         EXPECT_EQ(sql(QString::fromUtf8(typed)), QString::fromUtf8(expected)) << typed;
-    // The amounts keep thirteen whole digits, counted after rounding to cents.
+    EXPECT_FALSE(Decimal::parse(QStringLiteral("R$ 5"), false).has_value());
+}
+
+TEST(Decimal, AmountsKeepThirteenWholeDigits) {
+    // Counted after rounding to cents.
     auto amount = [](const char* typed) {
         const auto d = Decimal::parse(QString::fromUtf8(typed), false, Decimal::kAmount);
         return d ? d->toSql() : QStringLiteral("invalid");
