@@ -1,4 +1,5 @@
 #include "finance/finance_windows.h"
+#include "platform/guarded_application.h"
 #include "platform/qt_portuguese.h"
 #include "registers/register_windows.h"
 #include "reports/report_windows.h"
@@ -8,11 +9,10 @@
 #include "shell/program_end.h"
 #include "shell/shell_windows.h"
 
-#include <QApplication>
 #include <QTimer>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendaro"));
     loadQtPortuguese();
     registerShellWindows();

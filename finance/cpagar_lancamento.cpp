@@ -54,7 +54,7 @@ QString chave(const QString& nrdoc, const QString& rotulo, const QString& cdfor)
 }
 
 std::optional<Decimal> primeiroValor(const QString& texto) {
-    const auto v = Decimal::parse(texto, false);
+    const auto v = Decimal::parse(texto, false, Decimal::kAmount);
     if (!v || v->rounded(2) <= Decimal())
         return std::nullopt;
     return v->rounded(2);
@@ -94,7 +94,7 @@ std::optional<dlg::Message> confere(const Documento& doc, std::vector<Parcela>& 
         Parcela& p = parcelas[i];
         if (auto aviso = confereParcela(p, anterior, *emissao, i == 0))
             return aviso;
-        const auto valor = Decimal::parse(p.valor, false);
+        const auto valor = Decimal::parse(p.valor, false, Decimal::kAmount);
         if (!valor)
             return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
                                 QStringLiteral(" E INVÁLIDO!"));
@@ -102,7 +102,10 @@ std::optional<dlg::Message> confere(const Documento& doc, std::vector<Parcela>& 
             return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
                                 QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
         p.valor = valorTexto(*valor);
-        total += valor->rounded(2);
+        const auto soma = total.plus(valor->rounded(2), Decimal::kAmount);
+        if (!soma)
+            return dlg::foraDoLimite();
+        total = *soma;
     }
     return std::nullopt;
 }

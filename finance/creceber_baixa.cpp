@@ -48,9 +48,9 @@ Statement somasDoRecibo(const QString& nrrec) {
 }
 
 std::optional<dlg::Message> confere(Caixas& c) {
-    const auto juros = Decimal::parse(c.juros, false);
-    const auto descontos = Decimal::parse(c.descontos, false);
-    const auto recebido = Decimal::parse(c.recebido, false);
+    const auto juros = Decimal::parse(c.juros, false, Decimal::kAmount);
+    const auto descontos = Decimal::parse(c.descontos, false, Decimal::kAmount);
+    const auto recebido = Decimal::parse(c.recebido, false, Decimal::kAmount);
     if (!juros || !descontos || !recebido)
         return recibo::jurosInvalidos();
     c.juros = recibo::texto(juros->rounded(2));
@@ -59,9 +59,11 @@ std::optional<dlg::Message> confere(Caixas& c) {
     if (recebido->rounded(2) <= Decimal())
         return dlg::atencao(
             QStringLiteral("--- ERRO --- VALOR RECEBIDO NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
-    const Decimal total = recibo::valor(c.aberto) + juros->rounded(2) - descontos->rounded(2);
-    c.total = recibo::texto(total);
-    if (total < recebido->rounded(2))
+    const auto total = recibo::devido(recibo::valor(c.aberto), *juros, *descontos);
+    if (!total)
+        return dlg::foraDoLimite();
+    c.total = recibo::texto(*total);
+    if (*total < recebido->rounded(2))
         return maiorQueAReceber();
     if (c.documento.trimmed().isEmpty())
         return recibo::idInvalido();

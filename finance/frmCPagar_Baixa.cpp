@@ -151,8 +151,8 @@ void frmCPagar_Baixa::DataGrid1_DblClick() {
 }
 
 void frmCPagar_Baixa::Command15_Click() {
-    if (!Decimal::parse(txtVRj->text(), false) || !Decimal::parse(txtVRd->text(), false)) {
-        dlg::show(recibo::jurosInvalidos());
+    if (const auto recusa = recibo::confereJuros(txtVRa->text(), txtVRj->text(), txtVRd->text())) {
+        dlg::show(*recusa);
         return;
     }
     CalculaTotal();

@@ -71,7 +71,7 @@ Decimal soma(const QStringList& linhas) {
 }
 
 std::optional<dlg::Message> confereValor(const QString& texto, Decimal& valor) {
-    const auto v = Decimal::parse(texto, false);
+    const auto v = Decimal::parse(texto, false, Decimal::kAmount);
     if (!v || v->rounded(2) >= kMaiorValor)
         return dlg::atencao(QStringLiteral("--- ERRO --- VALOR INVÁLIDO!"));
     if (v->rounded(2) <= Decimal())
@@ -81,10 +81,28 @@ std::optional<dlg::Message> confereValor(const QString& texto, Decimal& valor) {
     return std::nullopt;
 }
 
+std::optional<Decimal> devido(Decimal aberto, Decimal juros, Decimal descontos) {
+    const auto comJuros = aberto.plus(juros.rounded(2));
+    if (!comJuros)
+        return std::nullopt;
+    return comJuros->minus(descontos.rounded(2), Decimal::kAmount);
+}
+
+std::optional<dlg::Message> confereJuros(const QString& aberto, const QString& juros,
+                                         const QString& descontos) {
+    const auto j = Decimal::parse(juros, false, Decimal::kAmount);
+    const auto d = Decimal::parse(descontos, false, Decimal::kAmount);
+    if (!j || !d)
+        return jurosInvalidos();
+    if (!devido(valor(aberto), *j, *d))
+        return dlg::foraDoLimite();
+    return std::nullopt;
+}
+
 std::optional<Total> calculaTotal(const QString& aberto, const QString& juros,
                                   const QString& descontos) {
-    const auto j = Decimal::parse(juros, false);
-    const auto d = Decimal::parse(descontos, false);
+    const auto j = Decimal::parse(juros, false, Decimal::kAmount);
+    const auto d = Decimal::parse(descontos, false, Decimal::kAmount);
     if (!j || !d)
         return std::nullopt;
     const Decimal jr = j->rounded(2);
@@ -97,7 +115,7 @@ QString texto(const Decimal& valor) {
 }
 
 Decimal valor(const QString& texto) {
-    return Decimal::parse(texto, false).value_or(Decimal()).rounded(2);
+    return Decimal::parse(texto, false, Decimal::kAmount).value_or(Decimal()).rounded(2);
 }
 
 bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const QStringList& linhas,

@@ -52,6 +52,13 @@ Decimal soma(const QStringList& linhas);
 // fit the line's 15 characters are refused as invalid.
 std::optional<dlg::Message> confereValor(const QString& texto, Decimal& valor);
 
+// What an item owes now: open value + interest - discount; none when that
+// leaves the amounts' range.
+std::optional<Decimal> devido(Decimal aberto, Decimal juros, Decimal descontos);
+// The item frame's interest and discount as typed: refused when either is no
+// amount, or what the item owes with them leaves the range.
+std::optional<dlg::Message> confereJuros(const QString& aberto, const QString& juros,
+                                         const QString& descontos);
 // The item frame: open value + interest - discount, with the interest and
 // discount rewritten with two decimals; nothing when either is no number.
 struct Total {

@@ -25,10 +25,17 @@ i128 divRound(i128 a, i128 b) {
     return q;
 }
 
-std::int64_t checked(i128 v) {
+std::optional<std::int64_t> held(i128 v) {
     if (v > INT64_MAX || v < INT64_MIN)
-        throw std::overflow_error("valor fora do limite");
+        return std::nullopt;
     return static_cast<std::int64_t>(v);
+}
+
+std::int64_t checked(i128 v) {
+    const auto raw = held(v);
+    if (!raw)
+        throw std::overflow_error("valor fora do limite");
+    return *raw;
 }
 
 i128 pow10(int n) {
@@ -38,7 +45,18 @@ i128 pow10(int n) {
     return p;
 }
 
-// Digits of a whole part and a fraction, both plain digit runs.
+std::optional<Decimal> within(i128 raw, Decimal::Range range) {
+    const auto r = held(raw);
+    if (!r)
+        return std::nullopt;
+    const Decimal d = Decimal::fromRaw(*r);
+    if (!d.fits(range))
+        return std::nullopt;
+    return d;
+}
+
+// Digits of a whole part and a fraction, both plain digit runs; none when
+// the decimal cannot hold them.
 std::optional<Decimal> compose(bool negative, QStringView whole, QStringView fraction) {
     if (whole.isEmpty() && fraction.isEmpty())
         return std::nullopt;
@@ -58,7 +76,10 @@ std::optional<Decimal> compose(bool negative, QStringView whole, QStringView fra
         raw += divRound(frac, pow10(kept - Decimal::kPlaces));
     if (negative)
         raw = -raw;
-    return Decimal::fromRaw(checked(raw));
+    const auto r = held(raw);
+    if (!r)
+        return std::nullopt;
+    return Decimal::fromRaw(*r);
 }
 
 // Digits or nothing: a whole part or a fraction may be left out.
@@ -81,23 +102,28 @@ std::optional<QString> thousands(const QString& whole) {
     return groups.join(QString());
 }
 
-} // namespace
-
-std::optional<Decimal> Decimal::parse(const QString& typed, bool allowCurrency) {
-    QString s = typed.trimmed();
+std::optional<Decimal> parseNumber(QString s, bool allowCurrency) {
+    s = s.trimmed();
     bool negative = false;
+    bool hasSign = false;
+    // One sign at most: "-R$ -5" is a typing slip, not five.
     auto takeSign = [&] {
-        if (s.startsWith(QLatin1Char('-'))) {
-            negative = !negative;
-            s = s.mid(1).trimmed();
-        } else if (s.startsWith(QLatin1Char('+'))) {
-            s = s.mid(1).trimmed();
-        }
+        const bool minus = s.startsWith(QLatin1Char('-'));
+        if (!minus && !s.startsWith(QLatin1Char('+')))
+            return true;
+        if (hasSign)
+            return false;
+        hasSign = true;
+        negative = minus;
+        s = s.mid(1).trimmed();
+        return true;
     };
-    takeSign();
+    if (!takeSign())
+        return std::nullopt;
     if (allowCurrency && s.startsWith(QLatin1String("R$"))) {
         s = s.mid(2).trimmed();
-        takeSign();
+        if (!takeSign())
+            return std::nullopt;
     }
     if (s.isEmpty())
         return std::nullopt;
@@ -126,6 +152,21 @@ std::optional<Decimal> Decimal::parse(const QString& typed, bool allowCurrency) 
     return compose(negative, whole, fraction);
 }
 
+} // namespace
+
+bool Decimal::fits(Range range) const {
+    const i128 r = divRound(raw_, pow10(kPlaces - range.places));
+    const i128 bound = pow10(range.whole + range.places);
+    return r > -bound && r < bound;
+}
+
+std::optional<Decimal> Decimal::parse(const QString& typed, bool allowCurrency, Range range) {
+    const auto number = parseNumber(typed, allowCurrency);
+    if (!number || !number->fits(range))
+        return std::nullopt;
+    return number;
+}
+
 std::optional<Decimal> Decimal::fromSql(const QString& text) {
     QStringView s = QStringView(text).trimmed();
     bool negative = false;
@@ -146,6 +187,26 @@ Decimal Decimal::rounded(int places) const {
         return *this;
     const i128 step = pow10(kPlaces - places);
     return fromRaw(checked(divRound(raw_, step) * step));
+}
+
+std::optional<Decimal> Decimal::plus(Decimal o, Range range) const {
+    return within(static_cast<i128>(raw_) + o.raw_, range);
+}
+
+std::optional<Decimal> Decimal::minus(Decimal o, Range range) const {
+    return within(static_cast<i128>(raw_) - o.raw_, range);
+}
+
+std::optional<Decimal> Decimal::times(Decimal o, Range range) const {
+    return within(divRound(static_cast<i128>(raw_) * o.raw_, kScale), range);
+}
+
+Decimal Decimal::operator+(Decimal o) const {
+    return fromRaw(checked(static_cast<i128>(raw_) + o.raw_));
+}
+
+Decimal Decimal::operator-(Decimal o) const {
+    return fromRaw(checked(static_cast<i128>(raw_) - o.raw_));
 }
 
 Decimal Decimal::operator*(Decimal o) const {

@@ -20,15 +20,30 @@ public:
     }
     static constexpr Decimal fromInt(std::int64_t units) { return fromRaw(units * kScale); }
 
+    // What a column keeps: DECIMAL(15,2) amounts 13 whole digits, DECIMAL(18,4)
+    // quantities and unit values 14.
+    struct Range {
+        int whole;
+        int places;
+    };
+    static constexpr Range kAmount{13, 2};
+    static constexpr Range kQuantity{14, 4};
+    // Whether the value, rounded to the range's places, is kept whole.
+    bool fits(Range range) const;
+
     // A typed number, as a Brazilian user means it. With a comma, the comma
     // is the decimal mark and dots may group thousands ("1.234,50"). Without
     // one, dots that each precede exactly three digits after a first group of
     // one to three digits not starting with 0 group thousands ("1.500" is
     // 1500); otherwise one dot is the decimal mark ("12.5", "0.125", "1.23").
-    // "R$ " in front when allowed; a sign is the caller's to accept or refuse.
-    // More than four decimals round half away from zero.
-    static std::optional<Decimal> parse(const QString& typed, bool allowCurrency = true);
-    // A number as the database or a machine writes it: "-1234.5678".
+    // "R$ " in front when allowed; one sign, before or after it, is the
+    // caller's to accept or refuse. More than four decimals round half away
+    // from zero. A number outside the range of the column it goes to is no
+    // number: the window refuses it as it refuses letters.
+    static std::optional<Decimal> parse(const QString& typed, bool allowCurrency = true,
+                                        Range range = kQuantity);
+    // A number as the database or a machine writes it: "-1234.5678"; none
+    // when it is more than the decimal holds.
     static std::optional<Decimal> fromSql(const QString& text);
 
     constexpr std::int64_t raw() const { return raw_; }
@@ -47,20 +62,21 @@ public:
     // "1234.50": for SQL text and files read by machines.
     QString toSql(int places = kPlaces) const;
 
-    Decimal operator-() const { return fromRaw(-raw_); }
-    Decimal operator+(Decimal o) const { return fromRaw(raw_ + o.raw_); }
-    Decimal operator-(Decimal o) const { return fromRaw(raw_ - o.raw_); }
-    // Products and quotients are rounded to four places.
+    // Sums and products of what the user typed: no value when the result
+    // leaves the range, so the window refuses it before anything is written.
+    std::optional<Decimal> plus(Decimal o, Range range = kQuantity) const;
+    std::optional<Decimal> minus(Decimal o, Range range = kQuantity) const;
+    std::optional<Decimal> times(Decimal o, Range range = kQuantity) const;
+
+    // The operators never wrap: a result the decimal cannot hold throws
+    // std::overflow_error. Products and quotients are rounded to four places.
+    Decimal operator-() const { return Decimal() - *this; }
+    Decimal operator+(Decimal o) const;
+    Decimal operator-(Decimal o) const;
     Decimal operator*(Decimal o) const;
     Decimal operator/(Decimal o) const;
-    Decimal& operator+=(Decimal o) {
-        raw_ += o.raw_;
-        return *this;
-    }
-    Decimal& operator-=(Decimal o) {
-        raw_ -= o.raw_;
-        return *this;
-    }
+    Decimal& operator+=(Decimal o) { return *this = *this + o; }
+    Decimal& operator-=(Decimal o) { return *this = *this - o; }
     auto operator<=>(const Decimal&) const = default;
 
 private:

@@ -82,6 +82,10 @@ inline Message alerta(const QString& text) {
 inline Message critico(const QString& text) {
     return atencao(text, Icon::Critical);
 }
+// A value, line or total beyond what its column keeps.
+inline Message foraDoLimite() {
+    return alerta(QStringLiteral("--- ERRO --- VALOR FORA DO LIMITE!"));
+}
 inline void show(const Message& message) {
     dialogs().show(message);
 }

@@ -29,6 +29,15 @@ SituacaoCompra situacao(db::Connection& cn, const ChaveCompra& chave, const QStr
                                                                     : SituacaoCompra::Aberta;
 }
 
+// acc + value into acc; false when there is no value or the sum leaves the
+// range.
+bool acumula(Decimal& acc, std::optional<Decimal> value, Decimal::Range range) {
+    const auto sum = value ? acc.plus(*value, range) : std::nullopt;
+    if (sum)
+        acc = *sum;
+    return sum.has_value();
+}
+
 // a x b / c rounded half away from zero, exactly.
 Decimal proporcao(Decimal a, Decimal b, Decimal c) {
     __int128 n = static_cast<__int128>(a.raw()) * b.raw();
@@ -109,19 +118,37 @@ ChecagemItem checaItem(const ItemDigitado& d) {
                          dlg::Icon::Information);
         return c;
     }
+    if (!vfinal->times(*qtde, Decimal::kAmount)) {
+        c.erro = dlg::foraDoLimite();
+        return c;
+    }
     c.item = {*chave, *dte, *dtc, d.cdpro.trimmed(), *vfinal, *qtde};
     return c;
 }
 
-void insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario) {
-    db::insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
-        const ChaveCompra& k = item.chave;
-        return Statement{
-            QStringLiteral("insert into insumos_cmp (idlan,cdfor,serie,nfiscal,modelo,dte,dtc,"
-                           "cdpro,vfinal,vfrete,qtde,status,evcad) "
-                           "values (?,?,?,?,?,?,?,?,?,0,?,'N',?)"),
-            {chaveItem(moment, k), k.cdfor, k.serie, k.nfiscal, k.modelo, item.dte, item.dtc,
-             item.cdpro, item.vfinal, item.qtde, auditStamp(usuario, moment)}};
+std::optional<dlg::Message> insereItem(db::Connection& cn, const ItemCompra& item,
+                                       const QString& usuario) {
+    return db::unitOfWork(cn, [&](db::Transaction& t) -> std::optional<dlg::Message> {
+        // The purchase's items held, so two windows cannot each add what
+        // together leaves the range.
+        const db::Recordset somas = cn.query(
+            QStringLiteral("select coalesce(sum(vfinal*qtde), 0) + coalesce(sum(vfrete*qtde), 0) "
+                           "as total from insumos_cmp where ") +
+                kDaCompra + QStringLiteral(" for update"),
+            daCompra(item.chave));
+        if (!somas.decimal(QStringLiteral("total")).plus(item.vfinal * item.qtde, Decimal::kAmount))
+            return dlg::foraDoLimite();
+        db::insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
+            const ChaveCompra& k = item.chave;
+            return Statement{
+                QStringLiteral("insert into insumos_cmp (idlan,cdfor,serie,nfiscal,modelo,dte,dtc,"
+                               "cdpro,vfinal,vfrete,qtde,status,evcad) "
+                               "values (?,?,?,?,?,?,?,?,?,0,?,'N',?)"),
+                {chaveItem(moment, k), k.cdfor, k.serie, k.nfiscal, k.modelo, item.dte, item.dtc,
+                 item.cdpro, item.vfinal, item.qtde, auditStamp(usuario, moment)}};
+        });
+        t.commit();
+        return std::nullopt;
     });
 }
 
@@ -148,10 +175,17 @@ TotaisCompra totaisCompra(db::Recordset rows) {
     }
     for (; !rows.eof(); rows.moveNext()) {
         const Decimal qtde = rows.decimal(QStringLiteral("qtde"));
-        t.quantidade += qtde;
-        t.insumos += rows.decimal(QStringLiteral("vfinal")) * qtde;
-        t.frete += rows.decimal(QStringLiteral("vfrete")) * qtde;
+        if (!acumula(t.quantidade, qtde, Decimal::kQuantity) ||
+            !acumula(t.insumos,
+                     rows.decimal(QStringLiteral("vfinal")).times(qtde, Decimal::kAmount),
+                     Decimal::kAmount) ||
+            !acumula(t.frete, rows.decimal(QStringLiteral("vfrete")).times(qtde, Decimal::kAmount),
+                     Decimal::kAmount)) {
+            t.foraDoLimite = true;
+            return t;
+        }
     }
+    t.foraDoLimite = !t.insumos.plus(t.frete, Decimal::kAmount);
     return t;
 }
 

@@ -70,8 +70,11 @@ struct ChecagemItem {
     ItemCompra item;
 };
 ChecagemItem checaItem(const ItemDigitado& digitado);
-// Adds an open item with no freight, stamped "user date time".
-void insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario);
+// Adds an open item with no freight, stamped "user date time"; refused
+// (nothing written) when the purchase's total with it would leave the
+// amounts' range.
+std::optional<dlg::Message> insereItem(db::Connection& cn, const ItemCompra& item,
+                                       const QString& usuario);
 enum class ExclusaoItem {
     Excluido, // also when another window deleted it first
     Destinado,
@@ -89,6 +92,8 @@ struct TotaisCompra {
     QString status = QStringLiteral("N");
     std::optional<QDate> dte;
     std::optional<QDate> dtc;
+    // A sum beyond what an amount holds: the sums are not to be shown.
+    bool foraDoLimite = false;
 };
 TotaisCompra totaisCompra(db::Recordset rows);
 QString textoTotaisCompra(const TotaisCompra& totais);

@@ -40,6 +40,10 @@ ChecagemCusto checaCusto(const CustoDigitado& d) {
                          dlg::Icon::Exclamation);
         return c;
     }
+    if (!qtde->times(*valor, Decimal::kAmount)) {
+        c.erro = dlg::foraDoLimite();
+        return c;
+    }
     c.linha.cdpro = d.cdpro.trimmed();
     c.linha.dspro = d.dspro;
     c.linha.un = d.un;

@@ -164,10 +164,16 @@ bool frmInsumos_Compra::AtualizaCompra() {
             txtDTe->setText(dates::toBr(*totais.dte));
         if (totais.dtc)
             txtDTc->setText(dates::toBr(*totais.dtc));
-        freteSugerido_ = moeda(totais.frete);
-        totalInsumos_ = totais.insumos.rounded(2);
-        lST->setText(textoTotaisCompra(totais));
+        if (totais.foraDoLimite) {
+            lST->clear();
+        } else {
+            freteSugerido_ = moeda(totais.frete);
+            totalInsumos_ = totais.insumos.rounded(2);
+            lST->setText(textoTotaisCompra(totais));
+        }
     }
+    if (totais.foraDoLimite)
+        dlg::show(dlg::foraDoLimite());
     if (totais.status != QLatin1String("S"))
         return true;
     dlg::inform(QStringLiteral("COMPRA JÁ ENCERRADA!"), QStringLiteral("ATENÇÃO"),
@@ -261,9 +267,14 @@ void frmInsumos_Compra::Command1_Click() {
         mostraCompra(item.chave);
         return;
     }
+    std::optional<dlg::Message> recusa;
     if (!shared::withConnection(
-            this, [&](db::Connection& cn) { insereItem(cn, item, shared::gUsuario); }))
+            this, [&](db::Connection& cn) { recusa = insereItem(cn, item, shared::gUsuario); }))
         return;
+    if (recusa) {
+        dlg::show(*recusa);
+        return;
+    }
     if (!mostraCompra(item.chave))
         return;
     txtCdPro->clear();
@@ -279,7 +290,7 @@ void frmInsumos_Compra::Command5_Click() {
         if (!answer)
             return;
         typed = *answer;
-        valor = Decimal::parse(typed, true);
+        valor = Decimal::parse(typed, true, Decimal::kAmount);
     }
     if (valor->isNegative()) {
         dlg::inform(QStringLiteral("--- ERRO --- VALOR DO FRETE NÃO PODE SER MENOR QUE ZERO!"),
@@ -294,7 +305,12 @@ void frmInsumos_Compra::Command5_Click() {
         return;
     freteSugerido_ = typed;
     // Spread over what the items are worth now, should the list have changed.
-    const Decimal insumos = totaisCompra(Adodc1->recordset()).insumos.rounded(2);
+    const TotaisCompra totais = totaisCompra(Adodc1->recordset());
+    if (totais.foraDoLimite || !totais.insumos.plus(*valor, Decimal::kAmount)) {
+        dlg::show(dlg::foraDoLimite());
+        return;
+    }
+    const Decimal insumos = totais.insumos.rounded(2);
     if (insumos.isZero()) {
         dlg::inform(QStringLiteral("--- ERRO --- COMPRA SEM VALOR DE INSUMOS PARA O RATEIO!"),
                     QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);

@@ -231,9 +231,11 @@ void frmOS_Custos::DataGrid1_DblClick() {
 
 void frmOS_Custos::CalculaTotaisCustos() {
     lTL->setText(textoTotaisCustos({}));
-    shared::withConnection(this, [this](db::Connection& cn) {
-        lTL->setText(textoTotaisCustos(leTotaisCustos(cn, ordem().value_or(0))));
-    });
+    // Sums that could not be read are not shown as zeros.
+    if (!shared::withConnection(this, [this](db::Connection& cn) {
+            lTL->setText(textoTotaisCustos(leTotaisCustos(cn, ordem().value_or(0))));
+        }))
+        lTL->clear();
 }
 
 void frmOS_Custos::escPressed() {

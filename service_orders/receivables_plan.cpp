@@ -30,7 +30,7 @@ std::variant<Decimal, dlg::Message> confereParcela(ParcelaDigitada& parcela, int
     if (auto recusa =
             parcelas::confereVencimento(parcela.rotulo, vencimento, anterior, emissao, i == 0))
         return *recusa;
-    const auto valor = Decimal::parse(parcela.valor);
+    const auto valor = Decimal::parse(parcela.valor, true, Decimal::kAmount);
     if (!valor)
         return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + parcela.rotulo +
                             QStringLiteral(" E INVÁLIDO!"));
@@ -176,6 +176,8 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
         return dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
     if (*total <= Decimal())
         return dlg::critico(QStringLiteral("--- ERRO --- VALOR DA ORDEM INVÁLIDO!"));
+    if (!total->fits(Decimal::kAmount))
+        return dlg::foraDoLimite();
     if (*total < plano.travado)
         return servicosMenores();
     if (!emissao)
@@ -194,7 +196,10 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
         const auto valor = confereParcela(parcela, i, plano.parcelas, *emissao);
         if (const auto* aviso = std::get_if<dlg::Message>(&valor))
             return *aviso;
-        soma += std::get<Decimal>(valor);
+        const auto somada = soma.plus(std::get<Decimal>(valor), Decimal::kAmount);
+        if (!somada)
+            return dlg::foraDoLimite();
+        soma = *somada;
         gravacao.parcelas.append(
             {parcela.chave, std::get<Decimal>(valor), *dates::parseBr(parcela.vencimento)});
     }

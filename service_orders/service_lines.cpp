@@ -32,7 +32,17 @@ std::variant<Linha, dlg::Message> confere(const QString& descricao, const QStrin
         return dlg::atencao(
             QStringLiteral("--- ERRO --- PERCENTUAL DO DESCONTO NÃO PODE SER MENOR QUE ZERO!"),
             dlg::Icon::Exclamation);
+    if (!qt->times(*vu, Decimal::kAmount))
+        return dlg::foraDoLimite();
     return Linha{descricao, unidade, *qt, *vu, *pd};
+}
+
+std::optional<dlg::Message> confereTotal(db::Connection& connection, qint64 osnr,
+                                         const Linha& linha) {
+    const Decimal subtotal = totais(connection.query(somas(osnr))).subtotal;
+    if (!subtotal.plus(linha.qt * linha.vu, Decimal::kAmount))
+        return dlg::foraDoLimite();
+    return std::nullopt;
 }
 
 QString idsrv(const QDateTime& moment) {

@@ -31,10 +31,15 @@ struct Linha {
 // The boxes of the line entry checked in the order the user is told about
 // them; amounts parsed by the typed-number rule. A refusal is a box titled
 // "ATENÇÃO": "incomplete data" with the information icon, a value out of
-// range with the exclamation icon.
+// range (a line worth more than an amount holds among them) with the
+// exclamation icon.
 std::variant<Linha, dlg::Message> confere(const QString& descricao, const QString& unidade,
                                           const QString& quantidade, const QString& unitario,
                                           const QString& desconto);
+
+// The order's subtotal with the line must stay within the amounts' range.
+std::optional<dlg::Message> confereTotal(db::Connection& connection, qint64 osnr,
+                                         const Linha& linha);
 
 // The line's identifier: the moment of entry as yyyymmddhhmmss.
 QString idsrv(const QDateTime& moment);

@@ -86,8 +86,11 @@ std::optional<servicelines::Totais> ServiceLinesFrame::somaTotais() {
     shared::withConnection(nullptr, [&](db::Connection& cn) {
         totais = servicelines::totais(cn.query(servicelines::somas(*osnr)));
     });
+    // Sums that could not be read are not shown as zeros.
     if (totais)
         lTL->setText(servicelines::linhaTotais(*totais));
+    else
+        lTL->clear();
     return totais;
 }
 
@@ -130,9 +133,13 @@ void ServiceLinesFrame::Command2_Click() {
     {
         BusyGuard busy(this);
         const bool gravada = shared::withConnection(nullptr, [&](db::Connection& cn) {
+            const auto& linha = std::get<servicelines::Linha>(conferida);
+            recusa = servicelines::confereTotal(cn, *osnr, linha);
+            if (recusa)
+                return;
             const QDateTime agora = QDateTime::currentDateTime();
-            recusa = servicelines::grava(cn, *osnr, std::get<servicelines::Linha>(conferida),
-                                         servicelines::idsrv(agora), osStamp(agora));
+            recusa =
+                servicelines::grava(cn, *osnr, linha, servicelines::idsrv(agora), osStamp(agora));
         });
         if (!gravada)
             return;

@@ -1,5 +1,7 @@
 #include "platform/db/db_error.h"
 
+#include "platform/dialogs.h"
+
 namespace db {
 
 bool DbError::isConnectionLoss() const {
@@ -31,6 +33,8 @@ QString DbError::message() const {
         return QStringLiteral("--- ERRO --- REGISTRO JÁ CADASTRADO!");
     if (number_ == 1406)
         return QStringLiteral("--- ERRO --- TEXTO MAIOR QUE O CAMPO PERMITE!");
+    if (number_ == kOutOfRange)
+        return dlg::foraDoLimite().text;
     return QStringLiteral("--- ERRO --- %1 - %2").arg(number_).arg(text_);
 }
 

@@ -19,6 +19,10 @@ enum class Loss {
 // driver's tags.
 class DbError : public std::runtime_error {
 public:
+    // The server's number for a value its column cannot hold, also raised
+    // for a number read back that the decimal cannot hold.
+    static constexpr int kOutOfRange = 1264;
+
     DbError(int number, QString sqlState, QString text, Loss loss = Loss::None)
         : std::runtime_error(text.toStdString()), number_(number), sqlState_(std::move(sqlState)),
           text_(std::move(text)), loss_(loss) {}

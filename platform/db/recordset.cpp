@@ -2,6 +2,7 @@
 
 #include "platform/db/db_error.h"
 
+#include <QRegularExpression>
 #include <limits>
 
 namespace db {
@@ -94,7 +95,16 @@ std::optional<QDate> Recordset::date(const QString& column) const {
 }
 
 Decimal Recordset::decimalAt(qsizetype row, int column) const {
-    return Decimal::fromSql(textAt(row, column)).value_or(Decimal());
+    const QString t = textAt(row, column);
+    if (const auto d = Decimal::fromSql(t))
+        return *d;
+    // A number too large for the decimal (a sum of many large amounts) is an
+    // error to show, never a zero.
+    static const QRegularExpression number(QStringLiteral("^\\s*-?\\d+(\\.\\d*)?\\s*$"));
+    if (number.match(t).hasMatch())
+        throw DbError(DbError::kOutOfRange, QStringLiteral("22003"),
+                      QStringLiteral("Out of range value for column '%1'").arg(columnName(column)));
+    return Decimal();
 }
 
 std::optional<QDate> Recordset::dateAt(qsizetype row, int column) const {

@@ -6,6 +6,7 @@
 #include "tests/finance/finance_test_support.h"
 #include "tests/support/lasting_conflict.h"
 #include "tests/support/modal.h"
+#include "tests/support/typing.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -174,6 +175,41 @@ TEST_F(CReceberBaixa, AmountReceivedIsBoundedByWhatIsDue) {
         EXPECT_FALSE(f.frmDest->isHidden());
     }
     EXPECT_EQ(f.txtVRt->text(), QStringLiteral("105,00"));
+    // Amounts beyond what the columns keep, and a total due beyond them.
+    struct Wide {
+        const char* juros;
+        const char* descontos;
+        const char* received;
+        const char* message;
+    };
+    const char* invalid = "--- ERRO --- VALOR DO DESCONTO E/OU JUROS INVÁLIDO!";
+    for (const Wide& c :
+         {Wide{"922.337.203.685.477", "0", "10", invalid},
+          Wide{"0", "999999999999999", "10", invalid}, Wide{"0", "0", "999999999999999", invalid},
+          Wide{"10.000.000.000.000", "0", "10", invalid},
+          Wide{"9.999.999.999.999", "0", "10", "--- ERRO --- VALOR FORA DO LIMITE!"}}) {
+        SCOPED_TRACE(c.juros);
+        dialogs.clear();
+        receive(f, 0, QString::fromUtf8(c.received), QString::fromUtf8(c.juros),
+                QString::fromUtf8(c.descontos));
+        EXPECT_EQ(dialogs.texts(), QStringList{QString::fromUtf8(c.message)});
+    }
+    // Typed and left as the user does: the total is not wrapped round, and
+    // the window stays.
+    f.show();
+    QApplication::setActiveWindow(&f);
+    f.DataGrid1_DblClick();
+    dialogs.clear();
+    f.txtVRj->setFocus();
+    f.txtVRj->clear();
+    testsupport::type(f.txtVRj, QStringLiteral("922.337.203.685.477"));
+    QTest::keyClick(f.txtVRj, Qt::Key_Tab);
+    EXPECT_EQ(f.txtVRt->text(), QStringLiteral("100,00"));
+    f.txtVRpg->setText(QStringLiteral("10"));
+    QTest::mouseClick(f.Command15, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(), QStringList{QString::fromUtf8(invalid)});
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("0.00|0.00|0.00|100.00|N"));
     EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 0);
     dialogs.clear();
     receive(f, 0, QStringLiteral("105"), QStringLiteral("7"), QStringLiteral("2"));

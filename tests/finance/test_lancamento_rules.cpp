@@ -51,6 +51,10 @@ TEST(LancamentoRules, FirstValueAndDueDate) {
     EXPECT_FALSE(primeiroValor(QStringLiteral("0")).has_value());
     EXPECT_FALSE(primeiroValor(QStringLiteral("0,004")).has_value());
     EXPECT_FALSE(primeiroValor(QStringLiteral("x")).has_value());
+    EXPECT_FALSE(primeiroValor(QStringLiteral("999999999999999")).has_value());
+    EXPECT_FALSE(primeiroValor(QStringLiteral("10.000.000.000.000")).has_value());
+    EXPECT_EQ(primeiroValor(QStringLiteral("9.999.999.999.999,99"))->toSql(2),
+              QStringLiteral("9999999999999.99"));
     const QDate today(2026, 3, 20);
     EXPECT_EQ(primeiroVencimento(QStringLiteral("10/03/2026"), today), PrimeiroVencimento::Aceito);
     EXPECT_EQ(primeiroVencimento(QStringLiteral("09/03/2026"), today),
@@ -105,6 +109,16 @@ TEST(LancamentoRules, SaveChecksInTheirOrder) {
         {"value not a number", [](Documento&, auto& p) { p[1].valor = QStringLiteral("1,2,3"); },
          QStringLiteral("--- ERRO --- O VALOR DA PARCELA 002/003 E INVÁLIDO!"),
          QStringLiteral("ATENÇÃO")},
+        {"value beyond an amount",
+         [](Documento&, auto& p) { p[1].valor = QStringLiteral("999999999999999"); },
+         QStringLiteral("--- ERRO --- O VALOR DA PARCELA 002/003 E INVÁLIDO!"),
+         QStringLiteral("ATENÇÃO")},
+        {"total beyond an amount",
+         [](Documento&, auto& p) {
+             for (Parcela& parcela : p)
+                 parcela.valor = QStringLiteral("5.000.000.000.000");
+         },
+         QStringLiteral("--- ERRO --- VALOR FORA DO LIMITE!"), QStringLiteral("ATENÇÃO")},
         {"value zero", [](Documento&, auto& p) { p[2].valor = QStringLiteral("0,00"); },
          QStringLiteral("--- ERRO --- O VALOR DA PARCELA 003/003 NÃO PODE SER MENOR E/OU IGUAL A "
                         "ZERO!"),

@@ -76,6 +76,29 @@ TEST(ReciboRules, ItemTotal) {
         calculaTotal(QStringLiteral("10,00"), QStringLiteral("0"), QStringLiteral("15"))->total,
         QStringLiteral("-5,00"));
     EXPECT_FALSE(calculaTotal(QStringLiteral("10,00"), QStringLiteral("x"), QStringLiteral("1")));
+    // Interest and discount beyond what an amount keeps, or a total due
+    // beyond it, are refused before anything is summed for good.
+    EXPECT_FALSE(calculaTotal(QStringLiteral("10,00"), QStringLiteral("922.337.203.685.477"),
+                              QStringLiteral("0")));
+    EXPECT_FALSE(confereJuros(QStringLiteral("10,00"), QStringLiteral("7"), QStringLiteral("2")));
+    const QString invalid = QStringLiteral("--- ERRO --- VALOR DO DESCONTO E/OU JUROS INVÁLIDO!");
+    EXPECT_EQ(confereJuros(QStringLiteral("10,00"), QStringLiteral("922.337.203.685.477"),
+                           QStringLiteral("0"))
+                  ->text,
+              invalid);
+    EXPECT_EQ(
+        confereJuros(QStringLiteral("10,00"), QStringLiteral("0"), QStringLiteral("-R$ -5"))->text,
+        invalid);
+    EXPECT_EQ(confereJuros(QStringLiteral("9.999.999.999.999,00"), QStringLiteral("1"),
+                           QStringLiteral("0"))
+                  ->text,
+              QStringLiteral("--- ERRO --- VALOR FORA DO LIMITE!"));
+    EXPECT_FALSE(confereJuros(QStringLiteral("9.999.999.999.999,00"), QStringLiteral("1"),
+                              QStringLiteral("1")));
+    EXPECT_EQ(
+        devido(Decimal::fromInt(100), *Decimal::parse(QStringLiteral("2,345")), Decimal::fromInt(1))
+            ->toSql(2),
+        QStringLiteral("101.35"));
     EXPECT_EQ(moeda(Decimal::fromRaw(12345600)), QStringLiteral("R$ 1.234,56"));
     EXPECT_EQ(moeda(Decimal::fromRaw(-5000)), QStringLiteral("-R$ 0,50"));
 }

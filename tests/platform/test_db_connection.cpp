@@ -97,6 +97,28 @@ TEST_F(DbConnection, ErrorsCarryTheServerNumberWithoutTheDriverTags) {
                   QStringLiteral("--- ERRO --- 1146 - Table '%1.nao_existe' doesn't exist")
                       .arg(testsupport::databaseName()));
     }
+    // A value its column cannot hold, refused by the server or read back too
+    // wide for the decimal, is told the same way.
+    try {
+        cn.execute(QStringLiteral("INSERT INTO amostra (nome, valor) VALUES ('B', ?)"),
+                   {Decimal::fromInt(100000000000)});
+        FAIL() << "out of range accepted";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), DbError::kOutOfRange);
+        EXPECT_EQ(e.message(), QStringLiteral("--- ERRO --- VALOR FORA DO LIMITE!"));
+    }
+    const db::Recordset sums = cn.query(
+        QStringLiteral("SELECT 99999999999999.9999 * 10 AS larga, 922337203685477.5807 AS justa, "
+                       "'abc' AS texto"));
+    EXPECT_EQ(sums.decimal(QStringLiteral("justa")).raw(), INT64_MAX);
+    EXPECT_TRUE(sums.decimal(QStringLiteral("texto")).isZero());
+    try {
+        sums.decimal(QStringLiteral("larga"));
+        FAIL() << "a sum too wide read as a number";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.number(), DbError::kOutOfRange);
+        EXPECT_EQ(e.message(), QStringLiteral("--- ERRO --- VALOR FORA DO LIMITE!"));
+    }
     // The connection goes on working after a failure.
     EXPECT_EQ(cn.query(QStringLiteral("SELECT 1 AS um")).integer(QStringLiteral("um")), 1);
 }

@@ -52,10 +52,46 @@ TEST(Decimal, TypedNumbersFollowTheBrazilianRule) {
         {"R$", "invalid"},
         {"1e3", "invalid"},
         {"1 500", "invalid"},
+        // One sign at most, before or after "R$".
+        {"-R$ 5", "-5.0000"},
+        {"+R$ 5", "5.0000"},
+        {"R$ +5", "5.0000"},
+        {"-R$ -5", "invalid"},
+        {"+R$ -5", "invalid"},
+        {"-R$ +5", "invalid"},
+        {"--5", "invalid"},
+        {"- -5", "invalid"},
+        {"+-5", "invalid"},
+        {"5-", "invalid"},
+        // Fourteen whole digits fit the quantity columns; fifteen never do.
+        {"99999999999999,9999", "99999999999999.9999"},
+        {"99.999.999.999.999", "99999999999999.0000"},
+        {"-99999999999999", "-99999999999999.0000"},
+        {"99999999999999,99995", "invalid"},
+        {"999999999999999", "invalid"},
+        {"922.337.203.685.477", "invalid"},
+        {"922.337.203.685.478", "invalid"},
+        {"-999999999999999,99", "invalid"},
+        {"99999999999999999999999", "invalid"},
     };
     for (const auto& [typed, expected] : table)
         EXPECT_EQ(sql(QString::fromUtf8(typed)), QString::fromUtf8(expected)) << typed;
     EXPECT_FALSE(Decimal::parse(QStringLiteral("R$ 5"), false).has_value());
+}
+
+TEST(Decimal, AmountsKeepThirteenWholeDigits) {
+    // Counted after rounding to cents.
+    auto amount = [](const char* typed) {
+        const auto d = Decimal::parse(QString::fromUtf8(typed), false, Decimal::kAmount);
+        return d ? d->toSql() : QStringLiteral("invalid");
+    };
+    EXPECT_EQ(amount("9.999.999.999.999,99"), QStringLiteral("9999999999999.9900"));
+    EXPECT_EQ(amount("9999999999999,994"), QStringLiteral("9999999999999.9940"));
+    EXPECT_EQ(amount("9999999999999,995"), QStringLiteral("invalid"));
+    EXPECT_EQ(amount("10000000000000"), QStringLiteral("invalid"));
+    EXPECT_EQ(amount("-10.000.000.000.000"), QStringLiteral("invalid"));
+    EXPECT_TRUE(Decimal::fromInt(-9999999999999).fits(Decimal::kAmount));
+    EXPECT_FALSE(Decimal::fromRaw(INT64_MAX).fits(Decimal::kQuantity));
 }
 
 TEST(Decimal, FormatsWithCommaAndGrouping) {
@@ -91,9 +127,45 @@ TEST(Decimal, ArithmeticRoundsHalfAwayFromZero) {
     EXPECT_LT(*Decimal::parse(QStringLiteral("-1")), Decimal());
 }
 
+TEST(Decimal, SumsAndProductsNeverWrap) {
+    const Decimal tenBillion = Decimal::fromInt(10000000000);
+    const Decimal billion = Decimal::fromInt(1000000000);
+    const Decimal top = Decimal::fromRaw(INT64_MAX);
+    // The checked forms give no value beyond the range asked for.
+    EXPECT_FALSE(tenBillion.times(billion).has_value());
+    EXPECT_FALSE(tenBillion.times(Decimal::fromInt(1000), Decimal::kAmount).has_value());
+    EXPECT_EQ(tenBillion.times(Decimal::fromInt(999))->toSql(0), QStringLiteral("9990000000000"));
+    EXPECT_EQ(tenBillion.times(Decimal::fromInt(999), Decimal::kAmount)->toSql(0),
+              QStringLiteral("9990000000000"));
+    const Decimal maxAmount = *Decimal::parse(QStringLiteral("9999999999999,99"));
+    EXPECT_FALSE(maxAmount.plus(*Decimal::parse(QStringLiteral("0,01")), Decimal::kAmount));
+    EXPECT_EQ(maxAmount.plus(maxAmount)->toSql(2), QStringLiteral("19999999999999.98"));
+    EXPECT_FALSE((-maxAmount).minus(maxAmount, Decimal::kAmount));
+    EXPECT_FALSE(top.plus(Decimal::fromRaw(1)).has_value());
+    EXPECT_FALSE(Decimal::fromRaw(INT64_MIN).minus(Decimal::fromRaw(1)).has_value());
+    EXPECT_FALSE(top.times(top).has_value());
+    // The operators throw rather than wrap.
+    EXPECT_THROW(top + Decimal::fromRaw(1), std::overflow_error);
+    EXPECT_THROW(Decimal::fromRaw(INT64_MIN) - Decimal::fromRaw(1), std::overflow_error);
+    EXPECT_THROW(-Decimal::fromRaw(INT64_MIN), std::overflow_error);
+    EXPECT_THROW(tenBillion * billion, std::overflow_error);
+    Decimal sum = top;
+    EXPECT_THROW(sum += Decimal::fromRaw(1), std::overflow_error);
+    EXPECT_EQ(sum, top);
+    Decimal difference = Decimal::fromRaw(INT64_MIN);
+    EXPECT_THROW(difference -= Decimal::fromRaw(1), std::overflow_error);
+    EXPECT_EQ(difference, Decimal::fromRaw(INT64_MIN));
+    EXPECT_EQ((tenBillion + billion).toSql(0), QStringLiteral("11000000000"));
+}
+
 TEST(Decimal, MachineTextReadsBack) {
     EXPECT_EQ(Decimal::fromSql(QStringLiteral("-1234.56789"))->toSql(),
               QStringLiteral("-1234.5679"));
     EXPECT_EQ(Decimal::fromSql(QStringLiteral("15"))->toSql(0), QStringLiteral("15"));
     EXPECT_FALSE(Decimal::fromSql(QStringLiteral("1,5")).has_value());
+    // A sum wider than the decimal is no number, never a throw nor a zero.
+    EXPECT_EQ(Decimal::fromSql(QStringLiteral("922337203685477.5807"))->raw(), INT64_MAX);
+    EXPECT_FALSE(Decimal::fromSql(QStringLiteral("922337203685477.5808")).has_value());
+    EXPECT_FALSE(Decimal::fromSql(QStringLiteral("-922337203685477.5809")).has_value());
+    EXPECT_FALSE(Decimal::fromSql(QStringLiteral("99999999999999999999999999.99")).has_value());
 }

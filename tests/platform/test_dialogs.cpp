@@ -15,10 +15,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <functional>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <optional>
+#include <stdexcept>
 
 namespace {
 
@@ -201,4 +204,61 @@ TEST(QtDialogs, AProgramThatCannotStartSaysWhy) {
     error.clear();
     EXPECT_TRUE(dlg::QtDialogs().startProgram(program, {}, &error));
     EXPECT_TRUE(error.isEmpty());
+}
+
+namespace {
+
+// A window whose handler fails, as a fault of ours would.
+class FailingWindow : public QWidget {
+public:
+    int handled = 0;
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() != QEvent::User)
+            return QWidget::event(e);
+        ++handled;
+        throw std::runtime_error("estado impossível da gravação");
+    }
+};
+
+} // namespace
+
+// Events are posted and timers run rather than keys pressed: an exception
+// unwinding through Qt's own key and mouse translation leaks what those frames
+// hold, and the suite runs under the leak checker.
+TEST(LastGuard, AnExceptionFromAHandlerEndsOnlyThatOperation) {
+    testsupport::ScriptedDialogs dialogs;
+    FailingWindow window;
+    window.show();
+    const QString told =
+        QStringLiteral("--- ERRO --- OCORREU UM ERRO INTERNO! A OPERAÇÃO NÃO FOI CONCLUÍDA.");
+    // Each failure is told, written to standard error, and fails the test it
+    // happened in with its text; the window goes on taking events.
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_NONFATAL_FAILURE(
+            {
+                QCoreApplication::postEvent(&window, new QEvent(QEvent::User));
+                QTest::qWait(20);
+            },
+            "estado impossível da gravação");
+    }
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QTimer::singleShot(0, &window, [] { throw 42; });
+            QTest::qWait(20);
+        },
+        "exceção desconhecida");
+    const std::string written = testing::internal::GetCapturedStderr();
+    EXPECT_NE(written.find("estado impossível da gravação"), std::string::npos) << written;
+    EXPECT_NE(written.find("exceção desconhecida"), std::string::npos) << written;
+    EXPECT_EQ(window.handled, 2);
+    ASSERT_EQ(dialogs.messages().size(), 3u);
+    for (const dlg::Message& m : dialogs.messages()) {
+        EXPECT_EQ(m.text, told);
+        EXPECT_EQ(m.title, QStringLiteral("ATENÇÃO"));
+        EXPECT_EQ(m.icon, dlg::Icon::Critical);
+    }
+    EXPECT_TRUE(window.isVisible());
 }

@@ -155,6 +155,38 @@ TEST_F(Produto, NumberFormats) {
               QStringLiteral("2,5"));
 }
 
+TEST_F(Produto, NumbersBeyondTheColumnsAreRefusedAndTheWindowStays) {
+    frmCadProduto form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    struct Case {
+        QLineEdit* box;
+        const char* typed;
+    };
+    for (const Case& c : {Case{form.txtFator, "999999999999999"}, Case{form.txtFator, "-R$ -5"},
+                          Case{form.txtFator, "+-5"}, Case{form.txtDtUA, "- -5"}}) {
+        SCOPED_TRACE(c.typed);
+        fill(form, QStringLiteral("TB-01"));
+        dialogs.clear();
+        c.box->clear();
+        c.box->setFocus();
+        testsupport::type(c.box, QString::fromUtf8(c.typed));
+        // Leaving the box keeps what no number can be made of.
+        QTest::keyClick(c.box, Qt::Key_Return);
+        EXPECT_NE(QApplication::focusWidget(), c.box);
+        EXPECT_EQ(c.box->text(), QString::fromUtf8(c.typed));
+        QTest::mouseClick(form.cmdsalva, Qt::LeftButton);
+        EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!")});
+        EXPECT_EQ(count(QStringLiteral("produtos")), 0);
+        EXPECT_TRUE(form.isVisible());
+    }
+    // Fourteen whole digits are what the column keeps.
+    fill(form, QStringLiteral("TB-01"));
+    form.txtFator->setText(QStringLiteral("99999999999999,99"));
+    QTest::mouseClick(form.cmdsalva, Qt::LeftButton);
+    EXPECT_EQ(column("vcusto"), QStringLiteral("99999999999999.9900"));
+}
+
 TEST_F(Produto, ACodeOutsideTheNarrowedListIsNeverDuplicatedNorOverwritten) {
     cn.execute(QStringLiteral("insert into produtos (cdpro, dspro, un, cdgrupo, vcusto) values "
                               "('TB-01', 'ORIGINAL', 'UN', 1, 7)"));

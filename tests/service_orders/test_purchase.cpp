@@ -5,9 +5,11 @@
 #include "service_orders/frmInsumos_Destino.h"
 #include "tests/service_orders/supply_test_support.h"
 #include "tests/support/modal.h"
+#include "tests/support/typing.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 using regtest::columnTexts;
@@ -225,6 +227,18 @@ TEST_F(Purchase, ItemsAreCheckedInOrder) {
          "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!", dlg::Icon::Critical},
         {"arrival before issue", [](auto& f) { f.txtDTc->setText(QStringLiteral("01/05/2024")); },
          "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!", dlg::Icon::Information},
+        {"value beyond its column",
+         [](auto& f) { f.txtVR->setText(QStringLiteral("999999999999999")); }, incomplete,
+         dlg::Icon::Exclamation},
+        {"quantity beyond its column",
+         [](auto& f) { f.txtQtde->setText(QStringLiteral("999999999999999")); }, incomplete,
+         dlg::Icon::Exclamation},
+        {"item worth more than an amount keeps",
+         [](auto& f) {
+             f.txtVR->setText(QStringLiteral("10.000.000.000"));
+             f.txtQtde->setText(QStringLiteral("1.000.000.000"));
+         },
+         "--- ERRO --- VALOR FORA DO LIMITE!", dlg::Icon::Exclamation},
     };
     auto form = open();
     enterPurchase(*form);
@@ -248,6 +262,58 @@ TEST_F(Purchase, ItemsAreCheckedInOrder) {
     addItem(*form, QStringLiteral("P1"), QStringLiteral("1"), QStringLiteral("0"));
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 1);
+}
+
+TEST_F(Purchase, TotalsBeyondTheAmountsAreRefusedAndNeverWrap) {
+    auto form = open();
+    enterPurchase(*form);
+    const QString outOfRange = QStringLiteral("--- ERRO --- VALOR FORA DO LIMITE!");
+    // Typed as the user types them: the item is refused before it is written.
+    enter(form->txtCdPro, QStringLiteral("P1"));
+    form->txtVR->clear();
+    form->txtVR->setFocus();
+    testsupport::type(form->txtVR, QStringLiteral("10.000.000.000"));
+    form->txtQtde->setFocus();
+    testsupport::type(form->txtQtde, QStringLiteral("1.000.000.000"));
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(), QStringList{outOfRange});
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 0);
+    EXPECT_TRUE(form->isVisible());
+    // Items that fit one by one, but not together.
+    dialogs.clear();
+    addItem(*form, QStringLiteral("P1"), QStringLiteral("1"), QStringLiteral("9.000.000.000.000"));
+    EXPECT_TRUE(dialogs.texts().isEmpty());
+    addItem(*form, QStringLiteral("P2"), QStringLiteral("1"), QStringLiteral("1.000.000.000.000"));
+    EXPECT_EQ(dialogs.texts(), QStringList{outOfRange});
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 1);
+    EXPECT_EQ(form->lST->text(),
+              totals("1", "0,00", "9.000.000.000.000,00", "9.000.000.000.000,00"));
+    // A freight that would take the purchase beyond is refused too.
+    dialogs.clear();
+    dialogs.answerInput(QStringLiteral("1.000.000.000.000"));
+    dialogs.answer(dlg::Answer::Yes);
+    form->Command5_Click();
+    EXPECT_EQ(dialogs.texts().last(), outOfRange);
+    EXPECT_EQ(value(QStringLiteral("select sum(vfrete) from insumos_cmp")),
+              QStringLiteral("0.0000"));
+
+    // A purchase stored before, holding an item worth more than the decimal
+    // holds, opens with an error instead of ending the program.
+    cn.execute(QStringLiteral("insert into insumos_cmp (idlan, cdfor, serie, nfiscal, modelo, dte, "
+                              "dtc, cdpro, vfinal, qtde) values ('antigo', ?, '1', '999', '55', "
+                              "'2024-05-02', '2024-05-03', 'P1', 10000000000, 1000000000)"),
+               {supplier});
+    dialogs.clear();
+    enterPurchase(*form, "1", "999");
+    EXPECT_EQ(dialogs.texts(), QStringList{outOfRange});
+    EXPECT_TRUE(form->lST->text().isEmpty());
+    EXPECT_EQ(form->DataGrid1->model()->rowCount(), 1);
+    dialogs.clear();
+    dialogs.answerInput(QStringLiteral("10"));
+    dialogs.answer(dlg::Answer::Yes);
+    form->Command5_Click();
+    EXPECT_EQ(dialogs.texts().last(), outOfRange);
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(Purchase, InvoiceKeyWithLettersIsRefusedWhenEntered) {

@@ -112,6 +112,8 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
          "--- ERRO --- DATA DE EMISSÃO INVÁLIDA!", "ATENÇÃO", dlg::Icon::Exclamation},
         {"total", [](auto& p) { p.total = QStringLiteral("0"); },
          "--- ERRO --- VALOR DA ORDEM INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
+        {"total beyond an amount", [](auto& p) { p.total = QStringLiteral("10.000.000.000.000"); },
+         "--- ERRO --- VALOR FORA DO LIMITE!", "ATENÇÃO", dlg::Icon::Exclamation},
         {"below what received rows hold",
          [](auto& p) {
              p.travado = Decimal::fromInt(101);
@@ -138,6 +140,15 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
          dlg::Icon::Critical},
         {"value", [](auto& p) { p.parcelas[1].valor = QStringLiteral("abc"); },
          "--- ERRO --- O VALOR DA PARCELA 002/003 E INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
+        {"value beyond an amount",
+         [](auto& p) { p.parcelas[1].valor = QStringLiteral("999999999999999"); },
+         "--- ERRO --- O VALOR DA PARCELA 002/003 E INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
+        {"instalments summing beyond an amount",
+         [](auto& p) {
+             for (auto& parcela : p.parcelas)
+                 parcela.valor = QStringLiteral("5.000.000.000.000");
+         },
+         "--- ERRO --- VALOR FORA DO LIMITE!", "ATENÇÃO", dlg::Icon::Exclamation},
         {"zero", [](auto& p) { p.parcelas[2].valor = QStringLiteral("0"); },
          "--- ERRO --- O VALOR DA PARCELA 003/003 NÃO PODE SER MENOR E/OU IGUAL A ZERO!", "ATENÇÃO",
          dlg::Icon::Critical},

@@ -5,11 +5,13 @@
 #include "service_orders/service_lines_frame.h"
 #include "tests/service_orders/core_order_test.h"
 #include "tests/support/modal.h"
+#include "tests/support/typing.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 
 using regtest::columnTexts;
 
@@ -24,12 +26,18 @@ TEST(ServiceLineChecks, RefusalsInTheirOrder) {
         {"X", "UN", "abc", "1", "0", "--- ERRO --- DADOS INCOMPLETOS!", true},
         {"X", "UN", "1", "", "0", "--- ERRO --- DADOS INCOMPLETOS!", true},
         {"X", "UN", "1", "1", "x", "--- ERRO --- DADOS INCOMPLETOS!", true},
+        {"X", "UN", "999999999999999", "1", "0", "--- ERRO --- DADOS INCOMPLETOS!", true},
+        {"X", "UN", "1", "-R$ -5", "0", "--- ERRO --- DADOS INCOMPLETOS!", true},
         {"X", "UN", "0", "-1", "-1",
          "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!", false},
         {"X", "UN", "1", "-1", "-1", "--- ERRO --- VALOR UNITÁRIO NÃO PODE SER MENOR QUE ZERO!",
          false},
         {"X", "UN", "1", "0", "-1",
          "--- ERRO --- PERCENTUAL DO DESCONTO NÃO PODE SER MENOR QUE ZERO!", false},
+        // A line worth more than an amount keeps.
+        {"X", "UN", "10.000.000.000", "1.000.000.000", "0", "--- ERRO --- VALOR FORA DO LIMITE!",
+         false},
+        {"X", "UN", "2", "5.000.000.000.000", "0", "--- ERRO --- VALOR FORA DO LIMITE!", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -129,6 +137,52 @@ TEST_F(ServiceLines, RefusedLineKeepsWhatWasTyped) {
     form.txtOsNr->clear();
     add(form, QString(), QString(), QString(), QString());
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(ServiceLines, LinesAndTotalsBeyondTheAmountsAreRefusedAndTheWindowStays) {
+    frmOS_Servicos form;
+    form.txtOsNr->setText(QString::number(osnr));
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ServiceLinesFrame* f = form.Frame1;
+    auto typeLine = [&](const QString& qt, const QString& vu) {
+        for (const auto& [box, text] :
+             {std::pair{f->txtDsSRV, QStringLiteral("PINTURA")},
+              std::pair{f->txtUn, QStringLiteral("UN")}, std::pair{f->txtQt, qt},
+              std::pair{f->txtVU, vu}, std::pair{f->txtPD, QStringLiteral("0")}}) {
+            box->clear();
+            box->setFocus();
+            testsupport::type(box, text);
+        }
+        QTest::mouseClick(f->Command2, Qt::LeftButton);
+    };
+    const QString outOfRange = QStringLiteral("--- ERRO --- VALOR FORA DO LIMITE!");
+    typeLine(QStringLiteral("999999999999999"), QStringLiteral("1"));
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!")});
+    dialogs.clear();
+    typeLine(QStringLiteral("10.000.000.000"), QStringLiteral("1.000.000.000"));
+    EXPECT_EQ(dialogs.texts(), QStringList{outOfRange});
+    EXPECT_EQ(f->txtQt->text(), QStringLiteral("10.000.000.000"));
+    EXPECT_EQ(count(QStringLiteral("os_srv")), 0);
+    EXPECT_TRUE(form.isVisible());
+
+    // A line that fits, over an order whose subtotal is at the top already.
+    servico(osnr, QStringLiteral("1"), QStringLiteral("9999999999999.99"), QStringLiteral("0"));
+    dialogs.clear();
+    typeLine(QStringLiteral("1"), QStringLiteral("0,01"));
+    EXPECT_EQ(dialogs.texts(), QStringList{outOfRange});
+    EXPECT_EQ(count(QStringLiteral("os_srv")), 1);
+
+    // Lines stored before, whose sum the decimal cannot hold: an error, not
+    // a zero nor an end of the program.
+    servico(osnr, QStringLiteral("99999999999999"), QStringLiteral("99999999999999"),
+            QStringLiteral("0"));
+    dialogs.clear();
+    form.hide();
+    form.show();
+    EXPECT_EQ(dialogs.texts(), QStringList{outOfRange});
+    EXPECT_TRUE(f->lTL->text().isEmpty());
+    EXPECT_TRUE(form.isVisible());
 }
 
 // Lines entered in the same second share their identifier; deleting one

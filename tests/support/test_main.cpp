@@ -1,4 +1,5 @@
-#include <QApplication>
+#include "platform/guarded_application.h"
+
 #include <gtest/gtest.h>
 
 // One QApplication for every test program, so forms, timers and network
@@ -16,7 +17,12 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietHandler);
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
+    // An exception that escapes an event fails the test that sent it, with
+    // its text, and the program goes on to the next test.
+    app.setOnEscape([](const QString& what) {
+        ADD_FAILURE() << "exception escaped an event handler: " << what.toStdString();
+    });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
