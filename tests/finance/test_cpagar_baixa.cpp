@@ -356,7 +356,8 @@ TEST_F(CPagarBaixa, AnOpenReceiptIsResumed) {
     // The space bar chooses the receipt the list opens on.
     testsupport::whenModal<frmCPagar_BaixaPendente>([](frmCPagar_BaixaPendente* p) {
         ASSERT_EQ(p->List1->count(), 1);
-        ASSERT_TRUE(p->List1->hasFocus());
+        // The list takes the focus once the window manager activates it.
+        ASSERT_TRUE(QTest::qWaitFor([p] { return p->List1->hasFocus(); }));
         QTest::keyClick(p->List1, Qt::Key_Space);
     });
     f.Command18_Click();

@@ -2,15 +2,19 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace testsupport {
 
 // Acts on the next modal window of type Form once it is shown, from inside
 // the event loop that shows it. Gives up after `timeoutMs`.
 template <typename Form> void whenModal(std::function<void(Form*)> action, int timeoutMs = 5000) {
-    auto* timer = new QTimer();
+    // Owned by the application, so a timer still waiting when the test ends
+    // (the modal never opened) goes with it.
+    auto* timer = new QTimer(qApp);
     auto elapsed = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, elapsed, action, timeoutMs] {
         *elapsed += 10;
@@ -18,7 +22,12 @@ template <typename Form> void whenModal(std::function<void(Form*)> action, int t
         if (form != nullptr && form->isVisible()) {
             timer->stop();
             timer->deleteLater();
+            const QPointer<Form> shown = form;
             action(form);
+            // An assertion that stopped the action leaves no modal waiting
+            // for the test's time limit.
+            if (::testing::Test::HasFatalFailure() && shown && shown->isVisible())
+                shown->close();
         } else if (*elapsed > timeoutMs) {
             timer->stop();
             timer->deleteLater();
