@@ -134,14 +134,12 @@ std::optional<dlg::Message> estorna(db::Connection& cn, qint64 id) {
         const Decimal devolvido = descontos + recebido - juros;
         if (parcela.decimal(QStringLiteral("saldo")) + devolvido < Decimal())
             return recebimentosPosteriores();
-        // A bound amount turns the server's arithmetic into floating point,
-        // so the new balance and its floor are weighed as an exact decimal;
-        // the balance is set before the sums it reads change.
+        // The balance is set before the sums it reads change.
         const qint64 n = cn.execute(
-            QStringLiteral("update creceber set vrab = vrorig + juros - descontos - vrpg + cast(? "
-                           "as decimal(19, 4)), juros = juros - ?, descontos = descontos - ?, "
-                           "vrpg = vrpg - ?, pago = 'N' where nrdoc = ? and vrpg >= ? and vrorig "
-                           "+ juros - descontos - vrpg + cast(? as decimal(19, 4)) >= 0"),
+            QStringLiteral("update creceber set vrab = vrorig + juros - descontos - vrpg + ?, "
+                           "juros = juros - ?, descontos = descontos - ?, vrpg = vrpg - ?, "
+                           "pago = 'N' where nrdoc = ? and vrpg >= ? and vrorig + juros - "
+                           "descontos - vrpg + ? >= 0"),
             {devolvido, juros, descontos, recebido, nrdoc, recebido, devolvido});
         if (n == 0)
             return recibo::parcelaAlterada();

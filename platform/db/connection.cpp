@@ -1,6 +1,7 @@
 #include "platform/db/connection.h"
 
 #include "platform/db/block_fetch.h"
+#include "platform/db/exact_amounts.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -140,6 +141,8 @@ void bindAll(SQLHSTMT stmt, const Params& params, std::vector<Bound>& buffers) {
             rc = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0, 0,
                                   &b.integer, 0, nullptr);
         } else if (const auto* d = std::get_if<Decimal>(&v)) {
+            // The driver sends it as text, whatever type is named here; the
+            // statement casts it back (withExactAmounts).
             b.bytes = d->toSql().toLatin1();
             b.indicator = b.bytes.size();
             rc = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_DECIMAL, 19,
@@ -167,7 +170,7 @@ void bindAll(SQLHSTMT stmt, const Params& params, std::vector<Bound>& buffers) {
 }
 
 void run(SQLHSTMT stmt, const QString& sql, const Params& params) {
-    const QByteArray text = sql.toUtf8();
+    const QByteArray text = withExactAmounts(sql, params).toUtf8();
     std::vector<Bound> buffers;
     SQLRETURN rc;
     if (params.empty()) {

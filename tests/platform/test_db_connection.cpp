@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using db::Connection;
 using db::DbError;
 
@@ -57,6 +59,73 @@ TEST_F(DbConnection, NullsDecimalsAndDates) {
     EXPECT_FALSE(r.date(QStringLiteral("dia")).has_value());
     EXPECT_TRUE(r.find(QStringLiteral("nome"), QStringLiteral("b")));
     EXPECT_THROW(r.text(QStringLiteral("sem_coluna")), DbError);
+}
+
+TEST_F(DbConnection, BoundAmountsAreExactInTheServersArithmetic) {
+    const auto amount = [](const char* sql) {
+        return Decimal::fromSql(QString::fromLatin1(sql)).value();
+    };
+    const auto one = [&](const QString& sql, const db::Params& params) {
+        return cn.query(sql, params).text(QStringLiteral("v"));
+    };
+    EXPECT_EQ(one(QStringLiteral("SELECT 0.3 - ? >= 0.2 AS v"), {amount("0.1")}),
+              QStringLiteral("1"));
+    EXPECT_EQ(one(QStringLiteral("SELECT ? + ? = 0.3 AS v"), {amount("0.1"), amount("0.2")}),
+              QStringLiteral("1"));
+    EXPECT_EQ(one(QStringLiteral("SELECT ? + ? AS v"), {amount("0.1"), amount("0.2")}),
+              QStringLiteral("0.3000"));
+    EXPECT_EQ(one(QStringLiteral("SELECT ? + 0.1 <= -0.2 AS v"), {amount("-0.3")}),
+              QStringLiteral("1"));
+    EXPECT_EQ(one(QStringLiteral("SELECT ? AS v"), {amount("-1.2345")}), QStringLiteral("-1.2345"));
+    // Decimal's whole range, bound alone and in arithmetic.
+    const Decimal largest = Decimal::fromRaw(std::numeric_limits<std::int64_t>::max());
+    const Decimal smallest = Decimal::fromRaw(std::numeric_limits<std::int64_t>::min());
+    for (const Decimal d : {largest, smallest}) {
+        const db::Recordset r = cn.query(QStringLiteral("SELECT ? AS v, ? + 0 AS soma"), {d, d});
+        EXPECT_EQ(r.text(QStringLiteral("v")), d.toSql());
+        EXPECT_EQ(r.text(QStringLiteral("soma")), d.toSql());
+    }
+    EXPECT_EQ(one(QStringLiteral("SELECT ? - 0.0001 AS v"), {largest}),
+              QStringLiteral("922337203685477.5806"));
+    EXPECT_EQ(one(QStringLiteral("SELECT ? + 0.0001 AS v"), {smallest}),
+              QStringLiteral("-922337203685477.5807"));
+
+    // A balance moved by a bound amount under a ceiling, a thousand times: it
+    // reaches the ceiling exactly, and not a cent past it.
+    cn.execute(QStringLiteral("CREATE TABLE saldo (id INT PRIMARY KEY, x DECIMAL(15,2))"));
+    cn.execute(QStringLiteral("INSERT INTO saldo VALUES (1, 123456789012.34)"));
+    const Decimal step = amount("0.1");
+    const Decimal ceiling = amount("123456789112.34");
+    qint64 changed = 0;
+    {
+        db::Transaction t(cn);
+        for (int i = 0; i < 1001; ++i)
+            changed +=
+                cn.execute(QStringLiteral("UPDATE saldo SET x = x + ? WHERE id = 1 AND x + ? <= ?"),
+                           {step, step, ceiling});
+        t.commit();
+    }
+    EXPECT_EQ(changed, 1000);
+    EXPECT_EQ(cn.query(QStringLiteral("SELECT x FROM saldo")).text(QStringLiteral("x")),
+              ceiling.toSql(2));
+}
+
+TEST_F(DbConnection, OnlyPlaceholdersTakeBoundValues) {
+    // A "?" in a quoted text or name or in a comment is no placeholder.
+    cn.execute(QStringLiteral("CREATE TABLE `tem?` (`a?` DECIMAL(15,4), b VARCHAR(20))"));
+    cn.execute(QStringLiteral("INSERT INTO `tem?` (`a?`, b) VALUES (? -- o valor?\n, ?) # fim?"),
+               {Decimal::fromRaw(1000), QStringLiteral("x?")});
+    const db::Recordset r = cn.query(
+        QStringLiteral("SELECT 'it''s ?' AS t, \"\\\"?\" AS u, b, /* ? */ 0.3 - ? >= 0.2 AS ok, "
+                       "`a?` + ? = ? AS soma FROM `tem?` WHERE b = ? /*!  AND `a?` = ? */"),
+        {Decimal::fromRaw(1000), Decimal::fromRaw(2000), Decimal::fromRaw(3000),
+         QStringLiteral("x?"), Decimal::fromRaw(1000)});
+    ASSERT_EQ(r.rowCount(), 1);
+    EXPECT_EQ(r.text(QStringLiteral("t")), QStringLiteral("it's ?"));
+    EXPECT_EQ(r.text(QStringLiteral("u")), QStringLiteral("\"?"));
+    EXPECT_EQ(r.text(QStringLiteral("b")), QStringLiteral("x?"));
+    EXPECT_EQ(r.integer(QStringLiteral("ok")), 1);
+    EXPECT_EQ(r.integer(QStringLiteral("soma")), 1);
 }
 
 TEST_F(DbConnection, LastInsertIdAndAffectedRows) {
