@@ -263,7 +263,8 @@ QString Decimal::toBrTrimmed(int keep) const {
 
 QString Decimal::toSql(int places) const {
     const Decimal r = rounded(places);
-    const std::int64_t absRaw = r.raw_ < 0 ? -r.raw_ : r.raw_;
+    const std::uint64_t absRaw =
+        r.raw_ < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(r.raw_) : r.raw_;
     QString out = (r.raw_ < 0 ? QStringLiteral("-") : QString()) + QString::number(absRaw / kScale);
     if (places > 0) {
         const QString frac =
