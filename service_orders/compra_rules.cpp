@@ -38,8 +38,8 @@ bool acumula(Decimal& acc, std::optional<Decimal> value, Decimal::Range range) {
     return sum.has_value();
 }
 
-// a x b / c rounded half away from zero, exactly.
-Decimal proporcao(Decimal a, Decimal b, Decimal c) {
+// a x b / c rounded half away from zero, exactly; none beyond a quantity.
+std::optional<Decimal> proporcao(Decimal a, Decimal b, Decimal c) {
     __int128 n = static_cast<__int128>(a.raw()) * b.raw();
     __int128 d = c.raw();
     if (d < 0) {
@@ -52,7 +52,12 @@ Decimal proporcao(Decimal a, Decimal b, Decimal c) {
         ++q;
     else if (-r * 2 >= d)
         --q;
-    return Decimal::fromRaw(static_cast<std::int64_t>(q));
+    if (q > INT64_MAX || q < INT64_MIN)
+        return std::nullopt;
+    const Decimal out = Decimal::fromRaw(static_cast<std::int64_t>(q));
+    if (!out.fits(Decimal::kQuantity))
+        return std::nullopt;
+    return out;
 }
 
 } // namespace
@@ -195,11 +200,17 @@ QString textoTotaisCompra(const TotaisCompra& t) {
            moeda(t.insumos) + QStringLiteral(" Tl Final: ") + moeda(t.frete + t.insumos);
 }
 
-std::vector<FreteItem> rateiaFrete(db::Recordset rows, Decimal valor, Decimal insumos) {
+std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal valor,
+                                                  Decimal insumos) {
     std::vector<FreteItem> fretes;
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
-        fretes.push_back({rows.text(QStringLiteral("idlan")),
-                          proporcao(rows.decimal(QStringLiteral("vfinal")), valor, insumos)});
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        const Decimal vfinal = rows.decimal(QStringLiteral("vfinal"));
+        const auto vfrete = proporcao(vfinal, valor, insumos);
+        // The allocated cost lines take the unit value with its freight.
+        if (!vfrete || !vfinal.plus(*vfrete, Decimal::kQuantity))
+            return std::nullopt;
+        fretes.push_back({rows.text(QStringLiteral("idlan")), *vfrete});
+    }
     return fretes;
 }
 

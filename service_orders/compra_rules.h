@@ -99,12 +99,14 @@ TotaisCompra totaisCompra(db::Recordset rows);
 QString textoTotaisCompra(const TotaisCompra& totais);
 
 // Freight over the items in proportion to their unit values: each unit
-// freight is vfinal x amount / goods, rounded to four places.
+// freight is vfinal x amount / goods, rounded to four places. None when a
+// unit freight, or a unit value with it, would leave the column's range.
 struct FreteItem {
     QString idlan;
     Decimal vfrete;
 };
-std::vector<FreteItem> rateiaFrete(db::Recordset rows, Decimal valor, Decimal insumos);
+std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal valor,
+                                                  Decimal insumos);
 enum class Frete {
     Gravado,
     Encerrada,     // the purchase was closed meanwhile

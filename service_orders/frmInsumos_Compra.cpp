@@ -317,9 +317,13 @@ void frmInsumos_Compra::Command5_Click() {
         return;
     }
     const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
+    if (!fretes) {
+        dlg::show(dlg::foraDoLimite());
+        return;
+    }
     auto frete = Frete::Gravado;
     if (!shared::withConnection(
-            this, [&](db::Connection& cn) { frete = gravaFrete(cn, listada_, fretes); }))
+            this, [&](db::Connection& cn) { frete = gravaFrete(cn, listada_, *fretes); }))
         return;
     if (frete == Frete::Encerrada) {
         encerradaPorOutro();

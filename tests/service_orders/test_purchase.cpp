@@ -296,6 +296,20 @@ TEST_F(Purchase, TotalsBeyondTheAmountsAreRefusedAndNeverWrap) {
     EXPECT_EQ(dialogs.texts().last(), outOfRange);
     EXPECT_EQ(value(QStringLiteral("select sum(vfrete) from insumos_cmp")),
               QStringLiteral("0.0000"));
+    // A freight within the purchase's range whose share of a tiny quantity
+    // of a dear item would not fit a unit value (it would wrap to 44,8384).
+    dialogs.clear();
+    enterPurchase(*form, "1", "998");
+    addItem(*form, QStringLiteral("P1"), QStringLiteral("0,0001"), QStringLiteral("1.000.000.000"));
+    EXPECT_EQ(value(QStringLiteral("select qtde from insumos_cmp where nfiscal = '998'")),
+              QStringLiteral("0.0001"));
+    EXPECT_EQ(dialogs.texts(), QStringList());
+    dialogs.answerInput(QStringLiteral("184.467.440.737,10"));
+    dialogs.answer(dlg::Answer::Yes);
+    form->Command5_Click();
+    EXPECT_EQ(dialogs.texts().last(), outOfRange);
+    EXPECT_EQ(value(QStringLiteral("select sum(vfrete) from insumos_cmp")),
+              QStringLiteral("0.0000"));
 
     // A purchase stored before, holding an item worth more than the decimal
     // holds, opens with an error instead of ending the program.
