@@ -268,7 +268,11 @@ void frmCReceber_Baixa::TotalizaRecibo() {
             descontos = somas.decimal(QStringLiteral("vrd"));
             totalRecibo = somas.decimal(QStringLiteral("vrp"));
         } catch (const db::DbError& e) {
+            // Sums that could not be read are not shown as zeros.
+            lST->clear();
+            lPG->clear();
             dlg::showError(e);
+            return;
         }
         totalPagamentos = recibo::soma(linhas());
         pagamentos = totalPagamentos;

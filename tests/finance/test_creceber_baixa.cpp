@@ -220,6 +220,15 @@ TEST_F(CReceberBaixa, AmountReceivedIsBoundedByWhatIsDue) {
     EXPECT_TRUE(f.frmDest->isHidden());
     EXPECT_EQ(f.lPG->text(), QStringLiteral("Juros: R$ 7,00 Descontos: R$ 2,00 Total Baixado: "
                                             "R$ 105,00 Falta: R$ 105,00"));
+    // Open instalments whose sum the decimal cannot hold: an error, and no
+    // total shown as zero.
+    for (int i = 0; i < 93; ++i)
+        instalment(QStringLiteral("G%1").arg(i), 17, 0, QStringLiteral("9999999999999.99"));
+    dialogs.clear();
+    f.TotalizaRecibo();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- VALOR FORA DO LIMITE!")});
+    EXPECT_TRUE(f.lST->text().isEmpty());
+    EXPECT_TRUE(f.lPG->text().isEmpty());
 }
 
 TEST_F(CReceberBaixa, ReversalTakesBackExactlyWhatTheItemAdded) {
