@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/files.h"
+#include "reports/file_messages.h"
 #include "reports/text_lines.h"
 
 #include <QFile>
@@ -149,14 +150,11 @@ QString workbookPath(const QString& chosen) {
 }
 
 QString exportReport(const QString& reportPath, const QString& workbookPath) {
-    const QString readError = QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL LER O ARQUIVO '") +
-                              reportPath + QStringLiteral("'!");
-    const QString writeError = QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL GRAVAR O ARQUIVO '") +
-                               workbookPath + QStringLiteral("'!");
+    const QString readError = filemessages::naoLido(reportPath);
+    const QString writeError = filemessages::naoGravado(workbookPath);
     QFile report(reportPath);
     if (!report.exists())
-        return QStringLiteral("--- ERRO --- ARQUIVO '") + reportPath +
-               QStringLiteral("' NÃO EXISTE!");
+        return filemessages::inexistente(reportPath);
     if (!report.open(QIODevice::ReadOnly))
         return readError;
     std::array<qsizetype, kSizedColumns> longest{};

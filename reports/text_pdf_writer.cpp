@@ -5,6 +5,7 @@
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "reports/file_messages.h"
 #include "reports/text_lines.h"
 
 #include <QFile>
@@ -56,8 +57,7 @@ QByteArray pdfName(const QByteArray& name) {
 }
 
 QString writeFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL GRAVAR O ARQUIVO '") + path +
-           QStringLiteral("'!\n") + reason;
+    return filemessages::naoGravado(path) + QLatin1Char('\n') + reason;
 }
 
 // How many characters of the text's width a line may hold per point size.
@@ -96,8 +96,7 @@ bool TextPdfWriter::ConvertToPDF(const QString& filename, const QString& outputf
                                  const PdfInfo& info, const QString& fontName, int fontSize,
                                  int rotation, float pwidth, float pheight) {
     if (!FileExists(filename)) {
-        dlg::inform(QStringLiteral("--- ERRO --- ARQUIVO '") + filename +
-                    QStringLiteral("' NÃO EXISTE!"));
+        dlg::inform(filemessages::inexistente(filename));
         return false;
     }
     // The output is emptied before the input is read.
@@ -132,8 +131,7 @@ bool TextPdfWriter::ConvertToPDF(const QString& filename, const QString& outputf
     QFile::remove(output_);
     dlg::inform(readError_.isEmpty()
                     ? writeFailure(output_, writeError_)
-                    : QStringLiteral("--- ERRO --- NÃO FOI POSSÍVEL LER O ARQUIVO '") + input_ +
-                          QStringLiteral("'!\n") + readError_);
+                    : filemessages::naoLido(input_) + QLatin1Char('\n') + readError_);
     return false;
 }
 

@@ -10,6 +10,7 @@
 #include "service_orders/frmOS_Orc.h"
 #include "service_orders/frmOs_MNT.h"
 #include "service_orders/order_list.h"
+#include "service_orders/order_lock.h"
 #include "service_orders/order_windows.h"
 #include "service_orders/os_stamp.h"
 #include "service_orders/print_command.h"
@@ -161,7 +162,7 @@ void frmOS_ListaOrc::Command3_Click() {
     }
     listbinding::refresh(Adodc1, DataGrid1);
     if (exclusao == orderlist::Exclusao::Inexistente)
-        dlg::show(dlg::atencao(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!")));
+        dlg::show(orderlock::ordemInexistente());
     else
         dlg::inform(QStringLiteral("Excluído com sucesso!"), kAtencao, dlg::Icon::Information);
 }
