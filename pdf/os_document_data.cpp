@@ -78,7 +78,7 @@ QList<Custo> leCustos(db::Connection& connection, qint64 osnr) {
     QList<Custo> custos;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext())
         custos.append({rows.text(QStringLiteral("tipo")), rows.text(QStringLiteral("dsgrupo")),
-                       rows.decimal(QStringLiteral("stotal"))});
+                       ordertotals::lida(rows, QStringLiteral("stotal"))});
     return custos;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/decimal.h"
+#include "platform/order_totals.h"
 
 #include <QList>
 #include <QString>
@@ -30,7 +31,7 @@ struct Servico {
 };
 struct Custo {
     QString tipo, dsgrupo;
-    Decimal stotal;
+    ordertotals::SomaExata stotal; // as the server summed it, whole
 };
 
 // Every row of empresa is read; the last one wins.

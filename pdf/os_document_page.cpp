@@ -32,15 +32,8 @@ constexpr double kLarguraDaNota = 550;
 
 const QString kEnderecoFabricante = QStringLiteral("www.quendaro.com.br");
 
-struct Somas {
-    Decimal subtotal;
-    Decimal descontos;
-};
-
-struct Custos {
-    Decimal insumos;
-    Decimal maoDeObra;
-};
+using Somas = ordertotals::Servicos;
+using Custos = ordertotals::Custos;
 
 // The logo in its frame: as large as the 50 x 50 box at (23, 27) allows,
 // its proportions kept, centred in the box.
@@ -222,9 +215,11 @@ private:
     int atual_ = 1;
 };
 
-// The service lines. Price and quantity enter the totals as they are printed.
+// The service lines. Price and quantity enter the totals as they are printed,
+// which is as they are stored: the totals are the order's own.
 void servicos(PDFPrinter& pdf, Paginas& paginas, const Conteudo& c, const Plano& plano,
               Somas& somas) {
+    ordertotals::SomaExata subtotal, descontos;
     for (qsizetype i = 0; i < c.servicos.size(); ++i) {
         const Servico& s = c.servicos.at(i);
         const Lugar& lugar = plano.servicos.at(static_cast<std::size_t>(i));
@@ -235,14 +230,16 @@ void servicos(PDFPrinter& pdf, Paginas& paginas, const Conteudo& c, const Plano&
         const Decimal q = Decimal::parse(quantidade, false).value_or(Decimal());
         linhaDaTabela(pdf, linha({s.dssrv, s.un, quantidade, preco, (p * q).toBr(2, false)}),
                       lugar.y);
-        somas.subtotal += q * p;
-        somas.descontos += q * (s.pd * p / Decimal::fromInt(100));
+        subtotal.adiciona(q, p);
+        descontos.adiciona(q, p, s.pd);
     }
+    somas = ordertotals::servicos(subtotal, descontos);
 }
 
 // The costs section below the service lines.
 void custos(PDFPrinter& pdf, Paginas& paginas, const QList<Custo>& linhas, const Plano& plano,
             Custos& totais) {
+    ordertotals::SomaExata insumos, maoDeObra;
     paginas.vaiPara(plano.custos->pagina);
     cabecalhoDosCustos(pdf, plano.custos->y);
     for (qsizetype i = 0; i < linhas.size(); ++i) {
@@ -250,15 +247,16 @@ void custos(PDFPrinter& pdf, Paginas& paginas, const QList<Custo>& linhas, const
         const Lugar& lugar = plano.linhasDeCusto.at(static_cast<std::size_t>(i));
         paginas.vaiPara(lugar.pagina);
         const bool insumo = custo.tipo == QLatin1String("P");
-        (insumo ? totais.insumos : totais.maoDeObra) += custo.stotal;
+        (insumo ? insumos : maoDeObra) += custo.stotal;
         linhaDaTabela(pdf,
                       linha({custo.dsgrupo,
                              insumo ? QStringLiteral("INSUMOs") : QStringLiteral("M.OB."),
                              {},
                              {},
-                             moeda(custo.stotal)}),
+                             moeda(ordertotals::emCentavos(custo.stotal))}),
                       lugar.y);
     }
+    totais = ordertotals::custos(insumos, maoDeObra);
 }
 
 void totais(PDFPrinter& pdf, double y, const Somas& somas) {
@@ -273,9 +271,7 @@ void totais(PDFPrinter& pdf, double y, const Somas& somas) {
     pdf.PDFSetTextColor(kVermelho);
     pdf.PDFTextOut(total(QStringLiteral("Descontos:"), somas.descontos.toBr(2)), 20, y + 22);
     pdf.PDFSetTextColor(kAzul);
-    pdf.PDFTextOut(
-        total(QStringLiteral("Total Líquido:"), (somas.subtotal - somas.descontos).toBr(2)), 20,
-        y + 34);
+    pdf.PDFTextOut(total(QStringLiteral("Total Líquido:"), somas.total.toBr(2)), 20, y + 34);
 }
 
 // The supplies, labour and all costs on the left of the totals box.
@@ -286,7 +282,7 @@ void resumoDeCustos(PDFPrinter& pdf, double y, const Custos& custos) {
         double y;
     } linhas[] = {{"Insumos....:", custos.insumos, y + 10},
                   {"Mão de Obra:", custos.maoDeObra, y + 22},
-                  {"Custo Total:", custos.insumos + custos.maoDeObra, y + 34}};
+                  {"Custo Total:", custos.total, y + 34}};
     for (const auto& l : linhas) {
         pdf.PDFSetTextColor(kVermelho);
         pdf.PDFTextOut(QString::fromUtf8(l.rotulo) + direita(l.valor.toBr(2), 15), 20, l.y);

@@ -1,6 +1,7 @@
 #include "platform/decimal.h"
 
 #include "platform/digits.h"
+#include "platform/wide_integer.h"
 
 #include <QStringList>
 #include <QVarLengthArray>
@@ -8,22 +9,9 @@
 
 namespace {
 
-using i128 = __int128;
-
-// a / b rounded half away from zero.
-i128 divRound(i128 a, i128 b) {
-    if (b < 0) {
-        a = -a;
-        b = -b;
-    }
-    const i128 q = a / b;
-    const i128 r = a % b;
-    if (r * 2 >= b)
-        return q + 1;
-    if (-r * 2 >= b)
-        return q - 1;
-    return q;
-}
+using wide::divRound;
+using wide::i128;
+using wide::pow10;
 
 std::optional<std::int64_t> held(i128 v) {
     if (v > INT64_MAX || v < INT64_MIN)
@@ -36,13 +24,6 @@ std::int64_t checked(i128 v) {
     if (!raw)
         throw std::overflow_error("valor fora do limite");
     return *raw;
-}
-
-i128 pow10(int n) {
-    i128 p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
 }
 
 std::optional<Decimal> within(i128 raw, Decimal::Range range) {

@@ -3,6 +3,7 @@
 #include "platform/dates.h"
 #include "platform/db/connection.h"
 #include "platform/moeda.h"
+#include "platform/order_totals.h"
 #include "reports/report_fields.h"
 
 #include <QHash>
@@ -48,19 +49,20 @@ Filter filter(QChar status, const QDate& first, const QDate& last, std::optional
     return f;
 }
 
-// Supplies ('P') and labour ('S') costs by order.
-QHash<QPair<qint64, QString>, Decimal> costs(db::Connection& cn, const Filter& f) {
+// Supplies ('P') and labour ('S') costs by order, as the server summed them.
+using CostSums = QHash<QPair<qint64, QString>, ordertotals::SomaExata>;
+CostSums costs(db::Connection& cn, const Filter& f) {
     db::Recordset rows =
         cn.query(QStringLiteral("select o.osnr,s.tipo,sum(s.qtde*s.valor) as vrc from os_cab o "
                                 "left join os_custos s on o.osnr = s.osnr") +
                      f.sql + QStringLiteral(" group by o.osnr,s.tipo order by o.osnr"),
                  f.params);
-    QHash<QPair<qint64, QString>, Decimal> out;
+    CostSums out;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         if (!rows.isNull(QStringLiteral("tipo")))
             out.insert(
                 {rows.integer(QStringLiteral("osnr")), rows.text(QStringLiteral("tipo")).toUpper()},
-                rows.decimal(QStringLiteral("vrc")));
+                ordertotals::lida(rows, QStringLiteral("vrc")));
     }
     return out;
 }
@@ -71,30 +73,29 @@ QString days(const std::optional<QDate>& from, const std::optional<QDate>& to) {
     return QString::number(from->daysTo(*to));
 }
 
-// A value as its line shows it: rounded to cents.
-Decimal shown(Decimal value) {
-    return value.rounded(2);
-}
-
 } // namespace
 
 ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDate& last,
                  std::optional<qint64> client, const QDate& today) {
     const Filter f = filter(status, first, last, client);
     const bool withCosts = status != QLatin1Char('0') && status != QLatin1Char('1');
-    const QHash<QPair<qint64, QString>, Decimal> costSums =
-        withCosts ? costs(cn, f) : QHash<QPair<qint64, QString>, Decimal>();
-    // Each order's value summed apart, so the orders come in the order of the
-    // status and date index with no grouping and no sort.
+    const CostSums costSums = withCosts ? costs(cn, f) : CostSums();
+    // Each order's sums taken apart, so the orders come in the order of the
+    // status and date index with no grouping and no sort. The discounts are
+    // read as Σ qt × vu × pd, a hundred times theirs: the server's quotients
+    // are rounded, its products and sums are not.
     db::Recordset rows = cn.query(
-        QStringLiteral("select o.uev,o.osnr,o.dtos,(select sum((s.vu-(s.vu*s.pd/100))*s.qt) "
-                       "from os_srv s where s.osnr = o.osnr) as vros,c.nmcli from os_cab o "
+        QStringLiteral("select o.uev,o.osnr,o.dtos,"
+                       "(select sum(s.qt*s.vu) from os_srv s where s.osnr = o.osnr) as bruto,"
+                       "(select sum(s.qt*s.vu*s.pd) from os_srv s where s.osnr = o.osnr) "
+                       "as descontos_x100,c.nmcli from os_cab o "
                        "left join cliente c on o.cdcli = c.cdcli") +
             f.sql + QStringLiteral(" order by o.dtos, o.osnr"),
         f.params);
 
     ReportList report{reportfields::titleLine(columns()), {}};
-    Decimal revenue, supplies, labour;
+    // Each total adds its column as the lines show it.
+    Decimal revenue, supplies, labour, allCosts;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         const qint64 osnr = rows.integer(QStringLiteral("osnr"));
         const std::optional<QDate> opened = rows.date(QStringLiteral("dtos"));
@@ -106,17 +107,22 @@ ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDa
             if (until)
                 closedText = dates::toBr(*until);
         }
-        const Decimal value = shown(rows.decimal(QStringLiteral("vros")));
+        const Decimal value =
+            ordertotals::servicos(ordertotals::lida(rows, QStringLiteral("bruto")),
+                                  ordertotals::lida(rows, QStringLiteral("descontos_x100"), 2))
+                .total;
         revenue += value;
         QStringList values;
         values << QString::number(osnr) << reportfields::date(opened) << closedText
                << days(opened, until) << rows.text(QStringLiteral("nmcli")) << moeda(value);
         if (withCosts) {
-            const Decimal p = shown(costSums.value({osnr, QStringLiteral("P")}));
-            const Decimal s = shown(costSums.value({osnr, QStringLiteral("S")}));
-            supplies += p;
-            labour += s;
-            values << moeda(p) << moeda(s) << moeda(p + s);
+            const ordertotals::Custos c =
+                ordertotals::custos(costSums.value({osnr, QStringLiteral("P")}),
+                                    costSums.value({osnr, QStringLiteral("S")}));
+            supplies += c.insumos;
+            labour += c.maoDeObra;
+            allCosts += c.total;
+            values << moeda(c.insumos) << moeda(c.maoDeObra) << moeda(c.total);
         } else {
             // The last mark stands on the left of its column.
             values << kNoCost << kNoCost << place(kNoCost, 15, Align::Left);
@@ -127,7 +133,7 @@ ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDa
     report.lines << QStringLiteral("Total de receitas : ") + moeda(revenue)
                  << QStringLiteral("Total de insumos  : ") + moeda(supplies)
                  << QStringLiteral("Total de M.Obra   : ") + moeda(labour)
-                 << QStringLiteral("Custos Totais     : ") + moeda(supplies + labour);
+                 << QStringLiteral("Custos Totais     : ") + moeda(allCosts);
     return report;
 }
 

@@ -78,23 +78,21 @@ std::optional<QString> codigoInsumoDigitado(const QString& typed) {
 }
 
 TotaisCustos leTotaisCustos(db::Connection& cn, qint64 osnr) {
-    TotaisCustos t;
+    ordertotals::SomaExata insumos, maoDeObra;
     db::Recordset rows = cn.query(QStringLiteral("select tipo, sum(qtde*valor) as subtotal from "
                                                  "os_custos where osnr = ? group by tipo"),
                                   {osnr});
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        if (rows.isNull(QStringLiteral("subtotal")))
-            continue;
         const QString tipo = rows.text(QStringLiteral("tipo"));
         if (tipo == QLatin1String("P"))
-            t.produtos = rows.decimal(QStringLiteral("subtotal"));
+            insumos += ordertotals::lida(rows, QStringLiteral("subtotal"));
         else if (tipo == QLatin1String("S"))
-            t.servicos = rows.decimal(QStringLiteral("subtotal"));
+            maoDeObra += ordertotals::lida(rows, QStringLiteral("subtotal"));
     }
-    return t;
+    return ordertotals::custos(insumos, maoDeObra);
 }
 
 QString textoTotaisCustos(const TotaisCustos& t) {
-    return QStringLiteral("Produtos: ") + moeda(t.produtos) + QStringLiteral(" Srv/M.Obr: ") +
-           moeda(t.servicos) + QStringLiteral(" Total: ") + moeda(t.produtos + t.servicos);
+    return QStringLiteral("Produtos: ") + moeda(t.insumos) + QStringLiteral(" Srv/M.Obr: ") +
+           moeda(t.maoDeObra) + QStringLiteral(" Total: ") + moeda(t.total);
 }

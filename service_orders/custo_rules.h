@@ -3,6 +3,7 @@
 #include "platform/db/statement.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
+#include "platform/order_totals.h"
 
 #include <QDateTime>
 #include <QString>
@@ -58,10 +59,8 @@ std::optional<dlg::Message> gravaCusto(db::Connection& cn, const LinhaCusto& lin
 // zeros or decimals ("007" looks up "7"); none for a text that is no number.
 std::optional<QString> codigoInsumoDigitado(const QString& typed);
 
-// Line values of an order summed by type.
-struct TotaisCustos {
-    Decimal produtos; // "P"
-    Decimal servicos; // "S"
-};
+// Line values of an order summed by type: supplies "P", labour "S"; any
+// other type is left out.
+using TotaisCustos = ordertotals::Custos;
 TotaisCustos leTotaisCustos(db::Connection& cn, qint64 osnr);
 QString textoTotaisCustos(const TotaisCustos& totais);

@@ -56,7 +56,7 @@ void frmOS_Orc::txtOsNo_LostFocus() {
 void frmOS_Orc::CalculaTotais() {
     totalOrdem_ = Decimal();
     if (const auto totais = Frame1->somaTotais())
-        totalOrdem_ = totais->total().rounded(2);
+        totalOrdem_ = totais->total;
 }
 
 void frmOS_Orc::Command1_Click() {

@@ -10,7 +10,7 @@ namespace ordersummary {
 Resumo le(db::Connection& connection, qint64 osnr) {
     Resumo resumo;
     const Statement somas = servicelines::somas(osnr);
-    resumo.servicos = servicelines::totais(connection.query(somas)).total();
+    resumo.servicos = servicelines::totais(connection.query(somas)).total;
     resumo.custos = leTotaisCustos(connection, osnr);
     const db::Recordset receber = connection.query(
         QStringLiteral(
@@ -27,7 +27,7 @@ bool planoFechaSobTrava(db::Connection& connection, qint64 osnr) {
     Resumo resumo;
     Statement somas = servicelines::somas(osnr);
     somas.sql += QStringLiteral(" for update");
-    resumo.servicos = servicelines::totais(connection.query(somas)).total();
+    resumo.servicos = servicelines::totais(connection.query(somas)).total;
     const db::Recordset plano = connection.query(
         QStringLiteral("select sum(vrorig) as stotal from creceber where refdoc = ? for update"),
         {db::text(receivables::refdoc(osnr))});
@@ -42,9 +42,9 @@ dlg::Message divergencia() {
 
 Legendas legendas(const Resumo& resumo) {
     return {moeda(resumo.servicos),
-            moeda(resumo.custos.produtos + resumo.custos.servicos),
-            QStringLiteral("Insumos: ") + moeda(resumo.custos.produtos),
-            QStringLiteral("M.OB.: ") + moeda(resumo.custos.servicos),
+            moeda(resumo.custos.total),
+            QStringLiteral("Insumos: ") + moeda(resumo.custos.insumos),
+            QStringLiteral("M.OB.: ") + moeda(resumo.custos.maoDeObra),
             moeda(resumo.emAberto),
             QStringLiteral("DIF: ") + moeda(resumo.diferenca())};
 }

@@ -15,7 +15,7 @@ class Connection;
 namespace ordersummary {
 
 struct Resumo {
-    Decimal servicos; // net total of the service lines, four places
+    Decimal servicos; // net total of the service lines, in cents
     TotaisCustos custos;
     // Still open on the order's receivable rows, the row of an amount
     // already received included.
@@ -23,9 +23,9 @@ struct Resumo {
     // What the plan's instalments add up to.
     Decimal plano;
 
-    // Every plan is in cents: the services are compared as the plan's save
-    // compares them, rounded to cents, so "DIF" showing zero means it fits.
-    Decimal diferenca() const { return servicos.rounded(2) - plano; }
+    // The services total and every plan are in cents, so "DIF" showing zero
+    // means the plan fits.
+    Decimal diferenca() const { return servicos - plano; }
     bool planoFecha() const { return diferenca().isZero(); }
 };
 Resumo le(db::Connection& connection, qint64 osnr);

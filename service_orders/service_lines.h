@@ -3,6 +3,7 @@
 #include "platform/db/statement.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
+#include "platform/order_totals.h"
 
 #include <QDateTime>
 #include <QString>
@@ -31,20 +32,17 @@ struct Linha {
 // The boxes of the line entry checked in the order the user is told about
 // them; amounts parsed by the typed-number rule. A refusal is a box titled
 // "ATENÇÃO": "incomplete data" with the information icon, a value out of
-// range (a line worth more than an amount holds among them) with the
-// exclamation icon.
+// range (a line, or its discount, worth more than an amount holds among
+// them) with the exclamation icon. A discount above 100 % is taken.
 std::variant<Linha, dlg::Message> confere(const QString& descricao, const QString& unidade,
                                           const QString& quantidade, const QString& unitario,
                                           const QString& desconto);
 
-// The order's subtotal with the line must stay within the amounts' range.
-std::optional<dlg::Message> confereTotal(db::Connection& connection, qint64 osnr,
-                                         const Linha& linha);
-
 // The line's identifier: the moment of entry as yyyymmddhhmmss.
 QString idsrv(const QDateTime& moment);
 // Each change is made under the order's header lock; the refusal, with
-// nothing written, when the order is gone or completed.
+// nothing written, when the order is gone or completed, or when the order's
+// subtotal or discounts would leave the amounts' range.
 std::optional<dlg::Message> grava(db::Connection& connection, qint64 osnr, const Linha& linha,
                                   const QString& id, const QString& stamp);
 std::optional<dlg::Message> exclui(db::Connection& connection, qint64 osnr, qint64 id);
@@ -52,12 +50,8 @@ std::optional<dlg::Message> exclui(db::Connection& connection, qint64 osnr, qint
 std::optional<dlg::Message> descontoGeral(db::Connection& connection, qint64 osnr, Decimal pd,
                                           const QString& stamp);
 
-struct Totais {
-    Decimal subtotal;
-    Decimal descontos;
-    Decimal total() const { return subtotal - descontos; }
-};
-// The sums of an order's lines, and the totals read from them.
+using Totais = ordertotals::Servicos;
+// The exact sums of an order's lines, and the totals read from them.
 Statement somas(qint64 osnr);
 Totais totais(const db::Recordset& somas);
 // "SubTotal: R$ … Descontos: R$ … Total: R$ …".

@@ -134,9 +134,6 @@ void ServiceLinesFrame::Command2_Click() {
         BusyGuard busy(this);
         const bool gravada = shared::withConnection(nullptr, [&](db::Connection& cn) {
             const auto& linha = std::get<servicelines::Linha>(conferida);
-            recusa = servicelines::confereTotal(cn, *osnr, linha);
-            if (recusa)
-                return;
             const QDateTime agora = QDateTime::currentDateTime();
             recusa =
                 servicelines::grava(cn, *osnr, linha, servicelines::idsrv(agora), osStamp(agora));

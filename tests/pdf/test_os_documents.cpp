@@ -2,6 +2,7 @@
 #include "platform/db/connection.h"
 #include "shell/shared_state.h"
 #include "tests/pdf/pdf_test_support.h"
+#include "tests/support/order_amount_cases.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_database.h"
 
@@ -570,4 +571,35 @@ TEST_F(OSDocuments, AdditionalInformationIsWrappedAndKeepsItsLines) {
     static const QRegularExpression runWithBreak(
         QStringLiteral("\\([^)\\r\\n]*[\\r\\n][^)]*\\) Tj"));
     EXPECT_FALSE(runWithBreak.match(QString::fromLatin1(file)).hasMatch());
+}
+
+// Both documents print the order's figures as its windows and the report
+// read them: exact sums rounded once, the costs summed whole.
+TEST_F(OSDocuments, FiguresReadAsEverywhereElse) {
+    empresa();
+    cliente();
+    for (const amountcases::Caso& c : amountcases::casos()) {
+        if (!c.nosDocumentos)
+            continue;
+        SCOPED_TRACE(c.nome);
+        const qint64 osnr = ordem();
+        amountcases::grava(cn, osnr, c);
+        const QStringList totais = {QStringLiteral("SubTotal: ") + QString::fromUtf8(c.subtotal),
+                                    QStringLiteral("Descontos: ") + QString::fromUtf8(c.descontos),
+                                    QStringLiteral("Total Líquido: ") + QString::fromUtf8(c.total)};
+        QStringList custos = {QStringLiteral("Insumos....: ") + QString::fromUtf8(c.insumos),
+                              QStringLiteral("Mão de Obra: ") + QString::fromUtf8(c.maoDeObra),
+                              QStringLiteral("Custo Total: ") + QString::fromUtf8(c.custoTotal)};
+        for (const char* categoria : c.categorias)
+            custos << QString::fromUtf8(categoria);
+        for (const bool detalhado : {false, true}) {
+            ASSERT_TRUE(
+                (detalhado ? ImprimeOSDetalhada : ImprimeOSSimplificada)(QString::number(osnr)));
+            const QStringList esperados = detalhado ? totais + custos : totais;
+            const QString text = pdfText(shared::gArquivoPDF).simplified();
+            for (const QString& esperado : esperados)
+                EXPECT_TRUE(text.contains(esperado)) << esperado.toStdString() << "\n"
+                                                     << text.toStdString();
+        }
+    }
 }

@@ -1,4 +1,5 @@
 #include "platform/decimal.h"
+#include "platform/order_totals.h"
 
 #include <gtest/gtest.h>
 
@@ -168,4 +169,52 @@ TEST(Decimal, MachineTextReadsBack) {
     EXPECT_FALSE(Decimal::fromSql(QStringLiteral("922337203685477.5808")).has_value());
     EXPECT_FALSE(Decimal::fromSql(QStringLiteral("-922337203685477.5809")).has_value());
     EXPECT_FALSE(Decimal::fromSql(QStringLiteral("99999999999999999999999999.99")).has_value());
+}
+
+// An order's sums are kept whole and rounded once, half away from zero.
+TEST(OrderTotals, ExactSumsRoundOnceToCents) {
+    const auto d = [](const char* text) { return *Decimal::fromSql(QLatin1String(text)); };
+    const auto cents = [](const ordertotals::SomaExata& s) {
+        const auto c = s.centavos();
+        return c ? c->toSql(2) : QStringLiteral("none");
+    };
+    ordertotals::SomaExata desconto;
+    desconto.adiciona(d("1000"), d("0.4567"), d("7.5")); // 34,2525
+    EXPECT_EQ(cents(desconto), QStringLiteral("34.25"));
+    ordertotals::SomaExata meio;
+    meio.adiciona(d("0.5"), d("0.0001"), d("1")); // 0,0000005
+    meio.adiciona(d("0.5"), d("0.0099"));         // 0,00495
+    EXPECT_EQ(cents(meio), QStringLiteral("0.00"));
+
+    // The server's text is read whole, hundredths shifted, signs kept.
+    const std::vector<std::tuple<const char*, int, const char*>> servidor = {
+        {"", 0, "0.00"},
+        {"1234.00500000", 0, "1234.01"},
+        {"-1234.00500000", 0, "-1234.01"},
+        {"-1234.00499999", 0, "-1234.00"},
+        {"3425.250000000000", 2, "34.25"},
+        {"0.5", 2, "0.01"},
+        {"99999999999999999999999999", 0, "none"},
+        {"999999999999999999999999999999999999999999", 0, "none"},
+    };
+    for (const auto& [texto, deslocamento, esperado] : servidor) {
+        ordertotals::SomaExata s;
+        EXPECT_TRUE(s.adicionaDoServidor(QLatin1String(texto), deslocamento)) << texto;
+        EXPECT_EQ(cents(s), QLatin1String(esperado)) << texto;
+    }
+    for (const char* texto : {"abc", "1.2.3", "-", ".", "1e5"})
+        EXPECT_FALSE(ordertotals::SomaExata().adicionaDoServidor(QLatin1String(texto))) << texto;
+
+    // Products past 128 bits make no sum; the total is the exact difference.
+    ordertotals::SomaExata enorme;
+    enorme.adiciona(d("99999999999999"), d("99999999999999"), d("99999999999999"));
+    EXPECT_EQ(cents(enorme), QStringLiteral("none"));
+    EXPECT_FALSE(enorme.cabe(Decimal::kAmount));
+    ordertotals::SomaExata bruto, descontos;
+    bruto.adiciona(d("12345.3318"), d("0.0174"));
+    descontos.adiciona(d("12345.3318"), d("0.0174"), d("6.8311"));
+    const ordertotals::Servicos s = ordertotals::servicos(bruto, descontos);
+    EXPECT_EQ(s.subtotal.toSql(2) + QLatin1Char(' ') + s.descontos.toSql(2) + QLatin1Char(' ') +
+                  s.total.toSql(2),
+              QStringLiteral("214.81 14.67 200.13"));
 }

@@ -1,5 +1,7 @@
 #include "reports/os_report.h"
+#include "reports/report_fields.h"
 #include "tests/reports/report_test_support.h"
+#include "tests/support/order_amount_cases.h"
 
 using namespace reporttest;
 
@@ -44,8 +46,8 @@ protected:
                           const char* all) {
         return QStringLiteral("Total de receitas : R$ %1|Total de insumos  : R$ %2|"
                               "Total de M.Obra   : R$ %3|Custos Totais     : R$ %4")
-            .arg(QLatin1String(revenue), QLatin1String(supplies), QLatin1String(labour),
-                 QLatin1String(all));
+            .arg(QString::fromUtf8(revenue), QString::fromUtf8(supplies), QString::fromUtf8(labour),
+                 QString::fromUtf8(all));
     }
     static QString tail(const ReportList& r) { return r.lines.mid(r.lines.size() - 4).join('|'); }
 };
@@ -119,4 +121,27 @@ TEST_F(OsReport, ConcludedOrdersCloseOnTheirStampDate) {
         r.lines.at(0).startsWith(QStringLiteral("20        |01/03/2025|11/03/2025|10   |")));
     EXPECT_TRUE(
         r.lines.at(1).startsWith(QStringLiteral("21        |02/03/2025|********* |     |")));
+}
+
+// Each order's value and costs read as in its windows and documents. A line
+// cuts what passes its columns; the totals show it whole.
+TEST_F(OsReport, FiguresReadAsEverywhereElse) {
+    using amountcases::reais;
+    for (const amountcases::Caso& c : amountcases::casos()) {
+        SCOPED_TRACE(c.nome);
+        for (const char* table : {"os_cab", "os_srv", "os_custos"})
+            cn.execute(QStringLiteral("delete from %1").arg(QLatin1String(table)));
+        order(30, '2', "2025-03-10", 17);
+        amountcases::grava(cn, 30, c);
+        const ReportList r = build('2');
+        ASSERT_EQ(r.lines.size(), 6);
+        EXPECT_EQ(tail(r), totals(c.total, c.insumos, c.maoDeObra, c.custoTotal));
+        if (!c.nosDocumentos)
+            continue;
+        QStringList amounts;
+        for (const char* figure : {c.total, c.insumos, c.maoDeObra, c.custoTotal})
+            amounts << reportfields::place(reais(figure), 15, reportfields::Align::Right);
+        EXPECT_TRUE(r.lines.at(0).endsWith(amounts.join(QLatin1Char('|'))))
+            << r.lines.at(0).toStdString();
+    }
 }

@@ -295,7 +295,7 @@ TEST_F(Allocation, FreightAfterAnAllocationReachesItsCostLines) {
     purchase->Command5_Click();
     EXPECT_EQ(value(freight), QStringLiteral("1.2500,0.2000,0.3000"));
     EXPECT_EQ(value(lines), QStringLiteral("2.2000,3.3000"));
-    EXPECT_EQ(leTotaisCustos(cn, approved).produtos.toSql(2), QStringLiteral("8.80"));
+    EXPECT_EQ(leTotaisCustos(cn, approved).insumos.toSql(2), QStringLiteral("8.80"));
 
     // Another station completes the other order while the question is open.
     dialogs.clear();

@@ -7,8 +7,10 @@
 #include "service_orders/frmOs_MNT.h"
 #include "service_orders/order_header.h"
 #include "service_orders/order_windows.h"
+#include "service_orders/service_lines_frame.h"
 #include "tests/service_orders/core_order_test.h"
 #include "tests/support/modal.h"
+#include "tests/support/order_amount_cases.h"
 #include "tests/support/other_station.h"
 
 #include <QComboBox>
@@ -195,6 +197,69 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
         EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
         EXPECT_EQ(stored("ossit"), QStringLiteral("2"));
         EXPECT_EQ(stored("uev"), QStringLiteral("CRIADA"));
+    }
+}
+
+// The window's summary, the services and costs windows and the plan read the
+// order's figures as the documents and the report do; a plan of one
+// instalment bills the total whole, and the order completes on it.
+TEST_F(ApprovedOrder, EveryFigureReadsTheSameToTheCent) {
+    using amountcases::reais;
+    const QString hoje = dates::toBr(QDate::currentDate());
+    for (const amountcases::Caso& c : amountcases::casos()) {
+        SCOPED_TRACE(c.nome);
+        for (const char* table : {"os_srv", "os_custos", "creceber"})
+            cn.execute(QStringLiteral("delete from %1").arg(QLatin1String(table)));
+        cn.execute(QStringLiteral("update os_cab set ossit = '3'"));
+        amountcases::grava(cn, osnr, c);
+        dialogs.clear();
+        frmOs_MNT form;
+        open(form);
+        form.show();
+        form.txtNmSol->setFocus();
+        EXPECT_EQ(resumo(form).mid(0, 4),
+                  (QStringList{reais(c.total), reais(c.custoTotal),
+                               QStringLiteral("Insumos: ") + reais(c.insumos),
+                               QStringLiteral("M.OB.: ") + reais(c.maoDeObra)}));
+
+        // The services and costs windows, open beside it.
+        frmOS_Servicos servicos;
+        frmOS_Custos custos;
+        for (QWidget* janela : std::initializer_list<QWidget*>{&servicos, &custos}) {
+            janela->findChild<QLineEdit*>(QStringLiteral("txtOsNr"))
+                ->setText(QString::number(osnr));
+            janela->show();
+            QApplication::setActiveWindow(janela);
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(servicos.Frame1->lTL->text(), QStringLiteral("SubTotal: ") + reais(c.subtotal) +
+                                                    QStringLiteral(" Descontos: ") +
+                                                    reais(c.descontos) +
+                                                    QStringLiteral(" Total: ") + reais(c.total));
+        EXPECT_EQ(custos.lTL->text(), QStringLiteral("Produtos: ") + reais(c.insumos) +
+                                          QStringLiteral(" Srv/M.Obr: ") + reais(c.maoDeObra) +
+                                          QStringLiteral(" Total: ") + reais(c.custoTotal));
+        form.activateWindow();
+
+        QStringList plano;
+        testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* w) {
+            w->txtDTe->setText(hoje);
+            w->txtQtParc->setText(QStringLiteral("1"));
+            dialogs.answerInput(hoje);
+            w->txtQtParc_LostFocus();
+            for (const QLineEdit* box : {w->txtnrdoc, w->txtVR[0]})
+                plano << Decimal::parse(box->text()).value_or(Decimal::fromInt(-1)).toBr(2);
+            dialogs.answer(dlg::Answer::Yes);
+            w->cmdsalva_Click();
+        });
+        ordertest::press(form.txtNmSol, Qt::Key_F6);
+        EXPECT_EQ(plano, QStringList(2, QString::fromUtf8(c.total)));
+        EXPECT_EQ(form.cmdFinan->text(), reais(c.total));
+        EXPECT_EQ(form.cmdDif->text(), QStringLiteral("DIF: R$ 0,00"));
+        form.cboSit->setCurrentIndex(2);
+        form.Command1_Click();
+        EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
+        EXPECT_EQ(stored("ossit"), QStringLiteral("4"));
     }
 }
 

@@ -291,6 +291,62 @@ TEST_F(QuoteWindow, DiscountForEveryLine) {
     EXPECT_EQ(form.totalOrdem().toSql(2), QStringLiteral("134.25"));
 }
 
+// A discount whose value would leave the amounts' range is refused as it is
+// typed, in the line entry and in "Descontos" (each line, and their sum),
+// and nothing is written; one above 100 % within the range is taken.
+TEST_F(QuoteWindow, DiscountBeyondTheAmountsIsRefused) {
+    frmOS_Orc form;
+    open(form, osnr);
+    ServiceLinesFrame* f = form.Frame1;
+    auto linha = [&](const char* vu, const char* pd) {
+        dialogs.clear();
+        for (const auto& [box, text] : {std::pair{f->txtDsSRV, "PINTURA"},
+                                        {f->txtUn, "UN"},
+                                        {f->txtQt, "1.000"},
+                                        {f->txtVU, vu},
+                                        {f->txtPD, pd}})
+            box->setText(QString::fromLatin1(text));
+        f->Command2_Click();
+    };
+    auto descontos = [&](const char* pd) {
+        dialogs.clear();
+        dialogs.answerInput(QString::fromLatin1(pd));
+        form.Command4_Click();
+    };
+    const QStringList foraDoLimite{QStringLiteral("--- ERRO --- VALOR FORA DO LIMITE!")};
+    const QString pds = QStringLiteral("select group_concat(pd order by id) from os_srv");
+
+    // A bar code typed into "% Desc." of 1.000 x 1.000,00.
+    linha("1.000,00", "7891234567890");
+    EXPECT_EQ(dialogs.texts(), foraDoLimite);
+    EXPECT_EQ(f->txtPD->text(), QStringLiteral("7891234567890"));
+    EXPECT_EQ(count(QStringLiteral("os_srv")), 0);
+
+    // 150 % of 4.000.000.000.000 is taken; a second such line would take the
+    // order's discounts past the range, one of 90 % does not.
+    linha("4.000.000.000", "150");
+    linha("4.000.000.000", "150");
+    EXPECT_EQ(dialogs.texts(), foraDoLimite);
+    linha("4.000.000.000", "90");
+    EXPECT_TRUE(dialogs.texts().isEmpty());
+    EXPECT_EQ(value(pds), QStringLiteral("150.0000,90.0000"));
+
+    // Each line's own discount leaves the range; then only their sum does.
+    for (const char* pd : {"7891234567890", "150"}) {
+        SCOPED_TRACE(pd);
+        descontos(pd);
+        EXPECT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages().back().text, foraDoLimite.front());
+        EXPECT_EQ(value(pds), QStringLiteral("150.0000,90.0000"));
+    }
+    descontos("120");
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(value(pds), QStringLiteral("120.0000,120.0000"));
+    EXPECT_EQ(f->lTL->text(), QStringLiteral("SubTotal: R$ 8.000.000.000.000,00 Descontos: R$ "
+                                             "9.600.000.000.000,00 Total: -R$ "
+                                             "1.600.000.000.000,00"));
+}
+
 TEST_F(QuoteWindow, PickersFillTheCodes) {
     const qint64 other = cliente(QStringLiteral("ZULMIRA"));
     frmOS_Orc form;

@@ -38,6 +38,9 @@ TEST(ServiceLineChecks, RefusalsInTheirOrder) {
         {"X", "UN", "10.000.000.000", "1.000.000.000", "0", "--- ERRO --- VALOR FORA DO LIMITE!",
          false},
         {"X", "UN", "2", "5.000.000.000.000", "0", "--- ERRO --- VALOR FORA DO LIMITE!", false},
+        // A discount worth more than an amount keeps: a bar code as a percentage.
+        {"X", "UN", "1.000", "1.000,00", "7891234567890", "--- ERRO --- VALOR FORA DO LIMITE!",
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);

@@ -1,0 +1,150 @@
+#include "platform/order_totals.h"
+
+#include "platform/db/db_error.h"
+#include "platform/db/recordset.h"
+#include "platform/digits.h"
+
+namespace ordertotals {
+
+namespace {
+
+using wide::i128;
+
+// Three four-place factors and a hundredth.
+constexpr int kCasas = 3 * Decimal::kPlaces + 2;
+// A product of two four-place values has eight places.
+const i128 kDoProduto = wide::pow10(kCasas - 2 * Decimal::kPlaces);
+const i128 kCentavo = wide::pow10(kCasas - 2);
+// The most places a server's DECIMAL has.
+constexpr int kCasasDoServidor = 38;
+
+// Each none past 128 bits, or when a factor or term is.
+using Wide = std::optional<i128>;
+
+Wide vezes(Wide a, Wide b) {
+    i128 r;
+    if (!a || !b || __builtin_mul_overflow(*a, *b, &r))
+        return std::nullopt;
+    return r;
+}
+
+Wide mais(Wide a, Wide b) {
+    i128 r;
+    if (!a || !b || __builtin_add_overflow(*a, *b, &r))
+        return std::nullopt;
+    return r;
+}
+
+Wide menos(Wide a, Wide b) {
+    i128 r;
+    if (!a || !b || __builtin_sub_overflow(*a, *b, &r))
+        return std::nullopt;
+    return r;
+}
+
+db::DbError foraDoLimite(const QString& coluna) {
+    return db::DbError(db::DbError::kOutOfRange, QStringLiteral("22003"),
+                       QStringLiteral("Out of range value for column '%1'").arg(coluna));
+}
+
+} // namespace
+
+void SomaExata::guarda(std::optional<i128> total) {
+    if (total)
+        valor_ = *total;
+    else
+        excedeu_ = true;
+}
+
+void SomaExata::adiciona(Decimal a, Decimal b) {
+    guarda(mais(valor_, vezes(i128(a.raw()) * b.raw(), kDoProduto)));
+}
+
+void SomaExata::adiciona(Decimal a, Decimal b, Decimal percentual) {
+    // Twelve places of the factors and two of the hundredth: the product as
+    // it stands.
+    guarda(mais(valor_, vezes(i128(a.raw()) * b.raw(), percentual.raw())));
+}
+
+bool SomaExata::adicionaDoServidor(const QString& texto, int deslocamento) {
+    QStringView s = QStringView(texto).trimmed();
+    if (s.isEmpty())
+        return true;
+    const bool negativo = s.startsWith(QLatin1Char('-'));
+    if (negativo)
+        s = s.mid(1);
+    const qsizetype ponto = s.indexOf(QLatin1Char('.'));
+    const QStringView inteira = ponto >= 0 ? s.left(ponto) : s;
+    const QStringView fracao = ponto >= 0 ? s.mid(ponto + 1) : QStringView();
+    const int casas = static_cast<int>(fracao.size()) + deslocamento;
+    if ((inteira.isEmpty() && fracao.isEmpty()) || (!inteira.isEmpty() && !isDigits(inteira)) ||
+        (!fracao.isEmpty() && !isDigits(fracao)) || casas > kCasas + kCasasDoServidor)
+        return false;
+    Wide v = 0;
+    for (const QStringView parte : {inteira, fracao}) {
+        for (QChar c : parte)
+            v = mais(vezes(v, 10), c.digitValue());
+    }
+    // Sums of four-place columns have no places past fourteen; any other
+    // rounds there, half away from zero.
+    if (v && casas > kCasas)
+        v = wide::divRound(*v, wide::pow10(casas - kCasas));
+    else
+        v = vezes(v, wide::pow10(kCasas - casas));
+    guarda(negativo ? menos(valor_, v) : mais(valor_, v));
+    return true;
+}
+
+SomaExata& SomaExata::operator+=(const SomaExata& outra) {
+    excedeu_ = excedeu_ || outra.excedeu_;
+    guarda(mais(valor_, outra.valor_));
+    return *this;
+}
+
+SomaExata& SomaExata::operator-=(const SomaExata& outra) {
+    excedeu_ = excedeu_ || outra.excedeu_;
+    guarda(menos(valor_, outra.valor_));
+    return *this;
+}
+
+std::optional<Decimal> SomaExata::centavos() const {
+    if (excedeu_)
+        return std::nullopt;
+    const i128 raw = wide::divRound(valor_, kCentavo) * (Decimal::kScale / 100);
+    if (raw > INT64_MAX || raw < INT64_MIN)
+        return std::nullopt;
+    return Decimal::fromRaw(static_cast<std::int64_t>(raw));
+}
+
+bool SomaExata::cabe(Decimal::Range range) const {
+    const auto c = centavos();
+    return c && c->fits(range);
+}
+
+SomaExata lida(const db::Recordset& rows, const QString& column, int deslocamento) {
+    SomaExata soma;
+    if (!soma.adicionaDoServidor(rows.text(column), deslocamento))
+        throw foraDoLimite(column);
+    return soma;
+}
+
+Decimal emCentavos(const SomaExata& soma) {
+    const auto c = soma.centavos();
+    if (!c)
+        throw foraDoLimite(QStringLiteral("total"));
+    return *c;
+}
+
+Servicos servicos(const SomaExata& subtotal, const SomaExata& descontos) {
+    SomaExata total = subtotal;
+    total -= descontos;
+    return {emCentavos(subtotal), emCentavos(descontos), emCentavos(total)};
+}
+
+Custos custos(const SomaExata& insumos, const SomaExata& maoDeObra) {
+    SomaExata total = insumos;
+    total += maoDeObra;
+    return {emCentavos(insumos), emCentavos(maoDeObra), emCentavos(total)};
+}
+
+} // namespace ordertotals
