@@ -77,6 +77,12 @@ bool LoadedRow::holds(const Recordset& stored) const {
     return cellsAt(stored, stored.rowCount() - 1, names_) == cells_;
 }
 
+LoadedRows LoadedRows::none() {
+    LoadedRows out;
+    out.loaded_ = true;
+    return out;
+}
+
 LoadedRows LoadedRows::of(const Recordset& rows) {
     LoadedRows out;
     out.loaded_ = true;

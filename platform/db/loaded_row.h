@@ -47,6 +47,8 @@ class LoadedRows {
 public:
     // Nothing loaded: no stored rows are the ones loaded.
     LoadedRows() = default;
+    // The window found no row; that holds while none is stored.
+    static LoadedRows none();
     // Every row of `rows`; none read holds while none is stored.
     static LoadedRows of(const Recordset& rows);
 
