@@ -373,16 +373,16 @@ void BaixaForm::Command10_Click() {
     if (!dlg::ask(QStringLiteral("Confirma a baixa?"), QStringLiteral("Atenção")))
         return;
     Command10->setEnabled(false);
-    bool feito = false;
+    auto baixa = recibo::Baixa::Feita;
     const QString nrrec = txtNrRec->text();
     const auto desfecho = escrita::executa(this, [&](db::Connection& cn) {
-        feito = recibo::encerra(cn, nrrec, *dtbx, linhas(), fechamento(nrrec, *dtbx));
+        baixa = recibo::encerra(cn, nrrec, *dtbx, linhas(), fechamento(nrrec, *dtbx));
     });
     if (desfecho == escrita::Desfecho::Falhou) {
         Command10->setEnabled(true);
         return;
     }
-    if (desfecho == escrita::Desfecho::Conflito || !feito) {
+    if (desfecho == escrita::Desfecho::Conflito || baixa == recibo::Baixa::Divergente) {
         // Another window changed the receipt: show what it holds now.
         dlg::show(desfecho == escrita::Desfecho::Conflito ? recibo::parcelaAlterada()
                                                           : recibo::divergencia());
@@ -390,7 +390,9 @@ void BaixaForm::Command10_Click() {
         TotalizaMeiosPagamento();
         return;
     }
-    dlg::show(recibo::sucesso());
+    // Closed here or elsewhere, the receipt is done with: the screen is made
+    // ready for the next one.
+    dlg::show(baixa == recibo::Baixa::Feita ? recibo::sucesso() : recibo::reciboEncerrado());
     escondeQuadros();
     List1->clear();
     totalRecibo = Decimal();

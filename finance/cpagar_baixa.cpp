@@ -8,6 +8,28 @@ namespace {
 const QString kLista = QStringLiteral(
     "select c.vrpg,c.vrj,c.vrd,c.idlan,c.nrdoc,c.pago,c.dte,c.dtv,c.obs,c.vrab,c.parcela,f.nmfor "
     "from cpagar c left join fornecedores f on c.cdfor = f.cdfor where ");
+// Read locking, so a closing of the receipt in another window is waited for
+// and seen.
+bool encerrado(db::Connection& cn, const QString& nrrec) {
+    return !cn.query(QStringLiteral("select 1 from cpagar where nrrec = ? and pago = 'S' limit 1 "
+                                    "for update"),
+                     {nrrec})
+                .isEmpty() ||
+           !cn.query(QStringLiteral("select 1 from cpagar_recibos where nrrec = ? limit 1"),
+                     {nrrec})
+                .isEmpty();
+}
+
+// Closed, and no item of it still waiting to be settled: what a closing that
+// already went through leaves.
+bool encerradoDeTodo(db::Connection& cn, const QString& nrrec) {
+    return encerrado(cn, nrrec) &&
+           cn.query(QStringLiteral("select 1 from cpagar where nrrec = ? and pago = 'X' limit 1 "
+                                   "for update"),
+                    {nrrec})
+               .isEmpty();
+}
+
 } // namespace
 
 Statement itensDoRecibo(const QString& nrrec) {
@@ -39,17 +61,7 @@ std::optional<dlg::Message> adiciona(db::Connection& cn, const QString& idlan,
                                      const Decimal& aberto, const Decimal& juros,
                                      const Decimal& descontos, const QString& nrrec) {
     return db::unitOfWork(cn, [&](db::Transaction& t) -> std::optional<dlg::Message> {
-        // Read locking, so a closing of this receipt in another window is
-        // waited for and seen.
-        const bool encerrado =
-            !cn.query(QStringLiteral("select 1 from cpagar where nrrec = ? and pago = 'S' limit 1 "
-                                     "for update"),
-                      {nrrec})
-                 .isEmpty() ||
-            !cn.query(QStringLiteral("select 1 from cpagar_recibos where nrrec = ? limit 1"),
-                      {nrrec})
-                 .isEmpty();
-        if (encerrado)
+        if (encerrado(cn, nrrec))
             return recibo::reciboEncerrado();
         const qint64 n = cn.execute(
             QStringLiteral("update cpagar set vrj = ?, vrd = ?, vrpg = ?, pago = 'X', nrrec = ? "
@@ -79,6 +91,7 @@ std::optional<dlg::Message> estorna(db::Connection& cn, const QString& idlan,
 
 recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) {
     return {QStringLiteral("cpagar_recibos"),
+            [nrrec](db::Connection& cn) { return encerradoDeTodo(cn, nrrec); },
             {QStringLiteral(
                  "select coalesce(sum(vrpg), 0) as total from cpagar where nrrec = ? and pago = "
                  "'X' for update"),

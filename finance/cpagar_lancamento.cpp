@@ -22,14 +22,6 @@ qint64 codigo(const QString& texto) {
     return wholeCode(texto).value_or(0);
 }
 
-// The document's stored rows, locked until the transaction ends so no
-// settlement slips in between.
-db::Recordset guardadas(db::Connection& cn, const QString& nrdoc, qint64 cdfor) {
-    return cn.query(
-        QStringLiteral("select pago, vrpg from cpagar where nrdoc = ? and cdfor = ? for update"),
-        {nrdoc, cdfor});
-}
-
 // Another document under this number and supplier, locked against a second
 // one coming in meanwhile.
 bool outroDocumento(db::Connection& cn, const QString& nrdoc, qint64 cdfor, const Chave& lido) {
@@ -39,12 +31,18 @@ bool outroDocumento(db::Connection& cn, const QString& nrdoc, qint64 cdfor, cons
                 .isEmpty();
 }
 
-bool algumaTravada(db::Recordset linhas) {
-    for (linhas.moveFirst(); !linhas.eof(); linhas.moveNext()) {
-        if (travada(linhas.text(QStringLiteral("pago")), linhas.decimal(QStringLiteral("vrpg"))))
-            return true;
+// The document's rows read again and locked until the transaction ends, so
+// no settlement or save slips in between; whether they are still as loaded.
+Resultado comoLidas(db::Connection& cn, const Chave& lido, const db::LoadedRows& linhas) {
+    switch (db::checkLoaded(cn, travadas(lido.nrdoc, lido.cdfor), linhas).outcome) {
+    case db::Overwrite::Saved:
+        return Resultado::Gravado;
+    case db::Overwrite::Changed:
+        return Resultado::Alterado;
+    case db::Overwrite::Gone:
+        break;
     }
-    return false;
+    return Resultado::NaoEncontrado;
 }
 
 } // namespace
@@ -121,20 +119,22 @@ std::optional<dlg::Message> confereTroca(Gravacao modo, const Chave& lido, const
 }
 
 Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parcela>& parcelas,
-                Gravacao modo, const Chave& lido, const QString& carimbo) {
+                Gravacao modo, const Chave& lido, const db::LoadedRows& linhas,
+                const QString& carimbo) {
     const qint64 cdfor = codigo(doc.cdfor);
     const QDate dte = *dates::parseBr(doc.dte);
     return db::unitOfWork(cn, [&](db::Transaction& t) {
         if (modo == Gravacao::Nova) {
-            if (!guardadas(cn, doc.nrdoc, cdfor).isEmpty())
+            if (!cn.query(travadas(doc.nrdoc, cdfor)).isEmpty())
                 return Resultado::JaExiste;
         } else {
-            const db::Recordset linhas = guardadas(cn, lido.nrdoc, lido.cdfor);
+            if (const Resultado r = comoLidas(cn, lido, linhas); r != Resultado::Gravado)
+                return r;
             if (modo == Gravacao::Regrava) {
-                if (algumaTravada(linhas))
-                    return Resultado::Alterado;
                 if (outroDocumento(cn, doc.nrdoc, cdfor, lido))
                     return Resultado::JaExiste;
+                // The rows just read, and only those: the document moves to
+                // the number and supplier typed.
                 cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"),
                            {lido.nrdoc, lido.cdfor});
             }
@@ -151,15 +151,12 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
                      doc.refdoc.trimmed(), cdfor, dte, doc.obs, codigo(doc.cdcen),
                      codigo(doc.cdscen), dtv, valor, valor, p.rotulo, carimbo, carimbo});
             } else if (!p.travada) {
-                const qint64 n = cn.execute(
+                cn.execute(
                     QStringLiteral("update cpagar set refdoc = ?, dte = ?, obs = ?, cdcen = ?, "
                                    "cdscen = ?, dtv = ?, vrorig = ?, vrab = ?, ultev = ? where "
-                                   "idlan = ? and nrdoc = ? and cdfor = ? and vrpg = 0 and pago "
-                                   "= 'N'"),
+                                   "idlan = ? and nrdoc = ? and cdfor = ?"),
                     {doc.refdoc, dte, doc.obs, codigo(doc.cdcen), codigo(doc.cdscen), dtv, valor,
                      valor, carimbo, p.idlan, lido.nrdoc, lido.cdfor});
-                if (n == 0)
-                    return Resultado::Alterado;
             }
         }
         t.commit();
@@ -167,14 +164,14 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
     });
 }
 
-bool exclui(db::Connection& cn, const Chave& documento) {
+Resultado exclui(db::Connection& cn, const Chave& documento, const db::LoadedRows& linhas) {
     return db::unitOfWork(cn, [&](db::Transaction& t) {
-        if (algumaTravada(guardadas(cn, documento.nrdoc, documento.cdfor)))
-            return false;
+        if (const Resultado r = comoLidas(cn, documento, linhas); r != Resultado::Gravado)
+            return r;
         cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"),
                    {documento.nrdoc, documento.cdfor});
         t.commit();
-        return true;
+        return Resultado::Gravado;
     });
 }
 
@@ -186,6 +183,10 @@ dlg::Message documentoJaExiste() {
 dlg::Message documentoAlterado() {
     return dlg::alerta(
         QStringLiteral("--- ERRO --- DESPESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
+}
+
+dlg::Message documentoNaoEncontrado() {
+    return dlg::alerta(QStringLiteral("--- ERRO --- DESPESA NÃO ENCONTRADA! CONSULTE NOVAMENTE."));
 }
 
 dlg::Message trocaComParcelaPaga() {
@@ -208,6 +209,12 @@ Statement lista() {
 Statement leitura(const QString& nrdoc, qint64 cdfor) {
     return {QStringLiteral("select * from cpagar where nrdoc = ? and cdfor = ? order by parcela"),
             {nrdoc, cdfor}};
+}
+
+Statement travadas(const QString& nrdoc, qint64 cdfor) {
+    Statement s = leitura(nrdoc, cdfor);
+    s.sql += QStringLiteral(" for update");
+    return s;
 }
 
 bool travada(const QString& pago, const Decimal& vrpg) {

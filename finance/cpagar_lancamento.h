@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/loaded_row.h"
 #include "platform/db/statement.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
@@ -8,10 +9,6 @@
 #include <optional>
 #include <variant>
 #include <vector>
-
-namespace db {
-class Connection;
-}
 
 // Rules of the payables entry: the instalment plan of one supplier document,
 // its checks and the statements that store it as rows of cpagar.
@@ -73,19 +70,23 @@ enum class Gravacao {
 // A partly paid document keeps the number and supplier it was read with.
 std::optional<dlg::Message> confereTroca(Gravacao modo, const Chave& lido, const Documento& doc);
 
-enum class Resultado { Gravado, JaExiste, Alterado };
-// One unit of work; nothing is written unless the rows read as `lido` are
-// still as the window showed them and no other document holds the number
-// and supplier typed. A lock conflict that outlasts the unit's retries is
+enum class Resultado { Gravado, JaExiste, Alterado, NaoEncontrado };
+// One unit of work. A stored document is written over only while its rows,
+// read again under `lido`, are every one still as the window loaded them
+// (`linhas`); a new one only while no document holds its number and
+// supplier, as must the number and supplier a stored one moves to. Nothing
+// is written otherwise. A lock conflict that outlasts the unit's retries is
 // thrown.
 Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parcela>& parcelas,
-                Gravacao modo, const Chave& lido, const QString& carimbo);
-// Deletes the document unless one of its rows is paid or in a receipt;
-// false when that refused it. A unit of work, as the save.
-bool exclui(db::Connection& cn, const Chave& documento);
+                Gravacao modo, const Chave& lido, const db::LoadedRows& linhas,
+                const QString& carimbo);
+// Deletes the document while its rows are still as loaded (Gravado); a unit
+// of work, as the save.
+Resultado exclui(db::Connection& cn, const Chave& documento, const db::LoadedRows& linhas);
 
 dlg::Message documentoJaExiste();
 dlg::Message documentoAlterado();
+dlg::Message documentoNaoEncontrado();
 dlg::Message trocaComParcelaPaga();
 dlg::Message naoPodeExcluir();
 
@@ -93,6 +94,8 @@ dlg::Message naoPodeExcluir();
 Statement lista();
 // The rows of one document, in instalment order.
 Statement leitura(const QString& nrdoc, qint64 cdfor);
+// The same, locked until the transaction ends.
+Statement travadas(const QString& nrdoc, qint64 cdfor);
 // Paid or inside a receipt: the entry leaves such a row alone.
 bool travada(const QString& pago, const Decimal& vrpg);
 

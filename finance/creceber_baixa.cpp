@@ -21,6 +21,25 @@ dlg::Message recebimentosPosteriores() {
         QStringLiteral("--- ERRO --- ESTORNE ANTES OS RECEBIMENTOS POSTERIORES DESTA PARCELA!"));
 }
 
+// Read locking, so a closing of the receipt in another window is waited for
+// and seen.
+bool encerrado(db::Connection& cn, const QString& nrrec) {
+    return !cn.query(QStringLiteral("select 1 from creceber_recibos where nrrec = ? and status = "
+                                    "'S' limit 1 for update"),
+                     {nrrec})
+                .isEmpty();
+}
+
+// Closed, and no item of it still waiting to be settled: what a closing that
+// already went through leaves.
+bool encerradoDeTodo(db::Connection& cn, const QString& nrrec) {
+    return encerrado(cn, nrrec) &&
+           cn.query(QStringLiteral("select 1 from creceber_recibos where nrrec = ? and status = "
+                                   "'X' limit 1 for update"),
+                    {nrrec})
+               .isEmpty();
+}
+
 } // namespace
 
 Statement abertasDoCliente(qint64 cdcli) {
@@ -73,12 +92,7 @@ std::optional<dlg::Message> confere(Caixas& c) {
 std::optional<dlg::Message> adiciona(db::Connection& cn, const Item& item, const QString& nrrec,
                                      qint64 cdcli, const QDate& dtbx) {
     return db::unitOfWork(cn, [&](db::Transaction& t) -> std::optional<dlg::Message> {
-        // Read locking, so a closing of this receipt in another window is
-        // waited for and seen.
-        if (!cn.query(QStringLiteral("select 1 from creceber_recibos where nrrec = ? and status = "
-                                     "'S' limit 1 for update"),
-                      {nrrec})
-                 .isEmpty())
+        if (encerrado(cn, nrrec))
             return recibo::reciboEncerrado();
         const db::Recordset parcela = cn.query(
             QStringLiteral("select cdcli, vrab from creceber where nrdoc = ? and pago = 'N' for "
@@ -151,6 +165,7 @@ std::optional<dlg::Message> estorna(db::Connection& cn, qint64 id) {
 
 recibo::Fechamento fechamento(qint64 cdcli, const QString& nrrec, const QDate& dtbx) {
     return {QStringLiteral("creceber_recibos_mp"),
+            [nrrec](db::Connection& cn) { return encerradoDeTodo(cn, nrrec); },
             {QStringLiteral("select coalesce(sum(vrpg), 0) as total from creceber_recibos where "
                             "nrrec = ? and status = 'X' for update"),
              {nrrec}},

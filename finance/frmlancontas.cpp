@@ -307,6 +307,7 @@ void frmlancontas::txtcdfor_LostFocus() {
         return;
     encontrado = QStringLiteral("S");
     lido_ = {txtnrdoc->text(), *cdfor};
+    linhas_ = db::LoadedRows::of(r);
     cmdexclu->setEnabled(true);
     txtref->setText(r.text(QStringLiteral("refdoc")));
     if (const auto dte = r.date(QStringLiteral("dte")))
@@ -506,23 +507,34 @@ void frmlancontas::cmdsalva_Click() {
         return;
     lancamento::Resultado resultado = lancamento::Resultado::Gravado;
     const auto desfecho = escrita::executa(this, [&](db::Connection& cn) {
-        resultado = lancamento::grava(cn, doc, linhas, modo, lido_, auditStamp());
+        resultado = lancamento::grava(cn, doc, linhas, modo, lido_, linhas_, auditStamp());
     });
     if (desfecho == escrita::Desfecho::Falhou)
         return;
     if (desfecho == escrita::Desfecho::Conflito)
         resultado = lancamento::Resultado::Alterado;
-    if (resultado == lancamento::Resultado::JaExiste) {
-        dlg::show(lancamento::documentoJaExiste());
+    if (recusado(resultado))
         return;
-    }
-    if (resultado == lancamento::Resultado::Alterado) {
-        dlg::show(lancamento::documentoAlterado());
-        recarrega();
-        return;
-    }
     encontrado = QStringLiteral("N");
     cmdretorna_Click();
+}
+
+bool frmlancontas::recusado(lancamento::Resultado resultado) {
+    switch (resultado) {
+    case lancamento::Resultado::Gravado:
+        return false;
+    case lancamento::Resultado::JaExiste:
+        dlg::show(lancamento::documentoJaExiste());
+        break;
+    case lancamento::Resultado::NaoEncontrado:
+        dlg::show(lancamento::documentoNaoEncontrado());
+        break;
+    case lancamento::Resultado::Alterado:
+        dlg::show(lancamento::documentoAlterado());
+        recarrega();
+        break;
+    }
+    return true;
 }
 
 void frmlancontas::recarrega() {
@@ -544,20 +556,15 @@ void frmlancontas::cmdexclu_Click() {
     if (encontrado != QLatin1String("S") ||
         !dlg::ask(QStringLiteral("Confirma a exclusão?"), QStringLiteral("Atenção")))
         return;
-    bool excluido = false;
+    auto resultado = lancamento::Resultado::Gravado;
     const auto desfecho = escrita::executa(
-        this, [&](db::Connection& cn) { excluido = lancamento::exclui(cn, lido_); });
+        this, [&](db::Connection& cn) { resultado = lancamento::exclui(cn, lido_, linhas_); });
     if (desfecho == escrita::Desfecho::Falhou)
         return;
-    if (desfecho == escrita::Desfecho::Conflito) {
-        dlg::show(lancamento::documentoAlterado());
-        recarrega();
+    if (desfecho == escrita::Desfecho::Conflito)
+        resultado = lancamento::Resultado::Alterado;
+    if (recusado(resultado))
         return;
-    }
-    if (!excluido) {
-        dlg::show(lancamento::naoPodeExcluir());
-        return;
-    }
     cmdretorna_Click();
 }
 

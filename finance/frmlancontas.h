@@ -89,9 +89,13 @@ private:
     void redigitado();
     // The document read again as stored, after another station changed it.
     void recarrega();
+    // Says what a save or delete refused for; true when it was refused.
+    bool recusado(lancamento::Resultado resultado);
     lancamento::Documento documento() const;
     std::vector<lancamento::Parcela> parcelas() const;
 
-    // The number and supplier of the document read, while `encontrado` is "S".
+    // The number and supplier of the document read, while `encontrado` is "S",
+    // and its rows as read: a save or a delete acts only over those.
     lancamento::Chave lido_;
+    db::LoadedRows linhas_;
 };

@@ -118,24 +118,26 @@ Decimal valor(const QString& texto) {
     return Decimal::parse(texto, false, Decimal::kAmount).value_or(Decimal()).rounded(2);
 }
 
-bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const QStringList& linhas,
-             const Fechamento& fechamento) {
+Baixa encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx,
+              const QStringList& linhas, const Fechamento& fechamento) {
     const QString insert =
         QStringLiteral("insert into %1 (nrrec,dtbx,cdmp,obs,valor,evcad) values (?,?,?,?,?,?)")
             .arg(fechamento.tabelaLinhas);
     return db::unitOfWork(cn, [&](db::Transaction& t) {
+        if (fechamento.encerrado(cn))
+            return Baixa::JaEncerrado;
         const db::Recordset total = cn.query(fechamento.totalDoRecibo);
         const Decimal doRecibo =
             total.isEmpty() ? Decimal() : total.decimal(QStringLiteral("total"));
         if (doRecibo.rounded(2) != soma(linhas))
-            return false;
+            return Baixa::Divergente;
         for (const QString& texto : linhas) {
             const Linha l = leLinha(texto);
             cn.execute(insert, {nrrec, dtbx, l.codigo, l.obs, l.valor, auditStamp()});
         }
         fechamento.baixa(cn);
         t.commit();
-        return true;
+        return Baixa::Feita;
     });
 }
 

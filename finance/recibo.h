@@ -73,18 +73,22 @@ QString texto(const Decimal& valor);
 // A box's amount, zero when it holds no number.
 Decimal valor(const QString& texto);
 
-// The closing of a receipt, as one unit of work: the receipt's own total is
-// read again (its rows locked) and must still equal the payment lines; then
-// every line is written and `baixa` settles the receipt. False (nothing
-// written) when the total no longer matches. A lock conflict that outlasts
-// the unit's retries is thrown.
+// The closing of a receipt, as one unit of work: first whether the receipt
+// is closed already (by another window, or by this one when the answer to
+// its commit was lost), then its own total read again (its rows locked),
+// which must still equal the payment lines; then every line is written and
+// `baixa` settles the receipt. Nothing is written unless Feita. A lock
+// conflict that outlasts the unit's retries is thrown.
 struct Fechamento {
-    QString tabelaLinhas;    // cpagar_recibos, creceber_recibos_mp
+    QString tabelaLinhas; // cpagar_recibos, creceber_recibos_mp
+    // Whether the receipt is closed, its rows locked.
+    std::function<bool(db::Connection&)> encerrado;
     Statement totalDoRecibo; // one row: the receipt's sum as "total", its rows locked
     std::function<void(db::Connection&)> baixa;
 };
-bool encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx, const QStringList& linhas,
-             const Fechamento& fechamento);
+enum class Baixa { Feita, JaEncerrado, Divergente };
+Baixa encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx,
+              const QStringList& linhas, const Fechamento& fechamento);
 
 dlg::Message divergencia();
 dlg::Message sucesso();

@@ -219,25 +219,19 @@ void frmCadProduto::cmdsalva_Click() {
 
 bool frmCadProduto::grava(const ProdutoDados& dados) {
     BusyGuard busy;
-    if (!refreshList())
-        return false;
     if (dados.cdpro.trimmed().isEmpty()) {
         dlg::inform(QStringLiteral("--- ERRO --- INFORME O CÓDIGO DO PRODUTO!"),
                     QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
         return false;
     }
     const QString stamp = auditStamp();
-    // The code as stored: of the listed row, or of the row the boxes show when
-    // the list no longer holds it (narrowed since, or deleted elsewhere).
-    QString stored;
-    if (const auto listed = listedRow(dados.cdpro))
-        stored = Adodc1->recordset().textAt(
-            *listed, Adodc1->recordset().columnIndex(QStringLiteral("cdpro")));
-    else if (sameCode(carregado_, dados.cdpro))
-        stored = carregado_;
-    else
+    // A code the boxes were not loaded from is a new supply, whatever the
+    // list shows now: one stored meanwhile under it (at another station, or
+    // outside the narrowed list) is refused as a duplicate, the typed values
+    // kept, and never written over.
+    if (!sameCode(carregado_, dados.cdpro))
         return runInsert(produtoInsert(dados, stamp, auditStamp()));
-    return runUpdate(stored, produtoUpdate(dados, stamp),
+    return runUpdate(carregado_, produtoUpdate(dados, stamp),
                      [this](const db::Recordset& row) { preenche(row); });
 }
 

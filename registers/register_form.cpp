@@ -82,14 +82,11 @@ std::optional<db::DbError> busySave(const std::function<void()>& save) {
 } // namespace
 
 bool RegisterForm::runInsert(const Statement& insert) {
+    // A code stored meanwhile is told as the duplicate it is.
     const auto error = busySave([&] { runRegisterInsert(saveConnection_, insert); });
     if (!error)
         return true;
-    if (error->isDuplicateKey())
-        dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!"), QStringLiteral("ATENÇÃO"),
-                    dlg::Icon::Information);
-    else
-        dlg::showError(*error);
+    dlg::showError(*error);
     return false;
 }
 

@@ -83,9 +83,37 @@ SituacaoCompra situacaoCompra(db::Connection& cn, const ChaveCompra& chave) {
     return situacao(cn, chave, QString());
 }
 
-Statement encerraCompra(const ChaveCompra& chave) {
-    return {QStringLiteral("update insumos_cmp set status = 'S' where ") + kDaCompra,
-            daCompra(chave)};
+QStringList chavesDosItens(db::Recordset rows) {
+    QStringList out;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+        out << rows.text(QStringLiteral("idlan"));
+    return out;
+}
+
+Encerramento encerraCompra(db::Connection& cn, const ChaveCompra& chave, QStringList itens) {
+    itens.sort();
+    return db::unitOfWork(cn, [&](db::Transaction& t) {
+        db::Recordset atuais =
+            cn.query(QStringLiteral("select idlan, status from insumos_cmp where ") + kDaCompra +
+                         QStringLiteral(" for update"),
+                     daCompra(chave));
+        for (atuais.moveFirst(); !atuais.eof(); atuais.moveNext())
+            if (atuais.text(QStringLiteral("status")) == QLatin1String("S"))
+                return Encerramento::JaEncerrada;
+        QStringList lidas = chavesDosItens(atuais);
+        lidas.sort();
+        if (itens.isEmpty() || lidas != itens)
+            return Encerramento::Alterada;
+        Statement fecha{QStringLiteral("update insumos_cmp set status = 'S' where ") + kDaCompra +
+                            QStringLiteral(" and idlan in (?") +
+                            QStringLiteral(",?").repeated(itens.size() - 1) + QStringLiteral(")"),
+                        daCompra(chave)};
+        for (const QString& idlan : itens)
+            fecha.params.push_back(idlan);
+        cn.execute(fecha);
+        t.commit();
+        return Encerramento::Encerrada;
+    });
 }
 
 QString chaveItem(const QDateTime& moment, const ChaveCompra& k) {

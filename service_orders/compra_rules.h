@@ -36,7 +36,17 @@ Statement itensCompra(const ChaveCompra& chave);
 enum class SituacaoCompra { SemItens, Aberta, Encerrada };
 // Any closed item closes the purchase.
 SituacaoCompra situacaoCompra(db::Connection& cn, const ChaveCompra& chave);
-Statement encerraCompra(const ChaveCompra& chave);
+// The item keys (`idlan`) of a listing of items.
+QStringList chavesDosItens(db::Recordset rows);
+enum class Encerramento {
+    Encerrada,
+    Alterada,   // its items are no longer those listed
+    JaEncerrada // closed meanwhile by another window
+};
+// Closes the purchase in one unit of work, only while its items, read again
+// and locked, are exactly `itens` (the keys listed when the closing was
+// asked); the statement names those items and no other.
+Encerramento encerraCompra(db::Connection& cn, const ChaveCompra& chave, QStringList itens);
 
 // The row key of an item: yymmddhhmmss, series, number, supplier, model.
 QString chaveItem(const QDateTime& moment, const ChaveCompra& chave);

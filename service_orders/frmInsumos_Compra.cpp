@@ -387,11 +387,29 @@ void frmInsumos_Compra::Command8_Click() {
     windows::showModal<frmInsumos_Destino>(this);
     if (program::ending())
         return;
+    // What is closed is what the list shows when the question is asked: the
+    // allocations just made, and any item another window added meanwhile.
+    if (!mostraCompra(*chave))
+        return;
+    const QStringList itens = chavesDosItens(Adodc1->recordset());
     if (!dlg::ask(QStringLiteral("Deseja encerrar a compra?"), QStringLiteral("Atenção")))
         return;
-    const Statement closing = encerraCompra(*chave);
-    if (!shared::withConnection(this, [&](db::Connection& cn) { cn.execute(closing); }))
+    auto encerramento = Encerramento::Encerrada;
+    if (!shared::withConnection(
+            this, [&](db::Connection& cn) { encerramento = encerraCompra(cn, *chave, itens); }))
         return;
+    switch (encerramento) {
+    case Encerramento::JaEncerrada:
+        encerradaPorOutro();
+        return;
+    case Encerramento::Alterada:
+        dlg::show(dlg::alerta(
+            QStringLiteral("--- ERRO --- COMPRA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.")));
+        mostraCompra(*chave);
+        return;
+    case Encerramento::Encerrada:
+        break;
+    }
     for (QLineEdit* box : {txtCdFor, txtSerie, txtNFiscal, txtModelo, txtDTc, txtDTe})
         box->clear();
     mostraCompra(*chave);

@@ -148,31 +148,27 @@ void frmcadusuario::Combo1_LostFocus() {
         loaded_ = true;
         shared::abreConexao();
         db::Connection& cn = shared::gCn();
-        const users::Stored stored = users::find(cn, nome);
+        QStringList items;
+        for (const MenuItemDef& item : kMenuItems)
+            items << nameFromProfileLine(profileLine(item));
+        stored_ = users::find(cn, nome, items);
         txtsenha->clear();
         txtoksenha->clear();
-        existe_ = stored.exists ? QStringLiteral("S") : QStringLiteral("N");
-        if (stored.exists) {
-            txtsenha->setText(stored.password);
+        if (stored_.exists) {
+            txtsenha->setText(stored_.password);
             txtoksenha->setText(txtsenha->text());
         }
-        QStringList items;
-        for (const MenuItemDef& item : kMenuItems) {
-            const QString line = profileLine(item);
-            auto* entry = new QListWidgetItem(line, List1);
+        for (std::size_t i = 0; i < kMenuItems.size(); ++i) {
+            auto* entry = new QListWidgetItem(profileLine(kMenuItems[i]), List1);
             entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            entry->setCheckState(Qt::Unchecked);
-            items << nameFromProfileLine(line);
+            entry->setCheckState(stored_.allowed[i] ? Qt::Checked : Qt::Unchecked);
         }
-        const std::vector<bool> allowed = users::allowedItems(cn, nome, txtsenha->text(), items);
-        for (int i = 0; i < List1->count(); ++i)
-            List1->item(i)->setCheckState(allowed[i] ? Qt::Checked : Qt::Unchecked);
     } catch (const db::DbError& e) {
         loaded_ = false;
+        stored_ = {};
         List1->clear();
         txtsenha->clear();
         txtoksenha->clear();
-        existe_ = QStringLiteral("N");
         setButtons(false);
         dlg::showError(e);
     }
@@ -219,14 +215,22 @@ void frmcadusuario::Command1_Click() {
         const QListWidgetItem* line = List1->item(i);
         profile.push_back({nameFromProfileLine(line->text()), line->checkState() == Qt::Checked});
     }
-    bool saved = false;
+    auto saved = db::Overwrite::Saved;
     if (!shared::withConnection(nullptr, [&](db::Connection& cn) {
-            saved = users::save(cn, nome, txtsenha->text(), existe_ == QLatin1String("S"), profile);
+            saved = users::save(cn, nome, txtsenha->text(), stored_, profile);
         }))
         return;
-    if (!saved) {
+    if (saved == db::Overwrite::Gone) {
         dlg::inform(QStringLiteral("--- ERRO --- USUÁRIO NÃO ENCONTRADO! CONSULTE NOVAMENTE."),
                     QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+        return;
+    }
+    if (saved == db::Overwrite::Changed) {
+        dlg::inform(
+            QStringLiteral("--- ERRO --- USUÁRIO ALTERADO EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."),
+            QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+        Combo1_LostFocus();
+        evaluateButtons();
         return;
     }
     dlg::inform(QStringLiteral("Salvo com sucesso!"), QStringLiteral("Atenção"),

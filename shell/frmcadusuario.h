@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/data_form.h"
+#include "shell/user_accounts.h"
 
 class QComboBox;
 class QLineEdit;
@@ -42,8 +43,9 @@ private:
     void setButtons(bool enabled);
     void clearAll();
 
-    // "S" when the last lookup of the typed name found the user.
-    QString existe_ = QStringLiteral("N");
+    // The user as the last lookup of the typed name read it (whether found
+    // chooses between insert and update): a save writes only over that.
+    users::Stored stored_;
     // False after a lookup that failed: the list and passwords are not the
     // user's, so nothing may be saved or deleted until a lookup succeeds.
     bool loaded_ = true;

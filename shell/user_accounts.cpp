@@ -1,6 +1,7 @@
 #include "shell/user_accounts.h"
 
 #include "platform/db/connection.h"
+#include "platform/db/unit_of_work.h"
 #include "shell/profile_list.h"
 
 namespace users {
@@ -14,15 +15,19 @@ QStringList names(db::Connection& cn) {
     return out;
 }
 
-Stored find(db::Connection& cn, const QString& name) {
-    const db::Recordset r = cn.query(
-        QStringLiteral("select ususenha from usuarios where nmusuario = ?"), {db::text(name)});
-    Stored out;
-    for (qsizetype row = 0; row < r.rowCount(); ++row) {
-        out.exists = true;
-        out.password = r.textAt(row, 0);
-    }
-    return out;
+namespace {
+
+Statement userRow(const QString& name) {
+    return {QStringLiteral("select * from usuarios where nmusuario = ?"), {db::text(name)}};
+}
+
+Statement profileRows(const QString& name) {
+    return {QStringLiteral("select * from perfilusuario where nmusuario = ?"), {db::text(name)}};
+}
+
+Statement locked(Statement s) {
+    s.sql += QStringLiteral(" for update");
+    return s;
 }
 
 std::vector<bool> allowedItems(db::Connection& cn, const QString& name, const QString& password,
@@ -44,26 +49,49 @@ std::vector<bool> allowedItems(db::Connection& cn, const QString& name, const QS
     return out;
 }
 
-bool save(db::Connection& cn, const QString& name, const QString& password, bool exists,
-          const std::vector<ProfileEntry>& profile) {
-    db::Transaction transaction(cn);
-    if (exists) {
-        // Another workstation may have deleted the user since it was loaded.
-        if (cn.execute(QStringLiteral("update usuarios set ususenha = ? WHERE nmusuario = ?"),
-                       {db::text(password), db::text(name)}) == 0)
-            return false;
-    } else {
-        cn.execute(QStringLiteral("insert into usuarios (nmusuario,ususenha) values (?,?)"),
-                   {db::text(name), db::text(password)});
-    }
-    cn.execute(QStringLiteral("delete from perfilusuario where nmusuario = ?"), {db::text(name)});
-    for (const ProfileEntry& entry : profile)
-        cn.execute(QStringLiteral("insert into perfilusuario (nmusuario,ususenha,campo,valor) "
-                                  "values (?,?,?,?)"),
-                   {db::text(name), db::text(password), db::text(profileField(entry.item)),
-                    db::text(entry.allowed ? QStringLiteral("0") : QStringLiteral("1"))});
-    transaction.commit();
-    return true;
+} // namespace
+
+Stored find(db::Connection& cn, const QString& name, const QStringList& items) {
+    // One transaction, so what the window shows is what its save compares.
+    return db::unitOfWork(cn, [&](db::Transaction&) {
+        Stored out;
+        db::Recordset user = cn.query(userRow(name));
+        for (user.moveFirst(); !user.eof(); user.moveNext()) {
+            out.exists = true;
+            out.password = user.text(QStringLiteral("ususenha"));
+            out.user = db::LoadedRow::of(user);
+        }
+        out.allowed = allowedItems(cn, name, out.password, items);
+        out.profile = db::LoadedRows::of(cn.query(profileRows(name)));
+        return out;
+    });
+}
+
+db::Overwrite save(db::Connection& cn, const QString& name, const QString& password,
+                   const Stored& loaded, const std::vector<ProfileEntry>& profile) {
+    return db::unitOfWork(cn, [&](db::Transaction& transaction) {
+        const db::Overwrite user = db::checkLoaded(cn, locked(userRow(name)), loaded.user).outcome;
+        if (user != db::Overwrite::Saved)
+            return user;
+        if (db::checkLoaded(cn, locked(profileRows(name)), loaded.profile).outcome !=
+            db::Overwrite::Saved)
+            return db::Overwrite::Changed;
+        if (loaded.exists)
+            cn.execute(QStringLiteral("update usuarios set ususenha = ? WHERE nmusuario = ?"),
+                       {db::text(password), db::text(name)});
+        else
+            cn.execute(QStringLiteral("insert into usuarios (nmusuario,ususenha) values (?,?)"),
+                       {db::text(name), db::text(password)});
+        cn.execute(QStringLiteral("delete from perfilusuario where nmusuario = ?"),
+                   {db::text(name)});
+        for (const ProfileEntry& entry : profile)
+            cn.execute(QStringLiteral("insert into perfilusuario (nmusuario,ususenha,campo,valor) "
+                                      "values (?,?,?,?)"),
+                       {db::text(name), db::text(password), db::text(profileField(entry.item)),
+                        db::text(entry.allowed ? QStringLiteral("0") : QStringLiteral("1"))});
+        transaction.commit();
+        return db::Overwrite::Saved;
+    });
 }
 
 void remove(db::Connection& cn, const QString& name) {

@@ -2,7 +2,56 @@
 
 #include "platform/db/unit_of_work.h"
 
+#include <algorithm>
+
 namespace db {
+
+namespace {
+
+QStringList columnNames(const Recordset& rows) {
+    QStringList names;
+    for (int c = 0; c < rows.columnCount(); ++c)
+        names << rows.columnName(c);
+    return names;
+}
+
+// The cells of `row` under `names`; none when a column is missing.
+std::optional<Cells> cellsAt(const Recordset& rows, qsizetype row, const QStringList& names) {
+    Cells out;
+    out.reserve(static_cast<std::size_t>(names.size()));
+    for (const QString& name : names) {
+        const int column = rows.columnIndex(name);
+        if (column < 0)
+            return std::nullopt;
+        if (rows.isNullAt(row, column))
+            out.emplace_back(std::nullopt);
+        else
+            out.emplace_back(rows.bytesAt(row, column));
+    }
+    return out;
+}
+
+std::vector<Cells> sortedRows(const Recordset& rows, const QStringList& names) {
+    std::vector<Cells> out;
+    for (qsizetype row = 0; row < rows.rowCount(); ++row) {
+        auto cells = cellsAt(rows, row, names);
+        if (!cells)
+            return {};
+        out.push_back(std::move(*cells));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+template <class Loaded>
+SaveOver check(Connection& cn, const Statement& stored, const Loaded& loaded) {
+    SaveOver out{Overwrite::Saved, cn.query(stored)};
+    if (!loaded.holds(out.stored))
+        out.outcome = out.stored.isEmpty() ? Overwrite::Gone : Overwrite::Changed;
+    return out;
+}
+
+} // namespace
 
 LoadedRow LoadedRow::none() {
     LoadedRow out;
@@ -15,11 +64,8 @@ LoadedRow LoadedRow::of(const Recordset& row) {
     if (row.eof() || row.position() < 0)
         return out;
     out.kind_ = Kind::Row;
-    for (int c = 0; c < row.columnCount(); ++c) {
-        out.names_ << row.columnName(c);
-        out.nulls_.push_back(row.isNullAt(row.position(), c));
-        out.values_.push_back(row.bytesAt(row.position(), c));
-    }
+    out.names_ = columnNames(row);
+    out.cells_ = *cellsAt(row, row.position(), out.names_);
     return out;
 }
 
@@ -28,21 +74,35 @@ bool LoadedRow::holds(const Recordset& stored) const {
         return kind_ == Kind::NoRow;
     if (kind_ != Kind::Row)
         return false;
-    const qsizetype last = stored.rowCount() - 1;
-    for (qsizetype i = 0; i < names_.size(); ++i) {
-        const int column = stored.columnIndex(names_.at(i));
-        if (column < 0 || stored.isNullAt(last, column) != nulls_[i] ||
-            stored.bytesAt(last, column) != values_[i])
-            return false;
-    }
-    return true;
+    return cellsAt(stored, stored.rowCount() - 1, names_) == cells_;
+}
+
+LoadedRows LoadedRows::none() {
+    LoadedRows out;
+    out.loaded_ = true;
+    return out;
+}
+
+LoadedRows LoadedRows::of(const Recordset& rows) {
+    LoadedRows out;
+    out.loaded_ = true;
+    out.names_ = columnNames(rows);
+    out.rows_ = sortedRows(rows, out.names_);
+    return out;
+}
+
+bool LoadedRows::holds(const Recordset& stored) const {
+    if (!loaded_ || stored.rowCount() != static_cast<qsizetype>(rows_.size()))
+        return false;
+    return rows_.empty() || sortedRows(stored, names_) == rows_;
 }
 
 SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded) {
-    SaveOver out{Overwrite::Saved, cn.query(stored)};
-    if (!loaded.holds(out.stored))
-        out.outcome = out.stored.isEmpty() ? Overwrite::Gone : Overwrite::Changed;
-    return out;
+    return check(cn, stored, loaded);
+}
+
+SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRows& loaded) {
+    return check(cn, stored, loaded);
 }
 
 SaveOver saveOverLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded,

@@ -5,9 +5,14 @@
 #include <QByteArray>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace db {
+
+// A row's cells in the order of the columns named; NULL is told apart from
+// an empty text.
+using Cells = std::vector<std::optional<QByteArray>>;
 
 // A row as a window loaded it. A save writes over the stored row only while
 // it still holds every column as loaded, byte for byte and NULL for NULL: a
@@ -31,8 +36,28 @@ private:
     enum class Kind { Nothing, NoRow, Row };
     Kind kind_ = Kind::Nothing;
     QStringList names_;
-    std::vector<QByteArray> values_;
-    std::vector<bool> nulls_;
+    Cells cells_;
+};
+
+// Several rows as a window loaded them (a document's instalments, a user's
+// profile), every column of each, compared the way LoadedRow compares one.
+// Their order does not matter: the same rows read again in another order
+// still hold.
+class LoadedRows {
+public:
+    // Nothing loaded: no stored rows are the ones loaded.
+    LoadedRows() = default;
+    // The window found no row; that holds while none is stored.
+    static LoadedRows none();
+    // Every row of `rows`; none read holds while none is stored.
+    static LoadedRows of(const Recordset& rows);
+
+    bool holds(const Recordset& stored) const;
+
+private:
+    bool loaded_ = false;
+    QStringList names_;
+    std::vector<Cells> rows_; // sorted
 };
 
 enum class Overwrite {
@@ -51,6 +76,7 @@ struct SaveOver {
 // a save writes over) and tells whether they still are as loaded (Saved: the
 // save may write), with the rows as read.
 SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded);
+SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRows& loaded);
 
 // One unit of work: checkLoaded and, while the rows still are as loaded,
 // runs `write` and commits; otherwise writes nothing. Throws DbError.

@@ -264,22 +264,42 @@ TEST_F(CPagarBaixa, ReceiptNumbersAreReservedOnce) {
     EXPECT_TRUE(c.Command1->isEnabled());
 }
 
-TEST_F(CPagarBaixa, AddingToAReceiptClosedElsewhereIsRefused) {
+TEST_F(CPagarBaixa, AReceiptClosedElsewhereTakesNoItemAndIsNotClosedAgain) {
     instalment(QStringLiteral("1/001/001/1"), 1, hoje(), QStringLiteral("100"));
     instalment(QStringLiteral("2/001/001/1"), 1, hoje(1), QStringLiteral("20"));
     frmCPagar_Baixa f;
     start(f);
     add(f, 0);
-    // Another window closes the receipt.
-    const QString nrrec = f.txtNrRec->text();
-    cn.execute(QStringLiteral("insert into cpagar_recibos (nrrec, cdmp, valor) values (?, 'DIN', "
-                              "100)"),
-               {nrrec});
-    cn.execute(QStringLiteral("update cpagar set pago = 'S', vrab = 0 where nrrec = ?"), {nrrec});
+    f.Command14_Click();
+    pay(f, 1, QStringLiteral("100"));
+    // Another window resumes the receipt and closes it.
+    {
+        frmCPagar_Baixa other;
+        testsupport::whenModal<frmCPagar_BaixaPendente>([](frmCPagar_BaixaPendente* p) {
+            p->List1->setCurrentRow(0);
+            p->List1_DblClick();
+        });
+        other.Command18_Click();
+        pay(other, 1, QStringLiteral("100"));
+        close(other);
+        ASSERT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
+    }
+    const QStringList closed =
+        rows(QStringLiteral("select nrrec, cdmp, valor from cpagar_recibos"));
     dialogs.clear();
     add(f, 0);
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- RECIBO JÁ ENCERRADO!")});
     EXPECT_EQ(row(QStringLiteral("2/001/001/1")), QStringLiteral("0.00|0.00|0.00|20.00|N|"));
+    // Its own closing says so, writes nothing, and leaves the screen ready
+    // for the next receipt.
+    dialogs.clear();
+    close(f);
+    EXPECT_EQ(dialogs.texts(), (QStringList{QStringLiteral("Confirma a baixa?"),
+                                            QStringLiteral("--- ERRO --- RECIBO JÁ ENCERRADO!")}));
+    EXPECT_EQ(rows(QStringLiteral("select nrrec, cdmp, valor from cpagar_recibos")), closed);
+    EXPECT_TRUE(f.txtNrRec->text().isEmpty());
+    EXPECT_EQ(f.List1->count(), 0);
+    EXPECT_TRUE(f.Command1->isEnabled());
 }
 
 TEST_F(CPagarBaixa, ClosingRechecksTheReceiptAndIsAllOrNothing) {

@@ -395,20 +395,40 @@ TEST_F(CReceberBaixa, AnInstalmentGoesOnlyIntoItsClientsReceipt) {
     EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 0);
 }
 
-TEST_F(CReceberBaixa, AddingToAReceiptClosedElsewhereIsRefused) {
+TEST_F(CReceberBaixa, AReceiptClosedElsewhereTakesNoItemAndIsNotClosedAgain) {
     instalment(kDoc1, 17, 0, QStringLiteral("100"));
     instalment(kDoc2, 17, 30, QStringLiteral("100"));
     frmCReceber_Baixa f;
     start(f);
     receive(f, 0, QStringLiteral("10"));
-    // Another window closes the receipt.
-    cn.execute(QStringLiteral("update creceber_recibos set status = 'S' where nrrec = ?"),
-               {f.txtNrRec->text()});
+    f.Command14_Click();
+    pay(f, QStringLiteral("10"));
+    // Another window resumes the receipt and closes it.
+    {
+        frmCReceber_Baixa other;
+        testsupport::whenModal<frmCPagar_BaixaPendente>([](frmCPagar_BaixaPendente* p) {
+            p->List1->setCurrentRow(0);
+            p->List1_DblClick();
+        });
+        other.Command18_Click();
+        pay(other, QStringLiteral("10"));
+        close(other);
+        ASSERT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
+    }
     dialogs.clear();
     receive(f, 1, QStringLiteral("20"));
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("--- ERRO --- RECIBO JÁ ENCERRADO!")});
     EXPECT_EQ(stored(kDoc2), QStringLiteral("0.00|0.00|0.00|100.00|N"));
     EXPECT_EQ(count(QStringLiteral("creceber_recibos")), 1);
+    // Its own closing says so, writes nothing, and leaves the screen ready
+    // for the next receipt.
+    dialogs.clear();
+    close(f);
+    EXPECT_EQ(dialogs.texts(), (QStringList{QStringLiteral("Confirma a baixa?"),
+                                            QStringLiteral("--- ERRO --- RECIBO JÁ ENCERRADO!")}));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos_mp")), 1);
+    EXPECT_TRUE(f.txtNrRec->text().isEmpty());
+    EXPECT_EQ(f.List1->count(), 0);
 }
 
 TEST_F(CReceberBaixa, ARefusedListingKeepsTheReceiptShown) {

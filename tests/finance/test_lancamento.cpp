@@ -374,6 +374,86 @@ TEST_F(Lancamento, RetypedNumberOrSupplierActsOnTheDocumentLoaded) {
     }
 }
 
+// Two stations on one bill: each save or delete acts only over the rows as
+// its window loaded them, and a stale one writes nothing.
+TEST_F(Lancamento, TwoStationsActOnlyOverTheBillAsLoaded) {
+    const QString alterada =
+        QStringLiteral("--- ERRO --- DESPESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.");
+    const QString sumiu =
+        QStringLiteral("--- ERRO --- DESPESA NÃO ENCONTRADA! CONSULTE NOVAMENTE.");
+    frmlancontas a;
+    frmlancontas b;
+    plan(a, QStringLiteral("80"), QStringLiteral("2"), QStringLiteral("50"), hoje());
+    save(a);
+    load(a, QStringLiteral("80"));
+    load(b, QStringLiteral("80"));
+    showActive(a);
+    retype(a.txtVR[1], QStringLiteral("60"));
+    clickSave(a);
+    showActive(b);
+    retype(b.txtobs, QStringLiteral("NOTA"));
+    const QStringList saved = stored();
+    dialogs.clear();
+    clickSave(b);
+    EXPECT_EQ(dialogs.texts().last(), alterada);
+    EXPECT_EQ(stored(), saved);
+    EXPECT_EQ(b.txtVR[1]->text(), QStringLiteral("60,00"));
+    EXPECT_TRUE(b.txtobs->text().isEmpty());
+    retype(b.txtobs, QStringLiteral("NOTA"));
+    dialogs.clear();
+    clickSave(b);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Confirma?")});
+    EXPECT_EQ(rows(QStringLiteral("select vrorig, obs from cpagar order by parcela")),
+              (QStringList{QStringLiteral("50.00|NOTA"), QStringLiteral("60.00|NOTA")}));
+
+    // A delete over a bill saved meanwhile is refused the same way.
+    load(a, QStringLiteral("80"));
+    load(b, QStringLiteral("80"));
+    showActive(b);
+    retype(b.txtVR[0], QStringLiteral("55"));
+    clickSave(b);
+    const QStringList resaved = stored();
+    showActive(a);
+    dialogs.clear();
+    dialogs.answer(dlg::Answer::Yes);
+    QTest::mouseClick(a.cmdexclu, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts().last(), alterada);
+    EXPECT_EQ(stored(), resaved);
+    EXPECT_EQ(a.txtVR[0]->text(), QStringLiteral("55,00"));
+
+    // Renumbered (80 -> 81) or deleted at the other station: the stale
+    // window neither brings the bill back nor stores it twice.
+    for (const bool renumbered : {true, false}) {
+        SCOPED_TRACE(renumbered ? "renumbered" : "deleted");
+        load(a, QStringLiteral("80"));
+        load(b, QStringLiteral("80"));
+        showActive(a);
+        if (renumbered) {
+            retype(a.txtnrdoc, QStringLiteral("81"));
+            clickSave(a);
+        } else {
+            dialogs.answer(dlg::Answer::Yes);
+            QTest::mouseClick(a.cmdexclu, Qt::LeftButton);
+        }
+        const QStringList after = stored();
+        EXPECT_EQ(after.size(), renumbered ? 2 : 0);
+        showActive(b);
+        dialogs.clear();
+        clickSave(b);
+        dialogs.answer(dlg::Answer::Yes);
+        QTest::mouseClick(b.cmdexclu, Qt::LeftButton);
+        EXPECT_EQ(dialogs.texts(), (QStringList{QStringLiteral("Confirma?"), sumiu,
+                                                QStringLiteral("Confirma a exclusão?"), sumiu}));
+        EXPECT_EQ(stored(), after);
+        if (renumbered) {
+            load(a, QStringLiteral("81"));
+            retype(a.txtnrdoc, QStringLiteral("80"));
+            clickSave(a);
+        }
+    }
+    EXPECT_EQ(count(QStringLiteral("cpagar")), 0);
+}
+
 TEST_F(Lancamento, PickerKeysInFornecedorLoadTheBillFirst) {
     cn.execute(QStringLiteral("insert into centrocusto (nmcen) values ('ADM'), ('FROTA')"));
     frmlancontas f;

@@ -184,3 +184,42 @@ TEST_F(UnitOfWork, SaveOverLoadedWritesOnlyOverTheRowAsLoaded) {
     EXPECT_EQ(db::saveOverLoaded(cn, stored, db::LoadedRow(), write).outcome,
               db::Overwrite::Changed);
 }
+
+// Several rows hold while the same rows, in any order, are stored as loaded;
+// a row changed, added or taken away does not.
+TEST_F(UnitOfWork, LoadedRowsHoldOnlyWhileEveryRowIsAsLoaded) {
+    cn.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS ficha (id INT PRIMARY KEY, nome "
+                              "VARCHAR(20) NULL) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 "
+                              "COLLATE=utf8mb4_general_ci"));
+    const auto outcome = [this](const db::LoadedRows& loaded) {
+        db::Transaction t(cn);
+        return db::checkLoaded(cn,
+                               {QStringLiteral("SELECT * FROM ficha ORDER BY id DESC FOR "
+                                               "UPDATE"),
+                                {}},
+                               loaded)
+            .outcome;
+    };
+    const char* meanwhile[] = {
+        "UPDATE ficha SET nome = 'a' WHERE id = 2", "UPDATE ficha SET nome = '' WHERE id = 1",
+        "INSERT INTO ficha VALUES (3, 'B')", "DELETE FROM ficha WHERE id = 1"};
+    for (const char* change : meanwhile) {
+        SCOPED_TRACE(change);
+        cn.execute(QStringLiteral("DELETE FROM ficha"));
+        cn.execute(QStringLiteral("INSERT INTO ficha VALUES (1, NULL), (2, 'A')"));
+        const db::LoadedRows loaded =
+            db::LoadedRows::of(cn.query(QStringLiteral("SELECT * FROM ficha ORDER BY id")));
+        EXPECT_EQ(outcome(loaded), db::Overwrite::Saved);
+        other.execute(QString::fromLatin1(change));
+        EXPECT_EQ(outcome(loaded), db::Overwrite::Changed);
+    }
+    cn.execute(QStringLiteral("DELETE FROM ficha"));
+    const db::LoadedRows none = db::LoadedRows::of(cn.query(QStringLiteral("SELECT * FROM ficha")));
+    EXPECT_EQ(outcome(none), db::Overwrite::Saved);
+    EXPECT_EQ(outcome(db::LoadedRows()), db::Overwrite::Gone);
+    other.execute(QStringLiteral("INSERT INTO ficha VALUES (1, 'A')"));
+    EXPECT_EQ(outcome(none), db::Overwrite::Changed);
+    const db::LoadedRows one = db::LoadedRows::of(cn.query(QStringLiteral("SELECT * FROM ficha")));
+    other.execute(QStringLiteral("DELETE FROM ficha"));
+    EXPECT_EQ(outcome(one), db::Overwrite::Gone);
+}

@@ -187,7 +187,10 @@ TEST_F(Produto, NumbersBeyondTheColumnsAreRefusedAndTheWindowStays) {
     EXPECT_EQ(column("vcusto"), QStringLiteral("99999999999999.9900"));
 }
 
-TEST_F(Produto, ACodeOutsideTheNarrowedListIsNeverDuplicatedNorOverwritten) {
+// A code the window did not load is a new supply: stored already, it is
+// refused as a duplicate, the typed values kept, and never written over.
+TEST_F(Produto, ACodeNotLoadedIsNeverDuplicatedNorOverwritten) {
+    const QString duplicado = QStringLiteral("--- ERRO --- REGISTRO JÁ CADASTRADO!");
     cn.execute(QStringLiteral("insert into produtos (cdpro, dspro, un, cdgrupo, vcusto) values "
                               "('TB-01', 'ORIGINAL', 'UN', 1, 7)"));
     frmCadProduto form;
@@ -196,25 +199,31 @@ TEST_F(Produto, ACodeOutsideTheNarrowedListIsNeverDuplicatedNorOverwritten) {
     EXPECT_EQ(form.DataGrid1->model()->rowCount(), 0);
     fill(form, QStringLiteral("TB-01"));
     form.cmdsalva_Click();
-    EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO JÁ CADASTRADO!")));
+    EXPECT_EQ(dialogs.texts().last(), duplicado);
     EXPECT_EQ(count(QStringLiteral("produtos")), 1);
     EXPECT_EQ(column("dspro"), QStringLiteral("ORIGINAL"));
     EXPECT_EQ(form.txtDsPro->text(), QStringLiteral("TINTA BRANCA"));
-    // Within the whole list the code is there, but the window never loaded
-    // it: the stored supply is shown rather than written over, and then saved.
+    // Created at another station after the code box was left: the same.
     dialogs.answerInput(QString());
     form.Command3_Click();
+    fill(form, QStringLiteral("TB-02"));
+    cn.execute(QStringLiteral("insert into produtos (cdpro, dspro, un, cdgrupo, vcusto) values "
+                              "('tb-02', 'DA OUTRA', 'UN', 1, 7)"));
     dialogs.clear();
     form.cmdsalva_Click();
-    EXPECT_EQ(dialogs.texts(), QStringList{regtest::kChangedElsewhere});
-    EXPECT_EQ(column("dspro"), QStringLiteral("ORIGINAL"));
-    EXPECT_EQ(form.txtDsPro->text(), QStringLiteral("ORIGINAL"));
-    EXPECT_EQ(form.txtQtde->text(), QStringLiteral("***"));
+    EXPECT_EQ(dialogs.texts(), QStringList{duplicado});
+    EXPECT_EQ(column("dspro", QStringLiteral("TB-02")), QStringLiteral("DA OUTRA"));
+    EXPECT_EQ(form.txtCdPro->text(), QStringLiteral("TB-02"));
+    EXPECT_EQ(form.txtDsPro->text(), QStringLiteral("TINTA BRANCA"));
+    EXPECT_EQ(form.txtFator->text(), QStringLiteral("12,5"));
+    // Loaded, it is the supply stored, and a save goes over it.
+    form.txtCdPro_LostFocus();
+    EXPECT_EQ(form.txtDsPro->text(), QStringLiteral("DA OUTRA"));
     form.txtDsPro->setText(QStringLiteral("TINTA BRANCA"));
     dialogs.clear();
     form.cmdsalva_Click();
     EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(column("dspro"), QStringLiteral("TINTA BRANCA"));
+    EXPECT_EQ(column("dspro", QStringLiteral("TB-02")), QStringLiteral("TINTA BRANCA"));
 }
 
 // Two stations on one supply, logged in under one name: each save writes

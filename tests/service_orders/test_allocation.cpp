@@ -495,14 +495,41 @@ TEST_F(Allocation, ClosingThePurchaseAfterItsAllocation) {
               QStringLiteral("0"));
     EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("Deseja encerrar a compra?"));
 
+    // An item added at another station while the question is open: nothing
+    // is closed, and the purchase is listed again with it.
     testsupport::whenModal<frmInsumos_Destino>(
         [](frmInsumos_Destino* form) { QTest::keyClick(form->DataGrid1, Qt::Key_Escape); });
     dialogs.clear();
+    dialogs.onMessage([this](const dlg::Message& m) {
+        if (m.buttons == dlg::Buttons::YesNo)
+            addItem("I4", "P3", "2", "0", "3", "0");
+    });
     dialogs.answer(dlg::Answer::Yes);
     purchase->Command8_Click();
+    dialogs.onMessage({});
+    EXPECT_EQ(dialogs.texts().last(), QStringLiteral("--- ERRO --- COMPRA ALTERADA EM OUTRA "
+                                                     "ESTAÇÃO! DADOS RECARREGADOS."));
+    EXPECT_EQ(value(QStringLiteral("select count(*) from insumos_cmp where status = 'S'")),
+              QStringLiteral("0"));
+    EXPECT_EQ(purchase->DataGrid1->model()->rowCount(), 4);
+    EXPECT_TRUE(purchase->isVisible());
+
+    // The window's own allocation before the question is no change: the
+    // purchase closes with the item now listed, allocated.
+    testsupport::whenModal<frmInsumos_Destino>([&](frmInsumos_Destino* form) {
+        choose(*form, 3);
+        fill(*form, approved, 0, QStringLiteral("2"));
+        form->Command1_Click();
+        form->Command2_Click();
+        QTest::keyClick(form->DataGrid1, Qt::Key_Escape);
+    });
+    dialogs.clear();
+    dialogs.answer(dlg::Answer::Yes);
+    purchase->Command8_Click();
+    EXPECT_EQ(qtdest("I4"), QStringLiteral("2.0000"));
     EXPECT_EQ(value(QStringLiteral("select group_concat(idlan order by idlan) from insumos_cmp "
                                    "where status = 'S'")),
-              QStringLiteral("I1,I2,I3"));
+              QStringLiteral("I1,I2,I3,I4"));
     EXPECT_TRUE(dialogs.sawText(QStringLiteral("COMPRA JÁ ENCERRADA!")));
     EXPECT_FALSE(purchase->isVisible());
     EXPECT_TRUE(purchase->txtCdFor->text().isEmpty());

@@ -130,8 +130,8 @@ TEST_F(Purchase, InvoiceKeyIsTheTextTyped) {
     EXPECT_EQ(columnTexts(other->DataGrid1->model(), 1), QStringList{QStringLiteral("LIXA")});
     const auto padded = *chaveCompra(QString::number(supplier), QStringLiteral("1"),
                                      QStringLiteral("000123"), QStringLiteral("55"));
-    EXPECT_EQ(cn.query(itensCompra(padded)).rowCount(), 1);
-    cn.execute(encerraCompra(padded));
+    EXPECT_EQ(encerraCompra(cn, padded, chavesDosItens(cn.query(itensCompra(padded)))),
+              Encerramento::Encerrada);
     EXPECT_EQ(rows(QStringLiteral("select nfiscal, status from insumos_cmp order by nfiscal")),
               (QStringList{QStringLiteral("000123|S"), QStringLiteral("123|N")}));
     EXPECT_EQ(situacaoCompra(cn, *chaveCompra(QString::number(supplier), QStringLiteral("1"),

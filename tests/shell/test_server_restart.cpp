@@ -74,7 +74,7 @@ protected:
 } // namespace
 
 TEST_F(ServerRestart, AnOpenWindowGoesOnAfterARestartAndWhileTheServerIsDown) {
-    users::save(check, QStringLiteral("ANA"), QStringLiteral("A1"), false, {});
+    users::save(check, QStringLiteral("ANA"), QStringLiteral("A1"), {}, {});
     frmcadusuario form;
     form.show();
     lookUp(form, QStringLiteral("ANA"));

@@ -75,7 +75,7 @@ protected:
         for (const MenuItemDef& item : kMenuItems)
             entries.push_back(
                 {QString::fromUtf8(item.name), !blocked.contains(QString::fromUtf8(item.name))});
-        users::save(check, name, password, false, entries);
+        users::save(check, name, password, {}, entries);
     }
 };
 
@@ -241,6 +241,51 @@ TEST_F(UserWindow, UserDeletedElsewhereBeforeTheSaveIsReportedNotRecreated) {
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Salvo com sucesso!")});
     EXPECT_EQ(users(), QStringList{QStringLiteral("[ANA|NOVA]")});
     EXPECT_EQ(profile(QStringLiteral("ANA")).size(), 34u);
+}
+
+// Two windows on one user: a save writes only over the user and profile as
+// its window read them.
+TEST_F(UserWindow, AStaleWindowNeitherRestoresAnItemNorAnOldPassword) {
+    const QString alterado =
+        QStringLiteral("--- ERRO --- USUÁRIO ALTERADO EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.");
+    storeUser(QStringLiteral("ANA"), QStringLiteral("VELHA"), {});
+    frmcadusuario a;
+    frmcadusuario b;
+    typeName(a, QStringLiteral("ana"));
+    typeName(b, QStringLiteral("ana"));
+    a.List1->item(1)->setCheckState(Qt::Unchecked); // mnu_cadcli blocked
+    a.Command1->click();
+    const std::vector<ProfileRow> blocked = profile(QStringLiteral("ANA"));
+    ASSERT_EQ(blocked.at(1).valor, QStringLiteral("1"));
+
+    enterPasswords(b, QStringLiteral("NOVA"), QStringLiteral("NOVA"));
+    dialogs.clear();
+    b.Command1->click();
+    EXPECT_EQ(dialogs.texts(), QStringList{alterado});
+    EXPECT_EQ(users(), QStringList{QStringLiteral("[ANA|VELHA]")});
+    EXPECT_EQ(profile(QStringLiteral("ANA")).at(1).valor, QStringLiteral("1"));
+    // Read again: the item blocked at the other window shows blocked.
+    EXPECT_EQ(b.txtsenha->text(), QStringLiteral("VELHA"));
+    EXPECT_EQ(b.List1->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(b.List1->item(2)->checkState(), Qt::Checked);
+    enterPasswords(b, QStringLiteral("NOVA"), QStringLiteral("NOVA"));
+    dialogs.clear();
+    b.Command1->click();
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Salvo com sucesso!")});
+    EXPECT_EQ(users(), QStringList{QStringLiteral("[ANA|NOVA]")});
+    EXPECT_EQ(profile(QStringLiteral("ANA")).at(1).valor, QStringLiteral("1"));
+
+    // A new name saved meanwhile by the other window is not overwritten.
+    typeName(a, QStringLiteral("bia"));
+    typeName(b, QStringLiteral("bia"));
+    enterPasswords(a, QStringLiteral("A1"), QStringLiteral("A1"));
+    a.Command1->click();
+    enterPasswords(b, QStringLiteral("B2"), QStringLiteral("B2"));
+    dialogs.clear();
+    b.Command1->click();
+    EXPECT_EQ(dialogs.texts(), QStringList{alterado});
+    EXPECT_EQ(users(), (QStringList{QStringLiteral("[ANA|NOVA]"), QStringLiteral("[BIA|A1]")}));
+    EXPECT_EQ(b.txtsenha->text(), QStringLiteral("A1"));
 }
 
 TEST_F(UserWindow, FailedLookUpAllowsNoSaveOrDeleteUntilALookUpSucceeds) {
