@@ -394,7 +394,8 @@ TEST_F(Allocation, AStaleOrBusyAllocationWritesNothing) {
     dialogs.clear();
     form->Command1_Click();
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
+    EXPECT_EQ(dialogs.messages()[0].text,
+              QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE."));
     EXPECT_EQ(qtdest("I2"), QStringLiteral("0.0000"));
     EXPECT_EQ(count(QStringLiteral("os_custos")), 1);
 }

@@ -292,10 +292,12 @@ TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
          QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")},
         {"order deleted meanwhile",
          [this](frmOs_MNT&) { cn.execute(QStringLiteral("delete from os_cab")); },
-         QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!")},
+         QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE.")},
     };
+    servico(osnr, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        cn.execute(QStringLiteral("update os_cab set ossit = '3'"));
         dialogs.clear();
         frmOs_MNT form;
         open(form);
@@ -305,6 +307,12 @@ TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
         ASSERT_EQ(dialogs.messages().size(), 1u);
         EXPECT_EQ(dialogs.messages().front().text, c.message);
         EXPECT_NE(stored("nmsol"), QStringLiteral("OUTRO"));
+        // An order gone is no longer shown; any other stays as typed.
+        const bool gone = c.message.contains(QStringLiteral("NÃO ENCONTRADA"));
+        EXPECT_EQ(form.txtOsNo->text().isEmpty(), gone);
+        EXPECT_EQ(form.txtNmSol->text().isEmpty(), gone);
+        EXPECT_EQ(form.cmdSRV->text(),
+                  gone ? QStringLiteral("R$ 0,00") : QStringLiteral("R$ 10,00"));
     }
 }
 
