@@ -271,6 +271,44 @@ TEST_F(ApprovedOrder, SavingStoresTheHeaderOnly) {
                                    QStringLiteral("CRIADA")}));
 }
 
+// A new client takes the order's open instalments with it, so the
+// settlement offers them to the client who owes them; once money was
+// received on any of them, the client can no longer change.
+TEST_F(ApprovedOrder, NewClientTakesTheOpenInstalments) {
+    const qint64 other = cliente(QStringLiteral("JOSÉ"));
+    receber("001002", "50", "0", "50");
+    receber("002002", "50", "0", "50");
+    const QString clients = QStringLiteral("select cdcli from creceber order by nrdoc");
+    frmOs_MNT form;
+    open(form);
+    auto save = [&](qint64 client, const QString& requester) {
+        form.txtCdCli->setText(QString::number(client));
+        form.txtCdCli_LostFocus();
+        form.txtNmSol->setText(requester);
+        dialogs.clear();
+        form.Command1_Click();
+    };
+    save(other, QStringLiteral("JOÃO"));
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Salvo com sucesso!")});
+    EXPECT_EQ(stored("cdcli"), QString::number(other));
+    EXPECT_EQ(rows(clients), QStringList(2, QString::number(other)));
+
+    cn.execute(QStringLiteral("update creceber set vrpg = 10, vrab = 40 where nrdoc like ?"),
+               {QStringLiteral("%001002")});
+    save(cdcli, QStringLiteral("OUTRO"));
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral(
+                  "--- ERRO --- ORDEM COM PARCELA RECEBIDA NÃO PODE TER CLIENTE ALTERADO!")});
+    EXPECT_EQ(dialogs.messages().front().title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(stored("cdcli"), QString::number(other));
+    EXPECT_EQ(stored("nmsol"), QStringLiteral("JOÃO"));
+    EXPECT_EQ(rows(clients), QStringList(2, QString::number(other)));
+    // The same client saves as before.
+    save(other, QStringLiteral("OUTRO"));
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Salvo com sucesso!")});
+    EXPECT_EQ(stored("nmsol"), QStringLiteral("OUTRO"));
+}
+
 TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
     struct Case {
         const char* name;

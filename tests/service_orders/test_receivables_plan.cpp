@@ -609,6 +609,78 @@ TEST_F(ReceivablesPlan, PlanChangedMeanwhileIsNotSaved) {
     EXPECT_TRUE(form.isVisible());
 }
 
+// Two stations on one plan: a save writes only over the plan as that window
+// read it, open rows included; read again, the plan saves. The rows go to
+// the client the header holds, whatever the window showed.
+TEST_F(ReceivablesPlan, TwoStationsSaveOnlyOverThePlanTheyRead) {
+    for (int i = 1; i <= 2; ++i)
+        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, vrorig, "
+                                  "vrab) values (?, ?, 1, curdate(), ?, 50, 50)"),
+                   {receivables::nrdoc(osnr, i, 2), ref(), QDate::currentDate().addMonths(i)});
+    const QString plan = QStringLiteral("select cdcli, vrorig from creceber order by nrdoc");
+    auto save = [&](frmOS_GerFinan& form, const char* first, const char* second) {
+        form.txtVR[0]->setText(QLatin1String(first));
+        form.txtVR[1]->setText(QLatin1String(second));
+        dialogs.clear();
+        dialogs.answer(dlg::Answer::Yes);
+        form.cmdsalva->click();
+    };
+    frmOS_GerFinan a, b;
+    for (frmOS_GerFinan* form : {&a, &b}) {
+        fill(*form);
+        form->show();
+    }
+    save(a, "40", "60");
+    EXPECT_FALSE(a.isVisible());
+    save(b, "30", "70");
+    EXPECT_EQ(dialogs.texts().back(),
+              QStringLiteral("--- ERRO --- PLANO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
+    EXPECT_TRUE(b.isVisible());
+    EXPECT_EQ(rows(plan), (QStringList{"1|40.00", "1|60.00"}));
+
+    frmOS_GerFinan again;
+    fill(again);
+    again.show();
+    EXPECT_EQ(again.txtVR[0]->text(), QStringLiteral("40,00"));
+    EXPECT_EQ(again.txtVR[1]->text(), QStringLiteral("60,00"));
+    dialogs.onMessage([&](const dlg::Message& m) {
+        if (m.text == QLatin1String("Confirma?"))
+            cn.execute(QStringLiteral("update os_cab set cdcli = 2"));
+    });
+    save(again, "30", "70");
+    dialogs.onMessage({});
+    EXPECT_FALSE(again.isVisible());
+    EXPECT_EQ(again.txtcdfor->text(), QStringLiteral("1"));
+    EXPECT_EQ(rows(plan), (QStringList{"2|30.00", "2|70.00"}));
+}
+
+// A plan due at month ends, rebuilt after two receipts: the new rows keep
+// the month ends, counted from the first due date.
+TEST_F(ReceivablesPlan, MonthEndPlanRebuiltAfterTwoReceipts) {
+    const QDate emission(2025, 1, 10);
+    linha(receivables::nrdoc(osnr, 1, 4), emission, QDate(2025, 1, 31), "25", "25", "0", "0", "0",
+          "S");
+    linha(receivables::nrdoc(osnr, 2, 4), emission, QDate(2025, 2, 28), "25", "25", "0", "0", "0",
+          "S");
+    linha(receivables::nrdoc(osnr, 3, 4), emission, QDate(2025, 3, 31), "25", "0", "0", "0", "25",
+          "N");
+    linha(receivables::nrdoc(osnr, 4, 4), emission, QDate(2025, 4, 30), "25", "0", "0", "0", "25",
+          "N");
+    frmOS_GerFinan form;
+    fill(form);
+    form.show();
+    form.txtQtParc->setText(QStringLiteral("4"));
+    ordertest::leave(form.txtQtParc, form.txtDTe);
+    ASSERT_EQ(form.txtVCT.size(), 4);
+    EXPECT_EQ(form.txtVCT[2]->text(), QStringLiteral("31/03/2025"));
+    EXPECT_EQ(form.txtVCT[3]->text(), QStringLiteral("30/04/2025"));
+    dialogs.answer(dlg::Answer::Yes);
+    form.cmdsalva->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(rows(QStringLiteral("select dtv from creceber where pago = 'N' order by nrdoc")),
+              (QStringList{"2025-03-31", "2025-04-30"}));
+}
+
 // Another station deleted or completed the order while "Confirma?" was
 // open: no instalment is written. A completed order is refused here; over an
 // order gone the plan closes, for the window that opened it to tell.
