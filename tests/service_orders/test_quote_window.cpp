@@ -317,7 +317,7 @@ TEST_F(QuoteWindow, ApprovalIsAllOrNothing) {
     EXPECT_EQ(stored("nmsol"), QStringLiteral("OUTRA"));
     EXPECT_EQ(rows(QStringLiteral("select cdcli, vrorig from creceber")),
               QStringList{QString::number(cdcli) + QStringLiteral("|100.00")});
-    // Saved again, it writes over the header as it stored it.
+    // Saved again, it writes over the header as the approval stored it.
     form.cboSit->setCurrentIndex(1);
     form.Command1_Click();
     EXPECT_EQ(dialogs.texts().back(), QStringLiteral("Salvo com sucesso!"));
