@@ -78,9 +78,10 @@ int numero(const QString& nrdoc) {
     return nrdoc.mid(10, 3).toInt();
 }
 
-// Where the schedule of a plan starts: row 001's due date, or the earliest
-// row's, moved back by its own number; instalment n falls due n - 1 months
-// after that, each date counted from it, so no clipped day is carried on.
+// What the plan's schedule counts from: row 001's due date, or else the
+// earliest row's, each with its number m; instalment n falls due n - m
+// months after that date, every date counted from it, so no clipped day is
+// carried on.
 std::optional<std::pair<QDate, int>> inicioDoPlano(const QList<ParcelaLida>& lidas) {
     std::optional<std::pair<QDate, int>> inicio;
     for (const ParcelaLida& p : lidas) {
