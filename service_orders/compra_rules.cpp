@@ -242,31 +242,68 @@ std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal va
     return fretes;
 }
 
-Frete gravaFrete(db::Connection& cn, const ChaveCompra& chave,
-                 const std::vector<FreteItem>& fretes) {
-    // The cost lines allocated from the purchase's items.
-    const QString alocadas = QStringLiteral("os_custos c join insumos_cmp i on c.idest = i.idlan");
-    const QString daCompraI =
-        QStringLiteral(" where i.cdfor = ? and i.serie = ? and i.nfiscal = ? and i.modelo = ?");
+namespace {
+
+// The cost lines allocated from the purchase's items, with their orders.
+const QString kAlocadas = QStringLiteral(
+    "os_custos c join insumos_cmp i on c.idest = i.idlan join os_cab o on o.osnr = c.osnr ");
+const QString kDaCompraI =
+    QStringLiteral(" where i.cdfor = ? and i.serie = ? and i.nfiscal = ? and i.modelo = ?");
+
+// The completed orders among them; with `trava`, every order of those lines
+// is held, so none is completed before its lines carry the freight.
+QList<qint64> concluidas(db::Connection& cn, const ChaveCompra& chave, const QString& trava) {
+    db::Recordset ordens =
+        cn.query(QStringLiteral("select distinct o.osnr, o.ossit from ") + kAlocadas + kDaCompraI +
+                     QStringLiteral(" order by o.osnr") + trava,
+                 daCompra(chave));
+    QList<qint64> out;
+    for (ordens.moveFirst(); !ordens.eof(); ordens.moveNext())
+        if (ordens.text(QStringLiteral("ossit")) == QLatin1String("4"))
+            out.append(ordens.integer(QStringLiteral("osnr")));
+    return out;
+}
+
+} // namespace
+
+QList<qint64> ordensConcluidas(db::Connection& cn, const ChaveCompra& chave) {
+    return concluidas(cn, chave, QString());
+}
+
+QString perguntaFrete(Decimal valor, const QList<qint64>& concluidas) {
+    QString pergunta = QStringLiteral("Confirma o rateio de frete no valor de: ") +
+                       formataCusto(valor) + QStringLiteral(" ?");
+    if (concluidas.isEmpty())
+        return pergunta;
+    QStringList numeros;
+    for (qint64 osnr : concluidas)
+        numeros << QString::number(osnr);
+    return pergunta +
+           (concluidas.size() == 1
+                ? QStringLiteral("\nA ordem concluída %1 mantém o valor de seus custos.")
+                : QStringLiteral("\nAs ordens concluídas %1 mantêm o valor de seus custos."))
+               .arg(numeros.join(QStringLiteral(", ")));
+}
+
+Frete gravaFrete(db::Connection& cn, const ChaveCompra& chave, const std::vector<FreteItem>& fretes,
+                 QList<qint64>& ordensMantidas) {
     return db::unitOfWork(cn, [&](db::Transaction& transaction) {
         // Held until the end, so the purchase cannot be closed halfway.
         if (situacao(cn, chave, QStringLiteral(" for update")) == SituacaoCompra::Encerrada)
             return Frete::Encerrada;
-        // The orders of those lines are held too: none is completed before
-        // its lines carry the freight.
-        db::Recordset ordens = cn.query(QStringLiteral("select o.ossit from ") + alocadas +
-                                            QStringLiteral(" join os_cab o on o.osnr = c.osnr") +
-                                            daCompraI + QStringLiteral(" for update"),
-                                        daCompra(chave));
-        for (ordens.moveFirst(); !ordens.eof(); ordens.moveNext())
-            if (ordens.text(QStringLiteral("ossit")) == QLatin1String("4"))
-                return Frete::OrdemConcluida;
+        const QList<qint64> agora = concluidas(cn, chave, QStringLiteral(" for update"));
+        if (agora != ordensMantidas) {
+            ordensMantidas = agora;
+            return Frete::ConcluidasMudaram;
+        }
         for (const FreteItem& f : fretes)
             cn.execute(QStringLiteral("update insumos_cmp set vfrete = ? where idlan = ? and "
                                       "status = 'N'"),
                        {f.vfrete, f.idlan});
-        cn.execute(QStringLiteral("update ") + alocadas +
-                       QStringLiteral(" set c.valor = i.vfinal + i.vfrete") + daCompraI,
+        // A completed order keeps the cost it was completed with.
+        cn.execute(QStringLiteral("update ") + kAlocadas +
+                       QStringLiteral("set c.valor = i.vfinal + i.vfrete") + kDaCompraI +
+                       QStringLiteral(" and o.ossit <> '4'"),
                    daCompra(chave));
         transaction.commit();
         return Frete::Gravado;

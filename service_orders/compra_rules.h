@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -117,12 +118,19 @@ struct FreteItem {
 };
 std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal valor,
                                                   Decimal insumos);
+// The completed orders holding lines allocated from the purchase's items,
+// whose lines keep the value they were completed with; the question that
+// confirms a freight names them.
+QList<qint64> ordensConcluidas(db::Connection& cn, const ChaveCompra& chave);
+QString perguntaFrete(Decimal valor, const QList<qint64>& concluidas);
 enum class Frete {
     Gravado,
-    Encerrada,     // the purchase was closed meanwhile
-    OrdemConcluida // a line allocated from the purchase is on a completed order
+    Encerrada,        // the purchase was closed meanwhile
+    ConcluidasMudaram // other orders than those named were completed meanwhile
 };
 // Writes every unit freight, and the value of every cost line allocated from
-// the items (purchase value plus the new unit freight), or nothing at all.
-Frete gravaFrete(db::Connection& cn, const ChaveCompra& chave,
-                 const std::vector<FreteItem>& fretes);
+// the items on orders not completed (purchase value plus the new unit
+// freight), or nothing at all: nothing either when the completed orders are
+// no longer `ordensMantidas`, which then holds those completed now.
+Frete gravaFrete(db::Connection& cn, const ChaveCompra& chave, const std::vector<FreteItem>& fretes,
+                 QList<qint64>& ordensMantidas);

@@ -16,7 +16,6 @@
 #include "registers/register_codes.h"
 #include "service_orders/frmInsumos_Destino.h"
 #include "service_orders/order_boxes.h"
-#include "service_orders/order_lock.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/auto_resize.h"
 #include "shell/date_mask.h"
@@ -297,41 +296,42 @@ void frmInsumos_Compra::Command5_Click() {
                     QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
         return;
     }
-    if (!dlg::ask(QStringLiteral("Confirma o rateio de frete no valor de: ") +
-                      formataCusto(*valor) + QStringLiteral(" ?"),
-                  QStringLiteral("Atenção")))
-        return;
-    if (!listbinding::refresh(Adodc1, DataGrid1))
-        return;
-    freteSugerido_ = typed;
-    // Spread over what the items are worth now, should the list have changed.
-    const TotaisCompra totais = totaisCompra(Adodc1->recordset());
-    if (totais.foraDoLimite || !totais.insumos.plus(*valor, Decimal::kAmount)) {
-        dlg::show(dlg::foraDoLimite());
-        return;
-    }
-    const Decimal insumos = totais.insumos.rounded(2);
-    if (insumos.isZero()) {
-        dlg::inform(QStringLiteral("--- ERRO --- COMPRA SEM VALOR DE INSUMOS PARA O RATEIO!"),
-                    QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
-        return;
-    }
-    const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
-    if (!fretes) {
-        dlg::show(dlg::foraDoLimite());
-        return;
-    }
-    auto frete = Frete::Gravado;
+    QList<qint64> concluidas;
     if (!shared::withConnection(
-            this, [&](db::Connection& cn) { frete = gravaFrete(cn, listada_, *fretes); }))
+            this, [&](db::Connection& cn) { concluidas = ordensConcluidas(cn, listada_); }))
         return;
-    if (frete == Frete::Encerrada) {
-        encerradaPorOutro();
-        return;
-    }
-    if (frete == Frete::OrdemConcluida) {
-        dlg::show(orderlock::ordemConcluida());
-        return;
+    // Asked again only when another order was completed while it was open.
+    for (auto frete = Frete::ConcluidasMudaram; frete != Frete::Gravado;) {
+        if (!dlg::ask(perguntaFrete(*valor, concluidas), QStringLiteral("Atenção")))
+            return;
+        if (!listbinding::refresh(Adodc1, DataGrid1))
+            return;
+        freteSugerido_ = typed;
+        // Spread over what the items are worth now, should the list have changed.
+        const TotaisCompra totais = totaisCompra(Adodc1->recordset());
+        if (totais.foraDoLimite || !totais.insumos.plus(*valor, Decimal::kAmount)) {
+            dlg::show(dlg::foraDoLimite());
+            return;
+        }
+        const Decimal insumos = totais.insumos.rounded(2);
+        if (insumos.isZero()) {
+            dlg::inform(QStringLiteral("--- ERRO --- COMPRA SEM VALOR DE INSUMOS PARA O RATEIO!"),
+                        QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+            return;
+        }
+        const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
+        if (!fretes) {
+            dlg::show(dlg::foraDoLimite());
+            return;
+        }
+        if (!shared::withConnection(this, [&](db::Connection& cn) {
+                frete = gravaFrete(cn, listada_, *fretes, concluidas);
+            }))
+            return;
+        if (frete == Frete::Encerrada) {
+            encerradaPorOutro();
+            return;
+        }
     }
     AtualizaCompra();
 }

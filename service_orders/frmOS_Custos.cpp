@@ -15,6 +15,7 @@
 #include "service_orders/custo_rules.h"
 #include "service_orders/destino_rules.h"
 #include "service_orders/order_boxes.h"
+#include "service_orders/order_lock.h"
 #include "service_orders/supply_lookup.h"
 #include "shell/reentry_guard.h"
 #include "shell/shared_state.h"
@@ -200,6 +201,14 @@ void frmOS_Custos::Command2_Click() {
         return;
     if (recusa) {
         dlg::show(*recusa);
+        // The order is gone: the window shows none.
+        if (orderlock::sumiu(recusa)) {
+            txtOsNr->clear();
+            Adodc1->close();
+            lTL->clear();
+            for (QLineEdit* box : {txtCdPro, txtDsSRV, txtUn, txtQt, txtVU})
+                box->clear();
+        }
         return;
     }
     listbinding::refresh(Adodc1, DataGrid1);

@@ -10,6 +10,7 @@
 #include "registers/form_widgets.h"
 #include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
+#include "service_orders/order_lock.h"
 #include "service_orders/receivables_plan.h"
 #include "shell/date_mask.h"
 #include "shell/shared_state.h"
@@ -197,7 +198,9 @@ void frmOS_GerFinan::Form_Activate() {
     if (const auto osnr = orderheader::parteInteira(txtOsNR->text()))
         shared::withConnection(nullptr,
                                [&](db::Connection& cn) { plano = receivables::le(cn, *osnr); });
-    recebidas_ = plano.recebidas;
+    linhas_ = plano.linhas;
+    lidas_ = plano.parcelas;
+    recebido_ = plano.recebido;
     if (plano.emissao)
         txtDTe->setText(dates::toBr(*plano.emissao));
     if (!plano.parcelas.isEmpty()) {
@@ -293,7 +296,7 @@ void frmOS_GerFinan::txtQtParc_LostFocus() {
 void frmOS_GerFinan::refazEmVoltaDasTravadas(int quantidade) {
     const qint64 osnr = orderheader::parteInteira(txtOsNR->text()).value_or(0);
     const auto novas = receivables::refazEmVolta(
-        osnr, Decimal::parse(txtnrdoc->text()).value_or(Decimal()), travadas_, quantidade);
+        osnr, Decimal::parse(txtnrdoc->text()).value_or(Decimal()), recebido_, lidas_, quantidade);
     if (const auto* aviso = std::get_if<dlg::Message>(&novas)) {
         dlg::dialogs().show(*aviso);
         return;
@@ -349,16 +352,26 @@ void frmOS_GerFinan::cmdsalva_Click() {
     QApplication::processEvents();
     if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
         return;
-    std::optional<dlg::Message> recusa;
+    orderheader::Gravado gravado;
     if (!shared::withConnection(this, [&](db::Connection& cn) {
-            recusa = receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido),
-                                        recebidas_, auditStamp());
+            gravado =
+                receivables::grava(cn, std::get<receivables::PlanoGravacao>(conferido), linhas_,
+                                   auditStamp(), aprovacao_ ? &*aprovacao_ : nullptr);
         }))
         return;
-    if (recusa) {
-        dlg::show(*recusa);
+    // No plan can be saved here any more: the window that opened it tells
+    // why and shows the order as it is now.
+    if (orderlock::sumiu(gravado.recusa) || gravado.salvo.outcome != db::Overwrite::Saved) {
+        ordem_ = gravado;
+        close();
         return;
     }
+    if (gravado.recusa) {
+        dlg::show(*gravado.recusa);
+        return;
+    }
+    if (aprovacao_)
+        ordem_ = gravado;
     shared::gRetorno = QStringLiteral("S");
     accept();
 }

@@ -13,9 +13,9 @@ class QLineEdit;
 class QPushButton;
 
 // The receivables plan of one order. Callers fill txtOsNR, txtnrdoc (the
-// order total), txtcdfor, txtnmfor and, when approving, txtDTe, then show it
-// modally; the plan already stored is read when it is first shown. A saved
-// plan sets gRetorno to "S" and closes the window.
+// order total), txtcdfor, txtnmfor and, when approving, txtDTe and the
+// approval, then show it modally; the plan already stored is read when it is
+// first shown. A saved plan sets gRetorno to "S" and closes the window.
 class frmOS_GerFinan : public DataForm {
     Q_OBJECT
 public:
@@ -42,6 +42,13 @@ public:
     QPushButton* cmdsalva;
     QPushButton* cmdretorna;
 
+    // The quote's header the save stores with the plan, all or nothing.
+    void aprova(const receivables::Aprovacao& aprovacao) { aprovacao_ = aprovacao; }
+    // For the window that opened the plan, what became of the order at the
+    // last save: the approved header as stored, or the order gone or (for an
+    // approval) its header changed, which closed the plan without a word.
+    const std::optional<orderheader::Gravado>& ordem() const { return ordem_; }
+
     void Form_Activate();
     void txtQtParc_LostFocus();
     void cmdretorna_Click();
@@ -66,10 +73,14 @@ private:
     void refazEmVoltaDasTravadas(int quantidade);
 
     QString primeiraAtivacao_ = QStringLiteral("N");
-    // The received rows as the plan was read: a save finding them changed
-    // writes nothing.
-    QList<receivables::LinhaRecebida> recebidas_;
-    // The instalments received on, in the order read: a new plan keeps them.
+    // The plan's rows as read: a save finding them changed writes nothing.
+    QList<receivables::LinhaLida> linhas_;
+    // The instalments as read, and those received on: a new plan keeps
+    // these and their schedule.
+    QList<receivables::ParcelaLida> lidas_;
     QList<receivables::ParcelaLida> travadas_;
+    Decimal recebido_;
+    std::optional<receivables::Aprovacao> aprovacao_;
+    std::optional<orderheader::Gravado> ordem_;
     QGridLayout* grade_;
 };

@@ -62,21 +62,20 @@ void frmOS_Orc::CalculaTotais() {
 void frmOS_Orc::Command1_Click() {
     if (!cabecalhoCompleto())
         return;
-    if (orderstatus::digito(cboSit) == QLatin1String("2") && !aprova())
-        return;
-    gravaCabecalho();
+    if (orderstatus::digito(cboSit) == QLatin1String("2"))
+        aprova();
+    else
+        gravaCabecalho();
 }
 
-// The receivables plan of the order first; the approval is stored only when
-// the plan was saved.
-bool frmOS_Orc::aprova() {
+// The receivables plan of the order stores the approval with it: both or
+// neither.
+void frmOS_Orc::aprova() {
     shared::gRetorno = QStringLiteral("N");
     CalculaTotais();
-    mostraPlano(totalOrdem_, QDate::currentDate());
-    if (program::ending() || shared::gRetorno == QLatin1String("N"))
-        return false;
-    shared::gRetorno.clear();
-    return true;
+    mostraPlano(totalOrdem_, QDate::currentDate(), true);
+    if (!program::ending() && shared::gRetorno != QLatin1String("N"))
+        shared::gRetorno.clear();
 }
 
 void frmOS_Orc::Command3_Click() {
@@ -102,6 +101,10 @@ void frmOS_Orc::apenasConsulta(bool consulta) {
     Command1->setEnabled(!consulta);
     Command4->setEnabled(!consulta);
     Frame1->apenasConsulta(consulta);
+}
+
+void frmOS_Orc::limpaOrdem() {
+    Frame1->limpa();
 }
 
 void frmOS_Orc::escPressed() {

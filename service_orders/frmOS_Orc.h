@@ -30,9 +30,10 @@ public:
 protected:
     void escPressed() override;
     void apenasConsulta(bool consulta) override;
+    void limpaOrdem() override;
 
 private:
-    bool aprova();
+    void aprova();
 
     Decimal totalOrdem_;
 };

@@ -176,6 +176,12 @@ void frmOs_MNT::apenasConsulta(bool consulta) {
         altera->setEnabled(!consulta);
 }
 
+void frmOs_MNT::limpaOrdem() {
+    OrderHeaderForm::limpaOrdem();
+    resumo_ = {};
+    mostraResumo(ordersummary::legendasIniciais());
+}
+
 bool frmOs_MNT::previewKey(QKeyEvent* event) {
     QPushButton* botao = nullptr;
     switch (event->key()) {

@@ -43,6 +43,7 @@ public:
 protected:
     bool previewKey(QKeyEvent* event) override;
     void apenasConsulta(bool consulta) override;
+    void limpaOrdem() override;
 
 private:
     void mostraResumo(const ordersummary::Legendas& legendas);

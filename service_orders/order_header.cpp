@@ -8,6 +8,7 @@
 #include "service_orders/order_lock.h"
 #include "service_orders/order_status.h"
 #include "service_orders/order_summary.h"
+#include "service_orders/receivables_plan.h"
 
 namespace orderheader {
 
@@ -51,36 +52,74 @@ bool completo(const Digitado& h) {
            dates::parseBr(h.data).has_value();
 }
 
+Statement armazenado(qint64 osnr) {
+    return {QStringLiteral("select * from os_cab where osnr = ? for update"), {db::integer(osnr)}};
+}
+
+db::SaveOver confereLida(db::Connection& connection, qint64 osnr, const db::LoadedRow& lida) {
+    return db::checkLoaded(connection, armazenado(osnr), lida);
+}
+
+std::optional<dlg::Message> escreve(db::Connection& connection, const Gravacao& header,
+                                    const db::Recordset& lido) {
+    if (orderstatus::concluida(header.ossit) &&
+        !ordersummary::planoFechaSobTrava(connection, header.osnr))
+        return ordersummary::divergencia();
+    if (header.cdcli != lido.integer(QStringLiteral("cdcli"))) {
+        // Every row of the plan is held, so none is received on before it
+        // moves; money received stays with the client it came from.
+        const Statement plano{QStringLiteral("select vrpg, pago from creceber where refdoc = ? "
+                                             "for update"),
+                              {db::text(receivables::refdoc(header.osnr))}};
+        db::Recordset rows = connection.query(plano);
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+            if (!rows.decimal(QStringLiteral("vrpg")).isZero() ||
+                rows.text(QStringLiteral("pago")) == QLatin1String("S"))
+                return clienteComRecebimento();
+        connection.execute(QStringLiteral("update creceber set cdcli = ? where refdoc = ?"),
+                           {db::integer(header.cdcli), db::text(receivables::refdoc(header.osnr))});
+    }
+    connection.execute(
+        // uev comes first: assignments run left to right, and it must see
+        // the status stored before this save.
+        QStringLiteral("update os_cab set uev = if(? = '4' and ossit <> '4', ?, uev), dtos = ?, "
+                       "infadicional = ?, cdcli = ?, ossit = ?, nmsol = ?, fone = ?, cdven = ? "
+                       "where osnr = ?"),
+        {db::text(header.ossit), db::text(header.stamp), header.dtos, db::text(header.infadicional),
+         db::integer(header.cdcli), db::text(header.ossit), db::text(header.nmsol),
+         db::text(header.fone), db::integer(header.cdven), db::integer(header.osnr)});
+    return std::nullopt;
+}
+
 Gravado grava(db::Connection& connection, const Gravacao& header, const db::LoadedRow& lida) {
     return db::unitOfWork(connection, [&](db::Transaction& transaction) {
         Gravado out;
         if ((out.recusa = orderlock::travaParaAlterar(connection, header.osnr)))
             return out;
-        const Statement stored{QStringLiteral("select * from os_cab where osnr = ? for update"),
-                               {db::integer(header.osnr)}};
-        out.salvo = db::checkLoaded(connection, stored, lida);
+        out.salvo = confereLida(connection, header.osnr, lida);
         if (out.salvo.outcome != db::Overwrite::Saved)
             return out;
-        if (orderstatus::concluida(header.ossit) &&
-            !ordersummary::planoFechaSobTrava(connection, header.osnr)) {
-            out.recusa = ordersummary::divergencia();
+        if ((out.recusa = escreve(connection, header, out.salvo.stored)))
             return out;
-        }
-        connection.execute(
-            // uev comes first: assignments run left to right, and it must see
-            // the status stored before this save.
-            QStringLiteral(
-                "update os_cab set uev = if(? = '4' and ossit <> '4', ?, uev), dtos = ?, "
-                "infadicional = ?, cdcli = ?, ossit = ?, nmsol = ?, fone = ?, cdven = ? "
-                "where osnr = ?"),
-            {db::text(header.ossit), db::text(header.stamp), header.dtos,
-             db::text(header.infadicional), db::integer(header.cdcli), db::text(header.ossit),
-             db::text(header.nmsol), db::text(header.fone), db::integer(header.cdven),
-             db::integer(header.osnr)});
-        out.salvo.stored = connection.query(stored);
+        out.salvo.stored = connection.query(armazenado(header.osnr));
         transaction.commit();
         return out;
     });
+}
+
+Gravado confere(db::Connection& connection, qint64 osnr, const db::LoadedRow& lida) {
+    // Never committed: the locks go as soon as the answer is known.
+    return db::unitOfWork(connection, [&](db::Transaction&) {
+        Gravado out;
+        if (!(out.recusa = orderlock::travaParaAlterar(connection, osnr)))
+            out.salvo = confereLida(connection, osnr, lida);
+        return out;
+    });
+}
+
+dlg::Message clienteComRecebimento() {
+    return dlg::alerta(
+        QStringLiteral("--- ERRO --- ORDEM COM PARCELA RECEBIDA NÃO PODE TER CLIENTE ALTERADO!"));
 }
 
 } // namespace orderheader

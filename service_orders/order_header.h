@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/loaded_row.h"
+#include "platform/db/statement.h"
 #include "platform/dialogs.h"
 
 #include <QDate>
@@ -64,10 +65,27 @@ struct Gravado {
 };
 // Rewrites the header columns under the header's lock, only while the
 // order's row is still as `lida` holds it; a save that completes the order
-// first checks its plan against its services under that lock. A refusal,
-// with nothing written, when the order is gone, already completed or its
-// plan no longer adds up; `Changed`, nothing written, when another station
-// saved it since it was loaded.
+// first checks its plan against its services under that lock, and a new
+// client takes the order's instalments with it. A refusal, with nothing
+// written, when the order is gone, already completed, its plan no longer adds
+// up or a new client would leave money received under the former one;
+// `Changed`, nothing written, when another station saved it since it was
+// loaded.
 Gravado grava(db::Connection& connection, const Gravacao& header, const db::LoadedRow& lida);
+
+// What such a save would find, writing nothing: the order gone or
+// completed, or its row changed since it was loaded.
+Gravado confere(db::Connection& connection, qint64 osnr, const db::LoadedRow& lida);
+
+// The two steps of that save, for a unit of work that already holds the
+// header's lock: whether the row is still as loaded, then, over the row so
+// read (`lido`), the header's own refusals or its writes.
+db::SaveOver confereLida(db::Connection& connection, qint64 osnr, const db::LoadedRow& lida);
+std::optional<dlg::Message> escreve(db::Connection& connection, const Gravacao& header,
+                                    const db::Recordset& lido);
+// The header row as a save reads it back, locked.
+Statement armazenado(qint64 osnr);
+
+dlg::Message clienteComRecebimento();
 
 } // namespace orderheader

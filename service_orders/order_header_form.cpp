@@ -10,8 +10,10 @@
 #include "service_orders/frmOS_GerFinan.h"
 #include "service_orders/order_boxes.h"
 #include "service_orders/order_header.h"
+#include "service_orders/order_lock.h"
 #include "service_orders/order_status.h"
 #include "shell/date_mask.h"
+#include "shell/program_end.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -124,8 +126,7 @@ void OrderHeaderForm::txtCdVen_Change() {
 bool OrderHeaderForm::carregaOrdem() {
     const QString numero = txtOsNo->text();
     if (!numero.trimmed().isEmpty() && !isNumeric(numero)) {
-        dlg::inform(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"),
-                    QStringLiteral("ATENÇÃO"), dlg::Icon::Information);
+        dlg::show(orderlock::numeroInvalido());
         txtOsNo->setFocus();
         return false;
     }
@@ -148,20 +149,32 @@ bool OrderHeaderForm::cabecalhoCompleto() {
 }
 
 bool OrderHeaderForm::gravaCabecalho() {
-    auto gravado = orderlookups::gravaCabecalho(txtOsNo, cabecalho(), lida_);
-    if (!gravado)
-        return false;
-    if (gravado->recusa) {
-        dlg::show(*gravado->recusa);
-        return false;
+    return mostraGravado(orderlookups::gravaCabecalho(txtOsNo, cabecalho(), lida_));
+}
+
+bool OrderHeaderForm::recusado(const orderheader::Gravado& gravado) {
+    if (orderlock::sumiu(gravado.recusa)) {
+        dlg::show(*gravado.recusa);
+        limpaOrdem();
+        return true;
     }
-    if (gravado->salvo.outcome != db::Overwrite::Saved) {
+    if (gravado.recusa) {
+        dlg::show(*gravado.recusa);
+        return true;
+    }
+    if (gravado.salvo.outcome != db::Overwrite::Saved) {
         dlg::show(dlg::alerta(
             QStringLiteral("--- ERRO --- ORDEM ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.")));
         carregado_.clear();
         txtOsNo_LostFocus();
-        return false;
+        return true;
     }
+    return false;
+}
+
+bool OrderHeaderForm::mostraGravado(std::optional<orderheader::Gravado> gravado) {
+    if (!gravado || recusado(*gravado))
+        return false;
     gravado->salvo.stored.moveLast();
     lida_ = db::LoadedRow::of(gravado->salvo.stored);
     apenasConsulta(orderstatus::concluida(orderstatus::digito(cboSit)));
@@ -170,7 +183,18 @@ bool OrderHeaderForm::gravaCabecalho() {
     return true;
 }
 
-void OrderHeaderForm::mostraPlano(Decimal total, const std::optional<QDate>& emissao) {
+void OrderHeaderForm::limpaOrdem() {
+    txtOsNo->clear();
+}
+
+void OrderHeaderForm::mostraPlano(Decimal total, const std::optional<QDate>& emissao,
+                                  bool aprovacao) {
+    if (aprovacao) {
+        // No plan is typed for an order that could not be approved.
+        const auto conferido = orderlookups::confereCabecalho(txtOsNo, lida_);
+        if (!conferido || recusado(*conferido))
+            return;
+    }
     frmOS_GerFinan plano(this);
     plano.txtOsNR->setText(txtOsNo->text());
     plano.txtnrdoc->setText(total.toBrTrimmed(0));
@@ -178,7 +202,11 @@ void OrderHeaderForm::mostraPlano(Decimal total, const std::optional<QDate>& emi
     plano.txtnmfor->setText(txtNmCli->text());
     if (emissao)
         plano.txtDTe->setText(dates::toBr(*emissao));
+    if (aprovacao)
+        plano.aprova({orderlookups::gravacao(txtOsNo, cabecalho()), lida_});
     plano.exec();
+    if (!program::ending() && plano.ordem())
+        mostraGravado(plano.ordem());
 }
 
 orderlookups::Cabecalho OrderHeaderForm::cabecalho() const {

@@ -2,6 +2,7 @@
 
 #include "platform/db/loaded_row.h"
 #include "platform/decimal.h"
+#include "service_orders/order_header.h"
 #include "service_orders/order_lookups.h"
 #include "shell/data_form.h"
 
@@ -65,20 +66,32 @@ protected:
     bool cabecalhoCompleto();
     // Stores the header boxes and tells the user it did; false (the user
     // told why) when nothing was stored. Over an order another station
-    // changed since it was loaded, it also loads the order again.
+    // changed since it was loaded, it also loads the order again; over one
+    // gone, the window shows none.
     bool gravaCabecalho();
     // A completed order opens for viewing and printing only: the window
     // disables whatever would change it. Set at each load and save.
     virtual void apenasConsulta(bool consulta) = 0;
+    // The order the window had loaded is gone: it shows none, its boxes and
+    // lists emptied.
+    virtual void limpaOrdem();
     // Shows the receivables plan of the order for `total` and the client in
-    // the boxes; a plan still to be made is issued on `emissao`.
-    void mostraPlano(Decimal total, const std::optional<QDate>& emissao = std::nullopt);
+    // the boxes; a plan still to be made is issued on `emissao`. An approval
+    // stores the header boxes with the plan, first checking the order still
+    // is as loaded. Then tells what became of the order.
+    void mostraPlano(Decimal total, const std::optional<QDate>& emissao = std::nullopt,
+                     bool aprovacao = false);
 
     bool previewKey(QKeyEvent* event) override;
     void enterPressed(QWidget* from) override;
 
 private:
     orderlookups::Cabecalho cabecalho() const;
+    // Tells what a save came to, reloading or emptying the window as it
+    // says; true when it was stored.
+    bool mostraGravado(std::optional<orderheader::Gravado> gravado);
+    // The same for a save that could not be done; false when it could.
+    bool recusado(const orderheader::Gravado& gravado);
 
     int primeira_;
     int ultima_;

@@ -35,6 +35,14 @@ std::optional<dlg::Message> alteraOrdem(db::Connection& cn, qint64 osnr,
 }
 
 dlg::Message ordemInexistente() {
+    return dlg::alerta(QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE."));
+}
+
+bool sumiu(const std::optional<dlg::Message>& recusa) {
+    return recusa && recusa->text == ordemInexistente().text;
+}
+
+dlg::Message numeroInvalido() {
     return dlg::atencao(QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
 }
 

@@ -28,7 +28,12 @@ std::optional<dlg::Message> travaParaAlterar(db::Connection& cn, qint64 osnr);
 std::optional<dlg::Message> alteraOrdem(db::Connection& cn, qint64 osnr,
                                         const std::function<void()>& work);
 
+// An order a window had loaded, found gone under the lock: the window then
+// shows no order.
 dlg::Message ordemInexistente();
+bool sumiu(const std::optional<dlg::Message>& recusa);
+// A typed number that names no order.
+dlg::Message numeroInvalido();
 dlg::Message ordemConcluida();
 
 } // namespace orderlock

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <functional>
 
 namespace orderlookups {
 
@@ -60,24 +61,47 @@ db::LoadedRow carregaCabecalho(qint64 osnr, const Cabecalho& caixas) {
     return row->lida;
 }
 
-std::optional<orderheader::Gravado> gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas,
-                                                   const db::LoadedRow& lida) {
+orderheader::Gravacao gravacao(const QLineEdit* osno, const Cabecalho& caixas) {
+    return {orderheader::parteInteira(osno->text()).value_or(0),
+            *dates::parseBr(caixas.dt->text()),
+            caixas.ia->toPlainText(),
+            orderheader::parteInteira(caixas.cdcli->text()).value_or(0),
+            orderstatus::digito(caixas.sit),
+            caixas.nmsol->text(),
+            caixas.fone->text(),
+            orderheader::parteInteira(caixas.cdven->text()).value_or(0),
+            osStamp()};
+}
+
+namespace {
+
+// Runs `work` on the order of the number box; the refusal of a number that
+// is none.
+std::optional<orderheader::Gravado>
+naOrdem(const QLineEdit* osno,
+        const std::function<orderheader::Gravado(db::Connection&, qint64)>& work) {
     const auto osnr = orderheader::parteInteira(osno->text());
-    const orderheader::Gravacao header{osnr.value_or(0),
-                                       *dates::parseBr(caixas.dt->text()),
-                                       caixas.ia->toPlainText(),
-                                       orderheader::parteInteira(caixas.cdcli->text()).value_or(0),
-                                       orderstatus::digito(caixas.sit),
-                                       caixas.nmsol->text(),
-                                       caixas.fone->text(),
-                                       orderheader::parteInteira(caixas.cdven->text()).value_or(0),
-                                       osStamp()};
-    orderheader::Gravado gravado{{}, orderlock::ordemInexistente()};
-    if (osnr && !shared::withConnection(nullptr, [&](db::Connection& cn) {
-            gravado = orderheader::grava(cn, header, lida);
-        }))
+    orderheader::Gravado gravado{{}, orderlock::numeroInvalido()};
+    if (osnr &&
+        !shared::withConnection(nullptr, [&](db::Connection& cn) { gravado = work(cn, *osnr); }))
         return std::nullopt;
     return gravado;
+}
+
+} // namespace
+
+std::optional<orderheader::Gravado> gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas,
+                                                   const db::LoadedRow& lida) {
+    const orderheader::Gravacao header = gravacao(osno, caixas);
+    return naOrdem(
+        osno, [&](db::Connection& cn, qint64) { return orderheader::grava(cn, header, lida); });
+}
+
+std::optional<orderheader::Gravado> confereCabecalho(const QLineEdit* osno,
+                                                     const db::LoadedRow& lida) {
+    return naOrdem(osno, [&](db::Connection& cn, qint64 osnr) {
+        return orderheader::confere(cn, osnr, lida);
+    });
 }
 
 } // namespace orderlookups

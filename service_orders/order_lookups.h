@@ -36,10 +36,14 @@ struct Cabecalho {
 // read, which a save may write over (nothing when none was read).
 db::LoadedRow carregaCabecalho(qint64 osnr, const Cabecalho& caixas);
 
-// Stores the header boxes into the order's row, whose date box holds a
-// checked date, while it is still as `lida` holds it. Nothing when the
-// statement failed (the user told why).
+// The header boxes as a save stores them; the date box holds a checked date.
+orderheader::Gravacao gravacao(const QLineEdit* osno, const Cabecalho& caixas);
+// Stores the header boxes into the order's row while it is still as `lida`
+// holds it. Nothing when the statement failed (the user told why).
 std::optional<orderheader::Gravado> gravaCabecalho(QLineEdit* osno, const Cabecalho& caixas,
                                                    const db::LoadedRow& lida);
+// What that save would find now, writing nothing.
+std::optional<orderheader::Gravado> confereCabecalho(const QLineEdit* osno,
+                                                     const db::LoadedRow& lida);
 
 } // namespace orderlookups

@@ -41,14 +41,11 @@ std::variant<Decimal, dlg::Message> confereParcela(ParcelaDigitada& parcela, int
     return valor->rounded(2);
 }
 
-bool recebida(const db::Recordset& row) {
-    return !row.decimal(QStringLiteral("vrpg")).isZero() ||
-           row.text(QStringLiteral("pago")) == QLatin1String("S");
-}
-
-LinhaRecebida linhaRecebida(const db::Recordset& row) {
+LinhaLida linhaLida(const db::Recordset& row) {
     auto valor = [&row](const char* column) { return row.decimal(QLatin1String(column)); };
     return {row.text(QStringLiteral("nrdoc")),
+            row.integer(QStringLiteral("cdcli")),
+            row.date(QStringLiteral("dtv")),
             valor("vrorig"),
             valor("vrpg"),
             valor("vrab"),
@@ -57,17 +54,57 @@ LinhaRecebida linhaRecebida(const db::Recordset& row) {
             row.text(QStringLiteral("pago"))};
 }
 
-dlg::Message servicosMenores() {
-    return dlg::critico(QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!"));
-}
-
-QList<LinhaRecebida> porChave(QList<LinhaRecebida> linhas) {
+QList<LinhaLida> porChave(QList<LinhaLida> linhas) {
     std::sort(linhas.begin(), linhas.end(),
-              [](const LinhaRecebida& a, const LinhaRecebida& b) { return a.nrdoc < b.nrdoc; });
+              [](const LinhaLida& a, const LinhaLida& b) { return a.nrdoc < b.nrdoc; });
     return linhas;
 }
 
+// A total the plan cannot reach: below the money received, or below what
+// the received instalments hold, whose value stays in the plan until their
+// receipts are reversed.
+std::optional<dlg::Message> abaixoDoRecebido(Decimal total, Decimal recebido, Decimal travado) {
+    if (total < recebido)
+        return dlg::critico(
+            QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!"));
+    if (total < travado)
+        return dlg::critico(
+            QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O DAS PARCELAS COM "
+                           "RECEBIMENTO! ESTORNE OS RECEBIMENTOS PARCIAIS ANTES."));
+    return std::nullopt;
+}
+
+int numero(const QString& nrdoc) {
+    return nrdoc.mid(10, 3).toInt();
+}
+
+// What the plan's schedule counts from: row 001's due date, or else the
+// earliest row's, each with its number m; instalment n falls due n - m
+// months after that date, every date counted from it, so no clipped day is
+// carried on.
+std::optional<std::pair<QDate, int>> inicioDoPlano(const QList<ParcelaLida>& lidas) {
+    std::optional<std::pair<QDate, int>> inicio;
+    for (const ParcelaLida& p : lidas) {
+        if (!p.dtv)
+            continue;
+        if (numero(p.nrdoc) == 1)
+            return std::pair(*p.dtv, 1);
+        if (!inicio || *p.dtv < inicio->first)
+            inicio = std::pair(*p.dtv, numero(p.nrdoc));
+    }
+    return inicio;
+}
+
 } // namespace
+
+bool LinhaLida::recebida() const {
+    return !vrpg.isZero() || pago == QLatin1String("S");
+}
+
+dlg::Message planoAlterado() {
+    return dlg::alerta(
+        QStringLiteral("--- ERRO --- PLANO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
+}
 
 QString refdoc(qint64 osnr) {
     return QStringLiteral("%1").arg(osnr, 10, 10, QLatin1Char('0'));
@@ -115,20 +152,17 @@ PlanoLido le(db::Connection& connection, qint64 osnr) {
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         if (!plano.emissao)
             plano.emissao = rows.date(QStringLiteral("dte"));
-        const QString key = rows.text(QStringLiteral("nrdoc"));
-        plano.recebido += rows.decimal(QStringLiteral("vrpg"));
-        const bool jaRecebida = recebida(rows);
-        if (jaRecebida)
-            plano.recebidas.append(linhaRecebida(rows));
-        if (!ehParcela(key))
+        const LinhaLida linha = linhaLida(rows);
+        plano.linhas.append(linha);
+        plano.recebido += linha.vrpg;
+        if (!ehParcela(linha.nrdoc))
             continue;
         if (plano.parcelas.isEmpty())
-            plano.quantidade = key.right(3).toInt();
-        plano.parcelas.append({key, rows.decimal(QStringLiteral("vrorig")),
-                               rows.date(QStringLiteral("dtv")), jaRecebida});
+            plano.quantidade = linha.nrdoc.right(3).toInt();
+        plano.parcelas.append({linha.nrdoc, linha.vrorig, linha.dtv, linha.recebida()});
     }
     plano.quantidade = std::max(plano.quantidade, static_cast<int>(plano.parcelas.size()));
-    plano.recebidas = porChave(plano.recebidas);
+    plano.linhas = porChave(plano.linhas);
     return plano;
 }
 
@@ -139,30 +173,40 @@ Decimal valorTravado(const QList<ParcelaLida>& travadas) {
     return travado;
 }
 
-std::variant<QList<ParcelaGravacao>, dlg::Message>
-refazEmVolta(qint64 osnr, Decimal total, const QList<ParcelaLida>& travadas, int quantidade) {
+std::variant<QList<ParcelaGravacao>, dlg::Message> refazEmVolta(qint64 osnr, Decimal total,
+                                                                Decimal recebido,
+                                                                const QList<ParcelaLida>& lidas,
+                                                                int quantidade) {
+    QList<ParcelaLida> travadas;
     int ultimoNumero = 0;
-    std::optional<QDate> ultimoVencimento;
-    for (const ParcelaLida& p : travadas) {
-        ultimoNumero = std::max(ultimoNumero, p.nrdoc.mid(10, 3).toInt());
-        if (p.dtv && (!ultimoVencimento || *p.dtv > *ultimoVencimento))
-            ultimoVencimento = p.dtv;
+    for (const ParcelaLida& p : lidas) {
+        if (!p.recebida)
+            continue;
+        travadas.append(p);
+        ultimoNumero = std::max(ultimoNumero, numero(p.nrdoc));
     }
-    const Decimal resto = total - valorTravado(travadas);
-    if (resto.isNegative())
-        return servicosMenores();
+    const Decimal travado = valorTravado(travadas);
+    if (auto recusa = abaixoDoRecebido(total, recebido, travado))
+        return *recusa;
     const int novas = quantidade - static_cast<int>(travadas.size());
     QList<ParcelaGravacao> linhas;
     if (novas <= 0)
         return linhas;
+    const Decimal resto = total - travado;
     const Decimal valor = valorParcela(resto, novas);
-    if (valor <= Decimal())
-        return dlg::critico(
-            QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
-    const QDate base = ultimoVencimento.value_or(QDate::currentDate());
-    for (int i = 1; i <= novas; ++i)
-        linhas.append(
-            {nrdoc(osnr, ultimoNumero + i, quantidade), valor, parcelas::vencimento(base, i)});
+    if (valor <= Decimal()) {
+        QString texto = QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!");
+        if (resto.isZero())
+            texto += QStringLiteral("\nNÃO HÁ VALOR A DISTRIBUIR EM NOVAS PARCELAS.");
+        return dlg::critico(texto);
+    }
+    const auto inicio =
+        inicioDoPlano(lidas).value_or(std::pair(QDate::currentDate(), ultimoNumero + 1));
+    for (int i = 1; i <= novas; ++i) {
+        const int n = ultimoNumero + i;
+        linhas.append({nrdoc(osnr, n, quantidade), valor,
+                       parcelas::vencimento(inicio.first, n - inicio.second)});
+    }
     return linhas;
 }
 
@@ -178,8 +222,8 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
         return dlg::critico(QStringLiteral("--- ERRO --- VALOR DA ORDEM INVÁLIDO!"));
     if (!total->fits(Decimal::kAmount))
         return dlg::foraDoLimite();
-    if (*total < plano.travado)
-        return servicosMenores();
+    if (auto recusa = abaixoDoRecebido(*total, *recebido, plano.travado))
+        return *recusa;
     if (!emissao)
         return dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO INVÁLIDA!"));
     if (*emissao > hoje)
@@ -189,7 +233,7 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
         return dlg::critico(QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
                                            "Minimo de 1 e máximo de 115"));
 
-    PlanoGravacao gravacao{osnr->truncatedUnits(), cdcli->truncatedUnits(), *emissao, {}};
+    PlanoGravacao gravacao{osnr->truncatedUnits(), *emissao, {}};
     Decimal soma;
     for (int i = 0; i < plano.parcelas.size(); ++i) {
         ParcelaDigitada& parcela = plano.parcelas[i];
@@ -212,26 +256,43 @@ std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QD
     return gravacao;
 }
 
-std::optional<dlg::Message> grava(db::Connection& connection, const PlanoGravacao& plano,
-                                  const QList<LinhaRecebida>& recebidas, const QString& stamp) {
+orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plano,
+                           const QList<LinhaLida>& linhas, const QString& stamp,
+                           const Aprovacao* aprovacao) {
     const QString ref = refdoc(plano.osnr);
     QSet<QString> mantidas;
-    for (const LinhaRecebida& r : recebidas)
-        mantidas.insert(r.nrdoc);
-    const QList<LinhaRecebida> esperadas = porChave(recebidas);
+    for (const LinhaLida& l : linhas)
+        if (l.recebida())
+            mantidas.insert(l.nrdoc);
+    const QList<LinhaLida> esperadas = porChave(linhas);
     return db::unitOfWork(connection, [&](db::Transaction& transaction) {
-        if (auto recusa = orderlock::travaParaAlterar(connection, plano.osnr))
-            return recusa;
+        orderheader::Gravado out{{db::Overwrite::Saved, {}}, {}};
+        // The order first: gone, completed, or its header saved elsewhere
+        // since the quote window loaded it; then the plan's own rows.
+        if ((out.recusa = orderlock::travaParaAlterar(connection, plano.osnr)))
+            return out;
+        if (aprovacao) {
+            out.salvo = orderheader::confereLida(connection, plano.osnr, aprovacao->lida);
+            if (out.salvo.outcome != db::Overwrite::Saved)
+                return out;
+        }
         db::Recordset rows = connection.query(
-            QStringLiteral("select nrdoc,vrorig,vrpg,vrab,juros,descontos,pago from creceber "
-                           "where refdoc = ? and (vrpg <> 0 or pago = 'S') for update"),
-            {db::text(ref)});
-        QList<LinhaRecebida> agora;
+            QStringLiteral("select * from creceber where refdoc = ? for update"), {db::text(ref)});
+        QList<LinhaLida> agora;
         for (rows.moveFirst(); !rows.eof(); rows.moveNext())
-            agora.append(linhaRecebida(rows));
-        if (porChave(agora) != esperadas)
-            return std::optional(dlg::alerta(QStringLiteral(
-                "--- ERRO --- PLANO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE.")));
+            agora.append(linhaLida(rows));
+        if (porChave(agora) != esperadas) {
+            out.recusa = planoAlterado();
+            return out;
+        }
+        if (aprovacao &&
+            (out.recusa = orderheader::escreve(connection, aprovacao->cabecalho, out.salvo.stored)))
+            return out;
+        // The client the header holds now, whatever the window showed.
+        const qint64 cdcli = connection
+                                 .query(QStringLiteral("select cdcli from os_cab where osnr = ?"),
+                                        {db::integer(plano.osnr)})
+                                 .integer(QStringLiteral("cdcli"));
         connection.execute(
             QStringLiteral("delete from creceber where refdoc = ? and vrpg = 0 and pago = 'N'"),
             {db::text(ref)});
@@ -242,11 +303,13 @@ std::optional<dlg::Message> grava(db::Connection& connection, const PlanoGravaca
                 QStringLiteral("insert into creceber "
                                "(nrdoc,refdoc,cdcli,dte,dtv,dtp,vrorig,vrpg,vrab,pago,evcad) "
                                "values (?,?,?,?,?,?,?,0,?,'N',?)"),
-                {db::text(p.nrdoc), db::text(ref), db::integer(plano.cdcli), plano.emissao,
-                 p.vencimento, p.vencimento, p.valor, p.valor, db::text(stamp)});
+                {db::text(p.nrdoc), db::text(ref), db::integer(cdcli), plano.emissao, p.vencimento,
+                 p.vencimento, p.valor, p.valor, db::text(stamp)});
         }
+        if (aprovacao)
+            out.salvo.stored = connection.query(orderheader::armazenado(plano.osnr));
         transaction.commit();
-        return std::optional<dlg::Message>();
+        return out;
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
+#include "service_orders/order_header.h"
 
 #include <QDate>
 #include <QList>
@@ -34,13 +35,18 @@ std::optional<QDate> data(const QString& typed);
 // A first due date more than ten days before today.
 bool muitoRetroativo(const QDate& primeiro, const QDate& hoje);
 
-// A row on which money was received (vrpg not 0, or settled): a save
-// never deletes or rewrites it. What a save compares with the stored row.
-struct LinhaRecebida {
+// A row of the order's plan as read: what a save compares with the stored
+// row, so a plan saved or received on meanwhile is not written over.
+struct LinhaLida {
     QString nrdoc;
+    qint64 cdcli = 0;
+    std::optional<QDate> dtv;
     Decimal vrorig, vrpg, vrab, juros, descontos;
     QString pago;
-    bool operator==(const LinhaRecebida&) const = default;
+    // Money was received on it (vrpg not 0, or settled): a save never
+    // deletes or rewrites it.
+    bool recebida() const;
+    bool operator==(const LinhaLida&) const = default;
 };
 
 struct ParcelaLida {
@@ -57,8 +63,8 @@ struct PlanoLido {
     QList<ParcelaLida> parcelas;
     // Received on the instalments plus what an earlier save carried over.
     Decimal recebido;
-    // Every received row of the order, the carried one included, by key.
-    QList<LinhaRecebida> recebidas;
+    // Every row of the order, the carried one included, by key.
+    QList<LinhaLida> linhas;
 };
 PlanoLido le(db::Connection& connection, qint64 osnr);
 // What received instalments hold: their vrorig, which stays in the plan.
@@ -93,17 +99,21 @@ struct ParcelaGravacao {
     QDate vencimento;
 };
 
-// The new rows of a plan rebuilt around its received instalments
-// (`travadas`), `quantidade` rows in all counting those: the total less what
-// they hold, split evenly, the first due a month after the last received
-// one and numbered after it, so no key of a received row comes back. Refused
-// when the total is below what they hold, or a new row would be of 0 or less.
-std::variant<QList<ParcelaGravacao>, dlg::Message>
-refazEmVolta(qint64 osnr, Decimal total, const QList<ParcelaLida>& travadas, int quantidade);
+// The new rows of a plan rebuilt around its received instalments, among the
+// instalments as read (`lidas`), `quantidade` rows in all counting those:
+// the total less what they hold, split evenly, numbered after the last
+// received one, so no key of a received row comes back. Instalment n falls
+// due n - 1 months after row 001 as read (or after the earliest row read,
+// by its own number), the plan's schedule. Refused when the total is below
+// what the received rows hold (`recebido`: the money itself), or a new row
+// would be of 0 or less.
+std::variant<QList<ParcelaGravacao>, dlg::Message> refazEmVolta(qint64 osnr, Decimal total,
+                                                                Decimal recebido,
+                                                                const QList<ParcelaLida>& lidas,
+                                                                int quantidade);
 
 struct PlanoGravacao {
     qint64 osnr = 0;
-    qint64 cdcli = 0;
     QDate emissao;
     QList<ParcelaGravacao> parcelas;
 };
@@ -113,12 +123,25 @@ struct PlanoGravacao {
 // later row fails.
 std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QDate& hoje);
 
+// The approval a quote's plan stores with it: the header as the quote
+// window would save it, over the row that window loaded.
+struct Aprovacao {
+    orderheader::Gravacao cabecalho;
+    db::LoadedRow lida;
+};
+
 // Replaces the order's untouched rows with the plan's instalments, open, all
-// or nothing, under the order's header lock; the received rows stay as they
-// are and are not written again. The refusal, with nothing written, when the
-// order is gone or completed, or when the received rows are no longer those
-// the window loaded (`recebidas`): money was received or reversed meanwhile.
-std::optional<dlg::Message> grava(db::Connection& connection, const PlanoGravacao& plano,
-                                  const QList<LinhaRecebida>& recebidas, const QString& stamp);
+// or nothing, under the order's header lock, for the client the header holds;
+// the received rows stay as they are and are not written again. With an
+// approval, the header is stored in the same unit (its stored row returned).
+// Nothing is written, and the outcome says why, when the order is gone or
+// completed, when the approval's header is no longer as loaded (`Changed`),
+// or when the plan's rows are no longer those the window read (`linhas`).
+orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plano,
+                           const QList<LinhaLida>& linhas, const QString& stamp,
+                           const Aprovacao* aprovacao = nullptr);
+
+// The refusal of a save over a plan another station changed.
+dlg::Message planoAlterado();
 
 } // namespace receivables

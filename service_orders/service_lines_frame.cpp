@@ -7,6 +7,7 @@
 #include "registers/form_widgets.h"
 #include "registers/list_binding.h"
 #include "service_orders/order_header.h"
+#include "service_orders/order_lock.h"
 #include "service_orders/os_stamp.h"
 #include "shell/shared_work.h"
 
@@ -108,7 +109,7 @@ void ServiceLinesFrame::aplicaDesconto(Decimal pd) {
         carregaLinhas();
     }
     if (recusa)
-        dlg::show(*recusa);
+        recusou(*recusa);
     Q_EMIT linhasMudaram();
 }
 
@@ -147,7 +148,7 @@ void ServiceLinesFrame::Command2_Click() {
     }
     // Nothing was written: the line stays typed.
     if (recusa) {
-        dlg::show(*recusa);
+        recusou(*recusa);
         return;
     }
     Q_EMIT linhasMudaram();
@@ -167,7 +168,7 @@ void ServiceLinesFrame::DataGrid1_DblClick() {
     shared::withConnection(
         window(), [&](db::Connection& cn) { recusa = servicelines::exclui(cn, *osnr, id); });
     if (recusa)
-        dlg::show(*recusa);
+        recusou(*recusa);
     Q_EMIT linhasMudaram();
     carregaLinhas();
 }
@@ -175,4 +176,17 @@ void ServiceLinesFrame::DataGrid1_DblClick() {
 void ServiceLinesFrame::limpaEntrada() {
     for (QLineEdit* box : {txtDsSRV, txtQt, txtVU, txtPD, txtUn})
         box->clear();
+}
+
+void ServiceLinesFrame::recusou(const dlg::Message& recusa) {
+    dlg::show(recusa);
+    if (orderlock::sumiu(recusa))
+        limpa();
+}
+
+void ServiceLinesFrame::limpa() {
+    numero_->clear();
+    Adodc1->close();
+    limpaEntrada();
+    Q_EMIT linhasMudaram();
 }

@@ -41,6 +41,8 @@ public:
     void aplicaDesconto(Decimal pd);
     // The lines of a completed order are shown, never added or deleted.
     void apenasConsulta(bool consulta);
+    // The order is gone: the frame and its number box show none.
+    void limpa();
     void Command2_Click();
     void DataGrid1_DblClick();
 
@@ -51,6 +53,8 @@ Q_SIGNALS:
 private:
     std::optional<qint64> numeroOrdem() const;
     void limpaEntrada();
+    // Tells why nothing was written; an order gone is cleared away.
+    void recusou(const dlg::Message& recusa);
 
     QLineEdit* numero_;
     bool consulta_ = false;

@@ -73,7 +73,7 @@ inline const OrdemAlterada kConcluidaOuExcluida[] = {
     {"completed meanwhile", "update os_cab set ossit = '4'",
      QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")},
     {"deleted meanwhile", "delete from os_cab",
-     QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!")},
+     QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE.")},
 };
 
 inline void press(QWidget* target, int key) {

@@ -271,8 +271,8 @@ TEST_F(Allocation, AReversalReturnsExactlyThatLine) {
 }
 
 // Freight spread after an allocation reaches the cost lines allocated from
-// the items, so the orders' supplies cost carries it; a line on a completed
-// order cannot change, and then no freight is written at all.
+// the items, so the orders' supplies cost carries it; a completed order's
+// lines keep the value it was completed with, and the question names it.
 TEST_F(Allocation, FreightAfterAnAllocationReachesItsCostLines) {
     const qint64 other = addOrder(QStringLiteral("3"));
     listPurchase();
@@ -287,31 +287,50 @@ TEST_F(Allocation, FreightAfterAnAllocationReachesItsCostLines) {
     const QString freight = QStringLiteral(
         "select group_concat(vfrete order by idlan) from insumos_cmp where serie = '1'");
     EXPECT_EQ(value(lines), QStringLiteral("2.0000,3.0000"));
+    auto spread = [&](const char* amount, std::initializer_list<dlg::Answer> answers) {
+        dialogs.clear();
+        dialogs.answerInput(QLatin1String(amount));
+        for (dlg::Answer answer : answers)
+            dialogs.answer(answer);
+        purchase->Command5_Click();
+    };
 
     // 13,80 over goods of 138,00: a tenth of each unit value.
-    dialogs.clear();
-    dialogs.answerInput(QStringLiteral("13,80"));
-    dialogs.answer(dlg::Answer::Yes);
-    purchase->Command5_Click();
+    spread("13,80", {dlg::Answer::Yes});
     EXPECT_EQ(value(freight), QStringLiteral("1.2500,0.2000,0.3000"));
     EXPECT_EQ(value(lines), QStringLiteral("2.2000,3.3000"));
     EXPECT_EQ(leTotaisCustos(cn, approved).insumos.toSql(2), QStringLiteral("8.80"));
 
-    // Another station completes the other order while the question is open.
-    dialogs.clear();
+    // The other order completed: its line keeps its value, the purchase
+    // takes the freight, the open order its share.
+    cn.execute(QStringLiteral("update os_cab set ossit = '4' where osnr = ?"), {other});
+    spread("27,60", {dlg::Answer::No});
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral("Confirma o rateio de frete no valor de: 27,60 ?\n"
+                                         "A ordem concluída %1 mantém o valor de seus custos.")
+                              .arg(other)});
+    EXPECT_EQ(value(freight), QStringLiteral("1.2500,0.2000,0.3000"));
+    spread("27,60", {dlg::Answer::Yes});
+    EXPECT_EQ(value(freight), QStringLiteral("2.5000,0.4000,0.6000"));
+    EXPECT_EQ(value(lines), QStringLiteral("2.4000,3.3000"));
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+
+    // Another station completes the open order while the question is open:
+    // asked again, naming both, before anything is written.
     dialogs.onMessage([&](const dlg::Message& m) {
         if (m.buttons == dlg::Buttons::YesNo)
-            cn.execute(QStringLiteral("update os_cab set ossit = '4' where osnr = ?"), {other});
+            cn.execute(QStringLiteral("update os_cab set ossit = '4' where osnr = ?"), {approved});
     });
-    dialogs.answerInput(QStringLiteral("27,60"));
-    dialogs.answer(dlg::Answer::Yes);
-    purchase->Command5_Click();
+    spread("41,40", {dlg::Answer::Yes, dlg::Answer::Yes});
     dialogs.onMessage({});
-    EXPECT_EQ(dialogs.messages().back().text,
-              QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!"));
-    EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
-    EXPECT_EQ(value(freight), QStringLiteral("1.2500,0.2000,0.3000"));
-    EXPECT_EQ(value(lines), QStringLiteral("2.2000,3.3000"));
+    ASSERT_EQ(dialogs.texts().size(), 2);
+    EXPECT_EQ(dialogs.texts().back(),
+              QStringLiteral("Confirma o rateio de frete no valor de: 41,40 ?\n"
+                             "As ordens concluídas %1, %2 mantêm o valor de seus custos.")
+                  .arg(std::min(approved, other))
+                  .arg(std::max(approved, other)));
+    EXPECT_EQ(value(freight), QStringLiteral("3.7500,0.6000,0.9000"));
+    EXPECT_EQ(value(lines), QStringLiteral("2.4000,3.3000"));
     EXPECT_TRUE(purchase->isVisible());
 }
 
@@ -394,7 +413,8 @@ TEST_F(Allocation, AStaleOrBusyAllocationWritesNothing) {
     dialogs.clear();
     form->Command1_Click();
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].text, QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
+    EXPECT_EQ(dialogs.messages()[0].text,
+              QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE."));
     EXPECT_EQ(qtdest("I2"), QStringLiteral("0.0000"));
     EXPECT_EQ(count(QStringLiteral("os_custos")), 1);
 }

@@ -336,6 +336,44 @@ TEST_F(ApprovedOrder, SavingStoresTheHeaderOnly) {
                                    QStringLiteral("CRIADA")}));
 }
 
+// A new client takes the order's open instalments with it, so the
+// settlement offers them to the client who owes them; once money was
+// received on any of them, the client can no longer change.
+TEST_F(ApprovedOrder, NewClientTakesTheOpenInstalments) {
+    const qint64 other = cliente(QStringLiteral("JOSÉ"));
+    receber("001002", "50", "0", "50");
+    receber("002002", "50", "0", "50");
+    const QString clients = QStringLiteral("select cdcli from creceber order by nrdoc");
+    frmOs_MNT form;
+    open(form);
+    auto save = [&](qint64 client, const QString& requester) {
+        form.txtCdCli->setText(QString::number(client));
+        form.txtCdCli_LostFocus();
+        form.txtNmSol->setText(requester);
+        dialogs.clear();
+        form.Command1_Click();
+    };
+    save(other, QStringLiteral("JOÃO"));
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Salvo com sucesso!")});
+    EXPECT_EQ(stored("cdcli"), QString::number(other));
+    EXPECT_EQ(rows(clients), QStringList(2, QString::number(other)));
+
+    cn.execute(QStringLiteral("update creceber set vrpg = 10, vrab = 40 where nrdoc like ?"),
+               {QStringLiteral("%001002")});
+    save(cdcli, QStringLiteral("OUTRO"));
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral(
+                  "--- ERRO --- ORDEM COM PARCELA RECEBIDA NÃO PODE TER CLIENTE ALTERADO!")});
+    EXPECT_EQ(dialogs.messages().front().title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(stored("cdcli"), QString::number(other));
+    EXPECT_EQ(stored("nmsol"), QStringLiteral("JOÃO"));
+    EXPECT_EQ(rows(clients), QStringList(2, QString::number(other)));
+    // The same client saves as before.
+    save(other, QStringLiteral("OUTRO"));
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Salvo com sucesso!")});
+    EXPECT_EQ(stored("nmsol"), QStringLiteral("OUTRO"));
+}
+
 TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
     struct Case {
         const char* name;
@@ -357,10 +395,12 @@ TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
          QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")},
         {"order deleted meanwhile",
          [this](frmOs_MNT&) { cn.execute(QStringLiteral("delete from os_cab")); },
-         QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!")},
+         QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE.")},
     };
+    servico(osnr, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        cn.execute(QStringLiteral("update os_cab set ossit = '3'"));
         dialogs.clear();
         frmOs_MNT form;
         open(form);
@@ -370,6 +410,12 @@ TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
         ASSERT_EQ(dialogs.messages().size(), 1u);
         EXPECT_EQ(dialogs.messages().front().text, c.message);
         EXPECT_NE(stored("nmsol"), QStringLiteral("OUTRO"));
+        // An order gone is no longer shown; any other stays as typed.
+        const bool gone = c.message.contains(QStringLiteral("NÃO ENCONTRADA"));
+        EXPECT_EQ(form.txtOsNo->text().isEmpty(), gone);
+        EXPECT_EQ(form.txtNmSol->text().isEmpty(), gone);
+        EXPECT_EQ(form.cmdSRV->text(),
+                  gone ? QStringLiteral("R$ 0,00") : QStringLiteral("R$ 10,00"));
     }
 }
 

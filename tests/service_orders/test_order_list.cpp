@@ -159,7 +159,7 @@ TEST_F(OrderList, DeletingAQuote) {
     });
     remove(0, dlg::Answer::Yes);
     EXPECT_EQ(dialogs.messages().back().text,
-              QStringLiteral("--- ERRO --- NÚMERO DA O.S. INVÁLIDO!"));
+              QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE."));
     EXPECT_FALSE(dialogs.sawText(QStringLiteral("Excluído com sucesso!")));
     EXPECT_EQ(numbers(list), (QStringList{n(billed), n(costed)}));
 }

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 class QuoteWindow : public ordertest::OrderTest {
 protected:
@@ -104,42 +105,65 @@ TEST_F(QuoteWindow, SavingAQuoteStoresTheHeader) {
 
 // Another station deleted or completed the order after it was opened: the
 // header, a new line, the discount and a line deletion write nothing, and
-// the user is told why.
+// the user is told why; an order gone is no longer shown, its lines neither.
 TEST_F(QuoteWindow, NothingIsWrittenUnderAnOrderGoneOrCompleted) {
     servico(osnr, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
+    cn.execute(QStringLiteral("create temporary table cabecalho as select * from os_cab"));
+    const std::pair<const char*, std::function<void(frmOS_Orc&)>> actions[] = {
+        {"header", [](frmOS_Orc& form) { form.Command1->click(); }},
+        {"new line",
+         [](frmOS_Orc& form) {
+             ServiceLinesFrame* f = form.Frame1;
+             f->txtDsSRV->setText(QStringLiteral("PINTURA"));
+             f->txtUn->setText(QStringLiteral("UN"));
+             f->txtQt->setText(QStringLiteral("1"));
+             f->txtVU->setText(QStringLiteral("20"));
+             f->txtPD->setText(QStringLiteral("0"));
+             f->Command2->click();
+         }},
+        {"discount",
+         [this](frmOS_Orc& form) {
+             dialogs.answerInput(QStringLiteral("10"));
+             form.Command4->click();
+         }},
+        {"line deletion",
+         [this](frmOS_Orc& form) {
+             ServiceLinesFrame* f = form.Frame1;
+             f->DataGrid1->setCurrentIndex(f->DataGrid1->model()->index(0, 0));
+             dialogs.answer(dlg::Answer::Yes);
+             Q_EMIT f->DataGrid1->rowSelected();
+         }},
+    };
     for (const auto& c : ordertest::kConcluidaOuExcluida) {
-        SCOPED_TRACE(c.what);
-        cn.execute(QStringLiteral("update os_cab set ossit = '1'"));
-        frmOS_Orc form;
-        open(form, osnr);
-        form.show();
-        cn.execute(QString::fromLatin1(c.change));
-        auto refused = [&](const std::function<void()>& action) {
+        const bool gone = c.message.contains(QStringLiteral("NÃO ENCONTRADA"));
+        for (const auto& [what, action] : actions) {
+            SCOPED_TRACE(std::string(c.what) + ", " + what);
+            cn.execute(QStringLiteral("delete from os_cab"));
+            cn.execute(QStringLiteral("insert into os_cab select * from cabecalho"));
+            frmOS_Orc form;
+            open(form, osnr);
+            form.show();
+            cn.execute(QString::fromLatin1(c.change));
             dialogs.clear();
-            action();
+            action(form);
             ASSERT_FALSE(dialogs.messages().empty());
             EXPECT_EQ(dialogs.messages().back().text, c.message);
             EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
-        };
-        refused([&] { form.Command1->click(); });
-        ServiceLinesFrame* f = form.Frame1;
-        f->txtDsSRV->setText(QStringLiteral("PINTURA"));
-        f->txtUn->setText(QStringLiteral("UN"));
-        f->txtQt->setText(QStringLiteral("1"));
-        f->txtVU->setText(QStringLiteral("20"));
-        f->txtPD->setText(QStringLiteral("0"));
-        refused([&] { f->Command2->click(); });
-        EXPECT_EQ(f->txtDsSRV->text(), QStringLiteral("PINTURA"));
-        dialogs.answerInput(QStringLiteral("10"));
-        refused([&] { form.Command4->click(); });
-        f->DataGrid1->setCurrentIndex(f->DataGrid1->model()->index(0, 0));
-        dialogs.answer(dlg::Answer::Yes);
-        refused([&] { Q_EMIT f->DataGrid1->rowSelected(); });
-        EXPECT_EQ(rows(QStringLiteral("select qt, vu, pd from os_srv")),
-                  QStringList{QStringLiteral("1.0000|10.0000|0.0000")});
-        EXPECT_EQ(f->lTL->text(),
-                  QStringLiteral("SubTotal: R$ 10,00 Descontos: R$ 0,00 Total: R$ 10,00"));
+            EXPECT_EQ(rows(QStringLiteral("select qt, vu, pd from os_srv")),
+                      QStringList{QStringLiteral("1.0000|10.0000|0.0000")});
+            EXPECT_EQ(form.txtOsNo->text().isEmpty(), gone);
+            EXPECT_EQ(form.txtNmCli->text().isEmpty(), gone);
+            EXPECT_EQ(form.Frame1->DataGrid1->model()->rowCount(), gone ? 0 : 1);
+            EXPECT_EQ(form.Frame1->lTL->text(),
+                      QStringLiteral("SubTotal: R$ %1 Descontos: R$ 0,00 Total: R$ %1")
+                          .arg(gone ? QStringLiteral("0,00") : QStringLiteral("10,00")));
+            if (QLatin1String(what) == QLatin1String("new line")) {
+                EXPECT_EQ(form.Frame1->txtDsSRV->text(),
+                          gone ? QString() : QStringLiteral("PINTURA"));
+            }
+        }
     }
+    cn.execute(QStringLiteral("drop temporary table cabecalho"));
 }
 
 // Two stations on one order: a header save writes only over the row as that
@@ -241,6 +265,112 @@ TEST_F(QuoteWindow, ApprovalNeedsASavedPlan) {
     EXPECT_EQ(shared::gRetorno, QString());
     EXPECT_EQ(value(QStringLiteral("select vrorig from creceber")), QStringLiteral("1234.50"));
     EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Salvo com sucesso!"));
+}
+
+// The plan and the approved header are stored together or not at all: a
+// header another station saved while "Confirma?" was open refuses both and
+// the window shows the order as it is now; a write that fails leaves
+// neither; approving again stores both.
+TEST_F(QuoteWindow, ApprovalIsAllOrNothing) {
+    servico(osnr, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("0"));
+    frmOS_Orc form;
+    open(form, osnr);
+    auto approve = [&] {
+        form.cboSit->setCurrentIndex(2);
+        testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) {
+            plan->txtQtParc->setText(QStringLiteral("1"));
+            dialogs.answerInput(dates::toBr(QDate::currentDate()));
+            plan->txtQtParc_LostFocus();
+            dialogs.answer(dlg::Answer::Yes);
+            plan->cmdsalva_Click();
+            if (plan->isVisible())
+                plan->close();
+        });
+        dialogs.clear();
+        form.Command1_Click();
+    };
+    dialogs.onMessage([&](const dlg::Message& m) {
+        if (m.text == QLatin1String("Confirma?"))
+            cn.execute(QStringLiteral("update os_cab set nmsol = 'OUTRA'"));
+    });
+    approve();
+    dialogs.onMessage({});
+    EXPECT_EQ(dialogs.texts().back(),
+              QStringLiteral("--- ERRO --- ORDEM ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
+    EXPECT_EQ(count(QStringLiteral("creceber")), 0);
+    EXPECT_EQ(stored("ossit"), QStringLiteral("1"));
+    EXPECT_EQ(form.txtNmSol->text(), QStringLiteral("OUTRA"));
+    EXPECT_EQ(form.cboSit->currentIndex(), 1);
+    EXPECT_EQ(shared::gRetorno, QStringLiteral("N"));
+
+    cn.execute(QStringLiteral("create trigger falha before update on os_cab for each row begin "
+                              "signal sqlstate '45000' set message_text = 'falhou'; end"));
+    approve();
+    cn.execute(QStringLiteral("drop trigger falha"));
+    EXPECT_TRUE(dialogs.texts().back().startsWith(QStringLiteral("--- ERRO --- ")));
+    EXPECT_EQ(count(QStringLiteral("creceber")), 0);
+    EXPECT_EQ(stored("ossit"), QStringLiteral("1"));
+
+    approve();
+    EXPECT_EQ(dialogs.texts().back(), QStringLiteral("Salvo com sucesso!"));
+    EXPECT_EQ(stored("ossit"), QStringLiteral("2"));
+    EXPECT_EQ(stored("nmsol"), QStringLiteral("OUTRA"));
+    EXPECT_EQ(rows(QStringLiteral("select cdcli, vrorig from creceber")),
+              QStringList{QString::number(cdcli) + QStringLiteral("|100.00")});
+    // Saved again, it writes over the header as the approval stored it.
+    form.cboSit->setCurrentIndex(1);
+    form.Command1_Click();
+    EXPECT_EQ(dialogs.texts().back(), QStringLiteral("Salvo com sucesso!"));
+}
+
+// An order deleted at another station is not approved: before the plan
+// opens, or while its "Confirma?" is open, the window says so and clears.
+TEST_F(QuoteWindow, ApprovalOfAnOrderGone) {
+    const QString gone = QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE.");
+    servico(osnr, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("0"));
+    frmOS_Orc before;
+    open(before, osnr);
+    before.cboSit->setCurrentIndex(2);
+    cn.execute(QStringLiteral("delete from os_cab where osnr = ?"), {osnr});
+    bool planOpened = false;
+    QTimer::singleShot(0, &before, [&] {
+        if (auto* plan = qobject_cast<frmOS_GerFinan*>(QApplication::activeModalWidget())) {
+            planOpened = true;
+            plan->close();
+        }
+    });
+    before.Command1_Click();
+    QApplication::processEvents();
+    EXPECT_FALSE(planOpened);
+    EXPECT_EQ(dialogs.texts(), QStringList{gone});
+    EXPECT_TRUE(before.txtOsNo->text().isEmpty());
+    EXPECT_EQ(before.Frame1->DataGrid1->model()->rowCount(), 0);
+
+    const qint64 other = ordem(QStringLiteral("1"), cdcli, QStringLiteral("2024-03-05"),
+                               QStringLiteral("JOÃO"), cdven);
+    servico(other, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("0"));
+    frmOS_Orc during;
+    open(during, other);
+    during.cboSit->setCurrentIndex(2);
+    dialogs.clear();
+    dialogs.onMessage([&](const dlg::Message& m) {
+        if (m.text == QLatin1String("Confirma?"))
+            cn.execute(QStringLiteral("delete from os_cab where osnr = ?"), {other});
+    });
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) {
+        plan->txtQtParc->setText(QStringLiteral("1"));
+        dialogs.answerInput(dates::toBr(QDate::currentDate()));
+        plan->txtQtParc_LostFocus();
+        dialogs.answer(dlg::Answer::Yes);
+        plan->cmdsalva_Click();
+    });
+    during.Command1_Click();
+    dialogs.onMessage({});
+    EXPECT_EQ(dialogs.texts(), (QStringList{QStringLiteral("Confirma?"), gone}));
+    EXPECT_EQ(count(QStringLiteral("creceber")), 0);
+    EXPECT_TRUE(during.txtOsNo->text().isEmpty());
+    EXPECT_TRUE(during.txtNmCli->text().isEmpty());
+    EXPECT_EQ(during.Frame1->DataGrid1->model()->rowCount(), 0);
 }
 
 TEST_F(QuoteWindow, OrderWithoutLinesHandsAZeroTotal) {

@@ -56,21 +56,51 @@ TEST(PlanRules, ValuesDatesAndKeys) {
     EXPECT_FALSE(receivables::data(QStringLiteral("31/02/2024")));
 }
 
-// New rows follow the last received one, by number and by due date, so a
-// gap among the received rows never gives a key back.
-TEST(PlanRules, RebuiltRowsFollowTheLastReceivedOne) {
-    const QList<receivables::ParcelaLida> received = {
-        {receivables::nrdoc(7, 1, 3), Decimal::fromInt(30), QDate(2024, 1, 31), true},
-        {receivables::nrdoc(7, 3, 3), Decimal::fromInt(30), QDate(2024, 3, 31), true}};
-    const auto rebuilt = receivables::refazEmVolta(7, Decimal::fromInt(100), received, 4);
-    ASSERT_TRUE(std::holds_alternative<QList<receivables::ParcelaGravacao>>(rebuilt));
-    const auto& rows = std::get<QList<receivables::ParcelaGravacao>>(rebuilt);
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[0].nrdoc, receivables::nrdoc(7, 4, 4));
-    EXPECT_EQ(rows[1].nrdoc, receivables::nrdoc(7, 5, 4));
-    EXPECT_EQ(rows[0].vencimento, QDate(2024, 4, 30));
-    EXPECT_EQ(rows[1].vencimento, QDate(2024, 5, 31));
-    EXPECT_EQ(rows[0].valor.toSql(2), QStringLiteral("20.00"));
+// New rows follow the last received one by number, so a gap among the
+// received rows never gives a key back; each falls due on the plan's
+// schedule, counted from row 001, so no clipped day is carried on.
+TEST(PlanRules, RebuiltRowsKeepTheSchedule) {
+    auto lida = [](int n, const QDate& due, bool received) {
+        return receivables::ParcelaLida{receivables::nrdoc(7, n, 4), Decimal::fromInt(25), due,
+                                        received};
+    };
+    auto rebuilt = [](const QList<receivables::ParcelaLida>& read, int count,
+                      const char* total = "100", const char* received = "25") {
+        QStringList out;
+        const auto r =
+            receivables::refazEmVolta(7, *Decimal::parse(QLatin1String(total)),
+                                      *Decimal::parse(QLatin1String(received)), read, count);
+        if (const auto* refused = std::get_if<dlg::Message>(&r))
+            return QStringList{refused->text};
+        for (const auto& row : std::get<QList<receivables::ParcelaGravacao>>(r))
+            out << row.nrdoc.right(6) + QLatin1Char(' ') + dates::toBr(row.vencimento) +
+                       QLatin1Char(' ') + row.valor.toBr(2, false);
+        return out;
+    };
+    // Month ends, the first two received.
+    const QList<receivables::ParcelaLida> monthEnds = {
+        lida(1, QDate(2025, 1, 31), true), lida(2, QDate(2025, 2, 28), true),
+        lida(3, QDate(2025, 3, 31), false), lida(4, QDate(2025, 4, 30), false)};
+    EXPECT_EQ(rebuilt(monthEnds, 4),
+              (QStringList{"003004 31/03/2025 25,00", "004004 30/04/2025 25,00"}));
+    // A gap among the received rows.
+    EXPECT_EQ(rebuilt({lida(1, QDate(2024, 1, 31), true), lida(3, QDate(2024, 3, 31), true)}, 4),
+              (QStringList{"004004 30/04/2024 25,00", "005004 31/05/2024 25,00"}));
+    // Without row 001, from the earliest row read, by its own number.
+    EXPECT_EQ(rebuilt({lida(3, QDate(2024, 3, 31), true), lida(2, QDate(2024, 2, 29), false)}, 3),
+              (QStringList{"004003 29/04/2024 37,50", "005003 29/05/2024 37,50"}));
+
+    // Refusals that say why.
+    const QString menorQueRecebido =
+        QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!");
+    const QString menorQueParcelas = QStringLiteral(
+        "--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O DAS PARCELAS COM RECEBIMENTO! ESTORNE OS "
+        "RECEBIMENTOS PARCIAIS ANTES.");
+    EXPECT_EQ(rebuilt(monthEnds, 3, "40", "45"), QStringList{menorQueRecebido});
+    EXPECT_EQ(rebuilt(monthEnds, 3, "40", "30"), QStringList{menorQueParcelas});
+    EXPECT_EQ(rebuilt(monthEnds, 3, "50", "30"),
+              QStringList{QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO "
+                                         "ACEITO!\nNÃO HÁ VALOR A DISTRIBUIR EM NOVAS PARCELAS.")});
 }
 
 namespace {
@@ -114,13 +144,23 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
          "--- ERRO --- VALOR DA ORDEM INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
         {"total beyond an amount", [](auto& p) { p.total = QStringLiteral("10.000.000.000.000"); },
          "--- ERRO --- VALOR FORA DO LIMITE!", "ATENÇÃO", dlg::Icon::Exclamation},
-        {"below what received rows hold",
+        {"below the money received",
          [](auto& p) {
+             p.recebido = QStringLiteral("R$ 100,01");
              p.travado = Decimal::fromInt(101);
              p.emissao = QStringLiteral("16/03/2024");
          },
          "--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!", "ATENÇÃO",
          dlg::Icon::Critical},
+        {"below what received rows hold",
+         [](auto& p) {
+             p.recebido = QStringLiteral("R$ 10,00");
+             p.travado = Decimal::fromInt(101);
+             p.emissao = QStringLiteral("16/03/2024");
+         },
+         "--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O DAS PARCELAS COM RECEBIMENTO! ESTORNE OS "
+         "RECEBIMENTOS PARCIAIS ANTES.",
+         "ATENÇÃO", dlg::Icon::Critical},
         {"emission", [](auto& p) { p.emissao = QStringLiteral("16/03/2024"); },
          "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!", "ATENÇÃO", dlg::Icon::Exclamation},
         {"rows hidden by a new plan", [](auto& p) { p.parcelasNaTela = false; },
@@ -180,7 +220,6 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
     ASSERT_TRUE(std::holds_alternative<receivables::PlanoGravacao>(result));
     const auto& saved = std::get<receivables::PlanoGravacao>(result);
     EXPECT_EQ(saved.osnr, 7);
-    EXPECT_EQ(saved.cdcli, 1);
     EXPECT_EQ(saved.parcelas.at(1).valor.toSql(2), QStringLiteral("33.34"));
 }
 
@@ -188,7 +227,7 @@ class ReceivablesPlan : public ordertest::OrderTest {
 protected:
     void SetUp() override {
         OrderTest::SetUp();
-        osnr = ordem(QStringLiteral("2"));
+        osnr = ordem(QStringLiteral("2"), 1);
     }
 
     // A window as the approval opens it.
@@ -426,8 +465,8 @@ TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
 }
 
 // Rebuilt, the plan keeps its received rows first and counted, and spreads
-// what they do not hold over new rows due monthly after the last of them,
-// keyed after it; "Novo Plano" clears only the untouched rows.
+// what they do not hold over new rows keyed after the last of them, due on
+// the plan's monthly schedule; "Novo Plano" clears only the untouched rows.
 TEST_F(ReceivablesPlan, RebuiltAroundTheReceivedRows) {
     const QDate emission = QDate::currentDate().addDays(-40);
     const QDate first = emission.addDays(30), second = emission.addDays(60);
@@ -480,33 +519,36 @@ TEST_F(ReceivablesPlan, RebuiltAroundTheReceivedRows) {
     EXPECT_EQ(screen(form), (QStringList{"33,33 " + br(first) + " 001/003 travada",
                                          "33,33 " + br(second) + " 002/003 travada"}));
 
-    // 120 less the 66,66 of the received rows, in two; no first due date is
-    // asked.
+    // 120 less the 66,66 of the received rows, in two, due two and three
+    // months after row 001; no first due date is asked.
     dialogs.clear();
     count(form, QStringLiteral("4"));
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(screen(form), (QStringList{"33,33 " + br(first) + " 001/003 travada",
                                          "33,33 " + br(second) + " 002/003 travada",
-                                         "26,67 " + br(second.addMonths(1)) + " 003/004",
-                                         "26,67 " + br(second.addMonths(2)) + " 004/004"}));
+                                         "26,67 " + br(first.addMonths(2)) + " 003/004",
+                                         "26,67 " + br(first.addMonths(3)) + " 004/004"}));
     EXPECT_EQ(form.focusWidget(), form.txtVR[2]);
     dialogs.answer(dlg::Answer::Yes);
     form.cmdsalva->click();
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(rows(kept, keys), before);
     EXPECT_EQ(rows(untouched), (QStringList{receivables::nrdoc(osnr, 3, 4) + "|26.67|26.67|" +
-                                                second.addMonths(1).toString(Qt::ISODate),
+                                                first.addMonths(2).toString(Qt::ISODate),
                                             receivables::nrdoc(osnr, 4, 4) + "|26.67|26.67|" +
-                                                second.addMonths(2).toString(Qt::ISODate)}));
+                                                first.addMonths(3).toString(Qt::ISODate)}));
 
-    // Services below what the received rows hold can be planned in no way.
+    // Services below what the received rows hold, though above the 43,33
+    // received, can be planned in no way until those receipts are reversed.
     frmOS_GerFinan lower;
     fill(lower, QStringLiteral("60"));
     lower.show();
+    EXPECT_EQ(lower.txtVrDif->text(), QStringLiteral("R$ 43,33"));
     dialogs.clear();
     count(lower, QStringLiteral("3"));
     const QString menor =
-        QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!");
+        QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O DAS PARCELAS COM "
+                       "RECEBIMENTO! ESTORNE OS RECEBIMENTOS PARCIAIS ANTES.");
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages().front().text, menor);
     EXPECT_EQ(lower.txtVR.size(), 4);
@@ -519,7 +561,8 @@ TEST_F(ReceivablesPlan, RebuiltAroundTheReceivedRows) {
     dialogs.clear();
     count(lower, QStringLiteral("3"));
     EXPECT_EQ(dialogs.messages().back().text,
-              QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!"));
+              QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!\n"
+                             "NÃO HÁ VALOR A DISTRIBUIR EM NOVAS PARCELAS."));
     count(lower, QStringLiteral("2"));
     EXPECT_EQ(lower.focusWidget(), lower.cmdsalva);
     dialogs.answer(dlg::Answer::Yes);
@@ -562,11 +605,58 @@ TEST_F(ReceivablesPlan, PlanChangedMeanwhileIsNotSaved) {
     EXPECT_TRUE(form.isVisible());
 }
 
+// Two stations on one plan: a save writes only over the plan as that window
+// read it, open rows included; read again, the plan saves. The rows go to
+// the client the header holds, whatever the window showed.
+TEST_F(ReceivablesPlan, TwoStationsSaveOnlyOverThePlanTheyRead) {
+    for (int i = 1; i <= 2; ++i)
+        cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, dte, dtv, vrorig, "
+                                  "vrab) values (?, ?, 1, curdate(), ?, 50, 50)"),
+                   {receivables::nrdoc(osnr, i, 2), ref(), QDate::currentDate().addMonths(i)});
+    const QString plan = QStringLiteral("select cdcli, vrorig from creceber order by nrdoc");
+    auto save = [&](frmOS_GerFinan& form, const char* first, const char* second) {
+        form.txtVR[0]->setText(QLatin1String(first));
+        form.txtVR[1]->setText(QLatin1String(second));
+        dialogs.clear();
+        dialogs.answer(dlg::Answer::Yes);
+        form.cmdsalva->click();
+    };
+    frmOS_GerFinan a, b;
+    for (frmOS_GerFinan* form : {&a, &b}) {
+        fill(*form);
+        form->show();
+    }
+    save(a, "40", "60");
+    EXPECT_FALSE(a.isVisible());
+    save(b, "30", "70");
+    EXPECT_EQ(dialogs.texts().back(),
+              QStringLiteral("--- ERRO --- PLANO ALTERADO POR OUTRO USUÁRIO! CONSULTE NOVAMENTE."));
+    EXPECT_TRUE(b.isVisible());
+    EXPECT_EQ(rows(plan), (QStringList{"1|40.00", "1|60.00"}));
+
+    frmOS_GerFinan again;
+    fill(again);
+    again.show();
+    EXPECT_EQ(again.txtVR[0]->text(), QStringLiteral("40,00"));
+    EXPECT_EQ(again.txtVR[1]->text(), QStringLiteral("60,00"));
+    dialogs.onMessage([&](const dlg::Message& m) {
+        if (m.text == QLatin1String("Confirma?"))
+            cn.execute(QStringLiteral("update os_cab set cdcli = 2"));
+    });
+    save(again, "30", "70");
+    dialogs.onMessage({});
+    EXPECT_FALSE(again.isVisible());
+    EXPECT_EQ(again.txtcdfor->text(), QStringLiteral("1"));
+    EXPECT_EQ(rows(plan), (QStringList{"2|30.00", "2|70.00"}));
+}
+
 // Another station deleted or completed the order while "Confirma?" was
-// open: no instalment is written and the user is told why.
+// open: no instalment is written. A completed order is refused here; over an
+// order gone the plan closes, for the window that opened it to tell.
 TEST_F(ReceivablesPlan, NoPlanForAnOrderGoneOrCompleted) {
     for (const auto& c : ordertest::kConcluidaOuExcluida) {
         SCOPED_TRACE(c.what);
+        const bool gone = c.message.contains(QStringLiteral("NÃO ENCONTRADA"));
         shared::gRetorno = QStringLiteral("N");
         dialogs.clear();
         frmOS_GerFinan form;
@@ -580,11 +670,17 @@ TEST_F(ReceivablesPlan, NoPlanForAnOrderGoneOrCompleted) {
         dialogs.answer(dlg::Answer::Yes);
         form.cmdsalva->click();
         dialogs.onMessage({});
-        EXPECT_EQ(dialogs.messages().back().text, c.message);
-        EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
         EXPECT_EQ(count(QStringLiteral("creceber")), 0);
         EXPECT_EQ(shared::gRetorno, QStringLiteral("N"));
-        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.isVisible(), !gone);
+        if (gone) {
+            EXPECT_EQ(dialogs.messages().back().text, QStringLiteral("Confirma?"));
+            ASSERT_TRUE(form.ordem() && form.ordem()->recusa);
+            EXPECT_EQ(form.ordem()->recusa->text, c.message);
+            continue;
+        }
+        EXPECT_EQ(dialogs.messages().back().text, c.message);
+        EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
     }
 }
 
@@ -593,10 +689,12 @@ TEST_F(ReceivablesPlan, FailedSaveChangesNothing) {
     cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, vrorig) values "
                               "(?, ?, 1, 100)"),
                {receivables::nrdoc(osnr, 1, 1), ref()});
-    receivables::PlanoGravacao plan{osnr, 1, QDate::currentDate(), {}};
+    receivables::PlanoGravacao plan{osnr, QDate::currentDate(), {}};
     for (int i = 0; i < 2; ++i)
         plan.parcelas.append({receivables::nrdoc(osnr, 1, 2), Decimal::fromInt(50),
                               QDate::currentDate().addMonths(i)});
-    EXPECT_THROW(receivables::grava(cn, plan, {}, QStringLiteral("TESTE")), db::DbError);
+    EXPECT_THROW(
+        receivables::grava(cn, plan, receivables::le(cn, osnr).linhas, QStringLiteral("TESTE")),
+        db::DbError);
     EXPECT_EQ(value(QStringLiteral("select nrdoc from creceber")), receivables::nrdoc(osnr, 1, 1));
 }
