@@ -588,8 +588,9 @@ TEST_F(OSDocuments, ValuesAtTheirColumnsSizeStayInTheirRoom) {
                           QLatin1String(valor) == QLatin1String("1.246.913.570,10") ? 1 : 2)
                     << valor;
                 EXPECT_LT(edges.first(), 216) << valor;
-                if (edges.size() == 2)
+                if (edges.size() == 2) {
                     EXPECT_NEAR(edges.last(), totalDaLinha, 0.5) << valor;
+                }
             }
         }
     }
@@ -651,8 +652,9 @@ TEST_F(OSDocuments, EveryLogoIsPrintedOrReportedOnce) {
         const ProcessResult list =
             run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), shared::gArquivoPDF});
         EXPECT_EQ(list.out.count(" image "), c.colours ? 1 : 0) << list.out.toStdString();
-        if (c.colours)
+        if (c.colours) {
             EXPECT_TRUE(list.out.contains(QByteArray(" ") + c.colours + " "));
+        }
         // A viewer draws the page without a word about the picture.
         const ProcessResult drawn =
             run(QStringLiteral("pdftoppm"),
