@@ -53,12 +53,6 @@ void emTamanho(PDFPrinter& pdf, const QString& texto, double x, double y, int ta
     pdf.PDFSetFont(fonte.codigo, fonte.tamanho, fonte.estilo);
 }
 
-qsizetype fimDoTexto(const QString& texto, qsizetype antes) {
-    while (antes > 0 && texto.at(antes - 1) == QLatin1Char(' '))
-        --antes;
-    return antes;
-}
-
 } // namespace
 
 void textoCortado(PDFPrinter& pdf, const QString& texto, double x, double y, double limite,
@@ -105,8 +99,8 @@ void desenha(PDFPrinter& pdf, const Linha& linha, double x, double y, const Font
         const qsizetype fim = inicio + campo.largura;
         if (campo.valor && campo.texto.size() > campo.largura) {
             const double direita = largura(pdf, texto.left(fim), fonte.tamanho);
-            const double antes = std::max(
-                largura(pdf, texto.left(fimDoTexto(texto, inicio)), fonte.tamanho), ocupado);
+            const double antes =
+                std::max(largura(pdf, semBrancosNoFim(texto.left(inicio)), fonte.tamanho), ocupado);
             const double espaco = direita - antes - (antes > 0 ? branco : 0);
             const int tamanho = tamanhoQueCabe(pdf, campo.texto, fonte.tamanho, espaco);
             emTamanho(pdf, campo.texto, x + direita - largura(pdf, campo.texto, tamanho), y,
