@@ -1,6 +1,7 @@
 // JPEG pictures: read from file, embedded as they are, placed on the page.
 #include "pdf/pdf_printer.h"
 
+#include "pdf/jpeg_decoder.h"
 #include "pdf/pdf_format.h"
 
 #include <QFile>
@@ -29,14 +30,21 @@ QByteArray WordHex(const QByteArray& bytes, qsizetype position) {
     return QByteArray::number(ReadWord(bytes, position), 16).toUpper().rightJustified(4, '0');
 }
 
-bool IsStartOfFrame(const QByteArray& marker) {
-    static const QByteArrayList kFrames = {"FFC0", "FFC1", "FFC2", "FFC3", "FFC5", "FFC6", "FFC7"};
-    return kFrames.contains(marker);
+// Every start-of-frame marker; only the first three make a picture PDF
+// readers draw: baseline, extended and progressive, with Huffman coding.
+// The others are lossless, hierarchical or arithmetic-coded.
+bool IsStartOfFrame(int marker) {
+    return marker >= 0xFFC0 && marker <= 0xFFCF && marker != 0xFFC4 && marker != 0xFFC8 &&
+           marker != 0xFFCC;
 }
 
-PDFError badJpeg(const QString& file, const QString& why) {
-    return PDFError(PDFError::Kind::BadJpeg,
-                    QStringLiteral("A imagem %1 não pode ser incluída no PDF: %2.").arg(file, why));
+constexpr int kStartOfScan = 0xFFDA;
+
+QString Unsupported(const QString& why) {
+    return QStringLiteral("Image JPEG non supportée : ") + why +
+           QStringLiteral(".\r\nSeules les images JPEG de base ou progressives, de 8 bits et de "
+                          "1, 3 ou 4 composantes, sont supportées.\r\n") +
+           kCannotInclude;
 }
 
 } // namespace
@@ -64,15 +72,15 @@ std::optional<PDFPrinter::JpegImage> PDFPrinter::CheckedImage(const QString& fil
 std::optional<PDFPrinter::JpegImage> PDFPrinter::ReadJpeg(const QString& fileName) {
     QFile file(fileName);
     const bool opened = file.open(QIODevice::ReadOnly);
-    if (!opened || file.size() < 250) {
+    JpegImage image;
+    if (opened) {
+        image.size = file.size();
+        image.data = file.readAll();
+    }
+    if (!opened || image.size < 250 || image.data.size() != image.size) {
         ImageMessage(QStringLiteral("Fichier image non JPEG.\r\n") + kCannotInclude);
         return std::nullopt;
     }
-    JpegImage image;
-    image.size = file.size();
-    image.data = file.readAll();
-    if (image.data.size() != image.size)
-        throw badJpeg(fileName, file.errorString());
     const QByteArray& bytes = image.data;
     const qsizetype size = bytes.size();
     if (WordHex(bytes, 1) != "FFD8" || WordHex(bytes, size - 1) != "FFD9") {
@@ -81,19 +89,24 @@ std::optional<PDFPrinter::JpegImage> PDFPrinter::ReadJpeg(const QString& fileNam
             kCannotInclude);
         return std::nullopt;
     }
-    bool frame = false;
+    int frame = 0;
+    int precision = 0;
+    int components = 0;
     qsizetype p = 3;
+    // The segments before the first scan; what follows it is coded data.
     while (p < size - 1) {
-        QByteArray marker = WordHex(bytes, p);
+        int marker = ReadWord(bytes, p);
         int length = ReadWord(bytes, p + 2);
-        if (marker == "FFFF") {
+        if (marker == 0xFFFF) {
             // Fill bytes before a marker: the segment starts at the last of them.
             while (ByteAt(bytes, p + 1) == 255)
                 ++p;
-            marker = WordHex(bytes, p);
+            marker = ReadWord(bytes, p);
             length = ReadWord(bytes, p + 2);
         }
-        if (marker == "FFE0") {
+        if (marker == kStartOfScan)
+            break;
+        if (marker == 0xFFE0) {
             static const QString kUnits[] = {QStringLiteral("Dots"),
                                              QStringLiteral("Dots/inch (DPI)"),
                                              QStringLiteral("Dots/cm")};
@@ -107,31 +120,39 @@ std::optional<PDFPrinter::JpegImage> PDFPrinter::ReadJpeg(const QString& fileNam
             }
             image.densityUnit = kUnits[unit];
         }
-        if (marker == "FFEE" && bytes.mid(p + 3, 5) == "Adobe")
+        if (marker == 0xFFEE && bytes.mid(p + 3, 5) == "Adobe")
             image.adobe = true;
-        if (IsStartOfFrame(marker)) {
-            image.width = ReadWord(bytes, p + 7);
+        if (IsStartOfFrame(marker) && frame == 0) {
+            frame = marker;
+            precision = ByteAt(bytes, p + 4);
             image.height = ReadWord(bytes, p + 5);
-            switch (ByteAt(bytes, p + 9) * 8) {
-            case 8:
-                image.colourSpace = "DeviceGray";
-                break;
-            case 24:
-                image.colourSpace = "DeviceRGB";
-                break;
-            case 32:
-                image.colourSpace = "DeviceCMYK";
-                break;
-            default:
-                throw badJpeg(fileName,
-                              QStringLiteral("número de componentes de cor não suportado"));
-            }
-            frame = true;
+            image.width = ReadWord(bytes, p + 7);
+            components = ByteAt(bytes, p + 9);
         }
         p += length + 2;
     }
-    if (!frame || image.width == 0 || image.height == 0)
-        throw badJpeg(fileName, QStringLiteral("o arquivo não informa largura e altura"));
+    QString refused;
+    if (frame == 0 || image.width == 0 || image.height == 0)
+        refused = Unsupported(QStringLiteral("largeur et hauteur absentes"));
+    else if (frame > 0xFFC2)
+        refused = Unsupported(QStringLiteral("trame ") + QString::number(frame, 16).toUpper());
+    else if (precision != 8)
+        refused = Unsupported(QStringLiteral("précision de %1 bits").arg(precision));
+    else if (components != 1 && components != 3 && components != 4)
+        refused = Unsupported(QStringLiteral("%1 composantes de couleur").arg(components));
+    else if (bytes != decodedJpeg_) {
+        if (const QString problem = jpegdecoder::problem(bytes); !problem.isEmpty())
+            refused = QStringLiteral("Image JPEG endommagée : ") + problem +
+                      QStringLiteral(".\r\n") + kCannotInclude;
+    }
+    if (!refused.isEmpty()) {
+        ImageMessage(refused);
+        return std::nullopt;
+    }
+    // A picture is placed on every page: it is decoded only the first time.
+    decodedJpeg_ = bytes;
+    static const QByteArray kSpaces[] = {"DeviceGray", {}, "DeviceRGB", "DeviceCMYK"};
+    image.colourSpace = kSpaces[components - 1];
     image.bitsPerComponent = 8;
     image.filter = "DCTDecode";
     return image;

@@ -13,15 +13,11 @@ Empresa leEmpresa(db::Connection& connection) {
     Empresa empresa;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         auto t = [&rows](const char* column) { return rows.text(QLatin1String(column)); };
-        empresa = {esquerda(t("nmemp"), 60),
-                   esquerda(t("nmfant"), 60),
-                   esquerda(t("fone"), 30),
-                   esquerda(t("email"), 200),
-                   esquerda(t("cidade") + QLatin1Char('/') + t("uf"), 50),
-                   esquerda(t("cep"), 10),
-                   esquerda(t("rua"), 60),
-                   esquerda(t("cpf"), 20),
-                   esquerda(t("rg"), 20),
+        empresa = {esquerda(t("nmemp"), 60), esquerda(t("nmfant"), 60),
+                   // A phone is never cut: a longer one keeps its length.
+                   t("fone").leftJustified(30), esquerda(t("email"), 200),
+                   esquerda(t("cidade") + QLatin1Char('/') + t("uf"), 50), esquerda(t("cep"), 10),
+                   esquerda(t("rua"), 60), esquerda(t("cpf"), 20), esquerda(t("rg"), 20),
                    esquerda(t("bairro"), 30)};
     }
     return empresa;
@@ -48,10 +44,11 @@ Cliente leCliente(db::Connection& connection, qint64 cdcli) {
                     esquerda({}, 20)};
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         auto t = [&rows](const char* column) { return rows.text(QLatin1String(column)); };
-        cliente = {esquerda(t("nmcli"), 60),
-                   esquerda(t("rua") + QStringLiteral(", ") + t("nrcasa"), 60),
-                   esquerda(t("bairro"), 40),
-                   esquerda(t("cidade") + QLatin1Char('/') + t("uf"), 60), esquerda(t("cpf"), 20)};
+        cliente = {
+            esquerda(t("nmcli"), 60), esquerda(t("rua") + QStringLiteral(", ") + t("nrcasa"), 60),
+            esquerda(t("bairro"), 40), esquerda(t("cidade") + QLatin1Char('/') + t("uf"), 60),
+            // Nor is a tax number.
+            t("cpf").leftJustified(20)};
     }
     return cliente;
 }

@@ -20,6 +20,20 @@ QString direita(const QString& value, int width) {
     return value.left(width).rightJustified(width, QLatin1Char(' '));
 }
 
+QString Linha::texto() const {
+    QString row;
+    for (qsizetype i = 0; i < campos.size(); ++i) {
+        const Campo& c = campos.at(i);
+        if (i > 0)
+            row += separador;
+        if (c.valor && c.texto.size() > c.largura)
+            row += QString(c.largura, QLatin1Char(' '));
+        else
+            row += c.aDireita ? direita(c.texto, c.largura) : esquerda(c.texto, c.largura);
+    }
+    return row;
+}
+
 QString titulos(const Tabela& row) {
     return esquerda(row.descricao, kDescricao) + QLatin1Char(' ') +
            esquerda(row.unidade, kUnidade) + QLatin1Char(' ') +
@@ -27,14 +41,21 @@ QString titulos(const Tabela& row) {
            QLatin1Char(' ') + esquerda(row.total, kTotal);
 }
 
-QString linha(const Tabela& row) {
-    return esquerda(row.descricao, kDescricao) + QLatin1Char(' ') + direita(row.unidade, kUnidade) +
-           QLatin1Char(' ') + direita(row.quantidade, kQuantidade) + QLatin1Char(' ') +
-           direita(row.preco, kPreco) + QLatin1Char(' ') + direita(row.total, kTotal);
+Linha linha(const Tabela& row) {
+    return {{{row.descricao, kDescricao, false, false},
+             {row.unidade, kUnidade, true, false},
+             {row.quantidade, kQuantidade, true, true},
+             {row.preco, kPreco, true, true},
+             {row.total, kTotal, true, true}},
+            QStringLiteral(" ")};
 }
 
-QString total(const QString& label, const QString& value) {
-    return direita(label, 62) + direita(value, 15);
+Linha total(const QString& label, const QString& value) {
+    return {{{label, 62, true, false}, {value, 15, true, true}}, {}};
+}
+
+Linha resumo(const QString& label, const QString& value) {
+    return {{{label, static_cast<int>(label.size()), false, false}, {value, 15, true, true}}, {}};
 }
 
 } // namespace osdoc

@@ -1,13 +1,32 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // The fixed-width fields the service-order documents are drawn from: a
-// longer value is cut, a shorter one padded with blanks.
+// longer text is cut, a shorter one padded with blanks.
 namespace osdoc {
 
 QString esquerda(const QString& value, int width);
 QString direita(const QString& value, int width);
+
+// One field of a row: a text is cut to its width, an amount never.
+struct Campo {
+    QString texto;
+    int largura = 0;
+    bool aDireita = false;
+    bool valor = false;
+};
+
+// A row of fields in a monospaced font, joined by `separador`.
+struct Linha {
+    QList<Campo> campos;
+    QString separador;
+
+    // The row as one fixed-width text, an amount longer than its field left
+    // blank there: it is drawn on its own (osdoc::desenha).
+    QString texto() const;
+};
 
 // A row of the services and costs tables: description 65, unit 4, quantity
 // 12, price 15 and total 15, joined by one blank (115 characters).
@@ -20,9 +39,12 @@ struct Tabela {
 };
 // The heading row: every field left-aligned.
 QString titulos(const Tabela& row);
-// A service line: the description left-aligned, the rest right-aligned.
-QString linha(const Tabela& row);
-// A totals row: the label right-aligned in 62, the value in 15.
-QString total(const QString& label, const QString& value);
+// A service line: the description left-aligned, the rest right-aligned;
+// quantity, price and total are amounts.
+Linha linha(const Tabela& row);
+// A totals row: the label right-aligned in 62, the amount in 15.
+Linha total(const QString& label, const QString& value);
+// A row of the costs summary: the label, then the amount right-aligned in 15.
+Linha resumo(const QString& label, const QString& value);
 
 } // namespace osdoc

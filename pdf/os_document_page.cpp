@@ -1,6 +1,7 @@
 #include "pdf/os_document_page.h"
 
 #include "pdf/os_document_fields.h"
+#include "pdf/os_document_fit.h"
 #include "pdf/os_document_layout.h"
 #include "pdf/os_document_note.h"
 #include "pdf/pdf_printer.h"
@@ -29,6 +30,17 @@ constexpr int kNegrito = 2;
 // The additional information is wrapped inside the totals box, from x 20
 // to 570.
 constexpr double kLarguraDaNota = 550;
+
+// How far right the header values may reach: the paper's margin, where the
+// rules end; the phone and e-mail column, with a gap; the inside of the
+// client's and of the order's box.
+constexpr double kMargem = 575;
+constexpr double kAntesDoTelefone = 340;
+constexpr double kQuadroDoCliente = 400;
+constexpr double kQuadroDaOrdem = 570;
+
+const Fonte kTabela{kCourier, 8, kNegrito};
+const Fonte kTotais{kCourier, 12, kNegrito};
 
 const QString kEnderecoFabricante = QStringLiteral("www.quendaro.com.br");
 
@@ -71,40 +83,46 @@ void empresa(PDFPrinter& pdf, const Conteudo& c, const Logo& logo) {
     if (!logo.arquivo.isEmpty())
         pdf.PDFImage(logo.arquivo, logo.x, logo.y, logo.largura, logo.altura);
     const Empresa& e = c.empresa;
-    pdf.PDFSetFont(kHelvetica, 12, kNegrito);
     pdf.PDFSetTextColor(kPreto);
-    pdf.PDFTextOut(e.fantasia, 85, 35);
-    pdf.PDFSetFont(kTimes, 9, kNormal);
-    pdf.PDFTextOut(e.rua.trimmed() + QStringLiteral(" - ") + e.bairro.trimmed(), 85, 45);
-    pdf.PDFSetFont(kTimes, 10, kNegrito);
-    pdf.PDFTextOut(e.fone, 345, 45);
-    pdf.PDFSetFont(kTimes, 9, kNormal);
-    pdf.PDFTextOut(e.email.toLower().trimmed(), 345, 55);
-    pdf.PDFTextOut(e.cidade.trimmed() + QStringLiteral(" - CEP: ") + e.cep, 85, 55);
-    pdf.PDFTextOut(e.nome, 85, 70);
-    pdf.PDFTextOut(QStringLiteral("Cnpj: ") + e.cpf.trimmed() + QStringLiteral(" IE: ") + e.rg, 85,
-                   80);
+    textoCortado(pdf, e.fantasia, 85, 35, kMargem, {kHelvetica, 12, kNegrito});
+    const Fonte texto{kTimes, 9, kNormal};
+    textoCortado(pdf, e.rua.trimmed() + QStringLiteral(" - ") + e.bairro.trimmed(), 85, 45,
+                 kAntesDoTelefone, texto);
+    textoInteiro(pdf, e.fone, 345, 45, kMargem, {kTimes, 10, kNegrito});
+    textoInteiro(pdf, e.email.toLower().trimmed(), 345, 55, kMargem, texto);
+    textoCortado(pdf, e.cidade.trimmed() + QStringLiteral(" - CEP: ") + e.cep, 85, 55,
+                 kAntesDoTelefone, texto);
+    textoCortado(pdf, e.nome, 85, 70, kMargem, texto);
+    textoCortado(pdf, QStringLiteral("Cnpj: ") + e.cpf.trimmed() + QStringLiteral(" IE: ") + e.rg,
+                 85, 80, kMargem, texto);
     pdf.PDFDrawLine(15, 85, 575, 85);
 }
 
-QString linhaDaOrdem(const Conteudo& c) {
-    return QStringLiteral("Orçamento: ") +
-           QStringLiteral("%1").arg(c.numero, 5, 10, QLatin1Char('0'));
+const Fonte kQuadros{kTimes, 9, kNegrito};
+
+// The order-number line, whole, in the order's box.
+void linhaDaOrdem(PDFPrinter& pdf, const Conteudo& c, double y) {
+    textoInteiro(pdf,
+                 QStringLiteral("Orçamento: ") +
+                     QStringLiteral("%1").arg(c.numero, 5, 10, QLatin1Char('0')),
+                 415, y, kQuadroDaOrdem, kQuadros);
 }
 
 void quadros(PDFPrinter& pdf, const Conteudo& c) {
     pdf.PDFDrawRectangle(15, 90, 390, 45);
     pdf.PDFDrawRectangle(410, 90, 165, 45);
-    pdf.PDFSetFont(kTimes, 9, kNegrito);
     pdf.PDFSetTextColor(kPreto);
     const Cliente& cliente = c.cliente;
-    pdf.PDFTextOut(cliente.nome, 20, 100);
-    pdf.PDFTextOut(cliente.endereco.trimmed() + QStringLiteral(" - ") + cliente.bairro, 20, 110);
-    pdf.PDFTextOut(cliente.cidade, 20, 120);
-    pdf.PDFTextOut(QStringLiteral("Cnpj: ") + cliente.cpf, 20, 130);
-    pdf.PDFTextOut(linhaDaOrdem(c), 415, 100);
-    pdf.PDFTextOut(QStringLiteral("Emissão: ") + c.ordem.data, 415, 110);
-    pdf.PDFTextOut(QStringLiteral("Solicitante: ") + c.ordem.solicitante, 415, 120);
+    textoCortado(pdf, cliente.nome, 20, 100, kQuadroDoCliente, kQuadros);
+    textoCortado(pdf, cliente.endereco.trimmed() + QStringLiteral(" - ") + cliente.bairro, 20, 110,
+                 kQuadroDoCliente, kQuadros);
+    textoCortado(pdf, cliente.cidade, 20, 120, kQuadroDoCliente, kQuadros);
+    textoCortado(pdf, QStringLiteral("Cnpj: ") + cliente.cpf, 20, 130, kQuadroDoCliente, kQuadros);
+    linhaDaOrdem(pdf, c, 100);
+    textoCortado(pdf, QStringLiteral("Emissão: ") + c.ordem.data, 415, 110, kQuadroDaOrdem,
+                 kQuadros);
+    textoCortado(pdf, QStringLiteral("Solicitante: ") + c.ordem.solicitante, 415, 120,
+                 kQuadroDaOrdem, kQuadros);
 }
 
 // A band under a table heading.
@@ -144,8 +162,8 @@ void cabecalhoDosCustos(PDFPrinter& pdf, double y) {
 }
 
 // A table row and the rule under it.
-void linhaDaTabela(PDFPrinter& pdf, const QString& row, double y) {
-    pdf.PDFTextOut(row, 20, y);
+void linhaDaTabela(PDFPrinter& pdf, const Linha& row, double y) {
+    desenha(pdf, row, 20, y, kTabela);
     pdf.PDFDrawLine(15, y + 2, 575, y + 2);
 }
 
@@ -193,9 +211,8 @@ public:
 private:
     void continuacao() {
         empresa(pdf_, c_, logo_);
-        pdf_.PDFSetFont(kTimes, 9, kNegrito);
         pdf_.PDFSetTextColor(kPreto);
-        pdf_.PDFTextOut(linhaDaOrdem(c_), 415, kLinhaDaOrdem);
+        linhaDaOrdem(pdf_, c_, kLinhaDaOrdem);
         switch (plano_.repetidos.at(static_cast<std::size_t>(atual_ - 1))) {
         case Cabecalho::Servicos:
             cabecalhoDosServicos(pdf_, kFaixaDeContinuacao);
@@ -267,11 +284,11 @@ void totais(PDFPrinter& pdf, double y, const Somas& somas) {
     pdf.PDFSetLineColor(kPreto);
     pdf.PDFSetTextColor(kPreto);
     pdf.PDFSetLineWidth(0.2);
-    pdf.PDFTextOut(total(QStringLiteral("SubTotal:"), somas.subtotal.toBr(2)), 20, y + 10);
+    desenha(pdf, total(QStringLiteral("SubTotal:"), somas.subtotal.toBr(2)), 20, y + 10, kTotais);
     pdf.PDFSetTextColor(kVermelho);
-    pdf.PDFTextOut(total(QStringLiteral("Descontos:"), somas.descontos.toBr(2)), 20, y + 22);
+    desenha(pdf, total(QStringLiteral("Descontos:"), somas.descontos.toBr(2)), 20, y + 22, kTotais);
     pdf.PDFSetTextColor(kAzul);
-    pdf.PDFTextOut(total(QStringLiteral("Total Líquido:"), somas.total.toBr(2)), 20, y + 34);
+    desenha(pdf, total(QStringLiteral("Total Líquido:"), somas.total.toBr(2)), 20, y + 34, kTotais);
 }
 
 // The supplies, labour and all costs on the left of the totals box.
@@ -285,7 +302,7 @@ void resumoDeCustos(PDFPrinter& pdf, double y, const Custos& custos) {
                   {"Custo Total:", custos.total, y + 34}};
     for (const auto& l : linhas) {
         pdf.PDFSetTextColor(kVermelho);
-        pdf.PDFTextOut(QString::fromUtf8(l.rotulo) + direita(l.valor.toBr(2), 15), 20, l.y);
+        desenha(pdf, resumo(QString::fromUtf8(l.rotulo), l.valor.toBr(2)), 20, l.y, kTotais);
     }
 }
 

@@ -6,9 +6,8 @@
 #include <algorithm>
 
 using pdfformat::AppendLine;
-using pdfformat::Bytes;
-using pdfformat::EscapeLiteral;
 using pdfformat::FormatDecimal;
+using pdfformat::TextString;
 
 void PDFPrinter::PDFSetBookmark(const QString& str_Text, int iLevel, double y) {
     if (y == -1)
@@ -21,7 +20,7 @@ void PDFPrinter::PDFSetBookmark(const QString& str_Text, int iLevel, double y) {
         level = 0;
     else
         level = std::min(level, outlines_.back().level + 1);
-    outlines_.push_back(OutlineItem{Bytes(str_Text), level, y, pageNumber_});
+    outlines_.push_back(OutlineItem{TextString(str_Text), level, y, pageNumber_});
 }
 
 void PDFPrinter::PutOutlines() {
@@ -67,7 +66,7 @@ void PDFPrinter::PutOutlines() {
         const Links& link = links[static_cast<std::size_t>(i)];
         const auto page = static_cast<std::size_t>(item.page - 1);
         BeginObject();
-        AppendLine(object_, "<</Title (" + EscapeLiteral(item.title) + ")");
+        AppendLine(object_, "<</Title " + item.title);
         AppendLine(object_, "/Parent " + ref(link.parent));
         if (link.previous >= 0)
             AppendLine(object_, "/Prev " + ref(link.previous));

@@ -6,9 +6,9 @@
 #include "platform/files.h"
 
 using pdfformat::AppendLine;
-using pdfformat::EscapeLiteral;
 using pdfformat::FormatDecimal;
 using pdfformat::FormatShort;
+using pdfformat::TextString;
 using pdfformat::ZeroPad10;
 
 namespace {
@@ -81,13 +81,13 @@ void PDFPrinter::PDFBeginDoc() {
 void PDFPrinter::PutInfo() {
     BeginObject();
     AppendLine(object_, "<<");
-    AppendLine(object_, "/Producer (" + EscapeLiteral(producer_) + ")");
-    AppendLine(object_, "/Author (" + EscapeLiteral(author_) + ")");
+    AppendLine(object_, "/Producer " + TextString(producer_));
+    AppendLine(object_, "/Author " + TextString(author_));
     AppendLine(object_, "/CreationDate (" + pdfclock::date() + ")");
-    AppendLine(object_, "/Creator (" + EscapeLiteral(creator_) + ")");
-    AppendLine(object_, "/Keywords (" + EscapeLiteral(keywords_) + ")");
-    AppendLine(object_, "/Subject (" + EscapeLiteral(subject_) + ")");
-    AppendLine(object_, "/Title (" + EscapeLiteral(title_) + ")");
+    AppendLine(object_, "/Creator " + TextString(creator_));
+    AppendLine(object_, "/Keywords " + TextString(keywords_));
+    AppendLine(object_, "/Subject " + TextString(subject_));
+    AppendLine(object_, "/Title " + TextString(title_));
     AppendLine(object_, "/ModDate ()");
     AppendLine(object_, ">>");
     AppendLine(object_, "endobj");

@@ -11,7 +11,6 @@ public:
         OutOfOrder,     // a call the document's state does not allow
         BadArgument,    // input the writer cannot turn into valid PDF
         MissingMetrics, // no metric file for the font, or a text it cannot measure
-        BadJpeg,        // a picture whose size the writer cannot read
         Output,         // the output file could not be created or written
     };
 

@@ -144,6 +144,21 @@ void AppendEscaped(QByteArray& out, const QByteArray& text) {
     out.truncate(to - out.constData());
 }
 
+QByteArray TextString(const QString& text) {
+    QByteArray latin;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 || u > 0x7E) && (u < 0xA1 || u > 0xFF || u == 0xAD)) {
+            QByteArray hex = "<FEFF";
+            for (const QChar d : text)
+                hex += QByteArray::number(d.unicode(), 16).toUpper().rightJustified(4, '0');
+            return hex + '>';
+        }
+        latin += static_cast<char>(u);
+    }
+    return '(' + EscapeLiteral(latin) + ')';
+}
+
 QByteArray Bytes(const QString& text) {
     // Latin-1 text, nearly every text of a page, maps byte for byte.
     QByteArray out(text.size(), Qt::Uninitialized);

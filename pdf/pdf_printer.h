@@ -141,7 +141,7 @@ private:
     };
 
     struct OutlineItem {
-        QByteArray title;
+        QByteArray title; // a text string, delimiters included
         int level = 0;
         double y = 0;
         int page = 1;
@@ -273,12 +273,12 @@ private:
     bool preferencesSet_ = false;
     bool useThumbs_ = false;
     bool useOutlines_ = false;
-    QByteArray title_;
-    QByteArray author_;
-    QByteArray creator_;
-    QByteArray keywords_;
-    QByteArray subject_;
-    QByteArray producer_;
+    QString title_;
+    QString author_;
+    QString creator_;
+    QString keywords_;
+    QString subject_;
+    QString producer_;
     int pageNumber_ = 1;
 
     // Output bookkeeping.
@@ -317,6 +317,8 @@ private:
 
     // Pictures: entry n - 1 is /ImgJPEGn.
     std::vector<JpegImage> images_;
+    // The last file that the decoder read whole without a fault.
+    QByteArray decodedJpeg_;
 
     // Outlines.
     std::vector<OutlineItem> outlines_;

@@ -7,7 +7,6 @@
 
 #include <cmath>
 
-using pdfformat::Bytes;
 using pdfformat::CInt;
 using pdfformat::FormatDecimal;
 
@@ -246,22 +245,22 @@ int PDFPrinter::PDFNbPage() const {
 }
 
 void PDFPrinter::PDFProducer(const QString& text) {
-    producer_ = Bytes(text);
+    producer_ = text;
 }
 void PDFPrinter::PDFSubject(const QString& text) {
-    subject_ = Bytes(text);
+    subject_ = text;
 }
 void PDFPrinter::PDFKeywords(const QString& text) {
-    keywords_ = Bytes(text);
+    keywords_ = text;
 }
 void PDFPrinter::PDFCreator(const QString& text) {
-    creator_ = Bytes(text);
+    creator_ = text;
 }
 void PDFPrinter::PDFAuthor(const QString& text) {
-    author_ = Bytes(text);
+    author_ = text;
 }
 void PDFPrinter::PDFTitle(const QString& text) {
-    title_ = Bytes(text);
+    title_ = text;
 }
 
 void PDFPrinter::PDFPageHeight(double value) {

@@ -36,10 +36,6 @@ QByteArray literal(const QByteArray& text) {
     return TextPdfWriter::ReplaceText(out, ")", "\\)");
 }
 
-QByteArray literal(const QString& text) {
-    return literal(cp1252::encode(text));
-}
-
 // A PDF name's body: a blank, a delimiter, "#" and any byte outside the
 // printable ASCII range written as "#" and two hexadecimal digits
 // ("Courier New" is Courier#20New).
@@ -188,13 +184,13 @@ void TextPdfWriter::writeobjects() {
     const int infoObject = newObject();
     writebuffer(number(infoObject) + " 0 obj");
     writebuffer("<<");
-    writebuffer("/Author (" + literal(info_.author) + ")");
+    writebuffer("/Author " + pdfformat::TextString(info_.author));
     writebuffer("/CreationDate (" + pdfclock::date() + ")");
-    writebuffer("/Creator (" + literal(info_.creator) + ")");
+    writebuffer("/Creator " + pdfformat::TextString(info_.creator));
     writebuffer("/Producer (" + kProducer + ")");
-    writebuffer("/Title (" + literal(info_.title) + ")");
-    writebuffer("/Subject (" + literal(info_.subject) + ")");
-    writebuffer("/Keywords (" + literal(info_.keywords) + ")");
+    writebuffer("/Title " + pdfformat::TextString(info_.title));
+    writebuffer("/Subject " + pdfformat::TextString(info_.subject));
+    writebuffer("/Keywords " + pdfformat::TextString(info_.keywords));
     writebuffer(">>");
     writebuffer("endobj");
     // The catalog and the pages tree are written at the end.

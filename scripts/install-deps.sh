@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   unixodbc unixodbc-dev odbcinst odbc-mariadb
-  libsqlite3-dev sqlite3 libxlsxwriter-dev libgtest-dev libbenchmark-dev
+  libsqlite3-dev sqlite3 libxlsxwriter-dev libjpeg-dev libgtest-dev libbenchmark-dev
   mariadb-server-core mariadb-client-core
   locales fonts-urw-base35 qpdf poppler-utils unzip
   iproute2 util-linux

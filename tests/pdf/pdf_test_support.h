@@ -183,6 +183,18 @@ inline QImage firstPage(const QString& file) {
     return QImage(image);
 }
 
+// The document property `name` ("Title", "Subject"...) as pdfinfo shows it.
+inline QString infoField(const QString& file, const QString& name) {
+    const ProcessResult r =
+        run(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+    for (const QString& line : QString::fromUtf8(r.out).split(QLatin1Char('\n'))) {
+        if (line.startsWith(name + QLatin1Char(':')))
+            return line.mid(name.size() + 1).trimmed();
+    }
+    return {};
+}
+
 inline QString pdfText(const QString& file) {
     const ProcessResult r =
         run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),

@@ -89,6 +89,36 @@ QList<int> pagesOf(const QList<Word>& all, const QString& text) {
     return pages;
 }
 
+// No two words of a page overlap.
+void expectApart(const QList<Word>& all) {
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        for (qsizetype j = i + 1; j < all.size(); ++j) {
+            const Word& a = all.at(i);
+            const Word& b = all.at(j);
+            const bool over = a.page == b.page && a.xMin < b.xMax && b.xMin < a.xMax &&
+                              a.yMin < b.yMax && b.yMin < a.yMax;
+            EXPECT_FALSE(over) << a.text.toStdString() << " over " << b.text.toStdString();
+        }
+    }
+}
+
+// The words of page 1 on the line whose baseline is `y`, from x `de` to
+// `ate`, joined by one blank.
+QString lineAt(const QList<Word>& all, double y, double de, double ate) {
+    QStringList found;
+    for (const Word& w : all) {
+        if (w.page == 1 && w.yMin <= y && y <= w.yMax && w.xMin >= de && w.xMax <= ate)
+            found << w.text;
+    }
+    return found.join(QLatin1Char(' '));
+}
+
+const Word* wordOf(const QList<Word>& all, const QString& text) {
+    const auto at =
+        std::find_if(all.begin(), all.end(), [&](const Word& w) { return w.text == text; });
+    return at == all.end() ? nullptr : &*at;
+}
+
 } // namespace
 
 class OSDocuments : public PdfTest {
@@ -450,6 +480,199 @@ TEST_F(OSDocuments, LogoIsOneImageDrawnInsideItsBox) {
     const QByteArray semLogo = readFile(shared::gArquivoPDF);
     EXPECT_EQ(semLogo.count(moldura), 3);
     EXPECT_EQ(semLogo.count("/ImgJPEG"), 0);
+}
+
+// Every header value at its column's size and amounts past their fields:
+// a text is cut at a whole character inside its room, the phone and the
+// e-mail are whole, every amount is whole and right-aligned on its field's
+// edge, and no word lies over another or off the page.
+TEST_F(OSDocuments, ValuesAtTheirColumnsSizeStayInTheirRoom) {
+    auto cheio = [](const char* inicio, int tamanho) {
+        const QString s = QString::fromUtf8(inicio);
+        return s + QString(tamanho - s.size(), QLatin1Char('W'));
+    };
+    const QString fone = QStringLiteral("(11) 5555-1234 / (11) 99999-8888 / (11) 3333-");
+    const QString email = QStringLiteral("atendimento.") + QString(176, QLatin1Char('m')) +
+                          QStringLiteral("@oficina.com");
+    ASSERT_EQ(fone.size(), 45);
+    ASSERT_EQ(email.size(), 200);
+    const QString fantasia = cheio("FANTASIA", 45), nome = cheio("NOME", 45),
+                  rua = cheio("RUA", 45), cidade = cheio("CIDADE", 45),
+                  cliente = cheio("CLIENTE", 45), endereco = cheio("AVENIDA", 45),
+                  cidadeDoCliente = cheio("CAMPINAS", 30), solicitante = cheio("JOSE", 30);
+    cn.execute(QStringLiteral("insert into empresa (cpf, rg, nmemp, nmfant, rua, bairro, cep, "
+                              "cidade, uf, fone, email) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+               {db::text(QStringLiteral("12345678000195")),
+                db::text(QStringLiteral("11004249011499")), db::text(nome), db::text(fantasia),
+                db::text(rua), db::text(cheio("BAIRRO", 30)), db::text(QStringLiteral("01001000")),
+                db::text(cidade), db::text(QStringLiteral("SP")), db::text(fone), db::text(email)});
+    cn.execute(QStringLiteral("insert into cliente (cdcli, nmcli, rua, nrcasa, bairro, cidade, uf, "
+                              "cpf) values (1, ?, ?, ?, ?, ?, 'SP', ?)"),
+               {db::text(cliente), db::text(endereco), db::text(QStringLiteral("1234567890")),
+                db::text(cheio("JARDIM", 30)), db::text(cidadeDoCliente),
+                db::text(QStringLiteral("12.345.678/0001-95 PR"))});
+    const qint64 osnr = ordem();
+    cn.execute(QStringLiteral("update os_cab set nmsol = ? where osnr = ?"),
+               {db::text(solicitante), db::integer(osnr)});
+    servico(osnr, QStringLiteral("20240305100000"), cheio("A", 65),
+            QStringLiteral("12345678901.25"), QStringLiteral("0.0001"), QStringLiteral("0"));
+    servico(osnr, QStringLiteral("20240305100001"), QStringLiteral("B"), QStringLiteral("0.1"),
+            QStringLiteral("12345678901.2345"), QStringLiteral("10"));
+    servico(osnr, QStringLiteral("20240305100002"), QStringLiteral("C"), QStringLiteral("1000"),
+            QStringLiteral("1234567890.1234"), QStringLiteral("0"));
+    cn.execute(QStringLiteral("insert into categorias (cdgrupo, dsgrupo) values (1, ?), (2, ?)"),
+               {db::text(cheio("PECAS", 20)), db::text(cheio("MAO DE OBRA", 20))});
+    custo(osnr, QStringLiteral("P"), 1, QStringLiteral("1"), QStringLiteral("12345678.9"));
+    custo(osnr, QStringLiteral("S"), 2, QStringLiteral("1000"), QStringLiteral("1234567.8912"));
+
+    for (auto imprime : {ImprimeOSSimplificada, ImprimeOSDetalhada}) {
+        ASSERT_TRUE(imprime(QString::number(osnr)));
+        expectValid(shared::gArquivoPDF, {QStringLiteral("595 x 842")});
+        const QList<Word> all = words(shared::gArquivoPDF);
+        expectInsideThePages(all);
+        expectApart(all);
+        // Cut texts: a start of the value, whole words but the last.
+        const struct {
+            QString valor;
+            double y, de, ate;
+        } cortados[] = {
+            {fantasia, 35, 0, 595},
+            {rua + QStringLiteral(" - "), 45, 0, 341},
+            {cidade + QStringLiteral("/SP - CEP: 01001000"), 55, 0, 341},
+            {nome, 70, 0, 575},
+            {cliente, 100, 15, 400},
+            {endereco + QStringLiteral(", 1234567890 - "), 110, 15, 400},
+            {cidadeDoCliente + QStringLiteral("/SP"), 120, 15, 400},
+            {QStringLiteral("Solicitante: ") + solicitante, 120, 410, 570},
+        };
+        for (const auto& c : cortados) {
+            const QString visto = lineAt(all, c.y, c.de, c.ate);
+            EXPECT_GE(visto.size(), 8) << c.valor.toStdString();
+            EXPECT_TRUE(c.valor.startsWith(visto)) << visto.toStdString();
+        }
+        EXPECT_EQ(lineAt(all, 80, 0, 575),
+                  QStringLiteral("Cnpj: 12345678000195 IE: 11004249011499"));
+        EXPECT_EQ(lineAt(all, 130, 15, 400), QStringLiteral("Cnpj: 12.345.678/0001-95 PR"));
+        EXPECT_EQ(lineAt(all, 45, 345, 575), fone);
+        EXPECT_EQ(lineAt(all, 55, 345, 575), email);
+
+        // The amounts whole; those of the totals on the same right edge.
+        const Word* subtotal = wordOf(all, QStringLiteral("1.235.803.692.581,41"));
+        const Word* descontos = wordOf(all, QStringLiteral("123.456.789,01"));
+        ASSERT_TRUE(subtotal && descontos);
+        EXPECT_NEAR(subtotal->xMax, descontos->xMax, 0.5);
+        EXPECT_GT(subtotal->xMin, wordOf(all, QStringLiteral("SubTotal:"))->xMax);
+        EXPECT_TRUE(wordOf(all, QStringLiteral("1.235.680.235.792,40")));
+        // Each service column's amounts, one past its field, on one edge.
+        const std::pair<const char*, const char*> colunas[] = {
+            {"12345678901,25", "0,1"},
+            {"12345678901,2345", "0,0001"},
+            {"1234567890123,40", "1234567890,12"}};
+        for (const auto& [longo, curto] : colunas) {
+            const Word* a = wordOf(all, QLatin1String(longo));
+            const Word* b = wordOf(all, QLatin1String(curto));
+            ASSERT_TRUE(a && b) << longo;
+            EXPECT_NEAR(a->xMax, b->xMax, 0.5) << longo;
+        }
+        const double totalDaLinha = wordOf(all, QStringLiteral("1234567890,12"))->xMax;
+        if (imprime == ImprimeOSDetalhada) {
+            // In the costs rows on the line totals' edge; in the costs summary
+            // within its 27 characters, left of the box line.
+            for (const char* valor : {"12.345.678,90", "1.234.567.891,20", "1.246.913.570,10"}) {
+                QList<double> edges;
+                for (const Word& w : all) {
+                    if (w.text == QLatin1String(valor))
+                        edges << w.xMax;
+                }
+                std::sort(edges.begin(), edges.end());
+                ASSERT_EQ(edges.size(),
+                          QLatin1String(valor) == QLatin1String("1.246.913.570,10") ? 1 : 2)
+                    << valor;
+                EXPECT_LT(edges.first(), 216) << valor;
+                if (edges.size() == 2) {
+                    EXPECT_NEAR(edges.last(), totalDaLinha, 0.5) << valor;
+                }
+            }
+        }
+    }
+}
+
+// Every kind of logo is checked once, before the page is drawn: a picture
+// PDF readers draw whole is printed, any other is reported once and leaves
+// its frame empty. None stops the document.
+TEST_F(OSDocuments, EveryLogoIsPrintedOrReportedOnce) {
+    const qint64 osnr = ordemCompleta();
+    auto fixture = [](const char* name) {
+        return readFile(dataPath(QStringLiteral("fixtures/") + QLatin1String(name)));
+    };
+    // The RGB picture with one byte of its frame changed: the frame's kind,
+    // or its precision.
+    auto frame = [&](int offset, char byte) {
+        QByteArray bytes = fixture("logo.jpg");
+        bytes[bytes.indexOf("\xFF\xC0") + offset] = byte;
+        return bytes;
+    };
+    const QString unsupported = QStringLiteral("Image JPEG non supportée : ");
+    const QString damaged = QStringLiteral("Image JPEG endommagée : Corrupt JPEG data: ");
+    const struct {
+        const char* name;
+        QByteArray bytes; // none: no logo file
+        const char* colours;
+        QString message;
+    } cases[] = {
+        {"none", {}, nullptr, {}},
+        {"RGB", fixture("logo.jpg"), "rgb", {}},
+        {"grey", fixture("grey.jpg"), "gray", {}},
+        {"CMYK", fixture("cmyk.jpg"), "cmyk", {}},
+        {"progressive", fixture("progressive.jpg"), "rgb", {}},
+        {"arithmetic", fixture("arithmetic.jpg"), nullptr,
+         unsupported + QStringLiteral("trame FFC9")},
+        {"lossless", frame(1, '\xC3'), nullptr, unsupported + QStringLiteral("trame FFC3")},
+        {"hierarchical", frame(1, '\xC5'), nullptr, unsupported + QStringLiteral("trame FFC5")},
+        {"12-bit", frame(4, 12), nullptr, unsupported + QStringLiteral("précision de 12 bits")},
+        {"truncated", fixture("truncated.jpg"), nullptr,
+         damaged + QStringLiteral("premature end of data segment")},
+        {"garbled", fixture("garbled.jpg"), nullptr, damaged},
+    };
+    const QString arquivoDoLogo = path(QStringLiteral("logo.jpg"));
+    const QByteArray moldura = "21.00 817.00 54.00 -54.00 re";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(arquivoDoLogo);
+        if (!c.bytes.isEmpty())
+            writeFile(arquivoDoLogo, c.bytes);
+        const std::size_t before = dialogs.messages().size();
+        ASSERT_NO_THROW(ASSERT_TRUE(ImprimeOSSimplificada(QString::number(osnr))));
+        expectValid(shared::gArquivoPDF, {QStringLiteral("595 x 842")});
+        const QString text = pdfText(shared::gArquivoPDF).simplified();
+        for (const char* expected : {"SÃO JORGE", "MARIA APARECIDA", "Total Líquido: 290,25"})
+            EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+        const QByteArray file = readFile(shared::gArquivoPDF);
+        EXPECT_EQ(file.count(moldura), c.bytes.isEmpty() ? 0 : 1);
+        EXPECT_EQ(file.count("/Subtype /Image"), c.colours ? 1 : 0);
+        const ProcessResult list =
+            run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), shared::gArquivoPDF});
+        EXPECT_EQ(list.out.count(" image "), c.colours ? 1 : 0) << list.out.toStdString();
+        if (c.colours) {
+            EXPECT_TRUE(list.out.contains(QByteArray(" ") + c.colours + " "));
+        }
+        // A viewer draws the page without a word about the picture.
+        const ProcessResult drawn =
+            run(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"),
+                 shared::gArquivoPDF, path(QStringLiteral("pagina"))});
+        EXPECT_EQ(drawn.exitCode, 0);
+        EXPECT_EQ(drawn.out, "");
+        ASSERT_EQ(dialogs.messages().size(), before + (c.message.isEmpty() ? 0 : 1));
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(dialogs.messages().back().title,
+                      QStringLiteral("Fichier Image - Quillane 4.0"));
+            EXPECT_TRUE(dialogs.messages().back().text.startsWith(c.message))
+                << dialogs.messages().back().text.toStdString();
+            EXPECT_TRUE(dialogs.messages().back().text.endsWith(
+                QStringLiteral("Impossible d'inclure l'image dans le fichier PDF.")));
+        }
+    }
 }
 
 // Many cost rows continue under the repeated costs headings; the totals and
