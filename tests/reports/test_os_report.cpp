@@ -136,11 +136,11 @@ TEST_F(OsReport, FiguresReadAsEverywhereElse) {
         const ReportList r = build('2');
         ASSERT_EQ(r.lines.size(), 6);
         EXPECT_EQ(tail(r), totals(c.total, c.insumos, c.maoDeObra, c.custoTotal));
-        if (!c.nosDocumentos)
-            continue;
         QStringList amounts;
         for (const char* figure : {c.total, c.insumos, c.maoDeObra, c.custoTotal})
             amounts << reportfields::place(reais(figure), 15, reportfields::Align::Right);
+        if (reais(c.total).size() > 15)
+            continue;
         EXPECT_TRUE(r.lines.at(0).endsWith(amounts.join(QLatin1Char('|'))))
             << r.lines.at(0).toStdString();
     }

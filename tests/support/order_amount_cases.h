@@ -29,8 +29,6 @@ struct Caso {
     const char *insumos, *maoDeObra, *custoTotal;
     // The detailed document's cost rows.
     std::vector<const char*> categorias;
-    // Short enough for the document fields as they are drawn today.
-    bool nosDocumentos;
 };
 
 inline const std::vector<Caso>& casos() {
@@ -45,8 +43,7 @@ inline const std::vector<Caso>& casos() {
          "0,00",
          "0,00",
          "0,00",
-         {},
-         true},
+         {}},
         // 200,134971…, which four places made 200,1350; the printed
         // subtraction gives a cent more than the total.
         {"many units",
@@ -58,8 +55,7 @@ inline const std::vector<Caso>& casos() {
          "0,00",
          "0,00",
          "0,00",
-         {},
-         true},
+         {}},
         // Each category 5,002475 and the supplies 10,00495, which four places
         // made 10,01; with the labour's 10,0005 the costs, 20,00545, make
         // 20,01 over parts that read 10,00 each.
@@ -72,8 +68,7 @@ inline const std::vector<Caso>& casos() {
          "10,00",
          "10,00",
          "20,01",
-         {"PEÇAS INSU R$ 5,00", "TINTAS INSU R$ 5,00", "PINTOR M.OB R$ 10,00"},
-         true},
+         {"PEÇAS INSU R$ 5,00", "TINTAS INSU R$ 5,00", "PINTOR M.OB R$ 10,00"}},
         {"millions",
          {{"1234.4911", "4567.4070", "12.2945"}, {"2", "0.0025", "0"}},
          {{"P", 1, "1500.5", "1234.9452"},
@@ -86,8 +81,7 @@ inline const std::vector<Caso>& casos() {
          "1.235.185,18",
          "5.588.194,18",
          {"PEÇAS INSU R$ 1.853.035,27", "TINTAS INSU R$ 2.499.973,72",
-          "PINTOR M.OB R$ 1.235.185,18"},
-         true},
+          "PINTOR M.OB R$ 1.235.185,18"}},
         {"billions",
          {{"2000000.5", "1234.2658", "3.4025"}},
          {{"P", 1, "1000000.25", "1500.7798"}, {"S", 3, "3", "0.0015"}},
@@ -97,8 +91,7 @@ inline const std::vector<Caso>& casos() {
          "1.500.780.175,19",
          "0,00",
          "1.500.780.175,20",
-         {},
-         false},
+         {}},
     };
     return todos;
 }
