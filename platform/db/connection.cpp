@@ -38,6 +38,18 @@ bool isRead(const QString& sql) {
            s.startsWith(QLatin1String("show"), Qt::CaseInsensitive);
 }
 
+// The database a connection string names, its braces taken off.
+QString databaseOf(const QString& connectionString) {
+    static const QRegularExpression key(
+        QStringLiteral("(?:^|;)\\s*(?:database|db)\\s*=\\s*(\\{(?:[^}]|\\}\\})*\\}|[^;]*)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = key.match(connectionString);
+    QString value = m.captured(1).trimmed();
+    if (value.startsWith(QLatin1Char('{')) && value.endsWith(QLatin1Char('}')))
+        value = value.mid(1, value.size() - 2).replace(QStringLiteral("}}"), QStringLiteral("}"));
+    return value;
+}
+
 DbError lostTransaction() {
     return DbError(2013, QStringLiteral("08S01"),
                    QStringLiteral("A conexão da transação foi perdida."), Loss::Transaction);
@@ -280,7 +292,7 @@ auto Connection::attempt(Work& work, Loss loss) -> std::optional<decltype(work()
         return work();
     } catch (const DbError& e) {
         if (!e.isConnectionLoss())
-            throw;
+            throw e.withoutDatabase(databaseOf(connectionString_));
         drop();
         if (loss == Loss::None)
             return std::nullopt;

@@ -170,10 +170,10 @@ TEST_F(DbConnection, ErrorsCarryTheServerNumberWithoutTheDriverTags) {
         cn.query(QStringLiteral("SELECT * FROM nao_existe"));
         FAIL();
     } catch (const DbError& e) {
+        // The database is no business of the user's.
         EXPECT_EQ(e.number(), 1146);
         EXPECT_EQ(e.message(),
-                  QStringLiteral("--- ERRO --- 1146 - Table '%1.nao_existe' doesn't exist")
-                      .arg(testsupport::databaseName()));
+                  QStringLiteral("--- ERRO --- 1146 - Table 'nao_existe' doesn't exist"));
     }
     // A value its column cannot hold, refused by the server or read back too
     // wide for the decimal, is told the same way.
