@@ -93,10 +93,11 @@ db_account() {
     echo "O usuário do banco não pode ficar sem senha." >&2
     return 1
   fi
-  "${admin[@]}" -e "CREATE USER IF NOT EXISTS '$dbuser'@'$1';
+  # Through standard input, as the password would show on a command line.
+  printf '%s\n' "CREATE USER IF NOT EXISTS '$dbuser'@'$1';
     ALTER USER '$dbuser'@'$1' IDENTIFIED BY '$2';
     REVOKE ALL PRIVILEGES, GRANT OPTION FROM '$dbuser'@'$1';
-    GRANT ALL PRIVILEGES ON $database.* TO '$dbuser'@'$1';"
+    GRANT ALL PRIVILEGES ON $database.* TO '$dbuser'@'$1';" | "${admin[@]}"
 }
 
 # The database user of the other computers, '$dbuser'@'%', with the password
