@@ -93,6 +93,7 @@ listening() { (exec 3<>/dev/tcp/127.0.0.1/3306) 2>/dev/null; }
 address_file="$var/mariadb/bind-address"
 if listening && mariadb -uroot -e 'select 1' >/dev/null 2>&1; then
   admin=(mariadb -uroot)
+  db_keepalive
   if [[ "$mode" == servidor ]]; then
     case "$("${admin[@]}" -N -e 'select ifnull(@@bind_address, "")')" in
       '' | "$db_network_address" | '*' | '::') ;;
