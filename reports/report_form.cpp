@@ -195,6 +195,7 @@ void RelatorioForm::Command1_Click() {
         party = wholeCode(txtCdCli->text());
     try {
         BusyGuard busy;
+        // Opened as before, for Esc closes the window only while it is open.
         shared::abreConexao();
         if (reads_.connectionString() != shared::gConexao) {
             reads_.close();
