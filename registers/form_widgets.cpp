@@ -1,5 +1,7 @@
 #include "registers/form_widgets.h"
 
+#include "platform/text_limits.h"
+
 #include <QBoxLayout>
 #include <QEvent>
 #include <QFontMetrics>
@@ -55,7 +57,7 @@ QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+        textlimits::setMaxLength(edit, maxLength);
     const QFontMetrics metrics(edit->font());
     edit->setFixedWidth(metrics.averageCharWidth() * chars + 12);
     // A text the program puts in shows its beginning, as a longer name would
@@ -90,6 +92,8 @@ QPlainTextEdit* memo(QWidget* parent, const char* name) {
     auto* edit = new QPlainTextEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setTabChangesFocus(true);
+    // Every memo keeps a TEXT column.
+    textlimits::limitBytes(edit);
     const QFontMetrics metrics(edit->font());
     edit->setFixedHeight(metrics.lineSpacing() * 3 + 12);
     return edit;

@@ -67,6 +67,7 @@ QString companyCaption() {
 RelatorioForm::RelatorioForm(QWidget* parent, const QString& prefix, const QString& title,
                              const QString& statusLabel, const QStringList& statuses)
     : DataForm(parent), prefix_(prefix), title_(title) {
+    reads_.setLongStatements(true);
     cboSit = new QComboBox(this);
     cboSit->setObjectName(QStringLiteral("cboSit"));
     cboSit->addItems(statuses);
@@ -175,6 +176,7 @@ void RelatorioForm::escPressed() {
     if (!shared::gCn().isOpen())
         return;
     shared::fechaConexao();
+    reads_.close();
     close();
 }
 
@@ -193,8 +195,13 @@ void RelatorioForm::Command1_Click() {
         party = wholeCode(txtCdCli->text());
     try {
         BusyGuard busy;
+        // Opened as before, for Esc closes the window only while it is open.
         shared::abreConexao();
-        const ReportList report = build(shared::gCn(), *first, *last, party);
+        if (reads_.connectionString() != shared::gConexao) {
+            reads_.close();
+            reads_.setConnectionString(shared::gConexao);
+        }
+        const ReportList report = build(reads_, *first, *last, party);
         l_Tit->setText(report.titleLine);
         List1->setLines(report.lines);
     } catch (const db::DbError& e) {

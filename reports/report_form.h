@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/connection.h"
 #include "reports/report_list.h"
 #include "shell/data_form.h"
 
@@ -13,9 +14,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class ReportLinesView;
-namespace db {
-class Connection;
-}
 
 // What the two report windows share: the status, period and party boxes,
 // "Gerar" filling the list, "Imprimir" writing the paged text report and
@@ -77,4 +75,7 @@ private:
     QString partyCode_;
     QString partyName_;
     QHBoxLayout* filterRow_;
+    // "Gerar" reads whole tables on a connection of its own, which waits
+    // longer for them than the shared one.
+    db::Connection reads_;
 };

@@ -14,6 +14,16 @@ db_new_password() {
   head -c 18 /dev/urandom | base64 | tr -d '+/=' | head -c 20
 }
 
+# A station that vanishes (cable pulled, computer off) sends nothing more: the
+# server probes its idle connections after 30 s, every 10 s, and after 3
+# probes unanswered (within a minute) ends the session and rolls its
+# transaction back, so no other station waits longer on its locks. The
+# setting lasts until the server restarts: run.sh makes it at every run.
+db_keepalive() {
+  "${admin[@]}" -e 'SET GLOBAL tcp_keepalive_time = 30, tcp_keepalive_interval = 10,
+    tcp_keepalive_probes = 3'
+}
+
 # Makes sure the server kept in <folder> (data, socket, pid and logs) runs on
 # port 3306 listening on <address>; one already running there on another
 # address is stopped and started again on this one.
@@ -22,6 +32,7 @@ db_own_server() {
   admin=(mariadb --no-defaults --socket="$folder/mysqld.sock" -uroot)
   if "${admin[@]}" -e 'select 1' >/dev/null 2>&1; then
     if [[ "$("${admin[@]}" -N -e 'select @@bind_address')" == "$address" ]]; then
+      db_keepalive
       return 0
     fi
     db_stop_own_server "$folder" || true
@@ -42,6 +53,7 @@ db_own_server() {
     sleep 0.2
   done
   "${admin[@]}" -e 'select 1' >/dev/null
+  db_keepalive
 }
 
 # Stops the server kept in <folder> through its own socket, the way it shuts
@@ -93,10 +105,11 @@ db_account() {
     echo "O usuário do banco não pode ficar sem senha." >&2
     return 1
   fi
-  "${admin[@]}" -e "CREATE USER IF NOT EXISTS '$dbuser'@'$1';
+  # Through standard input, as the password would show on a command line.
+  printf '%s\n' "CREATE USER IF NOT EXISTS '$dbuser'@'$1';
     ALTER USER '$dbuser'@'$1' IDENTIFIED BY '$2';
     REVOKE ALL PRIVILEGES, GRANT OPTION FROM '$dbuser'@'$1';
-    GRANT ALL PRIVILEGES ON $database.* TO '$dbuser'@'$1';"
+    GRANT ALL PRIVILEGES ON $database.* TO '$dbuser'@'$1';" | "${admin[@]}"
 }
 
 # The database user of the other computers, '$dbuser'@'%', with the password

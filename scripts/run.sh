@@ -80,7 +80,8 @@ if [[ "$mode" == cliente ]]; then
     echo "Confira o endereço, a senha e se o servidor aceita conexões na porta 3306." >&2
     exit 1
   fi
-  "$folder/quendaro-ini" "$folder" "$server" "$database" "$dbuser" "$password"
+  # The password goes through a pipe: a command line shows to every user.
+  printf '%s\n' "$password" | "$folder/quendaro-ini" "$folder" "$server" "$database" "$dbuser"
   fiscal_file
   echo "Configuração gravada para o servidor $server. Abra o programa: $folder/quendaro"
   exit 0
@@ -92,6 +93,7 @@ listening() { (exec 3<>/dev/tcp/127.0.0.1/3306) 2>/dev/null; }
 address_file="$var/mariadb/bind-address"
 if listening && mariadb -uroot -e 'select 1' >/dev/null 2>&1; then
   admin=(mariadb -uroot)
+  db_keepalive
   if [[ "$mode" == servidor ]]; then
     case "$("${admin[@]}" -N -e 'select ifnull(@@bind_address, "")')" in
       '' | "$db_network_address" | '*' | '::') ;;
@@ -126,7 +128,7 @@ local_settings() {
   for host in localhost 127.0.0.1; do
     db_account "$host" "$password"
   done
-  "$folder/quendaro-ini" "$folder" 127.0.0.1 "$database" "$dbuser" "$password"
+  printf '%s\n' "$password" | "$folder/quendaro-ini" "$folder" 127.0.0.1 "$database" "$dbuser"
 }
 if [[ "$mode" == servidor ]]; then
   db_station_user "$password_file"

@@ -1,5 +1,6 @@
 #include "service_orders/category_combo.h"
 
+#include "platform/busy_guard.h"
 #include "platform/db/data_control.h"
 #include "platform/dialogs.h"
 #include "service_orders/categoria_item.h"
@@ -10,6 +11,7 @@
 void preencheCategorias(db::DataControl* control, QComboBox* combo) {
     combo->clear();
     try {
+        BusyGuard busy;
         control->setConnectionString(shared::gConexao);
         control->setRecordSource(QStringLiteral("select * from categorias"));
         control->refresh();

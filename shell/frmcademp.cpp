@@ -2,6 +2,7 @@
 
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
+#include "platform/text_limits.h"
 #include "shell/company.h"
 #include "shell/cpf_cnpj.h"
 #include "shell/shared_state.h"
@@ -23,7 +24,7 @@ frmcademp::frmcademp(QWidget* parent) : DataForm(parent) {
     auto box = [&](const char* name, const QString& label, int limit, int stretch) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(name));
-        edit->setMaxLength(limit);
+        textlimits::setMaxLength(edit, limit);
         auto* column = new QVBoxLayout;
         column->setSpacing(2);
         column->addWidget(new QLabel(label, this));

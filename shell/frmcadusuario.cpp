@@ -2,6 +2,7 @@
 
 #include "platform/db/connection.h"
 #include "platform/dialogs.h"
+#include "platform/text_limits.h"
 #include "shell/menu_items.h"
 #include "shell/profile_list.h"
 #include "shell/shared_state.h"
@@ -35,7 +36,7 @@ QLineEdit* passwordBox(QWidget* parent, const char* name, const QString& tip) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(tip);
-    box->setMaxLength(kNameLimit);
+    textlimits::setMaxLength(box, kNameLimit);
     box->setEchoMode(QLineEdit::Password);
     box->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     return box;

@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/http_client.h"
 #include "platform/program_folder.h"
+#include "platform/text_limits.h"
 #include "shell/frmprincipal.h"
 #include "shell/program_end.h"
 #include "shell/reentry_guard.h"
@@ -63,7 +64,7 @@ frmtelainicial::frmtelainicial(QWidget* parent) : DataForm(parent) {
     Label3->setObjectName(QStringLiteral("Label3"));
     txtUsuario = new QLineEdit(this);
     txtUsuario->setObjectName(QStringLiteral("txtUsuario"));
-    txtUsuario->setMaxLength(10);
+    textlimits::setMaxLength(txtUsuario, 10);
     QFont bold = txtUsuario->font();
     bold.setBold(true);
     bold.setPointSize(12);
@@ -73,7 +74,7 @@ frmtelainicial::frmtelainicial(QWidget* parent) : DataForm(parent) {
     Label2->setObjectName(QStringLiteral("Label2"));
     txtSenha = new QLineEdit(this);
     txtSenha->setObjectName(QStringLiteral("txtSenha"));
-    txtSenha->setMaxLength(10);
+    textlimits::setMaxLength(txtSenha, 10);
     txtSenha->setEchoMode(QLineEdit::Password);
 
     Command1 = new QPushButton(QStringLiteral("Confirma"), this);

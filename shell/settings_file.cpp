@@ -11,6 +11,10 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace settings {
 
 namespace {
@@ -42,6 +46,18 @@ QString fileText(QByteArray bytes) {
     if (bytes.startsWith("\xFE\xFF"))
         return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.sliced(2));
     return cp1252::decode(bytes);
+}
+
+// The replacement of a file given to a group (the shop's users) goes to that
+// group too, where the writer is one of its members.
+void keepGroup(int handle, const QFileInfo& existing) {
+#ifdef Q_OS_UNIX
+    if (fchown(handle, static_cast<uid_t>(-1), existing.groupId()) != 0)
+        return; // not a member: the file is the writer's group's
+#else
+    Q_UNUSED(handle);
+    Q_UNUSED(existing);
+#endif
 }
 
 } // namespace
@@ -126,9 +142,17 @@ QString write(const Values& values) {
     line("banco", values.database);
     line("userbco", values.user);
 
-    QSaveFile file(filePath());
+    const QFileInfo existing(filePath());
+    QSaveFile file(existing.filePath());
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
+    // It holds the database password: a new file is its owner's alone, before
+    // anything is written; one that exists keeps its permissions (copied by
+    // QSaveFile) and the group they are meant for.
+    if (!existing.exists())
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    else
+        keepGroup(file.handle(), existing);
     file.write(content);
     if (!file.commit())
         return file.errorString();

@@ -33,7 +33,8 @@ Values read();
 // window's order; none when every value fits.
 std::optional<dlg::Message> unsupportedValue(const Values& values);
 // Replaces the file with the five lines of the scrambled, blank-trimmed
-// values. Returns an error text, empty on success.
+// values; a new file is readable and writable by its owner only, one that
+// exists keeps its permissions. Returns an error text, empty on success.
 QString write(const Values& values);
 
 QString connectionString(const Values& values);

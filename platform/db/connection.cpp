@@ -2,6 +2,7 @@
 
 #include "platform/db/block_fetch.h"
 #include "platform/db/exact_amounts.h"
+#include "platform/db/wait_bounds.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -36,6 +37,18 @@ bool isRead(const QString& sql) {
         s = s.mid(1).trimmed();
     return s.startsWith(QLatin1String("select"), Qt::CaseInsensitive) ||
            s.startsWith(QLatin1String("show"), Qt::CaseInsensitive);
+}
+
+// The database a connection string names, its braces taken off.
+QString databaseOf(const QString& connectionString) {
+    static const QRegularExpression key(
+        QStringLiteral("(?:^|;)\\s*(?:database|db)\\s*=\\s*(\\{(?:[^}]|\\}\\})*\\}|[^;]*)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = key.match(connectionString);
+    QString value = m.captured(1).trimmed();
+    if (value.startsWith(QLatin1Char('{')) && value.endsWith(QLatin1Char('}')))
+        value = value.mid(1, value.size() - 2).replace(QStringLiteral("}}"), QStringLiteral("}"));
+    return value;
 }
 
 DbError lostTransaction() {
@@ -211,13 +224,25 @@ void Connection::open() {
     if (h_->open)
         throw DbError(3705, QStringLiteral("HY000"),
                       QStringLiteral("A operação não é permitida com a conexão aberta."));
+    const WaitBounds& bounds = waitBounds();
     if (h_->dbc == SQL_NULL_HDBC) {
         SQLHENV env = environment();
         check(SQLAllocHandle(SQL_HANDLE_DBC, env, &h_->dbc), SQL_HANDLE_ENV, env,
               "Falha ao criar a conexão");
-        SQLSetConnectAttr(h_->dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(15), 0);
     }
-    const QByteArray text = connectionString_.toUtf8();
+    SQLSetConnectAttr(h_->dbc, SQL_ATTR_LOGIN_TIMEOUT,
+                      reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(bounds.connect)), 0);
+    // The driver's own bounds: on every read and write of the connection,
+    // and on opening it (the login time-out alone leaves a server that takes
+    // the connection and never greets waited for without end).
+    const int wait = longStatements_ ? bounds.longStatement : bounds.statement;
+    QString bounded = connectionString_;
+    if (!bounded.isEmpty() && !bounded.endsWith(QLatin1Char(';')))
+        bounded += QLatin1Char(';');
+    bounded += QStringLiteral("READ_TIMEOUT=%1;WRITE_TIMEOUT=%1;CONN_TIMEOUT=%2;")
+                   .arg(wait)
+                   .arg(bounds.connect);
+    const QByteArray text = bounded.toUtf8();
     SQLCHAR out[1024];
     SQLSMALLINT outLength = 0;
     const SQLRETURN rc = SQLDriverConnectA(
@@ -230,6 +255,24 @@ void Connection::open() {
         throw unreachable(e) ? e.withLoss(Loss::ServerDown) : e;
     }
     h_->open = true;
+    boundSession();
+}
+
+void Connection::boundSession() {
+    const WaitBounds& bounds = waitBounds();
+    // Lock waits (rows and tables) end well inside the statement's bound;
+    // the idle-transaction bound exists on MariaDB only.
+    const QString sql = QStringLiteral("SET SESSION innodb_lock_wait_timeout = %1, "
+                                       "lock_wait_timeout = %1 /*M!100300 , "
+                                       "idle_transaction_timeout = %2 */")
+                            .arg(bounds.lockWait)
+                            .arg(bounds.idleTransaction);
+    try {
+        executeOnce(sql, {});
+    } catch (const DbError& e) {
+        drop();
+        throw e.isConnectionLoss() ? e.withLoss(Loss::ServerDown) : e;
+    }
 }
 
 void Connection::close() {
@@ -280,7 +323,7 @@ auto Connection::attempt(Work& work, Loss loss) -> std::optional<decltype(work()
         return work();
     } catch (const DbError& e) {
         if (!e.isConnectionLoss())
-            throw;
+            throw e.withoutDatabase(databaseOf(connectionString_));
         drop();
         if (loss == Loss::None)
             return std::nullopt;

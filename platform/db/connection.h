@@ -19,6 +19,9 @@ namespace db {
 // opened again: a read is then run once more; a write only when it was never
 // sent (the connection was tested before sending it); inside a transaction
 // nothing is run again, the transaction is over.
+//
+// Every wait on the server is bounded (wait_bounds.h): a statement that gets
+// no answer within its bound ends as a lost connection.
 class Connection {
 public:
     Connection();
@@ -29,6 +32,9 @@ public:
 
     void setConnectionString(const QString& connectionString);
     const QString& connectionString() const { return connectionString_; }
+    // Its statements may read whole tables (lists, reports) and wait the
+    // longer bound; from the next open on.
+    void setLongStatements(bool on) { longStatements_ = on; }
 
     // Opens with the connection string set; throws when it cannot (with
     // Loss::ServerDown when the server does not answer).
@@ -69,12 +75,15 @@ private:
     void drop();
     // Open and answering, reopened when the server dropped it while idle.
     void makeReady();
+    // The session's own bounds, set once it is open.
+    void boundSession();
     bool answers();
     void restoreAutocommit();
 
     struct Handles;
     std::unique_ptr<Handles> h_;
     QString connectionString_;
+    bool longStatements_ = false;
     bool inTransaction_ = false;
     // The transaction's connection was lost or closed: its statements fail
     // until it is rolled back.

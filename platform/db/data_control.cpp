@@ -2,7 +2,10 @@
 
 namespace db {
 
-DataControl::DataControl(QObject* parent) : QObject(parent) {}
+DataControl::DataControl(QObject* parent) : QObject(parent) {
+    // A list may read a whole table.
+    connection_.setLongStatements(true);
+}
 
 void DataControl::setConnectionString(const QString& connectionString) {
     if (connectionString != connection_.connectionString()) {

@@ -10,6 +10,20 @@ bool DbError::isConnectionLoss() const {
            number_ == 2006 || number_ == 2013 || number_ == 1927;
 }
 
+bool DbError::isTextTooLong() const {
+    return number_ == 1406 ||
+           (number_ == 1366 && text_.startsWith(QLatin1String("Incorrect string value")));
+}
+
+DbError DbError::withoutDatabase(const QString& database) const {
+    if (database.isEmpty())
+        return *this;
+    QString text = text_;
+    text.replace(QLatin1Char('`') + database + QLatin1String("`."), QString());
+    text.replace(QLatin1Char('\'') + database + QLatin1Char('.'), QStringLiteral("'"));
+    return DbError(number_, sqlState_, text, loss_);
+}
+
 QString DbError::message() const {
     switch (loss_) {
     case Loss::ServerDown:
@@ -31,7 +45,7 @@ QString DbError::message() const {
         return QStringLiteral("--- ERRO --- REGISTRO EM USO POR OUTRO USUÁRIO! TENTE NOVAMENTE.");
     if (isDuplicateKey())
         return QStringLiteral("--- ERRO --- REGISTRO JÁ CADASTRADO!");
-    if (number_ == 1406)
+    if (isTextTooLong())
         return QStringLiteral("--- ERRO --- TEXTO MAIOR QUE O CAMPO PERMITE!");
     if (number_ == kOutOfRange)
         return dlg::foraDoLimite().text;

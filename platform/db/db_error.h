@@ -36,10 +36,17 @@ public:
     // The server rolled back the deadlock's loser whole, and a lock wait
     // time-out only its last statement, so the work may run again.
     bool isLockConflict() const { return number_ == 1213 || number_ == 1205; }
+    // A text longer than its column: 1406, or 1366 when the server's cut
+    // fell inside a character of a text column.
+    bool isTextTooLong() const;
     const QString& sqlState() const { return sqlState_; }
     const QString& text() const { return text_; }
     Loss loss() const { return loss_; }
     DbError withLoss(Loss loss) const { return DbError(number_, sqlState_, text_, loss); }
+    // The server's text without `database` where it qualifies a name
+    // ("`quendaro`.`cliente`.`obs`", "'quendaro.cliente'"): the user is told the
+    // table, not where the data lives.
+    DbError withoutDatabase(const QString& database) const;
 
     // What the user is told: "--- ERRO --- " with the number and the server's
     // text, or a plain Portuguese sentence for the failures a user causes or

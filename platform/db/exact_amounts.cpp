@@ -1,5 +1,7 @@
 #include "platform/db/exact_amounts.h"
 
+#include "platform/db/db_error.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -41,22 +43,38 @@ bool opensDashComment(QStringView sql, qsizetype i) {
     return rest.startsWith(QLatin1String("--")) && (rest.size() == 2 || rest[2].unicode() <= ' ');
 }
 
-// Past a "/* */" comment at `i`, or past its opening when the server reads
-// what follows as statement text ("/*!", "/*M!"); past a lone "/" otherwise.
-qsizetype pastComment(QStringView sql, qsizetype i) {
+// The server reads what follows "/*!" or "/*M!" as statement text, up to
+// the comment's closing "*/".
+bool opensExecutableComment(QStringView rest) {
+    return rest.startsWith(QLatin1String("/*!")) || rest.startsWith(QLatin1String("/*M!"));
+}
+
+// Past a "/* */" comment at `i`, or past its opening when it is executable
+// (`executable` is then set); past a lone "/" otherwise.
+qsizetype pastComment(QStringView sql, qsizetype i, bool& executable) {
     const QStringView rest = sql.sliced(i);
     if (!rest.startsWith(QLatin1String("/*")))
         return i + 1;
-    if (rest.startsWith(QLatin1String("/*!")) || rest.startsWith(QLatin1String("/*M!")))
+    if (opensExecutableComment(rest)) {
+        executable = true;
         return i + 2;
+    }
     const qsizetype end = sql.indexOf(QLatin1String("*/"), i + 2);
     return end < 0 ? sql.size() : end + 2;
 }
 
 std::vector<qsizetype> placeholders(QStringView sql) {
     std::vector<qsizetype> found;
+    // Inside an executable comment, whose "*/" must not open a comment of
+    // its own with the "/" ("*/*?").
+    bool executable = false;
     qsizetype i = 0;
     while (i < sql.size()) {
+        if (executable && sql.sliced(i).startsWith(QLatin1String("*/"))) {
+            executable = false;
+            i += 2;
+            continue;
+        }
         switch (sql[i].unicode()) {
         case '\'':
         case '"':
@@ -70,7 +88,7 @@ std::vector<qsizetype> placeholders(QStringView sql) {
             i = opensDashComment(sql, i) ? pastLine(sql, i) : i + 1;
             break;
         case '/':
-            i = pastComment(sql, i);
+            i = pastComment(sql, i, executable);
             break;
         case '?':
             found.push_back(i);
@@ -91,7 +109,10 @@ QString withExactAmounts(const QString& sql, const Params& params) {
         return sql;
     const std::vector<qsizetype> at = placeholders(sql);
     if (at.size() != params.size())
-        return sql;
+        throw DbError(0, QStringLiteral("07002"),
+                      QStringLiteral("O comando tem %1 parâmetros e recebeu %2.")
+                          .arg(at.size())
+                          .arg(params.size()));
     QString out;
     out.reserve(sql.size() + kExact.size() * static_cast<qsizetype>(at.size()));
     qsizetype copied = 0;

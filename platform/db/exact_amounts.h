@@ -11,8 +11,8 @@ namespace db {
 // placeholder bound to a Decimal is given back in `sql` as an exact decimal
 // wide enough for Decimal's whole range. Placeholders are told apart from a
 // "?" in a quoted text or name or in a comment as the server tells them; a
-// text whose placeholders don't match `params` in number is given back as it
-// is, for the server to refuse.
+// text whose placeholders don't match `params` in number throws DbError, as
+// the amounts could not be told apart.
 QString withExactAmounts(const QString& sql, const Params& params);
 
 } // namespace db

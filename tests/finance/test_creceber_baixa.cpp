@@ -3,9 +3,11 @@
 #include "platform/data_grid.h"
 #include "platform/dates.h"
 #include "platform/db/data_control.h"
+#include "platform/db/wait_bounds.h"
 #include "tests/finance/finance_test_support.h"
 #include "tests/support/lasting_conflict.h"
 #include "tests/support/modal.h"
+#include "tests/support/tcp_relay.h"
 #include "tests/support/typing.h"
 
 #include <QGroupBox>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using fintest::columnTexts;
@@ -498,6 +501,36 @@ TEST_F(CReceberBaixa, ClosingSettlesZeroBalancesAndIsAllOrNothing) {
     // Only this receipt's rows are closed.
     EXPECT_EQ(value(QStringLiteral("select count(*) from creceber_recibos where status = 'X'")),
               QStringLiteral("1"));
+}
+
+TEST_F(CReceberBaixa, AClosingCutFromTheServerIsToldInTimeAndWritesNothing) {
+    // Bounds of a few seconds instead of the program's; the station reaches
+    // the server through a cable that is pulled during the closing.
+    db::setWaitBounds({.lockWait = 1, .statement = 2, .longStatement = 2, .connect = 2});
+    const auto restore = qScopeGuard([] { db::setWaitBounds({}); });
+    testsupport::TcpRelay cable;
+    shared::gConexao = cable.through(shared::gConexao);
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    frmCReceber_Baixa f;
+    start(f);
+    receive(f, 0, QStringLiteral("100"));
+    f.Command14_Click();
+    pay(f, QStringLiteral("100"));
+    cable.cutAt("set pago = 'S'");
+    dialogs.clear();
+    close(f);
+    EXPECT_EQ(dialogs.texts().last(),
+              QStringLiteral("--- ERRO --- CONEXÃO COM O SERVIDOR "
+                             "PERDIDA! NADA FOI GRAVADO. TENTE NOVAMENTE."));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos_mp")), 0);
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("0.00|0.00|100.00|0.00|N"));
+    // With the cable back the next closing connects again.
+    cable.mend();
+    dialogs.clear();
+    close(f);
+    EXPECT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
+    EXPECT_EQ(count(QStringLiteral("creceber_recibos_mp")), 1);
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("0.00|0.00|100.00|0.00|S"));
 }
 
 TEST_F(CReceberBaixa, ResumeAnOpenReceiptAndEscClosesFramesFirst) {

@@ -1,8 +1,11 @@
 #include "platform/db/connection.h"
 #include "platform/db/data_control.h"
+#include "platform/db/wait_bounds.h"
+#include "tests/support/tcp_relay.h"
 #include "tests/support/test_database.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <thread>
@@ -176,4 +179,49 @@ TEST_F(LostConnection, ATransactionLostBeforeOrDuringCommit) {
     EXPECT_EQ(
         cn.query(QStringLiteral("SELECT COUNT(*) AS n FROM amostra")).integer(QStringLiteral("n")),
         1);
+}
+
+TEST_F(LostConnection, ALockWaitEndsAsABusyRowAndASilentServerAsALoss) {
+    // Bounds of a few seconds instead of the program's.
+    db::setWaitBounds({.lockWait = 1, .statement = 3, .longStatement = 3, .connect = 2});
+    const auto restore = qScopeGuard([] { db::setWaitBounds({}); });
+    testsupport::TcpRelay cable;
+    Connection station(cable.through(admin.connectionString()));
+
+    // Another station's lock: the server gives up first, and the connection
+    // stays.
+    {
+        Connection holder(admin.connectionString());
+        db::Transaction holding(holder);
+        holder.execute(insert("A"));
+        try {
+            station.execute(insert("A"));
+            ADD_FAILURE() << "the write went through";
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.isLockConflict()) << e.text().toStdString();
+            EXPECT_EQ(e.loss(), Loss::None);
+        }
+        EXPECT_TRUE(station.isOpen());
+    }
+
+    // The cable pulled while a statement of a transaction is on its way: no
+    // answer within the bound, the transaction is over and nothing is kept.
+    cable.cutAt("VALUES ('C')");
+    try {
+        db::Transaction t(station);
+        station.execute(insert("B"));
+        station.execute(insert("C"));
+        t.commit();
+        ADD_FAILURE() << "the transaction went on";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.loss(), Loss::Transaction);
+    }
+    EXPECT_FALSE(station.isOpen());
+    // Meanwhile nothing answers at all.
+    EXPECT_THROW(station.query(QStringLiteral("SELECT 1")), DbError);
+    // Once the cable is back, the next statement connects again.
+    cable.mend();
+    EXPECT_EQ(station.query(QStringLiteral("SELECT COUNT(*) AS n FROM amostra"))
+                  .integer(QStringLiteral("n")),
+              0);
 }

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 using regtest::columnTexts;
@@ -434,6 +435,34 @@ TEST_F(ClienteRegister, PostalLookupFillsOrKeepsTheAddress) {
     typeAddress();
     EXPECT_EQ(lookUp(QStringLiteral("01001000")), typed);
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(ClienteRegister, NotesStopAtTheirColumnsSize) {
+    frmcadcli form;
+    {
+        // A narrower column, cut by the server inside a character: its
+        // refusal in the program's words, naming no database.
+        cn.execute(QStringLiteral("alter table cliente modify obs tinytext not null default ''"));
+        const auto restore = qScopeGuard([this] {
+            cn.execute(QStringLiteral("alter table cliente modify obs text not null default ''"));
+        });
+        fillAll(form);
+        form.txtmemo->setPlainText(QString(128, QChar(0xE9)));
+        form.cmdsalva_Click();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0].text,
+                  QStringLiteral("--- ERRO --- TEXTO MAIOR QUE O CAMPO PERMITE!"));
+        EXPECT_EQ(count(QStringLiteral("cliente")), 0);
+    }
+    // Pasted beyond TEXT's 65,535 bytes: the "é" that would not fit whole is
+    // not taken.
+    dialogs.clear();
+    form.txtmemo->clear();
+    form.txtmemo->insertPlainText(QString(40000, QChar(0xE9)));
+    EXPECT_EQ(form.txtmemo->toPlainText(), QString(32767, QChar(0xE9)));
+    form.cmdsalva_Click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(column(QStringLiteral("length(obs)")), QStringLiteral("65534"));
 }
 
 TEST_F(ClienteRegister, FailedSaveKeepsBoxesAndFrame) {

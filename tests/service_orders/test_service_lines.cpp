@@ -124,6 +124,22 @@ TEST_F(ServiceLines, AddedLinesAreStoredAndTotalled) {
               (QStringList{QStringLiteral("2,5"), QStringLiteral("3")}));
     EXPECT_EQ(columnTexts(f->DataGrid1->model(), 3),
               (QStringList{QStringLiteral("R$ 10,00"), QStringLiteral("R$ 1,23")}));
+
+    // The unit box holds 4 places: an emoji that would not fit whole is not
+    // taken, typed or pasted.
+    testsupport::activate(&form);
+    testsupport::retype(f->txtUn, QStringLiteral("OK \U0001F600"));
+    EXPECT_EQ(f->txtUn->text(), QStringLiteral("OK "));
+    f->txtUn->selectAll();
+    f->txtUn->insert(QStringLiteral("\U0001F600\U0001F600\U0001F600"));
+    EXPECT_EQ(f->txtUn->text(), QStringLiteral("\U0001F600\U0001F600"));
+    f->txtDsSRV->setText(QStringLiteral("POLIMENTO"));
+    f->txtQt->setText(QStringLiteral("1"));
+    f->txtVU->setText(QStringLiteral("1"));
+    f->txtPD->setText(QStringLiteral("0"));
+    f->Command2_Click();
+    EXPECT_EQ(value(QStringLiteral("select un from os_srv where dssrv = 'POLIMENTO'")),
+              QStringLiteral("\U0001F600\U0001F600"));
 }
 
 TEST_F(ServiceLines, RefusedLineKeepsWhatWasTyped) {

@@ -9,8 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace scramble;
@@ -20,6 +22,12 @@ namespace {
 QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+namespace fs = std::filesystem;
+
+fs::perms mode(const QString& path) {
+    return fs::status(path.toStdString()).permissions() & fs::perms::mask;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -191,6 +199,8 @@ TEST_F(ProgramFolder, SettingsWindowSavesAndReloads) {
         EXPECT_EQ(dialogs.messages().at(0).defaultButton, dlg::Answer::No);
     }
     EXPECT_EQ(settings::read().password, QStringLiteral("SeGrEdO"));
+    // It holds the password: its owner's alone.
+    EXPECT_EQ(mode(settings::filePath()), fs::perms::owner_read | fs::perms::owner_write);
     // From the menu, after a login, it is shown.
     shared::gLogado = QStringLiteral("S");
     frmconfig again;
@@ -199,7 +209,27 @@ TEST_F(ProgramFolder, SettingsWindowSavesAndReloads) {
     EXPECT_EQ(again.txtNmUsu->text(), QStringLiteral("Admin"));
     EXPECT_EQ(again.txtSenha->text(), QStringLiteral("SeGrEdO"));
     EXPECT_EQ(again.txtString->text(), QStringLiteral("db.local"));
+    // A file given to the shop's users keeps its permissions.
+    const fs::perms givenToGroup =
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(settings::filePath().toStdString(), givenToGroup);
+    dialogs.answer(dlg::Answer::Yes);
+    again.Command2->click();
+    EXPECT_EQ(mode(settings::filePath()), givenToGroup);
     shared::gLogado.clear();
+}
+
+TEST_F(ProgramFolder, ToolReadsThePasswordFromStandardInput) {
+    QProcess tool;
+    tool.start(QStringLiteral(QUENDARO_INI), {dir.path(), QStringLiteral("db.local"),
+                                              QStringLiteral("quendaro"), QStringLiteral("admin")});
+    tool.write("s3nha secreta\n");
+    tool.closeWriteChannel();
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    EXPECT_EQ(settings::read().password, QStringLiteral("s3nha secreta"));
+    EXPECT_EQ(settings::read().user, QStringLiteral("admin"));
+    EXPECT_EQ(mode(settings::filePath()), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(ProgramFolder, SettingsWindowRefusesWhatTheFileCannotKeep) {

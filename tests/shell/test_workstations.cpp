@@ -130,6 +130,10 @@ TEST(SeveralWorkstations, ServerOptionAnswersOtherComputersOnTheProgramsDatabase
         EXPECT_TRUE(grant == onDatabase || grant.startsWith(QLatin1String(
                                                "GRANT USAGE ON *.* TO `quendaro`@`%` IDENTIFIED")))
             << grant.toStdString();
+    // A station gone from the network loses its session within a minute.
+    EXPECT_EQ(server.admin(QStringLiteral("select @@tcp_keepalive_time, "
+                                          "@@tcp_keepalive_interval, @@tcp_keepalive_probes")),
+              QStringList{QStringLiteral("30\t10\t3")});
     // No account without a name answers the network.
     EXPECT_EQ(server.admin(QStringLiteral("select count(*) from mysql.user where user = ''")),
               QStringList{QStringLiteral("0")});

@@ -10,13 +10,16 @@
 namespace testsupport {
 
 // Types text character by character as key presses carrying that text;
-// unlike QTest::keyClicks it takes any character.
+// unlike QTest::keyClicks it takes any character, one beyond 16 bits (an
+// emoji) in one key press as a keyboard sends it.
 inline void type(QWidget* target, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, c.isLetterOrNumber() ? c.toUpper().unicode() : 0,
-                        Qt::NoModifier, QString(c));
+    for (const char32_t c : text.toUcs4()) {
+        const QString typed = QString::fromUcs4(&c, 1);
+        const QChar first = typed.at(0);
+        QKeyEvent press(QEvent::KeyPress, first.isLetterOrNumber() ? first.toUpper().unicode() : 0,
+                        Qt::NoModifier, typed);
         QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, typed);
         QApplication::sendEvent(target, &release);
     }
 }
