@@ -368,7 +368,7 @@ void frmlancontas::txtQtParc_LostFocus() {
             dlg::show(lancamento::vencimentoRetroativo());
             break;
         case lancamento::PrimeiroVencimento::Aceito:
-            primeiro = dates::parseBr(typed->trimmed());
+            primeiro = dates::parseTyped(*typed);
             break;
         }
     }
