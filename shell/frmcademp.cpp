@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "shell/company.h"
 #include "shell/cpf_cnpj.h"
+#include "shell/frmprincipal.h"
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
 
@@ -125,6 +126,10 @@ void frmcademp::cmdok_Click() {
         return;
     switch (result.outcome) {
     case db::Overwrite::Saved:
+        // The main window names the company as saved, from now on.
+        company::remember(e);
+        if (frmPrincipal* main = frmPrincipal::instance())
+            main->setWindowTitle(company::caption());
         FechaTabelas();
         close();
         return;
