@@ -72,8 +72,11 @@ TEST_F(Purchase, ItemsAreAddedToTheInvoiceTyped) {
     EXPECT_EQ(form->txtUN->text(), QStringLiteral("GL"));
     EXPECT_EQ(form->txtVR->text(), QStringLiteral("10,00"));
     EXPECT_TRUE(form->txtVR->hasFocus());
-    form->txtVR->setText(QStringLiteral("12,5"));
-    form->txtQtde->setText(QStringLiteral("2.5"));
+    // The price typed takes the place of the cost offered.
+    testsupport::type(form->txtVR, QStringLiteral("120"));
+    QTest::keyClick(form->txtVR, Qt::Key_Return);
+    ASSERT_TRUE(form->txtQtde->hasFocus());
+    testsupport::type(form->txtQtde, QStringLiteral("2.5"));
     form->Command1_Click();
     EXPECT_TRUE(dialogs.shown().empty());
 
@@ -86,7 +89,7 @@ TEST_F(Purchase, ItemsAreAddedToTheInvoiceTyped) {
     EXPECT_EQ(r.text(QStringLiteral("serie")), QStringLiteral("001"));
     EXPECT_EQ(r.date(QStringLiteral("dte")), QDate(2024, 5, 2));
     EXPECT_EQ(r.date(QStringLiteral("dtc")), QDate(2024, 5, 3));
-    EXPECT_EQ(r.decimal(QStringLiteral("vfinal")), Decimal::parse(QStringLiteral("12,5")));
+    EXPECT_EQ(r.text(QStringLiteral("vfinal")), QStringLiteral("120.0000"));
     EXPECT_EQ(r.decimal(QStringLiteral("qtde")), Decimal::parse(QStringLiteral("2,5")));
     EXPECT_TRUE(r.decimal(QStringLiteral("vfrete")).isZero());
     EXPECT_EQ(r.text(QStringLiteral("status")), QStringLiteral("N"));
@@ -99,16 +102,16 @@ TEST_F(Purchase, ItemsAreAddedToTheInvoiceTyped) {
     EXPECT_TRUE(form->txtCdPro->text().isEmpty());
     EXPECT_TRUE(form->txtDsPro->text().isEmpty());
     EXPECT_TRUE(form->txtCdPro->hasFocus());
-    EXPECT_EQ(form->lST->text(), totals("2,5", "0,00", "31,25", "31,25"));
+    EXPECT_EQ(form->lST->text(), totals("2,5", "0,00", "300,00", "300,00"));
     const QAbstractItemModel* list = form->DataGrid1->model();
     EXPECT_EQ(columnTexts(list, 1), QStringList{QStringLiteral("TINTA")});
-    EXPECT_EQ(columnTexts(list, 4), QStringList{QStringLiteral("12,50")});
+    EXPECT_EQ(columnTexts(list, 4), QStringList{QStringLiteral("120,00")});
 
     // A second item right away, most likely within the same second, is kept too.
     addItem(*form, QStringLiteral("P2"), QStringLiteral("1"));
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 2);
-    EXPECT_EQ(form->lST->text(), totals("3,5", "0,00", "61,25", "61,25"));
+    EXPECT_EQ(form->lST->text(), totals("3,5", "0,00", "330,00", "330,00"));
 
     // The invoice typed again later, as it was stored, lists its items.
     auto again = open();
