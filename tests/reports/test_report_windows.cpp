@@ -215,15 +215,33 @@ TEST_F(ReportWindows, F2OpensThePickerOfTheType) {
     EXPECT_TRUE(shared::gCodigoPesquisa.isEmpty());
 }
 
-TEST_F(ReportWindows, EscClosesOnlyWithTheConnectionOpen) {
-    frmOS_Relatorios form;
+TEST_F(ReportWindows, EscClosesTheAssistantThenTheReportWhichTakesTheKeysBack) {
+    frmRel_Contas form;
     show(form);
-    QTest::keyClick(form.txtDTi, Qt::Key_Escape);
-    EXPECT_TRUE(form.isVisible());
-    code(form, QStringLiteral("17")); // the lookup opens the shared connection
-    QTest::keyClick(form.txtDTi, Qt::Key_Escape);
+    period(form, QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"));
+    form.Command1->click(); // "Gerar" opens the shared connection
+    ASSERT_TRUE(form.Command2->isEnabled());
+    form.Command2->setFocus();
+    bool assistantClosed = false;
+    whenModal<frmgerapdfp>([&](frmgerapdfp* assistant) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !shown(QStringLiteral("document")).empty(); }));
+        QApplication::setActiveWindow(assistant);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        assistantClosed = !assistant->isVisible();
+    });
+    QTest::keyClick(form.Command2, Qt::Key_Return);
+    EXPECT_TRUE(assistantClosed);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &form);
+    EXPECT_EQ(QApplication::focusWidget(), form.Command2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(shared::gCn().isOpen());
+    // With the shared connection closed, Esc closes all the same.
+    frmOS_Relatorios other;
+    show(other);
+    QTest::keyClick(other.txtDTi, Qt::Key_Escape);
+    EXPECT_FALSE(other.isVisible());
 }
 
 TEST_F(ReportWindows, PrintWritesConvertsOpensAndCleansUp) {
