@@ -95,8 +95,19 @@ void DataForm::selectWhole(QLineEdit* box) {
 
 void DataForm::refuse(const dlg::Message& message, QWidget* box) {
     dlg::show(message);
-    if (box != nullptr && box->isVisible() && box->isEnabled())
+    if (box != nullptr)
+        focusBox(box);
+}
+
+void DataForm::focusBox(QWidget* box) {
+    if (box->isEnabled()) {
         box->setFocus();
+        return;
+    }
+    QTimer::singleShot(0, box, [box] {
+        if (box->isEnabled() && box->isVisible())
+            box->setFocus();
+    });
 }
 
 bool DataForm::focusNextPrevChild(bool next) {

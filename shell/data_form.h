@@ -68,6 +68,9 @@ protected:
     virtual void enterPressed(QWidget* from);
     // Shows a refusal, then puts the focus in the box it is about.
     void refuse(const dlg::Message& message, QWidget* box);
+    // Puts the focus in `box`; while busy work keeps it disabled, as soon
+    // as the work is done.
+    static void focusBox(QWidget* box);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
