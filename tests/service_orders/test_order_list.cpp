@@ -35,7 +35,9 @@ TEST_F(OrderList, EachModeListsItsStatusesByDate) {
     const qint64 cli = cliente(QStringLiteral("MARIA"));
     const qint64 a = ordem(QStringLiteral("1"), cli, QStringLiteral("2024-03-07"));
     const qint64 b = ordem(QStringLiteral("0"), cli, QStringLiteral("2024-03-01"));
-    const qint64 c = ordem(QStringLiteral("2"), cli, QStringLiteral("2024-03-02"));
+    const QString longName = QStringLiteral("JOSÉ DA SILVA PEREIRA DE ALBUQUERQUE COMÉRCIO");
+    const qint64 longo = cliente(longName);
+    const qint64 c = ordem(QStringLiteral("2"), longo, QStringLiteral("2024-03-02"));
     const qint64 d = ordem(QStringLiteral("3"), 0, QStringLiteral("2024-03-01"));
     ordem(QStringLiteral("4"), cli);
 
@@ -57,8 +59,10 @@ TEST_F(OrderList, EachModeListsItsStatusesByDate) {
     progress.show();
     EXPECT_EQ(progress.windowTitle(), QStringLiteral("Ordem de Serviço - Em Andamento"));
     EXPECT_EQ(numbers(progress), (QStringList{n(d), n(c)}));
-    // An order without a client still shows.
+    // An order without a client still shows; a client's name shows whole.
     EXPECT_EQ(progress.DataGrid1->model()->index(0, 3).data().toString(), QString());
+    EXPECT_GT(progress.DataGrid1->columnWidth(3),
+              progress.DataGrid1->fontMetrics().horizontalAdvance(longName));
     EXPECT_FALSE(progress.Command1->isEnabled());
     EXPECT_FALSE(progress.Command3->isEnabled());
     EXPECT_FALSE(progress.Command4->isEnabled());
