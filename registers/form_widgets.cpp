@@ -1,5 +1,6 @@
 #include "registers/form_widgets.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QEvent>
 #include <QFontMetrics>
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTimer>
@@ -28,6 +30,26 @@ protected:
         }
         return false;
     }
+};
+
+// The scroll area of a panel comes and goes with the panel.
+class FollowPanel : public QObject {
+public:
+    explicit FollowPanel(QScrollArea* area) : QObject(area), area_(area) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShowToParent) {
+            area_->show();
+            area_->raise();
+        } else if (event->type() == QEvent::HideToParent) {
+            area_->hide();
+        }
+        return false;
+    }
+
+private:
+    QScrollArea* area_;
 };
 
 // Makes `box` exactly wide enough to show `text` whole in its font.
@@ -135,6 +157,23 @@ void setDisplayOnly(QLineEdit* box) {
 void chainTabOrder(const QList<QWidget*>& widgets) {
     for (qsizetype i = 1; i < widgets.size(); ++i)
         QWidget::setTabOrder(widgets.at(i - 1), widgets.at(i));
+}
+
+QScrollArea* scrollingPanel(QWidget* panel) {
+    const bool shown = !panel->isHidden();
+    auto* area = new QScrollArea(panel->parentWidget());
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(panel);
+    panel->setVisible(shown);
+    area->setVisible(shown);
+    panel->installEventFilter(new FollowPanel(area));
+    QObject::connect(qApp, &QApplication::focusChanged, area,
+                     [area, panel](QWidget*, QWidget* now) {
+                         if (now != nullptr && panel->isAncestorOf(now))
+                             area->ensureWidgetVisible(now);
+                     });
+    return area;
 }
 
 } // namespace formwidgets
