@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace reporttest;
@@ -213,6 +214,22 @@ TEST_F(ReportWindows, F2OpensThePickerOfTheType) {
     EXPECT_EQ(form.txtCdCli->text(), QStringLiteral("3"));
     EXPECT_EQ(form.focusWidget(), form.txtCdCli);
     EXPECT_TRUE(shared::gCodigoPesquisa.isEmpty());
+}
+
+// As every window: inside the free area of a 1366 by 768 desktop.
+TEST_F(ReportWindows, ReportWindowsFitTheDesktopsFreeArea) {
+    frmRel_Contas accounts;
+    frmOS_Relatorios orders;
+    frmgerapdfp assistant;
+    for (DataForm* form : std::initializer_list<DataForm*>{&accounts, &orders, &assistant}) {
+        SCOPED_TRACE(form->objectName().toStdString());
+        form->show();
+        QApplication::processEvents();
+        const QRect area = form->screen()->availableGeometry();
+        EXPECT_TRUE(area.contains(form->frameGeometry()));
+        EXPECT_LE(form->minimumSizeHint().height(), area.height() - 50);
+        form->close();
+    }
 }
 
 TEST_F(ReportWindows, EscClosesTheAssistantThenTheReportWhichTakesTheKeysBack) {
