@@ -1,5 +1,7 @@
 #include "registers/form_widgets.h"
 
+#include "shell/data_form.h"
+
 #include <QApplication>
 #include <QBoxLayout>
 #include <QEvent>
@@ -24,9 +26,13 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusIn) {
-            // After the click that gave the focus, which would place the caret.
+            // After the click that gave the focus, which would place the caret,
+            // while the box still has it.
             auto* box = static_cast<QLineEdit*>(watched);
-            QTimer::singleShot(0, box, [box] { box->selectAll(); });
+            QTimer::singleShot(0, box, [box] {
+                if (box->hasFocus())
+                    DataForm::selectWhole(box);
+            });
         }
         return false;
     }
