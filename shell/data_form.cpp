@@ -164,13 +164,9 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
     QWidget* focused = QApplication::focusWidget();
     if (focused != nullptr && widget != focused && widget->isAncestorOf(focused))
         return QDialog::eventFilter(watched, event);
-    // What the key changes in a box, until it is handled, is the user's typing.
-    if (!typing_) {
-        typing_ = true;
-        QTimer::singleShot(0, this, [this] { typing_ = false; });
-    }
 
     if (type == QEvent::InputMethod) {
+        typingInto(widget);
         auto* im = static_cast<QInputMethodEvent*>(event);
         const QString upper = capitals(im->commitString());
         if (!uppercase_ || upper == im->commitString())
@@ -201,6 +197,7 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
         enterPressed(widget);
         return true;
     }
+    typingInto(widget);
     const QString upper = capitals(key->text());
     if (uppercase_ && upper != key->text() &&
         !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -210,6 +207,12 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return false;
+}
+
+void DataForm::typingInto(QWidget* widget) {
+    if (!typingInto_)
+        QTimer::singleShot(0, this, [this] { typingInto_ = nullptr; });
+    typingInto_ = widget;
 }
 
 void DataForm::resend(QObject* receiver, QEvent* event) {
@@ -236,7 +239,7 @@ void DataForm::boxEvent(QLineEdit* box, QEvent* event) {
             auto edited = std::make_shared<bool>(false);
             connect(box, &QLineEdit::textEdited, box, [edited] { *edited = true; });
             connect(box, &QLineEdit::textChanged, this, [this, box, edited] {
-                if (std::exchange(*edited, false) || typing_)
+                if (std::exchange(*edited, false) || typingInto_ == box)
                     return;
                 if (box->hasFocus())
                     selectWhole(box);

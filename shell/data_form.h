@@ -86,6 +86,7 @@ private:
     // Shortens the window to the area; `place` moves it inside too.
     void fitToScreen(bool place);
     void focusChanged(QWidget* old, QWidget* now);
+    void typingInto(QWidget* widget);
     // Delivers a changed copy of an event without previewing it again.
     void resend(QObject* receiver, QEvent* event);
 
@@ -100,8 +101,9 @@ private:
     QPointer<QLineEdit> disabledOut_;
     // How the focus last came into a box of this window.
     Qt::FocusReason enteredBy_ = Qt::OtherFocusReason;
-    // A key is being handled: the boxes' changes are the user's.
-    bool typing_ = false;
+    // The control a key is being typed into: what it changes there, until
+    // the key is handled, is the user's.
+    QPointer<QWidget> typingInto_;
     QHash<QWidget*, std::function<void()>> leaveHandlers_;
     QHash<QWidget*, std::function<void()>> enterHandlers_;
 };
