@@ -212,6 +212,7 @@ TEST_F(Purchase, ItemsAreCheckedInOrder) {
         std::function<void(frmInsumos_Compra&)> change;
         const char* message;
         dlg::Icon icon;
+        const char* box = nullptr; // where the focus goes after the refusal
     };
     const char* incomplete = "--- ERRO --- DADOS INCOMPLEMTOS!";
     const std::vector<Case> cases = {
@@ -225,11 +226,14 @@ TEST_F(Purchase, ItemsAreCheckedInOrder) {
         {"value not a number", [](auto& f) { f.txtVR->setText(QStringLiteral("X")); }, incomplete,
          dlg::Icon::Exclamation},
         {"negative value", [](auto& f) { f.txtVR->setText(QStringLiteral("-1")); },
-         "--- ERRO --- VALOR UNITÁRIO FINAL NÃO PODE SER MENOR QUE ZERO!", dlg::Icon::Critical},
+         "--- ERRO --- VALOR UNITÁRIO FINAL NÃO PODE SER MENOR QUE ZERO!", dlg::Icon::Critical,
+         "txtVR"},
         {"zero quantity", [](auto& f) { f.txtQtde->setText(QStringLiteral("0")); },
-         "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!", dlg::Icon::Critical},
+         "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!", dlg::Icon::Critical,
+         "txtQtde"},
         {"arrival before issue", [](auto& f) { f.txtDTc->setText(QStringLiteral("01/05/2024")); },
-         "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!", dlg::Icon::Information},
+         "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!", dlg::Icon::Information,
+         "txtDTc"},
         {"value beyond its column",
          [](auto& f) { f.txtVR->setText(QStringLiteral("999999999999999")); }, incomplete,
          dlg::Icon::Exclamation},
@@ -257,6 +261,8 @@ TEST_F(Purchase, ItemsAreCheckedInOrder) {
         EXPECT_EQ(dialogs.messages()[0].text, QString::fromUtf8(c.message));
         EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
         EXPECT_EQ(dialogs.messages()[0].icon, c.icon);
+        if (c.box != nullptr)
+            EXPECT_EQ(form->focusWidget()->objectName(), QString::fromLatin1(c.box));
     }
     EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 0);
     // Issue and arrival on the same day, and a zero value, are accepted.
