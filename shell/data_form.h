@@ -45,8 +45,9 @@ public:
     // The whole text selected with the caret at its start: the first key
     // replaces it, and the box shows its beginning.
     static void selectWhole(QLineEdit* box);
-    // The size and place that keep a window of `size` (no smaller than
-    // `minimum`), with a frame of `frame` around it, inside `area`.
+    // Where a window asked at `geometry` (and no smaller than `minimum`)
+    // stands so that it, with a frame of `frame` around it, lies inside
+    // `area`: shortened or narrowed first, then moved.
     static QRect fitted(const QRect& geometry, const QSize& minimum, const QMargins& frame,
                         const QRect& area);
 
