@@ -12,6 +12,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -280,15 +281,21 @@ void DataForm::showEvent(QShowEvent* event) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
-    if (event->spontaneous()) {
-        QDialog::showEvent(event);
-        return;
-    }
-    // Shortened first, so that the dialog is placed over its opener at the
-    // size it shows; then kept inside the area.
-    fitToScreen(false);
     QDialog::showEvent(event);
-    fitToScreen(true);
+    // Placed over its opener, then kept inside the area.
+    if (!event->spontaneous())
+        fitToScreen(true);
+}
+
+void DataForm::setVisible(bool visible) {
+    // Shortened before it shows, so that it is laid out and placed at the
+    // size it shows.
+    if (visible && isHidden()) {
+        if (layout() != nullptr)
+            layout()->activate();
+        fitToScreen(false);
+    }
+    QDialog::setVisible(visible);
 }
 
 QMargins DataForm::frameEstimate() const {

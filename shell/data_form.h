@@ -41,6 +41,7 @@ public:
     // Nothing opens once the program is ending.
     int exec() override;
     void done(int result) override;
+    void setVisible(bool visible) override;
 
     // The whole text selected with the caret at its start: the first key
     // replaces it, and the box shows its beginning.
