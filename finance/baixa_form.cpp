@@ -295,9 +295,26 @@ void BaixaForm::escondeQuadros() {
     frmMP->hide();
 }
 
-void BaixaForm::depoisDeAdicionar() {
+int BaixaForm::linhaAberta(const QString& coluna, const QString& chave) const {
+    const int count = DataGrid1->model() != nullptr ? DataGrid1->model()->rowCount() : 0;
+    for (int row = 0; row < count; ++row) {
+        if (listbinding::text(Adodc1, row, coluna) == chave)
+            return row;
+    }
+    return -1;
+}
+
+void BaixaForm::depoisDeAdicionar(const QString& coluna, const QString& chave) {
+    const int antes = linhaAberta(coluna, chave);
     listbinding::refresh(Adodc1, DataGrid1);
     listbinding::refresh(Adodc2, DataGrid2);
+    // A settled instalment leaves the list: the next one takes its place,
+    // and after the last one the list starts again.
+    int linha = linhaAberta(coluna, chave);
+    const int count = DataGrid1->model()->rowCount();
+    if (linha < 0 && count > 0)
+        linha = antes >= 0 && antes < count ? antes : 0;
+    DataGrid1->setCurrentRow(linha);
     DataGrid1_DblClick();
     txtVRj->setFocus();
 }

@@ -131,9 +131,10 @@ protected:
     // The open list's row into the item frame, shown: its open value, no
     // interest or discount yet, and `documento`.
     void mostraItem(int row, const QString& documento);
-    // After an item was added: both lists read again and the next open
-    // instalment shown.
-    void depoisDeAdicionar();
+    // After the item of the row whose `coluna` holds `chave` was added: both
+    // lists read again, and the frame shows that instalment while it still
+    // has a balance, or the next open one.
+    void depoisDeAdicionar(const QString& coluna, const QString& chave);
     // The receipt list, the payment methods and the closing, together; the
     // closing only while a receipt number is shown.
     void ativaPagamento(bool ativo);
@@ -149,6 +150,8 @@ protected:
 
 private:
     void passo(int delta);
+    // The open list's row whose `coluna` holds `chave`; -1 when none.
+    int linhaAberta(const QString& coluna, const QString& chave) const;
     void selecionaValores();
 
     Desenho desenho_;

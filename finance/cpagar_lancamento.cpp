@@ -59,7 +59,7 @@ std::optional<Decimal> primeiroValor(const QString& texto) {
 }
 
 PrimeiroVencimento primeiroVencimento(const QString& texto, const QDate& hoje) {
-    const auto d = dates::parseBr(texto.trimmed());
+    const auto d = dates::parseTyped(texto);
     if (!d)
         return PrimeiroVencimento::NaoEData;
     if (*d < hoje.addDays(-10))

@@ -18,7 +18,8 @@ namespace lancamento {
 QString chave(const QString& nrdoc, const QString& rotulo, const QString& cdfor);
 // The first value typed: a number greater than zero, two decimals.
 std::optional<Decimal> primeiroValor(const QString& texto);
-// The first due date typed: a date no more than ten days back.
+// The first due date typed as a date box takes it: a date no more than ten
+// days back.
 enum class PrimeiroVencimento { NaoEData, Retroativo, Aceito };
 PrimeiroVencimento primeiroVencimento(const QString& texto, const QDate& hoje);
 dlg::Message vencimentoRetroativo();

@@ -152,7 +152,7 @@ void frmCPagar_Baixa::DataGrid1_DblClick() {
 
 void frmCPagar_Baixa::Command15_Click() {
     if (const auto recusa = recibo::confereJuros(txtVRa->text(), txtVRj->text(), txtVRd->text())) {
-        dlg::show(*recusa);
+        refuse(*recusa, Decimal::parse(txtVRj->text(), false, Decimal::kAmount) ? txtVRd : txtVRj);
         return;
     }
     CalculaTotal();
@@ -165,12 +165,13 @@ void frmCPagar_Baixa::Command15_Click() {
         dlg::show(recibo::reciboNaoIniciado());
         return;
     }
-    if (escreve([this](db::Connection& cn) {
-            return cpagarbaixa::adiciona(cn, txtIdLan->text(), recibo::valor(txtVRa->text()),
+    const QString idlan = txtIdLan->text();
+    if (escreve([this, &idlan](db::Connection& cn) {
+            return cpagarbaixa::adiciona(cn, idlan, recibo::valor(txtVRa->text()),
                                          recibo::valor(txtVRj->text()),
                                          recibo::valor(txtVRd->text()), txtNrRec->text());
         }))
-        depoisDeAdicionar();
+        depoisDeAdicionar(QStringLiteral("idlan"), idlan);
 }
 
 void frmCPagar_Baixa::Command14_Click() {

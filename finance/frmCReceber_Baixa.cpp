@@ -190,7 +190,15 @@ void frmCReceber_Baixa::Command15_Click() {
     txtVRpg->setText(caixas.recebido);
     txtVRt->setText(caixas.total);
     if (aviso) {
-        dlg::show(*aviso);
+        // The box it is about: the first that holds no amount, else the amount received.
+        QLineEdit* caixa = txtVRpg;
+        for (QLineEdit* b : {txtVRj, txtVRd, txtVRpg}) {
+            if (!Decimal::parse(b->text(), false, Decimal::kAmount)) {
+                caixa = b;
+                break;
+            }
+        }
+        refuse(*aviso, caixa);
         return;
     }
     // The client changed since: no receipt is shown to take the item.
@@ -215,7 +223,7 @@ void frmCReceber_Baixa::Command15_Click() {
             return creceberbaixa::adiciona(cn, item, nrrec, cdcli, *dtbx);
         }))
         return;
-    depoisDeAdicionar();
+    depoisDeAdicionar(QStringLiteral("nrdoc"), item.nrdoc);
     // The last open instalment received: nothing is left to show.
     if (DataGrid1->model()->rowCount() == 0)
         Command14_Click();

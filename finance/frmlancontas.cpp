@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 using namespace formwidgets;
@@ -164,7 +165,7 @@ frmlancontas::frmlancontas(QWidget* parent) : DataForm(parent) {
     // The instalment panel lies over the list, in the same place.
     auto* centro = new QGridLayout;
     centro->addWidget(DataGrid1, 0, 0);
-    centro->addWidget(frmVCT, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    centro->addWidget(scrollingPanel(frmVCT), 0, 0);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdsalva);
     botoes->addWidget(cmdexclu);
@@ -343,7 +344,7 @@ void frmlancontas::mostraPainel() {
 void frmlancontas::txtQtParc_LostFocus() {
     const auto contagem = parcelas::quantidade(txtQtParc->text());
     if (const auto* aviso = std::get_if<dlg::Message>(&contagem)) {
-        dlg::show(*aviso);
+        refuse(*aviso, txtQtParc);
         return;
     }
     const int n = std::get<int>(contagem);
@@ -369,7 +370,7 @@ void frmlancontas::txtQtParc_LostFocus() {
             dlg::show(lancamento::vencimentoRetroativo());
             break;
         case lancamento::PrimeiroVencimento::Aceito:
-            primeiro = dates::parseBr(typed->trimmed());
+            primeiro = dates::parseTyped(*typed);
             break;
         }
     }
@@ -591,8 +592,7 @@ void frmlancontas::LimpaTela() {
 }
 
 void frmlancontas::escPressed() {
-    if (!frmVCT->isHidden())
-        return;
+    // Also with the instalments shown: Esc never leaves the user stuck.
     Adodc1->close();
     close();
 }

@@ -17,6 +17,15 @@ std::optional<QDate> parseBr(const QString& text) {
     return d;
 }
 
+std::optional<QDate> parseTyped(const QString& text) {
+    QString digits = text.trimmed();
+    digits.remove(QLatin1Char('/'));
+    if (digits.size() != 8)
+        return std::nullopt;
+    return parseBr(digits.left(2) + QLatin1Char('/') + digits.mid(2, 2) + QLatin1Char('/') +
+                   digits.mid(4));
+}
+
 QString toBr(const QDate& date) {
     if (!date.isValid() || date.year() < 1000 || date.year() > 9999)
         return date.toString(QStringLiteral("dd/MM/yyyy"));

@@ -9,6 +9,9 @@ namespace dates {
 
 // Strict dd/mm/yyyy: two, two and four digits, and a real calendar day.
 std::optional<QDate> parseBr(const QString& text);
+// A date as the date boxes take it: dd/mm/yyyy, or its eight digits with
+// some, all or none of the slashes ("15122026", "15/122026").
+std::optional<QDate> parseTyped(const QString& text);
 QString toBr(const QDate& date);
 // The 'yyyy/mm/dd' form the statements carry.
 QString toSql(const QDate& date);

@@ -2,9 +2,13 @@
 
 #include "platform/dialogs.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
+#include <QTimer>
+#include <memory>
+#include <utility>
 
 namespace viewer {
 
@@ -14,8 +18,13 @@ QString where(const QString& target) {
     return target.contains(QLatin1String("://")) ? target : QFileInfo(target).absoluteFilePath();
 }
 
+// A desktop command may take seconds to find a program or to give up; the
+// hourglass shows that long, never longer than this.
+constexpr int kBusyAtMostMs = 10000;
+
 // Runs the command without waiting for it and watches how it ends: when it
-// cannot start or exits with a failure, `failure` is shown.
+// cannot start or exits with a failure, `failure` is shown. The hourglass
+// shows until it has handed the file on or failed.
 void handOff(const QString& command, const QStringList& arguments, const QString& failure) {
     // Not owned by any window: a viewer still open when the program ends
     // keeps running.
@@ -25,7 +34,15 @@ void handOff(const QString& command, const QStringList& arguments, const QString
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
-    const auto failed = [process, failure] {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto busy = std::make_shared<bool>(true);
+    const auto done = [busy] {
+        if (std::exchange(*busy, false))
+            QApplication::restoreOverrideCursor();
+    };
+    QTimer::singleShot(kBusyAtMostMs, qApp, done);
+    const auto failed = [process, failure, done] {
+        done();
         process->deleteLater();
         dlg::show(dlg::alerta(failure));
     };
@@ -35,11 +52,13 @@ void handOff(const QString& command, const QStringList& arguments, const QString
                              failed();
                      });
     QObject::connect(process, &QProcess::finished, process,
-                     [process, failed](int exitCode, QProcess::ExitStatus status) {
-                         if (status != QProcess::NormalExit || exitCode != 0)
+                     [process, failed, done](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0) {
                              failed();
-                         else
+                         } else {
+                             done();
                              process->deleteLater();
+                         }
                      });
     process->start();
 }

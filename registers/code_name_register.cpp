@@ -79,7 +79,7 @@ void CodeNameRegister::preenche(const db::Recordset& row) {
 
 void CodeNameRegister::cmdsalva_Click() {
     if (txtnome->text().trimmed().isEmpty()) {
-        showNameMissing();
+        showNameMissing(txtnome);
         return;
     }
     const auto key = saveTarget();

@@ -1,7 +1,9 @@
 #include "registers/form_widgets.h"
 
 #include "platform/text_limits.h"
+#include "shell/data_form.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QEvent>
 #include <QFontMetrics>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTimer>
@@ -24,12 +27,36 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusIn) {
-            // After the click that gave the focus, which would place the caret.
+            // After the click that gave the focus, which would place the caret,
+            // while the box still has it.
             auto* box = static_cast<QLineEdit*>(watched);
-            QTimer::singleShot(0, box, [box] { box->selectAll(); });
+            QTimer::singleShot(0, box, [box] {
+                if (box->hasFocus())
+                    DataForm::selectWhole(box);
+            });
         }
         return false;
     }
+};
+
+// The scroll area of a panel comes and goes with the panel.
+class FollowPanel : public QObject {
+public:
+    explicit FollowPanel(QScrollArea* area) : QObject(area), area_(area) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShowToParent) {
+            area_->show();
+            area_->raise();
+        } else if (event->type() == QEvent::HideToParent) {
+            area_->hide();
+        }
+        return false;
+    }
+
+private:
+    QScrollArea* area_;
 };
 
 // Makes `box` exactly wide enough to show `text` whole in its font.
@@ -139,6 +166,23 @@ void setDisplayOnly(QLineEdit* box) {
 void chainTabOrder(const QList<QWidget*>& widgets) {
     for (qsizetype i = 1; i < widgets.size(); ++i)
         QWidget::setTabOrder(widgets.at(i - 1), widgets.at(i));
+}
+
+QScrollArea* scrollingPanel(QWidget* panel) {
+    const bool shown = !panel->isHidden();
+    auto* area = new QScrollArea(panel->parentWidget());
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(panel);
+    panel->setVisible(shown);
+    area->setVisible(shown);
+    panel->installEventFilter(new FollowPanel(area));
+    QObject::connect(qApp, &QApplication::focusChanged, area,
+                     [area, panel](QWidget*, QWidget* now) {
+                         if (now != nullptr && panel->isAncestorOf(now))
+                             area->ensureWidgetVisible(now);
+                     });
+    return area;
 }
 
 } // namespace formwidgets

@@ -6,6 +6,7 @@ class QBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QWidget;
 
 // Building blocks of the register and picker windows.
@@ -31,5 +32,9 @@ void selectAllOnEntry(QLineEdit* box);
 void setDisplayOnly(QLineEdit* box);
 // Tab order along `widgets`.
 void chainTabOrder(const QList<QWidget*>& widgets);
+// Puts `panel` into a scroll area, to be laid out where the panel was, that
+// shows and hides with the panel and scrolls to the box the focus goes to:
+// the window need not be as tall as the panel.
+QScrollArea* scrollingPanel(QWidget* panel);
 
 } // namespace formwidgets

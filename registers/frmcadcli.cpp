@@ -156,8 +156,14 @@ void frmcadcli::Form_Load() {
 }
 
 void frmcadcli::txtcodcli_LostFocus() {
-    BusyGuard busy(Frame1);
-    loadCode([this](const db::Recordset& row) { preenche(row); });
+    bool loaded = false;
+    {
+        BusyGuard busy(Frame1);
+        loaded = loadCode([this](const db::Recordset& row) { preenche(row); });
+    }
+    // The client loaded is gone through from the first box, not from "LIMPA".
+    if (loaded)
+        txtdtcad->setFocus();
 }
 
 void frmcadcli::preenche(const db::Recordset& row) {
@@ -267,30 +273,29 @@ void frmcadcli::cmdsalva_Click() {
                   QStringLiteral("Atençã")))
         return;
     if (txtnome->text().trimmed().isEmpty()) {
-        showNameMissing();
+        showNameMissing(txtnome);
         return;
     }
-    if (!grava(nascimento))
+    const auto cadastro = dates::parseBr(txtdtcad->text());
+    if (!cadastro) {
+        refuse(dlg::alerta(QStringLiteral("--- ERRO --- DATA DE CADASTRO INCORRETA!")), txtdtcad);
+        return;
+    }
+    if (!grava(nascimento, *cadastro))
         return;
     refreshList();
     cmdretorna_Click();
 }
 
-bool frmcadcli::grava(std::optional<QDate> nascimento) {
+bool frmcadcli::grava(std::optional<QDate> nascimento, const QDate& cadastro) {
     BusyGuard busy(Frame1);
-    const auto cadastro = dates::parseBr(txtdtcad->text());
-    if (!cadastro) {
-        dlg::inform(QStringLiteral("--- ERRO --- DATA DE CADASTRO INCORRETA!"),
-                    QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
-        return false;
-    }
     const auto key = saveTarget();
     if (!key)
         return false;
     const ClienteDados dados{txtnome->text(),
                              txtcontato->text(),
-                             *cadastro,
-                             nascimento.value_or(*cadastro),
+                             cadastro,
+                             nascimento.value_or(cadastro),
                              TXTCPF->text(),
                              TXTRG->text(),
                              txtFone->text(),

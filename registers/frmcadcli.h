@@ -55,7 +55,7 @@ protected:
 private:
     void preenche(const db::Recordset& row);
     void preencheDaReceita();
-    // Checks the registration date and writes the row; true when saved.
-    bool grava(std::optional<QDate> nascimento);
+    // Writes the row; true when saved.
+    bool grava(std::optional<QDate> nascimento, const QDate& cadastro);
     void buildLayout();
 };

@@ -177,7 +177,7 @@ PessoaDados PessoaRegister::dados() const {
 
 void PessoaRegister::cmdsalva_Click() {
     if (txtnome->text().trimmed().isEmpty()) {
-        showNameMissing();
+        showNameMissing(txtnome);
         return;
     }
     const auto key = saveTarget();

@@ -118,33 +118,32 @@ bool RegisterForm::runUpdate(const db::Value& key, const Statement& update, cons
     return false;
 }
 
-void RegisterForm::loadCode(const Fill& fill) {
+bool RegisterForm::loadCode(const Fill& fill) {
     db::Recordset row;
     switch (lookupCode(row)) {
     case Lookup::NotNumber:
         LimpaTela();
-        return;
+        return false;
     case Lookup::Failed:
-        return;
+        return false;
     case Lookup::NotFound:
         showCodeNotFound();
         LimpaTela();
-        return;
+        return false;
     case Lookup::Found:
         remember(row);
         fill(row);
-        return;
+        return true;
     }
+    return false;
 }
 
 void RegisterForm::showCodeNotFound() {
-    dlg::inform(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!"), QStringLiteral("ATENÇÃO"),
-                dlg::Icon::Information);
+    refuse(dlg::atencao(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!")), codeBox_);
 }
 
-void RegisterForm::showNameMissing() {
-    dlg::inform(QStringLiteral("--- ERRO --- NOME NÃO INFORMADO!"), QStringLiteral("ATENÇÃO"),
-                dlg::Icon::Information);
+void RegisterForm::showNameMissing(QWidget* nameBox) {
+    refuse(dlg::atencao(QStringLiteral("--- ERRO --- NOME NÃO INFORMADO!")), nameBox);
 }
 
 void RegisterForm::DataGrid1_DblClick() {

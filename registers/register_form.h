@@ -70,11 +70,13 @@ protected:
     bool runUpdate(const db::Value& key, const Statement& update, const Fill& fill);
     // The code box left: fills the window from the row of its code, or clears
     // it, saying so when a number found no row. A failed read changes nothing.
-    void loadCode(const Fill& fill);
+    // True when a row was loaded.
+    bool loadCode(const Fill& fill);
     virtual void LimpaTela() = 0;
 
+    // Refusals; the focus goes to the box refused.
     void showCodeNotFound();
-    void showNameMissing();
+    void showNameMissing(QWidget* nameBox);
 
     void escPressed() override;
     // Enter in a multi-line box keeps its line break, then moves on.

@@ -57,8 +57,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // Esc is not bound here.
-    void escPressed() override {}
 
 private:
     // The conversion with the values of the boxes; true when the PDF was written.

@@ -172,9 +172,6 @@ bool RelatorioForm::previewKey(QKeyEvent* event) {
 }
 
 void RelatorioForm::escPressed() {
-    // The window closes only while the shared connection is open.
-    if (!shared::gCn().isOpen())
-        return;
     shared::fechaConexao();
     reads_.close();
     close();

@@ -137,18 +137,21 @@ ChecagemItem checaItem(const ItemDigitado& d) {
         c.erro = dlg::atencao(
             QStringLiteral("--- ERRO --- VALOR UNITÁRIO FINAL NÃO PODE SER MENOR QUE ZERO!"),
             dlg::Icon::Critical);
+        c.caixa = ChecagemItem::Caixa::Valor;
         return c;
     }
     if (*qtde <= Decimal()) {
         c.erro = dlg::atencao(
             QStringLiteral("--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!"),
             dlg::Icon::Critical);
+        c.caixa = ChecagemItem::Caixa::Quantidade;
         return c;
     }
     if (*dtc < *dte) {
         c.erro =
             dlg::atencao(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!"),
                          dlg::Icon::Information);
+        c.caixa = ChecagemItem::Caixa::Chegada;
         return c;
     }
     if (!vfinal->times(*qtde, Decimal::kAmount)) {

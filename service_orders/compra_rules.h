@@ -77,8 +77,11 @@ struct ItemCompra {
 };
 // The checks of an item before it is added, in their order.
 struct ChecagemItem {
+    // The box a refusal is about, when it names one.
+    enum class Caixa { Nenhuma, Valor, Quantidade, Chegada };
     std::optional<dlg::Message> erro;
     ItemCompra item;
+    Caixa caixa = Caixa::Nenhuma;
 };
 ChecagemItem checaItem(const ItemDigitado& digitado);
 // Adds an open item with no freight, stamped "user date time"; refused

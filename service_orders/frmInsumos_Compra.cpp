@@ -250,7 +250,11 @@ void frmInsumos_Compra::Command1_Click() {
                    txtModelo->text(), txtDTe->text(), txtDTc->text(), txtCdPro->text(),
                    txtDsPro->text(), txtUN->text(), txtVR->text(), txtQtde->text()});
     if (check.erro) {
-        dlg::dialogs().show(*check.erro);
+        const QHash<ChecagemItem::Caixa, QWidget*> caixas = {
+            {ChecagemItem::Caixa::Valor, txtVR},
+            {ChecagemItem::Caixa::Quantidade, txtQtde},
+            {ChecagemItem::Caixa::Chegada, txtDTc}};
+        refuse(*check.erro, caixas.value(check.caixa));
         return;
     }
     const ItemCompra& item = check.item;

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 using namespace formwidgets;
@@ -97,7 +98,8 @@ frmOS_GerFinan::frmOS_GerFinan(QWidget* parent) : DataForm(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(topo);
     layout->addLayout(botoes);
-    layout->addWidget(frmVCT, 1);
+    // A plan of many rows scrolls rather than growing past the screen.
+    layout->addWidget(scrollingPanel(frmVCT), 1);
     layout->addStretch();
     resize(1040, 720);
 
@@ -243,7 +245,7 @@ void frmOS_GerFinan::txtQtParc_LostFocus() {
     const auto contagem =
         parcelas::quantidade(txtQtParc->text(), std::max(1, static_cast<int>(travadas_.size())));
     if (const auto* aviso = std::get_if<dlg::Message>(&contagem)) {
-        dlg::dialogs().show(*aviso);
+        refuse(*aviso, txtQtParc);
         return;
     }
     const int n = std::get<int>(contagem);
@@ -374,9 +376,4 @@ void frmOS_GerFinan::cmdsalva_Click() {
         ordem_ = gravado;
     shared::gRetorno = QStringLiteral("S");
     accept();
-}
-
-void frmOS_GerFinan::escPressed() {
-    if (frmVCT->isHidden())
-        close();
 }

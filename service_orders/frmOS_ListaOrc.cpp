@@ -32,7 +32,8 @@ const QList<listbinding::ShareColumn> kColunas = {
     {QStringLiteral("Os No"), QStringLiteral("osnr"), 10, ListFormat::Code},
     {QStringLiteral("Data"), QStringLiteral("dtos"), 10, ListFormat::Date},
     {QStringLiteral("Situação"), QStringLiteral("ossit"), 5, ListFormat::Code},
-    {QStringLiteral("Cliente"), QStringLiteral("nmcli"), 30},
+    // The client is told by the whole of the name.
+    {QStringLiteral("Cliente"), QStringLiteral("nmcli"), 30, ListFormat::Code},
     {QStringLiteral("Cidade"), QStringLiteral("cidade"), 20},
     {QStringLiteral("Solicitante"), QStringLiteral("nmsol"), 15},
     {QStringLiteral("Telefone"), QStringLiteral("fone"), 10, ListFormat::Code},

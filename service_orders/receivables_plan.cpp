@@ -134,7 +134,7 @@ Decimal valorParcela(Decimal total, int quantidade) {
 }
 
 std::optional<QDate> data(const QString& typed) {
-    if (const auto strict = dates::parseBr(typed.trimmed()))
+    if (const auto strict = dates::parseTyped(typed))
         return strict;
     const QDate loose = QDate::fromString(typed.trimmed(), QStringLiteral("d/M/yyyy"));
     return loose.isValid() ? std::optional<QDate>(loose) : std::nullopt;

@@ -30,7 +30,7 @@ QString rotulo(const QString& nrdoc);
 // The order total split evenly, rounded to cents once from the exact
 // quotient; the remainder is left to the user.
 Decimal valorParcela(Decimal total, int quantidade);
-// A typed date: dd/mm/yyyy, or d/m/yyyy.
+// A typed date: as a date box takes it, or d/m/yyyy.
 std::optional<QDate> data(const QString& typed);
 // A first due date more than ten days before today.
 bool muitoRetroativo(const QDate& primeiro, const QDate& hoje);

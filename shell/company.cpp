@@ -76,6 +76,13 @@ QString formatCep(const QString& cep) {
     return digits.rightJustified(8, QLatin1Char('0'));
 }
 
+void remember(const Empresa& e) {
+    shared::gEmpCpf = e.cpf;
+    shared::gEmpNome = e.nmemp;
+    shared::gEmpFantasia = e.nmfant;
+    shared::gEmpFone = e.fone;
+}
+
 QString caption() {
     return shared::gEmpNome + QStringLiteral(" - ") + shared::gEmpFone;
 }

@@ -46,8 +46,11 @@ db::SaveOver save(db::Connection& cn, const Empresa& e, bool exists, const db::L
 QString formatCep(const QString& cep);
 bool cepIsNumber(const QString& cep);
 
-// The main window's caption: the company name, " - " and its phone, as the
-// start-up read them.
+// The company the program works for from now on: its document, names and
+// phone in the shared values (all empty for none).
+void remember(const Empresa& e);
+// The main window's caption: the company name, " - " and its phone, as last
+// read or saved.
 QString caption();
 
 } // namespace company

@@ -1,19 +1,27 @@
 #include "shell/data_form.h"
 
 #include "platform/data_grid.h"
+#include "platform/dialogs.h"
 #include "shell/funcoes.h"
 #include "shell/program_end.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTextEdit>
+#include <QTimer>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -28,6 +36,21 @@ QString capitals(const QString& text) {
     }
     return out;
 }
+
+// A one-line box of the window's own; the editor inside a combo or spin box
+// belongs to that control.
+QLineEdit* oneLineBox(QObject* object) {
+    auto* box = qobject_cast<QLineEdit*>(object);
+    if (box == nullptr)
+        return nullptr;
+    QWidget* holder = box->parentWidget();
+    if (qobject_cast<QComboBox*>(holder) != nullptr ||
+        qobject_cast<QAbstractSpinBox*>(holder) != nullptr)
+        return nullptr;
+    return box;
+}
+
+const char* const kWatched = "dataFormWatched";
 
 } // namespace
 
@@ -54,6 +77,42 @@ int DataForm::exec() {
     if (program::ending())
         return QDialog::Rejected;
     return QDialog::exec();
+}
+
+void DataForm::done(int result) {
+    const QPointer<QWidget> opener = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    const bool active = isActiveWindow();
+    QDialog::done(result);
+    // The keys go back to the opener, even when a viewer started meanwhile
+    // holds the desktop's focus.
+    if (active && opener && opener->isVisible() && !program::ending())
+        opener->activateWindow();
+}
+
+void DataForm::selectWhole(QLineEdit* box) {
+    const int length = static_cast<int>(box->text().size());
+    box->setSelection(length, -length);
+}
+
+void DataForm::refuse(const dlg::Message& message, QWidget* box) {
+    dlg::show(message);
+    if (box != nullptr)
+        focusBox(box);
+}
+
+void DataForm::focusBox(QWidget* box) {
+    if (box->isEnabled()) {
+        box->setFocus();
+        return;
+    }
+    QTimer::singleShot(0, box, [box] {
+        if (box->isEnabled() && box->isVisible())
+            box->setFocus();
+    });
+}
+
+bool DataForm::focusNextPrevChild(bool next) {
+    return focusNeighbour(next) || QDialog::focusNextPrevChild(next);
 }
 
 bool DataForm::previewKey(QKeyEvent* event) {
@@ -92,6 +151,11 @@ bool DataForm::ownsReceiver(QObject* watched) const {
 
 bool DataForm::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut || type == QEvent::Show) {
+        if (QLineEdit* box = oneLineBox(watched); box != nullptr && ownsReceiver(box))
+            boxEvent(box, event);
+        return QDialog::eventFilter(watched, event);
+    }
     if ((type != QEvent::KeyPress && type != QEvent::InputMethod) || resending_ ||
         !ownsReceiver(watched))
         return QDialog::eventFilter(watched, event);
@@ -103,6 +167,7 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
 
     if (type == QEvent::InputMethod) {
+        typingInto(widget);
         auto* im = static_cast<QInputMethodEvent*>(event);
         const QString upper = capitals(im->commitString());
         if (!uppercase_ || upper == im->commitString())
@@ -133,6 +198,7 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
         enterPressed(widget);
         return true;
     }
+    typingInto(widget);
     const QString upper = capitals(key->text());
     if (uppercase_ && upper != key->text() &&
         !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -142,6 +208,12 @@ bool DataForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return false;
+}
+
+void DataForm::typingInto(QWidget* widget) {
+    if (!typingInto_)
+        QTimer::singleShot(0, this, [this] { typingInto_ = nullptr; });
+    typingInto_ = widget;
 }
 
 void DataForm::resend(QObject* receiver, QEvent* event) {
@@ -159,12 +231,117 @@ void DataForm::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+void DataForm::boxEvent(QLineEdit* box, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Show:
+        if (!box->property(kWatched).toBool()) {
+            box->setProperty(kWatched, true);
+            // A user's edit is told just before the change it makes.
+            auto edited = std::make_shared<bool>(false);
+            connect(box, &QLineEdit::textEdited, box, [edited] { *edited = true; });
+            connect(box, &QLineEdit::textChanged, this, [this, box, edited] {
+                if (std::exchange(*edited, false) || typingInto_ == box)
+                    return;
+                if (box->hasFocus())
+                    selectWhole(box);
+                else
+                    box->setCursorPosition(0);
+            });
+        }
+        if (!box->hasFocus())
+            box->setCursorPosition(0);
+        return;
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (!box->isEnabled())
+            disabledOut_ = box;
+        else if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                 reason != Qt::MenuBarFocusReason)
+            box->setCursorPosition(0);
+        return;
+    }
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Busy work gives the focus back where the user was typing.
+        const bool back = disabledOut_ == box;
+        disabledOut_ = nullptr;
+        enteredBy_ = reason;
+        if (!back && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                      reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason))
+            selectWhole(box);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
 void DataForm::showEvent(QShowEvent* event) {
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
     QDialog::showEvent(event);
+    // Placed over its opener, then kept inside the area.
+    if (!event->spontaneous())
+        fitToScreen(true);
+}
+
+void DataForm::setVisible(bool visible) {
+    // Shortened before it shows, so that it is laid out and placed at the
+    // size it shows.
+    if (visible && isHidden()) {
+        if (layout() != nullptr)
+            layout()->activate();
+        fitToScreen(false);
+    }
+    QDialog::setVisible(visible);
+}
+
+QMargins DataForm::frameEstimate() const {
+    QMargins frame;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible())
+            continue;
+        const QRect outer = w->frameGeometry();
+        const QRect inner = w->geometry();
+        frame.setLeft(qMax(frame.left(), inner.left() - outer.left()));
+        frame.setTop(qMax(frame.top(), inner.top() - outer.top()));
+        frame.setRight(qMax(frame.right(), outer.right() - inner.right()));
+        frame.setBottom(qMax(frame.bottom(), outer.bottom() - inner.bottom()));
+    }
+    // Before any frame is known: room for a title bar and borders.
+    if (frame.top() <= 0)
+        frame = QMargins(10, 40, 10, 10);
+    return frame;
+}
+
+QRect DataForm::fitted(const QRect& geometry, const QSize& minimum, const QMargins& frame,
+                       const QRect& area) {
+    const QRect inner = area.marginsRemoved(frame);
+    QRect out(geometry.topLeft(), geometry.size().boundedTo(inner.size()).expandedTo(minimum));
+    if (out.right() > inner.right())
+        out.moveRight(inner.right());
+    if (out.bottom() > inner.bottom())
+        out.moveBottom(inner.bottom());
+    if (out.left() < inner.left())
+        out.moveLeft(inner.left());
+    if (out.top() < inner.top())
+        out.moveTop(inner.top());
+    return out;
+}
+
+void DataForm::fitToScreen(bool place) {
+    const QWidget* opener = parentWidget() != nullptr ? parentWidget()->window() : this;
+    const QScreen* screen = opener->screen();
+    if (screen == nullptr)
+        return;
+    const QRect fit =
+        fitted(geometry(), minimumSize(), frameEstimate(), screen->availableGeometry());
+    if (!place)
+        resize(fit.size());
+    else if (fit != geometry())
+        setGeometry(fit);
 }
 
 void DataForm::focusChanged(QWidget* old, QWidget* now) {
@@ -172,6 +349,21 @@ void DataForm::focusChanged(QWidget* old, QWidget* now) {
     ++handling_;
     const auto done = qScopeGuard([this] { --handling_; });
     const QPointer<QWidget> entered(now);
+    // What the handlers write into the box the focus went to is typed over.
+    const QPointer<QLineEdit> box =
+        now != nullptr && now->window() == this ? oneLineBox(now) : nullptr;
+    const QString before = box ? box->text() : QString();
+    const auto filled = qScopeGuard([this, &box, &before] {
+        if (!box || box->window()->focusWidget() != box || box->text() == before)
+            return;
+        selectWhole(box);
+        // A click places the caret once its press reaches the box.
+        if (enteredBy_ == Qt::MouseFocusReason)
+            QTimer::singleShot(0, box, [box = box.data()] {
+                if (box->hasFocus())
+                    selectWhole(box);
+            });
+    });
     if (byUser && old != nullptr && now != nullptr && now->window() == this &&
         old->window() == this) {
         const auto it = leaveHandlers_.constFind(old);

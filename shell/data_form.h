@@ -9,11 +9,20 @@
 
 class QAbstractButton;
 class QKeyEvent;
+class QLineEdit;
+namespace dlg {
+struct Message;
+}
 
 // Base of the data windows: sees keys before its controls, makes Enter move
 // to the next control, types capitals, routes Esc to the window's own Esc,
 // keeps buttons from becoming default, and tells when the user leaves a box
-// for another control of the same window.
+// for another control of the same window. Enter and Tab pass read-only boxes
+// by; a one-line box entered by the keys or by the program, or filled while
+// the focus is in it, has its whole text selected, so typing replaces it; a
+// box left or filled elsewhere shows its text from the start. The window
+// keeps inside the screen's free area, and when it closes the window that
+// opened it takes the keys again.
 class DataForm : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +40,17 @@ public:
     void onEnter(QWidget* box, std::function<void()> handler);
     // Nothing opens once the program is ending.
     int exec() override;
+    void done(int result) override;
+    void setVisible(bool visible) override;
+
+    // The whole text selected with the caret at its start: the first key
+    // replaces it, and the box shows its beginning.
+    static void selectWhole(QLineEdit* box);
+    // Where a window asked at `geometry` (and no smaller than `minimum`)
+    // stands so that it, with a frame of `frame` around it, lies inside
+    // `area`: shortened or narrowed first, then moved.
+    static QRect fitted(const QRect& geometry, const QSize& minimum, const QMargins& frame,
+                        const QRect& area);
 
 protected:
     // A function key that presses a button of this window; keys are tested
@@ -48,14 +68,27 @@ protected:
     virtual void escPressed();
     // Enter in the window, after focus moved (when it moves).
     virtual void enterPressed(QWidget* from);
+    // Shows a refusal, then puts the focus in the box it is about.
+    void refuse(const dlg::Message& message, QWidget* box);
+    // Puts the focus in `box`; while busy work keeps it disabled, as soon
+    // as the work is done.
+    static void focusBox(QWidget* box);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool ownsReceiver(QObject* watched) const;
+    // Focus and showing of a one-line box of this window.
+    void boxEvent(QLineEdit* box, QEvent* event);
+    // The frame the window manager puts around windows, as far as known.
+    QMargins frameEstimate() const;
+    // Shortens the window to the area; `place` moves it inside too.
+    void fitToScreen(bool place);
     void focusChanged(QWidget* old, QWidget* now);
+    void typingInto(QWidget* widget);
     // Delivers a changed copy of an event without previewing it again.
     void resend(QObject* receiver, QEvent* event);
 
@@ -65,6 +98,14 @@ private:
     bool resending_ = false;
     // Leave and entry handlers running now, nested ones included.
     int handling_ = 0;
+    // The box that lost the focus because it was disabled; the focus coming
+    // back to it is no new entry.
+    QPointer<QLineEdit> disabledOut_;
+    // How the focus last came into a box of this window.
+    Qt::FocusReason enteredBy_ = Qt::OtherFocusReason;
+    // The control a key is being typed into: what it changes there, until
+    // the key is handled, is the user's.
+    QPointer<QWidget> typingInto_;
     QHash<QWidget*, std::function<void()>> leaveHandlers_;
     QHash<QWidget*, std::function<void()>> enterHandlers_;
 };

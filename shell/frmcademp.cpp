@@ -5,6 +5,7 @@
 #include "platform/text_limits.h"
 #include "shell/company.h"
 #include "shell/cpf_cnpj.h"
+#include "shell/frmprincipal.h"
 #include "shell/shared_state.h"
 #include "shell/shared_work.h"
 
@@ -126,6 +127,10 @@ void frmcademp::cmdok_Click() {
         return;
     switch (result.outcome) {
     case db::Overwrite::Saved:
+        // The main window names the company as saved, from now on.
+        company::remember(e);
+        if (frmPrincipal* main = frmPrincipal::instance())
+            main->setWindowTitle(company::caption());
         FechaTabelas();
         close();
         return;

@@ -16,6 +16,7 @@
 #include "shell/reentry_guard.h"
 #include "shell/settings_file.h"
 #include "shell/shared_state.h"
+#include "shell/shared_work.h"
 #include "shell/startup_failure.h"
 #include "shell/update_download.h"
 #include "shell/window_registry.h"
@@ -255,15 +256,7 @@ void frmPrincipal::startupBlock() {
     setBanner(QStringLiteral("Identificando empresa..."));
 
     shared::abreConexao();
-    shared::gEmpCpf.clear();
-    shared::gEmpNome.clear();
-    shared::gEmpFone.clear();
-    if (const auto row = company::read(shared::gCn())) {
-        shared::gEmpCpf = row->cpf;
-        shared::gEmpNome = row->nmemp;
-        shared::gEmpFantasia = row->nmfant;
-        shared::gEmpFone = row->fone;
-    }
+    company::remember(company::read(shared::gCn()).value_or(company::Empresa{}));
     shared::fechaConexao();
 
     QString document = shared::gEmpCpf;
@@ -346,7 +339,17 @@ void frmPrincipal::mnu_f10_Click() {
     if (program::ending())
         return;
     Form_Activate();
-    // The user panel follows every good login.
-    if (shared::gLogado == QLatin1String("S"))
-        panel(5)->setText(QStringLiteral("Usuário: ") + shared::gUsuario);
+    if (shared::gLogado != QLatin1String("S"))
+        return;
+    // The user panel follows every good login, and the caption the company
+    // as stored now, whichever station saved it.
+    panel(5)->setText(QStringLiteral("Usuário: ") + shared::gUsuario);
+    const bool open = shared::gCn().isOpen();
+    const bool read = shared::withConnection(nullptr, [](db::Connection& cn) {
+        company::remember(company::read(cn).value_or(company::Empresa{}));
+    });
+    if (!open)
+        shared::fechaConexao();
+    if (read)
+        setWindowTitle(company::caption());
 }

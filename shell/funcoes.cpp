@@ -5,36 +5,54 @@
 #include "platform/http_client.h"
 #include "shell/shared_state.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QUrl>
 #include <QXmlStreamReader>
 
 namespace {
 
-void focusNextControl() {
-    QWidget* current = QApplication::focusWidget();
-    if (current == nullptr)
-        return;
-    QWidget* window = current->window();
-    for (QWidget* w = current->nextInFocusChain(); w != nullptr && w != current;
-         w = w->nextInFocusChain()) {
-        // A widget that hands its focus to another (a combo box's editor) is
-        // not a stop of its own.
-        if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() &&
-            w->isEnabled() && w->focusProxy() == nullptr) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+// A box the user only reads: the keys pass it by.
+bool readOnlyBox(const QWidget* w) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(w))
+        return line->isReadOnly();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(w))
+        return text->isReadOnly();
+    if (const auto* rich = qobject_cast<const QTextEdit*>(w))
+        return rich->isReadOnly();
+    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
+        return spin->isReadOnly();
+    return false;
 }
 
 } // namespace
 
+bool focusNeighbour(bool next) {
+    QWidget* current = QApplication::focusWidget();
+    if (current == nullptr)
+        return false;
+    QWidget* window = current->window();
+    for (QWidget* w = next ? current->nextInFocusChain() : current->previousInFocusChain();
+         w != nullptr && w != current;
+         w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+        // A widget that hands its focus to another (a combo box's editor) is
+        // not a stop of its own.
+        if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() &&
+            w->isEnabled() && w->focusProxy() == nullptr && !readOnlyBox(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
 void EnviaTeclas(const QString& teclas, bool espera) {
     if (teclas.compare(QLatin1String("{TAB}"), Qt::CaseInsensitive) == 0) {
-        focusNextControl();
+        focusNeighbour(true);
     } else if (QWidget* target = QApplication::focusWidget()) {
         for (QChar c : teclas) {
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));

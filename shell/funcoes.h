@@ -9,6 +9,10 @@ class QLineEdit;
 // Sends keys to the focused control as if typed; "{TAB}" moves to the next
 // control without a Tab that a multi-line box would take as text.
 void EnviaTeclas(const QString& teclas, bool espera = false);
+// Moves the focus to the next (or previous) control of the focused one's
+// window that takes it from the keyboard, passing read-only and disabled
+// boxes by; false when there is none.
+bool focusNeighbour(bool next);
 
 // Typing filter of a dd/mm/yyyy box: digits pass (with "/" inserted after the
 // day and the month), backspace passes, anything else becomes 0.

@@ -429,6 +429,10 @@ TEST_F(CPagarBaixa, FunctionKeysPressTheButtonsTheyName) {
     // With the item frame shown F12 steps back, and F11 still lists the day.
     press(Qt::Key_F12);
     EXPECT_EQ(f.lPro->text(), QStringLiteral("1 001/001"));
+    // The interest the frame wrote is typed over, not added to.
+    ASSERT_TRUE(f.txtVRj->hasFocus());
+    QTest::keyClicks(f.txtVRj, QStringLiteral("0"));
+    EXPECT_EQ(f.txtVRj->text(), QStringLiteral("0"));
     press(Qt::Key_F11);
     EXPECT_EQ(f.lPro->text(), QStringLiteral("1 001/001"));
     EXPECT_EQ(f.DataGrid1->model()->rowCount(), 2);

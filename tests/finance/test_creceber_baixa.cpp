@@ -157,6 +157,62 @@ TEST_F(CReceberBaixa, PartialReceiptsUntilTheInstalmentIsSettled) {
                            QStringLiteral("60.00|") + QDate::currentDate().toString(Qt::ISODate)}));
 }
 
+// A clerk who keeps to the keys receives on the instalment shown: it stays
+// while it has a balance, then the next open one follows.
+TEST_F(CReceberBaixa, TheItemFrameKeepsToTheInstalmentReceivedByKeys) {
+    const QString kDoc3 = QStringLiteral("0000000001003003");
+    instalment(kDoc1, 17, 0, QStringLiteral("100"));
+    instalment(kDoc2, 17, 30, QStringLiteral("100"));
+    instalment(kDoc3, 17, 60, QStringLiteral("100"));
+    frmCReceber_Baixa f;
+    testsupport::activate(&f);
+    start(f);
+    ASSERT_TRUE(f.DataGrid1->hasFocus());
+    auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    auto typeHere = [](const QString& text) {
+        testsupport::type(QApplication::focusWidget(), text);
+        QApplication::processEvents();
+    };
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    ASSERT_EQ(f.lPro->text(), kDoc2);
+    // Interest, discount, then straight to the amount received and "Salvar".
+    ASSERT_EQ(QApplication::focusWidget(), f.txtVRj);
+    typeHere(QStringLiteral("5"));
+    press(Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), f.txtVRd);
+    press(Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), f.txtVRpg);
+    typeHere(QStringLiteral("45"));
+    press(Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), f.Command15);
+    press(Qt::Key_Return);
+    EXPECT_EQ(stored(kDoc2), QStringLiteral("5.00|0.00|45.00|60.00|N"));
+    EXPECT_EQ(f.lPro->text(), kDoc2);
+    EXPECT_EQ(f.txtVRa->text(), QStringLiteral("60,00"));
+    ASSERT_EQ(QApplication::focusWidget(), f.txtVRj);
+    // The rest of it: the frame goes on to the next open instalment.
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    typeHere(QStringLiteral("60"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(stored(kDoc2), QStringLiteral("5.00|0.00|105.00|0.00|N"));
+    EXPECT_EQ(f.lPro->text(), kDoc3);
+    EXPECT_EQ(f.txtVRa->text(), QStringLiteral("100,00"));
+    EXPECT_EQ(stored(kDoc1), QStringLiteral("0.00|0.00|0.00|100.00|N"));
+    // A refusal puts the focus in the box it is about.
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    typeHere(QStringLiteral("0"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral(
+                  "--- ERRO --- VALOR RECEBIDO NÃO PODE SER MENOR E/OU IGUAL A ZERO!")});
+    EXPECT_EQ(QApplication::focusWidget(), f.txtVRpg);
+}
+
 TEST_F(CReceberBaixa, AmountReceivedIsBoundedByWhatIsDue) {
     instalment(kDoc1, 17, 0, QStringLiteral("100"));
     frmCReceber_Baixa f;

@@ -35,12 +35,17 @@ QStringList buttonTexts(const QWidget& box) {
 }
 
 // The box a hand-off shows once its command has ended; none for a command
-// that did its work.
+// that did its work. The hourglass shows from the start until the command
+// has ended.
 std::optional<dlg::Message> handOffBox(testsupport::ScriptedDialogs& dialogs,
                                        const std::function<void()>& start, int waitMs = 10000) {
     dialogs.clear();
     start();
-    if (!QTest::qWaitFor([&] { return !dialogs.messages().empty(); }, waitMs))
+    const QCursor* pointer = QApplication::overrideCursor();
+    EXPECT_TRUE(pointer != nullptr && pointer->shape() == Qt::WaitCursor);
+    const bool shown = QTest::qWaitFor([&] { return !dialogs.messages().empty(); }, waitMs);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::overrideCursor() == nullptr; }));
+    if (!shown)
         return std::nullopt;
     return dialogs.messages().at(0);
 }

@@ -3,6 +3,7 @@
 #include "registers/frmcadcli.h"
 #include "tests/registers/register_test_support.h"
 #include "tests/support/http_server.h"
+#include "tests/support/typing.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -127,6 +128,7 @@ TEST_F(ClienteRegister, MissingBirthDateAsksFirstAndYesStoresTheRegistrationDate
 
 TEST_F(ClienteRegister, ChecksComeInOrderAndLeaveTheBoxes) {
     frmcadcli form;
+    testsupport::activate(&form);
     form.txtdtnasc->clear();
     form.txtnome->clear();
     form.txtdtcad->setText(QStringLiteral("32/01/2024"));
@@ -135,6 +137,8 @@ TEST_F(ClienteRegister, ChecksComeInOrderAndLeaveTheBoxes) {
     form.cmdsalva_Click();
     EXPECT_EQ(dialogs.texts(),
               (QStringList{kBirthQuestion, QStringLiteral("--- ERRO --- NOME NÃO INFORMADO!")}));
+    // Each refusal puts the focus in the box it names.
+    EXPECT_EQ(QApplication::focusWidget(), form.txtnome);
     dialogs.clear();
     form.txtnome->setText(QStringLiteral("CIDA"));
     dialogs.answer(dlg::Answer::Yes);
@@ -143,6 +147,7 @@ TEST_F(ClienteRegister, ChecksComeInOrderAndLeaveTheBoxes) {
     EXPECT_EQ(dialogs.messages()[1].text,
               QStringLiteral("--- ERRO --- DATA DE CADASTRO INCORRETA!"));
     EXPECT_EQ(dialogs.messages()[1].icon, dlg::Icon::Exclamation);
+    EXPECT_EQ(QApplication::focusWidget(), form.txtdtcad);
     EXPECT_EQ(count(QStringLiteral("cliente")), 0);
     EXPECT_TRUE(form.Frame1->isEnabled());
     EXPECT_EQ(form.TXTRG->text(), QStringLiteral("RG"));
@@ -154,11 +159,20 @@ TEST_F(ClienteRegister, UpdateRewritesOnlyTheChangeStamp) {
     cn.execute(QStringLiteral("update cliente set evcad = 'CRIADOR 01/01/2020 10:00:00', "
                               "ultev = 'CRIADOR 01/01/2020 10:00:00'"));
     frmcadcli form;
-    form.txtcodcli->setText(QStringLiteral("1"));
-    form.txtcodcli_LostFocus();
+    // The code typed and Enter: the client loads and the focus goes to the
+    // first box, from which Enter goes on through the client.
+    testsupport::activate(&form);
+    form.txtcodcli->setFocus();
+    testsupport::type(form.txtcodcli, QStringLiteral("1"));
+    QTest::keyClick(form.txtcodcli, Qt::Key_Return);
     EXPECT_EQ(form.txtnome->text(), QStringLiteral("DORA"));
     EXPECT_EQ(form.txtdtnasc->text(), QStringLiteral("25/12/1990"));
     EXPECT_EQ(form.txtdtcad->text(), QStringLiteral("05/01/2024"));
+    EXPECT_EQ(QApplication::focusWidget(), form.txtdtcad);
+    QTest::keyClick(form.txtdtcad, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), form.TXTCPF);
+    EXPECT_EQ(form.txtnome->text(), QStringLiteral("DORA"));
+    EXPECT_EQ(form.txtcodcli->text(), QStringLiteral("1"));
     form.txtnome->setText(QStringLiteral("DORA LIMA"));
     form.cmdsalva_Click();
     EXPECT_TRUE(dialogs.shown().empty());

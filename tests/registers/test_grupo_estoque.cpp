@@ -1,6 +1,7 @@
 #include "platform/data_grid.h"
 #include "registers/frmCadGrupoEstoque.h"
 #include "tests/registers/register_test_support.h"
+#include "tests/support/typing.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,16 +70,19 @@ TEST_F(GrupoEstoque, CodesThatFindNothing) {
 TEST_F(GrupoEstoque, SaveRefusesWhatWouldLoseAnEdit) {
     addGroup(QStringLiteral("TINTAS"));
     frmCadGrupoEstoque form;
-    // Blank name.
+    testsupport::activate(&form);
+    // Blank name: refused, with the focus in the name.
     form.txtnome->setText(QStringLiteral("   "));
-    form.cmdsalva_Click();
+    QTest::mouseClick(form.cmdsalva, Qt::LeftButton);
     EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- NOME NÃO INFORMADO!")));
+    EXPECT_EQ(form.focusWidget(), form.txtnome);
     // A code that is no whole number updates nothing and inserts nothing.
     dialogs.clear();
     form.txtcodcli->setText(QStringLiteral("1.5"));
     form.txtnome->setText(QStringLiteral("OUTRO"));
     form.cmdsalva_Click();
     EXPECT_TRUE(dialogs.sawText(QStringLiteral("--- ERRO --- CÓDIGO NÃO ENCONTRADO!")));
+    EXPECT_EQ(form.focusWidget(), form.txtcodcli);
     // A row deleted meanwhile: the update is reported, nothing is inserted
     // again, the boxes are kept.
     dialogs.clear();

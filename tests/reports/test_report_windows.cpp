@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace reporttest;
@@ -215,15 +216,49 @@ TEST_F(ReportWindows, F2OpensThePickerOfTheType) {
     EXPECT_TRUE(shared::gCodigoPesquisa.isEmpty());
 }
 
-TEST_F(ReportWindows, EscClosesOnlyWithTheConnectionOpen) {
-    frmOS_Relatorios form;
+// As every window: inside the free area of a 1366 by 768 desktop.
+TEST_F(ReportWindows, ReportWindowsFitTheDesktopsFreeArea) {
+    frmRel_Contas accounts;
+    frmOS_Relatorios orders;
+    frmgerapdfp assistant;
+    for (DataForm* form : std::initializer_list<DataForm*>{&accounts, &orders, &assistant}) {
+        SCOPED_TRACE(form->objectName().toStdString());
+        form->show();
+        QApplication::processEvents();
+        const QRect area = form->screen()->availableGeometry();
+        EXPECT_TRUE(area.contains(form->frameGeometry()));
+        EXPECT_LE(form->minimumSizeHint().height(), area.height() - 50);
+        form->close();
+    }
+}
+
+TEST_F(ReportWindows, EscClosesTheAssistantThenTheReportWhichTakesTheKeysBack) {
+    frmRel_Contas form;
     show(form);
-    QTest::keyClick(form.txtDTi, Qt::Key_Escape);
-    EXPECT_TRUE(form.isVisible());
-    code(form, QStringLiteral("17")); // the lookup opens the shared connection
-    QTest::keyClick(form.txtDTi, Qt::Key_Escape);
+    period(form, QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"));
+    form.Command1->click(); // "Gerar" opens the shared connection
+    ASSERT_TRUE(form.Command2->isEnabled());
+    form.Command2->setFocus();
+    bool assistantClosed = false;
+    whenModal<frmgerapdfp>([&](frmgerapdfp* assistant) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !shown(QStringLiteral("document")).empty(); }));
+        QApplication::setActiveWindow(assistant);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        assistantClosed = !assistant->isVisible();
+    });
+    QTest::keyClick(form.Command2, Qt::Key_Return);
+    EXPECT_TRUE(assistantClosed);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &form);
+    EXPECT_EQ(QApplication::focusWidget(), form.Command2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(shared::gCn().isOpen());
+    // With the shared connection closed, Esc closes all the same.
+    frmOS_Relatorios other;
+    show(other);
+    QTest::keyClick(other.txtDTi, Qt::Key_Escape);
+    EXPECT_FALSE(other.isVisible());
 }
 
 TEST_F(ReportWindows, PrintWritesConvertsOpensAndCleansUp) {

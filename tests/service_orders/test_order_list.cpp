@@ -1,9 +1,33 @@
+#include "finance/frmBuscaCentroCusto.h"
+#include "finance/frmCPagar_Baixa.h"
+#include "finance/frmCPagar_BaixaPendente.h"
+#include "finance/frmCReceber_Baixa.h"
+#include "finance/frmCadCentroCusto.h"
+#include "finance/frmCadSubCentro.h"
+#include "finance/frmlancontas.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
+#include "registers/frmBuscaCliente.h"
+#include "registers/frmBuscaProd.h"
+#include "registers/frmCadFor.h"
+#include "registers/frmCadGrupoEstoque.h"
+#include "registers/frmCadProduto.h"
+#include "registers/frmCadVendedor.h"
+#include "registers/frmcadcli.h"
+#include "service_orders/frmBuscaOS.h"
+#include "service_orders/frmInsumos_Compra.h"
+#include "service_orders/frmInsumos_Destino.h"
+#include "service_orders/frmOS_CadCategoria.h"
+#include "service_orders/frmOS_Custos.h"
+#include "service_orders/frmOS_GerFinan.h"
 #include "service_orders/frmOS_ListaOrc.h"
 #include "service_orders/frmOS_Orc.h"
+#include "service_orders/frmOS_Servicos.h"
+#include "service_orders/frmOs_MNT.h"
 #include "service_orders/order_windows.h"
 #include "service_orders/service_lines_frame.h"
+#include "shell/frmcademp.h"
+#include "shell/frmcadusuario.h"
 #include "shell/window_registry.h"
 #include "tests/service_orders/core_order_test.h"
 #include "tests/support/modal.h"
@@ -14,6 +38,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 
 using regtest::columnTexts;
 
@@ -35,7 +60,9 @@ TEST_F(OrderList, EachModeListsItsStatusesByDate) {
     const qint64 cli = cliente(QStringLiteral("MARIA"));
     const qint64 a = ordem(QStringLiteral("1"), cli, QStringLiteral("2024-03-07"));
     const qint64 b = ordem(QStringLiteral("0"), cli, QStringLiteral("2024-03-01"));
-    const qint64 c = ordem(QStringLiteral("2"), cli, QStringLiteral("2024-03-02"));
+    const QString longName = QStringLiteral("JOSÉ DA SILVA PEREIRA DE ALBUQUERQUE COMÉRCIO");
+    const qint64 longo = cliente(longName);
+    const qint64 c = ordem(QStringLiteral("2"), longo, QStringLiteral("2024-03-02"));
     const qint64 d = ordem(QStringLiteral("3"), 0, QStringLiteral("2024-03-01"));
     ordem(QStringLiteral("4"), cli);
 
@@ -57,8 +84,10 @@ TEST_F(OrderList, EachModeListsItsStatusesByDate) {
     progress.show();
     EXPECT_EQ(progress.windowTitle(), QStringLiteral("Ordem de Serviço - Em Andamento"));
     EXPECT_EQ(numbers(progress), (QStringList{n(d), n(c)}));
-    // An order without a client still shows.
+    // An order without a client still shows; a client's name shows whole.
     EXPECT_EQ(progress.DataGrid1->model()->index(0, 3).data().toString(), QString());
+    EXPECT_GT(progress.DataGrid1->columnWidth(3),
+              progress.DataGrid1->fontMetrics().horizontalAdvance(longName));
     EXPECT_FALSE(progress.Command1->isEnabled());
     EXPECT_FALSE(progress.Command3->isEnabled());
     EXPECT_FALSE(progress.Command4->isEnabled());
@@ -320,4 +349,55 @@ TEST_F(OrderList, RegisteredByFormName) {
     });
     windows::open(QStringLiteral("frmOS_ListaOrc"), &owner);
     EXPECT_EQ(mode, QStringLiteral("A"));
+}
+
+// On a 1366 by 768 desktop under a task bar every window, frame included,
+// lies inside the free area, and none needs more height than the area
+// leaves under a title bar: a tall one is shortened, its rows scroll.
+TEST_F(OrderList, EveryWindowFitsTheDesktopsFreeArea) {
+    const QMargins titleBar(10, 40, 10, 10);
+    const std::vector<std::pair<const char*, std::function<DataForm*()>>> windows = {
+        {"frmcadcli", [] { return new frmcadcli; }},
+        {"frmCadFor", [] { return new frmCadFor; }},
+        {"frmCadVendedor", [] { return new frmCadVendedor; }},
+        {"frmCadGrupoEstoque", [] { return new frmCadGrupoEstoque; }},
+        {"frmCadProduto", [] { return new frmCadProduto; }},
+        {"frmBuscaCliente", [] { return new frmBuscaCliente; }},
+        {"frmBuscaProd", [] { return new frmBuscaProd; }},
+        {"frmCadCentroCusto", [] { return new frmCadCentroCusto; }},
+        {"frmCadSubCentro", [] { return new frmCadSubCentro; }},
+        {"frmBuscaCentroCusto", [] { return new frmBuscaCentroCusto; }},
+        {"frmlancontas", [] { return new frmlancontas; }},
+        {"frmCPagar_Baixa", [] { return new frmCPagar_Baixa; }},
+        {"frmCPagar_BaixaPendente", [] { return new frmCPagar_BaixaPendente; }},
+        {"frmCReceber_Baixa", [] { return new frmCReceber_Baixa; }},
+        {"frmInsumos_Compra", [] { return new frmInsumos_Compra; }},
+        {"frmInsumos_Destino", [] { return new frmInsumos_Destino; }},
+        {"frmOS_Custos", [] { return new frmOS_Custos; }},
+        {"frmOS_GerFinan", [] { return new frmOS_GerFinan; }},
+        {"frmOS_Servicos", [] { return new frmOS_Servicos; }},
+        {"frmOs_MNT", [] { return new frmOs_MNT; }},
+        {"frmOS_Orc", [] { return new frmOS_Orc; }},
+        {"frmOS_ListaOrc", [] { return new frmOS_ListaOrc; }},
+        {"frmOS_CadCategoria", [] { return new frmOS_CadCategoria; }},
+        {"frmBuscaOS", [] { return new frmBuscaOS; }},
+        {"frmcademp", [] { return new frmcademp; }},
+        {"frmcadusuario", [] { return new frmcadusuario; }},
+    };
+    for (const auto& [name, make] : windows) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<DataForm> form(make());
+        form->show();
+        // A panel of instalments, where the window has one, shown.
+        if (auto* panel = form->findChild<QWidget*>(QStringLiteral("frmVCT")))
+            panel->show();
+        QApplication::processEvents();
+        const QRect area = form->screen()->availableGeometry();
+        EXPECT_TRUE(area.contains(form->frameGeometry()));
+        EXPECT_LE(form->minimumSizeHint().height(),
+                  area.height() - titleBar.top() - titleBar.bottom());
+        EXPECT_LE(form->minimumSizeHint().width(),
+                  area.width() - titleBar.left() - titleBar.right());
+        form->close();
+    }
 }

@@ -72,8 +72,11 @@ TEST_F(Purchase, ItemsAreAddedToTheInvoiceTyped) {
     EXPECT_EQ(form->txtUN->text(), QStringLiteral("GL"));
     EXPECT_EQ(form->txtVR->text(), QStringLiteral("10,00"));
     EXPECT_TRUE(form->txtVR->hasFocus());
-    form->txtVR->setText(QStringLiteral("12,5"));
-    form->txtQtde->setText(QStringLiteral("2.5"));
+    // The price typed takes the place of the cost offered.
+    testsupport::type(form->txtVR, QStringLiteral("120"));
+    QTest::keyClick(form->txtVR, Qt::Key_Return);
+    ASSERT_TRUE(form->txtQtde->hasFocus());
+    testsupport::type(form->txtQtde, QStringLiteral("2.5"));
     form->Command1_Click();
     EXPECT_TRUE(dialogs.shown().empty());
 
@@ -86,7 +89,7 @@ TEST_F(Purchase, ItemsAreAddedToTheInvoiceTyped) {
     EXPECT_EQ(r.text(QStringLiteral("serie")), QStringLiteral("001"));
     EXPECT_EQ(r.date(QStringLiteral("dte")), QDate(2024, 5, 2));
     EXPECT_EQ(r.date(QStringLiteral("dtc")), QDate(2024, 5, 3));
-    EXPECT_EQ(r.decimal(QStringLiteral("vfinal")), Decimal::parse(QStringLiteral("12,5")));
+    EXPECT_EQ(r.text(QStringLiteral("vfinal")), QStringLiteral("120.0000"));
     EXPECT_EQ(r.decimal(QStringLiteral("qtde")), Decimal::parse(QStringLiteral("2,5")));
     EXPECT_TRUE(r.decimal(QStringLiteral("vfrete")).isZero());
     EXPECT_EQ(r.text(QStringLiteral("status")), QStringLiteral("N"));
@@ -99,16 +102,16 @@ TEST_F(Purchase, ItemsAreAddedToTheInvoiceTyped) {
     EXPECT_TRUE(form->txtCdPro->text().isEmpty());
     EXPECT_TRUE(form->txtDsPro->text().isEmpty());
     EXPECT_TRUE(form->txtCdPro->hasFocus());
-    EXPECT_EQ(form->lST->text(), totals("2,5", "0,00", "31,25", "31,25"));
+    EXPECT_EQ(form->lST->text(), totals("2,5", "0,00", "300,00", "300,00"));
     const QAbstractItemModel* list = form->DataGrid1->model();
     EXPECT_EQ(columnTexts(list, 1), QStringList{QStringLiteral("TINTA")});
-    EXPECT_EQ(columnTexts(list, 4), QStringList{QStringLiteral("12,50")});
+    EXPECT_EQ(columnTexts(list, 4), QStringList{QStringLiteral("120,00")});
 
     // A second item right away, most likely within the same second, is kept too.
     addItem(*form, QStringLiteral("P2"), QStringLiteral("1"));
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 2);
-    EXPECT_EQ(form->lST->text(), totals("3,5", "0,00", "61,25", "61,25"));
+    EXPECT_EQ(form->lST->text(), totals("3,5", "0,00", "330,00", "330,00"));
 
     // The invoice typed again later, as it was stored, lists its items.
     auto again = open();
@@ -209,6 +212,7 @@ TEST_F(Purchase, ItemsAreCheckedInOrder) {
         std::function<void(frmInsumos_Compra&)> change;
         const char* message;
         dlg::Icon icon;
+        const char* box = nullptr; // where the focus goes after the refusal
     };
     const char* incomplete = "--- ERRO --- DADOS INCOMPLEMTOS!";
     const std::vector<Case> cases = {
@@ -222,11 +226,14 @@ TEST_F(Purchase, ItemsAreCheckedInOrder) {
         {"value not a number", [](auto& f) { f.txtVR->setText(QStringLiteral("X")); }, incomplete,
          dlg::Icon::Exclamation},
         {"negative value", [](auto& f) { f.txtVR->setText(QStringLiteral("-1")); },
-         "--- ERRO --- VALOR UNITÁRIO FINAL NÃO PODE SER MENOR QUE ZERO!", dlg::Icon::Critical},
+         "--- ERRO --- VALOR UNITÁRIO FINAL NÃO PODE SER MENOR QUE ZERO!", dlg::Icon::Critical,
+         "txtVR"},
         {"zero quantity", [](auto& f) { f.txtQtde->setText(QStringLiteral("0")); },
-         "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!", dlg::Icon::Critical},
+         "--- ERRO --- QUANTIDADE NÃO PODE SER MENOR E/OU IGUAL A ZERO!", dlg::Icon::Critical,
+         "txtQtde"},
         {"arrival before issue", [](auto& f) { f.txtDTc->setText(QStringLiteral("01/05/2024")); },
-         "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!", dlg::Icon::Information},
+         "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA DE CHEGADA!", dlg::Icon::Information,
+         "txtDTc"},
         {"value beyond its column",
          [](auto& f) { f.txtVR->setText(QStringLiteral("999999999999999")); }, incomplete,
          dlg::Icon::Exclamation},
@@ -254,6 +261,8 @@ TEST_F(Purchase, ItemsAreCheckedInOrder) {
         EXPECT_EQ(dialogs.messages()[0].text, QString::fromUtf8(c.message));
         EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
         EXPECT_EQ(dialogs.messages()[0].icon, c.icon);
+        if (c.box != nullptr)
+            EXPECT_EQ(form->focusWidget()->objectName(), QString::fromLatin1(c.box));
     }
     EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 0);
     // Issue and arrival on the same day, and a zero value, are accepted.

@@ -303,7 +303,8 @@ TEST_F(ReceivablesPlan, FirstDueDateIsAskedUntilItFits) {
     const QDate today = QDate::currentDate();
     dialogs.answerInput(QString());
     dialogs.answerInput(br(today.addDays(-11)));
-    dialogs.answerInput(br(today.addDays(-10)));
+    // Typed as into a date box, digits only.
+    dialogs.answerInput(br(today.addDays(-10)).remove(QLatin1Char('/')));
     form.txtQtParc_LostFocus();
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_TRUE(
@@ -326,20 +327,36 @@ TEST_F(ReceivablesPlan, LeavingTheCountBuildsThePlan) {
     ordertest::leave(form.txtQtParc, form.txtDTe);
     EXPECT_EQ(form.txtVR.size(), 2);
     EXPECT_EQ(form.focusWidget(), form.txtVR[0]);
+    // A count refused: back in the count.
+    form.txtQtParc->setText(QStringLiteral("abc"));
+    ordertest::leave(form.txtQtParc, form.txtDTe);
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
+                             "Minimo de 1 e máximo de 115"));
+    EXPECT_EQ(form.focusWidget(), form.txtQtParc);
 }
 
-TEST_F(ReceivablesPlan, EscClosesOnlyWithoutRows) {
+TEST_F(ReceivablesPlan, EscClosesWithOrWithoutRows) {
     frmOS_GerFinan form;
     fill(form);
     form.show();
     build(form, QStringLiteral("2"), QDate::currentDate());
-    ordertest::press(form.txtDTe, Qt::Key_Escape);
-    EXPECT_TRUE(form.isVisible());
     form.cmdretorna_Click();
     EXPECT_TRUE(form.frmVCT->isHidden());
     EXPECT_EQ(form.txtVR.size(), 1);
     ordertest::press(form.txtDTe, Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
+    // The instalments shown, unsaved: closed all the same, nothing written.
+    shared::gRetorno = QStringLiteral("N");
+    frmOS_GerFinan again;
+    fill(again);
+    again.show();
+    build(again, QStringLiteral("2"), QDate::currentDate());
+    ASSERT_FALSE(again.frmVCT->isHidden());
+    ordertest::press(again.txtVR[0], Qt::Key_Escape);
+    EXPECT_FALSE(again.isVisible());
+    EXPECT_EQ(shared::gRetorno, QStringLiteral("N"));
+    EXPECT_EQ(count(QStringLiteral("creceber")), 0);
 }
 
 TEST_F(ReceivablesPlan, SavedPlanReplacesTheOrdersRows) {

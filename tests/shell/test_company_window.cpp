@@ -1,6 +1,7 @@
 #include "platform/db/connection.h"
 #include "shell/company.h"
 #include "shell/frmcademp.h"
+#include "shell/frmprincipal.h"
 #include "shell/shared_state.h"
 #include "tests/shell/window_database_test.h"
 #include "tests/support/typing.h"
@@ -102,7 +103,12 @@ TEST_F(CompanyWindow, LaterChangeRewritesEveryRow) {
     fill(form);
     form.txtcgc->setText(QStringLiteral("111.444.777-35"));
     form.txtnmf->setText(QStringLiteral("NOVA"));
+    form.txtFone->setText(QStringLiteral("(11) 4444-2222"));
+    frmPrincipal main;
+    main.setWindowTitle(QStringLiteral("SEGUNDA - "));
     form.cmdok_Click();
+    // The main window names the company as saved, at once.
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("OFICINA D'ÁGUA LTDA - (11) 4444-2222"));
     const QStringList after = rows();
     ASSERT_EQ(after.size(), 2);
     EXPECT_EQ(after.at(0), after.at(1));

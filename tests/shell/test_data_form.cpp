@@ -17,12 +17,16 @@ class SampleForm : public DataForm {
 public:
     SampleForm() {
         auto* layout = new QVBoxLayout(this);
-        for (QWidget* w : std::initializer_list<QWidget*>{first, notes, second, grid, button})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{first, notes, second, total, grid, button})
             layout->addWidget(w);
+        total->setReadOnly(true);
         connect(button, &QPushButton::clicked, this, [this] { ++clicks; });
         onLeave(first, [this] {
             ++leaves;
             events << QStringLiteral("leave first");
+            if (!fill.isEmpty())
+                second->setText(fill);
             if (sendTo != nullptr)
                 sendTo->setFocus();
         });
@@ -32,6 +36,7 @@ public:
     QLineEdit* first = new QLineEdit;
     QPlainTextEdit* notes = new QPlainTextEdit;
     QLineEdit* second = new QLineEdit;
+    QLineEdit* total = new QLineEdit;
     DataGrid* grid = new DataGrid;
     QPushButton* button = new QPushButton(QStringLiteral("Salvar"));
     int escapes = 0;
@@ -40,6 +45,8 @@ public:
     QStringList events;
     // Where the first box's leave handler sends the focus, if anywhere.
     QWidget* sendTo = nullptr;
+    // What the first box's leave handler writes into the second.
+    QString fill;
 
 protected:
     void escPressed() override { ++escapes; }
@@ -151,4 +158,72 @@ TEST_F(DataFormTest, AMoveMadeByAHandlerLeavesNoBox) {
     QTest::mouseClick(form.notes->viewport(), Qt::LeftButton);
     EXPECT_TRUE(form.second->hasFocus());
     EXPECT_EQ(form.events, QStringList{QStringLiteral("leave first")});
+}
+
+TEST_F(DataFormTest, KeysPassReadOnlyBoxesAndTypingReplacesWhatTheProgramWrote) {
+    // Enter and Tab go by the read-only total, both ways.
+    form.second->setFocus();
+    QTest::keyClick(form.second, Qt::Key_Return);
+    EXPECT_TRUE(form.grid->hasFocus());
+    QTest::keyClick(form.grid, Qt::Key_Backtab);
+    EXPECT_TRUE(form.second->hasFocus());
+    QTest::keyClick(form.second, Qt::Key_Tab);
+    EXPECT_TRUE(form.grid->hasFocus());
+    // Filled by the handler of the box left, after the click put the caret.
+    form.first->setFocus();
+    form.fill = QStringLiteral("110,00");
+    QTest::mouseClick(form.second, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_TRUE(form.second->hasFocus());
+    testsupport::type(form.second, QStringLiteral("120"));
+    EXPECT_EQ(form.second->text(), QStringLiteral("120"));
+    // Entered by the keys or put there by the program: the same.
+    form.first->setText(QStringLiteral("24,00"));
+    QTest::keyClick(form.second, Qt::Key_Backtab);
+    QTest::keyClick(form.notes, Qt::Key_Backtab);
+    ASSERT_TRUE(form.first->hasFocus());
+    testsupport::type(form.first, QStringLiteral("25"));
+    EXPECT_EQ(form.first->text(), QStringLiteral("25"));
+    QApplication::processEvents();
+    form.second->setFocus();
+    testsupport::type(form.second, QStringLiteral("7"));
+    EXPECT_EQ(form.second->text(), QStringLiteral("7"));
+}
+
+TEST_F(DataFormTest, BoxesLeftOrFilledShowTheirStart) {
+    const QString name =
+        QStringLiteral("JOSÉ DA SILVA PEREIRA DE ALBUQUERQUE E MELO SOBRINHO NETO");
+    form.first->setFocus();
+    testsupport::type(form.first, name);
+    QApplication::processEvents();
+    EXPECT_EQ(form.first->cursorPosition(), name.size());
+    form.second->setFocus();
+    EXPECT_EQ(form.first->cursorPosition(), 0);
+    form.total->setText(name);
+    EXPECT_EQ(form.total->cursorPosition(), 0);
+    // Filled while the user is in it, it has its whole text selected.
+    form.second->setText(name);
+    EXPECT_EQ(form.second->cursorPosition(), 0);
+    EXPECT_EQ(form.second->selectedText(), name);
+}
+
+TEST(DataFormPlace, WindowsKeepInsideTheFreeArea) {
+    // 1366 by 768 less a 40-pixel task bar; a frame with a 40-pixel title.
+    const QRect area(0, 0, 1366, 728);
+    const QMargins frame(10, 40, 10, 10);
+    struct Case {
+        QRect asked;
+        QSize minimum;
+        QRect shown;
+    };
+    const std::vector<Case> table = {
+        {{212, 40, 942, 737}, {0, 0}, {212, 40, 942, 678}},
+        {{300, 100, 600, 400}, {0, 0}, {300, 100, 600, 400}},
+        {{900, 500, 600, 400}, {0, 0}, {756, 318, 600, 400}},
+        {{-50, 0, 1400, 300}, {0, 0}, {10, 40, 1346, 300}},
+        {{0, 0, 800, 900}, {0, 600}, {10, 40, 800, 678}},
+    };
+    for (std::size_t i = 0; i < table.size(); ++i)
+        EXPECT_EQ(DataForm::fitted(table[i].asked, table[i].minimum, frame, area), table[i].shown)
+            << "case " << i;
 }

@@ -269,14 +269,16 @@ TEST_F(Startup, LogOffThenAnotherUser) {
     frmPrincipal w;
     login(QStringLiteral("ANA"), QStringLiteral("1"));
     w.Form_Activate();
-    const QString caption = w.windowTitle();
-    cn.execute(QStringLiteral("UPDATE empresa SET nmemp = 'OUTRA'"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("OFICINA BOA - (11) 5555-0000"));
+    // Another station saves the company.
+    cn.execute(QStringLiteral("UPDATE empresa SET nmemp = 'OUTRA', fone = '(11) 5555-0001'"));
 
     login(QStringLiteral("BIA"), QStringLiteral("2"));
     w.mnu_f10_Click();
     EXPECT_EQ(shared::gUsuario, QStringLiteral("BIA"));
     EXPECT_EQ(w.panel(5)->text(), QStringLiteral("Usuário: BIA"));
-    EXPECT_EQ(w.windowTitle(), caption); // the company is not read again
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("OUTRA - (11) 5555-0001")); // read again
+    EXPECT_FALSE(shared::gCn().isOpen());
     EXPECT_TRUE(enabled(w, "mnufin"));
     EXPECT_FALSE(enabled(w, "mnucad"));
     EXPECT_FALSE(program::ending());
