@@ -592,7 +592,9 @@ void frmlancontas::LimpaTela() {
 }
 
 void frmlancontas::escPressed() {
-    // Also with the instalments shown: Esc never leaves the user stuck.
+    // Typed instalments are not dropped by a stray Esc: "Limpa Tela" first.
+    if (!frmVCT->isHidden())
+        return;
     Adodc1->close();
     close();
 }

@@ -377,3 +377,9 @@ void frmOS_GerFinan::cmdsalva_Click() {
     shared::gRetorno = QStringLiteral("S");
     accept();
 }
+
+void frmOS_GerFinan::escPressed() {
+    // Typed instalments are not dropped by a stray Esc: "Novo Plano" first.
+    if (frmVCT->isHidden())
+        close();
+}

@@ -58,6 +58,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void escPressed() override;
 
 private:
     // Rows 1 to `rows` - 1 for a plan of `quantidade` instalments.
