@@ -9,15 +9,6 @@ namespace lancamento {
 
 namespace {
 
-std::optional<dlg::Message> confereParcela(const Parcela& p, std::optional<QDate>& anterior,
-                                           const QDate& emissao, bool primeira) {
-    const auto vence = dates::parseBr(p.vencimento);
-    if (auto recusa = parcelas::confereVencimento(p.rotulo, vence, anterior, emissao, primeira))
-        return recusa;
-    anterior = vence;
-    return std::nullopt;
-}
-
 qint64 codigo(const QString& texto) {
     return wholeCode(texto).value_or(0);
 }
@@ -76,33 +67,45 @@ QString valorTexto(const Decimal& valor) {
     return valor.toBr(2, false);
 }
 
-std::optional<dlg::Message> confere(const Documento& doc, std::vector<Parcela>& parcelas,
-                                    const QDate& hoje, Decimal& total) {
+std::optional<parcelas::Recusa> confere(const Documento& doc, std::vector<Parcela>& linhas,
+                                        const QDate& hoje, Decimal& total) {
+    using Campo = parcelas::Recusa::Campo;
     const auto emissao = dates::parseBr(doc.dte);
-    if (doc.nrdoc.trimmed().isEmpty() || doc.refdoc.trimmed().isEmpty() ||
-        doc.nmfor.trimmed().isEmpty() || !emissao || doc.nmcen.trimmed().isEmpty() ||
-        doc.nmscen.trimmed().isEmpty() || !wholeCode(doc.cdfor) || !wholeCode(doc.cdcen) ||
-        !wholeCode(doc.cdscen))
-        return dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
+    // The first box left wrong, in the order the user fills them.
+    const std::pair<bool, Campo> cabecalho[] = {
+        {doc.nrdoc.trimmed().isEmpty(), Campo::Documento},
+        {doc.refdoc.trimmed().isEmpty(), Campo::Referente},
+        {doc.nmfor.trimmed().isEmpty() || !wholeCode(doc.cdfor), Campo::Fornecedor},
+        {!emissao, Campo::Emissao},
+        {doc.nmcen.trimmed().isEmpty() || !wholeCode(doc.cdcen), Campo::Centro},
+        {doc.nmscen.trimmed().isEmpty() || !wholeCode(doc.cdscen), Campo::SubCentro},
+    };
+    for (const auto& [falta, campo] : cabecalho) {
+        if (falta)
+            return parcelas::Recusa{dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!")),
+                                    campo};
+    }
     if (*emissao > hoje)
-        return dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
+        return parcelas::Recusa{
+            dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!")),
+            Campo::Emissao};
     total = Decimal();
     std::optional<QDate> anterior;
-    for (std::size_t i = 0; i < parcelas.size(); ++i) {
-        Parcela& p = parcelas[i];
-        if (auto aviso = confereParcela(p, anterior, *emissao, i == 0))
-            return aviso;
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        Parcela& p = linhas[i];
+        const int linha = static_cast<int>(i);
+        const auto vence = dates::parseBr(p.vencimento);
+        if (auto recusa = parcelas::confereVencimento(p.rotulo, vence, anterior, *emissao, linha))
+            return recusa;
+        anterior = vence;
         const auto valor = Decimal::parse(p.valor, false, Decimal::kAmount);
-        if (!valor)
-            return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
-                                QStringLiteral(" E INVÁLIDO!"));
-        if (valor->rounded(2) <= Decimal())
-            return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + p.rotulo +
-                                QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
+        if (auto recusa = parcelas::confereValor(
+                p.rotulo, valor ? std::optional(valor->rounded(2)) : std::nullopt, linha))
+            return recusa;
         p.valor = valorTexto(*valor);
         const auto soma = total.plus(valor->rounded(2), Decimal::kAmount);
         if (!soma)
-            return dlg::foraDoLimite();
+            return parcelas::Recusa{dlg::foraDoLimite()};
         total = *soma;
     }
     return std::nullopt;

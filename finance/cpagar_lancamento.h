@@ -1,5 +1,6 @@
 #pragma once
 
+#include "finance/parcelas.h"
 #include "platform/db/loaded_row.h"
 #include "platform/db/statement.h"
 #include "platform/decimal.h"
@@ -48,9 +49,10 @@ struct Parcela {
 };
 
 // The save's checks, in the order the user meets them. Each good value is
-// rewritten with two decimals as it passes; `total` is their sum.
-std::optional<dlg::Message> confere(const Documento& doc, std::vector<Parcela>& parcelas,
-                                    const QDate& hoje, Decimal& total);
+// rewritten with two decimals as it passes; `total` is their sum. A header
+// left incomplete is refused at its first box wrong.
+std::optional<parcelas::Recusa> confere(const Documento& doc, std::vector<Parcela>& linhas,
+                                        const QDate& hoje, Decimal& total);
 
 // The number and supplier a stored document was read with: a save or a
 // delete acts on that document, whatever the boxes hold since.

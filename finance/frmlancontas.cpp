@@ -491,7 +491,7 @@ void frmlancontas::cmdsalva_Click() {
     for (std::size_t i = 0; i < linhas.size(); ++i)
         txtVR[static_cast<qsizetype>(i)]->setText(linhas[i].valor);
     if (aviso) {
-        dlg::show(*aviso);
+        refuse(aviso->mensagem, caixa(*aviso));
         return;
     }
     const lancamento::Gravacao modo = encontrado != QLatin1String("S")
@@ -518,6 +518,32 @@ void frmlancontas::cmdsalva_Click() {
         return;
     encontrado = QStringLiteral("N");
     cmdretorna_Click();
+}
+
+QWidget* frmlancontas::caixa(const parcelas::Recusa& recusa) const {
+    using Campo = parcelas::Recusa::Campo;
+    switch (recusa.campo) {
+    case Campo::Documento:
+        return txtnrdoc;
+    case Campo::Referente:
+        return txtref;
+    case Campo::Fornecedor:
+        return txtcdfor;
+    case Campo::Emissao:
+        return txtDTe;
+    case Campo::Centro:
+        return txtCdCentro;
+    case Campo::SubCentro:
+        return txtCdTPd;
+    case Campo::Valor:
+        return txtVR.value(recusa.linha);
+    case Campo::Vencimento:
+        return txtVCT.value(recusa.linha);
+    case Campo::Quantidade:
+    case Campo::Nenhum:
+        break;
+    }
+    return nullptr;
 }
 
 bool frmlancontas::recusado(lancamento::Resultado resultado) {

@@ -89,6 +89,8 @@ private:
     void redigitado();
     // The document read again as stored, after another station changed it.
     void recarrega();
+    // The box a refusal of the save is about, if any.
+    QWidget* caixa(const parcelas::Recusa& recusa) const;
     // Says what a save or delete refused for; true when it was refused.
     bool recusado(lancamento::Resultado resultado);
     lancamento::Documento documento() const;

@@ -28,29 +28,44 @@ std::variant<int, dlg::Message> quantidade(const QString& texto, int minimo) {
     return static_cast<int>(n->truncatedUnits());
 }
 
-std::optional<dlg::Message> confereVencimento(const QString& rotulo,
-                                              const std::optional<QDate>& vence,
-                                              const std::optional<QDate>& anterior,
-                                              const QDate& emissao, bool primeira) {
-    if (primeira) {
+std::optional<Recusa> confereVencimento(const QString& rotulo, const std::optional<QDate>& vence,
+                                        const std::optional<QDate>& anterior, const QDate& emissao,
+                                        int linha) {
+    auto recusa = [linha](const dlg::Message& m) {
+        return Recusa{m, Recusa::Campo::Vencimento, linha};
+    };
+    if (linha == 0) {
         if (!vence)
-            return dlg::critico(
-                QStringLiteral("--- ERRO --- VENCIMENTO DA PRIMEIRA PARCELA INVÁLIDO!"));
+            return recusa(dlg::critico(
+                QStringLiteral("--- ERRO --- VENCIMENTO DA PRIMEIRA PARCELA INVÁLIDO!")));
         if (emissao > *vence)
-            return dlg::critico(QStringLiteral(
-                "--- ERRO --- PRIMEIRO VENCIMENTO NÃO PODE SER INFERIOR À DATA DE EMISSÃO!"));
+            return recusa(dlg::critico(QStringLiteral(
+                "--- ERRO --- PRIMEIRO VENCIMENTO NÃO PODE SER INFERIOR À DATA DE EMISSÃO!")));
         return std::nullopt;
     }
     if (!vence)
-        return dlg::Message{QStringLiteral("ATENÇAO"),
-                            QStringLiteral("--- ERRO --- VENCIMENTO DA PARCELA ") + rotulo +
-                                QStringLiteral(" E INVÁLIDO!"),
-                            dlg::Icon::Exclamation};
+        return recusa({QStringLiteral("ATENÇAO"),
+                       QStringLiteral("--- ERRO --- VENCIMENTO DA PARCELA ") + rotulo +
+                           QStringLiteral(" E INVÁLIDO!"),
+                       dlg::Icon::Exclamation});
     if (anterior && *anterior >= *vence)
-        return dlg::critico(QStringLiteral("A PARCELA ") + rotulo +
-                            QStringLiteral(" POSSUI VENCIMENTO IGUAL E/OU INFERIOR À PARCELA "
-                                           "ANTERIOR!"));
+        return recusa(dlg::critico(QStringLiteral("A PARCELA ") + rotulo +
+                                   QStringLiteral(" POSSUI VENCIMENTO IGUAL E/OU INFERIOR À "
+                                                  "PARCELA ANTERIOR!")));
     return std::nullopt;
+}
+
+std::optional<Recusa> confereValor(const QString& rotulo, const std::optional<Decimal>& valor,
+                                   int linha) {
+    QString falta;
+    if (!valor)
+        falta = QStringLiteral(" E INVÁLIDO!");
+    else if (*valor <= Decimal())
+        falta = QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!");
+    else
+        return std::nullopt;
+    return Recusa{dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + rotulo + falta),
+                  Recusa::Campo::Valor, linha};
 }
 
 } // namespace parcelas

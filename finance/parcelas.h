@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/decimal.h"
 #include "platform/dialogs.h"
 
 #include <QDate>
@@ -19,11 +20,36 @@ QString rotulo(int numero, int total);
 QDate vencimento(const QDate& primeiro, int i);
 // The typed count of instalments, `minimo` to 115, or why it is refused.
 std::variant<int, dlg::Message> quantidade(const QString& texto, int minimo = 1);
-// The due-date checks of one instalment: the first may not come before the
-// emission, the others must be dates after the one before.
-std::optional<dlg::Message> confereVencimento(const QString& rotulo,
-                                              const std::optional<QDate>& vence,
-                                              const std::optional<QDate>& anterior,
-                                              const QDate& emissao, bool primeira);
+
+// A save's refusal and the box it is about, for the window to put the focus
+// in: a box of the header, or the value or due date of instalment `linha`
+// (from 0).
+struct Recusa {
+    enum class Campo {
+        Nenhum,
+        Documento,
+        Referente,
+        Fornecedor,
+        Emissao,
+        Centro,
+        SubCentro,
+        Quantidade,
+        Valor,
+        Vencimento,
+    };
+    dlg::Message mensagem;
+    Campo campo = Campo::Nenhum;
+    int linha = 0;
+};
+
+// The due-date checks of instalment `linha`: the first may not come before
+// the emission, the others must be dates after the one before.
+std::optional<Recusa> confereVencimento(const QString& rotulo, const std::optional<QDate>& vence,
+                                        const std::optional<QDate>& anterior, const QDate& emissao,
+                                        int linha);
+// The value of instalment `linha` as read (none when it is no number): it
+// must be greater than zero.
+std::optional<Recusa> confereValor(const QString& rotulo, const std::optional<Decimal>& valor,
+                                   int linha);
 
 } // namespace parcelas

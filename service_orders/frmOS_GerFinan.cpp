@@ -347,8 +347,8 @@ void frmOS_GerFinan::cmdsalva_Click() {
     const auto conferido = receivables::confere(digitado, QDate::currentDate());
     for (int i = 0; i < txtVR.size(); ++i)
         txtVR[i]->setText(digitado.parcelas.at(i).valor);
-    if (const auto* aviso = std::get_if<dlg::Message>(&conferido)) {
-        dlg::dialogs().show(*aviso);
+    if (const auto* recusa = std::get_if<parcelas::Recusa>(&conferido)) {
+        refuse(recusa->mensagem, caixa(*recusa));
         return;
     }
     QApplication::processEvents();
@@ -376,6 +376,22 @@ void frmOS_GerFinan::cmdsalva_Click() {
         ordem_ = gravado;
     shared::gRetorno = QStringLiteral("S");
     accept();
+}
+
+QWidget* frmOS_GerFinan::caixa(const parcelas::Recusa& recusa) const {
+    using Campo = parcelas::Recusa::Campo;
+    switch (recusa.campo) {
+    case Campo::Emissao:
+        return txtDTe;
+    case Campo::Quantidade:
+        return txtQtParc;
+    case Campo::Valor:
+        return txtVR.value(recusa.linha);
+    case Campo::Vencimento:
+        return txtVCT.value(recusa.linha);
+    default:
+        return nullptr;
+    }
 }
 
 void frmOS_GerFinan::escPressed() {

@@ -71,6 +71,8 @@ private:
     // Only the received rows, first, in `quantidade` rows.
     void mostraTravadas(int quantidade);
     void refazEmVoltaDasTravadas(int quantidade);
+    // The box a refusal of the save is about, if any.
+    QWidget* caixa(const parcelas::Recusa& recusa) const;
 
     QString primeiraAtivacao_ = QStringLiteral("N");
     // The plan's rows as read: a save finding them changed writes nothing.

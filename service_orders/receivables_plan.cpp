@@ -20,23 +20,18 @@ QString tresDigitos(int n) {
     return QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
 }
 
-// The checks of one instalment row; its value, rounded to cents, or what is
-// wrong with it.
-std::variant<Decimal, dlg::Message> confereParcela(ParcelaDigitada& parcela, int i,
-                                                   const QList<ParcelaDigitada>& todas,
-                                                   const QDate& emissao) {
+// The checks of row `i`; its value, rounded to cents, or what is wrong with
+// it.
+std::variant<Decimal, parcelas::Recusa> confereParcela(ParcelaDigitada& parcela, int i,
+                                                       const QList<ParcelaDigitada>& todas,
+                                                       const QDate& emissao) {
     const auto vencimento = dates::parseBr(parcela.vencimento);
     const auto anterior = i == 0 ? std::nullopt : dates::parseBr(todas.at(i - 1).vencimento);
-    if (auto recusa =
-            parcelas::confereVencimento(parcela.rotulo, vencimento, anterior, emissao, i == 0))
+    if (auto recusa = parcelas::confereVencimento(parcela.rotulo, vencimento, anterior, emissao, i))
         return *recusa;
     const auto valor = Decimal::parse(parcela.valor, true, Decimal::kAmount);
-    if (!valor)
-        return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + parcela.rotulo +
-                            QStringLiteral(" E INVÁLIDO!"));
-    if (*valor <= Decimal())
-        return dlg::critico(QStringLiteral("--- ERRO --- O VALOR DA PARCELA ") + parcela.rotulo +
-                            QStringLiteral(" NÃO PODE SER MENOR E/OU IGUAL A ZERO!"));
+    if (auto recusa = parcelas::confereValor(parcela.rotulo, valor, i))
+        return *recusa;
     parcela.valor = valor->toBr(2, false);
     return valor->rounded(2);
 }
@@ -210,49 +205,57 @@ std::variant<QList<ParcelaGravacao>, dlg::Message> refazEmVolta(qint64 osnr, Dec
     return linhas;
 }
 
-std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QDate& hoje) {
+std::variant<PlanoGravacao, parcelas::Recusa> confere(PlanoDigitado& plano, const QDate& hoje) {
+    using Campo = parcelas::Recusa::Campo;
     const auto osnr = Decimal::parse(plano.osnr, false);
     const auto total = Decimal::parse(plano.total);
     const auto cdcli = Decimal::parse(plano.cdcli, false);
     const auto recebido = Decimal::parse(plano.recebido);
     const auto emissao = dates::parseBr(plano.emissao);
     if (!osnr || !total || !cdcli || plano.nmcli.trimmed().isEmpty() || !recebido)
-        return dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"));
+        return parcelas::Recusa{dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"))};
     if (*total <= Decimal())
-        return dlg::critico(QStringLiteral("--- ERRO --- VALOR DA ORDEM INVÁLIDO!"));
+        return parcelas::Recusa{
+            dlg::critico(QStringLiteral("--- ERRO --- VALOR DA ORDEM INVÁLIDO!"))};
     if (!total->fits(Decimal::kAmount))
-        return dlg::foraDoLimite();
+        return parcelas::Recusa{dlg::foraDoLimite()};
     if (auto recusa = abaixoDoRecebido(*total, *recebido, plano.travado))
-        return *recusa;
+        return parcelas::Recusa{*recusa};
     if (!emissao)
-        return dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO INVÁLIDA!"));
+        return parcelas::Recusa{
+            dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO INVÁLIDA!")), Campo::Emissao};
     if (*emissao > hoje)
-        return dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"));
+        return parcelas::Recusa{
+            dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!")),
+            Campo::Emissao};
     // Row 0 keeps its boxes after "Novo Plano", but holds no plan.
     if (!plano.parcelasNaTela)
-        return dlg::critico(QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
-                                           "Minimo de 1 e máximo de 115"));
+        return parcelas::Recusa{
+            dlg::critico(QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE PARCELAS!\n"
+                                        "Minimo de 1 e máximo de 115")),
+            Campo::Quantidade};
 
     PlanoGravacao gravacao{osnr->truncatedUnits(), *emissao, {}};
     Decimal soma;
     for (int i = 0; i < plano.parcelas.size(); ++i) {
         ParcelaDigitada& parcela = plano.parcelas[i];
         const auto valor = confereParcela(parcela, i, plano.parcelas, *emissao);
-        if (const auto* aviso = std::get_if<dlg::Message>(&valor))
-            return *aviso;
+        if (const auto* recusa = std::get_if<parcelas::Recusa>(&valor))
+            return *recusa;
         const auto somada = soma.plus(std::get<Decimal>(valor), Decimal::kAmount);
         if (!somada)
-            return dlg::foraDoLimite();
+            return parcelas::Recusa{dlg::foraDoLimite()};
         soma = *somada;
         gravacao.parcelas.append(
             {parcela.chave, std::get<Decimal>(valor), *dates::parseBr(parcela.vencimento)});
     }
     if (moeda(*total) != moeda(soma))
-        return dlg::Message{QStringLiteral("Atenção"),
-                            QStringLiteral("--- ERRO --- Soma da(s) parcela(s) divergente!\n"
-                                           "Valor Ordem: ") +
-                                moeda(*total) + QStringLiteral("\nTotal Parcelas: ") + moeda(soma),
-                            dlg::Icon::Exclamation};
+        return parcelas::Recusa{{QStringLiteral("Atenção"),
+                                 QStringLiteral("--- ERRO --- Soma da(s) parcela(s) divergente!\n"
+                                                "Valor Ordem: ") +
+                                     moeda(*total) + QStringLiteral("\nTotal Parcelas: ") +
+                                     moeda(soma),
+                                 dlg::Icon::Exclamation}};
     return gravacao;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "finance/parcelas.h"
 #include "platform/decimal.h"
 #include "platform/dialogs.h"
 #include "service_orders/order_header.h"
@@ -121,7 +122,7 @@ struct PlanoGravacao {
 // Checks a plan in the order the user is told about its faults. Each good
 // value is rewritten with two decimals as the check passes it, also when a
 // later row fails.
-std::variant<PlanoGravacao, dlg::Message> confere(PlanoDigitado& plano, const QDate& hoje);
+std::variant<PlanoGravacao, parcelas::Recusa> confere(PlanoDigitado& plano, const QDate& hoje);
 
 // The approval a quote's plan stores with it: the header as the quote
 // window would save it, over the row that window loaded.

@@ -29,17 +29,19 @@ std::optional<Empresa> read(db::Connection& cn) {
     return load(cn).empresa;
 }
 
-QString problem(const Empresa& e) {
-    for (const QString* required :
-         {&e.nmemp, &e.nmfant, &e.rg, &e.rua, &e.bairro, &e.cidade, &e.uf, &e.email}) {
-        if (required->trimmed().isEmpty())
-            return QStringLiteral("--- ERRO --- DADOS INCORRETOS!");
+std::optional<Problema> problem(const Empresa& e) {
+    const QString incorretos = QStringLiteral("--- ERRO --- DADOS INCORRETOS!");
+    for (QString Empresa::*required :
+         {&Empresa::nmemp, &Empresa::nmfant, &Empresa::rg, &Empresa::rua, &Empresa::bairro,
+          &Empresa::cep, &Empresa::cidade, &Empresa::uf, &Empresa::email}) {
+        const bool falta =
+            required == &Empresa::cep ? !cepIsNumber(e.cep) : (e.*required).trimmed().isEmpty();
+        if (falta)
+            return Problema{incorretos, required};
     }
-    if (!cepIsNumber(e.cep))
-        return QStringLiteral("--- ERRO --- DADOS INCORRETOS!");
     if (!checkCpfCnpj(e.cpf).valid)
-        return QStringLiteral("--- ERRO --- CPF/CNPJ INVÁLIDO!");
-    return QString();
+        return Problema{QStringLiteral("--- ERRO --- CPF/CNPJ INVÁLIDO!"), &Empresa::cpf};
+    return std::nullopt;
 }
 
 db::SaveOver save(db::Connection& cn, const Empresa& e, bool exists, const db::LoadedRow& loaded) {

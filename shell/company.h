@@ -32,8 +32,14 @@ Stored load(db::Connection& cn);
 // The last row read, or none when the table is empty.
 std::optional<Empresa> read(db::Connection& cn);
 
-// The message that refuses the data, or empty text when it may be saved.
-QString problem(const Empresa& e);
+// Why the data may not be saved, and the field that is wrong.
+struct Problema {
+    QString texto;
+    QString Empresa::*campo = nullptr;
+};
+// The first problem, in the order the fields are typed; none when the data
+// may be saved.
+std::optional<Problema> problem(const Empresa& e);
 
 // Inserts the row, or (when one exists) rewrites every row of the table with
 // the texts as given; only while the table still holds what was loaded (no

@@ -85,19 +85,17 @@ void frmcademp::preenche(const company::Stored& stored) {
     loaded_ = stored.loaded;
     if (!stored.empresa)
         return;
-    const company::Empresa& e = *stored.empresa;
     shared::gCodigoPesquisa = QStringLiteral("S");
-    txtrazao->setText(e.nmemp);
-    txtnmf->setText(e.nmfant);
-    txtcgc->setText(e.cpf);
-    txtIE->setText(e.rg);
-    txtRua->setText(e.rua);
-    txtBairro->setText(e.bairro);
-    txtCep->setText(e.cep);
-    txtCidade->setText(e.cidade);
-    txtUF->setText(e.uf);
-    txtFone->setText(e.fone);
-    txtforo->setText(e.email);
+    for (const auto& [campo, caixa] : caixas())
+        caixa->setText((*stored.empresa).*campo);
+}
+
+QList<std::pair<QString company::Empresa::*, QLineEdit*>> frmcademp::caixas() const {
+    using E = company::Empresa;
+    return {{&E::cpf, txtcgc},    {&E::rg, txtIE},         {&E::nmemp, txtrazao},
+            {&E::nmfant, txtnmf}, {&E::rua, txtRua},       {&E::bairro, txtBairro},
+            {&E::cep, txtCep},    {&E::cidade, txtCidade}, {&E::uf, txtUF},
+            {&E::fone, txtFone},  {&E::email, txtforo}};
 }
 
 void frmcademp::txtcgc_LostFocus() {
@@ -113,11 +111,15 @@ void frmcademp::txtCep_LostFocus() {
 }
 
 void frmcademp::cmdok_Click() {
-    const company::Empresa e{txtcgc->text(), txtIE->text(),     txtrazao->text(), txtnmf->text(),
-                             txtRua->text(), txtBairro->text(), txtCep->text(),   txtCidade->text(),
-                             txtUF->text(),  txtFone->text(),   txtforo->text()};
-    if (const QString problem = company::problem(e); !problem.isEmpty()) {
-        dlg::inform(problem, QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
+    company::Empresa e;
+    for (const auto& [campo, caixa] : caixas())
+        e.*campo = caixa->text();
+    if (const auto problema = company::problem(e)) {
+        QLineEdit* errada = nullptr;
+        for (const auto& [campo, caixa] : caixas())
+            if (campo == problema->campo)
+                errada = caixa;
+        refuse(dlg::alerta(problema->texto), errada);
         return;
     }
     const bool exists = shared::gCodigoPesquisa == QLatin1String("S");

@@ -3,6 +3,9 @@
 #include "shell/company.h"
 #include "shell/data_form.h"
 
+#include <QList>
+#include <utility>
+
 class QLineEdit;
 class QPushButton;
 
@@ -36,6 +39,8 @@ protected:
 
 private:
     void preenche(const company::Stored& stored);
+    // Each box with the field of the company it holds.
+    QList<std::pair<QString company::Empresa::*, QLineEdit*>> caixas() const;
 
     db::LoadedRow loaded_;
 };

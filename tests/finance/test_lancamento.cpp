@@ -578,3 +578,60 @@ TEST_F(Lancamento, EscWaitsUntilThePanelIsHidden) {
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(shared::gCn().isOpen());
 }
+
+// A refused save puts the focus in the box the refusal is about: the first
+// header box left wrong, the emission date, or the instalment named.
+TEST_F(Lancamento, RefusedSaveFocusesTheBoxAtFault) {
+    frmlancontas f;
+    showActive(f);
+    plan(f, QStringLiteral("600"), QStringLiteral("3"), QStringLiteral("10"), hoje());
+    const QString incompletos = QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!");
+    // Of two boxes left blank, the first the user meets.
+    f.txtCdTPd->clear();
+    f.txtref->clear();
+    QTest::mouseClick(f.cmdsalva, Qt::LeftButton);
+    EXPECT_EQ(dialogs.texts(), QStringList{incompletos});
+    EXPECT_EQ(f.focusWidget(), f.txtref);
+    f.txtref->setText(QStringLiteral("NF 10"));
+    f.txtCdTPd->setText(QStringLiteral("1"));
+
+    auto digitos = [](int days) { return hoje(days).remove(QLatin1Char('/')); };
+    // Typed, then a click into "OBS" and one on "Salvar Dados". The supplier
+    // comes last: leaving it reads the document again.
+    const struct {
+        QLineEdit* box;
+        QString typed;
+        QString message;
+    } cases[] = {
+        {f.txtnrdoc, {}, incompletos},
+        {f.txtCdCentro, QStringLiteral("99"), incompletos},
+        {f.txtDTe, digitos(1),
+         QStringLiteral("--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!")},
+        {f.txtVCT[0], digitos(-1),
+         QStringLiteral(
+             "--- ERRO --- PRIMEIRO VENCIMENTO NÃO PODE SER INFERIOR À DATA DE EMISSÃO!")},
+        {f.txtVCT[1], digitos(0),
+         QStringLiteral("A PARCELA 002/003 POSSUI VENCIMENTO IGUAL E/OU INFERIOR À PARCELA "
+                        "ANTERIOR!")},
+        {f.txtVR[1], QStringLiteral("abc"),
+         QStringLiteral("--- ERRO --- O VALOR DA PARCELA 002/003 E INVÁLIDO!")},
+        {f.txtVR[2], QStringLiteral("0"),
+         QStringLiteral("--- ERRO --- O VALOR DA PARCELA 003/003 NÃO PODE SER MENOR E/OU IGUAL A "
+                        "ZERO!")},
+        {f.txtcdfor, {}, incompletos},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box->objectName().toStdString() + " " + c.message.toStdString());
+        const QString was = c.box->text();
+        retype(c.box, c.typed);
+        if (c.typed.isEmpty())
+            QTest::keyClick(c.box, Qt::Key_Delete);
+        QTest::mouseClick(f.txtobs, Qt::LeftButton);
+        dialogs.clear();
+        QTest::mouseClick(f.cmdsalva, Qt::LeftButton);
+        EXPECT_EQ(dialogs.texts(), QStringList{c.message});
+        EXPECT_EQ(f.focusWidget(), c.box);
+        c.box->setText(was);
+    }
+    EXPECT_EQ(count(QStringLiteral("cpagar")), 0);
+}

@@ -143,8 +143,8 @@ TEST(LancamentoRules, SaveChecksInTheirOrder) {
         Decimal total;
         const auto aviso = confere(d, p, today, total);
         ASSERT_TRUE(aviso.has_value());
-        EXPECT_EQ(aviso->text, c.message);
-        EXPECT_EQ(aviso->title, c.title);
+        EXPECT_EQ(aviso->mensagem.text, c.message);
+        EXPECT_EQ(aviso->mensagem.title, c.title);
     }
     // Everything right: values rewritten with two decimals and summed.
     Documento d = documento();

@@ -5,6 +5,7 @@
 #include "service_orders/receivables_plan.h"
 #include "tests/service_orders/core_order_test.h"
 #include "tests/support/modal.h"
+#include "tests/support/typing.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -202,11 +203,11 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
         auto p = plano({"33,33", "33,33", "33,33"}, due);
         c.change(p);
         const auto result = receivables::confere(p, today);
-        const auto* aviso = std::get_if<dlg::Message>(&result);
-        ASSERT_NE(aviso, nullptr);
-        EXPECT_EQ(aviso->text, QString::fromUtf8(c.message));
-        EXPECT_EQ(aviso->title, QString::fromUtf8(c.title));
-        EXPECT_EQ(aviso->icon, c.icon);
+        const auto* recusa = std::get_if<parcelas::Recusa>(&result);
+        ASSERT_NE(recusa, nullptr);
+        EXPECT_EQ(recusa->mensagem.text, QString::fromUtf8(c.message));
+        EXPECT_EQ(recusa->mensagem.title, QString::fromUtf8(c.title));
+        EXPECT_EQ(recusa->mensagem.icon, c.icon);
     }
     // Values checked before a failing row are rewritten with two decimals.
     auto p = plano({"33,3", "33.34", "x"}, due);
@@ -413,6 +414,55 @@ TEST_F(ReceivablesPlan, NewPlanThenSaveWritesNothing) {
     EXPECT_EQ(dialogs.messages().back().icon, dlg::Icon::Critical);
     EXPECT_EQ(count(QStringLiteral("creceber")), 0);
     EXPECT_TRUE(form.isVisible());
+}
+
+// A refused save puts the focus in the box the refusal is about: the
+// emission date, the instalment named, or the count after "Novo Plano".
+TEST_F(ReceivablesPlan, RefusedSaveFocusesTheBoxAtFault) {
+    frmOS_GerFinan form;
+    fill(form);
+    testsupport::activate(&form);
+    build(form, QStringLiteral("3"), QDate::currentDate().addDays(1));
+    form.txtVR[2]->setText(QStringLiteral("33,34"));
+    auto digitos = [](int days) { return br(QDate::currentDate().addDays(days)).remove('/'); };
+    // Typed, then a click into the first value and one on "Salvar Dados".
+    const struct {
+        QLineEdit* box;
+        QString typed;
+        const char* message;
+    } cases[] = {
+        {form.txtDTe, {}, "--- ERRO --- DATA DE EMISSÃO INVÁLIDA!"},
+        {form.txtDTe, digitos(1), "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!"},
+        {form.txtVCT[0], digitos(-1),
+         "--- ERRO --- PRIMEIRO VENCIMENTO NÃO PODE SER INFERIOR À DATA DE EMISSÃO!"},
+        {form.txtVCT[2], form.txtVCT[1]->text().remove('/'),
+         "A PARCELA 003/003 POSSUI VENCIMENTO IGUAL E/OU INFERIOR À PARCELA ANTERIOR!"},
+        {form.txtVR[1], QStringLiteral("abc"),
+         "--- ERRO --- O VALOR DA PARCELA 002/003 E INVÁLIDO!"},
+        {form.txtVR[2], QStringLiteral("0"),
+         "--- ERRO --- O VALOR DA PARCELA 003/003 NÃO PODE SER MENOR E/OU IGUAL A ZERO!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const QString was = c.box->text();
+        testsupport::retype(c.box, c.typed);
+        if (c.typed.isEmpty())
+            QTest::keyClick(c.box, Qt::Key_Delete);
+        QTest::mouseClick(form.txtVR[0], Qt::LeftButton);
+        dialogs.clear();
+        testsupport::click(form.cmdsalva);
+        EXPECT_EQ(dialogs.texts(), QStringList{QString::fromUtf8(c.message)});
+        EXPECT_EQ(form.focusWidget(), c.box);
+        c.box->setText(was);
+    }
+    testsupport::click(form.cmdretorna);
+    dialogs.clear();
+    testsupport::click(form.cmdsalva);
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{QStringLiteral("--- ERRO --- INFORME A QUANTIDADE DE "
+                                         "PARCELAS!\nMinimo de 1 e máximo de 115")});
+    EXPECT_EQ(form.focusWidget(), form.txtQtParc);
+    EXPECT_EQ(count(QStringLiteral("creceber")), 0);
 }
 
 // A plan on which money was received: the received rows stay exactly as

@@ -181,34 +181,51 @@ TEST_F(CompanyWindow, TwoStationsSaveOnlyOverWhatTheyLoaded) {
     EXPECT_EQ(stored(), QStringList{QStringLiteral("TERCEIRA|1133334444")});
 }
 
+// Refused, with the focus in the box at fault: the first wrong one the user
+// meets.
 TEST_F(CompanyWindow, IncompleteOrInvalidDataIsRefused) {
     struct Case {
         const char* what;
         std::function<void(frmcademp&)> change;
         QString message;
+        QLineEdit* frmcademp::*box;
     };
     const QString wrong = QStringLiteral("--- ERRO --- DADOS INCORRETOS!");
     const QString invalid = QStringLiteral("--- ERRO --- CPF/CNPJ INVÁLIDO!");
     const std::vector<Case> cases = {
-        {"blank e-mail", [](frmcademp& f) { f.txtforo->setText(QStringLiteral("  ")); }, wrong},
-        {"blank state", [](frmcademp& f) { f.txtUF->clear(); }, wrong},
-        {"postal code with hyphen",
-         [](frmcademp& f) { f.txtCep->setText(QStringLiteral("01001-00")); }, wrong},
-        {"empty postal code", [](frmcademp& f) { f.txtCep->clear(); }, wrong},
+        {"blank e-mail", [](frmcademp& f) { f.txtforo->setText(QStringLiteral("  ")); }, wrong,
+         &frmcademp::txtforo},
+        {"blank state", [](frmcademp& f) { f.txtUF->clear(); }, wrong, &frmcademp::txtUF},
+        {"postal code with hyphen, blank city",
+         [](frmcademp& f) {
+             f.txtCep->setText(QStringLiteral("01001-00"));
+             f.txtCidade->clear();
+         },
+         wrong, &frmcademp::txtCep},
+        {"empty postal code", [](frmcademp& f) { f.txtCep->clear(); }, wrong, &frmcademp::txtCep},
+        {"blank trade name and e-mail",
+         [](frmcademp& f) {
+             f.txtnmf->clear();
+             f.txtforo->clear();
+         },
+         wrong, &frmcademp::txtnmf},
         {"wrong check digit",
-         [](frmcademp& f) { f.txtcgc->setText(QStringLiteral("11444777000162")); }, invalid},
-        {"empty document", [](frmcademp& f) { f.txtcgc->clear(); }, invalid},
+         [](frmcademp& f) { f.txtcgc->setText(QStringLiteral("11444777000162")); }, invalid,
+         &frmcademp::txtcgc},
+        {"empty document", [](frmcademp& f) { f.txtcgc->clear(); }, invalid, &frmcademp::txtcgc},
     };
     frmcademp form;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         fill(form);
         c.change(form);
         dialogs.clear();
-        form.cmdok_Click();
-        ASSERT_EQ(dialogs.messages().size(), 1u) << c.what;
-        EXPECT_EQ(dialogs.messages().at(0).text, c.message) << c.what;
+        testsupport::click(form.cmdok);
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages().at(0).text, c.message);
         EXPECT_EQ(dialogs.messages().at(0).title, QStringLiteral("ATENÇÃO"));
         EXPECT_EQ(dialogs.messages().at(0).icon, dlg::Icon::Exclamation);
+        EXPECT_EQ(form.focusWidget(), form.*c.box);
     }
     EXPECT_TRUE(rows().isEmpty());
 }
