@@ -295,6 +295,10 @@ void frmlancontas::txtcdfor_LostFocus() {
     if (r.isEmpty() && encontrado == QLatin1String("S") &&
         lancamento::mudou(lido_, txtnrdoc->text(), txtcdfor->text()))
         return;
+    // Nothing stored and nothing loaded: what is typed for the new document
+    // stays, as after a refusal that sent the user back to this box.
+    if (r.isEmpty() && encontrado != QLatin1String("S"))
+        return;
     frmVCT->hide();
     txtDTe->setText(dates::toBr(QDate::currentDate()));
     txtobs->clear();

@@ -596,8 +596,7 @@ TEST_F(Lancamento, RefusedSaveFocusesTheBoxAtFault) {
     f.txtCdTPd->setText(QStringLiteral("1"));
 
     auto digitos = [](int days) { return hoje(days).remove(QLatin1Char('/')); };
-    // Typed, then a click into "OBS" and one on "Salvar Dados". The supplier
-    // comes last: leaving it reads the document again.
+    // Typed, then a click into "OBS" and one on "Salvar Dados".
     const struct {
         QLineEdit* box;
         QString typed;
@@ -620,6 +619,7 @@ TEST_F(Lancamento, RefusedSaveFocusesTheBoxAtFault) {
                         "ZERO!")},
         {f.txtcdfor, {}, incompletos},
     };
+    const QString fornecedor = f.txtcdfor->text();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.box->objectName().toStdString() + " " + c.message.toStdString());
         const QString was = c.box->text();
@@ -634,4 +634,14 @@ TEST_F(Lancamento, RefusedSaveFocusesTheBoxAtFault) {
         c.box->setText(was);
     }
     EXPECT_EQ(count(QStringLiteral("cpagar")), 0);
+    // The supplier typed again and left: nothing is stored under it, and what
+    // was typed for the new document stays to be saved.
+    retype(f.txtcdfor, fornecedor);
+    QTest::keyClick(f.txtcdfor, Qt::Key_Tab);
+    EXPECT_FALSE(f.frmVCT->isHidden());
+    EXPECT_EQ(f.txtCdCentro->text(), QStringLiteral("1"));
+    dialogs.clear();
+    dialogs.answer(dlg::Answer::Yes);
+    QTest::mouseClick(f.cmdsalva, Qt::LeftButton);
+    EXPECT_EQ(count(QStringLiteral("cpagar")), 3);
 }
