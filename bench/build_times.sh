@@ -5,30 +5,33 @@
 #   tests    cold build of what scripts/test.sh builds (everything)
 #   edit     after one line appended to a window source, the rebuild of
 #            quendaro and of the test programs of that window's folder
-#            (three times, each a new line)
+#            (three times, each a new line); --edit names other sources
 # Each is the clone's own scripts/build.sh (or, for the edit, cmake --build of
 # those targets), with CPU (user+sys of every compiler and linker) and wall time.
 # CPU time is the fair measure on a machine others are using.
 #
-# Usage: bench/build_times.sh [-j N] [--window <file>] [commit]
+# Usage: bench/build_times.sh [-j N] [--edit <file>]... [commit]
 #   -j N      jobs (default: nproc)
-#   --window  window source edited, relative to the tree (default registers/frmcadcli.cpp)
+#   --edit    source edited, relative to the tree, each in turn (default
+#             registers/frmcadcli.cpp); for tests/<folder>/test_x.cpp the
+#             rebuild is of that folder's tests and quendaro
 #   commit    what to build (default: the working tree's tracked files as they are now)
 # The clone lives in a temporary folder removed at the end.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
-window=registers/frmcadcli.cpp
+edits=()
 commit=
 while (($#)); do
   case "$1" in
   -j) jobs="$2"; shift 2 ;;
   -j*) jobs="${1#-j}"; shift ;;
-  --window) window="$2"; shift 2 ;;
-  -*) echo "uso: $0 [-j N] [--window <arquivo>] [commit]" >&2; exit 2 ;;
+  --edit) edits+=("$2"); shift 2 ;;
+  -*) echo "uso: $0 [-j N] [--edit <arquivo>] [commit]" >&2; exit 2 ;;
   *) commit="$1"; shift ;;
   esac
 done
+((${#edits[@]})) || edits=(registers/frmcadcli.cpp)
 if [[ -z "$commit" ]]; then
   # A commit of the working tree's tracked files without touching the tree.
   commit="$(git -C "$root" stash create)"
@@ -74,15 +77,18 @@ rm -rf "$src/build"
 measure tests "$src/scripts/build.sh"
 echo "build folder: $(du -sh "$src/build" | cut -f1)"
 
-folder="${window%%/*}"
-targets=(quendaro)
-while read -r target; do
-  targets+=("$target")
-done < <(cmake --build "$src/build" --target help |
-  sed -n "s/^\(${folder}_test[A-Za-z0-9_]*\): .*/\1/p" | grep -v '_autogen')
-echo "edit of $window rebuilds ${targets[*]}"
-for round in 1 2 3; do
-  echo "// one line more ($round)" >>"$src/$window"
-  measure "edit$round" cmake --build "$src/build" -j"$jobs" --target "${targets[@]}"
+for edited in "${edits[@]}"; do
+  folder="${edited#tests/}"
+  folder="${folder%%/*}"
+  targets=(quendaro)
+  while read -r target; do
+    targets+=("$target")
+  done < <(cmake --build "$src/build" --target help |
+    sed -n "s/^\(${folder}_test[A-Za-z0-9_]*\): .*/\1/p" | grep -v '_autogen')
+  echo "edit of $edited rebuilds ${targets[*]}"
+  for round in 1 2 3; do
+    echo "// one line more ($round)" >>"$src/$edited"
+    measure "edit$round" cmake --build "$src/build" -j"$jobs" --target "${targets[@]}"
+  done
 done
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
