@@ -32,9 +32,9 @@ objects() {
 }
 
 # Per object, "<target>\t<name>\t<source>" for each file-local name it defines.
-# A name is what another file's definition would collide with: for members
-# and helpers of a class in an anonymous namespace the class, for a static
-# function its qualified name without parameters.
+# A name is what another file's definition would collide with: for the
+# members of a class in an anonymous namespace the class, for a function its
+# qualified name without parameters (anonymous namespaces left out).
 local_names() {
   local target object
   while read -r target object; do
@@ -90,7 +90,9 @@ local_names() {
           cut = index(rest, "::")
           name = substr(name, 1, RLENGTH) (cut ? substr(rest, 1, cut - 1) : rest)
         }
-        gsub(/@anon/, "(anonymous namespace)", name)
+        # A batch merges the anonymous namespaces with what encloses them, so
+        # a static helper and one in an anonymous namespace collide too.
+        gsub(/@anon::/, "", name)
         source = object
         sub(/^.*\.dir\//, "", source); sub(/\.o$/, "", source)
         print target "\t" name "\t" source
