@@ -24,7 +24,7 @@
 
 namespace {
 
-BaixaForm::Desenho desenho() {
+BaixaForm::Desenho desenhoReceber() {
     return {
         QStringLiteral("Cliente - F2 Pesquisar"),
         QStringLiteral("CONTAS EM ABERTO"),
@@ -57,7 +57,7 @@ std::optional<QDate> dataDoRotulo(const QString& texto) {
 
 } // namespace
 
-frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenho()) {
+frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenhoReceber()) {
     setObjectName(QStringLiteral("frmCReceber_Baixa"));
     setWindowTitle(QStringLiteral("Contas a Receber - Baixa"));
     txtNmFor->setReadOnly(true);

@@ -4,7 +4,7 @@
 
 namespace {
 
-bool isDigit(QChar c) {
+bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
@@ -29,11 +29,11 @@ std::optional<NumberParts> scanNumber(QStringView text) {
         parts.negative = true;
         ++i;
     }
-    while (i < n && isDigit(text[i]))
+    while (i < n && isAsciiDigit(text[i]))
         parts.digits.append(char(text[i++].unicode()));
     if (i < n && text[i] == u'.') {
         ++i;
-        while (i < n && isDigit(text[i])) {
+        while (i < n && isAsciiDigit(text[i])) {
             parts.digits.append(char(text[i++].unicode()));
             ++parts.fractionDigits;
         }
@@ -45,9 +45,9 @@ std::optional<NumberParts> scanNumber(QStringView text) {
         bool negativeExponent = false;
         if (i < n && (text[i] == u'+' || text[i] == u'-'))
             negativeExponent = text[i++] == u'-';
-        if (i == n || !isDigit(text[i]))
+        if (i == n || !isAsciiDigit(text[i]))
             return std::nullopt;
-        while (i < n && isDigit(text[i])) {
+        while (i < n && isAsciiDigit(text[i])) {
             parts.exponent =
                 std::min(parts.exponent * 10 + (text[i++].unicode() - u'0'), kExponentCap);
         }

@@ -21,7 +21,7 @@ using namespace formwidgets;
 
 namespace {
 
-const QList<listbinding::ShareColumn> kColunas = {
+const QList<listbinding::ShareColumn> kColunasServicos = {
     {QStringLiteral("SERVIÇO"), QStringLiteral("dssrv"), 50},
     {QStringLiteral("UNID."), QStringLiteral("un"), 5},
     {QStringLiteral("QTDE"), QStringLiteral("qt"), 10, ListFormat::Plain},
@@ -46,7 +46,7 @@ ServiceLinesFrame::ServiceLinesFrame(QWidget* parent, QLineEdit* numero)
     Adodc1->setObjectName(QStringLiteral("Adodc1"));
     DataGrid1 = new DataGrid(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
-    listbinding::bindShares(Adodc1, DataGrid1, kColunas);
+    listbinding::bindShares(Adodc1, DataGrid1, kColunasServicos);
 
     auto* entrada = new QHBoxLayout;
     addLabelled(entrada, this, QStringLiteral("Descrição"), txtDsSRV, 1);

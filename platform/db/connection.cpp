@@ -110,15 +110,15 @@ SQLHENV environment() {
 }
 
 // A statement handle freed on every exit path.
-class Statement {
+class StatementHandle {
 public:
-    explicit Statement(SQLHDBC dbc) {
+    explicit StatementHandle(SQLHDBC dbc) {
         check(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt), SQL_HANDLE_DBC, dbc,
               "Falha ao preparar o comando");
     }
-    ~Statement() { SQLFreeHandle(SQL_HANDLE_STMT, stmt); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
+    ~StatementHandle() { SQLFreeHandle(SQL_HANDLE_STMT, stmt); }
+    StatementHandle(const StatementHandle&) = delete;
+    StatementHandle& operator=(const StatementHandle&) = delete;
     SQLHSTMT stmt = SQL_NULL_HSTMT;
 };
 
@@ -363,7 +363,7 @@ Recordset Connection::query(const QString& sql, const Params& params) {
 }
 
 qint64 Connection::executeOnce(const QString& sql, const Params& params) {
-    Statement s(h_->dbc);
+    StatementHandle s(h_->dbc);
     run(s.stmt, sql, params);
     SQLLEN rows = 0;
     SQLRowCount(s.stmt, &rows);
@@ -371,7 +371,7 @@ qint64 Connection::executeOnce(const QString& sql, const Params& params) {
 }
 
 Recordset Connection::queryOnce(const QString& sql, const Params& params) {
-    Statement s(h_->dbc);
+    StatementHandle s(h_->dbc);
     run(s.stmt, sql, params);
     return fetchAll(
         s.stmt, [&](SQLRETURN rc, const char* what) { check(rc, SQL_HANDLE_STMT, s.stmt, what); });

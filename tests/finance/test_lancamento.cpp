@@ -15,7 +15,7 @@
 using fintest::columnTexts;
 
 namespace {
-QString hoje(int days = 0) {
+QString hojeBr(int days = 0) {
     return dates::toBr(QDate::currentDate().addDays(days));
 }
 } // namespace
@@ -60,7 +60,7 @@ protected:
         f.txtQtParc->setText(count);
         f.txtQtParc->setFocus();
         dialogs.answerInput(value);
-        dialogs.answerInput(hoje());
+        dialogs.answerInput(hojeBr());
         QTest::mouseClick(target, Qt::LeftButton);
     }
     // The window shown and active, as the user has it, for real clicks.
@@ -108,17 +108,17 @@ protected:
 
 TEST_F(Lancamento, PlanAndSaveOfANewDocument) {
     frmlancontas f;
-    EXPECT_EQ(f.txtDTe->text(), hoje());
+    EXPECT_EQ(f.txtDTe->text(), hojeBr());
     EXPECT_EQ(f.txtnmfor->text(), QString());
     // The value is asked again until it is a positive number, the date until
     // it is no more than ten days back.
     dialogs.answerInput(QStringLiteral("0"));
     dialogs.answerInput(QStringLiteral("abc"));
     dialogs.answerInput(QStringLiteral("1.234,50"));
-    dialogs.answerInput(hoje(-11));
+    dialogs.answerInput(hojeBr(-11));
     // The date typed as into a date box, digits only.
     plan(f, QStringLiteral("123"), QStringLiteral("3"), QStringLiteral("x"),
-         hoje(-10).remove(QLatin1Char('/')));
+         hojeBr(-10).remove(QLatin1Char('/')));
     EXPECT_EQ(dialogs.texts(),
               QStringList{QStringLiteral(
                   "--- ERRO --- VENCIMENTO MUITO RETROATIVO ACIMA DE 10 (DEZ) DIAS!")});
@@ -155,7 +155,7 @@ TEST_F(Lancamento, PlanAndSaveOfANewDocument) {
 
 TEST_F(Lancamento, CancelledInputLeavesThePlanUnbuilt) {
     frmlancontas f;
-    plan(f, QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("10"), hoje());
+    plan(f, QStringLiteral("5"), QStringLiteral("3"), QStringLiteral("10"), hojeBr());
     ASSERT_EQ(f.txtVR.size(), 3);
     dialogs.answerInput(std::nullopt);
     f.txtQtParc_LostFocus();
@@ -165,7 +165,7 @@ TEST_F(Lancamento, CancelledInputLeavesThePlanUnbuilt) {
 
 TEST_F(Lancamento, HundredFifteenInstalmentsFillFiveColumns) {
     frmlancontas f;
-    plan(f, QStringLiteral("9"), QStringLiteral("115"), QStringLiteral("1"), hoje());
+    plan(f, QStringLiteral("9"), QStringLiteral("115"), QStringLiteral("1"), hojeBr());
     ASSERT_EQ(f.txtVR.size(), 115);
     EXPECT_EQ(f.lblParc[114]->text(), QStringLiteral("115/115"));
     EXPECT_EQ(f.lblVR.keys(), (QList<int>{0, 22, 45, 68, 91}));
@@ -178,7 +178,7 @@ TEST_F(Lancamento, HundredFifteenInstalmentsFillFiveColumns) {
     // A plan of one clears the others.
     f.txtQtParc->setText(QStringLiteral("1"));
     dialogs.answerInput(QStringLiteral("1"));
-    dialogs.answerInput(hoje());
+    dialogs.answerInput(hojeBr());
     f.txtQtParc_LostFocus();
     EXPECT_EQ(f.txtVR.size(), 1);
     EXPECT_EQ(f.lblVR.keys(), QList<int>{0});
@@ -188,7 +188,7 @@ TEST_F(Lancamento, HundredFifteenInstalmentsFillFiveColumns) {
 
 TEST_F(Lancamento, StoredUnpaidDocumentIsRewrittenOrDeleted) {
     frmlancontas f;
-    plan(f, QStringLiteral("77"), QStringLiteral("2"), QStringLiteral("50"), hoje());
+    plan(f, QStringLiteral("77"), QStringLiteral("2"), QStringLiteral("50"), hojeBr());
     save(f);
     cn.execute(QStringLiteral("update cpagar set evcad = 'OLD', ultev = 'OLD'"));
     // Chosen in the list: the document comes back with its rows.
@@ -220,7 +220,7 @@ TEST_F(Lancamento, StoredUnpaidDocumentIsRewrittenOrDeleted) {
 
 TEST_F(Lancamento, PartlyPaidDocumentChangesOnlyItsOpenRows) {
     frmlancontas f;
-    plan(f, QStringLiteral("88"), QStringLiteral("3"), QStringLiteral("100"), hoje());
+    plan(f, QStringLiteral("88"), QStringLiteral("3"), QStringLiteral("100"), hojeBr());
     save(f);
     cn.execute(QStringLiteral("update cpagar set vrpg = 100, pago = 'S', nrrec = 'R1', obs = "
                               "'PAGA' where parcela = '001/003'"));
@@ -255,7 +255,7 @@ TEST_F(Lancamento, PartlyPaidDocumentChangesOnlyItsOpenRows) {
 
 TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
     frmlancontas f;
-    plan(f, QStringLiteral("99"), QStringLiteral("2"), QStringLiteral("30"), hoje());
+    plan(f, QStringLiteral("99"), QStringLiteral("2"), QStringLiteral("30"), hojeBr());
     save(f);
     load(f, QStringLiteral("99"));
     ASSERT_TRUE(f.txtQtParc->isEnabled());
@@ -289,7 +289,7 @@ TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
     f.txtCdCentro->setText(QStringLiteral("1"));
     f.txtCdTPd->setText(QStringLiteral("1"));
     f.txtVR[0]->setText(QStringLiteral("1"));
-    f.txtVCT[0]->setText(hoje());
+    f.txtVCT[0]->setText(hojeBr());
     dialogs.clear();
     save(f);
     EXPECT_EQ(dialogs.texts().last(),
@@ -300,10 +300,10 @@ TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
 TEST_F(Lancamento, RetypedNumberOrSupplierActsOnTheDocumentLoaded) {
     frmlancontas f;
     showActive(f);
-    plan(f, QStringLiteral("NF123"), QStringLiteral("2"), QStringLiteral("10"), hoje());
+    plan(f, QStringLiteral("NF123"), QStringLiteral("2"), QStringLiteral("10"), hojeBr());
     f.txtobs->setText(QStringLiteral("PECAS"));
     save(f);
-    plan(f, QStringLiteral("NF200"), QStringLiteral("1"), QStringLiteral("5"), hoje());
+    plan(f, QStringLiteral("NF200"), QStringLiteral("1"), QStringLiteral("5"), hojeBr());
     save(f);
     load(f, QStringLiteral("NF123"));
     ASSERT_TRUE(f.cmdexclu->isEnabled());
@@ -385,7 +385,7 @@ TEST_F(Lancamento, TwoStationsActOnlyOverTheBillAsLoaded) {
         QStringLiteral("--- ERRO --- DESPESA NÃO ENCONTRADA! CONSULTE NOVAMENTE.");
     frmlancontas a;
     frmlancontas b;
-    plan(a, QStringLiteral("80"), QStringLiteral("2"), QStringLiteral("50"), hoje());
+    plan(a, QStringLiteral("80"), QStringLiteral("2"), QStringLiteral("50"), hojeBr());
     save(a);
     load(a, QStringLiteral("80"));
     load(b, QStringLiteral("80"));
@@ -460,7 +460,7 @@ TEST_F(Lancamento, PickerKeysInFornecedorLoadTheBillFirst) {
     cn.execute(QStringLiteral("insert into centrocusto (nmcen) values ('ADM'), ('FROTA')"));
     frmlancontas f;
     showActive(f);
-    plan(f, QStringLiteral("NF300"), QStringLiteral("2"), QStringLiteral("10"), hoje());
+    plan(f, QStringLiteral("NF300"), QStringLiteral("2"), QStringLiteral("10"), hojeBr());
     f.txtobs->setText(QStringLiteral("PECAS"));
     save(f);
     // The number and supplier of the stored bill typed, then F3 in
@@ -493,7 +493,7 @@ TEST_F(Lancamento, PickerKeysInFornecedorLoadTheBillFirst) {
 
 TEST_F(Lancamento, FailedStatementRollsTheWholeSaveBack) {
     frmlancontas f;
-    plan(f, QStringLiteral("55"), QStringLiteral("2"), QStringLiteral("10"), hoje());
+    plan(f, QStringLiteral("55"), QStringLiteral("2"), QStringLiteral("10"), hojeBr());
     save(f);
     const QStringList before = stored();
     cn.execute(QStringLiteral("create trigger falha before insert on cpagar for each row begin "
@@ -569,7 +569,7 @@ TEST_F(Lancamento, EscWaitsUntilThePanelIsHidden) {
     frmlancontas f;
     f.show();
     QApplication::setActiveWindow(&f);
-    plan(f, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("10"), hoje());
+    plan(f, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("10"), hojeBr());
     ASSERT_FALSE(f.frmVCT->isHidden());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_TRUE(f.isVisible());
@@ -584,7 +584,7 @@ TEST_F(Lancamento, EscWaitsUntilThePanelIsHidden) {
 TEST_F(Lancamento, RefusedSaveFocusesTheBoxAtFault) {
     frmlancontas f;
     showActive(f);
-    plan(f, QStringLiteral("600"), QStringLiteral("3"), QStringLiteral("10"), hoje());
+    plan(f, QStringLiteral("600"), QStringLiteral("3"), QStringLiteral("10"), hojeBr());
     const QString incompletos = QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!");
     // Of two boxes left blank, the first the user meets.
     f.txtCdTPd->clear();
@@ -595,7 +595,7 @@ TEST_F(Lancamento, RefusedSaveFocusesTheBoxAtFault) {
     f.txtref->setText(QStringLiteral("NF 10"));
     f.txtCdTPd->setText(QStringLiteral("1"));
 
-    auto digitos = [](int days) { return hoje(days).remove(QLatin1Char('/')); };
+    auto digitos = [](int days) { return hojeBr(days).remove(QLatin1Char('/')); };
     // Typed, then a click into "OBS" and one on "Salvar Dados".
     const struct {
         QLineEdit* box;

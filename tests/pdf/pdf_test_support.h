@@ -214,12 +214,19 @@ inline QByteArray streamOf(const QByteArray& file, int object) {
     return file.mid(begin, end - begin);
 }
 
-} // namespace pdftest
+// The pt_BR run must really have a decimal comma, or it proves nothing; checked
+// once per program, before any test runs.
+class PtBrRunCheck : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (!qEnvironmentVariable("QUENDARO_TEST_NAME").endsWith(QLatin1String("_ptBR")))
+            return;
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+        ASSERT_EQ(QLocale::system().decimalPoint(), QStringLiteral(","));
+    }
+};
 
-// The pt_BR run must really have a decimal comma, or it proves nothing.
-TEST(PtBrRun, LocaleHasDecimalComma) {
-    if (!qEnvironmentVariable("QUENDARO_TEST_NAME").endsWith(QLatin1String("_ptBR")))
-        GTEST_SKIP() << "not the pt_BR run";
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    ASSERT_EQ(QLocale::system().decimalPoint(), QStringLiteral(","));
-}
+inline ::testing::Environment* const kPtBrRunCheck =
+    ::testing::AddGlobalTestEnvironment(new PtBrRunCheck);
+
+} // namespace pdftest

@@ -261,8 +261,9 @@ TEST_F(Purchase, ItemsAreCheckedInOrder) {
         EXPECT_EQ(dialogs.messages()[0].text, QString::fromUtf8(c.message));
         EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
         EXPECT_EQ(dialogs.messages()[0].icon, c.icon);
-        if (c.box != nullptr)
+        if (c.box != nullptr) {
             EXPECT_EQ(form->focusWidget()->objectName(), QString::fromLatin1(c.box));
+        }
     }
     EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 0);
     // Issue and arrival on the same day, and a zero value, are accepted.

@@ -15,7 +15,7 @@
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
+QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -85,7 +85,7 @@ TEST_F(UpdateDownload, SavesTheBytesExactlyStartsThemAndEnds) {
     mainWindow.show();
 
     BaixaAtualizacao(&mainWindow);
-    EXPECT_EQ(bytesOf(target()), body);
+    EXPECT_EQ(fileBytes(target()), body);
     ASSERT_EQ(server.requests().size(), 1);
     EXPECT_EQ(server.requests().at(0).method, QByteArray("GET"));
     EXPECT_EQ(server.requests().at(0).headers.value("user-agent"), QByteArray("Mozilla/5.0"));
@@ -105,7 +105,7 @@ TEST_F(UpdateDownload, ShorterDownloadReplacesAStaleLongerFile) {
     }
     server.set("/dl/upbrivon.exe", {200, "MZ-novo", "application/octet-stream"});
     BaixaAtualizacao(nullptr);
-    EXPECT_EQ(bytesOf(target()), QByteArray("MZ-novo"));
+    EXPECT_EQ(fileBytes(target()), QByteArray("MZ-novo"));
     EXPECT_TRUE(program::ending());
 }
 
@@ -179,6 +179,6 @@ TEST_F(UpdateDownload, QuestionComesFirstAndNoChangesNothing) {
 
     dialogs.answer(dlg::Answer::Yes);
     mnu_update_Click(nullptr);
-    EXPECT_EQ(bytesOf(target()), QByteArray("MZ"));
+    EXPECT_EQ(fileBytes(target()), QByteArray("MZ"));
     EXPECT_TRUE(program::ending());
 }

@@ -2,10 +2,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <set>
+#include <string>
 
 // One QApplication for every test program, so forms, timers and network
 // replies work; tests run with QT_QPA_PLATFORM=offscreen.
+//
+// A folder's test files form one program; `--test-file=test_x` runs only the
+// tests written in test_x.cpp (each CTest entry is one file), within whatever
+// --gtest_filter also asks.
 namespace {
 
 // The offscreen platform warns about window hints it ignores.
@@ -29,6 +38,57 @@ QString offscreenDesktop() {
     return file;
 }
 
+std::string fileOf(const ::testing::TestInfo& test) {
+    return QFileInfo(QString::fromUtf8(test.file())).completeBaseName().toStdString();
+}
+
+// Every suite's tests in one file, so that its name tells the file: two files
+// with one suite (or fixture) name would share it, and a fixture class of one
+// name defined twice is one class to the linker.
+bool suitesInOneFileEach() {
+    const ::testing::UnitTest& unit = *::testing::UnitTest::GetInstance();
+    bool ok = true;
+    for (int i = 0; i < unit.total_test_suite_count(); ++i) {
+        const ::testing::TestSuite& suite = *unit.GetTestSuite(i);
+        std::set<std::string> files;
+        for (int j = 0; j < suite.total_test_count(); ++j)
+            files.insert(fileOf(*suite.GetTestInfo(j)));
+        if (files.size() > 1) {
+            std::cerr << "suite " << suite.name() << " is in several files:";
+            for (const std::string& file : files)
+                std::cerr << ' ' << file;
+            std::cerr << "; give each file suites of its own\n";
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+// Leaves out every suite of the other files, after what the user's filter
+// already leaves out.
+bool onlyFile(const std::string& wanted) {
+    const ::testing::UnitTest& unit = *::testing::UnitTest::GetInstance();
+    std::string others;
+    bool found = false;
+    for (int i = 0; i < unit.total_test_suite_count(); ++i) {
+        const ::testing::TestSuite& suite = *unit.GetTestSuite(i);
+        if (fileOf(*suite.GetTestInfo(0)) == wanted)
+            found = true;
+        else
+            others += std::string(":") + suite.name() + ".*";
+    }
+    if (!found) {
+        std::cerr << "no test is written in " << wanted << '\n';
+        return false;
+    }
+    if (others.empty())
+        return true;
+    std::string filter = GTEST_FLAG_GET(filter);
+    filter += filter.find('-') == std::string::npos ? "-" + others.substr(1) : others;
+    GTEST_FLAG_SET(filter, filter);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -50,5 +110,15 @@ int main(int argc, char** argv) {
         ADD_FAILURE() << "exception escaped an event handler: " << what.toStdString();
     });
     ::testing::InitGoogleTest(&argc, argv);
+    if (!suitesInOneFileEach())
+        return 1;
+    static const char option[] = "--test-file=";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], option, sizeof option - 1) == 0 &&
+            !onlyFile(QFileInfo(QString::fromUtf8(argv[i] + sizeof option - 1))
+                          .completeBaseName()
+                          .toStdString()))
+            return 1;
+    }
     return RUN_ALL_TESTS();
 }
