@@ -20,6 +20,13 @@ QString direita(const QString& value, int width) {
     return value.left(width).rightJustified(width, QLatin1Char(' '));
 }
 
+QString semBrancosNoFim(const QString& texto) {
+    qsizetype fim = texto.size();
+    while (fim > 0 && texto.at(fim - 1).isSpace())
+        --fim;
+    return texto.left(fim);
+}
+
 QString Linha::texto() const {
     QString row;
     for (qsizetype i = 0; i < campos.size(); ++i) {

@@ -9,6 +9,8 @@ namespace osdoc {
 
 QString esquerda(const QString& value, int width);
 QString direita(const QString& value, int width);
+// The text without the blanks at its end, which draw nothing.
+QString semBrancosNoFim(const QString& texto);
 
 // One field of a row: a text is cut to its width, an amount never.
 struct Campo {

@@ -14,18 +14,11 @@ double largura(PDFPrinter& pdf, const QString& texto, int tamanho) {
     return pdf.PDFGetStringWidth(texto, QString(), tamanho);
 }
 
-// Blanks at the end of a field draw nothing: a value that does not fit loses
-// them before anything else.
-QString semBrancosNoFim(const QString& texto) {
-    qsizetype fim = texto.size();
-    while (fim > 0 && texto.at(fim - 1) == QLatin1Char(' '))
-        --fim;
-    return texto.left(fim);
-}
-
-// The text as it stands when it fits, else without its closing blanks;
-// empty when not even that fits.
-std::optional<QString> cabe(PDFPrinter& pdf, const QString& texto, int tamanho, double espaco) {
+// The text as it stands when it fits, else without its closing blanks (they
+// draw nothing, so a value that does not fit loses them first); empty when
+// not even that fits.
+std::optional<QString> cabeComoEsta(PDFPrinter& pdf, const QString& texto, int tamanho,
+                                    double espaco) {
     if (largura(pdf, texto, tamanho) <= espaco)
         return texto;
     const QString curto = semBrancosNoFim(texto);
@@ -59,7 +52,7 @@ void textoCortado(PDFPrinter& pdf, const QString& texto, double x, double y, dou
                   const Fonte& fonte) {
     pdf.PDFSetFont(fonte.codigo, fonte.tamanho, fonte.estilo);
     const double espaco = limite - x - pdf.PDFGetLeftMargin();
-    if (const auto inteiro = cabe(pdf, texto, fonte.tamanho, espaco)) {
+    if (const auto inteiro = cabeComoEsta(pdf, texto, fonte.tamanho, espaco)) {
         pdf.PDFTextOut(*inteiro, x, y);
         return;
     }
@@ -75,7 +68,7 @@ void textoInteiro(PDFPrinter& pdf, const QString& texto, double x, double y, dou
                   const Fonte& fonte) {
     pdf.PDFSetFont(fonte.codigo, fonte.tamanho, fonte.estilo);
     const double espaco = limite - x - pdf.PDFGetLeftMargin();
-    if (const auto inteiro = cabe(pdf, texto, fonte.tamanho, espaco)) {
+    if (const auto inteiro = cabeComoEsta(pdf, texto, fonte.tamanho, espaco)) {
         pdf.PDFTextOut(*inteiro, x, y);
         return;
     }

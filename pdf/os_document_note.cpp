@@ -1,18 +1,13 @@
 #include "pdf/os_document_note.h"
 
+#include "pdf/os_document_fields.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 
 namespace osdoc {
 
 namespace {
-
-QString semBrancosNoFim(const QString& texto) {
-    qsizetype fim = texto.size();
-    while (fim > 0 && texto.at(fim - 1).isSpace())
-        --fim;
-    return texto.left(fim);
-}
 
 QString semBrancosNoInicio(const QString& texto) {
     qsizetype inicio = 0;

@@ -44,7 +44,7 @@ std::vector<Cells> sortedRows(const Recordset& rows, const QStringList& names) {
 }
 
 template <class Loaded>
-SaveOver check(Connection& cn, const Statement& stored, const Loaded& loaded) {
+SaveOver compareStored(Connection& cn, const Statement& stored, const Loaded& loaded) {
     SaveOver out{Overwrite::Saved, cn.query(stored)};
     if (!loaded.holds(out.stored))
         out.outcome = out.stored.isEmpty() ? Overwrite::Gone : Overwrite::Changed;
@@ -98,11 +98,11 @@ bool LoadedRows::holds(const Recordset& stored) const {
 }
 
 SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded) {
-    return check(cn, stored, loaded);
+    return compareStored(cn, stored, loaded);
 }
 
 SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRows& loaded) {
-    return check(cn, stored, loaded);
+    return compareStored(cn, stored, loaded);
 }
 
 SaveOver saveOverLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded,
