@@ -46,16 +46,28 @@ void emTamanho(PDFPrinter& pdf, const QString& texto, double x, double y, int ta
     pdf.PDFSetFont(fonte.codigo, fonte.tamanho, fonte.estilo);
 }
 
-} // namespace
-
-void textoCortado(PDFPrinter& pdf, const QString& texto, double x, double y, double limite,
-                  const Fonte& fonte) {
+// Draws the text at (x, y) in `fonte` when it fits before `limite`, as it
+// stands or without its closing blanks; otherwise draws nothing and gives
+// the room it has.
+std::optional<double> desenhaSeCouber(PDFPrinter& pdf, const QString& texto, double x, double y,
+                                      double limite, const Fonte& fonte) {
     pdf.PDFSetFont(fonte.codigo, fonte.tamanho, fonte.estilo);
     const double espaco = limite - x - pdf.PDFGetLeftMargin();
     if (const auto inteiro = cabeComoEsta(pdf, texto, fonte.tamanho, espaco)) {
         pdf.PDFTextOut(*inteiro, x, y);
-        return;
+        return std::nullopt;
     }
+    return espaco;
+}
+
+} // namespace
+
+void textoCortado(PDFPrinter& pdf, const QString& texto, double x, double y, double limite,
+                  const Fonte& fonte) {
+    const auto sobra = desenhaSeCouber(pdf, texto, x, y, limite, fonte);
+    if (!sobra)
+        return;
+    const double espaco = *sobra;
     qsizetype n = semBrancosNoFim(texto).size();
     while (n > 0 && largura(pdf, texto.left(n), fonte.tamanho) > espaco)
         --n;
@@ -66,14 +78,11 @@ void textoCortado(PDFPrinter& pdf, const QString& texto, double x, double y, dou
 
 void textoInteiro(PDFPrinter& pdf, const QString& texto, double x, double y, double limite,
                   const Fonte& fonte) {
-    pdf.PDFSetFont(fonte.codigo, fonte.tamanho, fonte.estilo);
-    const double espaco = limite - x - pdf.PDFGetLeftMargin();
-    if (const auto inteiro = cabeComoEsta(pdf, texto, fonte.tamanho, espaco)) {
-        pdf.PDFTextOut(*inteiro, x, y);
+    const auto espaco = desenhaSeCouber(pdf, texto, x, y, limite, fonte);
+    if (!espaco)
         return;
-    }
     const QString curto = semBrancosNoFim(texto);
-    emTamanho(pdf, curto, x, y, tamanhoQueCabe(pdf, curto, fonte.tamanho, espaco), fonte);
+    emTamanho(pdf, curto, x, y, tamanhoQueCabe(pdf, curto, fonte.tamanho, *espaco), fonte);
 }
 
 void desenha(PDFPrinter& pdf, const Linha& linha, double x, double y, const Fonte& fonte) {
