@@ -91,6 +91,11 @@ bool LoadedRow::holds(const Recordset& stored) const {
     return row_.holds(stored, stored.rowCount() - count, count);
 }
 
+Statement forUpdate(Statement read) {
+    read.sql += QStringLiteral(" for update");
+    return read;
+}
+
 SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded) {
     return compareStored(cn, stored, loaded);
 }

@@ -73,6 +73,10 @@ struct SaveOver {
     Recordset stored;
 };
 
+// `read` with the rows it reads locked until the transaction ends, as
+// checkLoaded wants them.
+Statement forUpdate(Statement read);
+
 // Inside a unit of work: reads `stored` (a SELECT ... FOR UPDATE of the rows
 // a save writes over) and tells whether they still are as loaded (Saved: the
 // save may write), with the rows as read.
