@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace formwidgets;
 
@@ -324,6 +325,13 @@ void BaixaForm::ativaPagamento(bool ativo) {
     for (QPushButton* b : meios)
         b->setEnabled(ativo);
     Command10->setEnabled(ativo && !txtNrRec->text().trimmed().isEmpty());
+}
+
+void BaixaForm::recusaItem(const dlg::Message& recusa, std::initializer_list<QLineEdit*> caixas) {
+    const auto semValor = std::find_if(caixas.begin(), caixas.end(), [](const QLineEdit* caixa) {
+        return !Decimal::parse(caixa->text(), false, Decimal::kAmount);
+    });
+    refuse(recusa, semValor != caixas.end() ? *semValor : *std::prev(caixas.end()));
 }
 
 void BaixaForm::mostraItem(int row, const QString& documento) {

@@ -7,6 +7,7 @@
 
 #include <QVector>
 #include <functional>
+#include <initializer_list>
 
 class AutoResize;
 class DataGrid;
@@ -131,6 +132,9 @@ protected:
     // The open list's row into the item frame, shown: its open value, no
     // interest or discount yet, and `documento`.
     void mostraItem(int row, const QString& documento);
+    // The item refused: the focus goes to the first of `caixas` that holds
+    // no amount, else to the last.
+    void recusaItem(const dlg::Message& recusa, std::initializer_list<QLineEdit*> caixas);
     // After the item of the row whose `coluna` holds `chave` was added: both
     // lists read again, and the frame shows that instalment while it still
     // has a balance, or the next open one.

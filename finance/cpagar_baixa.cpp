@@ -20,16 +20,6 @@ bool encerrado(db::Connection& cn, const QString& nrrec) {
                 .isEmpty();
 }
 
-// Closed, and no item of it still waiting to be settled: what a closing that
-// already went through leaves.
-bool encerradoDeTodo(db::Connection& cn, const QString& nrrec) {
-    return encerrado(cn, nrrec) &&
-           cn.query(QStringLiteral("select 1 from cpagar where nrrec = ? and pago = 'X' limit 1 "
-                                   "for update"),
-                    {nrrec})
-               .isEmpty();
-}
-
 } // namespace
 
 Statement itensDoRecibo(const QString& nrrec) {
@@ -91,10 +81,9 @@ std::optional<dlg::Message> estorna(db::Connection& cn, const QString& idlan,
 
 recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) {
     return {QStringLiteral("cpagar_recibos"),
-            [nrrec](db::Connection& cn) { return encerradoDeTodo(cn, nrrec); },
-            {QStringLiteral(
-                 "select coalesce(sum(vrpg), 0) as total from cpagar where nrrec = ? and pago = "
-                 "'X' for update"),
+            [nrrec](db::Connection& cn) { return encerrado(cn, nrrec); },
+            {QStringLiteral("select coalesce(sum(vrpg), 0) as total, count(*) as itens from cpagar "
+                            "where nrrec = ? and pago = 'X' for update"),
              {nrrec}},
             [nrrec, dtbx](db::Connection& cn) {
                 cn.execute(QStringLiteral("update cpagar set pago = 'S', vrab = 0, dtp = ? where "

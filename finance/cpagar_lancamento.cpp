@@ -25,7 +25,7 @@ bool outroDocumento(db::Connection& cn, const QString& nrdoc, qint64 cdfor, cons
 // The document's rows read again and locked until the transaction ends, so
 // no settlement or save slips in between; whether they are still as loaded.
 Resultado comoLidas(db::Connection& cn, const Chave& lido, const db::LoadedRows& linhas) {
-    switch (db::checkLoaded(cn, travadas(lido.nrdoc, lido.cdfor), linhas).outcome) {
+    switch (db::checkLoaded(cn, db::forUpdate(leitura(lido.nrdoc, lido.cdfor)), linhas).outcome) {
     case db::Overwrite::Saved:
         return Resultado::Gravado;
     case db::Overwrite::Changed:
@@ -128,7 +128,7 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
     const QDate dte = *dates::parseBr(doc.dte);
     return db::unitOfWork(cn, [&](db::Transaction& t) {
         if (modo == Gravacao::Nova) {
-            if (!cn.query(travadas(doc.nrdoc, cdfor)).isEmpty())
+            if (!cn.query(db::forUpdate(leitura(doc.nrdoc, cdfor))).isEmpty())
                 return Resultado::JaExiste;
         } else {
             if (const Resultado r = comoLidas(cn, lido, linhas); r != Resultado::Gravado)
@@ -212,12 +212,6 @@ Statement lista() {
 Statement leitura(const QString& nrdoc, qint64 cdfor) {
     return {QStringLiteral("select * from cpagar where nrdoc = ? and cdfor = ? order by parcela"),
             {nrdoc, cdfor}};
-}
-
-Statement travadas(const QString& nrdoc, qint64 cdfor) {
-    Statement s = leitura(nrdoc, cdfor);
-    s.sql += QStringLiteral(" for update");
-    return s;
 }
 
 bool travada(const QString& pago, const Decimal& vrpg) {

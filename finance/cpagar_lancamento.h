@@ -97,8 +97,6 @@ dlg::Message naoPodeExcluir();
 Statement lista();
 // The rows of one document, in instalment order.
 Statement leitura(const QString& nrdoc, qint64 cdfor);
-// The same, locked until the transaction ends.
-Statement travadas(const QString& nrdoc, qint64 cdfor);
 // Paid or inside a receipt: the entry leaves such a row alone.
 bool travada(const QString& pago, const Decimal& vrpg);
 

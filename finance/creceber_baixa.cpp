@@ -30,16 +30,6 @@ bool encerrado(db::Connection& cn, const QString& nrrec) {
                 .isEmpty();
 }
 
-// Closed, and no item of it still waiting to be settled: what a closing that
-// already went through leaves.
-bool encerradoDeTodo(db::Connection& cn, const QString& nrrec) {
-    return encerrado(cn, nrrec) &&
-           cn.query(QStringLiteral("select 1 from creceber_recibos where nrrec = ? and status = "
-                                   "'X' limit 1 for update"),
-                    {nrrec})
-               .isEmpty();
-}
-
 } // namespace
 
 Statement abertasDoCliente(qint64 cdcli) {
@@ -165,9 +155,9 @@ std::optional<dlg::Message> estorna(db::Connection& cn, qint64 id) {
 
 recibo::Fechamento fechamento(qint64 cdcli, const QString& nrrec, const QDate& dtbx) {
     return {QStringLiteral("creceber_recibos_mp"),
-            [nrrec](db::Connection& cn) { return encerradoDeTodo(cn, nrrec); },
-            {QStringLiteral("select coalesce(sum(vrpg), 0) as total from creceber_recibos where "
-                            "nrrec = ? and status = 'X' for update"),
+            [nrrec](db::Connection& cn) { return encerrado(cn, nrrec); },
+            {QStringLiteral("select coalesce(sum(vrpg), 0) as total, count(*) as itens from "
+                            "creceber_recibos where nrrec = ? and status = 'X' for update"),
              {nrrec}},
             [cdcli, nrrec, dtbx](db::Connection& cn) {
                 cn.execute(QStringLiteral("update creceber set pago = 'S' where cdcli = ? and vrab "

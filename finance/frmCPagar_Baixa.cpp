@@ -152,7 +152,7 @@ void frmCPagar_Baixa::DataGrid1_DblClick() {
 
 void frmCPagar_Baixa::Command15_Click() {
     if (const auto recusa = recibo::confereJuros(txtVRa->text(), txtVRj->text(), txtVRd->text())) {
-        refuse(*recusa, Decimal::parse(txtVRj->text(), false, Decimal::kAmount) ? txtVRd : txtVRj);
+        recusaItem(*recusa, {txtVRj, txtVRd});
         return;
     }
     CalculaTotal();

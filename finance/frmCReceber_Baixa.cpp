@@ -190,15 +190,7 @@ void frmCReceber_Baixa::Command15_Click() {
     txtVRpg->setText(caixas.recebido);
     txtVRt->setText(caixas.total);
     if (aviso) {
-        // The box it is about: the first that holds no amount, else the amount received.
-        QLineEdit* caixa = txtVRpg;
-        for (QLineEdit* b : {txtVRj, txtVRd, txtVRpg}) {
-            if (!Decimal::parse(b->text(), false, Decimal::kAmount)) {
-                caixa = b;
-                break;
-            }
-        }
-        refuse(*aviso, caixa);
+        recusaItem(*aviso, {txtVRj, txtVRd, txtVRpg});
         return;
     }
     // The client changed since: no receipt is shown to take the item.

@@ -289,15 +289,12 @@ void frmlancontas::txtcdfor_LostFocus() {
             return;
         }
     }
-    // Nothing under a number or supplier retyped over a stored document: it
-    // stays the one shown, so the save moves it (or refuses to) instead of
-    // storing it a second time.
-    if (r.isEmpty() && encontrado == QLatin1String("S") &&
-        lancamento::mudou(lido_, txtnrdoc->text(), txtcdfor->text()))
-        return;
-    // Nothing stored and nothing loaded: what is typed for the new document
-    // stays, as after a refusal that sent the user back to this box.
-    if (r.isEmpty() && encontrado != QLatin1String("S"))
+    // Nothing stored under what is typed: a new document keeps what was typed
+    // for it (as after a refusal that sent the user back to this box), and a
+    // stored one whose number or supplier was retyped stays the one shown, so
+    // the save moves it (or refuses to) instead of storing it a second time.
+    if (r.isEmpty() && (encontrado != QLatin1String("S") ||
+                        lancamento::mudou(lido_, txtnrdoc->text(), txtcdfor->text())))
         return;
     frmVCT->hide();
     txtDTe->setText(dates::toBr(QDate::currentDate()));

@@ -124,9 +124,12 @@ Baixa encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx,
         QStringLiteral("insert into %1 (nrrec,dtbx,cdmp,obs,valor,evcad) values (?,?,?,?,?,?)")
             .arg(fechamento.tabelaLinhas);
     return db::unitOfWork(cn, [&](db::Transaction& t) {
-        if (fechamento.encerrado(cn))
-            return Baixa::JaEncerrado;
+        const bool encerrado = fechamento.encerrado(cn);
         const db::Recordset total = cn.query(fechamento.totalDoRecibo);
+        // Closed, and no item of it still waiting to be settled: what a
+        // closing that already went through leaves.
+        if (encerrado && (total.isEmpty() || total.integer(QStringLiteral("itens")) == 0))
+            return Baixa::JaEncerrado;
         const Decimal doRecibo =
             total.isEmpty() ? Decimal() : total.decimal(QStringLiteral("total"));
         if (doRecibo.rounded(2) != soma(linhas))

@@ -83,7 +83,9 @@ struct Fechamento {
     QString tabelaLinhas; // cpagar_recibos, creceber_recibos_mp
     // Whether the receipt is closed, its rows locked.
     std::function<bool(db::Connection&)> encerrado;
-    Statement totalDoRecibo; // one row: the receipt's sum as "total", its rows locked
+    // One row: the sum of the receipt's items waiting to be settled as
+    // "total" and their count as "itens", those rows locked.
+    Statement totalDoRecibo;
     std::function<void(db::Connection&)> baixa;
 };
 enum class Baixa { Feita, JaEncerrado, Divergente };

@@ -25,11 +25,6 @@ Statement profileRows(const QString& name) {
     return {QStringLiteral("select * from perfilusuario where nmusuario = ?"), {db::text(name)}};
 }
 
-Statement locked(Statement s) {
-    s.sql += QStringLiteral(" for update");
-    return s;
-}
-
 std::vector<bool> allowedItems(db::Connection& cn, const QString& name, const QString& password,
                                const QStringList& items) {
     const db::Recordset r =
@@ -70,10 +65,11 @@ Stored find(db::Connection& cn, const QString& name, const QStringList& items) {
 db::Overwrite save(db::Connection& cn, const QString& name, const QString& password,
                    const Stored& loaded, const std::vector<ProfileEntry>& profile) {
     return db::unitOfWork(cn, [&](db::Transaction& transaction) {
-        const db::Overwrite user = db::checkLoaded(cn, locked(userRow(name)), loaded.user).outcome;
+        const db::Overwrite user =
+            db::checkLoaded(cn, db::forUpdate(userRow(name)), loaded.user).outcome;
         if (user != db::Overwrite::Saved)
             return user;
-        if (db::checkLoaded(cn, locked(profileRows(name)), loaded.profile).outcome !=
+        if (db::checkLoaded(cn, db::forUpdate(profileRows(name)), loaded.profile).outcome !=
             db::Overwrite::Saved)
             return db::Overwrite::Changed;
         if (loaded.exists)

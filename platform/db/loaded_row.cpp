@@ -15,29 +15,22 @@ QStringList columnNames(const Recordset& rows) {
     return names;
 }
 
-// The cells of `row` under `names`; none when a column is missing.
-std::optional<Cells> cellsAt(const Recordset& rows, qsizetype row, const QStringList& names) {
-    Cells out;
-    out.reserve(static_cast<std::size_t>(names.size()));
-    for (const QString& name : names) {
-        const int column = rows.columnIndex(name);
-        if (column < 0)
-            return std::nullopt;
-        if (rows.isNullAt(row, column))
-            out.emplace_back(std::nullopt);
-        else
-            out.emplace_back(rows.bytesAt(row, column));
-    }
-    return out;
-}
-
-std::vector<Cells> sortedRows(const Recordset& rows, const QStringList& names) {
-    std::vector<Cells> out;
-    for (qsizetype row = 0; row < rows.rowCount(); ++row) {
-        auto cells = cellsAt(rows, row, names);
-        if (!cells)
-            return {};
-        out.push_back(std::move(*cells));
+// Rows `first` to `first + count` of `rows`, each its cells under `names`,
+// sorted; none when a column is missing.
+std::vector<Cells> sortedRows(const Recordset& rows, const QStringList& names, qsizetype first,
+                              qsizetype count) {
+    std::vector<Cells> out(static_cast<std::size_t>(count));
+    for (qsizetype row = first; row < first + count; ++row) {
+        auto& cells = out[static_cast<std::size_t>(row - first)];
+        for (const QString& name : names) {
+            const int column = rows.columnIndex(name);
+            if (column < 0)
+                return {};
+            if (rows.isNullAt(row, column))
+                cells.emplace_back();
+            else
+                cells.emplace_back(rows.bytesAt(row, column));
+        }
     }
     std::sort(out.begin(), out.end());
     return out;
@@ -53,30 +46,6 @@ SaveOver compareStored(Connection& cn, const Statement& stored, const Loaded& lo
 
 } // namespace
 
-LoadedRow LoadedRow::none() {
-    LoadedRow out;
-    out.kind_ = Kind::NoRow;
-    return out;
-}
-
-LoadedRow LoadedRow::of(const Recordset& row) {
-    LoadedRow out;
-    if (row.eof() || row.position() < 0)
-        return out;
-    out.kind_ = Kind::Row;
-    out.names_ = columnNames(row);
-    out.cells_ = *cellsAt(row, row.position(), out.names_);
-    return out;
-}
-
-bool LoadedRow::holds(const Recordset& stored) const {
-    if (stored.isEmpty())
-        return kind_ == Kind::NoRow;
-    if (kind_ != Kind::Row)
-        return false;
-    return cellsAt(stored, stored.rowCount() - 1, names_) == cells_;
-}
-
 LoadedRows LoadedRows::none() {
     LoadedRows out;
     out.loaded_ = true;
@@ -84,17 +53,47 @@ LoadedRows LoadedRows::none() {
 }
 
 LoadedRows LoadedRows::of(const Recordset& rows) {
-    LoadedRows out;
-    out.loaded_ = true;
+    return of(rows, 0, rows.rowCount());
+}
+
+LoadedRows LoadedRows::of(const Recordset& rows, qsizetype first, qsizetype count) {
+    LoadedRows out = none();
     out.names_ = columnNames(rows);
-    out.rows_ = sortedRows(rows, out.names_);
+    out.rows_ = sortedRows(rows, out.names_, first, count);
     return out;
 }
 
 bool LoadedRows::holds(const Recordset& stored) const {
-    if (!loaded_ || stored.rowCount() != static_cast<qsizetype>(rows_.size()))
+    return holds(stored, 0, stored.rowCount());
+}
+
+bool LoadedRows::holds(const Recordset& stored, qsizetype first, qsizetype count) const {
+    if (!loaded_ || count != static_cast<qsizetype>(rows_.size()))
         return false;
-    return rows_.empty() || sortedRows(stored, names_) == rows_;
+    return rows_.empty() || sortedRows(stored, names_, first, count) == rows_;
+}
+
+LoadedRow LoadedRow::none() {
+    LoadedRow out;
+    out.row_ = LoadedRows::none();
+    return out;
+}
+
+LoadedRow LoadedRow::of(const Recordset& row) {
+    LoadedRow out;
+    if (!row.eof() && row.position() >= 0)
+        out.row_ = LoadedRows::of(row, row.position(), 1);
+    return out;
+}
+
+bool LoadedRow::holds(const Recordset& stored) const {
+    const qsizetype count = stored.isEmpty() ? 0 : 1;
+    return row_.holds(stored, stored.rowCount() - count, count);
+}
+
+Statement forUpdate(Statement read) {
+    read.sql += QStringLiteral(" for update");
+    return read;
 }
 
 SaveOver checkLoaded(Connection& cn, const Statement& stored, const LoadedRow& loaded) {

@@ -14,11 +14,36 @@ namespace db {
 // an empty text.
 using Cells = std::vector<std::optional<QByteArray>>;
 
-// A row as a window loaded it. A save writes over the stored row only while
-// it still holds every column as loaded, byte for byte and NULL for NULL: a
+// Rows as a window loaded them (a document's instalments, a user's profile),
+// every column of each. A save writes over the stored rows only while they
+// still hold every column as loaded, byte for byte and NULL for NULL: a
 // change stamp alone cannot tell apart two saves made in one second under one
 // user name, and the tables' case-blind comparison would miss a change of
-// letter case.
+// letter case. Their order does not matter: the same rows read again in
+// another order still hold.
+class LoadedRows {
+public:
+    // Nothing loaded: no stored rows are the ones loaded.
+    LoadedRows() = default;
+    // The window found no row; that holds while none is stored.
+    static LoadedRows none();
+    // Every row of `rows`; none read holds while none is stored.
+    static LoadedRows of(const Recordset& rows);
+
+    bool holds(const Recordset& stored) const;
+
+private:
+    friend class LoadedRow;
+    // Rows `first` to `first + count` of `rows`, loaded or compared.
+    static LoadedRows of(const Recordset& rows, qsizetype first, qsizetype count);
+    bool holds(const Recordset& stored, qsizetype first, qsizetype count) const;
+
+    bool loaded_ = false;
+    QStringList names_;
+    std::vector<Cells> rows_; // sorted
+};
+
+// One row as a window loaded it, compared as LoadedRows compares.
 class LoadedRow {
 public:
     // Nothing loaded: no stored row is the one loaded.
@@ -33,31 +58,7 @@ public:
     bool holds(const Recordset& stored) const;
 
 private:
-    enum class Kind { Nothing, NoRow, Row };
-    Kind kind_ = Kind::Nothing;
-    QStringList names_;
-    Cells cells_;
-};
-
-// Several rows as a window loaded them (a document's instalments, a user's
-// profile), every column of each, compared the way LoadedRow compares one.
-// Their order does not matter: the same rows read again in another order
-// still hold.
-class LoadedRows {
-public:
-    // Nothing loaded: no stored rows are the ones loaded.
-    LoadedRows() = default;
-    // The window found no row; that holds while none is stored.
-    static LoadedRows none();
-    // Every row of `rows`; none read holds while none is stored.
-    static LoadedRows of(const Recordset& rows);
-
-    bool holds(const Recordset& stored) const;
-
-private:
-    bool loaded_ = false;
-    QStringList names_;
-    std::vector<Cells> rows_; // sorted
+    LoadedRows row_; // none or one
 };
 
 enum class Overwrite {
@@ -71,6 +72,10 @@ struct SaveOver {
     // The rows as stored now: after the write when saved, else as found.
     Recordset stored;
 };
+
+// `read` with the rows it reads locked until the transaction ends, as
+// checkLoaded wants them.
+Statement forUpdate(Statement read);
 
 // Inside a unit of work: reads `stored` (a SELECT ... FOR UPDATE of the rows
 // a save writes over) and tells whether they still are as loaded (Saved: the

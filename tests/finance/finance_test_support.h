@@ -1,8 +1,11 @@
 #pragma once
 
+#include "finance/frmCPagar_BaixaPendente.h"
 #include "tests/support/database_test.h"
+#include "tests/support/modal.h"
 
 #include <QAbstractItemModel>
+#include <QListWidget>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -27,5 +30,14 @@ protected:
 };
 
 using testsupport::columnTexts;
+
+// The open receipts listed in a settlement window, the first one resumed.
+template <class Baixa> void resumeFirst(Baixa& f) {
+    testsupport::whenModal<frmCPagar_BaixaPendente>([](frmCPagar_BaixaPendente* p) {
+        p->List1->setCurrentRow(0);
+        p->List1_DblClick();
+    });
+    f.Command18_Click();
+}
 
 } // namespace fintest

@@ -275,11 +275,7 @@ TEST_F(CPagarBaixa, AReceiptClosedElsewhereTakesNoItemAndIsNotClosedAgain) {
     // Another window resumes the receipt and closes it.
     {
         frmCPagar_Baixa other;
-        testsupport::whenModal<frmCPagar_BaixaPendente>([](frmCPagar_BaixaPendente* p) {
-            p->List1->setCurrentRow(0);
-            p->List1_DblClick();
-        });
-        other.Command18_Click();
+        fintest::resumeFirst(other);
         pay(other, 1, QStringLiteral("100"));
         close(other);
         ASSERT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
@@ -389,12 +385,8 @@ TEST_F(CPagarBaixa, AnOpenReceiptIsResumed) {
     EXPECT_EQ(f.totalRecibo.toSql(2), QStringLiteral("130.00"));
     EXPECT_TRUE(f.txtNmFor->text().isEmpty());
     // While a receipt is in progress, resuming changes nothing.
-    testsupport::whenModal<frmCPagar_BaixaPendente>([](frmCPagar_BaixaPendente* p) {
-        p->List1->setCurrentRow(0);
-        p->List1_DblClick();
-    });
     f.txtNrRec->setText(QStringLiteral("OUTRO"));
-    f.Command18_Click();
+    fintest::resumeFirst(f);
     EXPECT_EQ(f.txtNrRec->text(), QStringLiteral("OUTRO"));
 }
 

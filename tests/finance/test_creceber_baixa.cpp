@@ -64,6 +64,13 @@ protected:
         f.txtVrMp->setText(amount);
         f.Command16_Click();
     }
+    // The first open instalment received for `amount`; the receipt paid in cash.
+    void receiveAndPay(frmCReceber_Baixa& f, const QString& amount,
+                       const QString& juros = QStringLiteral("0")) {
+        receive(f, 0, amount, juros);
+        f.Command14_Click();
+        pay(f, amount);
+    }
     void close(frmCReceber_Baixa& f) {
         dialogs.answer(dlg::Answer::Yes);
         f.Command10_Click();
@@ -294,9 +301,7 @@ TEST_F(CReceberBaixa, ReversalTakesBackExactlyWhatTheItemAdded) {
     instalment(kDoc1, 17, 0, QStringLiteral("100"));
     frmCReceber_Baixa f;
     start(f);
-    receive(f, 0, QStringLiteral("50"), QStringLiteral("10"));
-    f.Command14_Click();
-    pay(f, QStringLiteral("50"));
+    receiveAndPay(f, QStringLiteral("50"), QStringLiteral("10"));
     close(f);
     start(f);
     receive(f, 0, QStringLiteral("30"));
@@ -459,17 +464,11 @@ TEST_F(CReceberBaixa, AReceiptClosedElsewhereTakesNoItemAndIsNotClosedAgain) {
     instalment(kDoc2, 17, 30, QStringLiteral("100"));
     frmCReceber_Baixa f;
     start(f);
-    receive(f, 0, QStringLiteral("10"));
-    f.Command14_Click();
-    pay(f, QStringLiteral("10"));
+    receiveAndPay(f, QStringLiteral("10"));
     // Another window resumes the receipt and closes it.
     {
         frmCReceber_Baixa other;
-        testsupport::whenModal<frmCPagar_BaixaPendente>([](frmCPagar_BaixaPendente* p) {
-            p->List1->setCurrentRow(0);
-            p->List1_DblClick();
-        });
-        other.Command18_Click();
+        fintest::resumeFirst(other);
         pay(other, QStringLiteral("10"));
         close(other);
         ASSERT_EQ(dialogs.texts().last(), QStringLiteral("Baixa efetuada com sucesso!"));
@@ -528,9 +527,7 @@ TEST_F(CReceberBaixa, ClosingSettlesZeroBalancesAndIsAllOrNothing) {
     frmCReceber_Baixa f;
     start(f);
     EXPECT_NE(f.txtNrRec->text(), outro);
-    receive(f, 0, QStringLiteral("25"));
-    f.Command14_Click();
-    pay(f, QStringLiteral("25"));
+    receiveAndPay(f, QStringLiteral("25"));
     // A line typed, then the server refuses the settling: nothing stays.
     cn.execute(QStringLiteral("create trigger falha before update on creceber_recibos for each "
                               "row begin signal sqlstate '45000' set message_text = 'falhou'; "
@@ -569,9 +566,7 @@ TEST_F(CReceberBaixa, AClosingCutFromTheServerIsToldInTimeAndWritesNothing) {
     instalment(kDoc1, 17, 0, QStringLiteral("100"));
     frmCReceber_Baixa f;
     start(f);
-    receive(f, 0, QStringLiteral("100"));
-    f.Command14_Click();
-    pay(f, QStringLiteral("100"));
+    receiveAndPay(f, QStringLiteral("100"));
     cable.cutAt("set pago = 'S'");
     dialogs.clear();
     close(f);

@@ -32,6 +32,13 @@ protected:
             other.query(QStringLiteral("SELECT saldo FROM conta WHERE id <= 2 ORDER BY id"));
         return {r.textAt(0, 0), r.textAt(1, 0)};
     }
+    // A table whose text column takes NULL and compares blind to case.
+    void emptyFicha() {
+        cn.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS ficha (id INT PRIMARY KEY, nome "
+                                  "VARCHAR(20) NULL) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 "
+                                  "COLLATE=utf8mb4_general_ci"));
+        cn.execute(QStringLiteral("DELETE FROM ficha"));
+    }
     void add(Connection& c, int id, int value) {
         c.execute(QStringLiteral("UPDATE conta SET saldo = saldo + ? WHERE id = ?"),
                   {qint64(value), qint64(id)});
@@ -133,10 +140,7 @@ TEST_F(UnitOfWork, ALostConnectionEndsTheUnitWithNothingSaved) {
 // NULL is not empty text, and letter case and trailing blanks count, which
 // the table's own comparison ignores.
 TEST_F(UnitOfWork, SaveOverLoadedWritesOnlyOverTheRowAsLoaded) {
-    cn.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS ficha (id INT PRIMARY KEY, nome "
-                              "VARCHAR(20) NULL) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 "
-                              "COLLATE=utf8mb4_general_ci"));
-    cn.execute(QStringLiteral("DELETE FROM ficha"));
+    emptyFicha();
     cn.execute(QStringLiteral("INSERT INTO ficha VALUES (1, NULL)"));
     const Statement stored{QStringLiteral("SELECT * FROM ficha WHERE id = 1 FOR UPDATE"), {}};
     const auto nome = [this] {
@@ -188,9 +192,7 @@ TEST_F(UnitOfWork, SaveOverLoadedWritesOnlyOverTheRowAsLoaded) {
 // Several rows hold while the same rows, in any order, are stored as loaded;
 // a row changed, added or taken away does not.
 TEST_F(UnitOfWork, LoadedRowsHoldOnlyWhileEveryRowIsAsLoaded) {
-    cn.execute(QStringLiteral("CREATE TABLE IF NOT EXISTS ficha (id INT PRIMARY KEY, nome "
-                              "VARCHAR(20) NULL) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 "
-                              "COLLATE=utf8mb4_general_ci"));
+    emptyFicha();
     const auto outcome = [this](const db::LoadedRows& loaded) {
         db::Transaction t(cn);
         return db::checkLoaded(cn,
