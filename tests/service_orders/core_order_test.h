@@ -68,12 +68,13 @@ struct OrdemAlterada {
     const char* what;
     const char* change; // run on the other station's connection
     QString message;
+    bool gone; // the window then shows the order no more
 };
 inline const OrdemAlterada kConcluidaOuExcluida[] = {
     {"completed meanwhile", "update os_cab set ossit = '4'",
-     QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")},
+     QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!"), false},
     {"deleted meanwhile", "delete from os_cab",
-     QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE.")},
+     QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE."), true},
 };
 
 inline void press(QWidget* target, int key) {

@@ -143,7 +143,6 @@ TEST_F(QuoteWindow, NothingIsWrittenUnderAnOrderGoneOrCompleted) {
          }},
     };
     for (const auto& c : ordertest::kConcluidaOuExcluida) {
-        const bool gone = c.message.contains(QStringLiteral("NÃO ENCONTRADA"));
         for (const auto& [what, action] : actions) {
             SCOPED_TRACE(std::string(c.what) + ", " + what);
             cn.execute(QStringLiteral("delete from os_cab"));
@@ -159,15 +158,15 @@ TEST_F(QuoteWindow, NothingIsWrittenUnderAnOrderGoneOrCompleted) {
             EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
             EXPECT_EQ(rows(QStringLiteral("select qt, vu, pd from os_srv")),
                       QStringList{QStringLiteral("1.0000|10.0000|0.0000")});
-            EXPECT_EQ(form.txtOsNo->text().isEmpty(), gone);
-            EXPECT_EQ(form.txtNmCli->text().isEmpty(), gone);
-            EXPECT_EQ(form.Frame1->DataGrid1->model()->rowCount(), gone ? 0 : 1);
+            EXPECT_EQ(form.txtOsNo->text().isEmpty(), c.gone);
+            EXPECT_EQ(form.txtNmCli->text().isEmpty(), c.gone);
+            EXPECT_EQ(form.Frame1->DataGrid1->model()->rowCount(), c.gone ? 0 : 1);
             EXPECT_EQ(form.Frame1->lTL->text(),
                       QStringLiteral("SubTotal: R$ %1 Descontos: R$ 0,00 Total: R$ %1")
-                          .arg(gone ? QStringLiteral("0,00") : QStringLiteral("10,00")));
+                          .arg(c.gone ? QStringLiteral("0,00") : QStringLiteral("10,00")));
             if (QLatin1String(what) == QLatin1String("new line")) {
                 EXPECT_EQ(form.Frame1->txtDsSRV->text(),
-                          gone ? QString() : QStringLiteral("PINTURA"));
+                          c.gone ? QString() : QStringLiteral("PINTURA"));
             }
         }
     }
