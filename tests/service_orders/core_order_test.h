@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "service_orders/frmOS_GerFinan.h"
 #include "shell/shared_state.h"
 #include "tests/registers/register_test_support.h"
 
@@ -57,6 +59,14 @@ protected:
                                   "(?, '20240305100000', 'SERVIÇO', 'UN', ?, ?, ?)"),
                    {db::integer(osnr), *Decimal::fromSql(qt), *Decimal::fromSql(vu),
                     *Decimal::fromSql(pd)});
+    }
+    // In the plan window: `count` instalments from today, confirmed and saved.
+    void planoSalvo(frmOS_GerFinan* plan, const QString& count = QStringLiteral("1")) {
+        plan->txtQtParc->setText(count);
+        dialogs.answerInput(dates::toBr(QDate::currentDate()));
+        plan->txtQtParc_LostFocus();
+        dialogs.answer(dlg::Answer::Yes);
+        plan->cmdsalva_Click();
     }
 
     QTemporaryDir folder;

@@ -205,7 +205,6 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
 // instalment bills the total whole, and the order completes on it.
 TEST_F(ApprovedOrder, EveryFigureReadsTheSameToTheCent) {
     using amountcases::reais;
-    const QString hoje = dates::toBr(QDate::currentDate());
     for (const amountcases::Caso& c : amountcases::casos()) {
         SCOPED_TRACE(c.nome);
         for (const char* table : {"os_srv", "os_custos", "creceber"})
@@ -243,14 +242,10 @@ TEST_F(ApprovedOrder, EveryFigureReadsTheSameToTheCent) {
 
         QStringList plano;
         testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* w) {
-            w->txtDTe->setText(hoje);
-            w->txtQtParc->setText(QStringLiteral("1"));
-            dialogs.answerInput(hoje);
-            w->txtQtParc_LostFocus();
+            w->txtDTe->setText(dates::toBr(QDate::currentDate()));
+            planoSalvo(w);
             for (const QLineEdit* box : {w->txtnrdoc, w->txtVR[0]})
                 plano << Decimal::parse(box->text()).value_or(Decimal::fromInt(-1)).toBr(2);
-            dialogs.answer(dlg::Answer::Yes);
-            w->cmdsalva_Click();
         });
         ordertest::press(form.txtNmSol, Qt::Key_F6);
         EXPECT_EQ(plano, QStringList(2, QString::fromUtf8(c.total)));
@@ -502,11 +497,7 @@ TEST_F(ApprovedOrder, FunctionKeysOpenServicesCostsAndPlan) {
         handed = {plan->txtOsNR->text(), plan->txtnrdoc->text(), plan->txtcdfor->text(),
                   plan->txtnmfor->text(), plan->txtDTe->text()};
         plan->txtDTe->setText(dates::toBr(QDate::currentDate()));
-        plan->txtQtParc->setText(QStringLiteral("2"));
-        dialogs.answerInput(dates::toBr(QDate::currentDate()));
-        plan->txtQtParc_LostFocus();
-        dialogs.answer(dlg::Answer::Yes);
-        plan->cmdsalva_Click();
+        planoSalvo(plan, QStringLiteral("2"));
     });
     ordertest::press(form.txtNmSol, Qt::Key_F6);
     EXPECT_EQ(handed, (QStringList{QString::number(osnr), QStringLiteral("501"),

@@ -34,14 +34,6 @@ protected:
         form.txtOsNo_LostFocus();
     }
 
-    // One instalment due today, confirmed and saved.
-    void oneInstalment(frmOS_GerFinan* plan) {
-        plan->txtQtParc->setText(QStringLiteral("1"));
-        dialogs.answerInput(dates::toBr(QDate::currentDate()));
-        plan->txtQtParc_LostFocus();
-        dialogs.answer(dlg::Answer::Yes);
-        plan->cmdsalva_Click();
-    }
     QString stored(const char* column) {
         return value(QStringLiteral("select %1 from os_cab where osnr = ?").arg(column), {osnr});
     }
@@ -260,7 +252,7 @@ TEST_F(QuoteWindow, ApprovalNeedsASavedPlan) {
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(form.cboSit->currentIndex(), 2);
 
-    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) { oneInstalment(plan); });
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) { planoSalvo(plan); });
     form.Command1_Click();
     EXPECT_EQ(stored("ossit"), QStringLiteral("2"));
     EXPECT_EQ(shared::gRetorno, QString());
@@ -279,7 +271,7 @@ TEST_F(QuoteWindow, ApprovalIsAllOrNothing) {
     auto approve = [&] {
         form.cboSit->setCurrentIndex(2);
         testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) {
-            oneInstalment(plan);
+            planoSalvo(plan);
             if (plan->isVisible())
                 plan->close();
         });
@@ -354,7 +346,7 @@ TEST_F(QuoteWindow, ApprovalOfAnOrderGone) {
         if (m.text == QLatin1String("Confirma?"))
             cn.execute(QStringLiteral("delete from os_cab where osnr = ?"), {other});
     });
-    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) { oneInstalment(plan); });
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) { planoSalvo(plan); });
     during.Command1_Click();
     dialogs.onMessage({});
     EXPECT_EQ(dialogs.texts(), (QStringList{QStringLiteral("Confirma?"), gone}));
