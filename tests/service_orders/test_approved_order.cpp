@@ -227,9 +227,7 @@ TEST_F(ApprovedOrder, EveryFigureReadsTheSameToTheCent) {
         for (QWidget* janela : std::initializer_list<QWidget*>{&servicos, &custos}) {
             janela->findChild<QLineEdit*>(QStringLiteral("txtOsNr"))
                 ->setText(QString::number(osnr));
-            janela->show();
-            QApplication::setActiveWindow(janela);
-            QApplication::processEvents();
+            testsupport::activate(janela);
         }
         EXPECT_EQ(servicos.Frame1->lTL->text(), QStringLiteral("SubTotal: ") + reais(c.subtotal) +
                                                     QStringLiteral(" Descontos: ") +
