@@ -26,12 +26,17 @@ std::int64_t checked(i128 v) {
     return *raw;
 }
 
-std::optional<Decimal> within(i128 raw, Decimal::Range range) {
-    const auto r = held(raw);
+// The decimal of `raw` ten-thousandths; none without one or past what it holds.
+std::optional<Decimal> decimalOf(std::optional<i128> raw) {
+    const auto r = raw ? held(*raw) : std::nullopt;
     if (!r)
         return std::nullopt;
-    const Decimal d = Decimal::fromRaw(*r);
-    if (!d.fits(range))
+    return Decimal::fromRaw(*r);
+}
+
+std::optional<Decimal> within(i128 raw, Decimal::Range range) {
+    const auto d = decimalOf(raw);
+    if (!d || !d->fits(range))
         return std::nullopt;
     return d;
 }
@@ -43,24 +48,7 @@ std::optional<Decimal> compose(bool negative, QStringView whole, QStringView fra
         return std::nullopt;
     if (whole.size() > 15)
         return std::nullopt;
-    i128 units = 0;
-    for (QChar c : whole)
-        units = units * 10 + c.digitValue();
-    i128 frac = 0;
-    const int kept = static_cast<int>(std::min<qsizetype>(fraction.size(), 18));
-    for (int i = 0; i < kept; ++i)
-        frac = frac * 10 + fraction.at(i).digitValue();
-    i128 raw = units * Decimal::kScale;
-    if (kept <= Decimal::kPlaces)
-        raw += frac * pow10(Decimal::kPlaces - kept);
-    else
-        raw += divRound(frac, pow10(kept - Decimal::kPlaces));
-    if (negative)
-        raw = -raw;
-    const auto r = held(raw);
-    if (!r)
-        return std::nullopt;
-    return Decimal::fromRaw(*r);
+    return decimalOf(wide::fromDigits(negative, whole, fraction, Decimal::kPlaces));
 }
 
 // Digits or nothing: a whole part or a fraction may be left out.
@@ -149,18 +137,7 @@ std::optional<Decimal> Decimal::parse(const QString& typed, bool allowCurrency, 
 }
 
 std::optional<Decimal> Decimal::fromSql(const QString& text) {
-    QStringView s = QStringView(text).trimmed();
-    bool negative = false;
-    if (s.startsWith(QLatin1Char('-'))) {
-        negative = true;
-        s = s.mid(1);
-    }
-    const qsizetype point = s.indexOf(QLatin1Char('.'));
-    const QStringView whole = point >= 0 ? s.left(point) : s;
-    const QStringView fraction = point >= 0 ? s.mid(point + 1) : QStringView();
-    if (!allDigits(whole) || !allDigits(fraction))
-        return std::nullopt;
-    return compose(negative, whole, fraction);
+    return decimalOf(wide::fromText(text, kPlaces).value);
 }
 
 Decimal Decimal::rounded(int places) const {

@@ -2,7 +2,6 @@
 
 #include "platform/db/db_error.h"
 #include "platform/db/recordset.h"
-#include "platform/digits.h"
 
 namespace ordertotals {
 
@@ -15,8 +14,6 @@ constexpr int kCasas = 3 * Decimal::kPlaces + 2;
 // A product of two four-place values has eight places.
 const i128 kDoProduto = wide::pow10(kCasas - 2 * Decimal::kPlaces);
 const i128 kCentavo = wide::pow10(kCasas - 2);
-// The most places a server's DECIMAL has.
-constexpr int kCasasDoServidor = 38;
 
 // Each none past 128 bits, or when a factor or term is.
 using Wide = std::optional<i128>;
@@ -67,31 +64,12 @@ void SomaExata::adiciona(Decimal a, Decimal b, Decimal percentual) {
 }
 
 bool SomaExata::adicionaDoServidor(const QString& texto, int deslocamento) {
-    QStringView s = QStringView(texto).trimmed();
-    if (s.isEmpty())
+    if (texto.trimmed().isEmpty())
         return true;
-    const bool negativo = s.startsWith(QLatin1Char('-'));
-    if (negativo)
-        s = s.mid(1);
-    const qsizetype ponto = s.indexOf(QLatin1Char('.'));
-    const QStringView inteira = ponto >= 0 ? s.left(ponto) : s;
-    const QStringView fracao = ponto >= 0 ? s.mid(ponto + 1) : QStringView();
-    const int casas = static_cast<int>(fracao.size()) + deslocamento;
-    if ((inteira.isEmpty() && fracao.isEmpty()) || (!inteira.isEmpty() && !isDigits(inteira)) ||
-        (!fracao.isEmpty() && !isDigits(fracao)) || casas > kCasas + kCasasDoServidor)
+    const wide::Parsed lido = wide::fromText(texto, kCasas - deslocamento);
+    if (!lido.isNumber)
         return false;
-    Wide v = 0;
-    for (const QStringView parte : {inteira, fracao}) {
-        for (QChar c : parte)
-            v = mais(vezes(v, 10), c.digitValue());
-    }
-    // Sums of four-place columns have no places past fourteen; any other
-    // rounds there, half away from zero.
-    if (v && casas > kCasas)
-        v = wide::divRound(*v, wide::pow10(casas - kCasas));
-    else
-        v = vezes(v, wide::pow10(kCasas - casas));
-    guarda(negativo ? menos(valor_, v) : mais(valor_, v));
+    guarda(mais(valor_, lido.value));
     return true;
 }
 

@@ -24,9 +24,9 @@ public:
     // Adds a × b × percentual / 100.
     void adiciona(Decimal a, Decimal b, Decimal percentual);
     // Adds a sum the server computed in its exact DECIMAL arithmetic, as the
-    // text it sends ("-1234.56780000"), divided by 10^`deslocamento`. An
-    // empty text (a NULL sum) adds nothing; false, adding nothing, for a text
-    // that is no such number.
+    // text it sends ("-1234.56780000"), divided by 10^`deslocamento` (0 to
+    // 14). An empty text (a NULL sum) adds nothing; false, adding nothing,
+    // for a text that is no such number.
     bool adicionaDoServidor(const QString& texto, int deslocamento = 0);
     SomaExata& operator+=(const SomaExata& outra);
     SomaExata& operator-=(const SomaExata& outra);

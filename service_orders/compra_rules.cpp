@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/digits.h"
 #include "platform/moeda.h"
+#include "platform/wide_integer.h"
 #include "registers/audit_stamp.h"
 #include "registers/insumo_rules.h"
 #include "registers/register_codes.h"
@@ -40,18 +41,7 @@ bool acumula(Decimal& acc, std::optional<Decimal> value, Decimal::Range range) {
 
 // a x b / c rounded half away from zero, exactly; none beyond a quantity.
 std::optional<Decimal> proporcao(Decimal a, Decimal b, Decimal c) {
-    __int128 n = static_cast<__int128>(a.raw()) * b.raw();
-    __int128 d = c.raw();
-    if (d < 0) {
-        n = -n;
-        d = -d;
-    }
-    __int128 q = n / d;
-    const __int128 r = n % d;
-    if (r * 2 >= d)
-        ++q;
-    else if (-r * 2 >= d)
-        --q;
+    const wide::i128 q = wide::divRound(wide::i128(a.raw()) * b.raw(), c.raw());
     if (q > INT64_MAX || q < INT64_MIN)
         return std::nullopt;
     const Decimal out = Decimal::fromRaw(static_cast<std::int64_t>(q));

@@ -76,7 +76,7 @@ private:
 
     QString primeiraAtivacao_ = QStringLiteral("N");
     // The plan's rows as read: a save finding them changed writes nothing.
-    QList<receivables::LinhaLida> linhas_;
+    db::LoadedRows linhas_ = db::LoadedRows::none();
     // The instalments as read, and those received on: a new plan keeps
     // these and their schedule.
     QList<receivables::ParcelaLida> lidas_;

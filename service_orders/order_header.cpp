@@ -73,8 +73,7 @@ std::optional<dlg::Message> escreve(db::Connection& connection, const Gravacao& 
                               {db::text(receivables::refdoc(header.osnr))}};
         db::Recordset rows = connection.query(plano);
         for (rows.moveFirst(); !rows.eof(); rows.moveNext())
-            if (!rows.decimal(QStringLiteral("vrpg")).isZero() ||
-                rows.text(QStringLiteral("pago")) == QLatin1String("S"))
+            if (receivables::recebida(rows))
                 return clienteComRecebimento();
         connection.execute(QStringLiteral("update creceber set cdcli = ? where refdoc = ?"),
                            {db::integer(header.cdcli), db::text(receivables::refdoc(header.osnr))});

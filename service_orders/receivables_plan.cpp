@@ -36,25 +36,6 @@ std::variant<Decimal, parcelas::Recusa> confereParcela(ParcelaDigitada& parcela,
     return valor->rounded(2);
 }
 
-LinhaLida linhaLida(const db::Recordset& row) {
-    auto valor = [&row](const char* column) { return row.decimal(QLatin1String(column)); };
-    return {row.text(QStringLiteral("nrdoc")),
-            row.integer(QStringLiteral("cdcli")),
-            row.date(QStringLiteral("dtv")),
-            valor("vrorig"),
-            valor("vrpg"),
-            valor("vrab"),
-            valor("juros"),
-            valor("descontos"),
-            row.text(QStringLiteral("pago"))};
-}
-
-QList<LinhaLida> porChave(QList<LinhaLida> linhas) {
-    std::sort(linhas.begin(), linhas.end(),
-              [](const LinhaLida& a, const LinhaLida& b) { return a.nrdoc < b.nrdoc; });
-    return linhas;
-}
-
 // A total the plan cannot reach: below the money received, or below what
 // the received instalments hold, whose value stays in the plan until their
 // receipts are reversed.
@@ -92,8 +73,9 @@ std::optional<std::pair<QDate, int>> inicioDoPlano(const QList<ParcelaLida>& lid
 
 } // namespace
 
-bool LinhaLida::recebida() const {
-    return !vrpg.isZero() || pago == QLatin1String("S");
+bool recebida(const db::Recordset& row) {
+    return !row.decimal(QStringLiteral("vrpg")).isZero() ||
+           row.text(QStringLiteral("pago")) == QLatin1String("S");
 }
 
 dlg::Message planoAlterado() {
@@ -144,20 +126,20 @@ PlanoLido le(db::Connection& connection, qint64 osnr) {
         QStringLiteral("select * from creceber where refdoc = ? order by dtv, nrdoc"),
         {db::text(refdoc(osnr))});
     PlanoLido plano;
+    plano.linhas = db::LoadedRows::of(rows);
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         if (!plano.emissao)
             plano.emissao = rows.date(QStringLiteral("dte"));
-        const LinhaLida linha = linhaLida(rows);
-        plano.linhas.append(linha);
-        plano.recebido += linha.vrpg;
-        if (!ehParcela(linha.nrdoc))
+        plano.recebido += rows.decimal(QStringLiteral("vrpg"));
+        const QString key = rows.text(QStringLiteral("nrdoc"));
+        if (!ehParcela(key))
             continue;
         if (plano.parcelas.isEmpty())
-            plano.quantidade = linha.nrdoc.right(3).toInt();
-        plano.parcelas.append({linha.nrdoc, linha.vrorig, linha.dtv, linha.recebida()});
+            plano.quantidade = key.right(3).toInt();
+        plano.parcelas.append({key, rows.decimal(QStringLiteral("vrorig")),
+                               rows.date(QStringLiteral("dtv")), recebida(rows)});
     }
     plano.quantidade = std::max(plano.quantidade, static_cast<int>(plano.parcelas.size()));
-    plano.linhas = porChave(plano.linhas);
     return plano;
 }
 
@@ -260,14 +242,9 @@ std::variant<PlanoGravacao, parcelas::Recusa> confere(PlanoDigitado& plano, cons
 }
 
 orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plano,
-                           const QList<LinhaLida>& linhas, const QString& stamp,
+                           const db::LoadedRows& linhas, const QString& stamp,
                            const Aprovacao* aprovacao) {
     const QString ref = refdoc(plano.osnr);
-    QSet<QString> mantidas;
-    for (const LinhaLida& l : linhas)
-        if (l.recebida())
-            mantidas.insert(l.nrdoc);
-    const QList<LinhaLida> esperadas = porChave(linhas);
     return db::unitOfWork(connection, [&](db::Transaction& transaction) {
         orderheader::Gravado out{{db::Overwrite::Saved, {}}, {}};
         // The order first: gone, completed, or its header saved elsewhere
@@ -279,15 +256,18 @@ orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plan
             if (out.salvo.outcome != db::Overwrite::Saved)
                 return out;
         }
-        db::Recordset rows = connection.query(
-            QStringLiteral("select * from creceber where refdoc = ? for update"), {db::text(ref)});
-        QList<LinhaLida> agora;
-        for (rows.moveFirst(); !rows.eof(); rows.moveNext())
-            agora.append(linhaLida(rows));
-        if (porChave(agora) != esperadas) {
+        db::SaveOver lidas = db::checkLoaded(
+            connection,
+            {QStringLiteral("select * from creceber where refdoc = ? for update"), {db::text(ref)}},
+            linhas);
+        if (lidas.outcome != db::Overwrite::Saved) {
             out.recusa = planoAlterado();
             return out;
         }
+        QSet<QString> mantidas;
+        for (lidas.stored.moveFirst(); !lidas.stored.eof(); lidas.stored.moveNext())
+            if (recebida(lidas.stored))
+                mantidas.insert(lidas.stored.text(QStringLiteral("nrdoc")));
         if (aprovacao &&
             (out.recusa = orderheader::escreve(connection, aprovacao->cabecalho, out.salvo.stored)))
             return out;

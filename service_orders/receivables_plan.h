@@ -36,19 +36,9 @@ std::optional<QDate> data(const QString& typed);
 // A first due date more than ten days before today.
 bool muitoRetroativo(const QDate& primeiro, const QDate& hoje);
 
-// A row of the order's plan as read: what a save compares with the stored
-// row, so a plan saved or received on meanwhile is not written over.
-struct LinhaLida {
-    QString nrdoc;
-    qint64 cdcli = 0;
-    std::optional<QDate> dtv;
-    Decimal vrorig, vrpg, vrab, juros, descontos;
-    QString pago;
-    // Money was received on it (vrpg not 0, or settled): a save never
-    // deletes or rewrites it.
-    bool recebida() const;
-    bool operator==(const LinhaLida&) const = default;
-};
+// Money was received on the current row of the order's plan (vrpg not 0,
+// or settled): a save never deletes or rewrites it.
+bool recebida(const db::Recordset& row);
 
 struct ParcelaLida {
     QString nrdoc;
@@ -64,8 +54,10 @@ struct PlanoLido {
     QList<ParcelaLida> parcelas;
     // Received on the instalments plus what an earlier save carried over.
     Decimal recebido;
-    // Every row of the order, the carried one included, by key.
-    QList<LinhaLida> linhas;
+    // Every row of the order as read, the carried one included: a save
+    // writes only while they are unchanged, so a plan saved or received on
+    // meanwhile is not written over.
+    db::LoadedRows linhas = db::LoadedRows::none();
 };
 PlanoLido le(db::Connection& connection, qint64 osnr);
 // What received instalments hold: their vrorig, which stays in the plan.
@@ -139,7 +131,7 @@ struct Aprovacao {
 // completed, when the approval's header is no longer as loaded (`Changed`),
 // or when the plan's rows are no longer those the window read (`linhas`).
 orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plano,
-                           const QList<LinhaLida>& linhas, const QString& stamp,
+                           const db::LoadedRows& linhas, const QString& stamp,
                            const Aprovacao* aprovacao = nullptr);
 
 // The refusal of a save over a plan another station changed.

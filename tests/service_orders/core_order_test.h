@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "service_orders/frmOS_GerFinan.h"
 #include "shell/shared_state.h"
 #include "tests/registers/register_test_support.h"
 
@@ -58,6 +60,14 @@ protected:
                    {db::integer(osnr), *Decimal::fromSql(qt), *Decimal::fromSql(vu),
                     *Decimal::fromSql(pd)});
     }
+    // In the plan window: `count` instalments from today, confirmed and saved.
+    void planoSalvo(frmOS_GerFinan* plan, const QString& count = QStringLiteral("1")) {
+        plan->txtQtParc->setText(count);
+        dialogs.answerInput(dates::toBr(QDate::currentDate()));
+        plan->txtQtParc_LostFocus();
+        dialogs.answer(dlg::Answer::Yes);
+        plan->cmdsalva_Click();
+    }
 
     QTemporaryDir folder;
 };
@@ -68,12 +78,13 @@ struct OrdemAlterada {
     const char* what;
     const char* change; // run on the other station's connection
     QString message;
+    bool gone; // the window then shows the order no more
 };
 inline const OrdemAlterada kConcluidaOuExcluida[] = {
     {"completed meanwhile", "update os_cab set ossit = '4'",
-     QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")},
+     QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!"), false},
     {"deleted meanwhile", "delete from os_cab",
-     QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE.")},
+     QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE."), true},
 };
 
 inline void press(QWidget* target, int key) {

@@ -205,7 +205,6 @@ TEST_F(ApprovedOrder, CompletionNeedsThePlanToMatchTheServices) {
 // instalment bills the total whole, and the order completes on it.
 TEST_F(ApprovedOrder, EveryFigureReadsTheSameToTheCent) {
     using amountcases::reais;
-    const QString hoje = dates::toBr(QDate::currentDate());
     for (const amountcases::Caso& c : amountcases::casos()) {
         SCOPED_TRACE(c.nome);
         for (const char* table : {"os_srv", "os_custos", "creceber"})
@@ -228,9 +227,7 @@ TEST_F(ApprovedOrder, EveryFigureReadsTheSameToTheCent) {
         for (QWidget* janela : std::initializer_list<QWidget*>{&servicos, &custos}) {
             janela->findChild<QLineEdit*>(QStringLiteral("txtOsNr"))
                 ->setText(QString::number(osnr));
-            janela->show();
-            QApplication::setActiveWindow(janela);
-            QApplication::processEvents();
+            testsupport::activate(janela);
         }
         EXPECT_EQ(servicos.Frame1->lTL->text(), QStringLiteral("SubTotal: ") + reais(c.subtotal) +
                                                     QStringLiteral(" Descontos: ") +
@@ -243,14 +240,10 @@ TEST_F(ApprovedOrder, EveryFigureReadsTheSameToTheCent) {
 
         QStringList plano;
         testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* w) {
-            w->txtDTe->setText(hoje);
-            w->txtQtParc->setText(QStringLiteral("1"));
-            dialogs.answerInput(hoje);
-            w->txtQtParc_LostFocus();
+            w->txtDTe->setText(dates::toBr(QDate::currentDate()));
+            planoSalvo(w);
             for (const QLineEdit* box : {w->txtnrdoc, w->txtVR[0]})
                 plano << Decimal::parse(box->text()).value_or(Decimal::fromInt(-1)).toBr(2);
-            dialogs.answer(dlg::Answer::Yes);
-            w->cmdsalva_Click();
         });
         ordertest::press(form.txtNmSol, Qt::Key_F6);
         EXPECT_EQ(plano, QStringList(2, QString::fromUtf8(c.total)));
@@ -379,9 +372,10 @@ TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
         const char* name;
         std::function<void(frmOs_MNT&)> change;
         QString message;
+        bool gone = false;
     };
     const QString incompleto = QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!");
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {"no requester", [](frmOs_MNT& f) { f.txtNmSol->setText(QStringLiteral(" ")); },
          incompleto},
         {"no such client", [](frmOs_MNT& f) { f.txtCdCli->setText(QStringLiteral("99")); },
@@ -390,13 +384,11 @@ TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
          [](frmOs_MNT& f) { f.txtCdVen->setText(QStringLiteral("1A")); }, incompleto},
         {"date that does not exist",
          [](frmOs_MNT& f) { f.txtDt->setText(QStringLiteral("31/02/2026")); }, incompleto},
-        {"order completed meanwhile",
-         [this](frmOs_MNT&) { cn.execute(QStringLiteral("update os_cab set ossit = '4'")); },
-         QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!")},
-        {"order deleted meanwhile",
-         [this](frmOs_MNT&) { cn.execute(QStringLiteral("delete from os_cab")); },
-         QStringLiteral("--- ERRO --- ORDEM NÃO ENCONTRADA! CONSULTE NOVAMENTE.")},
     };
+    for (const auto& c : ordertest::kConcluidaOuExcluida)
+        cases.push_back({c.what,
+                         [this, &c](frmOs_MNT&) { cn.execute(QString::fromLatin1(c.change)); },
+                         c.message, c.gone});
     servico(osnr, QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("0"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -411,11 +403,10 @@ TEST_F(ApprovedOrder, HeaderThatCannotBeStored) {
         EXPECT_EQ(dialogs.messages().front().text, c.message);
         EXPECT_NE(stored("nmsol"), QStringLiteral("OUTRO"));
         // An order gone is no longer shown; any other stays as typed.
-        const bool gone = c.message.contains(QStringLiteral("NÃO ENCONTRADA"));
-        EXPECT_EQ(form.txtOsNo->text().isEmpty(), gone);
-        EXPECT_EQ(form.txtNmSol->text().isEmpty(), gone);
+        EXPECT_EQ(form.txtOsNo->text().isEmpty(), c.gone);
+        EXPECT_EQ(form.txtNmSol->text().isEmpty(), c.gone);
         EXPECT_EQ(form.cmdSRV->text(),
-                  gone ? QStringLiteral("R$ 0,00") : QStringLiteral("R$ 10,00"));
+                  c.gone ? QStringLiteral("R$ 0,00") : QStringLiteral("R$ 10,00"));
     }
 }
 
@@ -504,11 +495,7 @@ TEST_F(ApprovedOrder, FunctionKeysOpenServicesCostsAndPlan) {
         handed = {plan->txtOsNR->text(), plan->txtnrdoc->text(), plan->txtcdfor->text(),
                   plan->txtnmfor->text(), plan->txtDTe->text()};
         plan->txtDTe->setText(dates::toBr(QDate::currentDate()));
-        plan->txtQtParc->setText(QStringLiteral("2"));
-        dialogs.answerInput(dates::toBr(QDate::currentDate()));
-        plan->txtQtParc_LostFocus();
-        dialogs.answer(dlg::Answer::Yes);
-        plan->cmdsalva_Click();
+        planoSalvo(plan, QStringLiteral("2"));
     });
     ordertest::press(form.txtNmSol, Qt::Key_F6);
     EXPECT_EQ(handed, (QStringList{QString::number(osnr), QStringLiteral("501"),

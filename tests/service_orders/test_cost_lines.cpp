@@ -133,10 +133,9 @@ TEST_F(CostLines, NoLineUnderAnOrderGoneOrCompleted) {
         EXPECT_EQ(dialogs.messages()[0].text, c.message);
         EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("ATENÇÃO"));
         EXPECT_EQ(count(QStringLiteral("os_custos")), 0);
-        const bool gone = c.message.contains(QStringLiteral("NÃO ENCONTRADA"));
-        EXPECT_EQ(form->txtDsSRV->text(), gone ? QString() : QStringLiteral("TINTA ACRÍLICA"));
-        EXPECT_EQ(form->txtQt->text(), gone ? QString() : QStringLiteral("2"));
-        EXPECT_EQ(form->txtOsNr->text().isEmpty(), gone);
+        EXPECT_EQ(form->txtDsSRV->text(), c.gone ? QString() : QStringLiteral("TINTA ACRÍLICA"));
+        EXPECT_EQ(form->txtQt->text(), c.gone ? QString() : QStringLiteral("2"));
+        EXPECT_EQ(form->txtOsNr->text().isEmpty(), c.gone);
         EXPECT_TRUE(form->Frame1->isEnabled());
     }
 }

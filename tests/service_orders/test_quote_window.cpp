@@ -34,14 +34,6 @@ protected:
         form.txtOsNo_LostFocus();
     }
 
-    // One instalment due today, confirmed and saved.
-    void oneInstalment(frmOS_GerFinan* plan) {
-        plan->txtQtParc->setText(QStringLiteral("1"));
-        dialogs.answerInput(dates::toBr(QDate::currentDate()));
-        plan->txtQtParc_LostFocus();
-        dialogs.answer(dlg::Answer::Yes);
-        plan->cmdsalva_Click();
-    }
     QString stored(const char* column) {
         return value(QStringLiteral("select %1 from os_cab where osnr = ?").arg(column), {osnr});
     }
@@ -143,7 +135,6 @@ TEST_F(QuoteWindow, NothingIsWrittenUnderAnOrderGoneOrCompleted) {
          }},
     };
     for (const auto& c : ordertest::kConcluidaOuExcluida) {
-        const bool gone = c.message.contains(QStringLiteral("NÃO ENCONTRADA"));
         for (const auto& [what, action] : actions) {
             SCOPED_TRACE(std::string(c.what) + ", " + what);
             cn.execute(QStringLiteral("delete from os_cab"));
@@ -159,15 +150,15 @@ TEST_F(QuoteWindow, NothingIsWrittenUnderAnOrderGoneOrCompleted) {
             EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
             EXPECT_EQ(rows(QStringLiteral("select qt, vu, pd from os_srv")),
                       QStringList{QStringLiteral("1.0000|10.0000|0.0000")});
-            EXPECT_EQ(form.txtOsNo->text().isEmpty(), gone);
-            EXPECT_EQ(form.txtNmCli->text().isEmpty(), gone);
-            EXPECT_EQ(form.Frame1->DataGrid1->model()->rowCount(), gone ? 0 : 1);
+            EXPECT_EQ(form.txtOsNo->text().isEmpty(), c.gone);
+            EXPECT_EQ(form.txtNmCli->text().isEmpty(), c.gone);
+            EXPECT_EQ(form.Frame1->DataGrid1->model()->rowCount(), c.gone ? 0 : 1);
             EXPECT_EQ(form.Frame1->lTL->text(),
                       QStringLiteral("SubTotal: R$ %1 Descontos: R$ 0,00 Total: R$ %1")
-                          .arg(gone ? QStringLiteral("0,00") : QStringLiteral("10,00")));
+                          .arg(c.gone ? QStringLiteral("0,00") : QStringLiteral("10,00")));
             if (QLatin1String(what) == QLatin1String("new line")) {
                 EXPECT_EQ(form.Frame1->txtDsSRV->text(),
-                          gone ? QString() : QStringLiteral("PINTURA"));
+                          c.gone ? QString() : QStringLiteral("PINTURA"));
             }
         }
     }
@@ -261,7 +252,7 @@ TEST_F(QuoteWindow, ApprovalNeedsASavedPlan) {
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(form.cboSit->currentIndex(), 2);
 
-    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) { oneInstalment(plan); });
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) { planoSalvo(plan); });
     form.Command1_Click();
     EXPECT_EQ(stored("ossit"), QStringLiteral("2"));
     EXPECT_EQ(shared::gRetorno, QString());
@@ -280,7 +271,7 @@ TEST_F(QuoteWindow, ApprovalIsAllOrNothing) {
     auto approve = [&] {
         form.cboSit->setCurrentIndex(2);
         testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) {
-            oneInstalment(plan);
+            planoSalvo(plan);
             if (plan->isVisible())
                 plan->close();
         });
@@ -355,7 +346,7 @@ TEST_F(QuoteWindow, ApprovalOfAnOrderGone) {
         if (m.text == QLatin1String("Confirma?"))
             cn.execute(QStringLiteral("delete from os_cab where osnr = ?"), {other});
     });
-    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) { oneInstalment(plan); });
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) { planoSalvo(plan); });
     during.Command1_Click();
     dialogs.onMessage({});
     EXPECT_EQ(dialogs.texts(), (QStringList{QStringLiteral("Confirma?"), gone}));
