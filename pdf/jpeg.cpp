@@ -26,10 +26,6 @@ int ReadWord(const QByteArray& bytes, qsizetype position) {
     return ByteAt(bytes, position) * 256 + ByteAt(bytes, position + 1);
 }
 
-QByteArray WordHex(const QByteArray& bytes, qsizetype position) {
-    return QByteArray::number(ReadWord(bytes, position), 16).toUpper().rightJustified(4, '0');
-}
-
 // Every start-of-frame marker; only the first three make a picture PDF
 // readers draw: baseline, extended and progressive, with Huffman coding.
 // The others are lossless, hierarchical or arithmetic-coded.
@@ -38,6 +34,8 @@ bool IsStartOfFrame(int marker) {
            marker != 0xFFCC;
 }
 
+constexpr int kStartOfImage = 0xFFD8;
+constexpr int kEndOfImage = 0xFFD9;
 constexpr int kStartOfScan = 0xFFDA;
 
 QString Unsupported(const QString& why) {
@@ -83,7 +81,7 @@ std::optional<PDFPrinter::JpegImage> PDFPrinter::ReadJpeg(const QString& fileNam
     }
     const QByteArray& bytes = image.data;
     const qsizetype size = bytes.size();
-    if (WordHex(bytes, 1) != "FFD8" || WordHex(bytes, size - 1) != "FFD9") {
+    if (ReadWord(bytes, 1) != kStartOfImage || ReadWord(bytes, size - 1) != kEndOfImage) {
         ImageMessage(
             QStringLiteral("Marqueur de début JPEG ou marqueur de fin JPEG non valide.\r\n") +
             kCannotInclude);

@@ -192,7 +192,8 @@ void RelatorioForm::Command1_Click() {
         party = wholeCode(txtCdCli->text());
     try {
         BusyGuard busy;
-        // Opened as before, for Esc closes the window only while it is open.
+        // The shared connection is opened and left open, as the code lookup
+        // leaves it; Esc closes it.
         shared::abreConexao();
         if (reads_.connectionString() != shared::gConexao) {
             reads_.close();

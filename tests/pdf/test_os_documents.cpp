@@ -723,9 +723,8 @@ TEST_F(OSDocuments, AdditionalInformationIsWrappedAndKeepsItsLines) {
     expectInsideThePages(all);
     QList<double> lines;
     for (const QString& palavra : longa.split(QLatin1Char(' '))) {
-        const auto at =
-            std::find_if(all.begin(), all.end(), [&](const Word& w) { return w.text == palavra; });
-        ASSERT_NE(at, all.end()) << palavra.toStdString();
+        const Word* at = wordOf(all, palavra);
+        ASSERT_TRUE(at) << palavra.toStdString();
         EXPECT_LE(at->xMax, 575);
         if (!lines.contains(at->yMin))
             lines << at->yMin;
