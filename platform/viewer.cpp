@@ -1,14 +1,14 @@
 #include "platform/viewer.h"
 
+#include "platform/busy_guard.h"
 #include "platform/dialogs.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
-#include <utility>
+#include <optional>
 
 namespace viewer {
 
@@ -34,13 +34,10 @@ void handOff(const QString& command, const QStringList& arguments, const QString
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto busy = std::make_shared<bool>(true);
-    const auto done = [busy] {
-        if (std::exchange(*busy, false))
-            QApplication::restoreOverrideCursor();
-    };
-    QTimer::singleShot(kBusyAtMostMs, qApp, done);
+    // Ended by whichever comes first: the command's end or the time limit.
+    auto busy = std::make_shared<std::optional<BusyGuard>>(std::in_place);
+    const auto done = [busy] { busy->reset(); };
+    QTimer::singleShot(kBusyAtMostMs, process, done);
     const auto failed = [process, failure, done] {
         done();
         process->deleteLater();

@@ -10,10 +10,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
-
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
 
 namespace settings {
 
@@ -51,13 +48,8 @@ QString fileText(QByteArray bytes) {
 // The replacement of a file given to a group (the shop's users) goes to that
 // group too, where the writer is one of its members.
 void keepGroup(int handle, const QFileInfo& existing) {
-#ifdef Q_OS_UNIX
     if (fchown(handle, static_cast<uid_t>(-1), existing.groupId()) != 0)
         return; // not a member: the file is the writer's group's
-#else
-    Q_UNUSED(handle);
-    Q_UNUSED(existing);
-#endif
 }
 
 } // namespace

@@ -75,21 +75,29 @@ struct TcpRelay::State {
 
     void poke() {
         const char byte = 0;
-        if (::write(wake[1], &byte, 1) < 0)
-            return;
+        [[maybe_unused]] const ssize_t written = ::write(wake[1], &byte, 1);
+    }
+
+    static void hangUp(const Pair& p) {
+        ::close(p.station);
+        ::close(p.server);
     }
 
     void closeAll() {
-        for (const Pair& p : pairs) {
-            ::close(p.station);
-            ::close(p.server);
-        }
+        for (const Pair& p : pairs)
+            hangUp(p);
         pairs.clear();
     }
 
-    // Carries what `from` has to `to`; false when the connection ended.
-    // A station's bytes holding the marker pass, then the cable is cut.
+    // Carries what one side has to the other; false when the connection
+    // ended. Once cut, nothing passes: a station's bytes holding the marker
+    // are the last.
     bool carry(Pair& p, bool fromStation) {
+        {
+            std::lock_guard lock(mutex);
+            if (cut)
+                return true;
+        }
         char buffer[65536];
         const ssize_t got = ::recv(fromStation ? p.station : p.server, buffer, sizeof buffer, 0);
         if (got <= 0 || !sendAll(fromStation ? p.server : p.station, buffer, got))
@@ -135,8 +143,7 @@ struct TcpRelay::State {
                 continue;
             if (fds[0].revents != 0) {
                 char drained[64];
-                if (::read(wake[0], drained, sizeof drained) < 0)
-                    continue;
+                [[maybe_unused]] const ssize_t got = ::read(wake[0], drained, sizeof drained);
                 continue;
             }
             if (isCut)
@@ -149,25 +156,12 @@ struct TcpRelay::State {
                 else if (station >= 0)
                     ::close(station);
             }
-            // The connections polled, in order; a cut stops the carrying at once.
-            const std::size_t polled = (fds.size() - 2) / 2;
-            std::vector<bool> ended(polled, false);
-            for (std::size_t i = 0; i < polled; ++i) {
-                for (const bool fromStation : {true, false}) {
-                    if (fds[2 + 2 * i + (fromStation ? 0 : 1)].revents == 0 || ended[i])
-                        continue;
-                    {
-                        std::lock_guard lock(mutex);
-                        if (cut)
-                            break;
-                    }
-                    ended[i] = !carry(pairs[i], fromStation);
-                }
-            }
-            for (std::size_t i = polled; i-- > 0;) {
-                if (ended[i]) {
-                    ::close(pairs[i].station);
-                    ::close(pairs[i].server);
+            // The connections polled, from the last, so that one ended is
+            // taken out without moving those still to be carried.
+            for (std::size_t i = (fds.size() - 2) / 2; i-- > 0;) {
+                if ((fds[2 + 2 * i].revents != 0 && !carry(pairs[i], true)) ||
+                    (fds[3 + 2 * i].revents != 0 && !carry(pairs[i], false))) {
+                    hangUp(pairs[i]);
                     pairs.erase(pairs.begin() + static_cast<std::ptrdiff_t>(i));
                 }
             }
