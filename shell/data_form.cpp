@@ -349,17 +349,17 @@ void DataForm::focusChanged(QWidget* old, QWidget* now) {
     ++handling_;
     const auto done = qScopeGuard([this] { --handling_; });
     const QPointer<QWidget> entered(now);
-    // What the handlers write into the box the focus went to is typed over.
-    const QPointer<QLineEdit> box =
-        now != nullptr && now->window() == this ? oneLineBox(now) : nullptr;
-    const QString before = box ? box->text() : QString();
-    const auto filled = qScopeGuard([this, &box, &before] {
-        if (!box || box->window()->focusWidget() != box || box->text() == before)
-            return;
-        selectWhole(box);
-        // A click places the caret once its press reaches the box.
-        if (enteredBy_ == Qt::MouseFocusReason)
-            QTimer::singleShot(0, box, [box = box.data()] {
+    // What the handlers write into a box entered by a click is selected as
+    // it is written (see boxEvent), but the click's press, which reaches the
+    // box after this, would put the caret in it: selected again after it.
+    const QPointer<QLineEdit> clicked =
+        now != nullptr && now->window() == this && enteredBy_ == Qt::MouseFocusReason
+            ? oneLineBox(now)
+            : nullptr;
+    const QString before = clicked ? clicked->text() : QString();
+    const auto filled = qScopeGuard([&clicked, &before] {
+        if (clicked && clicked->window()->focusWidget() == clicked && clicked->text() != before)
+            QTimer::singleShot(0, clicked, [box = clicked.data()] {
                 if (box->hasFocus())
                     selectWhole(box);
             });
