@@ -96,15 +96,13 @@ void DataForm::selectWhole(QLineEdit* box) {
 
 void DataForm::refuse(const dlg::Message& message, QWidget* box) {
     dlg::show(message);
-    if (box != nullptr)
-        focusBox(box);
-}
-
-void DataForm::focusBox(QWidget* box) {
+    if (box == nullptr)
+        return;
     if (box->isEnabled()) {
         box->setFocus();
         return;
     }
+    // Busy work keeps it disabled: as soon as the work is done.
     QTimer::singleShot(0, box, [box] {
         if (box->isEnabled() && box->isVisible())
             box->setFocus();
