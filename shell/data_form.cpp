@@ -318,14 +318,10 @@ QRect DataForm::fitted(const QRect& geometry, const QSize& minimum, const QMargi
                        const QRect& area) {
     const QRect inner = area.marginsRemoved(frame);
     QRect out(geometry.topLeft(), geometry.size().boundedTo(inner.size()).expandedTo(minimum));
-    if (out.right() > inner.right())
-        out.moveRight(inner.right());
-    if (out.bottom() > inner.bottom())
-        out.moveBottom(inner.bottom());
-    if (out.left() < inner.left())
-        out.moveLeft(inner.left());
-    if (out.top() < inner.top())
-        out.moveTop(inner.top());
+    // Back from the right and bottom edges; a window wider or taller than
+    // the area (its minimum) keeps its left and top edges inside.
+    out.moveLeft(qMax(inner.left(), qMin(out.left(), inner.right() + 1 - out.width())));
+    out.moveTop(qMax(inner.top(), qMin(out.top(), inner.bottom() + 1 - out.height())));
     return out;
 }
 
