@@ -85,6 +85,10 @@ void remember(const Empresa& e) {
     shared::gEmpFone = e.fone;
 }
 
+void rememberStored(db::Connection& cn) {
+    remember(read(cn).value_or(Empresa{}));
+}
+
 QString caption() {
     return shared::gEmpNome + QStringLiteral(" - ") + shared::gEmpFone;
 }

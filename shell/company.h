@@ -55,6 +55,8 @@ bool cepIsNumber(const QString& cep);
 // The company the program works for from now on: its document, names and
 // phone in the shared values (all empty for none).
 void remember(const Empresa& e);
+// The same for the company as stored now.
+void rememberStored(db::Connection& cn);
 // The main window's caption: the company name, " - " and its phone, as last
 // read or saved.
 QString caption();

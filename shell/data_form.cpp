@@ -96,15 +96,13 @@ void DataForm::selectWhole(QLineEdit* box) {
 
 void DataForm::refuse(const dlg::Message& message, QWidget* box) {
     dlg::show(message);
-    if (box != nullptr)
-        focusBox(box);
-}
-
-void DataForm::focusBox(QWidget* box) {
+    if (box == nullptr)
+        return;
     if (box->isEnabled()) {
         box->setFocus();
         return;
     }
+    // Busy work keeps it disabled: as soon as the work is done.
     QTimer::singleShot(0, box, [box] {
         if (box->isEnabled() && box->isVisible())
             box->setFocus();
@@ -320,14 +318,10 @@ QRect DataForm::fitted(const QRect& geometry, const QSize& minimum, const QMargi
                        const QRect& area) {
     const QRect inner = area.marginsRemoved(frame);
     QRect out(geometry.topLeft(), geometry.size().boundedTo(inner.size()).expandedTo(minimum));
-    if (out.right() > inner.right())
-        out.moveRight(inner.right());
-    if (out.bottom() > inner.bottom())
-        out.moveBottom(inner.bottom());
-    if (out.left() < inner.left())
-        out.moveLeft(inner.left());
-    if (out.top() < inner.top())
-        out.moveTop(inner.top());
+    // Back from the right and bottom edges; a window wider or taller than
+    // the area (its minimum) keeps its left and top edges inside.
+    out.moveLeft(qMax(inner.left(), qMin(out.left(), inner.right() + 1 - out.width())));
+    out.moveTop(qMax(inner.top(), qMin(out.top(), inner.bottom() + 1 - out.height())));
     return out;
 }
 
@@ -349,17 +343,17 @@ void DataForm::focusChanged(QWidget* old, QWidget* now) {
     ++handling_;
     const auto done = qScopeGuard([this] { --handling_; });
     const QPointer<QWidget> entered(now);
-    // What the handlers write into the box the focus went to is typed over.
-    const QPointer<QLineEdit> box =
-        now != nullptr && now->window() == this ? oneLineBox(now) : nullptr;
-    const QString before = box ? box->text() : QString();
-    const auto filled = qScopeGuard([this, &box, &before] {
-        if (!box || box->window()->focusWidget() != box || box->text() == before)
-            return;
-        selectWhole(box);
-        // A click places the caret once its press reaches the box.
-        if (enteredBy_ == Qt::MouseFocusReason)
-            QTimer::singleShot(0, box, [box = box.data()] {
+    // What the handlers write into a box entered by a click is selected as
+    // it is written (see boxEvent), but the click's press, which reaches the
+    // box after this, would put the caret in it: selected again after it.
+    const QPointer<QLineEdit> clicked =
+        now != nullptr && now->window() == this && enteredBy_ == Qt::MouseFocusReason
+            ? oneLineBox(now)
+            : nullptr;
+    const QString before = clicked ? clicked->text() : QString();
+    const auto filled = qScopeGuard([&clicked, &before] {
+        if (clicked && clicked->window()->focusWidget() == clicked && clicked->text() != before)
+            QTimer::singleShot(0, clicked, [box = clicked.data()] {
                 if (box->hasFocus())
                     selectWhole(box);
             });

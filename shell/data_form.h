@@ -68,11 +68,8 @@ protected:
     virtual void escPressed();
     // Enter in the window, after focus moved (when it moves).
     virtual void enterPressed(QWidget* from);
-    // Shows a refusal, then puts the focus in the box it is about.
+    // Shows a refusal, then puts the focus in the box it is about (if any).
     void refuse(const dlg::Message& message, QWidget* box);
-    // Puts the focus in `box`; while busy work keeps it disabled, as soon
-    // as the work is done.
-    static void focusBox(QWidget* box);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -256,7 +256,7 @@ void frmPrincipal::startupBlock() {
     setBanner(QStringLiteral("Identificando empresa..."));
 
     shared::abreConexao();
-    company::remember(company::read(shared::gCn()).value_or(company::Empresa{}));
+    company::rememberStored(shared::gCn());
     shared::fechaConexao();
 
     QString document = shared::gEmpCpf;
@@ -345,9 +345,7 @@ void frmPrincipal::mnu_f10_Click() {
     // as stored now, whichever station saved it.
     panel(5)->setText(QStringLiteral("Usuário: ") + shared::gUsuario);
     const bool open = shared::gCn().isOpen();
-    const bool read = shared::withConnection(nullptr, [](db::Connection& cn) {
-        company::remember(company::read(cn).value_or(company::Empresa{}));
-    });
+    const bool read = shared::withConnection(nullptr, company::rememberStored);
     if (!open)
         shared::fechaConexao();
     if (read)

@@ -5,31 +5,11 @@
 #include "platform/http_client.h"
 #include "shell/shared_state.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 #include <QUrl>
 #include <QXmlStreamReader>
-
-namespace {
-
-// A box the user only reads: the keys pass it by.
-bool readOnlyBox(const QWidget* w) {
-    if (const auto* line = qobject_cast<const QLineEdit*>(w))
-        return line->isReadOnly();
-    if (const auto* text = qobject_cast<const QPlainTextEdit*>(w))
-        return text->isReadOnly();
-    if (const auto* rich = qobject_cast<const QTextEdit*>(w))
-        return rich->isReadOnly();
-    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(w))
-        return spin->isReadOnly();
-    return false;
-}
-
-} // namespace
 
 bool focusNeighbour(bool next) {
     QWidget* current = QApplication::focusWidget();
@@ -42,7 +22,9 @@ bool focusNeighbour(bool next) {
         // A widget that hands its focus to another (a combo box's editor) is
         // not a stop of its own.
         if (w->window() == window && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() &&
-            w->isEnabled() && w->focusProxy() == nullptr && !readOnlyBox(w)) {
+            w->isEnabled() && w->focusProxy() == nullptr &&
+            // A box the user only reads (line, text or spin box) is passed by.
+            !w->property("readOnly").toBool()) {
             w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }

@@ -2,5 +2,5 @@
 file(GLOB json_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/json/test_*.cpp)
 foreach(test ${json_tests})
   get_filename_component(name ${test} NAME_WE)
-  quendaro_also_under_ptbr(json_${name})
+  quendaro_also_under_ptbr(json ${name})
 endforeach()

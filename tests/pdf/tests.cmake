@@ -5,5 +5,5 @@ target_compile_definitions(pdf_tests PRIVATE
   QUENDARO_PDF_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/pdf")
 foreach(test ${pdf_tests})
   get_filename_component(name ${test} NAME_WE)
-  quendaro_also_under_ptbr(pdf_${name})
+  quendaro_also_under_ptbr(pdf ${name})
 endforeach()

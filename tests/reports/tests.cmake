@@ -5,5 +5,5 @@ target_compile_definitions(reports_tests PRIVATE
   QUENDARO_PDF_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/pdf")
 foreach(test ${report_tests})
   get_filename_component(name ${test} NAME_WE)
-  quendaro_also_under_ptbr(reports_${name})
+  quendaro_also_under_ptbr(reports ${name})
 endforeach()

@@ -3,11 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstring>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <set>
 #include <string>
+#include <string_view>
 
 // One QApplication for every test program, so forms, timers and network
 // replies work; tests run with QT_QPA_PLATFORM=offscreen.
@@ -24,22 +25,9 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     qt_message_output(type, context, message);
 }
 
-// The offscreen screen as the users' desktop leaves it to the program: 1366
-// by 768 pixels less a 40-pixel task bar. Its file is read while the
-// application starts.
-QString offscreenDesktop() {
-    const QString file = QDir::temp().filePath(
-        QStringLiteral("quendaro-screen-%1.json").arg(QCoreApplication::applicationPid()));
-    QFile json(file);
-    if (!json.open(QIODevice::WriteOnly))
-        return QString();
-    json.write(R"({"screens": [{"name": "Desktop", "x": 0, "y": 0, "width": 1366,)"
-               R"( "height": 728, "logicalDpi": 96}]})");
-    return file;
-}
-
-std::string fileOf(const ::testing::TestInfo& test) {
-    return QFileInfo(QString::fromUtf8(test.file())).completeBaseName().toStdString();
+// A file's name without its folder and extension.
+std::string baseName(const char* path) {
+    return QFileInfo(QString::fromUtf8(path)).completeBaseName().toStdString();
 }
 
 // Every suite's tests in one file, so that its name tells the file: two files
@@ -52,7 +40,7 @@ bool suitesInOneFileEach() {
         const ::testing::TestSuite& suite = *unit.GetTestSuite(i);
         std::set<std::string> files;
         for (int j = 0; j < suite.total_test_count(); ++j)
-            files.insert(fileOf(*suite.GetTestInfo(j)));
+            files.insert(baseName(suite.GetTestInfo(j)->file()));
         if (files.size() > 1) {
             std::cerr << "suite " << suite.name() << " is in several files:";
             for (const std::string& file : files)
@@ -72,7 +60,7 @@ bool onlyFile(const std::string& wanted) {
     bool found = false;
     for (int i = 0; i < unit.total_test_suite_count(); ++i) {
         const ::testing::TestSuite& suite = *unit.GetTestSuite(i);
-        if (fileOf(*suite.GetTestInfo(0)) == wanted)
+        if (baseName(suite.GetTestInfo(0)->file()) == wanted)
             found = true;
         else
             others += std::string(":") + suite.name() + ".*";
@@ -93,15 +81,20 @@ bool onlyFile(const std::string& wanted) {
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietHandler);
-    QString desktop;
-    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
-        desktop = offscreenDesktop();
-        if (!desktop.isEmpty())
-            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(desktop));
+    // The offscreen screen as the users' desktop leaves it to the program:
+    // 1366 by 768 pixels less a 40-pixel task bar. Its file is read while the
+    // application starts.
+    QTemporaryFile desktop(QDir::temp().filePath(QStringLiteral("quendaro-screen-XXXXXX.json")));
+    const bool offscreen = qgetenv("QT_QPA_PLATFORM") == "offscreen" && desktop.open();
+    if (offscreen) {
+        desktop.write(R"({"screens": [{"name": "Desktop", "x": 0, "y": 0, "width": 1366,)"
+                      R"( "height": 728, "logicalDpi": 96}]})");
+        desktop.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(desktop.fileName()));
     }
     GuardedApplication app(argc, argv);
-    if (!desktop.isEmpty()) {
-        QFile::remove(desktop);
+    if (offscreen) {
+        desktop.remove();
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     // An exception that escapes an event fails the test that sent it, with
@@ -112,12 +105,10 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (!suitesInOneFileEach())
         return 1;
-    static const char option[] = "--test-file=";
+    constexpr std::string_view option = "--test-file=";
     for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], option, sizeof option - 1) == 0 &&
-            !onlyFile(QFileInfo(QString::fromUtf8(argv[i] + sizeof option - 1))
-                          .completeBaseName()
-                          .toStdString()))
+        if (std::string_view(argv[i]).starts_with(option) &&
+            !onlyFile(baseName(argv[i] + option.size())))
             return 1;
     }
     return RUN_ALL_TESTS();
