@@ -39,11 +39,6 @@ Wide menos(Wide a, Wide b) {
     return r;
 }
 
-db::DbError foraDoLimite(const QString& coluna) {
-    return db::DbError(db::DbError::kOutOfRange, QStringLiteral("22003"),
-                       QStringLiteral("Out of range value for column '%1'").arg(coluna));
-}
-
 } // namespace
 
 void SomaExata::guarda(std::optional<i128> total) {
@@ -102,14 +97,14 @@ bool SomaExata::cabe(Decimal::Range range) const {
 SomaExata lida(const db::Recordset& rows, const QString& column, int deslocamento) {
     SomaExata soma;
     if (!soma.adicionaDoServidor(rows.text(column), deslocamento))
-        throw foraDoLimite(column);
+        throw db::DbError::outOfRange(column);
     return soma;
 }
 
 Decimal emCentavos(const SomaExata& soma) {
     const auto c = soma.centavos();
     if (!c)
-        throw foraDoLimite(QStringLiteral("total"));
+        throw db::DbError::outOfRange(QStringLiteral("total"));
     return *c;
 }
 

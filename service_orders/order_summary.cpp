@@ -1,6 +1,7 @@
 #include "service_orders/order_summary.h"
 
 #include "platform/db/connection.h"
+#include "platform/db/loaded_row.h"
 #include "platform/moeda.h"
 #include "service_orders/receivables_plan.h"
 #include "service_orders/service_lines.h"
@@ -25,9 +26,8 @@ Resumo le(db::Connection& connection, qint64 osnr) {
 
 bool planoFechaSobTrava(db::Connection& connection, qint64 osnr) {
     Resumo resumo;
-    Statement somas = servicelines::somas(osnr);
-    somas.sql += QStringLiteral(" for update");
-    resumo.servicos = servicelines::totais(connection.query(somas)).total;
+    resumo.servicos =
+        servicelines::totais(connection.query(db::forUpdate(servicelines::somas(osnr)))).total;
     const db::Recordset plano = connection.query(
         QStringLiteral("select sum(vrorig) as stotal from creceber where refdoc = ? for update"),
         {db::text(receivables::refdoc(osnr))});

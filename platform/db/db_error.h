@@ -22,6 +22,11 @@ public:
     // The server's number for a value its column cannot hold, also raised
     // for a number read back that the decimal cannot hold.
     static constexpr int kOutOfRange = 1264;
+    // That error for a number of `column` read back too large for a decimal.
+    static DbError outOfRange(const QString& column) {
+        return DbError(kOutOfRange, QStringLiteral("22003"),
+                       QStringLiteral("Out of range value for column '%1'").arg(column));
+    }
 
     DbError(int number, QString sqlState, QString text, Loss loss = Loss::None)
         : std::runtime_error(text.toStdString()), number_(number), sqlState_(std::move(sqlState)),

@@ -102,8 +102,7 @@ Decimal Recordset::decimalAt(qsizetype row, int column) const {
     // error to show, never a zero.
     static const QRegularExpression number(QStringLiteral("^\\s*-?\\d+(\\.\\d*)?\\s*$"));
     if (number.match(t).hasMatch())
-        throw DbError(DbError::kOutOfRange, QStringLiteral("22003"),
-                      QStringLiteral("Out of range value for column '%1'").arg(columnName(column)));
+        throw DbError::outOfRange(columnName(column));
     return Decimal();
 }
 
