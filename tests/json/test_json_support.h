@@ -3,9 +3,7 @@
 #include "json/json_node.h"
 
 #include <QByteArray>
-#include <QLocale>
 #include <QString>
-#include <clocale>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
@@ -15,21 +13,6 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace jsontest {
-
-// The pt_BR run proves nothing unless its locale really writes a decimal
-// comma, so it is checked before any test runs.
-class LocaleCheck : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (!qgetenv("LC_ALL").startsWith("pt_BR"))
-            return;
-        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-        ASSERT_EQ(QLocale::system().decimalPoint(), QStringLiteral(","));
-    }
-};
-
-inline ::testing::Environment* const kLocaleCheck =
-    ::testing::AddGlobalTestEnvironment(new LocaleCheck);
 
 // The JsonError an action raises, or nothing.
 template <typename Action> std::optional<JsonError> raisedBy(Action&& action) {

@@ -11,11 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <clocale>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -213,20 +211,5 @@ inline QByteArray streamOf(const QByteArray& file, int object) {
     const qsizetype end = file.indexOf("endstream\r\nendobj", begin);
     return file.mid(begin, end - begin);
 }
-
-// The pt_BR run must really have a decimal comma, or it proves nothing; checked
-// once per program, before any test runs.
-class PtBrRunCheck : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (!qEnvironmentVariable("QUENDARO_TEST_NAME").endsWith(QLatin1String("_ptBR")))
-            return;
-        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-        ASSERT_EQ(QLocale::system().decimalPoint(), QStringLiteral(","));
-    }
-};
-
-inline ::testing::Environment* const kPtBrRunCheck =
-    ::testing::AddGlobalTestEnvironment(new PtBrRunCheck);
 
 } // namespace pdftest

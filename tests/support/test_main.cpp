@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryFile>
+#include <clocale>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <set>
@@ -24,6 +26,18 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
         return;
     qt_message_output(type, context, message);
 }
+
+// A run under pt_BR proves nothing unless its locale really writes a decimal
+// comma; checked once, before any test runs.
+class PtBrRunCheck : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (!qEnvironmentVariable("QUENDARO_TEST_NAME").endsWith(QLatin1String("_ptBR")))
+            return;
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+        ASSERT_EQ(QLocale::system().decimalPoint(), QStringLiteral(","));
+    }
+};
 
 // A file's name without its folder and extension.
 std::string baseName(const char* path) {
@@ -103,6 +117,7 @@ int main(int argc, char** argv) {
         ADD_FAILURE() << "exception escaped an event handler: " << what.toStdString();
     });
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new PtBrRunCheck);
     if (!suitesInOneFileEach())
         return 1;
     constexpr std::string_view option = "--test-file=";
