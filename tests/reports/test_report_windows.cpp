@@ -10,6 +10,7 @@
 #include "shell/window_registry.h"
 #include "tests/reports/report_test_support.h"
 #include "tests/support/modal.h"
+#include "tests/support/screen_fit.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -224,11 +225,7 @@ TEST_F(ReportWindows, ReportWindowsFitTheDesktopsFreeArea) {
     for (DataForm* form : std::initializer_list<DataForm*>{&accounts, &orders, &assistant}) {
         SCOPED_TRACE(form->objectName().toStdString());
         form->show();
-        QApplication::processEvents();
-        const QRect area = form->screen()->availableGeometry();
-        EXPECT_TRUE(area.contains(form->frameGeometry()));
-        EXPECT_LE(form->minimumSizeHint().height(), area.height() - 50);
-        form->close();
+        testsupport::expectInsideTheFreeArea(*form);
     }
 }
 
