@@ -1,5 +1,6 @@
 #include "shell/background_picture.h"
 #include "shell/frmPlanoFundo.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/scripted_dialogs.h"
 
 #include <QDir>
@@ -10,12 +11,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+using testsupport::fileBytes;
 
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 void writePicture(const QString& path, QColor color, int width) {
     QImage image(width, width / 2, QImage::Format_RGB32);
@@ -90,33 +88,33 @@ TEST_F(BackgroundWindow, PictureFromAnotherFolderReplacesTheBackground) {
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(dialogs.messages().at(0).text, QStringLiteral("Confirma?"));
     EXPECT_EQ(dialogs.messages().at(0).defaultButton, dlg::Answer::No);
-    EXPECT_NE(bytesOf(backgroundPath()), bytesOf(other.filePath(QStringLiteral("serra.Jpg"))));
+    EXPECT_NE(fileBytes(backgroundPath()), fileBytes(other.filePath(QStringLiteral("serra.Jpg"))));
 
     dialogs.answer(dlg::Answer::Yes);
     form.Command2_Click();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(bytesOf(backgroundPath()), bytesOf(other.filePath(QStringLiteral("serra.Jpg"))));
+    EXPECT_EQ(fileBytes(backgroundPath()), fileBytes(other.filePath(QStringLiteral("serra.Jpg"))));
 }
 
 TEST_F(BackgroundWindow, SavingTheBackgroundItselfOrNothingCopiesNothing) {
     writePicture(backgroundPath(), Qt::yellow, 120);
-    const QByteArray before = bytesOf(backgroundPath());
+    const QByteArray before = fileBytes(backgroundPath());
     frmPlanoFundo form;
     form.show();
 
     dialogs.answer(dlg::Answer::Yes);
     form.Command2_Click();
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(bytesOf(backgroundPath()), before);
+    EXPECT_EQ(fileBytes(backgroundPath()), before);
 
     select(form, QStringLiteral("planofundo.jpg"));
     dialogs.answer(dlg::Answer::Yes);
     form.Command2_Click();
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(bytesOf(backgroundPath()), before);
+    EXPECT_EQ(fileBytes(backgroundPath()), before);
     EXPECT_EQ(background::copy(program.filePath(QStringLiteral("./planofundo.jpg")), nullptr),
               background::CopyResult::SameFile);
-    EXPECT_EQ(bytesOf(backgroundPath()), before);
+    EXPECT_EQ(fileBytes(backgroundPath()), before);
 }
 
 TEST_F(BackgroundWindow, RemovalAsksThenDeletesEvenReadOnly) {
@@ -148,7 +146,7 @@ TEST_F(BackgroundWindow, RemovalAsksThenDeletesEvenReadOnly) {
 
 TEST_F(BackgroundWindow, FailedCopyKeepsTheOldBackgroundAndTheWindow) {
     writePicture(backgroundPath(), Qt::yellow, 80);
-    const QByteArray before = bytesOf(backgroundPath());
+    const QByteArray before = fileBytes(backgroundPath());
     frmPlanoFundo form;
     form.show();
     dialogs.answerFile(other.path());
@@ -159,5 +157,5 @@ TEST_F(BackgroundWindow, FailedCopyKeepsTheOldBackgroundAndTheWindow) {
     form.Command2_Click();
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(dialogs.texts().last().startsWith(QStringLiteral("--- ERRO --- ")));
-    EXPECT_EQ(bytesOf(backgroundPath()), before);
+    EXPECT_EQ(fileBytes(backgroundPath()), before);
 }

@@ -3,6 +3,7 @@
 #include "shell/scramble.h"
 #include "shell/settings_file.h"
 #include "shell/shared_state.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_database.h"
 
@@ -17,12 +18,9 @@
 
 using namespace scramble;
 
-namespace {
+using testsupport::fileBytes;
 
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 namespace fs = std::filesystem;
 
@@ -92,7 +90,7 @@ TEST_F(ProgramFolder, FileIsWrittenAsFiveCrLfLines) {
     ASSERT_TRUE(settings::write({QStringLiteral(" 127.0.0.1 "), QStringLiteral("abc"),
                                  QStringLiteral("quendaro"), QString()})
                     .isEmpty());
-    EXPECT_EQ(readFile(path(QStringLiteral("Quendaro.ini"))),
+    EXPECT_EQ(fileBytes(path(QStringLiteral("Quendaro.ini"))),
               QByteArrayLiteral("[CONFIG]\r\nconexao=0601071C091B081F05\r\nsenha=565153\r\n"
                                 "banco=4646555C5D544A5E\r\nuserbco=\r\n"));
     const settings::Values v = settings::read();

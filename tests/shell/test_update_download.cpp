@@ -1,6 +1,7 @@
 #include "shell/frmProgresso.h"
 #include "shell/program_end.h"
 #include "shell/update_download.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/http_server.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -13,12 +14,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+using testsupport::fileBytes;
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 bool progressWindowLeft() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
