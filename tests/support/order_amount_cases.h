@@ -96,8 +96,12 @@ inline const std::vector<Caso>& casos() {
     return todos;
 }
 
-// Stores the case's lines under the order, and the categories they name.
+// Stores the case's lines under the order in place of those it had, and the
+// categories they name.
 inline void grava(db::Connection& cn, qint64 osnr, const Caso& caso) {
+    for (const char* table : {"os_srv", "os_custos"})
+        cn.execute(QStringLiteral("delete from %1 where osnr = ?").arg(QLatin1String(table)),
+                   {db::integer(osnr)});
     cn.execute(QStringLiteral("insert ignore into categorias (cdgrupo, dsgrupo) values "
                               "(1, 'PEÇAS'), (2, 'TINTAS'), (3, 'PINTOR')"));
     int n = 0;
