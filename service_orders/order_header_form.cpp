@@ -152,7 +152,7 @@ bool OrderHeaderForm::gravaCabecalho() {
     return mostraGravado(orderlookups::gravaCabecalho(txtOsNo, cabecalho(), lida_));
 }
 
-bool OrderHeaderForm::recusado(const orderheader::Gravado& gravado) {
+bool OrderHeaderForm::recusado(const orderheader::Gravado& gravado, bool recarrega) {
     if (orderlock::sumiu(gravado.recusa)) {
         dlg::show(*gravado.recusa);
         limpaOrdem();
@@ -163,10 +163,11 @@ bool OrderHeaderForm::recusado(const orderheader::Gravado& gravado) {
         return true;
     }
     if (gravado.salvo.outcome != db::Overwrite::Saved) {
-        dlg::show(dlg::alerta(
-            QStringLiteral("--- ERRO --- ORDEM ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS.")));
-        carregado_.clear();
-        txtOsNo_LostFocus();
+        dlg::show(orderlock::ordemAlterada());
+        if (recarrega) {
+            carregado_.clear();
+            txtOsNo_LostFocus();
+        }
         return true;
     }
     return false;
@@ -205,8 +206,12 @@ void OrderHeaderForm::mostraPlano(Decimal total, const std::optional<QDate>& emi
     if (aprovacao)
         plano.aprova({orderlookups::gravacao(txtOsNo, cabecalho()), lida_});
     plano.exec();
-    if (!program::ending() && plano.ordem())
+    if (program::ending() || !plano.ordem())
+        return;
+    if (aprovacao)
         mostraGravado(plano.ordem());
+    else
+        recusado(*plano.ordem(), false);
 }
 
 orderlookups::Cabecalho OrderHeaderForm::cabecalho() const {

@@ -78,7 +78,9 @@ protected:
     // Shows the receivables plan of the order for `total` and the client in
     // the boxes; a plan still to be made is issued on `emissao`. An approval
     // stores the header boxes with the plan, first checking the order still
-    // is as loaded. Then tells what became of the order.
+    // is as loaded. Then tells what became of the order; a plan refused
+    // because the services changed meanwhile reloads the approval's order,
+    // while outside an approval the header boxes keep what was typed.
     void mostraPlano(Decimal total, const std::optional<QDate>& emissao = std::nullopt,
                      bool aprovacao = false);
 
@@ -90,8 +92,9 @@ private:
     // Tells what a save came to, reloading or emptying the window as it
     // says; true when it was stored.
     bool mostraGravado(std::optional<orderheader::Gravado> gravado);
-    // The same for a save that could not be done; false when it could.
-    bool recusado(const orderheader::Gravado& gravado);
+    // The same for a save that could not be done; false when it could. An
+    // order changed elsewhere is loaded again only when `recarrega`.
+    bool recusado(const orderheader::Gravado& gravado, bool recarrega = true);
 
     int primeira_;
     int ultima_;

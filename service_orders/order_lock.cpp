@@ -50,4 +50,9 @@ dlg::Message ordemConcluida() {
     return dlg::alerta(QStringLiteral("--- ERRO --- ORDEM CONCLUÍDA NÃO PODE SER ALTERADA!"));
 }
 
+dlg::Message ordemAlterada() {
+    return dlg::alerta(
+        QStringLiteral("--- ERRO --- ORDEM ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
+}
+
 } // namespace orderlock

@@ -35,5 +35,8 @@ bool sumiu(const std::optional<dlg::Message>& recusa);
 // A typed number that names no order.
 dlg::Message numeroInvalido();
 dlg::Message ordemConcluida();
+// A save over an order another station changed since this window read it:
+// nothing written, the window reads the order again.
+dlg::Message ordemAlterada();
 
 } // namespace orderlock

@@ -1,7 +1,6 @@
 #include "service_orders/order_summary.h"
 
 #include "platform/db/connection.h"
-#include "platform/db/loaded_row.h"
 #include "platform/moeda.h"
 #include "service_orders/receivables_plan.h"
 #include "service_orders/service_lines.h"
@@ -26,8 +25,7 @@ Resumo le(db::Connection& connection, qint64 osnr) {
 
 bool planoFechaSobTrava(db::Connection& connection, qint64 osnr) {
     Resumo resumo;
-    resumo.servicos =
-        servicelines::totais(connection.query(db::forUpdate(servicelines::somas(osnr)))).total;
+    resumo.servicos = servicelines::totalTravado(connection, osnr);
     const db::Recordset plano = connection.query(
         QStringLiteral("select sum(vrorig) as stotal from creceber where refdoc = ? for update"),
         {db::text(receivables::refdoc(osnr))});

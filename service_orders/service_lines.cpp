@@ -1,6 +1,7 @@
 #include "service_orders/service_lines.h"
 
 #include "platform/db/connection.h"
+#include "platform/db/loaded_row.h"
 #include "platform/dialogs.h"
 #include "platform/moeda.h"
 #include "service_orders/order_lock.h"
@@ -139,6 +140,10 @@ Statement somas(qint64 osnr) {
 Totais totais(const db::Recordset& somas) {
     const SomasExatas exatas = leSomas(somas);
     return ordertotals::servicos(exatas.subtotal, exatas.descontos);
+}
+
+Decimal totalTravado(db::Connection& connection, qint64 osnr) {
+    return totais(connection.query(db::forUpdate(somas(osnr)))).total;
 }
 
 QString linhaTotais(const Totais& totais) {

@@ -54,6 +54,9 @@ using Totais = ordertotals::Servicos;
 // The exact sums of an order's lines, and the totals read from them.
 Statement somas(qint64 osnr);
 Totais totais(const db::Recordset& somas);
+// The order's services total, its lines read under lock inside a unit of
+// work that holds the order's header lock.
+Decimal totalTravado(db::Connection& connection, qint64 osnr);
 // "SubTotal: R$ … Descontos: R$ … Total: R$ …".
 QString linhaTotais(const Totais& totais);
 
