@@ -203,13 +203,13 @@ void frmOS_GerFinan::Form_Activate() {
     linhas_ = plano.linhas;
     lidas_ = plano.parcelas;
     recebido_ = plano.recebido;
+    liquidado_ = plano.liquidado;
     if (plano.emissao)
         txtDTe->setText(dates::toBr(*plano.emissao));
     if (!plano.parcelas.isEmpty()) {
         txtQtParc->setText(QString::number(plano.quantidade));
         LimpaParcelas();
-        montaLinhas(std::max(plano.quantidade, static_cast<int>(plano.parcelas.size())),
-                    plano.quantidade);
+        montaLinhas(plano.quantidade, plano.quantidade);
         for (int k = 0; k < plano.parcelas.size(); ++k) {
             const receivables::ParcelaLida& parcela = plano.parcelas.at(k);
             preencheLinha(k, parcela.nrdoc, parcela.vrorig, parcela.dtv, parcela.recebida);
@@ -232,7 +232,8 @@ void frmOS_GerFinan::preencheLinha(int i, const QString& nrdoc, const Decimal& v
     txtVCT[i]->setEnabled(!travada);
 }
 
-void frmOS_GerFinan::mostraTravadas(int quantidade) {
+void frmOS_GerFinan::mostraTravadas() {
+    const int quantidade = static_cast<int>(travadas_.size());
     LimpaParcelas();
     montaLinhas(quantidade, quantidade);
     for (int k = 0; k < travadas_.size(); ++k) {
@@ -297,34 +298,38 @@ void frmOS_GerFinan::txtQtParc_LostFocus() {
 
 void frmOS_GerFinan::refazEmVoltaDasTravadas(int quantidade) {
     const qint64 osnr = orderheader::parteInteira(txtOsNR->text()).value_or(0);
-    const auto novas = receivables::refazEmVolta(
-        osnr, Decimal::parse(txtnrdoc->text()).value_or(Decimal()), recebido_, lidas_, quantidade);
-    if (const auto* aviso = std::get_if<dlg::Message>(&novas)) {
+    const auto refeito = receivables::refazEmVolta(
+        osnr, Decimal::parse(txtnrdoc->text()).value_or(Decimal()), liquidado_, lidas_, quantidade);
+    if (const auto* aviso = std::get_if<dlg::Message>(&refeito)) {
         dlg::dialogs().show(*aviso);
         return;
     }
-    const auto& linhas = std::get<QList<receivables::ParcelaGravacao>>(novas);
-    const int primeira = static_cast<int>(travadas_.size());
+    const auto& linhas = std::get<QList<receivables::ParcelaLida>>(refeito);
+    QLineEdit* primeira = nullptr;
     {
         BusyGuard busy;
-        mostraTravadas(quantidade);
-        for (int j = 0; j < linhas.size(); ++j)
-            preencheLinha(primeira + j, linhas.at(j).nrdoc, linhas.at(j).valor,
-                          linhas.at(j).vencimento, false);
+        LimpaParcelas();
+        montaLinhas(static_cast<int>(linhas.size()), quantidade);
+        for (int i = 0; i < linhas.size(); ++i) {
+            const receivables::ParcelaLida& linha = linhas.at(i);
+            preencheLinha(i, linha.nrdoc, linha.vrorig, linha.dtv, linha.recebida);
+            if (!primeira && !linha.recebida)
+                primeira = txtVR[i];
+        }
         mostraQuadro();
     }
-    if (linhas.isEmpty()) {
+    if (!primeira) {
         cmdsalva->setFocus();
         return;
     }
-    txtVR[primeira]->setFocus();
-    txtVR[primeira]->selectAll();
+    primeira->setFocus();
+    primeira->selectAll();
 }
 
 void frmOS_GerFinan::cmdretorna_Click() {
     // The received rows stay in any plan: only the untouched ones go.
     if (!travadas_.isEmpty()) {
-        mostraTravadas(static_cast<int>(travadas_.size()));
+        mostraTravadas();
         return;
     }
     LimpaParcelas();
@@ -340,7 +345,9 @@ void frmOS_GerFinan::cmdsalva_Click() {
                                         txtDTe->text(),
                                         {},
                                         !frmVCT->isHidden(),
-                                        receivables::valorTravado(travadas_)};
+                                        liquidado_,
+                                        !aprovacao_ && travadas_.isEmpty() && recebido_.isZero() &&
+                                            !lidas_.isEmpty()};
     for (int i = 0; i < txtVR.size(); ++i)
         digitado.parcelas.append(
             {txtVR[i]->text(), txtVCT[i]->text(), lblParc[i]->text(), txtIdLan[i]->text()});

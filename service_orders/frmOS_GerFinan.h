@@ -45,8 +45,9 @@ public:
     // The quote's header the save stores with the plan, all or nothing.
     void aprova(const receivables::Aprovacao& aprovacao) { aprovacao_ = aprovacao; }
     // For the window that opened the plan, what became of the order at the
-    // last save: the approved header as stored, or the order gone or (for an
-    // approval) its header changed, which closed the plan without a word.
+    // last save: the approved header as stored, or the order gone, its
+    // services changed or (for an approval) its header changed, which closed
+    // the plan without a word.
     const std::optional<orderheader::Gravado>& ordem() const { return ordem_; }
 
     void Form_Activate();
@@ -68,8 +69,8 @@ private:
     void mostraQuadro();
     void preencheLinha(int i, const QString& nrdoc, const Decimal& valor,
                        const std::optional<QDate>& vencimento, bool travada);
-    // Only the received rows, first, in `quantidade` rows.
-    void mostraTravadas(int quantidade);
+    // Only the received rows, as read.
+    void mostraTravadas();
     void refazEmVoltaDasTravadas(int quantidade);
     // The box a refusal of the save is about, if any.
     QWidget* caixa(const parcelas::Recusa& recusa) const;
@@ -81,7 +82,9 @@ private:
     // these and their schedule.
     QList<receivables::ParcelaLida> lidas_;
     QList<receivables::ParcelaLida> travadas_;
+    // Received, as shown, and what of it settled the services.
     Decimal recebido_;
+    Decimal liquidado_;
     std::optional<receivables::Aprovacao> aprovacao_;
     std::optional<orderheader::Gravado> ordem_;
     QGridLayout* grade_;

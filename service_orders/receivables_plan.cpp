@@ -7,7 +7,9 @@
 #include "platform/dialogs.h"
 #include "platform/moeda.h"
 #include "service_orders/order_lock.h"
+#include "service_orders/service_lines.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <cstdlib>
@@ -36,28 +38,26 @@ std::variant<Decimal, parcelas::Recusa> confereParcela(ParcelaDigitada& parcela,
     return valor->rounded(2);
 }
 
-// A total the plan cannot reach: below the money received, or below what
-// the received instalments hold, whose value stays in the plan until their
-// receipts are reversed.
-std::optional<dlg::Message> abaixoDoRecebido(Decimal total, Decimal recebido, Decimal travado) {
-    if (total < recebido)
-        return dlg::critico(
-            QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!"));
-    if (total < travado)
-        return dlg::critico(
-            QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O DAS PARCELAS COM "
-                           "RECEBIMENTO! ESTORNE OS RECEBIMENTOS PARCIAIS ANTES."));
-    return std::nullopt;
+// Services below what the rows settled of them: no plan reaches them.
+dlg::Message menorQueRecebido() {
+    return dlg::critico(QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!"));
 }
 
 int numero(const QString& nrdoc) {
     return nrdoc.mid(10, 3).toInt();
 }
 
-// What the plan's schedule counts from: row 001's due date, or else the
-// earliest row's, each with its number m; instalment n falls due n - m
-// months after that date, every date counted from it, so no clipped day is
-// carried on.
+Decimal totalOriginal(const QList<ParcelaLida>& linhas) {
+    Decimal total;
+    for (const ParcelaLida& p : linhas)
+        total += p.vrorig;
+    return total;
+}
+
+// What the plan's schedule counts from: row 001's due date, or else that of
+// the row with the greatest day of month, each with its number m;
+// instalment n falls due n - m months after that date, every date counted
+// from it, so a day clipped to a short month is not carried on.
 std::optional<std::pair<QDate, int>> inicioDoPlano(const QList<ParcelaLida>& lidas) {
     std::optional<std::pair<QDate, int>> inicio;
     for (const ParcelaLida& p : lidas) {
@@ -65,10 +65,47 @@ std::optional<std::pair<QDate, int>> inicioDoPlano(const QList<ParcelaLida>& lid
             continue;
         if (numero(p.nrdoc) == 1)
             return std::pair(*p.dtv, 1);
-        if (!inicio || *p.dtv < inicio->first)
+        if (!inicio || p.dtv->day() > inicio->first.day())
             inicio = std::pair(*p.dtv, numero(p.nrdoc));
     }
     return inicio;
+}
+
+// The received rows (in due-date order) lowered, the latest due first, until
+// they hold no more than `total`, none below what receipts settled of it;
+// none when they cannot get there.
+std::optional<QList<ParcelaLida>> rebaixadas(QList<ParcelaLida> recebidas, Decimal total) {
+    Decimal excesso = totalOriginal(recebidas) - total;
+    for (auto it = recebidas.rbegin(); it != recebidas.rend() && excesso > Decimal(); ++it) {
+        const Decimal corte = std::min(std::max(it->vrorig - it->liquidado, Decimal()), excesso);
+        it->vrorig -= corte;
+        excesso -= corte;
+    }
+    if (excesso > Decimal())
+        return std::nullopt;
+    return recebidas;
+}
+
+// A received row as stored: a plan may lower it, down to what receipts
+// settled of it (vrorig - vrab), and no more.
+struct Recebida {
+    Decimal vrorig;
+    Decimal vrab;
+    QString pago;
+};
+
+std::optional<dlg::Message> confereRecebidas(const QList<ParcelaGravacao>& parcelas,
+                                             const QHash<QString, Recebida>& recebidas) {
+    for (const ParcelaGravacao& p : parcelas) {
+        const auto it = recebidas.constFind(p.nrdoc);
+        if (it == recebidas.cend())
+            continue;
+        if (p.valor > it->vrorig)
+            return planoAlterado();
+        if (p.valor < it->vrorig - it->vrab)
+            return menorQueRecebido();
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -130,61 +167,75 @@ PlanoLido le(db::Connection& connection, qint64 osnr) {
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         if (!plano.emissao)
             plano.emissao = rows.date(QStringLiteral("dte"));
-        plano.recebido += rows.decimal(QStringLiteral("vrpg"));
+        const Decimal vrpg = rows.decimal(QStringLiteral("vrpg"));
+        plano.recebido += vrpg;
         const QString key = rows.text(QStringLiteral("nrdoc"));
-        if (!ehParcela(key))
+        if (!ehParcela(key)) {
+            plano.liquidado += vrpg;
             continue;
-        if (plano.parcelas.isEmpty())
-            plano.quantidade = key.right(3).toInt();
-        plano.parcelas.append({key, rows.decimal(QStringLiteral("vrorig")),
-                               rows.date(QStringLiteral("dtv")), recebida(rows)});
+        }
+        ParcelaLida parcela{key, rows.decimal(QStringLiteral("vrorig")),
+                            rows.date(QStringLiteral("dtv")), recebida(rows)};
+        // Interest paid is no service: only what the receipts took off the
+        // instalment's own value was settled of it.
+        if (parcela.recebida)
+            parcela.liquidado = parcela.vrorig - rows.decimal(QStringLiteral("vrab"));
+        plano.liquidado += parcela.liquidado;
+        plano.parcelas.append(parcela);
     }
-    plano.quantidade = std::max(plano.quantidade, static_cast<int>(plano.parcelas.size()));
+    plano.quantidade = static_cast<int>(plano.parcelas.size());
     return plano;
 }
 
-Decimal valorTravado(const QList<ParcelaLida>& travadas) {
-    Decimal travado;
-    for (const ParcelaLida& p : travadas)
-        travado += p.vrorig;
-    return travado;
-}
-
-std::variant<QList<ParcelaGravacao>, dlg::Message> refazEmVolta(qint64 osnr, Decimal total,
-                                                                Decimal recebido,
-                                                                const QList<ParcelaLida>& lidas,
-                                                                int quantidade) {
-    QList<ParcelaLida> travadas;
-    int ultimoNumero = 0;
-    for (const ParcelaLida& p : lidas) {
-        if (!p.recebida)
-            continue;
-        travadas.append(p);
-        ultimoNumero = std::max(ultimoNumero, numero(p.nrdoc));
+std::variant<QList<ParcelaLida>, dlg::Message> refazEmVolta(qint64 osnr, Decimal total,
+                                                            Decimal liquidado,
+                                                            const QList<ParcelaLida>& lidas,
+                                                            int quantidade) {
+    if (total < liquidado)
+        return menorQueRecebido();
+    QList<ParcelaLida> recebidas, abertas;
+    for (const ParcelaLida& p : lidas)
+        (p.recebida ? recebidas : abertas).append(p);
+    const auto mantidas = rebaixadas(recebidas, total);
+    if (!mantidas)
+        return menorQueRecebido();
+    QList<ParcelaLida> plano = *mantidas;
+    const int vagas = quantidade - static_cast<int>(recebidas.size());
+    if (vagas > 0) {
+        const Decimal resto = total - totalOriginal(plano);
+        const Decimal valor = valorParcela(resto, vagas);
+        if (valor <= Decimal()) {
+            QString texto =
+                QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!");
+            if (resto.isZero())
+                texto += QStringLiteral("\nNÃO HÁ VALOR A DISTRIBUIR EM NOVAS PARCELAS.");
+            return dlg::critico(texto);
+        }
+        QSet<int> ocupados;
+        for (const ParcelaLida& p : recebidas)
+            ocupados.insert(numero(p.nrdoc));
+        // What the client has not paid stays where it was.
+        int ultimo = 0;
+        const int ficam = std::min(vagas, static_cast<int>(abertas.size()));
+        for (int i = 0; i < ficam; ++i) {
+            ultimo = numero(abertas.at(i).nrdoc);
+            ocupados.insert(ultimo);
+            plano.append({nrdoc(osnr, ultimo, quantidade), valor, abertas.at(i).dtv, false});
+        }
+        const auto inicio =
+            inicioDoPlano(lidas).value_or(std::pair(QDate::currentDate(), ultimo + 1));
+        for (int novas = vagas - ficam; novas > 0; --novas) {
+            do
+                ++ultimo;
+            while (ocupados.contains(ultimo));
+            plano.append({nrdoc(osnr, ultimo, quantidade), valor,
+                          parcelas::vencimento(inicio.first, ultimo - inicio.second), false});
+        }
     }
-    const Decimal travado = valorTravado(travadas);
-    if (auto recusa = abaixoDoRecebido(total, recebido, travado))
-        return *recusa;
-    const int novas = quantidade - static_cast<int>(travadas.size());
-    QList<ParcelaGravacao> linhas;
-    if (novas <= 0)
-        return linhas;
-    const Decimal resto = total - travado;
-    const Decimal valor = valorParcela(resto, novas);
-    if (valor <= Decimal()) {
-        QString texto = QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!");
-        if (resto.isZero())
-            texto += QStringLiteral("\nNÃO HÁ VALOR A DISTRIBUIR EM NOVAS PARCELAS.");
-        return dlg::critico(texto);
-    }
-    const auto inicio =
-        inicioDoPlano(lidas).value_or(std::pair(QDate::currentDate(), ultimoNumero + 1));
-    for (int i = 1; i <= novas; ++i) {
-        const int n = ultimoNumero + i;
-        linhas.append({nrdoc(osnr, n, quantidade), valor,
-                       parcelas::vencimento(inicio.first, n - inicio.second)});
-    }
-    return linhas;
+    std::stable_sort(plano.begin(), plano.end(), [](const ParcelaLida& a, const ParcelaLida& b) {
+        return std::pair(a.dtv, numero(a.nrdoc)) < std::pair(b.dtv, numero(b.nrdoc));
+    });
+    return plano;
 }
 
 std::variant<PlanoGravacao, parcelas::Recusa> confere(PlanoDigitado& plano, const QDate& hoje) {
@@ -196,13 +247,17 @@ std::variant<PlanoGravacao, parcelas::Recusa> confere(PlanoDigitado& plano, cons
     const auto emissao = dates::parseBr(plano.emissao);
     if (!osnr || !total || !cdcli || plano.nmcli.trimmed().isEmpty() || !recebido)
         return parcelas::Recusa{dlg::alerta(QStringLiteral("--- ERRO --- DADOS INCOMPLETOS!"))};
-    if (*total <= Decimal())
+    if (*total <= Decimal()) {
+        // Nothing is owed: the open rows go, whatever the rows on screen.
+        if (plano.limpaAbertas)
+            return PlanoGravacao{osnr->truncatedUnits(), {}, {}, *total};
         return parcelas::Recusa{
             dlg::critico(QStringLiteral("--- ERRO --- VALOR DA ORDEM INVÁLIDO!"))};
+    }
     if (!total->fits(Decimal::kAmount))
         return parcelas::Recusa{dlg::foraDoLimite()};
-    if (auto recusa = abaixoDoRecebido(*total, *recebido, plano.travado))
-        return parcelas::Recusa{*recusa};
+    if (*total < plano.liquidado)
+        return parcelas::Recusa{menorQueRecebido()};
     if (!emissao)
         return parcelas::Recusa{
             dlg::alerta(QStringLiteral("--- ERRO --- DATA DE EMISSÃO INVÁLIDA!")), Campo::Emissao};
@@ -217,7 +272,7 @@ std::variant<PlanoGravacao, parcelas::Recusa> confere(PlanoDigitado& plano, cons
                                         "Minimo de 1 e máximo de 115")),
             Campo::Quantidade};
 
-    PlanoGravacao gravacao{osnr->truncatedUnits(), *emissao, {}};
+    PlanoGravacao gravacao{osnr->truncatedUnits(), *emissao, {}, *total};
     Decimal soma;
     for (int i = 0; i < plano.parcelas.size(); ++i) {
         ParcelaDigitada& parcela = plano.parcelas[i];
@@ -256,6 +311,13 @@ orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plan
             if (out.salvo.outcome != db::Overwrite::Saved)
                 return out;
         }
+        // A service line added or changed elsewhere since the plan was made
+        // leaves the order as changed as a header saved elsewhere would.
+        if (servicelines::totalTravado(connection, plano.osnr).rounded(2) !=
+            plano.total.rounded(2)) {
+            out.salvo.outcome = db::Overwrite::Changed;
+            return out;
+        }
         db::SaveOver lidas = db::checkLoaded(
             connection,
             {QStringLiteral("select * from creceber where refdoc = ? for update"), {db::text(ref)}},
@@ -264,10 +326,15 @@ orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plan
             out.recusa = planoAlterado();
             return out;
         }
-        QSet<QString> mantidas;
+        QHash<QString, Recebida> recebidas;
         for (lidas.stored.moveFirst(); !lidas.stored.eof(); lidas.stored.moveNext())
             if (recebida(lidas.stored))
-                mantidas.insert(lidas.stored.text(QStringLiteral("nrdoc")));
+                recebidas.insert(lidas.stored.text(QStringLiteral("nrdoc")),
+                                 {lidas.stored.decimal(QStringLiteral("vrorig")),
+                                  lidas.stored.decimal(QStringLiteral("vrab")),
+                                  lidas.stored.text(QStringLiteral("pago"))});
+        if ((out.recusa = confereRecebidas(plano.parcelas, recebidas)))
+            return out;
         if (aprovacao &&
             (out.recusa = orderheader::escreve(connection, aprovacao->cabecalho, out.salvo.stored)))
             return out;
@@ -280,8 +347,17 @@ orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plan
             QStringLiteral("delete from creceber where refdoc = ? and vrpg = 0 and pago = 'N'"),
             {db::text(ref)});
         for (const ParcelaGravacao& p : plano.parcelas) {
-            if (mantidas.contains(p.nrdoc))
+            if (const auto it = recebidas.constFind(p.nrdoc); it != recebidas.cend()) {
+                if (p.valor == it->vrorig)
+                    continue;
+                const Decimal vrab = it->vrab - (it->vrorig - p.valor);
+                connection.execute(
+                    QStringLiteral("update creceber set vrorig = ?, vrab = ?, pago = ? where "
+                                   "nrdoc = ?"),
+                    {p.valor, vrab, db::text(vrab.isZero() ? QStringLiteral("S") : it->pago),
+                     db::text(p.nrdoc)});
                 continue;
+            }
             connection.execute(
                 QStringLiteral("insert into creceber "
                                "(nrdoc,refdoc,cdcli,dte,dtv,dtp,vrorig,vrpg,vrab,pago,evcad) "

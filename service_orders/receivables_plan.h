@@ -44,24 +44,30 @@ struct ParcelaLida {
     QString nrdoc;
     Decimal vrorig;
     std::optional<QDate> dtv;
-    bool recebida = false; // kept as it is, locked on screen
+    bool recebida = false; // kept in the plan, locked on screen
+    // What receipts settled of vrorig (vrorig - vrab, the money received
+    // less its interest, plus its discounts): the least it may be lowered to.
+    Decimal liquidado{};
 };
 struct PlanoLido {
     std::optional<QDate> emissao;
-    // From the first instalment's key, but never fewer than the instalments:
-    // a plan rebuilt around received rows keeps their older keys.
+    // The instalments read: a plan rebuilt around received rows keeps their
+    // older keys, so no key tells the count.
     int quantidade = 0;
     QList<ParcelaLida> parcelas;
-    // Received on the instalments plus what an earlier save carried over.
+    // Received on the instalments plus what an earlier save carried over,
+    // interest included: what the window shows.
     Decimal recebido;
+    // What of the services the rows settled: the received instalments'
+    // settled parts plus what an earlier save carried over. No plan goes
+    // below it.
+    Decimal liquidado;
     // Every row of the order as read, the carried one included: a save
     // writes only while they are unchanged, so a plan saved or received on
     // meanwhile is not written over.
     db::LoadedRows linhas = db::LoadedRows::none();
 };
 PlanoLido le(db::Connection& connection, qint64 osnr);
-// What received instalments hold: their vrorig, which stays in the plan.
-Decimal valorTravado(const QList<ParcelaLida>& travadas);
 
 // One instalment row as typed in the window.
 struct ParcelaDigitada {
@@ -81,9 +87,11 @@ struct PlanoDigitado {
     QList<ParcelaDigitada> parcelas;
     // False after "Novo Plano" hid the rows: there is no plan to save.
     bool parcelasNaTela = true;
-    // What the received instalments hold (their vrorig): a total below it
-    // can never be planned.
-    Decimal travado{};
+    // What the rows read settled of the services (PlanoLido::liquidado).
+    Decimal liquidado{};
+    // Outside an approval, open rows were read and nothing received: a
+    // total of 0 or less then saves as no instalment at all.
+    bool limpaAbertas = false;
 };
 
 struct ParcelaGravacao {
@@ -92,23 +100,28 @@ struct ParcelaGravacao {
     QDate vencimento;
 };
 
-// The new rows of a plan rebuilt around its received instalments, among the
-// instalments as read (`lidas`), `quantidade` rows in all counting those:
-// the total less what they hold, split evenly, numbered after the last
-// received one, so no key of a received row comes back. Instalment n falls
-// due n - 1 months after row 001 as read (or after the earliest row read,
-// by its own number), the plan's schedule. Refused when the total is below
-// what the received rows hold (`recebido`: the money itself), or a new row
-// would be of 0 or less.
-std::variant<QList<ParcelaGravacao>, dlg::Message> refazEmVolta(qint64 osnr, Decimal total,
-                                                                Decimal recebido,
-                                                                const QList<ParcelaLida>& lidas,
-                                                                int quantidade);
+// A plan rebuilt around its received instalments from the instalments as
+// read (`lidas`), `quantidade` rows in all, in due-date order. The received
+// rows keep their keys; when the total is below what they hold, they are
+// lowered, the latest due first, only as far as needed and never below what
+// receipts settled of them. The earliest open rows keep their number and due
+// date, later ones go, and rows still wanting take the free numbers after
+// the last open row kept, falling due on the plan's schedule: row n is due
+// n - m months after row m, row 001 as read or else the row read with the
+// greatest day of month. Open and new rows share the rest of the total
+// evenly and carry the new count. Refused when the total is below what was
+// settled (`liquidado`), or an open row would be of 0 or less.
+std::variant<QList<ParcelaLida>, dlg::Message> refazEmVolta(qint64 osnr, Decimal total,
+                                                            Decimal liquidado,
+                                                            const QList<ParcelaLida>& lidas,
+                                                            int quantidade);
 
 struct PlanoGravacao {
     qint64 osnr = 0;
     QDate emissao;
     QList<ParcelaGravacao> parcelas;
+    // The order total the plan was made for: its services when saved.
+    Decimal total{};
 };
 
 // Checks a plan in the order the user is told about its faults. Each good
@@ -125,11 +138,13 @@ struct Aprovacao {
 
 // Replaces the order's untouched rows with the plan's instalments, open, all
 // or nothing, under the order's header lock, for the client the header holds;
-// the received rows stay as they are and are not written again. With an
-// approval, the header is stored in the same unit (its stored row returned).
-// Nothing is written, and the outcome says why, when the order is gone or
-// completed, when the approval's header is no longer as loaded (`Changed`),
-// or when the plan's rows are no longer those the window read (`linhas`).
+// a received row stays, only lowered where the plan lowered it (never below
+// what receipts settled of it, its balance recomputed and settled at 0).
+// With an approval, the header is stored in the same unit (its stored row
+// returned). Nothing is written, and the outcome says why, when the order is
+// gone or completed, when the approval's header is no longer as loaded or
+// the services no longer come to the plan's total (`Changed`), or when the
+// plan's rows are no longer those the window read (`linhas`).
 orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plano,
                            const db::LoadedRows& linhas, const QString& stamp,
                            const Aprovacao* aprovacao = nullptr);

@@ -501,6 +501,24 @@ TEST_F(ApprovedOrder, FunctionKeysOpenServicesCostsAndPlan) {
                                    QString::number(cdcli), QStringLiteral("MARIA"), QString()}));
     EXPECT_EQ(form.cmdFinan->text(), QStringLiteral("R$ 501,00"));
     EXPECT_EQ(form.cmdDif->text(), QStringLiteral("DIF: R$ 0,00"));
+
+    // A line added elsewhere while "Confirma?" is open: nothing written, the
+    // summary read again, the header typed kept.
+    form.txtNmSol->setText(QStringLiteral("ANA"));
+    testsupport::whenModal<frmOS_GerFinan>([&](frmOS_GerFinan* plan) {
+        dialogs.onMessage([&](const dlg::Message& m) {
+            if (m.text == QLatin1String("Confirma?"))
+                servico(osnr, QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("0"));
+        });
+        planoSalvo(plan, QStringLiteral("3"));
+        dialogs.onMessage({});
+    });
+    ordertest::press(form.txtNmSol, Qt::Key_F6);
+    EXPECT_EQ(dialogs.texts().back(),
+              QStringLiteral("--- ERRO --- ORDEM ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
+    EXPECT_EQ(count(QStringLiteral("creceber")), 2);
+    EXPECT_EQ(form.cmdDif->text(), QStringLiteral("DIF: R$ 50,00"));
+    EXPECT_EQ(form.txtNmSol->text(), QStringLiteral("ANA"));
 }
 
 TEST_F(ApprovedOrder, PrintAsksUntilItGetsAChoice) {

@@ -261,9 +261,9 @@ TEST_F(QuoteWindow, ApprovalNeedsASavedPlan) {
 }
 
 // The plan and the approved header are stored together or not at all: a
-// header another station saved while "Confirma?" was open refuses both and
-// the window shows the order as it is now; a write that fails leaves
-// neither; approving again stores both.
+// header another station saved, or a line it added, while "Confirma?" was
+// open refuses both and the window shows the order as it is now; a write
+// that fails leaves neither; approving again stores both.
 TEST_F(QuoteWindow, ApprovalIsAllOrNothing) {
     servico(osnr, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("0"));
     frmOS_Orc form;
@@ -278,19 +278,25 @@ TEST_F(QuoteWindow, ApprovalIsAllOrNothing) {
         dialogs.clear();
         form.Command1_Click();
     };
-    dialogs.onMessage([&](const dlg::Message& m) {
-        if (m.text == QLatin1String("Confirma?"))
-            cn.execute(QStringLiteral("update os_cab set nmsol = 'OUTRA'"));
-    });
-    approve();
-    dialogs.onMessage({});
-    EXPECT_EQ(dialogs.texts().back(),
-              QStringLiteral("--- ERRO --- ORDEM ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
-    EXPECT_EQ(count(QStringLiteral("creceber")), 0);
-    EXPECT_EQ(stored("ossit"), QStringLiteral("1"));
-    EXPECT_EQ(form.txtNmSol->text(), QStringLiteral("OUTRA"));
-    EXPECT_EQ(form.cboSit->currentIndex(), 1);
-    EXPECT_EQ(shared::gRetorno, QStringLiteral("N"));
+    for (const QString& change :
+         {QStringLiteral("update os_cab set nmsol = 'OUTRA'"),
+          QStringLiteral("insert into os_srv (osnr, idsrv, dssrv, un, qt, vu, pd) select osnr, "
+                         "'20240305110000', 'EXTRA', 'UN', 1, 50, 0 from os_cab")}) {
+        dialogs.onMessage([&](const dlg::Message& m) {
+            if (m.text == QLatin1String("Confirma?"))
+                cn.execute(change);
+        });
+        approve();
+        dialogs.onMessage({});
+        EXPECT_EQ(dialogs.texts().back(), QStringLiteral("--- ERRO --- ORDEM ALTERADA EM OUTRA "
+                                                         "ESTAÇÃO! DADOS RECARREGADOS."));
+        EXPECT_EQ(count(QStringLiteral("creceber")), 0);
+        EXPECT_EQ(stored("ossit"), QStringLiteral("1"));
+        EXPECT_EQ(form.txtNmSol->text(), QStringLiteral("OUTRA"));
+        EXPECT_EQ(form.cboSit->currentIndex(), 1);
+        EXPECT_EQ(shared::gRetorno, QStringLiteral("N"));
+    }
+    EXPECT_EQ(form.totalOrdem().toSql(2), QStringLiteral("150.00"));
 
     cn.execute(QStringLiteral("create trigger falha before update on os_cab for each row begin "
                               "signal sqlstate '45000' set message_text = 'falhou'; end"));
@@ -305,7 +311,7 @@ TEST_F(QuoteWindow, ApprovalIsAllOrNothing) {
     EXPECT_EQ(stored("ossit"), QStringLiteral("2"));
     EXPECT_EQ(stored("nmsol"), QStringLiteral("OUTRA"));
     EXPECT_EQ(rows(QStringLiteral("select cdcli, vrorig from creceber")),
-              QStringList{QString::number(cdcli) + QStringLiteral("|100.00")});
+              QStringList{QString::number(cdcli) + QStringLiteral("|150.00")});
     // Saved again, it writes over the header as the approval stored it.
     form.cboSit->setCurrentIndex(1);
     form.Command1_Click();

@@ -57,49 +57,62 @@ TEST(PlanRules, ValuesDatesAndKeys) {
     EXPECT_FALSE(receivables::data(QStringLiteral("31/02/2024")));
 }
 
-// New rows follow the last received one by number, so a gap among the
-// received rows never gives a key back; each falls due on the plan's
-// schedule, counted from row 001, so no clipped day is carried on.
-TEST(PlanRules, RebuiltRowsKeepTheSchedule) {
-    auto lida = [](int n, const QDate& due, bool received) {
-        return receivables::ParcelaLida{receivables::nrdoc(7, n, 4), Decimal::fromInt(25), due,
-                                        received};
+// Rebuilt around its received rows, a plan keeps the open rows the client
+// has not paid where they were; new rows take the free numbers after them,
+// due on the plan's schedule; services below what received rows hold lower
+// them, the latest first, never below what was settled of them.
+TEST(PlanRules, RebuiltPlanKeepsWhatIsUnpaid) {
+    using receivables::ParcelaLida;
+    // Instalment n of three, worth 25; received when part of it was settled.
+    auto lida = [](int n, const char* due, const char* settled = nullptr) {
+        return ParcelaLida{receivables::nrdoc(7, n, 3), Decimal::fromInt(25),
+                           dates::parseBr(QLatin1String(due)), settled != nullptr,
+                           settled ? *Decimal::parse(QLatin1String(settled)) : Decimal()};
     };
-    auto rebuilt = [](const QList<receivables::ParcelaLida>& read, int count,
-                      const char* total = "100", const char* received = "25") {
-        QStringList out;
-        const auto r =
-            receivables::refazEmVolta(7, *Decimal::parse(QLatin1String(total)),
-                                      *Decimal::parse(QLatin1String(received)), read, count);
+    auto rebuilt = [](const QList<ParcelaLida>& read, int count, const char* total = "100") {
+        Decimal settled;
+        for (const ParcelaLida& p : read)
+            settled += p.liquidado;
+        const auto r = receivables::refazEmVolta(7, *Decimal::parse(QLatin1String(total)), settled,
+                                                 read, count);
         if (const auto* refused = std::get_if<dlg::Message>(&r))
             return QStringList{refused->text};
-        for (const auto& row : std::get<QList<receivables::ParcelaGravacao>>(r))
-            out << row.nrdoc.right(6) + QLatin1Char(' ') + dates::toBr(row.vencimento) +
-                       QLatin1Char(' ') + row.valor.toBr(2, false);
+        QStringList out;
+        for (const ParcelaLida& row : std::get<QList<ParcelaLida>>(r))
+            out << row.nrdoc.right(6) + QLatin1Char(' ') + dates::toBr(*row.dtv) +
+                       QLatin1Char(' ') + row.vrorig.toBr(2, false) +
+                       (row.recebida ? QStringLiteral(" R") : QString());
         return out;
     };
-    // Month ends, the first two received.
-    const QList<receivables::ParcelaLida> monthEnds = {
-        lida(1, QDate(2025, 1, 31), true), lida(2, QDate(2025, 2, 28), true),
-        lida(3, QDate(2025, 3, 31), false), lida(4, QDate(2025, 4, 30), false)};
-    EXPECT_EQ(rebuilt(monthEnds, 4),
-              (QStringList{"003004 31/03/2025 25,00", "004004 30/04/2025 25,00"}));
-    // A gap among the received rows.
-    EXPECT_EQ(rebuilt({lida(1, QDate(2024, 1, 31), true), lida(3, QDate(2024, 3, 31), true)}, 4),
-              (QStringList{"004004 30/04/2024 25,00", "005004 31/05/2024 25,00"}));
-    // Without row 001, from the earliest row read, by its own number.
-    EXPECT_EQ(rebuilt({lida(3, QDate(2024, 3, 31), true), lida(2, QDate(2024, 2, 29), false)}, 3),
-              (QStringList{"004003 29/04/2024 37,50", "005003 29/05/2024 37,50"}));
-
-    // Refusals that say why.
-    const QString menorQueRecebido =
-        QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!");
-    const QString menorQueParcelas = QStringLiteral(
-        "--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O DAS PARCELAS COM RECEBIMENTO! ESTORNE OS "
-        "RECEBIMENTOS PARCIAIS ANTES.");
-    EXPECT_EQ(rebuilt(monthEnds, 3, "40", "45"), QStringList{menorQueRecebido});
-    EXPECT_EQ(rebuilt(monthEnds, 3, "40", "30"), QStringList{menorQueParcelas});
-    EXPECT_EQ(rebuilt(monthEnds, 3, "50", "30"),
+    // A later instalment received first; then fewer rows, and more.
+    const QList<ParcelaLida> thirdFirst = {lida(1, "31/01/2025"), lida(2, "28/02/2025"),
+                                           lida(3, "31/03/2025", "25")};
+    EXPECT_EQ(rebuilt(thirdFirst, 3),
+              (QStringList{"001003 31/01/2025 37,50", "002003 28/02/2025 37,50",
+                           "003003 31/03/2025 25,00 R"}));
+    EXPECT_EQ(rebuilt(thirdFirst, 2),
+              (QStringList{"001002 31/01/2025 75,00", "003003 31/03/2025 25,00 R"}));
+    EXPECT_EQ(rebuilt(thirdFirst, 4),
+              (QStringList{"001004 31/01/2025 25,00", "002004 28/02/2025 25,00",
+                           "003003 31/03/2025 25,00 R", "004004 30/04/2025 25,00"}));
+    // Month ends without row 001; free numbers between received rows.
+    EXPECT_EQ(
+        rebuilt({lida(2, "28/02/2025", "25"), lida(3, "31/03/2025", "25"), lida(4, "30/04/2025")},
+                4),
+        (QStringList{"002003 28/02/2025 25,00 R", "003003 31/03/2025 25,00 R",
+                     "004004 30/04/2025 25,00", "005004 31/05/2025 25,00"}));
+    EXPECT_EQ(rebuilt({lida(1, "31/01/2024", "25"), lida(3, "31/03/2024", "25")}, 4),
+              (QStringList{"001003 31/01/2024 25,00 R", "002004 29/02/2024 25,00",
+                           "003003 31/03/2024 25,00 R", "004004 30/04/2024 25,00"}));
+    // Partly received rows lowered; below what was settled; nothing left.
+    const QList<ParcelaLida> partly = {lida(1, "31/01/2025", "10"), lida(2, "28/02/2025", "20"),
+                                       lida(3, "31/03/2025")};
+    EXPECT_EQ(rebuilt(partly, 2, "32"),
+              (QStringList{"001003 31/01/2025 12,00 R", "002003 28/02/2025 20,00 R"}));
+    EXPECT_EQ(
+        rebuilt(partly, 2, "29,99"),
+        QStringList{QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!")});
+    EXPECT_EQ(rebuilt(partly, 3, "50"),
               QStringList{QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO "
                                          "ACEITO!\nNÃO HÁ VALOR A DISTRIBUIR EM NOVAS PARCELAS.")});
 }
@@ -145,23 +158,13 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
          "--- ERRO --- VALOR DA ORDEM INVÁLIDO!", "ATENÇÃO", dlg::Icon::Critical},
         {"total beyond an amount", [](auto& p) { p.total = QStringLiteral("10.000.000.000.000"); },
          "--- ERRO --- VALOR FORA DO LIMITE!", "ATENÇÃO", dlg::Icon::Exclamation},
-        {"below the money received",
+        {"below what the rows settled",
          [](auto& p) {
-             p.recebido = QStringLiteral("R$ 100,01");
-             p.travado = Decimal::fromInt(101);
+             p.liquidado = *Decimal::parse(QStringLiteral("100,01"));
              p.emissao = QStringLiteral("16/03/2024");
          },
          "--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O JÁ RECEBIDO!", "ATENÇÃO",
          dlg::Icon::Critical},
-        {"below what received rows hold",
-         [](auto& p) {
-             p.recebido = QStringLiteral("R$ 10,00");
-             p.travado = Decimal::fromInt(101);
-             p.emissao = QStringLiteral("16/03/2024");
-         },
-         "--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O DAS PARCELAS COM RECEBIMENTO! ESTORNE OS "
-         "RECEBIMENTOS PARCIAIS ANTES.",
-         "ATENÇÃO", dlg::Icon::Critical},
         {"emission", [](auto& p) { p.emissao = QStringLiteral("16/03/2024"); },
          "--- ERRO --- DATA DE EMISSÃO SUPERIOR A DATA ATUAL!", "ATENÇÃO", dlg::Icon::Exclamation},
         {"rows hidden by a new plan", [](auto& p) { p.parcelasNaTela = false; },
@@ -215,6 +218,15 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
     EXPECT_EQ(p.parcelas[0].valor, QStringLiteral("33,30"));
     EXPECT_EQ(p.parcelas[1].valor, QStringLiteral("33,34"));
 
+    // Outside an approval, over open rows with nothing received, a total of
+    // 0 saves as no instalment, whatever the rows show.
+    auto nothing = plano({"x"}, {"x"});
+    nothing.total = QStringLiteral("0");
+    nothing.limpaAbertas = true;
+    const auto cleared = receivables::confere(nothing, today);
+    ASSERT_TRUE(std::holds_alternative<receivables::PlanoGravacao>(cleared));
+    EXPECT_TRUE(std::get<receivables::PlanoGravacao>(cleared).parcelas.isEmpty());
+
     auto good = plano({"33,33", "33,34", "33,33"}, due);
     good.emissao = QStringLiteral("01/04/2024");
     const auto result = receivables::confere(good, QDate(2024, 4, 1));
@@ -229,10 +241,12 @@ protected:
     void SetUp() override {
         OrderTest::SetUp();
         osnr = ordem(QStringLiteral("2"), 1);
+        servico(osnr, QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("0"));
     }
 
-    // A window as the approval opens it.
+    // A window as the approval opens it, for services of `total`.
     void fill(frmOS_GerFinan& form, const QString& total = QStringLiteral("100")) {
+        cn.execute(QStringLiteral("update os_srv set vu = ?"), {*Decimal::parse(total)});
         form.txtOsNR->setText(QString::number(osnr));
         form.txtnrdoc->setText(total);
         form.txtcdfor->setText(QStringLiteral("1"));
@@ -391,6 +405,23 @@ TEST_F(ReceivablesPlan, SavedPlanReplacesTheOrdersRows) {
         EXPECT_EQ(t("pago"), QStringLiteral("N"));
         EXPECT_TRUE(t("evcad").startsWith(QStringLiteral("TESTE ")));
     }
+
+    // Services down to nothing, outside an approval: the open rows go, the
+    // rows hidden or not; with none stored, the total is refused.
+    for (int stored : {3, 0}) {
+        frmOS_GerFinan nothing;
+        fill(nothing, QStringLiteral("0"));
+        nothing.show();
+        nothing.cmdretorna_Click();
+        dialogs.clear();
+        if (stored)
+            dialogs.answer(dlg::Answer::Yes);
+        nothing.cmdsalva_Click();
+        EXPECT_EQ(dialogs.texts(), QStringList{stored ? QStringLiteral("Confirma?")
+                                                      : QStringLiteral("--- ERRO --- VALOR DA "
+                                                                       "ORDEM INVÁLIDO!")});
+        EXPECT_EQ(count(QStringLiteral("creceber")), 0);
+    }
 }
 
 // After "Novo Plano" a save is refused, the focus put in the count, and
@@ -483,6 +514,8 @@ TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
     const QStringList before = rows(kept, {carried, receivables::nrdoc(osnr, 1, 2)});
     const Decimal openBefore = ordersummary::le(cn, osnr).emAberto;
     EXPECT_EQ(openBefore.toSql(2), QStringLiteral("92.00"));
+    // Of the 50 received, the interest is no service: 28 and the 20 carried.
+    EXPECT_EQ(receivables::le(cn, osnr).liquidado.toSql(2), QStringLiteral("48.00"));
 
     frmOS_GerFinan form;
     form.txtOsNR->setText(QString::number(osnr));
@@ -518,9 +551,9 @@ TEST_F(ReceivablesPlan, ReopenedPlanKeepsWhatWasReceived) {
     EXPECT_EQ(ordersummary::le(cn, osnr).emAberto, openBefore);
 }
 
-// Rebuilt, the plan keeps its received rows first and counted, and spreads
-// what they do not hold over new rows keyed after the last of them, due on
-// the plan's monthly schedule; "Novo Plano" clears only the untouched rows.
+// Rebuilt, the plan keeps its rows where they were and spreads what the
+// received rows do not hold over the open row and a new one due on the
+// plan's schedule; "Novo Plano" clears only the untouched rows.
 TEST_F(ReceivablesPlan, RebuiltAroundTheReceivedRows) {
     const QDate emission = QDate::currentDate().addDays(-40);
     const QDate first = emission.addDays(30), second = emission.addDays(60);
@@ -573,14 +606,15 @@ TEST_F(ReceivablesPlan, RebuiltAroundTheReceivedRows) {
     EXPECT_EQ(screen(form), (QStringList{"33,33 " + br(first) + " 001/003 travada",
                                          "33,33 " + br(second) + " 002/003 travada"}));
 
-    // 120 less the 66,66 of the received rows, in two, due two and three
-    // months after row 001; no first due date is asked.
+    // 120 less the 66,66 of the received rows, in two: the open row where it
+    // was, a new one three months after row 001; no first due date is asked.
+    const QDate third = emission.addDays(90);
     dialogs.clear();
     count(form, QStringLiteral("4"));
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(screen(form), (QStringList{"33,33 " + br(first) + " 001/003 travada",
                                          "33,33 " + br(second) + " 002/003 travada",
-                                         "26,67 " + br(first.addMonths(2)) + " 003/004",
+                                         "26,67 " + br(third) + " 003/004",
                                          "26,67 " + br(first.addMonths(3)) + " 004/004"}));
     EXPECT_EQ(form.focusWidget(), form.txtVR[2]);
     dialogs.answer(dlg::Answer::Yes);
@@ -588,42 +622,31 @@ TEST_F(ReceivablesPlan, RebuiltAroundTheReceivedRows) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(rows(kept, keys), before);
     EXPECT_EQ(rows(untouched), (QStringList{receivables::nrdoc(osnr, 3, 4) + "|26.67|26.67|" +
-                                                first.addMonths(2).toString(Qt::ISODate),
+                                                third.toString(Qt::ISODate),
                                             receivables::nrdoc(osnr, 4, 4) + "|26.67|26.67|" +
                                                 first.addMonths(3).toString(Qt::ISODate)}));
 
-    // Services below what the received rows hold, though above the 43,33
-    // received, can be planned in no way until those receipts are reversed.
+    // Services down to the 43,33 received: the partly received row is
+    // lowered to what was settled of it, and settles; no open row is left.
     frmOS_GerFinan lower;
-    fill(lower, QStringLiteral("60"));
+    fill(lower, QStringLiteral("43,33"));
     lower.show();
     EXPECT_EQ(lower.txtVrDif->text(), QStringLiteral("R$ 43,33"));
-    dialogs.clear();
-    count(lower, QStringLiteral("3"));
-    const QString menor =
-        QStringLiteral("--- ERRO --- VALOR DOS SERVIÇOS MENOR QUE O DAS PARCELAS COM "
-                       "RECEBIMENTO! ESTORNE OS RECEBIMENTOS PARCIAIS ANTES.");
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages().front().text, menor);
-    EXPECT_EQ(lower.txtVR.size(), 4);
-    lower.cmdsalva->click();
-    EXPECT_EQ(dialogs.messages().back().text, menor);
-    EXPECT_EQ(dialogs.messages().back().title, QStringLiteral("ATENÇÃO"));
-    EXPECT_EQ(rows(untouched).size(), 2);
-    // Just what they hold leaves nothing for a new row.
-    lower.txtnrdoc->setText(QStringLiteral("66,66"));
     dialogs.clear();
     count(lower, QStringLiteral("3"));
     EXPECT_EQ(dialogs.messages().back().text,
               QStringLiteral("--- ERRO --- QUANTIDADE DE PARCELAS INFORMADO NÃO ACEITO!\n"
                              "NÃO HÁ VALOR A DISTRIBUIR EM NOVAS PARCELAS."));
     count(lower, QStringLiteral("2"));
+    EXPECT_EQ(screen(lower), (QStringList{"10,00 " + br(first) + " 001/003 travada",
+                                          "33,33 " + br(second) + " 002/003 travada"}));
     EXPECT_EQ(lower.focusWidget(), lower.cmdsalva);
     dialogs.answer(dlg::Answer::Yes);
     lower.cmdsalva->click();
     EXPECT_FALSE(lower.isVisible());
     EXPECT_EQ(rows(untouched), QStringList());
-    EXPECT_EQ(rows(kept, keys), before);
+    EXPECT_EQ(rows(QStringLiteral("select vrorig, vrpg, vrab, pago from creceber order by nrdoc")),
+              (QStringList{"10.00|10.00|0.00|S", "33.33|33.33|0.00|S"}));
 }
 
 // Two stations on one plan: a save writes only over the plan as that window
@@ -731,7 +754,7 @@ TEST_F(ReceivablesPlan, FailedSaveChangesNothing) {
     cn.execute(QStringLiteral("insert into creceber (nrdoc, refdoc, cdcli, vrorig) values "
                               "(?, ?, 1, 100)"),
                {receivables::nrdoc(osnr, 1, 1), ref()});
-    receivables::PlanoGravacao plan{osnr, QDate::currentDate(), {}};
+    receivables::PlanoGravacao plan{osnr, QDate::currentDate(), {}, Decimal::fromInt(100)};
     for (int i = 0; i < 2; ++i)
         plan.parcelas.append({receivables::nrdoc(osnr, 1, 2), Decimal::fromInt(50),
                               QDate::currentDate().addMonths(i)});
