@@ -177,4 +177,8 @@ QByteArray Bytes(const QString& text) {
     return out;
 }
 
+QString AsDrawn(const QString& text) {
+    return cp1252::decode(Bytes(text));
+}
+
 } // namespace pdfformat

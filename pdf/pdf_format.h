@@ -33,5 +33,8 @@ void AppendEscaped(QByteArray& out, const QByteArray& text);
 QByteArray TextString(const QString& text);
 // Windows-1252 bytes of a text.
 QByteArray Bytes(const QString& text);
+// The text as a page draws it, one character a byte: a character the code
+// page lacks, an emoji too, is one '?'.
+QString AsDrawn(const QString& text);
 
 } // namespace pdfformat
