@@ -222,7 +222,10 @@ TEST_F(Documents, PropertiesAndBookmarksReadBackAsTyped) {
     EXPECT_TRUE(bytes.contains("/Creator (Ana)\r\n"));
     EXPECT_TRUE(bytes.contains("<</Title <FEFF0043006F006E007400610073002020130020201C"));
     EXPECT_EQ(bytes.count("<FEFF0043006F006E007400610073002020130020201C"), 2);
-    EXPECT_EQ(readFile(path(QStringLiteral("propriedades3.pdf"))).count("<FEFF00FE00FF>"), 2);
+    // So is a text that begins like a byte-order mark.
+    const QByteArray marks = readFile(path(QStringLiteral("propriedades3.pdf")));
+    EXPECT_EQ(marks.count("<FEFF00FE00FF>"), 2);
+    EXPECT_TRUE(marks.contains("/Producer <FEFF00EF00BB00BF0054"));
 }
 
 TEST_F(Documents, CatalogFollowsZoomLayoutModesAndPreferences) {
