@@ -45,6 +45,29 @@ QString Unsupported(const QString& why) {
            kCannotInclude;
 }
 
+QString Damaged(const QString& why) {
+    return QStringLiteral("Image JPEG endommagée : ") + why + QStringLiteral(".\r\n") +
+           kCannotInclude;
+}
+
+// The decoder's verdict in the writer's words; empty when it decoded the
+// very picture the writer's walk describes.
+QString Refusal(const jpegdecoder::Reading& reading, int width, int height, int components) {
+    using Verdict = jpegdecoder::Reading::Verdict;
+    switch (reading.verdict) {
+    case Verdict::TooLarge:
+        return Unsupported(QStringLiteral("image trop grande"));
+    case Verdict::Damaged:
+        return Damaged(reading.problem);
+    case Verdict::Decoded:
+        break;
+    }
+    if (reading.width != width || reading.height != height || reading.components != components ||
+        reading.arithmetic)
+        return Damaged(QStringLiteral("en-têtes de trame contradictoires"));
+    return {};
+}
+
 } // namespace
 
 void PDFPrinter::ImageMessage(const QString& text) const {
@@ -71,9 +94,11 @@ std::optional<PDFPrinter::JpegImage> PDFPrinter::ReadJpeg(const QString& fileNam
     QFile file(fileName);
     const bool opened = file.open(QIODevice::ReadOnly);
     JpegImage image;
+    QDateTime modified;
     if (opened) {
         image.size = file.size();
         image.data = file.readAll();
+        modified = file.fileTime(QFileDevice::FileModificationTime);
     }
     if (!opened || image.size < 250 || image.data.size() != image.size) {
         ImageMessage(QStringLiteral("Fichier image non JPEG.\r\n") + kCannotInclude);
@@ -138,17 +163,18 @@ std::optional<PDFPrinter::JpegImage> PDFPrinter::ReadJpeg(const QString& fileNam
         refused = Unsupported(QStringLiteral("précision de %1 bits").arg(precision));
     else if (components != 1 && components != 3 && components != 4)
         refused = Unsupported(QStringLiteral("%1 composantes de couleur").arg(components));
-    else if (bytes != decodedJpeg_) {
-        if (const QString problem = jpegdecoder::problem(bytes); !problem.isEmpty())
-            refused = QStringLiteral("Image JPEG endommagée : ") + problem +
-                      QStringLiteral(".\r\n") + kCannotInclude;
+    if (refused.isEmpty()) {
+        // What is embedded is what the decoder read, never a header it did not use.
+        const jpegdecoder::Reading reading = jpegdecoder::reading(fileName, modified, bytes);
+        refused = Refusal(reading, image.width, image.height, components);
+        image.width = reading.width;
+        image.height = reading.height;
+        components = reading.components;
     }
     if (!refused.isEmpty()) {
         ImageMessage(refused);
         return std::nullopt;
     }
-    // A picture is placed on every page: it is decoded only the first time.
-    decodedJpeg_ = bytes;
     static const QByteArray kSpaces[] = {"DeviceGray", {}, "DeviceRGB", "DeviceCMYK"};
     image.colourSpace = kSpaces[components - 1];
     image.bitsPerComponent = 8;

@@ -1,5 +1,7 @@
 #include "pdf/os_document_fields.h"
 
+#include "pdf/pdf_format.h"
+
 namespace osdoc {
 
 namespace {
@@ -12,12 +14,13 @@ constexpr int kTotal = 15;
 
 } // namespace
 
+// Counted in characters as drawn, so that every row's columns meet.
 QString esquerda(const QString& value, int width) {
-    return value.left(width).leftJustified(width, QLatin1Char(' '));
+    return pdfformat::AsDrawn(value).left(width).leftJustified(width, QLatin1Char(' '));
 }
 
 QString direita(const QString& value, int width) {
-    return value.left(width).rightJustified(width, QLatin1Char(' '));
+    return pdfformat::AsDrawn(value).left(width).rightJustified(width, QLatin1Char(' '));
 }
 
 QString semBrancosNoFim(const QString& texto) {

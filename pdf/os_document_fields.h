@@ -4,7 +4,8 @@
 #include <QString>
 
 // The fixed-width fields the service-order documents are drawn from: a
-// longer text is cut, a shorter one padded with blanks.
+// longer text is cut, a shorter one padded with blanks, counted in the
+// characters drawn (pdfformat::AsDrawn), one for each byte of the page.
 namespace osdoc {
 
 QString esquerda(const QString& value, int width);

@@ -3,6 +3,7 @@
 #include "pdf/pdf_error.h"
 #include "platform/cp1252.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -145,18 +146,22 @@ void AppendEscaped(QByteArray& out, const QByteArray& text) {
 }
 
 QByteArray TextString(const QString& text) {
-    QByteArray latin;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u < 0x20 || u > 0x7E) && (u < 0xA1 || u > 0xFF || u == 0xAD)) {
-            QByteArray hex = "<FEFF";
-            for (const QChar d : text)
-                hex += QByteArray::number(d.unicode(), 16).toUpper().rightJustified(4, '0');
-            return hex + '>';
-        }
-        latin += static_cast<char>(u);
+    // Bytes that open a literal as a byte-order mark would make a reader take
+    // the rest as UTF-16 or, in PDF 2.0, as UTF-8.
+    static const QString kMarks[] = {QStringLiteral("\u00FE\u00FF"), QStringLiteral("\u00FF\u00FE"),
+                                     QStringLiteral("\u00EF\u00BB\u00BF")};
+    bool literal = std::none_of(std::begin(kMarks), std::end(kMarks),
+                                [&](const QString& mark) { return text.startsWith(mark); });
+    for (qsizetype i = 0; literal && i < text.size(); ++i) {
+        const char16_t u = text.at(i).unicode();
+        literal = (u >= 0x20 && u <= 0x7E) || (u >= 0xA1 && u <= 0xFF && u != 0xAD);
     }
-    return '(' + EscapeLiteral(latin) + ')';
+    if (literal)
+        return '(' + EscapeLiteral(text.toLatin1()) + ')';
+    QByteArray hex = "<FEFF";
+    for (const QChar d : text)
+        hex += QByteArray::number(d.unicode(), 16).toUpper().rightJustified(4, '0');
+    return hex + '>';
 }
 
 QByteArray Bytes(const QString& text) {
@@ -170,6 +175,10 @@ QByteArray Bytes(const QString& text) {
         *to++ = static_cast<char>(u);
     }
     return out;
+}
+
+QString AsDrawn(const QString& text) {
+    return cp1252::decode(Bytes(text));
 }
 
 } // namespace pdfformat

@@ -28,9 +28,13 @@ void AppendEscaped(QByteArray& out, const QByteArray& text);
 // A text string as every reader shows it, delimiters included: a literal of
 // its bytes where PDFDocEncoding reads each one as typed (printable ASCII
 // and Latin-1 from 0xA1, the soft hyphen aside), else UTF-16BE with its
-// byte-order mark, in hexadecimal.
+// byte-order mark, in hexadecimal; so also a text whose first bytes would
+// read as a byte-order mark.
 QByteArray TextString(const QString& text);
 // Windows-1252 bytes of a text.
 QByteArray Bytes(const QString& text);
+// The text as a page draws it, one character a byte: a character the code
+// page lacks, an emoji too, is one '?'.
+QString AsDrawn(const QString& text);
 
 } // namespace pdfformat

@@ -317,8 +317,6 @@ private:
 
     // Pictures: entry n - 1 is /ImgJPEGn.
     std::vector<JpegImage> images_;
-    // The last file that the decoder read whole without a fault.
-    QByteArray decodedJpeg_;
 
     // Outlines.
     std::vector<OutlineItem> outlines_;

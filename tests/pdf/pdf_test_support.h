@@ -36,6 +36,16 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// The progressive fixture (48 x 24) with a frame header that says 20000 x
+// 20000: decoding it whole would take more than a gigabyte.
+inline QByteArray oversizedProgressive() {
+    QByteArray bytes = readFile(dataPath(QStringLiteral("fixtures/progressive.jpg")));
+    const qsizetype frame = bytes.indexOf("\xFF\xC2");
+    for (const qsizetype at : {frame + 5, frame + 7})
+        bytes.replace(at, 2, "\x4E\x20");
+    return bytes;
+}
+
 // The written bytes equal the expected file; on a difference the written file
 // is kept beside the temporary folder and the first differing line shown.
 inline void expectSameBytes(const QByteArray& written, const QString& expectedFile) {

@@ -181,39 +181,51 @@ TEST_F(Documents, MatchTheExpectedBytes) {
 }
 
 // Properties and bookmarks read back as typed: Windows-1252 punctuation,
-// characters it lacks, and the literal string's own delimiters.
+// characters it lacks, the literal string's own delimiters, and first bytes
+// that would read as a byte-order mark.
 TEST_F(Documents, PropertiesAndBookmarksReadBackAsTyped) {
-    const QString file = path(QStringLiteral("propriedades.pdf"));
     const QString typed[] = {QStringLiteral("Contas – “abertas” € …"),
                              QStringLiteral("Orçamento (1) \\ 2"),
                              QStringLiteral("Ação ✓ 東京"),
                              QStringLiteral("Œuvre • ™"),
                              QStringLiteral("Ana"),
-                             QStringLiteral("soft\u00ADhyphen")};
-    write(QStringLiteral("propriedades.pdf"), [&](PDFPrinter& p) {
-        p.PDFTitle(typed[0]);
-        p.PDFSubject(typed[1]);
-        p.PDFKeywords(typed[2]);
-        p.PDFAuthor(typed[3]);
-        p.PDFCreator(typed[4]);
-        p.PDFProducer(typed[5]);
-        p.PDFUseOutlines(true);
-        p.PDFBeginDoc();
-        p.PDFSetBookmark(typed[0], 0, 10);
-        p.PDFEndPage();
-        p.PDFEndDoc();
-    });
-    expectQpdfClean(file);
+                             QStringLiteral("soft\u00ADhyphen"),
+                             QStringLiteral("þÿ"),
+                             QStringLiteral("ÿþAna"),
+                             QStringLiteral("ï»¿Título")};
     const char* names[] = {"Title", "Subject", "Keywords", "Author", "Creator", "Producer"};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(infoField(file, QLatin1String(names[i])), typed[i]) << names[i];
-    const QByteArray bytes = readFile(file);
+    // Six texts a document: the second takes the last six.
+    for (const int from : {0, 3}) {
+        write(QStringLiteral("propriedades%1.pdf").arg(from), [&](PDFPrinter& p) {
+            p.PDFTitle(typed[from]);
+            p.PDFSubject(typed[from + 1]);
+            p.PDFKeywords(typed[from + 2]);
+            p.PDFAuthor(typed[from + 3]);
+            p.PDFCreator(typed[from + 4]);
+            p.PDFProducer(typed[from + 5]);
+            p.PDFUseOutlines(true);
+            p.PDFBeginDoc();
+            for (int i = 0; i < 6; ++i)
+                p.PDFSetBookmark(typed[from + i], 0, 10);
+            p.PDFEndPage();
+            p.PDFEndDoc();
+        });
+        const QString file = path(QStringLiteral("propriedades%1.pdf").arg(from));
+        expectQpdfClean(file);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(infoField(file, QLatin1String(names[i])), typed[from + i]) << names[i];
+    }
+    const QByteArray bytes = readFile(path(QStringLiteral("propriedades0.pdf")));
     // Latin-1 stays a literal; the rest is UTF-16BE with its byte-order mark.
     EXPECT_TRUE(bytes.contains("/Subject (Or\xE7"
                                "amento \\(1\\) \\\\ 2)\r\n"));
     EXPECT_TRUE(bytes.contains("/Creator (Ana)\r\n"));
     EXPECT_TRUE(bytes.contains("<</Title <FEFF0043006F006E007400610073002020130020201C"));
     EXPECT_EQ(bytes.count("<FEFF0043006F006E007400610073002020130020201C"), 2);
+    // So is a text that begins like a byte-order mark.
+    const QByteArray marks = readFile(path(QStringLiteral("propriedades3.pdf")));
+    EXPECT_EQ(marks.count("<FEFF00FE00FF>"), 2);
+    EXPECT_TRUE(marks.contains("/Producer <FEFF00EF00BB00BF0054"));
 }
 
 TEST_F(Documents, CatalogFollowsZoomLayoutModesAndPreferences) {

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QImageWriter>
+#include <sys/resource.h>
 
 using namespace pdftest;
 
@@ -167,21 +168,49 @@ TEST_F(LinksImages, GreyProgressiveAndCmykPictures) {
     EXPECT_GT(right.blue(), 120);
 }
 
+// Every kind of picture is drawn whole, or refused and reported at each
+// call, in at most a few megabytes whatever its header claims.
 TEST_F(LinksImages, RefusedPicturesAreReported) {
     const QString cannot = QStringLiteral("\r\nImpossible d'inclure l'image dans le fichier PDF.");
     writeFile(path(QStringLiteral("pequena.jpg")), readFile(logo()).left(247) + "\xFF\xD9");
     writeFile(path(QStringLiteral("sem-quadro.jpg")),
               "\xFF\xD8\xFF\xFE\x01\x2C" + QByteArray(298, 'c') + "\xFF\xD9");
-    const QString supported =
-        QStringLiteral(".\r\nSeules les images JPEG de base ou progressives, de "
-                       "8 bits et de 1, 3 ou 4 composantes, sont supportées.");
+    writeFile(path(QStringLiteral("enorme.jpg")), oversizedProgressive());
+    // A restart marker, which has no length, leads the writer's walk 65507
+    // bytes on, into an APP1 segment's data, to a 1 x 1 grey frame header;
+    // the decoder skips both and reads the 200 x 100 colour picture.
+    const QByteArray falso("\xFF\xC0\x00\x0B\x08\x00\x01\x00\x01\x01\x01\x11\x00", 13);
+    writeFile(path(QStringLiteral("dois-quadros.jpg")),
+              QByteArray("\xFF\xD8\xFF\xD0\xFF\xE1\xFF\xEC", 8) + QByteArray(65501, '\0') + falso +
+                  readFile(logo()).mid(2));
+    auto unsupported = [&](const QString& why) {
+        return QStringLiteral("Image JPEG non supportée : ") + why +
+               QStringLiteral(".\r\nSeules les images JPEG de base ou progressives, de "
+                              "8 bits et de 1, 3 ou 4 composantes, sont supportées.") +
+               cannot;
+    };
+    auto damaged = [&](const QString& why) {
+        return QStringLiteral("Image JPEG endommagée : ") + why + QLatin1Char('.') + cannot;
+    };
+    auto fixture = [](const char* name) {
+        return dataPath(QStringLiteral("fixtures/") + QLatin1String(name));
+    };
+    // The picture with one byte of its frame header changed.
+    auto frame = [&](const char* name, int offset, char byte) {
+        return jpegVariant(QLatin1String(name),
+                           [&](QByteArray& b) { b[b.indexOf("\xFF\xC0") + offset] = byte; });
+    };
     const QString upper = path(QStringLiteral("logo.JPG"));
     QFile::copy(logo(), upper);
     struct Case {
         QString file;
-        QString text;
+        QString text; // empty: drawn
     };
     const Case cases[] = {
+        {logo(), {}},
+        {fixture("grey.jpg"), {}},
+        {fixture("cmyk.jpg"), {}},
+        {fixture("progressive.jpg"), {}},
         {QStringLiteral("logo"),
          QStringLiteral("Le fichier image logo ne possède pas d'extension.") + cannot},
         {upper,
@@ -197,21 +226,38 @@ TEST_F(LinksImages, RefusedPicturesAreReported) {
                         "1, 2.") +
              cannot},
         {path(QStringLiteral("sem-quadro.jpg")),
-         QStringLiteral("Image JPEG non supportée : largeur et hauteur absentes") + supported +
-             cannot},
-        {jpegVariant(QStringLiteral("dois.jpg"),
-                     [](QByteArray& b) { b[b.indexOf("\xFF\xC0") + 9] = 2; }),
-         QStringLiteral("Image JPEG non supportée : 2 composantes de couleur") + supported +
-             cannot},
+         unsupported(QStringLiteral("largeur et hauteur absentes"))},
+        {frame("dois.jpg", 9, 2), unsupported(QStringLiteral("2 composantes de couleur"))},
+        {fixture("arithmetic.jpg"), unsupported(QStringLiteral("trame FFC9"))},
+        {frame("sem-perda.jpg", 1, '\xC3'), unsupported(QStringLiteral("trame FFC3"))},
+        {frame("hierarquica.jpg", 1, '\xC5'), unsupported(QStringLiteral("trame FFC5"))},
+        {frame("12-bits.jpg", 4, 12), unsupported(QStringLiteral("précision de 12 bits"))},
+        {path(QStringLiteral("enorme.jpg")), unsupported(QStringLiteral("image trop grande"))},
+        {fixture("truncated.jpg"),
+         damaged(QStringLiteral("Corrupt JPEG data: premature end of data segment"))},
+        {fixture("garbled.jpg"),
+         damaged(QStringLiteral("Corrupt JPEG data: 66 extraneous bytes before marker 0xd9"))},
+        {path(QStringLiteral("dois-quadros.jpg")),
+         damaged(QStringLiteral("en-têtes de trame contradictoires"))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         testsupport::ScriptedDialogs dialogs;
-        const QByteArray content = pageContent([](PDFPrinter&) {},
-                                               [&](PDFPrinter& p) {
-                                                   p.PDFImage(c.file, 10, 10, 50, 50);
-                                                   EXPECT_EQ(p.PDFImageWidth(c.file), 0);
-                                               });
+        rusage before{}, after{};
+        const QByteArray content =
+            pageContent([](PDFPrinter&) {},
+                        [&](PDFPrinter& p) {
+                            getrusage(RUSAGE_SELF, &before);
+                            p.PDFImage(c.file, 10, 10, 50, 50);
+                            getrusage(RUSAGE_SELF, &after);
+                            EXPECT_EQ(p.PDFImageWidth(c.file) == 0, !c.text.isEmpty());
+                        });
+        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 32 * 1024); // kB
+        EXPECT_EQ(content.contains(" cm /ImgJPEG1 Do Q"), c.text.isEmpty());
+        if (c.text.isEmpty()) {
+            EXPECT_TRUE(dialogs.messages().empty());
+            continue;
+        }
         EXPECT_EQ(content, "");
         ASSERT_EQ(dialogs.messages().size(), 2u);
         EXPECT_EQ(dialogs.messages()[0].title, QStringLiteral("Fichier Image - Quillane 4.0"));
