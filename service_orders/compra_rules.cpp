@@ -2,6 +2,7 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/db/loaded_row.h"
 #include "platform/db/moment_key.h"
 #include "platform/db/unit_of_work.h"
 #include "platform/dialogs.h"
@@ -152,18 +153,20 @@ ChecagemItem checaItem(const ItemDigitado& d) {
     return c;
 }
 
-std::optional<dlg::Message> insereItem(db::Connection& cn, const ItemCompra& item,
-                                       const QString& usuario) {
-    return db::unitOfWork(cn, [&](db::Transaction& t) -> std::optional<dlg::Message> {
+Insercao insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario) {
+    return db::unitOfWork(cn, [&](db::Transaction& t) {
         // The purchase's items held, so two windows cannot each add what
-        // together leaves the range.
-        const db::Recordset somas = cn.query(
-            QStringLiteral("select coalesce(sum(vfinal*qtde), 0) + coalesce(sum(vfrete*qtde), 0) "
-                           "as total from insumos_cmp where ") +
-                kDaCompra + QStringLiteral(" for update"),
-            daCompra(item.chave));
+        // together leaves the range, nor one add to what another closes.
+        const db::Recordset somas = cn.query(db::forUpdate(
+            {QStringLiteral("select coalesce(sum(vfinal*qtde), 0) + coalesce(sum(vfrete*qtde), 0) "
+                            "as total, coalesce(max(status = 'S'), 0) as encerrada from "
+                            "insumos_cmp where ") +
+                 kDaCompra,
+             daCompra(item.chave)}));
+        if (somas.integer(QStringLiteral("encerrada")) != 0)
+            return Insercao::Encerrada;
         if (!somas.decimal(QStringLiteral("total")).plus(item.vfinal * item.qtde, Decimal::kAmount))
-            return dlg::foraDoLimite();
+            return Insercao::ForaDoLimite;
         db::insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
             const ChaveCompra& k = item.chave;
             return Statement{
@@ -174,7 +177,7 @@ std::optional<dlg::Message> insereItem(db::Connection& cn, const ItemCompra& ite
                  item.cdpro, item.vfinal, item.qtde, auditStamp(usuario, moment)}};
         });
         t.commit();
-        return std::nullopt;
+        return Insercao::Inserido;
     });
 }
 

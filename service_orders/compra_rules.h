@@ -84,11 +84,15 @@ struct ChecagemItem {
     Caixa caixa = Caixa::Nenhuma;
 };
 ChecagemItem checaItem(const ItemDigitado& digitado);
-// Adds an open item with no freight, stamped "user date time"; refused
-// (nothing written) when the purchase's total with it would leave the
-// amounts' range.
-std::optional<dlg::Message> insereItem(db::Connection& cn, const ItemCompra& item,
-                                       const QString& usuario);
+enum class Insercao {
+    Inserido,
+    ForaDoLimite, // the purchase's total with it would leave the amounts' range
+    Encerrada     // the purchase is closed, maybe by another station meanwhile
+};
+// Adds an open item with no freight, stamped "user date time", while the
+// purchase, read under lock, is open and its total stays an amount; nothing
+// is written otherwise.
+Insercao insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario);
 enum class ExclusaoItem {
     Excluido, // also when another window deleted it first
     Destinado,

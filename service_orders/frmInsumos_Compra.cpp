@@ -260,24 +260,16 @@ void frmInsumos_Compra::Command1_Click() {
     const ItemCompra& item = check.item;
     txtVR->setText(formataCusto(item.vfinal));
     txtQtde->setText(formataCusto(item.qtde));
-    // The item goes to the purchase the boxes name, which is then the one
-    // listed; a closed purchase takes no more items.
-    auto situacao = SituacaoCompra::Aberta;
+    auto insercao = Insercao::Inserido;
     if (!shared::withConnection(
-            nullptr, [&](db::Connection& cn) { situacao = situacaoCompra(cn, item.chave); }))
+            this, [&](db::Connection& cn) { insercao = insereItem(cn, item, shared::gUsuario); }))
         return;
-    if (situacao == SituacaoCompra::Encerrada) {
-        mostraCompra(item.chave);
+    if (insercao == Insercao::ForaDoLimite) {
+        dlg::show(dlg::foraDoLimite());
         return;
     }
-    std::optional<dlg::Message> recusa;
-    if (!shared::withConnection(
-            this, [&](db::Connection& cn) { recusa = insereItem(cn, item, shared::gUsuario); }))
-        return;
-    if (recusa) {
-        dlg::show(*recusa);
-        return;
-    }
+    // The item went to the purchase the boxes name, which is then the one
+    // listed; a closed one took none and closes the window.
     if (!mostraCompra(item.chave))
         return;
     txtCdPro->clear();
