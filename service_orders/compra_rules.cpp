@@ -8,7 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/digits.h"
 #include "platform/moeda.h"
-#include "platform/wide_integer.h"
+#include "platform/order_totals.h"
 #include "registers/audit_stamp.h"
 #include "registers/insumo_rules.h"
 #include "registers/register_codes.h"
@@ -38,17 +38,6 @@ bool acumula(Decimal& acc, std::optional<Decimal> value, Decimal::Range range) {
     if (sum)
         acc = *sum;
     return sum.has_value();
-}
-
-// a x b / c rounded half away from zero, exactly; none beyond a quantity.
-std::optional<Decimal> proporcao(Decimal a, Decimal b, Decimal c) {
-    const wide::i128 q = wide::divRound(wide::i128(a.raw()) * b.raw(), c.raw());
-    if (q > INT64_MAX || q < INT64_MIN)
-        return std::nullopt;
-    const Decimal out = Decimal::fromRaw(static_cast<std::int64_t>(q));
-    if (!out.fits(Decimal::kQuantity))
-        return std::nullopt;
-    return out;
 }
 
 } // namespace
@@ -202,36 +191,46 @@ TotaisCompra totaisCompra(db::Recordset rows) {
         t.dtc = rows.date(QStringLiteral("dtc"));
         t.status = rows.text(QStringLiteral("status"));
     }
+    ordertotals::SomaExata insumos, frete;
     for (; !rows.eof(); rows.moveNext()) {
         const Decimal qtde = rows.decimal(QStringLiteral("qtde"));
-        if (!acumula(t.quantidade, qtde, Decimal::kQuantity) ||
-            !acumula(t.insumos,
-                     rows.decimal(QStringLiteral("vfinal")).times(qtde, Decimal::kAmount),
-                     Decimal::kAmount) ||
-            !acumula(t.frete, rows.decimal(QStringLiteral("vfrete")).times(qtde, Decimal::kAmount),
-                     Decimal::kAmount)) {
+        if (!acumula(t.quantidade, qtde, Decimal::kQuantity)) {
             t.foraDoLimite = true;
             return t;
         }
+        insumos.adiciona(rows.decimal(QStringLiteral("vfinal")), qtde);
+        frete.adiciona(rows.decimal(QStringLiteral("vfrete")), qtde);
     }
-    t.foraDoLimite = !t.insumos.plus(t.frete, Decimal::kAmount);
+    ordertotals::SomaExata total = insumos;
+    total += frete;
+    t.foraDoLimite = !insumos.cabe(Decimal::kAmount) || !frete.cabe(Decimal::kAmount) ||
+                     !total.cabe(Decimal::kAmount);
+    if (!t.foraDoLimite) {
+        t.insumos = *insumos.centavos();
+        t.frete = *frete.centavos();
+        t.total = *total.centavos();
+    }
     return t;
 }
 
 QString textoTotaisCompra(const TotaisCompra& t) {
     return QStringLiteral("Qtde TL: ") + formataQuantidade(t.quantidade) +
            QStringLiteral(" Tl Frete: ") + moeda(t.frete) + QStringLiteral(" Tl Insumos: ") +
-           moeda(t.insumos) + QStringLiteral(" Tl Final: ") + moeda(t.frete + t.insumos);
+           moeda(t.insumos) + QStringLiteral(" Tl Final: ") + moeda(t.total);
 }
 
-std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal valor,
-                                                  Decimal insumos) {
+std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal valor) {
+    ordertotals::SomaExata insumos;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+        insumos.adiciona(rows.decimal(QStringLiteral("vfinal")),
+                         rows.decimal(QStringLiteral("qtde")));
     std::vector<FreteItem> fretes;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         const Decimal vfinal = rows.decimal(QStringLiteral("vfinal"));
-        const auto vfrete = proporcao(vfinal, valor, insumos);
+        const auto vfrete = insumos.parte(vfinal, valor);
         // The allocated cost lines take the unit value with its freight.
-        if (!vfrete || !vfinal.plus(*vfrete, Decimal::kQuantity))
+        if (!vfrete || !vfrete->fits(Decimal::kQuantity) ||
+            !vfinal.plus(*vfrete, Decimal::kQuantity))
             return std::nullopt;
         fretes.push_back({rows.text(QStringLiteral("idlan")), *vfrete});
     }

@@ -155,7 +155,6 @@ bool frmInsumos_Compra::AtualizaCompra() {
     TotaisCompra totais;
     {
         BusyGuard busy(this);
-        totalInsumos_ = Decimal();
         freteSugerido_ = QStringLiteral("0");
         listbinding::refresh(Adodc1, DataGrid1);
         totais = totaisCompra(Adodc1->recordset());
@@ -167,7 +166,6 @@ bool frmInsumos_Compra::AtualizaCompra() {
             lST->clear();
         } else {
             freteSugerido_ = moeda(totais.frete);
-            totalInsumos_ = totais.insumos.rounded(2);
             lST->setText(textoTotaisCompra(totais));
         }
     }
@@ -309,13 +307,12 @@ void frmInsumos_Compra::Command5_Click() {
             dlg::show(dlg::foraDoLimite());
             return;
         }
-        const Decimal insumos = totais.insumos.rounded(2);
-        if (insumos.isZero()) {
+        if (totais.insumos.isZero()) {
             dlg::inform(QStringLiteral("--- ERRO --- COMPRA SEM VALOR DE INSUMOS PARA O RATEIO!"),
                         QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
             return;
         }
-        const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
+        const auto fretes = rateiaFrete(Adodc1->recordset(), *valor);
         if (!fretes) {
             dlg::show(dlg::foraDoLimite());
             return;
