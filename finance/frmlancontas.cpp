@@ -557,6 +557,9 @@ bool frmlancontas::recusado(lancamento::Resultado resultado) {
     case lancamento::Resultado::NaoEncontrado:
         dlg::show(lancamento::documentoNaoEncontrado());
         break;
+    case lancamento::Resultado::ComParcelaPaga:
+        dlg::show(lancamento::naoPodeExcluir());
+        break;
     case lancamento::Resultado::Alterado:
         dlg::show(lancamento::documentoAlterado());
         recarrega();
