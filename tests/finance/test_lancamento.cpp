@@ -286,9 +286,11 @@ TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
         dialogs.texts().last(),
         QStringLiteral("--- ERRO --- DESPESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
     EXPECT_EQ(stored(), before);
-    // Read again: the row paid meanwhile shows locked, the typed value is gone.
+    // Read again: the row paid meanwhile shows locked, the typed value is
+    // gone, and so is its total.
     EXPECT_FALSE(f.frmVCT->isHidden());
     EXPECT_EQ(f.txtVR[0]->text(), QStringLiteral("30,00"));
+    EXPECT_EQ(f.cmdVR->text(), QStringLiteral("Vr Total: R$ 60,00"));
     EXPECT_TRUE(f.txtVR[0]->isEnabled());
     EXPECT_FALSE(f.txtVR[1]->isEnabled());
     EXPECT_FALSE(f.txtQtParc->isEnabled());
