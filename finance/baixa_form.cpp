@@ -96,11 +96,11 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     frmDest = quadro(this, "frmDest");
     lPro = new QLabel(frmDest);
     lPro->setObjectName(QStringLiteral("lPro"));
-    txtVRa = box(frmDest, "txtVRa", 0, 14);
+    txtVRa = amountBox(frmDest, "txtVRa");
     txtVRa->setReadOnly(true);
-    txtVRj = box(frmDest, "txtVRj", 0, 14);
-    txtVRd = box(frmDest, "txtVRd", 0, 14);
-    txtVRt = box(frmDest, "txtVRt", 0, 14);
+    txtVRj = amountBox(frmDest, "txtVRj");
+    txtVRd = amountBox(frmDest, "txtVRd");
+    txtVRt = amountBox(frmDest, "txtVRt");
     txtVRt->setReadOnly(true);
     Command15 = button(frmDest, "Command15", QStringLiteral("Salvar"));
     Command14 = button(frmDest, "Command14", QStringLiteral("Sair"));
@@ -124,7 +124,7 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     frmMP = quadro(this, "frmMP");
     lMP = new QLabel(frmMP);
     lMP->setObjectName(QStringLiteral("lMP"));
-    txtVrMp = box(frmMP, "txtVrMp", 0, 14);
+    txtVrMp = amountBox(frmMP, "txtVrMp");
     txtobs = box(frmMP, "txtobs", 0, 30);
     Command16 = button(frmMP, "Command16", QStringLiteral("Salvar"));
     Command17 = button(frmMP, "Command17", QStringLiteral("Sair"));

@@ -62,7 +62,7 @@ frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenh
     setWindowTitle(QStringLiteral("Contas a Receber - Baixa"));
     txtNmFor->setReadOnly(true);
     botoesDoRecibo({Command2, Command18});
-    txtVRpg = formwidgets::box(frmDest, "txtVRpg", 0, 14);
+    txtVRpg = formwidgets::amountBox(frmDest, "txtVRpg");
     linhaDoItem(QStringLiteral("Vr Recebido"), txtVRpg);
     lEMS = new QLabel(frmDest);
     lEMS->setObjectName(QStringLiteral("lEMS"));

@@ -5,6 +5,7 @@
 #include "platform/db/data_control.h"
 #include "platform/db/wait_bounds.h"
 #include "tests/finance/finance_test_support.h"
+#include "tests/registers/register_test_support.h"
 #include "tests/support/lasting_conflict.h"
 #include "tests/support/modal.h"
 #include "tests/support/tcp_relay.h"
@@ -241,6 +242,11 @@ TEST_F(CReceberBaixa, AmountReceivedIsBoundedByWhatIsDue) {
         EXPECT_FALSE(f.frmDest->isHidden());
     }
     EXPECT_EQ(f.txtVRt->text(), QStringLiteral("105,00"));
+    // Every amount box shows the widest amount whole.
+    for (QLineEdit* box : {f.txtVRa, f.txtVRj, f.txtVRd, f.txtVRt, f.txtVRpg, f.txtVrMp})
+        EXPECT_LE(
+            QFontMetrics(box->font()).horizontalAdvance(QStringLiteral("-9.999.999.999.999,99")),
+            regtest::textRoom(box));
     // Amounts beyond what the columns keep, and a total due beyond them.
     struct Wide {
         const char* juros;
