@@ -259,21 +259,22 @@ QStringList BaixaForm::linhas() const {
     return out;
 }
 
-bool BaixaForm::escreve(
-    const std::function<std::optional<dlg::Message>(db::Connection&)>& escrita) {
+BaixaForm::Escrita
+BaixaForm::escreve(const std::function<std::optional<dlg::Message>(db::Connection&)>& escrita) {
     std::optional<dlg::Message> recusa;
     switch (escrita::executa(nullptr, [&](db::Connection& cn) { recusa = escrita(cn); })) {
     case escrita::Desfecho::Falhou:
-        return false;
+        return Escrita::Falhou;
     case escrita::Desfecho::Conflito:
         recusa = recibo::parcelaAlterada();
         break;
     case escrita::Desfecho::Feita:
         break;
     }
-    if (recusa)
-        dlg::show(*recusa);
-    return true;
+    if (!recusa)
+        return Escrita::Feita;
+    dlg::show(*recusa);
+    return Escrita::Recusada;
 }
 
 std::optional<QString> BaixaForm::novoNumero() {
@@ -305,10 +306,15 @@ int BaixaForm::linhaAberta(const QString& coluna, const QString& chave) const {
     return -1;
 }
 
-void BaixaForm::depoisDeAdicionar(const QString& coluna, const QString& chave) {
+void BaixaForm::depoisDeAdicionar(const QString& coluna, const QString& chave, Escrita escrita) {
     const int antes = linhaAberta(coluna, chave);
     listbinding::refresh(Adodc1, DataGrid1);
     listbinding::refresh(Adodc2, DataGrid2);
+    // The receipt's totals and payment buttons follow every item saved; a
+    // refused one leaves them for the closing to tell what became of the
+    // receipt.
+    if (escrita == Escrita::Feita)
+        TotalizaRecibo();
     // A settled instalment leaves the list: the next one takes its place,
     // and after the last one the list starts again.
     int linha = linhaAberta(coluna, chave);
