@@ -96,11 +96,11 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     frmDest = quadro(this, "frmDest");
     lPro = new QLabel(frmDest);
     lPro->setObjectName(QStringLiteral("lPro"));
-    txtVRa = box(frmDest, "txtVRa", 0, 14);
+    txtVRa = amountBox(frmDest, "txtVRa");
     txtVRa->setReadOnly(true);
-    txtVRj = box(frmDest, "txtVRj", 0, 14);
-    txtVRd = box(frmDest, "txtVRd", 0, 14);
-    txtVRt = box(frmDest, "txtVRt", 0, 14);
+    txtVRj = amountBox(frmDest, "txtVRj");
+    txtVRd = amountBox(frmDest, "txtVRd");
+    txtVRt = amountBox(frmDest, "txtVRt");
     txtVRt->setReadOnly(true);
     Command15 = button(frmDest, "Command15", QStringLiteral("Salvar"));
     Command14 = button(frmDest, "Command14", QStringLiteral("Sair"));
@@ -124,7 +124,7 @@ BaixaForm::BaixaForm(QWidget* parent, const Desenho& desenho)
     frmMP = quadro(this, "frmMP");
     lMP = new QLabel(frmMP);
     lMP->setObjectName(QStringLiteral("lMP"));
-    txtVrMp = box(frmMP, "txtVrMp", 0, 14);
+    txtVrMp = amountBox(frmMP, "txtVrMp");
     txtobs = box(frmMP, "txtobs", 0, 30);
     Command16 = button(frmMP, "Command16", QStringLiteral("Salvar"));
     Command17 = button(frmMP, "Command17", QStringLiteral("Sair"));
@@ -259,21 +259,22 @@ QStringList BaixaForm::linhas() const {
     return out;
 }
 
-bool BaixaForm::escreve(
-    const std::function<std::optional<dlg::Message>(db::Connection&)>& escrita) {
+BaixaForm::Escrita
+BaixaForm::escreve(const std::function<std::optional<dlg::Message>(db::Connection&)>& escrita) {
     std::optional<dlg::Message> recusa;
     switch (escrita::executa(nullptr, [&](db::Connection& cn) { recusa = escrita(cn); })) {
     case escrita::Desfecho::Falhou:
-        return false;
+        return Escrita::Falhou;
     case escrita::Desfecho::Conflito:
         recusa = recibo::parcelaAlterada();
         break;
     case escrita::Desfecho::Feita:
         break;
     }
-    if (recusa)
-        dlg::show(*recusa);
-    return true;
+    if (!recusa)
+        return Escrita::Feita;
+    dlg::show(*recusa);
+    return Escrita::Recusada;
 }
 
 std::optional<QString> BaixaForm::novoNumero() {
@@ -305,10 +306,15 @@ int BaixaForm::linhaAberta(const QString& coluna, const QString& chave) const {
     return -1;
 }
 
-void BaixaForm::depoisDeAdicionar(const QString& coluna, const QString& chave) {
+void BaixaForm::depoisDeAdicionar(const QString& coluna, const QString& chave, Escrita escrita) {
     const int antes = linhaAberta(coluna, chave);
     listbinding::refresh(Adodc1, DataGrid1);
     listbinding::refresh(Adodc2, DataGrid2);
+    // The receipt's totals and payment buttons follow every item saved; a
+    // refused one leaves them for the closing to tell what became of the
+    // receipt.
+    if (escrita == Escrita::Feita)
+        TotalizaRecibo();
     // A settled instalment leaves the list: the next one takes its place,
     // and after the last one the list starts again.
     int linha = linhaAberta(coluna, chave);

@@ -124,21 +124,23 @@ protected:
     // The open receipt chosen in the picker of mode `modo`; empty when none
     // was chosen or the program is ending.
     QString escolheReciboPendente(const QString& modo);
+    enum class Escrita { Falhou, Recusada, Feita };
     // Runs a write on the shared connection under the hourglass. A failed
-    // statement is shown and gives false. A write refused (the refusal it
-    // gives, or a lock another window held past every retry) is said and
-    // gives true: the lists are to be read again either way.
-    bool escreve(const std::function<std::optional<dlg::Message>(db::Connection&)>& escrita);
+    // statement is shown (Falhou). A write refused (the refusal it gives, or
+    // a lock another window held past every retry) is said (Recusada): the
+    // lists are to be read again, as after one done.
+    Escrita escreve(const std::function<std::optional<dlg::Message>(db::Connection&)>& escrita);
     // The open list's row into the item frame, shown: its open value, no
     // interest or discount yet, and `documento`.
     void mostraItem(int row, const QString& documento);
     // The item refused: the focus goes to the first of `caixas` that holds
     // no amount, else to the last.
     void recusaItem(const dlg::Message& recusa, std::initializer_list<QLineEdit*> caixas);
-    // After the item of the row whose `coluna` holds `chave` was added: both
-    // lists read again, and the frame shows that instalment while it still
-    // has a balance, or the next open one.
-    void depoisDeAdicionar(const QString& coluna, const QString& chave);
+    // After the item of the row whose `coluna` holds `chave` was written
+    // (`escrita` Feita) or refused: both lists read again, the receipt's
+    // totals too once written, and the frame shows that instalment while it
+    // still has a balance, or the next open one.
+    void depoisDeAdicionar(const QString& coluna, const QString& chave, Escrita escrita);
     // The receipt list, the payment methods and the closing, together; the
     // closing only while a receipt number is shown.
     void ativaPagamento(bool ativo);

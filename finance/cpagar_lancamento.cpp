@@ -23,17 +23,25 @@ bool outroDocumento(db::Connection& cn, const QString& nrdoc, qint64 cdfor, cons
 }
 
 // The document's rows read again and locked until the transaction ends, so
-// no settlement or save slips in between; whether they are still as loaded.
-Resultado comoLidas(db::Connection& cn, const Chave& lido, const db::LoadedRows& linhas) {
-    switch (db::checkLoaded(cn, db::forUpdate(leitura(lido.nrdoc, lido.cdfor)), linhas).outcome) {
+// no settlement or save slips in between; whether they are still as loaded,
+// and `seTravada` when one of them is paid or inside a receipt.
+Resultado comoLidas(db::Connection& cn, const Chave& lido, const db::LoadedRows& linhas,
+                    Resultado seTravada) {
+    db::SaveOver lidas =
+        db::checkLoaded(cn, db::forUpdate(leitura(lido.nrdoc, lido.cdfor)), linhas);
+    switch (lidas.outcome) {
     case db::Overwrite::Saved:
-        return Resultado::Gravado;
+        break;
     case db::Overwrite::Changed:
         return Resultado::Alterado;
     case db::Overwrite::Gone:
-        break;
+        return Resultado::NaoEncontrado;
     }
-    return Resultado::NaoEncontrado;
+    db::Recordset& r = lidas.stored;
+    for (r.moveFirst(); !r.eof(); r.moveNext())
+        if (travada(r.text(QStringLiteral("pago")), r.decimal(QStringLiteral("vrpg"))))
+            return seTravada;
+    return Resultado::Gravado;
 }
 
 } // namespace
@@ -131,7 +139,11 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
             if (!cn.query(db::forUpdate(leitura(doc.nrdoc, cdfor))).isEmpty())
                 return Resultado::JaExiste;
         } else {
-            if (const Resultado r = comoLidas(cn, lido, linhas); r != Resultado::Gravado)
+            // Only the open rows of a partly paid document are written, each
+            // while it stays open; a paid one is never written over.
+            const Resultado seTravada =
+                modo == Gravacao::Altera ? Resultado::Gravado : Resultado::Alterado;
+            if (const Resultado r = comoLidas(cn, lido, linhas, seTravada); r != Resultado::Gravado)
                 return r;
             if (modo == Gravacao::Regrava) {
                 if (outroDocumento(cn, doc.nrdoc, cdfor, lido))
@@ -153,13 +165,15 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
                     {chave(doc.nrdoc, p.rotulo, QString::number(cdfor)), doc.nrdoc,
                      doc.refdoc.trimmed(), cdfor, dte, doc.obs, codigo(doc.cdcen),
                      codigo(doc.cdscen), dtv, valor, valor, p.rotulo, carimbo, carimbo});
-            } else if (!p.travada) {
-                cn.execute(
-                    QStringLiteral("update cpagar set refdoc = ?, dte = ?, obs = ?, cdcen = ?, "
-                                   "cdscen = ?, dtv = ?, vrorig = ?, vrab = ?, ultev = ? where "
-                                   "idlan = ? and nrdoc = ? and cdfor = ?"),
-                    {doc.refdoc, dte, doc.obs, codigo(doc.cdcen), codigo(doc.cdscen), dtv, valor,
-                     valor, carimbo, p.idlan, lido.nrdoc, lido.cdfor});
+            } else if (!p.travada &&
+                       cn.execute(
+                           QStringLiteral("update cpagar set refdoc = ?, dte = ?, obs = ?, "
+                                          "cdcen = ?, cdscen = ?, dtv = ?, vrorig = ?, vrab = ?, "
+                                          "ultev = ? where idlan = ? and nrdoc = ? and cdfor = ? "
+                                          "and vrpg = 0 and pago = 'N'"),
+                           {doc.refdoc, dte, doc.obs, codigo(doc.cdcen), codigo(doc.cdscen), dtv,
+                            valor, valor, carimbo, p.idlan, lido.nrdoc, lido.cdfor}) == 0) {
+                return Resultado::Alterado;
             }
         }
         t.commit();
@@ -169,7 +183,8 @@ Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parc
 
 Resultado exclui(db::Connection& cn, const Chave& documento, const db::LoadedRows& linhas) {
     return db::unitOfWork(cn, [&](db::Transaction& t) {
-        if (const Resultado r = comoLidas(cn, documento, linhas); r != Resultado::Gravado)
+        if (const Resultado r = comoLidas(cn, documento, linhas, Resultado::ComParcelaPaga);
+            r != Resultado::Gravado)
             return r;
         cn.execute(QStringLiteral("delete from cpagar where nrdoc = ? and cdfor = ?"),
                    {documento.nrdoc, documento.cdfor});

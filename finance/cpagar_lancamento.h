@@ -73,18 +73,26 @@ enum class Gravacao {
 // A partly paid document keeps the number and supplier it was read with.
 std::optional<dlg::Message> confereTroca(Gravacao modo, const Chave& lido, const Documento& doc);
 
-enum class Resultado { Gravado, JaExiste, Alterado, NaoEncontrado };
+enum class Resultado {
+    Gravado,
+    JaExiste,
+    Alterado,
+    NaoEncontrado,
+    ComParcelaPaga // a delete refused: a row is paid or inside a receipt
+};
 // One unit of work. A stored document is written over only while its rows,
 // read again under `lido`, are every one still as the window loaded them
 // (`linhas`); a new one only while no document holds its number and
-// supplier, as must the number and supplier a stored one moves to. Nothing
-// is written otherwise. A lock conflict that outlasts the unit's retries is
-// thrown.
+// supplier, as must the number and supplier a stored one moves to. Whatever
+// the window sends, a paid row (`travada`) is never written: Regrava with
+// one, or Altera meeting one in a row it would write, gives Alterado.
+// Nothing is written otherwise. A lock conflict that outlasts the unit's
+// retries is thrown.
 Resultado grava(db::Connection& cn, const Documento& doc, const std::vector<Parcela>& parcelas,
                 Gravacao modo, const Chave& lido, const db::LoadedRows& linhas,
                 const QString& carimbo);
-// Deletes the document while its rows are still as loaded (Gravado); a unit
-// of work, as the save.
+// Deletes the document while its rows are still as loaded and none is paid
+// or inside a receipt (Gravado); a unit of work, as the save.
 Resultado exclui(db::Connection& cn, const Chave& documento, const db::LoadedRows& linhas);
 
 dlg::Message documentoJaExiste();

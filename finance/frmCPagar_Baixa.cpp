@@ -87,7 +87,6 @@ void frmCPagar_Baixa::abreRecibo(const QString& nrrec) {
     DataGrid1->setEnabled(true);
     listbinding::setSource(Adodc2, DataGrid2, cpagarbaixa::itensDoRecibo(nrrec));
     TotalizaRecibo();
-    TotalizaMeiosPagamento();
 }
 
 void frmCPagar_Baixa::Command1_Click() {
@@ -166,12 +165,13 @@ void frmCPagar_Baixa::Command15_Click() {
         return;
     }
     const QString idlan = txtIdLan->text();
-    if (escreve([this, &idlan](db::Connection& cn) {
-            return cpagarbaixa::adiciona(cn, idlan, recibo::valor(txtVRa->text()),
-                                         recibo::valor(txtVRj->text()),
-                                         recibo::valor(txtVRd->text()), txtNrRec->text());
-        }))
-        depoisDeAdicionar(QStringLiteral("idlan"), idlan);
+    const Escrita escrita = escreve([this, &idlan](db::Connection& cn) {
+        return cpagarbaixa::adiciona(cn, idlan, recibo::valor(txtVRa->text()),
+                                     recibo::valor(txtVRj->text()), recibo::valor(txtVRd->text()),
+                                     txtNrRec->text());
+    });
+    if (escrita != Escrita::Falhou)
+        depoisDeAdicionar(QStringLiteral("idlan"), idlan, escrita);
 }
 
 void frmCPagar_Baixa::Command14_Click() {
@@ -185,8 +185,9 @@ void frmCPagar_Baixa::DataGrid2_DblClick() {
     if (row < 0 || !dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
         return;
     const QString idlan = listbinding::text(Adodc2, row, QStringLiteral("idlan"));
-    if (!escreve(
-            [&](db::Connection& cn) { return cpagarbaixa::estorna(cn, idlan, txtNrRec->text()); }))
+    if (escreve([&](db::Connection& cn) {
+            return cpagarbaixa::estorna(cn, idlan, txtNrRec->text());
+        }) == Escrita::Falhou)
         return;
     if (!Adodc1->recordSource().isEmpty())
         listbinding::refresh(Adodc1, DataGrid1);
@@ -205,6 +206,8 @@ void frmCPagar_Baixa::TotalizaRecibo() {
     lST->setText(QStringLiteral("Vr AB: ") + moeda(somas.aberto) + QStringLiteral(" St.Juros: ") +
                  moeda(somas.juros) + QStringLiteral(" St.Desc.: ") + moeda(somas.descontos) +
                  QStringLiteral(" Total: ") + moeda(totalRecibo));
+    // What is still to be paid follows the receipt's total.
+    TotalizaMeiosPagamento();
 }
 
 void frmCPagar_Baixa::TotalizaMeiosPagamento() {
@@ -225,7 +228,6 @@ void frmCPagar_Baixa::limpaAposBaixa() {
     Adodc2->close();
     Command11->setEnabled(false);
     TotalizaRecibo();
-    TotalizaMeiosPagamento();
     DataGrid1->setEnabled(false);
     Command1->setEnabled(true);
 }

@@ -62,7 +62,7 @@ frmCReceber_Baixa::frmCReceber_Baixa(QWidget* parent) : BaixaForm(parent, desenh
     setWindowTitle(QStringLiteral("Contas a Receber - Baixa"));
     txtNmFor->setReadOnly(true);
     botoesDoRecibo({Command2, Command18});
-    txtVRpg = formwidgets::box(frmDest, "txtVRpg", 0, 14);
+    txtVRpg = formwidgets::amountBox(frmDest, "txtVRpg");
     linhaDoItem(QStringLiteral("Vr Recebido"), txtVRpg);
     lEMS = new QLabel(frmDest);
     lEMS->setObjectName(QStringLiteral("lEMS"));
@@ -211,11 +211,11 @@ void frmCReceber_Baixa::Command15_Click() {
                                    recibo::valor(txtVRpg->text())};
     const QString nrrec = txtNrRec->text();
     const qint64 cdcli = wholeCode(txtCdFor->text()).value_or(0);
-    if (!escreve([&](db::Connection& cn) {
-            return creceberbaixa::adiciona(cn, item, nrrec, cdcli, *dtbx);
-        }))
+    const Escrita escrita = escreve(
+        [&](db::Connection& cn) { return creceberbaixa::adiciona(cn, item, nrrec, cdcli, *dtbx); });
+    if (escrita == Escrita::Falhou)
         return;
-    depoisDeAdicionar(QStringLiteral("nrdoc"), item.nrdoc);
+    depoisDeAdicionar(QStringLiteral("nrdoc"), item.nrdoc, escrita);
     // The last open instalment received: nothing is left to show.
     if (DataGrid1->model()->rowCount() == 0)
         Command14_Click();
@@ -243,7 +243,8 @@ void frmCReceber_Baixa::DataGrid2_DblClick() {
     if (!dlg::ask(QStringLiteral("Confirma o estorno?"), QStringLiteral("Atençao")))
         return;
     const qint64 id = listbinding::text(Adodc2, row, QStringLiteral("id")).toLongLong();
-    if (!escreve([id](db::Connection& cn) { return creceberbaixa::estorna(cn, id); }))
+    if (escreve([id](db::Connection& cn) { return creceberbaixa::estorna(cn, id); }) ==
+        Escrita::Falhou)
         return;
     listbinding::refresh(Adodc1, DataGrid1);
     listbinding::refresh(Adodc2, DataGrid2);

@@ -321,8 +321,11 @@ void frmlancontas::txtcdfor_LostFocus() {
     LimpaParcelas();
     // As many rows as are stored, whatever count their labels carry.
     montaLinhas(static_cast<int>(r.rowCount()));
+    totalLido_ = Decimal();
     for (int i = 0; !r.eof(); r.moveNext(), ++i) {
-        txtVR[i]->setText(lancamento::valorTexto(r.decimal(QStringLiteral("vrorig"))));
+        const Decimal vrorig = r.decimal(QStringLiteral("vrorig"));
+        totalLido_ = totalLido_ ? totalLido_->plus(vrorig, Decimal::kAmount) : std::nullopt;
+        txtVR[i]->setText(lancamento::valorTexto(vrorig));
         const auto dtv = r.date(QStringLiteral("dtv"));
         txtVCT[i]->setText(dtv ? dates::toBr(*dtv) : QString());
         lblParc[i]->setText(r.text(QStringLiteral("parcela")));
@@ -503,7 +506,7 @@ void frmlancontas::cmdsalva_Click() {
         dlg::show(*troca);
         return;
     }
-    cmdVR->setText(QStringLiteral("Vr Total: ") + moeda(total));
+    mostraTotal(total);
     QApplication::processEvents();
     if (!dlg::ask(QStringLiteral("Confirma?"), QStringLiteral("Atenção")))
         return;
@@ -557,6 +560,9 @@ bool frmlancontas::recusado(lancamento::Resultado resultado) {
     case lancamento::Resultado::NaoEncontrado:
         dlg::show(lancamento::documentoNaoEncontrado());
         break;
+    case lancamento::Resultado::ComParcelaPaga:
+        dlg::show(lancamento::naoPodeExcluir());
+        break;
     case lancamento::Resultado::Alterado:
         dlg::show(lancamento::documentoAlterado());
         recarrega();
@@ -571,6 +577,13 @@ void frmlancontas::recarrega() {
         txtcdfor->setText(QString::number(lido_.cdfor));
     }
     txtcdfor_LostFocus();
+    // The total shown is that of the rows read again.
+    if (encontrado == QLatin1String("S") && totalLido_)
+        mostraTotal(*totalLido_);
+}
+
+void frmlancontas::mostraTotal(const Decimal& total) {
+    cmdVR->setText(QStringLiteral("Vr Total: ") + moeda(total));
 }
 
 void frmlancontas::cmdexclu_Click() {

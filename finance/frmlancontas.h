@@ -89,6 +89,8 @@ private:
     void redigitado();
     // The document read again as stored, after another station changed it.
     void recarrega();
+    // "Vr Total" of the instalments.
+    void mostraTotal(const Decimal& total);
     // The box a refusal of the save is about, if any.
     QWidget* caixa(const parcelas::Recusa& recusa) const;
     // Says what a save or delete refused for; true when it was refused.
@@ -100,4 +102,6 @@ private:
     // and its rows as read: a save or a delete acts only over those.
     lancamento::Chave lido_;
     db::LoadedRows linhas_;
+    // What those rows add up to; none past an amount.
+    std::optional<Decimal> totalLido_;
 };

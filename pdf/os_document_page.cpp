@@ -245,9 +245,14 @@ void servicos(PDFPrinter& pdf, Paginas& paginas, const Conteudo& c, const Plano&
         const QString preco = s.vu.toBrTrimmed(2);
         const Decimal p = Decimal::parse(preco, false).value_or(Decimal());
         const Decimal q = Decimal::parse(quantidade, false).value_or(Decimal());
-        linhaDaTabela(pdf, linha({s.dssrv, s.un, quantidade, preco, (p * q).toBr(2, false)}),
+        // The line's total rounds once, as the totals below do.
+        ordertotals::SomaExata total;
+        total.adiciona(q, p);
+        linhaDaTabela(pdf,
+                      linha({s.dssrv, s.un, quantidade, preco,
+                             ordertotals::emCentavos(total).toBr(2, false)}),
                       lugar.y);
-        subtotal.adiciona(q, p);
+        subtotal += total;
         descontos.adiciona(q, p, s.pd);
     }
     somas = ordertotals::servicos(subtotal, descontos);

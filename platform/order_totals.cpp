@@ -94,6 +94,27 @@ bool SomaExata::cabe(Decimal::Range range) const {
     return c && c->fits(range);
 }
 
+std::optional<Decimal> SomaExata::parte(Decimal a, Decimal b) const {
+    if (excedeu_ || valor_ == 0)
+        return std::nullopt;
+    // a × b has eight places and the sum fourteen, so the share, with four,
+    // is a × b × 10^10 ÷ the sum; the powers of ten the two have in common
+    // go first, to keep the product within 128 bits.
+    i128 escala = wide::pow10(kCasas - Decimal::kPlaces);
+    i128 soma = valor_;
+    while (escala > 1 && soma % 10 == 0) {
+        escala /= 10;
+        soma /= 10;
+    }
+    const Wide produto = vezes(i128(a.raw()) * b.raw(), escala);
+    if (!produto)
+        return std::nullopt;
+    const i128 raw = wide::divRound(*produto, soma);
+    if (raw > INT64_MAX || raw < INT64_MIN)
+        return std::nullopt;
+    return Decimal::fromRaw(static_cast<std::int64_t>(raw));
+}
+
 SomaExata lida(const db::Recordset& rows, const QString& column, int deslocamento) {
     SomaExata soma;
     if (!soma.adicionaDoServidor(rows.text(column), deslocamento))

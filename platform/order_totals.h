@@ -35,6 +35,9 @@ public:
     std::optional<Decimal> centavos() const;
     // Whether the sum, rounded to cents, is kept whole by a column of `range`.
     bool cabe(Decimal::Range range) const;
+    // a × b ÷ the sum, rounded once to four places: a share of it. None for
+    // a sum of 0, or a share past what a Decimal holds.
+    std::optional<Decimal> parte(Decimal a, Decimal b) const;
 
 private:
     // The new value, or the mark of a sum past 128 bits.

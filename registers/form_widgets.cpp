@@ -78,6 +78,16 @@ void fitToText(QLineEdit* box, const QString& text) {
             .width());
 }
 
+// The character of `from` that `metrics` draws widest.
+QChar widest(const QFontMetrics& metrics, const QString& from) {
+    QChar out = from.at(0);
+    for (QChar c : from) {
+        if (metrics.horizontalAdvance(c) > metrics.horizontalAdvance(out))
+            out = c;
+    }
+    return out;
+}
+
 } // namespace
 
 QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars) {
@@ -99,19 +109,19 @@ QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars) {
 QLineEdit* documentBox(QWidget* parent, const char* name, int maxLength) {
     QLineEdit* edit = box(parent, name, maxLength, 0);
     const QFontMetrics metrics(edit->font());
-    auto widest = [&metrics](const QString& from) {
-        QChar out = from.at(0);
-        for (QChar c : from) {
-            if (metrics.horizontalAdvance(c) > metrics.horizontalAdvance(out))
-                out = c;
-        }
-        return out;
-    };
     // Twelve letters or digits, two check digits.
-    const QChar any = widest(QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    const QChar digit = widest(QStringLiteral("0123456789"));
+    const QChar any = widest(metrics, QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    const QChar digit = widest(metrics, QStringLiteral("0123456789"));
     fitToText(edit, QString(2, any) + u'.' + QString(3, any) + u'.' + QString(3, any) + u'/' +
                         QString(4, any) + u'-' + QString(2, digit));
+    return edit;
+}
+
+QLineEdit* amountBox(QWidget* parent, const char* name) {
+    QLineEdit* edit = box(parent, name, 0, 0);
+    // Thirteen whole digits, grouped, and two decimals.
+    const QString d(1, widest(QFontMetrics(edit->font()), QStringLiteral("0123456789")));
+    fitToText(edit, u'-' + d + (u'.' + d.repeated(3)).repeated(4) + u',' + d.repeated(2));
     return edit;
 }
 

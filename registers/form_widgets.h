@@ -17,6 +17,9 @@ QLineEdit* box(QWidget* parent, const char* name, int maxLength, int chars);
 // The CPF/CNPJ box: wide enough for the widest punctuated CNPJ, letters
 // included ("12.ABC.345/01DE-35").
 QLineEdit* documentBox(QWidget* parent, const char* name, int maxLength);
+// An amount box: wide enough for the widest amount with its grouping and
+// sign ("-9.999.999.999.999,99").
+QLineEdit* amountBox(QWidget* parent, const char* name);
 QPlainTextEdit* memo(QWidget* parent, const char* name);
 QPushButton* button(QWidget* parent, const char* name, const QString& caption);
 // A button that opens a picker: pressed by its function key or the mouse,

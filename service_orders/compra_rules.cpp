@@ -2,12 +2,13 @@
 
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/db/loaded_row.h"
 #include "platform/db/moment_key.h"
 #include "platform/db/unit_of_work.h"
 #include "platform/dialogs.h"
 #include "platform/digits.h"
 #include "platform/moeda.h"
-#include "platform/wide_integer.h"
+#include "platform/order_totals.h"
 #include "registers/audit_stamp.h"
 #include "registers/insumo_rules.h"
 #include "registers/register_codes.h"
@@ -37,17 +38,6 @@ bool acumula(Decimal& acc, std::optional<Decimal> value, Decimal::Range range) {
     if (sum)
         acc = *sum;
     return sum.has_value();
-}
-
-// a x b / c rounded half away from zero, exactly; none beyond a quantity.
-std::optional<Decimal> proporcao(Decimal a, Decimal b, Decimal c) {
-    const wide::i128 q = wide::divRound(wide::i128(a.raw()) * b.raw(), c.raw());
-    if (q > INT64_MAX || q < INT64_MIN)
-        return std::nullopt;
-    const Decimal out = Decimal::fromRaw(static_cast<std::int64_t>(q));
-    if (!out.fits(Decimal::kQuantity))
-        return std::nullopt;
-    return out;
 }
 
 } // namespace
@@ -152,18 +142,20 @@ ChecagemItem checaItem(const ItemDigitado& d) {
     return c;
 }
 
-std::optional<dlg::Message> insereItem(db::Connection& cn, const ItemCompra& item,
-                                       const QString& usuario) {
-    return db::unitOfWork(cn, [&](db::Transaction& t) -> std::optional<dlg::Message> {
+Insercao insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario) {
+    return db::unitOfWork(cn, [&](db::Transaction& t) {
         // The purchase's items held, so two windows cannot each add what
-        // together leaves the range.
-        const db::Recordset somas = cn.query(
-            QStringLiteral("select coalesce(sum(vfinal*qtde), 0) + coalesce(sum(vfrete*qtde), 0) "
-                           "as total from insumos_cmp where ") +
-                kDaCompra + QStringLiteral(" for update"),
-            daCompra(item.chave));
+        // together leaves the range, nor one add to what another closes.
+        const db::Recordset somas = cn.query(db::forUpdate(
+            {QStringLiteral("select coalesce(sum(vfinal*qtde), 0) + coalesce(sum(vfrete*qtde), 0) "
+                            "as total, coalesce(max(status = 'S'), 0) as encerrada from "
+                            "insumos_cmp where ") +
+                 kDaCompra,
+             daCompra(item.chave)}));
+        if (somas.integer(QStringLiteral("encerrada")) != 0)
+            return Insercao::Encerrada;
         if (!somas.decimal(QStringLiteral("total")).plus(item.vfinal * item.qtde, Decimal::kAmount))
-            return dlg::foraDoLimite();
+            return Insercao::ForaDoLimite;
         db::insereComChaveDoMomento(cn, [&](const QDateTime& moment) {
             const ChaveCompra& k = item.chave;
             return Statement{
@@ -174,7 +166,7 @@ std::optional<dlg::Message> insereItem(db::Connection& cn, const ItemCompra& ite
                  item.cdpro, item.vfinal, item.qtde, auditStamp(usuario, moment)}};
         });
         t.commit();
-        return std::nullopt;
+        return Insercao::Inserido;
     });
 }
 
@@ -199,36 +191,46 @@ TotaisCompra totaisCompra(db::Recordset rows) {
         t.dtc = rows.date(QStringLiteral("dtc"));
         t.status = rows.text(QStringLiteral("status"));
     }
+    ordertotals::SomaExata insumos, frete;
     for (; !rows.eof(); rows.moveNext()) {
         const Decimal qtde = rows.decimal(QStringLiteral("qtde"));
-        if (!acumula(t.quantidade, qtde, Decimal::kQuantity) ||
-            !acumula(t.insumos,
-                     rows.decimal(QStringLiteral("vfinal")).times(qtde, Decimal::kAmount),
-                     Decimal::kAmount) ||
-            !acumula(t.frete, rows.decimal(QStringLiteral("vfrete")).times(qtde, Decimal::kAmount),
-                     Decimal::kAmount)) {
+        if (!acumula(t.quantidade, qtde, Decimal::kQuantity)) {
             t.foraDoLimite = true;
             return t;
         }
+        insumos.adiciona(rows.decimal(QStringLiteral("vfinal")), qtde);
+        frete.adiciona(rows.decimal(QStringLiteral("vfrete")), qtde);
     }
-    t.foraDoLimite = !t.insumos.plus(t.frete, Decimal::kAmount);
+    ordertotals::SomaExata total = insumos;
+    total += frete;
+    t.foraDoLimite = !insumos.cabe(Decimal::kAmount) || !frete.cabe(Decimal::kAmount) ||
+                     !total.cabe(Decimal::kAmount);
+    if (!t.foraDoLimite) {
+        t.insumos = *insumos.centavos();
+        t.frete = *frete.centavos();
+        t.total = *total.centavos();
+    }
     return t;
 }
 
 QString textoTotaisCompra(const TotaisCompra& t) {
     return QStringLiteral("Qtde TL: ") + formataQuantidade(t.quantidade) +
            QStringLiteral(" Tl Frete: ") + moeda(t.frete) + QStringLiteral(" Tl Insumos: ") +
-           moeda(t.insumos) + QStringLiteral(" Tl Final: ") + moeda(t.frete + t.insumos);
+           moeda(t.insumos) + QStringLiteral(" Tl Final: ") + moeda(t.total);
 }
 
-std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal valor,
-                                                  Decimal insumos) {
+std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal valor) {
+    ordertotals::SomaExata insumos;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+        insumos.adiciona(rows.decimal(QStringLiteral("vfinal")),
+                         rows.decimal(QStringLiteral("qtde")));
     std::vector<FreteItem> fretes;
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
         const Decimal vfinal = rows.decimal(QStringLiteral("vfinal"));
-        const auto vfrete = proporcao(vfinal, valor, insumos);
+        const auto vfrete = insumos.parte(vfinal, valor);
         // The allocated cost lines take the unit value with its freight.
-        if (!vfrete || !vfinal.plus(*vfrete, Decimal::kQuantity))
+        if (!vfrete || !vfrete->fits(Decimal::kQuantity) ||
+            !vfinal.plus(*vfrete, Decimal::kQuantity))
             return std::nullopt;
         fretes.push_back({rows.text(QStringLiteral("idlan")), *vfrete});
     }

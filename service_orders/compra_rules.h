@@ -84,11 +84,15 @@ struct ChecagemItem {
     Caixa caixa = Caixa::Nenhuma;
 };
 ChecagemItem checaItem(const ItemDigitado& digitado);
-// Adds an open item with no freight, stamped "user date time"; refused
-// (nothing written) when the purchase's total with it would leave the
-// amounts' range.
-std::optional<dlg::Message> insereItem(db::Connection& cn, const ItemCompra& item,
-                                       const QString& usuario);
+enum class Insercao {
+    Inserido,
+    ForaDoLimite, // the purchase's total with it would leave the amounts' range
+    Encerrada     // the purchase is closed, maybe by another station meanwhile
+};
+// Adds an open item with no freight, stamped "user date time", while the
+// purchase, read under lock, is open and its total stays an amount; nothing
+// is written otherwise.
+Insercao insereItem(db::Connection& cn, const ItemCompra& item, const QString& usuario);
 enum class ExclusaoItem {
     Excluido, // also when another window deleted it first
     Destinado,
@@ -99,10 +103,13 @@ enum class ExclusaoItem {
 ExclusaoItem excluiItem(db::Connection& cn, const QString& idlan);
 
 // What the item list adds up to; the first item gives the dates and status.
+// Each amount is its exact sum rounded once to cents, the total too, even
+// where the two beside it add up to a cent more or less.
 struct TotaisCompra {
     Decimal quantidade;
     Decimal insumos; // vfinal x qtde
     Decimal frete;   // vfrete x qtde
+    Decimal total;   // insumos + frete
     QString status = QStringLiteral("N");
     std::optional<QDate> dte;
     std::optional<QDate> dtc;
@@ -113,14 +120,14 @@ TotaisCompra totaisCompra(db::Recordset rows);
 QString textoTotaisCompra(const TotaisCompra& totais);
 
 // Freight over the items in proportion to their unit values: each unit
-// freight is vfinal x amount / goods, rounded to four places. None when a
-// unit freight, or a unit value with it, would leave the column's range.
+// freight is vfinal x amount / goods, the goods' exact sum, rounded to four
+// places. None when a unit freight, or a unit value with it, would leave the
+// column's range, or when the goods are worth nothing.
 struct FreteItem {
     QString idlan;
     Decimal vfrete;
 };
-std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal valor,
-                                                  Decimal insumos);
+std::optional<std::vector<FreteItem>> rateiaFrete(db::Recordset rows, Decimal valor);
 // The completed orders holding lines allocated from the purchase's items,
 // whose lines keep the value they were completed with; the question that
 // confirms a freight names them.

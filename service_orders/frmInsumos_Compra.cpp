@@ -155,7 +155,6 @@ bool frmInsumos_Compra::AtualizaCompra() {
     TotaisCompra totais;
     {
         BusyGuard busy(this);
-        totalInsumos_ = Decimal();
         freteSugerido_ = QStringLiteral("0");
         listbinding::refresh(Adodc1, DataGrid1);
         totais = totaisCompra(Adodc1->recordset());
@@ -167,7 +166,6 @@ bool frmInsumos_Compra::AtualizaCompra() {
             lST->clear();
         } else {
             freteSugerido_ = moeda(totais.frete);
-            totalInsumos_ = totais.insumos.rounded(2);
             lST->setText(textoTotaisCompra(totais));
         }
     }
@@ -260,24 +258,16 @@ void frmInsumos_Compra::Command1_Click() {
     const ItemCompra& item = check.item;
     txtVR->setText(formataCusto(item.vfinal));
     txtQtde->setText(formataCusto(item.qtde));
-    // The item goes to the purchase the boxes name, which is then the one
-    // listed; a closed purchase takes no more items.
-    auto situacao = SituacaoCompra::Aberta;
+    auto insercao = Insercao::Inserido;
     if (!shared::withConnection(
-            nullptr, [&](db::Connection& cn) { situacao = situacaoCompra(cn, item.chave); }))
+            this, [&](db::Connection& cn) { insercao = insereItem(cn, item, shared::gUsuario); }))
         return;
-    if (situacao == SituacaoCompra::Encerrada) {
-        mostraCompra(item.chave);
+    if (insercao == Insercao::ForaDoLimite) {
+        dlg::show(dlg::foraDoLimite());
         return;
     }
-    std::optional<dlg::Message> recusa;
-    if (!shared::withConnection(
-            this, [&](db::Connection& cn) { recusa = insereItem(cn, item, shared::gUsuario); }))
-        return;
-    if (recusa) {
-        dlg::show(*recusa);
-        return;
-    }
+    // The item went to the purchase the boxes name, which is then the one
+    // listed; a closed one took none and closes the window.
     if (!mostraCompra(item.chave))
         return;
     txtCdPro->clear();
@@ -317,13 +307,12 @@ void frmInsumos_Compra::Command5_Click() {
             dlg::show(dlg::foraDoLimite());
             return;
         }
-        const Decimal insumos = totais.insumos.rounded(2);
-        if (insumos.isZero()) {
+        if (totais.insumos.isZero()) {
             dlg::inform(QStringLiteral("--- ERRO --- COMPRA SEM VALOR DE INSUMOS PARA O RATEIO!"),
                         QStringLiteral("ATENÇÃO"), dlg::Icon::Exclamation);
             return;
         }
-        const auto fretes = rateiaFrete(Adodc1->recordset(), *valor, insumos);
+        const auto fretes = rateiaFrete(Adodc1->recordset(), *valor);
         if (!fretes) {
             dlg::show(dlg::foraDoLimite());
             return;

@@ -72,6 +72,5 @@ private:
     void encerradaPorOutro();
 
     ChaveCompra listada_;
-    Decimal totalInsumos_;
     QString freteSugerido_;
 };

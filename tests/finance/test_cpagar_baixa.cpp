@@ -119,12 +119,13 @@ TEST_F(CPagarBaixa, AddPayAndClose) {
     // The frame shows the next open instalment, the receipt grid the item.
     EXPECT_EQ(f.lPro->text(), QStringLiteral("2 001/001"));
     EXPECT_EQ(f.DataGrid2->model()->rowCount(), 1);
-    EXPECT_FALSE(f.Command10->isEnabled());
-    f.Command14_Click();
-    EXPECT_TRUE(f.frmDest->isHidden());
+    // The totals and the payment buttons follow the save, the frame still open.
     EXPECT_TRUE(f.Command10->isEnabled());
     EXPECT_EQ(f.lST->text(), QStringLiteral("Vr AB: R$ 100,00 St.Juros: R$ 2,50 St.Desc.: R$ 1,00 "
                                             "Total: R$ 101,50"));
+    EXPECT_EQ(f.lPG->text(), QStringLiteral("Vr MP: R$ 0,00 Falta: R$ 101,50"));
+    f.Command14_Click();
+    EXPECT_TRUE(f.frmDest->isHidden());
 
     pay(f, 0, QStringLiteral("101,49"));
     EXPECT_EQ(f.lPG->text(), QStringLiteral("Vr MP: R$ 101,49 Falta: R$ 0,01"));

@@ -5,6 +5,7 @@
 #include "platform/db/data_control.h"
 #include "platform/db/wait_bounds.h"
 #include "tests/finance/finance_test_support.h"
+#include "tests/registers/register_test_support.h"
 #include "tests/support/lasting_conflict.h"
 #include "tests/support/modal.h"
 #include "tests/support/tcp_relay.h"
@@ -116,9 +117,11 @@ TEST_F(CReceberBaixa, PartialReceiptsUntilTheInstalmentIsSettled) {
     EXPECT_EQ(receiptRows(), QStringList{kDoc1 + QStringLiteral("|17|X|100.00|10.00|0.00|50.00")});
     EXPECT_EQ(columnTexts(f.DataGrid1->model(), 0), (QStringList{kDoc1, kDoc2}));
     EXPECT_EQ(f.txtVRa->text(), QStringLiteral("60,00"));
-    f.Command14_Click();
+    // The totals follow the save, the frame still open.
+    EXPECT_EQ(f.lST->text(), QStringLiteral("Valor Total em Aberto: R$ 160,00"));
     EXPECT_EQ(f.lPG->text(), QStringLiteral("Juros: R$ 10,00 Descontos: R$ 0,00 Total Baixado: "
                                             "R$ 50,00 Falta: R$ 50,00"));
+    f.Command14_Click();
     pay(f, QStringLiteral("50"));
     // Both frames left open on the receipt being closed.
     f.DataGrid1->setCurrentIndex(f.DataGrid1->model()->index(1, 0));
@@ -241,6 +244,11 @@ TEST_F(CReceberBaixa, AmountReceivedIsBoundedByWhatIsDue) {
         EXPECT_FALSE(f.frmDest->isHidden());
     }
     EXPECT_EQ(f.txtVRt->text(), QStringLiteral("105,00"));
+    // Every amount box shows the widest amount whole.
+    for (QLineEdit* box : {f.txtVRa, f.txtVRj, f.txtVRd, f.txtVRt, f.txtVRpg, f.txtVrMp})
+        EXPECT_LE(
+            QFontMetrics(box->font()).horizontalAdvance(QStringLiteral("-9.999.999.999.999,99")),
+            regtest::textRoom(box));
     // Amounts beyond what the columns keep, and a total due beyond them.
     struct Wide {
         const char* juros;

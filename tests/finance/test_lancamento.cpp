@@ -247,6 +247,22 @@ TEST_F(Lancamento, PartlyPaidDocumentChangesOnlyItsOpenRows) {
     EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("Despesa não pode ser excluída!")});
     EXPECT_FALSE(f.cmdexclu->isEnabled());
     EXPECT_EQ(count(QStringLiteral("cpagar")), 3);
+    // Nor do the rules, when the boxes let the paid row through.
+    const QStringList paid = stored();
+    for (const bool whole : {true, false}) {
+        load(f, QStringLiteral("88"));
+        f.txtQtParc->setEnabled(whole);
+        f.txtVR[0]->setEnabled(true);
+        dialogs.clear();
+        save(f);
+        EXPECT_EQ(dialogs.texts().last(), QStringLiteral("--- ERRO --- DESPESA ALTERADA EM OUTRA "
+                                                         "ESTAÇÃO! DADOS RECARREGADOS."));
+    }
+    f.txtQtParc->setEnabled(true);
+    dialogs.answer(dlg::Answer::Yes);
+    f.cmdexclu_Click();
+    EXPECT_EQ(dialogs.texts().last(), QStringLiteral("Despesa não pode ser excluída!"));
+    EXPECT_EQ(stored(), paid);
     // Clearing unlocks the plan for the next document.
     f.cmdretorna_Click();
     EXPECT_TRUE(f.txtQtParc->isEnabled());
@@ -270,9 +286,11 @@ TEST_F(Lancamento, SettledMeanwhileIsNeitherRewrittenNorDeleted) {
         dialogs.texts().last(),
         QStringLiteral("--- ERRO --- DESPESA ALTERADA EM OUTRA ESTAÇÃO! DADOS RECARREGADOS."));
     EXPECT_EQ(stored(), before);
-    // Read again: the row paid meanwhile shows locked, the typed value is gone.
+    // Read again: the row paid meanwhile shows locked, the typed value is
+    // gone, and so is its total.
     EXPECT_FALSE(f.frmVCT->isHidden());
     EXPECT_EQ(f.txtVR[0]->text(), QStringLiteral("30,00"));
+    EXPECT_EQ(f.cmdVR->text(), QStringLiteral("Vr Total: R$ 60,00"));
     EXPECT_TRUE(f.txtVR[0]->isEnabled());
     EXPECT_FALSE(f.txtVR[1]->isEnabled());
     EXPECT_FALSE(f.txtQtParc->isEnabled());

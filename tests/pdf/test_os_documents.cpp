@@ -783,9 +783,11 @@ TEST_F(OSDocuments, FiguresReadAsEverywhereElse) {
         SCOPED_TRACE(c.nome);
         const qint64 osnr = ordem();
         amountcases::grava(cn, osnr, c);
-        const QStringList totais = {QStringLiteral("SubTotal: ") + QString::fromUtf8(c.subtotal),
-                                    QStringLiteral("Descontos: ") + QString::fromUtf8(c.descontos),
-                                    QStringLiteral("Total Líquido: ") + QString::fromUtf8(c.total)};
+        QStringList totais = {QStringLiteral("SubTotal: ") + QString::fromUtf8(c.subtotal),
+                              QStringLiteral("Descontos: ") + QString::fromUtf8(c.descontos),
+                              QStringLiteral("Total Líquido: ") + QString::fromUtf8(c.total)};
+        for (const char* linha : c.linhas)
+            totais << QString::fromUtf8(linha);
         QStringList custos = {QStringLiteral("Insumos....: ") + QString::fromUtf8(c.insumos),
                               QStringLiteral("Mão de Obra: ") + QString::fromUtf8(c.maoDeObra),
                               QStringLiteral("Custo Total: ") + QString::fromUtf8(c.custoTotal)};

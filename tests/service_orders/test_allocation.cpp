@@ -5,6 +5,7 @@
 #include "service_orders/frmInsumos_Destino.h"
 #include "tests/service_orders/supply_test_support.h"
 #include "tests/support/modal.h"
+#include "tests/support/other_station.h"
 #include "tests/support/typing.h"
 
 #include <QComboBox>
@@ -553,4 +554,25 @@ TEST_F(Allocation, ClosingThePurchaseAfterItsAllocation) {
     EXPECT_TRUE(dialogs.sawText(QStringLiteral("COMPRA JÁ ENCERRADA!")));
     EXPECT_FALSE(purchase->isVisible());
     EXPECT_TRUE(purchase->txtCdFor->text().isEmpty());
+}
+
+// An item saved while another station closes the purchase waits for the
+// closing, then is refused: the window shows the purchase closed.
+TEST_F(Allocation, AnItemSavedWhileThePurchaseClosesIsRefused) {
+    listPurchase();
+    purchase->txtDTe->setText(QStringLiteral("02/05/2024"));
+    purchase->txtDTc->setText(QStringLiteral("03/05/2024"));
+    purchase->txtCdPro->setText(QStringLiteral("P1"));
+    purchase->txtCdPro_LostFocus();
+    purchase->txtQtde->setText(QStringLiteral("1"));
+    testsupport::OtherStation other(shared::gConexao, [this](db::Connection& second) {
+        second.execute(QStringLiteral("update insumos_cmp set status = 'S' where cdfor = ? and "
+                                      "serie = '1' and nfiscal = '123' and modelo = '55'"),
+                       {supplier});
+    });
+    purchase->Command1_Click();
+    EXPECT_TRUE(other.join());
+    EXPECT_EQ(count(QStringLiteral("insumos_cmp")), 4);
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("COMPRA JÁ ENCERRADA!")});
+    EXPECT_FALSE(purchase->isVisible());
 }

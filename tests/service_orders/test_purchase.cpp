@@ -410,6 +410,21 @@ TEST_F(Purchase, FreightIsSpreadByUnitValue) {
     EXPECT_EQ(form->lST->text(), totals("5", "4,00", "40,00", "44,00"));
 }
 
+// Each total is its exact sum rounded once, the final one even where the
+// two beside it add up a cent less; the freight offered is its total.
+TEST_F(Purchase, TotalsAreExactSumsRoundedOnce) {
+    ScriptWithDefaults dialogs;
+    auto form = open();
+    enterPurchase(*form);
+    addItem(*form, QStringLiteral("P1"), QStringLiteral("1,5"), QStringLiteral("6,6633"));
+    cn.execute(QStringLiteral("update insumos_cmp set vfrete = 0.0033"));
+    form->AtualizaCompra();
+    EXPECT_EQ(form->lST->text(), totals("1,5", "0,00", "9,99", "10,00"));
+    dialogs.answerInput(std::nullopt);
+    form->Command5_Click();
+    EXPECT_EQ(dialogs.defaults, QStringList{QStringLiteral("R$ 0,00")});
+}
+
 TEST_F(Purchase, FreightRoundsEachUnitToFourPlaces) {
     auto form = open();
     enterPurchase(*form);

@@ -29,6 +29,8 @@ struct Caso {
     const char *insumos, *maoDeObra, *custoTotal;
     // The detailed document's cost rows.
     std::vector<const char*> categorias;
+    // The documents' service rows: quantity, price and TOTAL as printed.
+    std::vector<const char*> linhas = {};
 };
 
 inline const std::vector<Caso>& casos() {
@@ -44,6 +46,19 @@ inline const std::vector<Caso>& casos() {
          "0,00",
          "0,00",
          {}},
+        // 25,414962, which four places made 25,4150 and the line's TOTAL
+        // 25,42 over a subtotal of 25,41.
+        {"a line total just below half a cent",
+         {{"0.02", "1270.7481", "0"}},
+         {},
+         "25,41",
+         "0,00",
+         "25,41",
+         "0,00",
+         "0,00",
+         "0,00",
+         {},
+         {"0,02 1270,7481 25,41"}},
         // 200,134971…, which four places made 200,1350; the printed
         // subtraction gives a cent more than the total.
         {"many units",
