@@ -115,11 +115,23 @@ std::optional<Decimal> SomaExata::parte(Decimal a, Decimal b) const {
     return Decimal::fromRaw(static_cast<std::int64_t>(raw));
 }
 
-SomaExata lida(const db::Recordset& rows, const QString& column, int deslocamento) {
+namespace {
+
+SomaExata doServidor(const QString& texto, int deslocamento, const QString& coluna) {
     SomaExata soma;
-    if (!soma.adicionaDoServidor(rows.text(column), deslocamento))
-        throw db::DbError::outOfRange(column);
+    if (!soma.adicionaDoServidor(texto, deslocamento))
+        throw db::DbError::outOfRange(coluna);
     return soma;
+}
+
+} // namespace
+
+SomaExata lida(const db::Recordset& rows, const QString& column, int deslocamento) {
+    return doServidor(rows.text(column), deslocamento, column);
+}
+
+SomaExata lida(const db::Recordset& rows, qsizetype row, int column, int deslocamento) {
+    return doServidor(rows.textAt(row, column), deslocamento, rows.columnName(column));
 }
 
 Decimal emCentavos(const SomaExata& soma) {

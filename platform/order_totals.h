@@ -51,6 +51,8 @@ private:
 // 10^`deslocamento`; NULL reads 0. A text that is no number throws
 // db::DbError, as Recordset::decimal does.
 SomaExata lida(const db::Recordset& rows, const QString& column, int deslocamento = 0);
+// The same from cell (`row`, `column`), for readers that go by position.
+SomaExata lida(const db::Recordset& rows, qsizetype row, int column, int deslocamento = 0);
 
 // The sum rounded once to cents; one a Decimal cannot hold throws db::DbError
 // out of range, as a sum read back too large for a decimal does.

@@ -183,6 +183,9 @@ QScrollArea* scrollingPanel(QWidget* panel) {
     auto* area = new QScrollArea(panel->parentWidget());
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    // Opaque, so that a repaint (a window greyed while busy) skips whatever
+    // the area covers, such as a list it is laid over.
+    area->setAutoFillBackground(true);
     area->setWidget(panel);
     panel->setVisible(shown);
     area->setVisible(shown);

@@ -37,7 +37,8 @@ void setDisplayOnly(QLineEdit* box);
 void chainTabOrder(const QList<QWidget*>& widgets);
 // Puts `panel` into a scroll area, to be laid out where the panel was, that
 // shows and hides with the panel and scrolls to the box the focus goes to:
-// the window need not be as tall as the panel.
+// the window need not be as tall as the panel. The area is opaque: what it
+// covers is not painted.
 QScrollArea* scrollingPanel(QWidget* panel);
 
 } // namespace formwidgets

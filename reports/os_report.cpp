@@ -58,11 +58,10 @@ CostSums costs(db::Connection& cn, const Filter& f) {
                      f.sql + QStringLiteral(" group by o.osnr,s.tipo order by o.osnr"),
                  f.params);
     CostSums out;
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        if (!rows.isNull(QStringLiteral("tipo")))
-            out.insert(
-                {rows.integer(QStringLiteral("osnr")), rows.text(QStringLiteral("tipo")).toUpper()},
-                ordertotals::lida(rows, QStringLiteral("vrc")));
+    for (qsizetype r = 0; r < rows.rowCount(); ++r) {
+        if (!rows.isNullAt(r, 1))
+            out.insert({rows.textAt(r, 0).toLongLong(), rows.textAt(r, 1).toUpper()},
+                       ordertotals::lida(rows, r, 2));
     }
     return out;
 }
@@ -80,41 +79,41 @@ ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDa
     const Filter f = filter(status, first, last, client);
     const bool withCosts = status != QLatin1Char('0') && status != QLatin1Char('1');
     const CostSums costSums = withCosts ? costs(cn, f) : CostSums();
-    // Each order's sums taken apart, so the orders come in the order of the
-    // status and date index with no grouping and no sort. The discounts are
-    // read as Σ qt × vu × pd, a hundred times theirs: the server's quotients
-    // are rounded, its products and sums are not.
-    db::Recordset rows = cn.query(
-        QStringLiteral("select o.uev,o.osnr,o.dtos,"
-                       "(select sum(s.qt*s.vu) from os_srv s where s.osnr = o.osnr) as bruto,"
-                       "(select sum(s.qt*s.vu*s.pd) from os_srv s where s.osnr = o.osnr) "
-                       "as descontos_x100,c.nmcli from os_cab o "
-                       "left join cliente c on o.cdcli = c.cdcli") +
-            f.sql + QStringLiteral(" order by o.dtos, o.osnr"),
-        f.params);
+    // One pass over the orders and their lines, grouped in the order of the
+    // status and date index (the key ends it), so the server neither sorts
+    // nor runs a query per order. The discounts are read as Σ qt × vu × pd,
+    // a hundred times theirs: the server's quotients are rounded, its
+    // products and sums are not. Columns: uev, osnr, dtos, bruto,
+    // descontos_x100, nmcli.
+    const db::Recordset rows =
+        cn.query(QStringLiteral("select o.uev,o.osnr,o.dtos,sum(s.qt*s.vu) as bruto,"
+                                "sum(s.qt*s.vu*s.pd) as descontos_x100,c.nmcli from os_cab o "
+                                "left join cliente c on o.cdcli = c.cdcli "
+                                "left join os_srv s on s.osnr = o.osnr") +
+                     f.sql + QStringLiteral(" group by o.dtos, o.osnr order by o.dtos, o.osnr"),
+                 f.params);
 
     ReportList report{reportfields::titleLine(columns()), {}};
     // Each total adds its column as the lines show it.
     Decimal revenue, supplies, labour, allCosts;
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        const qint64 osnr = rows.integer(QStringLiteral("osnr"));
-        const std::optional<QDate> opened = rows.date(QStringLiteral("dtos"));
+    for (qsizetype r = 0; r < rows.rowCount(); ++r) {
+        const qint64 osnr = rows.textAt(r, 1).toLongLong();
+        const std::optional<QDate> opened = rows.dateAt(r, 2);
         QString closedText = kNoDate;
         std::optional<QDate> until = today;
         if (status == QLatin1Char('4')) {
             // The stamp starts with its dd/mm/yyyy date.
-            until = dates::parseBr(rows.text(QStringLiteral("uev")).left(10));
+            until = dates::parseBr(rows.textAt(r, 0).left(10));
             if (until)
                 closedText = dates::toBr(*until);
         }
         const Decimal value =
-            ordertotals::servicos(ordertotals::lida(rows, QStringLiteral("bruto")),
-                                  ordertotals::lida(rows, QStringLiteral("descontos_x100"), 2))
+            ordertotals::servicos(ordertotals::lida(rows, r, 3), ordertotals::lida(rows, r, 4, 2))
                 .total;
         revenue += value;
         QStringList values;
         values << QString::number(osnr) << reportfields::date(opened) << closedText
-               << days(opened, until) << rows.text(QStringLiteral("nmcli")) << moeda(value);
+               << days(opened, until) << rows.textAt(r, 5) << moeda(value);
         if (withCosts) {
             const ordertotals::Custos c =
                 ordertotals::custos(costSums.value({osnr, QStringLiteral("P")}),

@@ -296,17 +296,15 @@ void DataForm::setVisible(bool visible) {
     QDialog::setVisible(visible);
 }
 
-QMargins DataForm::frameEstimate() const {
+QMargins DataForm::frameEstimate(const QList<ShownWindow>& shown) {
     QMargins frame;
-    for (const QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
+    for (const ShownWindow& w : shown) {
+        if (!w.normal)
             continue;
-        const QRect outer = w->frameGeometry();
-        const QRect inner = w->geometry();
-        frame.setLeft(qMax(frame.left(), inner.left() - outer.left()));
-        frame.setTop(qMax(frame.top(), inner.top() - outer.top()));
-        frame.setRight(qMax(frame.right(), outer.right() - inner.right()));
-        frame.setBottom(qMax(frame.bottom(), outer.bottom() - inner.bottom()));
+        frame.setLeft(qMax(frame.left(), w.inner.left() - w.outer.left()));
+        frame.setTop(qMax(frame.top(), w.inner.top() - w.outer.top()));
+        frame.setRight(qMax(frame.right(), w.outer.right() - w.inner.right()));
+        frame.setBottom(qMax(frame.bottom(), w.outer.bottom() - w.inner.bottom()));
     }
     // Before any frame is known: room for a title bar and borders.
     if (frame.top() <= 0)
@@ -330,8 +328,15 @@ void DataForm::fitToScreen(bool place) {
     const QScreen* screen = opener->screen();
     if (screen == nullptr)
         return;
+    QList<ShownWindow> shown;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            shown.append({w->frameGeometry(), w->geometry(),
+                          (w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen |
+                                               Qt::WindowMinimized)) == 0});
+    }
     const QRect fit =
-        fitted(geometry(), minimumSize(), frameEstimate(), screen->availableGeometry());
+        fitted(geometry(), minimumSize(), frameEstimate(shown), screen->availableGeometry());
     if (!place)
         resize(fit.size());
     else if (fit != geometry())

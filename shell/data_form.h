@@ -51,6 +51,17 @@ public:
     // `area`: shortened or narrowed first, then moved.
     static QRect fitted(const QRect& geometry, const QSize& minimum, const QMargins& frame,
                         const QRect& area);
+    // A window on screen: its frame's outer rectangle, its own, and whether
+    // it is in the normal state (neither maximised, full screen nor minimised).
+    struct ShownWindow {
+        QRect outer;
+        QRect inner;
+        bool normal;
+    };
+    // The frame the window manager puts around a normal window, as the
+    // windows on screen tell it. A maximised one tells nothing: its frame
+    // has no borders, and its title may be thinner.
+    static QMargins frameEstimate(const QList<ShownWindow>& shown);
 
 protected:
     // A function key that presses a button of this window; keys are tested
@@ -80,8 +91,6 @@ private:
     bool ownsReceiver(QObject* watched) const;
     // Focus and showing of a one-line box of this window.
     void boxEvent(QLineEdit* box, QEvent* event);
-    // The frame the window manager puts around windows, as far as known.
-    QMargins frameEstimate() const;
     // Shortens the window to the area; `place` moves it inside too.
     void fitToScreen(bool place);
     void focusChanged(QWidget* old, QWidget* now);

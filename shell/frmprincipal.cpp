@@ -133,8 +133,12 @@ void frmPrincipal::buildMenus() {
     for (std::size_t i = 0; i < kMenuItems.size(); ++i) {
         const MenuItemDef& def = kMenuItems[i];
         const QString name = QString::fromLatin1(def.name);
-        const QString caption = QString::fromUtf8(def.caption);
         const bool hasChildren = i + 1 < kMenuItems.size() && kMenuItems[i + 1].level > def.level;
+        // The bar's menus open with Alt and their first letter; the commands
+        // on the bar take none, or Alt and a letter would run them at once.
+        // The stored captions, which the profile list shows, stay plain.
+        const QString caption = (def.level == 0 && hasChildren ? QStringLiteral("&") : QString()) +
+                                QString::fromUtf8(def.caption);
         QAction* action = nullptr;
         if (hasChildren) {
             QMenu* menu = def.level == 0 ? menuBar()->addMenu(caption)

@@ -2,10 +2,10 @@
 // offscreen, each run followed by the plain mariadb client fetching the
 // same statements, and the everyday single-record actions. Prints medians;
 // checks nothing.
-#include "bench/scale/sampling.h"
 #include "bench/scale/server_watch.h"
 #include "bench/support/bench_database.h"
 #include "bench/support/plain_client.h"
+#include "bench/support/sampling.h"
 #include "finance/frmCReceber_Baixa.h"
 #include "platform/data_grid.h"
 #include "platform/dates.h"
@@ -202,6 +202,19 @@ QString shortened(const QString& sql) {
     return one.size() > 150 ? one.left(147) + QStringLiteral("...") : one;
 }
 
+// The server's plan of a report's statement, a line for each table: how it
+// is read, by which key, and whether the server sorts ("Using filesort") or
+// groups in a temporary table.
+void printPlan(const QString& sql) {
+    const db::Recordset plan = shared::gCn().query(QStringLiteral("EXPLAIN ") + sql);
+    for (qsizetype r = 0; r < plan.rowCount(); ++r) {
+        QStringList cells;
+        for (const char* column : {"table", "type", "key", "rows", "Extra"})
+            cells << plan.textAt(r, plan.columnIndex(QString::fromLatin1(column)));
+        std::printf("      plan: %s\n", qPrintable(cells.join(QStringLiteral(" | "))));
+    }
+}
+
 void printRow(const QString& name, qsizetype rows, double ms, double clientMs, double peak,
               double opened) {
     const QByteArray label = name.toUtf8();
@@ -308,8 +321,11 @@ int main(int argc, char** argv) {
         if (!all[i].withClient)
             continue;
         std::printf("%s\n", qPrintable(all[i].name));
-        for (const QString& sql : figures[i].statements)
+        for (const QString& sql : figures[i].statements) {
             std::printf("    %s\n", qPrintable(shortened(sql)));
+            if (all[i].build)
+                printPlan(sql);
+        }
     }
     std::printf("\nload average at the end: %s\n", qPrintable(sampling::loadAverage()));
     std::printf("aims: lists within 1.5 times the plain client; each \"Gerar\" within 1.2 times "

@@ -1,13 +1,4 @@
 #!/bin/bash
 # Builds bench_scale into build-bench/ and runs it against a throwaway MariaDB
 # inside a private network namespace, as the tests do. Takes a few minutes.
-set -euo pipefail
-root="$(cd "$(dirname "$0")/../.." && pwd)"
-cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUENDARO_BENCH=ON >/dev/null
-cmake --build "$root/build-bench" -j"$(nproc)" --target bench_scale
-export QUENDARO_RUN_BENCH=1 QUENDARO_BUILD_DIR="$root/build-bench"
-if unshare -n true 2>/dev/null; then
-  exec unshare -n "$root/scripts/test-server.sh" -R '^bench_scale$' -V
-fi
-exec "$root/scripts/test-server.sh" -R '^bench_scale$' -V
+exec "$(dirname "$0")/../support/run.sh" bench_scale

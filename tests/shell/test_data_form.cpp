@@ -208,13 +208,18 @@ TEST_F(DataFormTest, BoxesLeftOrFilledShowTheirStart) {
 }
 
 TEST(DataFormPlace, WindowsKeepInsideTheFreeArea) {
-    // 1366 by 768 less a 40-pixel task bar; a frame with a 40-pixel title.
+    // 1366 by 768 less a 40-pixel task bar; with no window shown in the
+    // normal state, room for a frame with a 40-pixel title.
     const QRect area(0, 0, 1366, 728);
-    const QMargins frame(10, 40, 10, 10);
+    using Shown = DataForm::ShownWindow;
+    // The main window maximised: a 19-pixel title and no borders.
+    const Shown mainWindow{{0, 0, 1366, 728}, {0, 19, 1366, 709}, false};
+    const Shown framed{{300, 100, 602, 425}, {301, 120, 600, 400}, true};
     struct Case {
         QRect asked;
         QSize minimum;
         QRect shown;
+        QList<Shown> windows;
     };
     const std::vector<Case> table = {
         {{212, 40, 942, 737}, {0, 0}, {212, 40, 942, 678}},
@@ -222,8 +227,14 @@ TEST(DataFormPlace, WindowsKeepInsideTheFreeArea) {
         {{900, 500, 600, 400}, {0, 0}, {756, 318, 600, 400}},
         {{-50, 0, 1400, 300}, {0, 0}, {10, 40, 1346, 300}},
         {{0, 0, 800, 900}, {0, 600}, {10, 40, 800, 678}},
+        // "Cadastro de Contas a Pagar" and "Contas a Receber - Baixa" over
+        // the maximised main window, then beside a framed window.
+        {{203, 19, 942, 737}, {896, 264}, {203, 40, 942, 678}, {mainWindow}},
+        {{173, 19, 1000, 720}, {797, 420}, {173, 20, 1000, 703}, {mainWindow, framed}},
     };
     for (std::size_t i = 0; i < table.size(); ++i)
-        EXPECT_EQ(DataForm::fitted(table[i].asked, table[i].minimum, frame, area), table[i].shown)
+        EXPECT_EQ(DataForm::fitted(table[i].asked, table[i].minimum,
+                                   DataForm::frameEstimate(table[i].windows), area),
+                  table[i].shown)
             << "case " << i;
 }

@@ -1,4 +1,5 @@
 #include "platform/db/connection.h"
+#include "shell/frmcademp.h"
 #include "shell/frmconfig.h"
 #include "shell/frmprincipal.h"
 #include "shell/frmtelainicial.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -259,6 +261,43 @@ TEST_F(Startup, ProfileDecidesTheMenusAndThreeItemsComeBack) {
     w.Form_Activate();
     for (const char* item : {"utiup", "mnu_f10", "mnu_update"})
         EXPECT_TRUE(enabled(w, item)) << item;
+}
+
+TEST_F(Startup, MenusOpenWithAltAndTheirLetterAndGoOnByArrowsAndEnter) {
+    addUser(QStringLiteral("ANA"), QStringLiteral("1"));
+    addCompany(QStringLiteral("11444777000161"));
+    const std::vector<std::pair<char, const char*>> menus = {{'C', "mnucad"}, {'I', "mnuest"},
+                                                             {'O', "mnuos"},  {'F', "mnufin"},
+                                                             {'E', "mnuepi"}, {'U', "mnu_uti"}};
+    for (const auto& [letter, name] : menus)
+        allow(QStringLiteral("ANA"), QString::fromLatin1(name), QStringLiteral("0"));
+    allow(QStringLiteral("ANA"), QStringLiteral("uti_emp"), QStringLiteral("0"));
+    frmPrincipal w;
+    login(QStringLiteral("ANA"), QStringLiteral("1"));
+    w.Form_Activate();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    for (const auto& [letter, name] : menus) {
+        QTest::keyClick(&w, Qt::Key(letter), Qt::AltModifier);
+        QWidget* open = QApplication::activePopupWidget();
+        ASSERT_NE(open, nullptr) << letter;
+        EXPECT_EQ(open->objectName(), QString::fromLatin1(name));
+        QTest::keyClick(open, Qt::Key_Escape);
+        QTest::keyClick(w.menuBar(), Qt::Key_Escape);
+    }
+    // "Util", then the second item, "Empresa Emitente".
+    bool opened = false;
+    whenModal<frmcademp>([&](frmcademp* form) {
+        opened = true;
+        form->close();
+    });
+    QTest::keyClick(&w, Qt::Key_U, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    EXPECT_TRUE(opened);
+    // The commands on the bar would run at once: no letter of their own.
+    EXPECT_EQ(w.menuControl(QStringLiteral("mnu_f10"))->text(), QStringLiteral("F10 - LogOff"));
+    EXPECT_EQ(w.menuControl(QStringLiteral("mnu_update"))->text(), QStringLiteral("Atualizar"));
 }
 
 TEST_F(Startup, LogOffThenAnotherUser) {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-// Timings and memory of one process, for the benchmark's table.
+// Timings and memory of one process, for the benchmarks' tables.
 namespace sampling {
 
 // Milliseconds `work` took.

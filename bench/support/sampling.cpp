@@ -1,4 +1,4 @@
-#include "bench/scale/sampling.h"
+#include "bench/support/sampling.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
