@@ -83,11 +83,12 @@ ReportList build(db::Connection& cn, QChar status, const QDate& first, const QDa
     // status and date index (the key ends it), so the server neither sorts
     // nor runs a query per order. The discounts are read as Σ qt × vu × pd,
     // a hundred times theirs: the server's quotients are rounded, its
-    // products and sums are not. Columns: uev, osnr, dtos, bruto,
-    // descontos_x100, nmcli.
+    // products and sums are not. uev and nmcli have one value per order; max()
+    // keeps the statement valid on a server that wants every column grouped.
+    // Columns: uev, osnr, dtos, bruto, descontos_x100, nmcli.
     const db::Recordset rows =
-        cn.query(QStringLiteral("select o.uev,o.osnr,o.dtos,sum(s.qt*s.vu) as bruto,"
-                                "sum(s.qt*s.vu*s.pd) as descontos_x100,c.nmcli from os_cab o "
+        cn.query(QStringLiteral("select max(o.uev),o.osnr,o.dtos,sum(s.qt*s.vu) as bruto,"
+                                "sum(s.qt*s.vu*s.pd) as descontos_x100,max(c.nmcli) from os_cab o "
                                 "left join cliente c on o.cdcli = c.cdcli "
                                 "left join os_srv s on s.osnr = o.osnr") +
                      f.sql + QStringLiteral(" group by o.dtos, o.osnr order by o.dtos, o.osnr"),
