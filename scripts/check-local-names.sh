@@ -5,9 +5,12 @@
 # worse, a call would quietly bind to the other file's function. Rename one.
 #
 # It builds, without unity and unoptimised (so no local function is inlined
-# away), into a folder of its own, and reads every object's local symbols.
+# away), into a folder of its own, and reads the local symbols of the objects
+# of the targets checked, all just built: objects other targets left there
+# from an earlier build play no part. A file-local type that emits no symbol
+# (no member defined out of line) stays the compiler's to catch, in a batch.
 #   scripts/check-local-names.sh                 every target, into build-plain/
-#   scripts/check-local-names.sh quendaro ...    only those targets (and what they need)
+#   scripts/check-local-names.sh quendaro ...    only those targets
 #   QUENDARO_PLAIN_DIR=<folder>                  another folder than build-plain/
 # Exits 1 when a name is defined twice, listing target, name and files.
 set -euo pipefail
@@ -21,13 +24,22 @@ targets=()
 for t in "$@"; do targets+=(--target "$t"); done
 cmake --build "$build" -j"$(nproc)" "${targets[@]}"
 
-# "<target> <object>" for every object file the build has made.
+# "<target> <object> <source path>" for every object of the targets named, or of
+# every target.
 objects() {
+  local object target path
   ninja -C "$build" -t targets all | sed -n 's/^\(.*\.o\): CXX_COMPILER__.*/\1/p' |
     while read -r object; do
-      [[ -f "$build/$object" ]] || continue
       target="${object%%.dir/*}"
-      echo "${target##*/} $object"
+      target="${target##*/}"
+      if (($# > 0)) && [[ " $* " != *" $target "* ]]; then
+        continue
+      fi
+      # CMake names an object after its source's path from the target's
+      # folder, with "../" written "__/".
+      path="${object%%CMakeFiles/*}${object#*.dir/}"
+      path="$root/${path%.o}"
+      echo "$target $object ${path//__\//../}"
     done
 }
 
@@ -36,9 +48,21 @@ objects() {
 # members of a class in an anonymous namespace the class, for a function its
 # qualified name without parameters (anonymous namespaces left out).
 local_names() {
-  local target object
-  while read -r target object; do
-    nm -C -l --defined-only "$build/$object" | awk -v target="$target" -v object="$object" '
+  local target object path
+  while read -r target object path; do
+    nm -C -l --defined-only "$build/$object" |
+      awk -v target="$target" -v object="$object" -v path="$path" '
+      # Whether the source itself defines the variable `name`, on a line such
+      # as "static const QString kNome = ..." or "constexpr int kLarguras[] {".
+      function defined_here(name,   short, line, found) {
+        short = name; sub(/.*::/, "", short)
+        found = 0
+        while (!found && (getline line < path) > 0)
+          found = line ~ ("(^|[^[:alnum:]_])(static|const|constexpr)[[:space:]][^=;(){}]*[^[:alnum:]_:]" \
+                          short "[[:space:]]*([=;{[]|$)")
+        close(path)
+        return found
+      }
       function strip_templates(s,   out, i, c, depth) {
         out = ""; depth = 0
         for (i = 1; i <= length(s); i++) {
@@ -80,9 +104,9 @@ local_names() {
           # Defined in a header: every includer has its own copy, by design.
           file = location; sub(/:[0-9]+$/, "", file)
           if (file !~ /\.(cpp|cxx|cc)$/) next
-        } else if (name !~ /@anon/ && index(name, "::")) {
-          # Data without a known place outside an anonymous namespace: a
-          # constant of some header.
+        } else if (name !~ /@anon/ && index(name, "::") && !defined_here(name)) {
+          # Data (only functions have a known place) of a named namespace
+          # that the source does not define: a constant of some header.
           next
         }
         if (match(name, /.*@anon::/)) {
@@ -100,7 +124,7 @@ local_names() {
   done
 }
 
-clashes="$(objects | local_names | sort -u | awk -F'\t' '
+clashes="$(objects "$@" | local_names | sort -u | awk -F'\t' '
   { key = $1 "\t" $2; count[key]++; files[key] = files[key] " " $3 }
   END { for (key in count) if (count[key] > 1) { split(key, k, "\t"); print k[1] ": " k[2] " in" files[key] } }' |
   sort)"

@@ -26,8 +26,8 @@ QString withoutTags(const QString& text) {
 // A failure to connect that means the server is not there, rather than a
 // refused login or a wrong setting.
 bool unreachable(const DbError& e) {
-    return e.sqlState() == QLatin1String("08001") || e.sqlState() == QLatin1String("08S01") ||
-           e.number() == 2002 || e.number() == 2003 || e.number() == 2006 || e.number() == 2013;
+    return e.sqlState() == QLatin1String("08001") || e.number() == 2002 || e.number() == 2003 ||
+           e.isConnectionLoss();
 }
 
 // What may safely run twice: it changes nothing.
@@ -305,10 +305,16 @@ void Connection::ensureOpen() {
 }
 
 bool Connection::answers() {
-    SQLUINTEGER dead = SQL_CD_TRUE;
-    // The driver asks the server, so a connection dropped while idle shows.
-    return SQL_SUCCEEDED(SQLGetConnectAttr(h_->dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) &&
-           dead == SQL_CD_FALSE;
+    // A round trip of our own, any failure counted as dead: the driver's
+    // SQL_ATTR_CONNECTION_DEAD takes only some of its errors for a dead
+    // connection. The cheapest statement the driver sends as it is (it
+    // refuses DO); the variable is not read anywhere.
+    try {
+        executeOnce(QStringLiteral("SET @quendaro_answers = 1"), {});
+        return true;
+    } catch (const DbError&) {
+        return false;
+    }
 }
 
 void Connection::makeReady() {

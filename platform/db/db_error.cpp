@@ -5,9 +5,12 @@
 namespace db {
 
 bool DbError::isConnectionLoss() const {
-    // 1927: the session was killed at the server.
+    // 1927: the session was killed at the server. 5013 and 5014: the client
+    // library's own read and write errors (HY000), which a socket the server
+    // has closed gives as readily as 2006 or 2013 ("Write error: Broken pipe").
     return sqlState_ == QLatin1String("08S01") || sqlState_ == QLatin1String("08003") ||
-           number_ == 2006 || number_ == 2013 || number_ == 1927;
+           number_ == 2006 || number_ == 2013 || number_ == 1927 || number_ == 5013 ||
+           number_ == 5014;
 }
 
 bool DbError::isTextTooLong() const {
