@@ -83,7 +83,7 @@ recibo::Fechamento fechamento(const QString& nrrec, const QDate& dtbx) {
     return {QStringLiteral("cpagar_recibos"),
             [nrrec](db::Connection& cn) { return encerrado(cn, nrrec); },
             {QStringLiteral("select coalesce(sum(vrpg), 0) as total, count(*) as itens from cpagar "
-                            "where nrrec = ? and pago = 'X' for update"),
+                            "where nrrec = ? and pago = 'X'"),
              {nrrec}},
             [nrrec, dtbx](db::Connection& cn) {
                 cn.execute(QStringLiteral("update cpagar set pago = 'S', vrab = 0, dtp = ? where "

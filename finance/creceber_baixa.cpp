@@ -157,7 +157,7 @@ recibo::Fechamento fechamento(qint64 cdcli, const QString& nrrec, const QDate& d
     return {QStringLiteral("creceber_recibos_mp"),
             [nrrec](db::Connection& cn) { return encerrado(cn, nrrec); },
             {QStringLiteral("select coalesce(sum(vrpg), 0) as total, count(*) as itens from "
-                            "creceber_recibos where nrrec = ? and status = 'X' for update"),
+                            "creceber_recibos where nrrec = ? and status = 'X'"),
              {nrrec}},
             [cdcli, nrrec, dtbx](db::Connection& cn) {
                 cn.execute(QStringLiteral("update creceber set pago = 'S' where cdcli = ? and vrab "

@@ -1,6 +1,7 @@
 #include "finance/recibo.h"
 
 #include "platform/dates.h"
+#include "platform/db/loaded_row.h"
 #include "platform/db/unit_of_work.h"
 #include "registers/audit_stamp.h"
 
@@ -125,7 +126,7 @@ Baixa encerra(db::Connection& cn, const QString& nrrec, const QDate& dtbx,
             .arg(fechamento.tabelaLinhas);
     return db::unitOfWork(cn, [&](db::Transaction& t) {
         const bool encerrado = fechamento.encerrado(cn);
-        const db::Recordset total = cn.query(fechamento.totalDoRecibo);
+        const db::Recordset total = cn.query(db::forUpdate(fechamento.totalDoRecibo));
         // Closed, and no item of it still waiting to be settled: what a
         // closing that already went through leaves.
         if (encerrado && (total.isEmpty() || total.integer(QStringLiteral("itens")) == 0))

@@ -84,7 +84,7 @@ struct Fechamento {
     // Whether the receipt is closed, its rows locked.
     std::function<bool(db::Connection&)> encerrado;
     // One row: the sum of the receipt's items waiting to be settled as
-    // "total" and their count as "itens", those rows locked.
+    // "total" and their count as "itens"; read with those rows locked.
     Statement totalDoRecibo;
     std::function<void(db::Connection&)> baixa;
 };

@@ -21,10 +21,12 @@ db::Params daCompra(const ChaveCompra& k) {
     return {k.cdfor, db::text(k.serie), db::text(k.nfiscal), db::text(k.modelo)};
 }
 
-SituacaoCompra situacao(db::Connection& cn, const ChaveCompra& chave, const QString& trava) {
-    const db::Recordset row = cn.query(
-        QStringLiteral("select max(status) as status from insumos_cmp where ") + kDaCompra + trava,
-        daCompra(chave));
+Statement statusDaCompra(const ChaveCompra& chave) {
+    return {QStringLiteral("select max(status) as status from insumos_cmp where ") + kDaCompra,
+            daCompra(chave)};
+}
+
+SituacaoCompra situacao(const db::Recordset& row) {
     if (row.isNull(QStringLiteral("status")))
         return SituacaoCompra::SemItens;
     return row.text(QStringLiteral("status")) == QLatin1String("S") ? SituacaoCompra::Encerrada
@@ -60,7 +62,7 @@ Statement itensCompra(const ChaveCompra& chave) {
 }
 
 SituacaoCompra situacaoCompra(db::Connection& cn, const ChaveCompra& chave) {
-    return situacao(cn, chave, QString());
+    return situacao(cn.query(statusDaCompra(chave)));
 }
 
 QStringList chavesDosItens(db::Recordset rows) {
@@ -247,11 +249,13 @@ const QString kDaCompraI =
 
 // The completed orders among them; with `trava`, every order of those lines
 // is held, so none is completed before its lines carry the freight.
-QList<qint64> concluidas(db::Connection& cn, const ChaveCompra& chave, const QString& trava) {
-    db::Recordset ordens =
-        cn.query(QStringLiteral("select distinct o.osnr, o.ossit from ") + kAlocadas + kDaCompraI +
-                     QStringLiteral(" order by o.osnr") + trava,
-                 daCompra(chave));
+Statement ordensAlocadas(const ChaveCompra& chave) {
+    return {QStringLiteral("select distinct o.osnr, o.ossit from ") + kAlocadas + kDaCompraI +
+                QStringLiteral(" order by o.osnr"),
+            daCompra(chave)};
+}
+
+QList<qint64> concluidas(db::Recordset ordens) {
     QList<qint64> out;
     for (ordens.moveFirst(); !ordens.eof(); ordens.moveNext())
         if (ordens.text(QStringLiteral("ossit")) == QLatin1String("4"))
@@ -262,7 +266,7 @@ QList<qint64> concluidas(db::Connection& cn, const ChaveCompra& chave, const QSt
 } // namespace
 
 QList<qint64> ordensConcluidas(db::Connection& cn, const ChaveCompra& chave) {
-    return concluidas(cn, chave, QString());
+    return concluidas(cn.query(ordensAlocadas(chave)));
 }
 
 QString perguntaFrete(Decimal valor, const QList<qint64>& concluidas) {
@@ -284,9 +288,9 @@ Frete gravaFrete(db::Connection& cn, const ChaveCompra& chave, const std::vector
                  QList<qint64>& ordensMantidas) {
     return db::unitOfWork(cn, [&](db::Transaction& transaction) {
         // Held until the end, so the purchase cannot be closed halfway.
-        if (situacao(cn, chave, QStringLiteral(" for update")) == SituacaoCompra::Encerrada)
+        if (situacao(cn.query(db::forUpdate(statusDaCompra(chave)))) == SituacaoCompra::Encerrada)
             return Frete::Encerrada;
-        const QList<qint64> agora = concluidas(cn, chave, QStringLiteral(" for update"));
+        const QList<qint64> agora = concluidas(cn.query(db::forUpdate(ordensAlocadas(chave))));
         if (agora != ordensMantidas) {
             ordensMantidas = agora;
             return Frete::ConcluidasMudaram;

@@ -3,6 +3,7 @@
 #include "finance/parcelas.h"
 #include "platform/dates.h"
 #include "platform/db/connection.h"
+#include "platform/db/loaded_row.h"
 #include "platform/db/unit_of_work.h"
 #include "platform/dialogs.h"
 #include "platform/moeda.h"
@@ -320,7 +321,8 @@ orderheader::Gravado grava(db::Connection& connection, const PlanoGravacao& plan
         }
         db::SaveOver lidas = db::checkLoaded(
             connection,
-            {QStringLiteral("select * from creceber where refdoc = ? for update"), {db::text(ref)}},
+            db::forUpdate(
+                {QStringLiteral("select * from creceber where refdoc = ?"), {db::text(ref)}}),
             linhas);
         if (lidas.outcome != db::Overwrite::Saved) {
             out.recusa = planoAlterado();
