@@ -150,11 +150,10 @@ Insercao insereItem(db::Connection& cn, const ItemCompra& item, const QString& u
         // together leaves the range, nor one add to what another closes.
         const db::Recordset somas = cn.query(db::forUpdate(
             {QStringLiteral("select coalesce(sum(vfinal*qtde), 0) + coalesce(sum(vfrete*qtde), 0) "
-                            "as total, coalesce(max(status = 'S'), 0) as encerrada from "
-                            "insumos_cmp where ") +
+                            "as total, max(status) as status from insumos_cmp where ") +
                  kDaCompra,
              daCompra(item.chave)}));
-        if (somas.integer(QStringLiteral("encerrada")) != 0)
+        if (situacao(somas) == SituacaoCompra::Encerrada)
             return Insercao::Encerrada;
         if (!somas.decimal(QStringLiteral("total")).plus(item.vfinal * item.qtde, Decimal::kAmount))
             return Insercao::ForaDoLimite;
