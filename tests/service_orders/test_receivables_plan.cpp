@@ -218,15 +218,6 @@ TEST(PlanRules, SaveChecksInTheirOrder) {
     EXPECT_EQ(p.parcelas[0].valor, QStringLiteral("33,30"));
     EXPECT_EQ(p.parcelas[1].valor, QStringLiteral("33,34"));
 
-    // Outside an approval, over open rows with nothing received, a total of
-    // 0 saves as no instalment, whatever the rows show.
-    auto nothing = plano({"x"}, {"x"});
-    nothing.total = QStringLiteral("0");
-    nothing.limpaAbertas = true;
-    const auto cleared = receivables::confere(nothing, today);
-    ASSERT_TRUE(std::holds_alternative<receivables::PlanoGravacao>(cleared));
-    EXPECT_TRUE(std::get<receivables::PlanoGravacao>(cleared).parcelas.isEmpty());
-
     auto good = plano({"33,33", "33,34", "33,33"}, due);
     good.emissao = QStringLiteral("01/04/2024");
     const auto result = receivables::confere(good, QDate(2024, 4, 1));
